@@ -1,0 +1,37 @@
+#pragma once
+// Prime implicants and the choice of the smallest cover.
+#include <chrono>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ronri {
+
+// All prime implicants of the minterm patterns `barabara` (terms of n letters,
+// plain for 1, negated letter for 0) as a term sum in the designed order;
+// "0" for none, "1" for the constant-true function.
+std::string simplicity(const std::vector<std::string>& barabara);
+
+// How a cover was found.
+enum class CoverStatus {
+  Proven,     // a cover with the fewest possible terms
+  BestFound,  // the time budget ran out: a valid, irredundant cover, maybe not the smallest
+  NoCover,    // the implicants do not cover every minterm (or there is nothing to cover)
+};
+
+struct Cover {
+  std::string sum;  // term sum as useSC3 returns it; "" when status is NoCover
+  CoverStatus status = CoverStatus::Proven;
+};
+
+// The smallest cover of the minterm list `sc1` (the 1-row term list, terms of
+// n letters each followed by "+") by the implicants of the term sum `simple`.
+Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
+                   std::chrono::milliseconds budget = std::chrono::milliseconds(2000));
+// The same, as the plain text of the design.
+std::string useSC3(std::string_view sc1, std::string_view simple, int n);
+
+// Inserts "*" after every letter of a term sum (display form, before wordchange).
+std::string layout(std::string_view x);
+
+}  // namespace ronri

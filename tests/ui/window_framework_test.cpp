@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+
+#include "ui/app.h"
+#include "ui/display_form.h"
+#include "ui/main_form.h"
+#include "ui/notation_form.h"
+#include "ui/truth_table_form.h"
+
+namespace ronri {
+namespace {
+
+TEST(WindowFramework, MembersOutliveTheControlsAndSettingThemDoesNotOpen) {
+  App app;
+  app.Form10->texts[0] = QStringLiteral("a*b");
+  EXPECT_FALSE(app.Form10->isOpen());
+  app.Form10->show();
+  ASSERT_TRUE(app.Form10->isOpen());
+  EXPECT_EQ(app.Form10->widget()->objectName(), QStringLiteral("Form10"));
+  EXPECT_EQ(app.Form10->widget()->windowTitle(), QStringLiteral("式表示"));
+  app.Form10->unload();
+  EXPECT_FALSE(app.Form10->isOpen());
+  EXPECT_EQ(app.Form10->texts[0], QStringLiteral("a*b"));
+}
+
+TEST(WindowFramework, ShowingAnOpenWindowDoesNotLoadItAgain) {
+  App app;
+  app.Form16->show();
+  QMainWindow* first = app.Form16->widget();
+  app.Form16->show();
+  EXPECT_EQ(app.Form16->widget(), first);
+  app.Form16->unload();
+  app.Form16->show();
+  EXPECT_NE(app.Form16->widget(), nullptr);
+}
+
+TEST(WindowFramework, ClosingTheMainWindowUnloadsEveryOther) {
+  App app;
+  app.start();
+  for (int k : {2, 9, 10, 16, 18}) app.form(k).show();
+  app.Form1->unload();
+  for (int k = 1; k <= 18; ++k) EXPECT_FALSE(app.form(k).isOpen()) << "Form" << k;
+}
+
+TEST(WindowFramework, EveryWindowHasItsDesignName) {
+  App app;
+  for (int k = 1; k <= 18; ++k)
+    EXPECT_EQ(app.form(k).name(), QStringLiteral("Form%1").arg(k));
+  EXPECT_EQ(app.Form1->caption(), QStringLiteral("main"));
+}
+
+}  // namespace
+}  // namespace ronri

@@ -1,0 +1,56 @@
+#pragma once
+// The program: one object per window, Form1 ... Form18, alive for the whole run.
+#include <memory>
+
+namespace ronri {
+
+class Window;
+class MainForm;
+class TruthTableForm;
+class KmapForm;
+class CircuitForm;
+class TableCountForm;
+class ConvertForm;
+class DisplayForm;
+class TableInputForm;
+class MapCountForm;
+class MapInputForm;
+class NotationForm;
+class PatternForm;
+class CompareForm;
+
+class App {
+ public:
+  App();
+  ~App();
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  // Loads and shows the main window.
+  void start();
+  // The window Form<k>, k = 1 ... 18.
+  Window& form(int k) const;
+  // Closing the main window: every other window is unloaded in order.
+  void unloadOthers();
+
+  std::unique_ptr<MainForm> Form1;
+  std::unique_ptr<TruthTableForm> Form2;
+  std::unique_ptr<KmapForm> Form3;  // 3 variables
+  std::unique_ptr<KmapForm> Form4;  // 4 variables
+  std::unique_ptr<KmapForm> Form5;  // 5 variables
+  std::unique_ptr<CircuitForm> Form6;
+  std::unique_ptr<KmapForm> Form7;  // 6 variables
+  std::unique_ptr<TableCountForm> Form8;
+  std::unique_ptr<ConvertForm> Form9;
+  std::unique_ptr<DisplayForm> Form10;
+  std::unique_ptr<TableInputForm> Form11;
+  std::unique_ptr<MapCountForm> Form12;
+  std::unique_ptr<MapInputForm> Form13;  // 3 variables
+  std::unique_ptr<MapInputForm> Form14;  // 4 variables
+  std::unique_ptr<MapInputForm> Form15;  // 5 variables
+  std::unique_ptr<NotationForm> Form16;
+  std::unique_ptr<PatternForm> Form17;
+  std::unique_ptr<CompareForm> Form18;
+};
+
+}  // namespace ronri

@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "ui/app.h"
+#include "ui/fonts.h"
+
+int main(int argc, char** argv) {
+  QApplication qapp(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("RonriLab"));
+  ronri::installDefaultFont();
+  ronri::App app;
+  app.start();
+  return QApplication::exec();
+}

@@ -1,0 +1,14 @@
+#pragma once
+// Message boxes: real modal boxes with the program's exact texts.
+#include <QString>
+
+class QWidget;
+
+namespace ronri {
+
+// An OK-only message.
+void showMessage(QWidget* parent, const QString& text);
+// A Yes/No question titled "確認"; true for Yes.
+bool askYesNo(QWidget* parent, const QString& text);
+
+}  // namespace ronri

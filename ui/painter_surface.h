@@ -1,0 +1,35 @@
+#pragma once
+// A Surface that draws with a QPainter: on a window's backing image, or on an
+// image or SVG file when a drawing is exported.
+#include <QColor>
+#include <QPainter>
+
+#include "core/surface.h"
+
+namespace ronri {
+
+// The 16 colours of the standard palette; kBackground gives `background`.
+QColor paletteColor(int index, const QColor& background);
+
+class PainterSurface : public Surface {
+ public:
+  // The painter's coordinates are logical pixels; twips are scaled here.
+  PainterSurface(QPainter& painter, QColor background);
+
+  void line(int x1, int y1, int x2, int y2, int color) override;
+  void rectangle(int x1, int y1, int x2, int y2, int color) override;
+  void circle(int x, int y, int r, int color) override;
+  void picture(std::string_view name, int x, int y) override;
+  void text(int x, int y, std::string_view utf8, int color, double pointSize) override;
+  void erase(int x1, int y1, int x2, int y2) override;
+
+  // The natural size of a stored picture in logical pixels (empty if unknown).
+  static QSize pictureSize(std::string_view name);
+
+ private:
+  void setPen(int color);
+  QPainter& p_;
+  QColor background_;
+};
+
+}  // namespace ronri

@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+#include "ui/window.h"
+
+namespace ronri {
+
+class PatternForm : public Window {
+  Q_OBJECT
+ public:
+  explicit PatternForm(App& app);
+
+
+
+ protected:
+  void build(QMainWindow* w) override;
+};
+
+}  // namespace ronri
