@@ -16,8 +16,6 @@
 #include "ui/table_input_form.h"
 #include "ui/truth_table_form.h"
 
-static void initResources() { Q_INIT_RESOURCE(ronri); }
-
 namespace ronri {
 
 App::App()
@@ -38,9 +36,7 @@ App::App()
       Form15(std::make_unique<MapInputForm>(*this, 5)),
       Form16(std::make_unique<NotationForm>(*this)),
       Form17(std::make_unique<PatternForm>(*this)),
-      Form18(std::make_unique<CompareForm>(*this)) {
-  initResources();
-}
+      Form18(std::make_unique<CompareForm>(*this)) {}
 
 App::~App() {
   // Windows go in reverse order of creation; their widgets with them.
