@@ -34,10 +34,14 @@ std::string checkExp(std::string_view folded) {
   // that, and plain ints cannot wrap for any text the program handles.
   long letters = 0, open = 0, close = 0, operators = 0;
   for (unsigned char c : folded) {
-    if (c >= 97 && c <= 122) ++letters;
-    else if (c == '(') ++open;
-    else if (c == ')') ++close;
-    else if (c != '~') ++operators;
+    if (c >= 97 && c <= 122)
+      ++letters;
+    else if (c == '(')
+      ++open;
+    else if (c == ')')
+      ++close;
+    else if (c != '~')
+      ++operators;
   }
   if (folded.empty()) return "何か入力してください";
   if (operators == 0 || letters > operators + 1)

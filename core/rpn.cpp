@@ -9,14 +9,20 @@ namespace {
 // Binding level: a smaller number binds tighter.
 int level(char op) {
   switch (op) {
-    case '~': return 1;
+    case '~':
+      return 1;
     case '$':
     case '|':
-    case '%': return 2;
-    case '*': return 3;
-    case '@': return 4;
-    case '+': return 5;
-    default: return 99;
+    case '%':
+      return 2;
+    case '*':
+      return 3;
+    case '@':
+      return 4;
+    case '+':
+      return 5;
+    default:
+      return 99;
   }
 }
 
@@ -24,12 +30,24 @@ char pairResult(char op, char x, char y) {
   const bool a = x == '1', b = y == '1';
   bool r = false;
   switch (op) {
-    case '*': r = a && b; break;
-    case '+': r = a || b; break;
-    case '$': r = !(a && b); break;
-    case '|': r = !(a || b); break;
-    case '@': r = a != b; break;
-    case '%': r = a == b; break;
+    case '*':
+      r = a && b;
+      break;
+    case '+':
+      r = a || b;
+      break;
+    case '$':
+      r = !(a && b);
+      break;
+    case '|':
+      r = !(a || b);
+      break;
+    case '@':
+      r = a != b;
+      break;
+    case '%':
+      r = a == b;
+      break;
   }
   return r ? '1' : '0';
 }
@@ -73,8 +91,10 @@ std::string AtoA(std::string_view rpn, std::string_view line, int n) {
     const char bit = line[k];
     const char flip = bit == '0' ? '1' : '0';
     for (char& c : out) {
-      if (c == 'a' + k) c = bit;
-      else if (c == 'n' + k) c = flip;
+      if (c == 'a' + k)
+        c = bit;
+      else if (c == 'n' + k)
+        c = flip;
     }
   }
   return out;

@@ -21,13 +21,15 @@ std::string replaceAll(std::string s, std::string_view from, std::string_view to
   return out;
 }
 
-int clampVariables(int n) { return n < 1 ? 1 : (n > kMaxVariables ? kMaxVariables : n); }
+int clampVariables(int n) {
+  return n < 1 ? 1 : (n > kMaxVariables ? kMaxVariables : n);
+}
 
 // One step of the compiled program: push an operand, negate, or combine.
 struct Step {
   enum Kind : uint8_t { Var, NegVar, Not, Binary } kind;
-  char op;   // binary operator
-  int var;   // 0-based variable
+  char op;  // binary operator
+  int var;  // 0-based variable
 };
 
 // Bit j of the mask is set when bit `shift` of j is set (rows within a word).
@@ -43,12 +45,18 @@ uint64_t variableWord(int var, int n, int word) {
 
 uint64_t combine(char op, uint64_t x, uint64_t y) {
   switch (op) {
-    case '*': return x & y;
-    case '+': return x | y;
-    case '$': return ~(x & y);
-    case '|': return ~(x | y);
-    case '@': return x ^ y;
-    default: return ~(x ^ y);  // '%'
+    case '*':
+      return x & y;
+    case '+':
+      return x | y;
+    case '$':
+      return ~(x & y);
+    case '|':
+      return ~(x | y);
+    case '@':
+      return x ^ y;
+    default:
+      return ~(x ^ y);  // '%'
   }
 }
 
@@ -141,9 +149,15 @@ std::vector<char> evaluateRows(std::string_view rpn, int n) {
     stack.clear();
     for (const Step& s : program) {
       switch (s.kind) {
-        case Step::Var: stack.push_back(variableWord(s.var, n, w)); break;
-        case Step::NegVar: stack.push_back(~variableWord(s.var, n, w)); break;
-        case Step::Not: stack.back() = ~stack.back(); break;
+        case Step::Var:
+          stack.push_back(variableWord(s.var, n, w));
+          break;
+        case Step::NegVar:
+          stack.push_back(~variableWord(s.var, n, w));
+          break;
+        case Step::Not:
+          stack.back() = ~stack.back();
+          break;
         case Step::Binary: {
           const uint64_t y = stack.back();
           stack.pop_back();
@@ -205,7 +219,8 @@ void makeTerms(std::string_view rpn, int n, std::string_view totalStr, std::stri
     if (progress) progress(1 << n, r);
     const char v = values[size_t(r)];
     if (v == '?') continue;
-    (v == '1' ? carnotsiki1 : carnotsiki0) += rowTerm(totalStr.substr(size_t(r) * size_t(n), size_t(n)));
+    (v == '1' ? carnotsiki1 : carnotsiki0) +=
+        rowTerm(totalStr.substr(size_t(r) * size_t(n), size_t(n)));
   }
 }
 
