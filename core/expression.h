@@ -9,9 +9,15 @@ namespace ronri {
 
 constexpr int kMaxVariables = 10;
 
-inline bool isVariable(char c) { return c >= 'a' && c <= 'j'; }
-inline bool isNegatedLetter(char c) { return c >= 'n' && c <= 'w'; }
-inline bool isOperand(char c) { return isVariable(c) || isNegatedLetter(c); }
+inline bool isVariable(char c) {
+  return c >= 'a' && c <= 'j';
+}
+inline bool isNegatedLetter(char c) {
+  return c >= 'n' && c <= 'w';
+}
+inline bool isOperand(char c) {
+  return isVariable(c) || isNegatedLetter(c);
+}
 inline bool isBinaryOperator(char c) {
   return c == '*' || c == '+' || c == '$' || c == '|' || c == '@' || c == '%';
 }

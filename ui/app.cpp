@@ -42,28 +42,48 @@ App::~App() {
   // Windows go in reverse order of creation; their widgets with them.
 }
 
-void App::start() { Form1->show(); }
+void App::start() {
+  Form1->show();
+}
 
 Window& App::form(int k) const {
   switch (k) {
-    case 1: return *Form1;
-    case 2: return *Form2;
-    case 3: return *Form3;
-    case 4: return *Form4;
-    case 5: return *Form5;
-    case 6: return *Form6;
-    case 7: return *Form7;
-    case 8: return *Form8;
-    case 9: return *Form9;
-    case 10: return *Form10;
-    case 11: return *Form11;
-    case 12: return *Form12;
-    case 13: return *Form13;
-    case 14: return *Form14;
-    case 15: return *Form15;
-    case 16: return *Form16;
-    case 17: return *Form17;
-    default: return *Form18;
+    case 1:
+      return *Form1;
+    case 2:
+      return *Form2;
+    case 3:
+      return *Form3;
+    case 4:
+      return *Form4;
+    case 5:
+      return *Form5;
+    case 6:
+      return *Form6;
+    case 7:
+      return *Form7;
+    case 8:
+      return *Form8;
+    case 9:
+      return *Form9;
+    case 10:
+      return *Form10;
+    case 11:
+      return *Form11;
+    case 12:
+      return *Form12;
+    case 13:
+      return *Form13;
+    case 14:
+      return *Form14;
+    case 15:
+      return *Form15;
+    case 16:
+      return *Form16;
+    case 17:
+      return *Form17;
+    default:
+      return *Form18;
   }
 }
 

@@ -13,7 +13,9 @@ Canvas::Canvas(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Canvas"));
 }
 
-QColor Canvas::background() const { return palette().color(QPalette::Button); }
+QColor Canvas::background() const {
+  return palette().color(QPalette::Button);
+}
 
 void Canvas::ensureImage(QSize logical) {
   const qreal dpr = std::max<qreal>(1.0, devicePixelRatioF());

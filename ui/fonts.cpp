@@ -22,6 +22,8 @@ QFont fixedFont(double pointSize) {
   return f;
 }
 
-void installDefaultFont() { QApplication::setFont(gothicFont(9)); }
+void installDefaultFont() {
+  QApplication::setFont(gothicFont(9));
+}
 
 }  // namespace ronri

@@ -53,9 +53,9 @@ void PainterSurface::circle(int x, int y, int r, int color) {
 namespace {
 
 struct StoredPicture {
-  QImage image;                        // for raster pictures
+  QImage image;                       // for raster pictures
   std::shared_ptr<QSvgRenderer> svg;  // for vector pictures
-  QSize size;                          // natural size in logical pixels
+  QSize size;                         // natural size in logical pixels
 };
 
 const StoredPicture& storedPicture(std::string_view name) {
@@ -78,7 +78,9 @@ const StoredPicture& storedPicture(std::string_view name) {
 
 }  // namespace
 
-QSize PainterSurface::pictureSize(std::string_view name) { return storedPicture(name).size; }
+QSize PainterSurface::pictureSize(std::string_view name) {
+  return storedPicture(name).size;
+}
 
 void PainterSurface::picture(std::string_view name, int x, int y) {
   const StoredPicture& pic = storedPicture(name);

@@ -24,7 +24,9 @@ inline void click(QAbstractButton* b) {
   if (b) QTest::mouseClick(b, Qt::LeftButton);
 }
 
-inline void click(const Window& w, const QString& name) { click(find<QAbstractButton>(w, name)); }
+inline void click(const Window& w, const QString& name) {
+  click(find<QAbstractButton>(w, name));
+}
 
 // Runs `action`; every message box opened meanwhile is answered with `answer`
 // (Ok for plain messages). Returns the texts of the boxes, in order.

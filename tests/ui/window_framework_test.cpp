@@ -45,8 +45,7 @@ TEST(WindowFramework, ClosingTheMainWindowUnloadsEveryOther) {
 
 TEST(WindowFramework, EveryWindowHasItsDesignName) {
   App app;
-  for (int k = 1; k <= 18; ++k)
-    EXPECT_EQ(app.form(k).name(), QStringLiteral("Form%1").arg(k));
+  for (int k = 1; k <= 18; ++k) EXPECT_EQ(app.form(k).name(), QStringLiteral("Form%1").arg(k));
   EXPECT_EQ(app.Form1->caption(), QStringLiteral("main"));
 }
 
