@@ -44,25 +44,32 @@ void Canvas::draw(F&& f) {
 }
 
 void Canvas::line(int x1, int y1, int x2, int y2, int color) {
+  list_.line(x1, y1, x2, y2, color);
   draw([&](Surface& s) { s.line(x1, y1, x2, y2, color); });
 }
 void Canvas::rectangle(int x1, int y1, int x2, int y2, int color) {
+  list_.rectangle(x1, y1, x2, y2, color);
   draw([&](Surface& s) { s.rectangle(x1, y1, x2, y2, color); });
 }
 void Canvas::circle(int x, int y, int r, int color) {
+  list_.circle(x, y, r, color);
   draw([&](Surface& s) { s.circle(x, y, r, color); });
 }
 void Canvas::picture(std::string_view name, int x, int y) {
+  list_.picture(name, x, y);
   draw([&](Surface& s) { s.picture(name, x, y); });
 }
 void Canvas::text(int x, int y, std::string_view utf8, int color, double pointSize) {
+  list_.text(x, y, utf8, color, pointSize);
   draw([&](Surface& s) { s.text(x, y, utf8, color, pointSize); });
 }
 void Canvas::erase(int x1, int y1, int x2, int y2) {
+  list_.erase(x1, y1, x2, y2);
   draw([&](Surface& s) { s.erase(x1, y1, x2, y2); });
 }
 
 void Canvas::clearDrawing() {
+  list_.clear();
   if (!image_.isNull()) image_.fill(background());
   update();
 }

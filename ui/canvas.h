@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "core/display_list.h"
 #include "core/surface.h"
 
 namespace ronri {
@@ -26,6 +27,8 @@ class Canvas : public QWidget, public Surface {
   QColor background() const;
   // The drawing as it stands (device pixels).
   const QImage& image() const { return image_; }
+  // Every call since the last clearDrawing(), to draw the same picture elsewhere.
+  const DisplayList& displayList() const { return list_; }
 
  signals:
   // A mouse press on the canvas itself (not on a control), in twips.
@@ -41,6 +44,7 @@ class Canvas : public QWidget, public Surface {
   void draw(F&& f);
   void ensureImage(QSize logical);
   QImage image_;
+  DisplayList list_;
 };
 
 }  // namespace ronri
