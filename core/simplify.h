@@ -24,11 +24,15 @@ struct Cover {
   CoverStatus status = CoverStatus::Proven;
 };
 
-// The smallest cover of the minterm list `sc1` (the 1-row term list, terms of
-// n letters each followed by "+") by the implicants of the term sum `simple`.
+// The first smallest cover, by the prime implicants of the term sum `sc1`
+// (what simplicity returns), of the minterms of `simple` (the 1-row term list:
+// terms of n letters, each followed by "+"). The terms keep their order in
+// `sc1`. "1" and "0" come back unchanged ("0" only when `simple` is empty).
+// Large tables are solved exactly within `budget`; past it the best cover
+// found is returned as BestFound.
 Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
                    std::chrono::milliseconds budget = std::chrono::milliseconds(2000));
-// The same, as the plain text of the design.
+// The same, as plain text: "" when there is no cover.
 std::string useSC3(std::string_view sc1, std::string_view simple, int n);
 
 // Inserts "*" after every letter of a term sum (display form, before wordchange).

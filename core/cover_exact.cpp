@@ -1,0 +1,347 @@
+// Exact minimum cover for tables too large for the expansion: essential
+// columns and row/column dominance first, then each independent remainder as
+// a 0-1 integer program solved by CBC under a time budget.
+#include <coin/CbcModel.hpp>
+#include <coin/CbcSolver.hpp>
+#include <coin/CoinPackedMatrix.hpp>
+#include <coin/CoinPackedVector.hpp>
+#include <coin/OsiClpSolverInterface.hpp>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "core/simplify_detail.h"
+
+namespace ronri {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Bits {
+  std::vector<uint64_t> w;
+  explicit Bits(size_t n = 0) : w((n + 63) / 64, 0) {}
+  void set(size_t i) { w[i / 64] |= uint64_t{1} << (i % 64); }
+  void reset(size_t i) { w[i / 64] &= ~(uint64_t{1} << (i % 64)); }
+  bool test(size_t i) const { return (w[i / 64] >> (i % 64)) & 1u; }
+};
+
+// a & mask is a subset of b
+bool subsetWithin(const Bits& a, const Bits& b, const Bits& mask) {
+  for (size_t i = 0; i < a.w.size(); ++i)
+    if (a.w[i] & mask.w[i] & ~b.w[i]) return false;
+  return true;
+}
+
+int countWithin(const Bits& a, const Bits& mask) {
+  int n = 0;
+  for (size_t i = 0; i < a.w.size(); ++i) n += std::popcount(a.w[i] & mask.w[i]);
+  return n;
+}
+
+template <typename F>
+void forEachWithin(const Bits& a, const Bits& mask, F f) {
+  for (size_t i = 0; i < a.w.size(); ++i) {
+    uint64_t x = a.w[i] & mask.w[i];
+    while (x) {
+      f(i * 64 + static_cast<size_t>(std::countr_zero(x)));
+      x &= x - 1;
+    }
+  }
+}
+
+class Reducer {
+ public:
+  Reducer(const std::vector<std::vector<int>>& table, int columnCount)
+      : rows_(table.size()), cols_(static_cast<size_t>(columnCount)) {
+    rowBits_.assign(rows_, Bits(cols_));
+    colBits_.assign(cols_, Bits(rows_));
+    aliveRows_ = Bits(rows_);
+    aliveCols_ = Bits(cols_);
+    for (size_t r = 0; r < rows_; ++r) {
+      aliveRows_.set(r);
+      for (int c : table[r]) {
+        rowBits_[r].set(static_cast<size_t>(c));
+        colBits_[static_cast<size_t>(c)].set(r);
+      }
+    }
+    for (size_t c = 0; c < cols_; ++c) aliveCols_.set(c);
+  }
+
+  void reduce() {
+    bool changed = true;
+    while (changed) {
+      changed = essentials();
+      changed |= rowDominance();
+      changed |= columnDominance();
+    }
+  }
+
+  const std::vector<int>& chosen() const { return chosen_; }
+  const Bits& aliveRows() const { return aliveRows_; }
+  const Bits& aliveCols() const { return aliveCols_; }
+  const Bits& rowBits(size_t r) const { return rowBits_[r]; }
+  const Bits& colBits(size_t c) const { return colBits_[c]; }
+  size_t rows() const { return rows_; }
+  size_t cols() const { return cols_; }
+
+ private:
+  void take(size_t c) {
+    chosen_.push_back(static_cast<int>(c));
+    aliveCols_.reset(c);
+    forEachWithin(colBits_[c], aliveRows_, [&](size_t r) { aliveRows_.reset(r); });
+  }
+
+  // A row with a single column left forces that column.
+  bool essentials() {
+    bool changed = false;
+    for (size_t r = 0; r < rows_; ++r) {
+      if (!aliveRows_.test(r)) continue;
+      if (countWithin(rowBits_[r], aliveCols_) != 1) continue;
+      size_t only = 0;
+      forEachWithin(rowBits_[r], aliveCols_, [&](size_t c) { only = c; });
+      take(only);
+      changed = true;
+    }
+    return changed;
+  }
+
+  // A row whose columns include all columns of another row is covered with it.
+  bool rowDominance() {
+    bool changed = false;
+    for (size_t r1 = 0; r1 < rows_; ++r1) {
+      if (!aliveRows_.test(r1)) continue;
+      size_t pivot = cols_;
+      int fewest = 0;
+      forEachWithin(rowBits_[r1], aliveCols_, [&](size_t c) {
+        const int k = countWithin(colBits_[c], aliveRows_);
+        if (pivot == cols_ || k < fewest) {
+          pivot = c;
+          fewest = k;
+        }
+      });
+      if (pivot == cols_) continue;
+      forEachWithin(colBits_[pivot], aliveRows_, [&](size_t r2) {
+        if (r2 == r1 || !aliveRows_.test(r1)) return;
+        if (!subsetWithin(rowBits_[r1], rowBits_[r2], aliveCols_)) return;
+        // Of two equal rows the later goes.
+        if (r2 < r1 && subsetWithin(rowBits_[r2], rowBits_[r1], aliveCols_)) {
+          aliveRows_.reset(r1);
+        } else {
+          aliveRows_.reset(r2);
+        }
+        changed = true;
+      });
+    }
+    return changed;
+  }
+
+  // A column whose rows are all rows of another column can be left out.
+  bool columnDominance() {
+    bool changed = false;
+    for (size_t c1 = 0; c1 < cols_; ++c1) {
+      if (!aliveCols_.test(c1)) continue;
+      size_t pivot = rows_;
+      int fewest = 0;
+      forEachWithin(colBits_[c1], aliveRows_, [&](size_t r) {
+        const int k = countWithin(rowBits_[r], aliveCols_);
+        if (pivot == rows_ || k < fewest) {
+          pivot = r;
+          fewest = k;
+        }
+      });
+      if (pivot == rows_) {  // covers nothing that is left
+        aliveCols_.reset(c1);
+        changed = true;
+        continue;
+      }
+      bool dominated = false;
+      forEachWithin(rowBits_[pivot], aliveCols_, [&](size_t c2) {
+        if (dominated || c2 == c1) return;
+        if (!subsetWithin(colBits_[c1], colBits_[c2], aliveRows_)) return;
+        // Of two equal columns the earlier stays.
+        if (c2 > c1 && subsetWithin(colBits_[c2], colBits_[c1], aliveRows_)) {
+          aliveCols_.reset(c2);
+        } else {
+          dominated = true;
+        }
+        changed = true;
+      });
+      if (dominated) aliveCols_.reset(c1);
+    }
+    return changed;
+  }
+
+  size_t rows_;
+  size_t cols_;
+  std::vector<Bits> rowBits_;
+  std::vector<Bits> colBits_;
+  Bits aliveRows_;
+  Bits aliveCols_;
+  std::vector<int> chosen_;
+};
+
+// Picks the column covering most uncovered rows until all are covered.
+std::vector<int> greedyCover(const std::vector<std::vector<int>>& rows, int columnCount) {
+  std::vector<std::vector<int>> colRows(static_cast<size_t>(columnCount));
+  for (size_t r = 0; r < rows.size(); ++r)
+    for (int c : rows[r]) colRows[static_cast<size_t>(c)].push_back(static_cast<int>(r));
+  std::vector<char> covered(rows.size(), 0);
+  size_t left = rows.size();
+  std::vector<int> out;
+  while (left > 0) {
+    int best = -1;
+    int bestGain = 0;
+    for (int c = 0; c < columnCount; ++c) {
+      int gain = 0;
+      for (int r : colRows[static_cast<size_t>(c)])
+        if (!covered[static_cast<size_t>(r)]) ++gain;
+      if (gain > bestGain) {
+        best = c;
+        bestGain = gain;
+      }
+    }
+    if (best < 0) break;
+    out.push_back(best);
+    for (int r : colRows[static_cast<size_t>(best)]) {
+      if (!covered[static_cast<size_t>(r)]) {
+        covered[static_cast<size_t>(r)] = 1;
+        --left;
+      }
+    }
+  }
+  return out;
+}
+
+struct SubResult {
+  std::vector<int> columns;  // local indices
+  bool proven = false;
+  int lowerBound = 0;
+};
+
+// Minimum set cover of one component as an integer program.
+SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCount,
+                         double seconds) {
+  SubResult result;
+  result.columns = greedyCover(rows, columnCount);
+  if (seconds <= 0.0) return result;
+
+  CoinPackedMatrix matrix(false, 0, 0);
+  matrix.setDimensions(0, columnCount);
+  for (const auto& row : rows) {
+    CoinPackedVector v;
+    for (int c : row) v.insert(c, 1.0);
+    matrix.appendRow(v);
+  }
+  const size_t nc = static_cast<size_t>(columnCount);
+  std::vector<double> colLower(nc, 0.0), colUpper(nc, 1.0), objective(nc, 1.0);
+  std::vector<double> rowLower(rows.size(), 1.0), rowUpper(rows.size(), COIN_DBL_MAX);
+  OsiClpSolverInterface solver;
+  solver.messageHandler()->setLogLevel(0);
+  solver.loadProblem(matrix, colLower.data(), colUpper.data(), objective.data(), rowLower.data(),
+                     rowUpper.data());
+  for (int c = 0; c < columnCount; ++c) solver.setInteger(c);
+
+  CbcModel model(solver);
+  model.setLogLevel(0);
+  model.messageHandler()->setLogLevel(0);
+  CbcMain0(model);
+  const std::string secs = std::to_string(seconds);
+  const char* argv[] = {"ronri", "-log",       "0",      "-slog", "0",
+                        "-sec",  secs.c_str(), "-solve", "-quit"};
+  CbcMain1(static_cast<int>(std::size(argv)), argv, model);
+
+  const double* best = model.bestSolution();
+  if (best) {
+    std::vector<int> cols;
+    for (int c = 0; c < columnCount; ++c)
+      if (best[c] > 0.5) cols.push_back(c);
+    if (cols.size() <= result.columns.size()) result.columns = std::move(cols);
+  }
+  result.proven = model.isProvenOptimal() && best != nullptr;
+  result.lowerBound = static_cast<int>(std::ceil(model.getBestPossibleObjValue() - 1e-6));
+  if (result.proven) result.lowerBound = static_cast<int>(result.columns.size());
+  return result;
+}
+
+}  // namespace
+
+ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
+                      std::chrono::milliseconds budget) {
+  const auto deadline = Clock::now() + budget;
+  Reducer red(table, columnCount);
+  red.reduce();
+
+  ExactCover out;
+  std::vector<int> chosen = red.chosen();
+  out.lowerBound = static_cast<int>(chosen.size());
+
+  // What remains falls apart into independent pieces; each is solved alone.
+  std::vector<char> seenRow(red.rows(), 0);
+  std::vector<char> seenCol(red.cols(), 0);
+  for (size_t start = 0; start < red.rows(); ++start) {
+    if (!red.aliveRows().test(start) || seenRow[start]) continue;
+    std::vector<size_t> compRows{start};
+    std::vector<size_t> compCols;
+    seenRow[start] = 1;
+    for (size_t q = 0; q < compRows.size(); ++q) {
+      forEachWithin(red.rowBits(compRows[q]), red.aliveCols(), [&](size_t c) {
+        if (seenCol[c]) return;
+        seenCol[c] = 1;
+        compCols.push_back(c);
+        forEachWithin(red.colBits(c), red.aliveRows(), [&](size_t r) {
+          if (seenRow[r]) return;
+          seenRow[r] = 1;
+          compRows.push_back(r);
+        });
+      });
+    }
+    std::sort(compRows.begin(), compRows.end());
+    std::sort(compCols.begin(), compCols.end());
+    std::vector<int> local(red.cols(), -1);
+    for (size_t i = 0; i < compCols.size(); ++i) local[compCols[i]] = static_cast<int>(i);
+    std::vector<std::vector<int>> rows;
+    for (size_t r : compRows) {
+      std::vector<int> row;
+      forEachWithin(red.rowBits(r), red.aliveCols(), [&](size_t c) { row.push_back(local[c]); });
+      rows.push_back(std::move(row));
+    }
+    const double seconds = std::chrono::duration<double>(deadline - Clock::now()).count();
+    SubResult sub = solveComponent(rows, static_cast<int>(compCols.size()), seconds);
+    for (int c : sub.columns) chosen.push_back(static_cast<int>(compCols[static_cast<size_t>(c)]));
+    out.lowerBound += sub.lowerBound;
+    if (!sub.proven) out.proven = false;
+  }
+  std::sort(chosen.begin(), chosen.end());
+
+  // A cover that is not proven smallest may still carry a term it can do
+  // without; drop such terms, the later ones first.
+  if (!out.proven) {
+    std::vector<int> coverCount(table.size(), 0);
+    std::vector<std::vector<int>> colRows(static_cast<size_t>(columnCount));
+    for (size_t r = 0; r < table.size(); ++r)
+      for (int c : table[r]) colRows[static_cast<size_t>(c)].push_back(static_cast<int>(r));
+    for (int c : chosen)
+      for (int r : colRows[static_cast<size_t>(c)]) ++coverCount[static_cast<size_t>(r)];
+    std::vector<int> kept;
+    for (auto it = chosen.rbegin(); it != chosen.rend(); ++it) {
+      const auto& rs = colRows[static_cast<size_t>(*it)];
+      const bool needed = std::any_of(
+          rs.begin(), rs.end(), [&](int r) { return coverCount[static_cast<size_t>(r)] == 1; });
+      if (needed) {
+        kept.push_back(*it);
+      } else {
+        for (int r : rs) --coverCount[static_cast<size_t>(r)];
+      }
+    }
+    std::sort(kept.begin(), kept.end());
+    chosen = std::move(kept);
+  }
+  out.columns = std::move(chosen);
+  return out;
+}
+
+}  // namespace ronri

@@ -1,0 +1,287 @@
+// Prime implicants by merging, and the choice of the smallest cover.
+#include "core/simplify.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <unordered_set>
+
+#include "core/simplify_detail.h"
+
+namespace ronri {
+
+namespace {
+
+constexpr int kMaxVars = 10;
+constexpr std::array<int, kMaxVars + 1> kPow3 = {1,   3,    9,    27,    81,   243,
+                                                 729, 2187, 6561, 19683, 59049};
+
+// A pattern of one merging pass: bit k of `care` set when position k is a
+// letter, bit k of `val` set when that letter is the plain one. `key` writes
+// the pattern in base 3 (0 negated, 1 plain, 2 blank), unique over all passes.
+struct Pattern {
+  uint16_t care;
+  uint16_t val;
+  int key;
+};
+
+// Reads clean minterm patterns (position k holds letter k or its negated
+// letter) up to the first empty entry; false for anything else.
+bool readMinterms(const std::vector<std::string>& barabara, int& n, std::vector<Pattern>& out) {
+  size_t count = 0;
+  while (count < barabara.size() && !barabara[count].empty()) ++count;
+  if (count == 0) {
+    n = 0;
+    return true;
+  }
+  n = static_cast<int>(barabara[0].size());
+  if (n < 1 || n > kMaxVars) return false;
+  const uint16_t all = static_cast<uint16_t>((1u << n) - 1);
+  std::bitset<1 << kMaxVars> seen;
+  for (size_t e = 0; e < count; ++e) {
+    const std::string& p = barabara[e];
+    if (static_cast<int>(p.size()) != n) return false;
+    uint16_t val = 0;
+    int key = 0;
+    for (int k = 0; k < n; ++k) {
+      if (p[k] == 'a' + k) {
+        val |= static_cast<uint16_t>(1u << k);
+        key += kPow3[k];
+      } else if (p[k] != 'n' + k) {
+        return false;
+      }
+    }
+    // A repeated minterm adds nothing and would only disturb the order.
+    if (seen[val]) continue;
+    seen[val] = true;
+    out.push_back({all, val, key});
+  }
+  return true;
+}
+
+void appendPattern(std::string& r, const Pattern& p, int n) {
+  for (int k = 0; k < n; ++k) {
+    if (p.care & (1u << k)) r += static_cast<char>(((p.val >> k) & 1u) ? 'a' + k : 'n' + k);
+  }
+  r += '+';
+}
+
+std::string finishSum(std::string r) {
+  if (r.empty()) return "0";
+  if (r == "+") return "1";
+  r.pop_back();
+  return r;
+}
+
+}  // namespace
+
+std::string simplicity(const std::vector<std::string>& barabara) {
+  int n = 0;
+  std::vector<Pattern> cur;
+  if (!readMinterms(barabara, n, cur)) return simplicityByPairs(barabara);
+  if (cur.empty()) return "0";
+
+  // Two patterns of a pass merge exactly when they differ in one letter, so
+  // instead of comparing every pair each pattern looks up its n neighbours.
+  std::vector<int> where(kPow3[n], -1);  // position of a pattern in its pass
+  for (size_t i = 0; i < cur.size(); ++i) where[cur[i].key] = static_cast<int>(i);
+
+  std::string r;
+  std::vector<Pattern> next;
+  std::vector<char> merged;
+  std::array<std::pair<int, int>, kMaxVars> later{};  // (j, position)
+  while (!cur.empty()) {
+    next.clear();
+    merged.assign(cur.size(), 0);
+    for (size_t i = 0; i < cur.size(); ++i) {
+      const Pattern& p = cur[i];
+      int laterCount = 0;
+      for (int k = 0; k < n; ++k) {
+        if (!(p.care & (1u << k))) continue;
+        const int nkey = ((p.val >> k) & 1u) ? p.key - kPow3[k] : p.key + kPow3[k];
+        const int j = where[nkey];
+        if (j < 0) continue;
+        merged[i] = 1;
+        if (j > static_cast<int>(i)) later[laterCount++] = {j, k};
+      }
+      // New patterns are listed in the order of their first merge: by i, then j.
+      std::sort(later.begin(), later.begin() + laterCount);
+      for (int t = 0; t < laterCount; ++t) {
+        const int k = later[t].second;
+        merged[later[t].first] = 1;
+        const int digit = ((p.val >> k) & 1u) ? 1 : 0;
+        const int ckey = p.key + (2 - digit) * kPow3[k];
+        if (where[ckey] >= 0) continue;
+        where[ckey] = static_cast<int>(next.size());
+        const uint16_t bit = static_cast<uint16_t>(1u << k);
+        next.push_back(
+            {static_cast<uint16_t>(p.care & ~bit), static_cast<uint16_t>(p.val & ~bit), ckey});
+      }
+      if (!merged[i]) appendPattern(r, p, n);
+    }
+    cur.swap(next);
+  }
+  return finishSum(std::move(r));
+}
+
+std::string simplicityByPairs(const std::vector<std::string>& barabara) {
+  std::vector<std::string> cur;
+  {
+    std::unordered_set<std::string> seen;
+    for (const std::string& p : barabara) {
+      if (p.empty()) break;
+      if (seen.insert(p).second) cur.push_back(p);
+    }
+  }
+  std::vector<std::string> primes;
+  while (!cur.empty()) {
+    std::vector<std::string> next;
+    std::unordered_set<std::string> inNext;
+    std::vector<char> merged(cur.size(), 0);
+    for (size_t i = 0; i < cur.size(); ++i) {
+      for (size_t j = i + 1; j < cur.size(); ++j) {
+        const std::string& x = cur[i];
+        const std::string& y = cur[j];
+        // Patterns of different lengths never line up, so they never merge.
+        if (x.size() != y.size()) continue;
+        std::string cand = x;
+        int opposed = 0;
+        int misaligned = 0;
+        for (size_t k = 0; k < x.size(); ++k) {
+          if (x[k] == y[k]) continue;
+          cand[k] = ' ';
+          if (x[k] == ' ' || y[k] == ' ')
+            ++misaligned;
+          else
+            ++opposed;
+        }
+        if (opposed != 1 || misaligned != 0) continue;
+        merged[i] = merged[j] = 1;
+        if (inNext.insert(cand).second) next.push_back(cand);
+      }
+      if (!merged[i]) primes.push_back(cur[i]);
+    }
+    cur.swap(next);
+  }
+  std::string r;
+  for (const std::string& p : primes) {
+    std::string t;
+    for (char c : p)
+      if (c != ' ') t += c;
+    if (t.empty()) return "1";  // an implicant without letters is the constant 1
+    r += t;
+    r += '+';
+  }
+  return finishSum(std::move(r));
+}
+
+bool hasFactor(std::string_view f, std::string_view y) {
+  if (f.empty()) return false;
+  std::string marked;
+  for (size_t i = 0; i < y.size();) {
+    if (y.compare(i, f.size(), f) == 0) {
+      marked += '@';
+      i += f.size();
+    } else {
+      marked += y[i++];
+    }
+  }
+  const size_t limit = std::min<size_t>(marked.size(), 128);
+  for (size_t p = 0; p < limit; ++p) {
+    if (marked[p] != '@') continue;
+    const bool startOk = p == 0 || marked[p - 1] == '*';
+    const bool endOk = p + 1 == marked.size() || marked[p + 1] == '*';
+    if (startOk && endOk) return true;
+  }
+  return false;
+}
+
+std::vector<std::string> splitTerms(std::string_view sum) {
+  std::vector<std::string> terms;
+  size_t start = 0;
+  while (start <= sum.size()) {
+    size_t end = sum.find('+', start);
+    if (end == std::string_view::npos) end = sum.size();
+    if (end > start) terms.emplace_back(sum.substr(start, end - start));
+    start = end + 1;
+  }
+  return terms;
+}
+
+std::vector<std::vector<int>> coverTable(const std::vector<std::string>& implicants,
+                                         std::string_view simple, int n) {
+  // A term covers a minterm when every one of its characters occurs there.
+  using CharSet = std::bitset<256>;
+  auto charsOf = [](std::string_view s) {
+    CharSet set;
+    for (char c : s) set.set(static_cast<unsigned char>(c));
+    return set;
+  };
+  std::vector<CharSet> terms;
+  terms.reserve(implicants.size());
+  for (const std::string& t : implicants) terms.push_back(charsOf(t));
+  std::vector<std::vector<int>> table;
+  if (n < 1) return table;
+  const size_t stride = static_cast<size_t>(n) + 1;
+  for (size_t pos = 0; pos < simple.size(); pos += stride) {
+    const CharSet minterm = charsOf(simple.substr(pos, static_cast<size_t>(n)));
+    std::vector<int> row;
+    for (size_t c = 0; c < terms.size(); ++c) {
+      if ((terms[c] & ~minterm).none()) row.push_back(static_cast<int>(c));
+    }
+    table.push_back(std::move(row));
+  }
+  return table;
+}
+
+std::string indexProductText(const std::vector<int>& product) {
+  std::string s;
+  for (size_t i = 0; i < product.size(); ++i) {
+    if (i) s += '*';
+    s += std::to_string(product[i]);
+  }
+  return s;
+}
+
+Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
+                   std::chrono::milliseconds budget) {
+  if (sc1 == "1") return {"1", CoverStatus::Proven};
+  const std::vector<std::string> implicants = splitTerms(sc1);
+  const std::vector<std::vector<int>> table = coverTable(implicants, simple, n);
+  if (sc1 == "0") {
+    // "0" is the answer only when there is nothing to cover.
+    if (table.empty()) return {"0", CoverStatus::Proven};
+    return {"", CoverStatus::NoCover};
+  }
+  if (implicants.empty() || table.empty()) return {"", CoverStatus::NoCover};
+  for (const auto& row : table)
+    if (row.empty()) return {"", CoverStatus::NoCover};
+
+  std::vector<int> chosen;
+  CoverStatus status = CoverStatus::Proven;
+  if (auto candidates = expandCover(table)) {
+    // The first candidate with the fewest implicants wins.
+    const std::vector<int>* best = nullptr;
+    for (const auto& c : *candidates)
+      if (!best || c.size() < best->size()) best = &c;
+    if (best) chosen = *best;
+  }
+  if (chosen.empty()) {
+    ExactCover exact = exactCover(table, static_cast<int>(implicants.size()), budget);
+    chosen = std::move(exact.columns);
+    if (!exact.proven) status = CoverStatus::BestFound;
+  }
+  std::string sum;
+  for (size_t i = 0; i < chosen.size(); ++i) {
+    if (i) sum += '+';
+    sum += implicants[static_cast<size_t>(chosen[i])];
+  }
+  return {sum, status};
+}
+
+std::string useSC3(std::string_view sc1, std::string_view simple, int n) {
+  return minimalCover(sc1, simple, n).sum;
+}
+
+}  // namespace ronri

@@ -1,0 +1,50 @@
+#pragma once
+// Building blocks of simplicity and the cover choice, visible for the tests.
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ronri {
+
+// The pairwise merging exactly as the table method states it, on plain texts.
+// simplicity uses it only for lists that are not clean minterm patterns.
+std::string simplicityByPairs(const std::vector<std::string>& barabara);
+
+// True when `f` is a whole factor of the index product `y` ("1" is one of
+// "21*1" but not of "11*21"); only the first 128 characters are looked at.
+bool hasFactor(std::string_view f, std::string_view y);
+
+// The implicants of a term sum: the texts between the "+" signs, empty ones
+// skipped.
+std::vector<std::string> splitTerms(std::string_view sum);
+
+// For each minterm of the term list `simple` (terms of n letters followed by
+// "+"), the ascending indices of the implicants whose letters all occur in it.
+std::vector<std::vector<int>> coverTable(const std::vector<std::string>& implicants,
+                                         std::string_view simple, int n);
+
+// The product-of-sums expansion over a cover table (every row non-empty):
+// the surviving index products, each sorted, in the order the expansion leaves
+// them. nullopt when the expansion would outgrow the sizes it was built for
+// (129 implicants per minterm, 129 products per pair of minterms, 1025
+// products per step, 128 characters per index product, indices below 1000).
+std::optional<std::vector<std::vector<int>>> expandCover(
+    const std::vector<std::vector<int>>& table);
+
+// The text of an index product, e.g. "0*2*5".
+std::string indexProductText(const std::vector<int>& product);
+
+// A cover of the table with the fewest columns, found by reductions and an
+// integer program. `proven` is false when the budget ran out first; the
+// columns then still cover every row and none of them can be left out.
+struct ExactCover {
+  std::vector<int> columns;  // ascending
+  bool proven = true;
+  int lowerBound = 0;  // no cover of the table has fewer columns
+};
+ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
+                      std::chrono::milliseconds budget);
+
+}  // namespace ronri

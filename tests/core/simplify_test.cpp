@@ -1,0 +1,285 @@
+// Prime implicants and cover choice: worked examples and properties checked
+// against brute force.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/expression.h"
+#include "core/simplify.h"
+#include "core/simplify_detail.h"
+
+namespace ronri {
+namespace {
+
+// Row r of an n-variable table as a term of n letters (a is the top bit).
+std::string rowPattern(int n, int r) {
+  std::string t;
+  for (int k = 0; k < n; ++k) t += static_cast<char>(((r >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
+  return t;
+}
+
+std::vector<std::string> mintermPatterns(int n, const std::vector<bool>& f) {
+  std::vector<std::string> out;
+  for (int r = 0; r < (1 << n); ++r)
+    if (f[r]) out.push_back(rowPattern(n, r));
+  return out;
+}
+
+std::string termList(const std::vector<std::string>& patterns) {
+  std::string s;
+  for (const auto& p : patterns) s += p + "+";
+  return s;
+}
+
+std::vector<bool> randomFunction(int n, double ones, std::mt19937& rng) {
+  std::bernoulli_distribution bit(ones);
+  std::vector<bool> f(1u << n);
+  for (size_t r = 0; r < f.size(); ++r) f[r] = bit(rng);
+  return f;
+}
+
+// A term (letters only) is true on row r when every literal agrees with it.
+bool termTrue(const std::string& term, int n, int r) {
+  for (char c : term) {
+    const bool plain = isVariable(c);
+    const int k = plain ? c - 'a' : c - 'n';
+    if (k >= n) return false;
+    if ((((r >> (n - 1 - k)) & 1) != 0) != plain) return false;
+  }
+  return true;
+}
+
+std::vector<std::string> termsOf(const std::string& sum) {
+  return splitTerms(sum);
+}
+
+// Every prime implicant, found by trying all 3^n cubes.
+std::set<std::string> brutePrimes(int n, const std::vector<bool>& f) {
+  auto implies = [&](const std::string& term) {
+    for (int r = 0; r < (1 << n); ++r)
+      if (termTrue(term, n, r) && !f[r]) return false;
+    return true;
+  };
+  std::set<std::string> primes;
+  int cubes = 1;
+  for (int k = 0; k < n; ++k) cubes *= 3;
+  for (int code = 0; code < cubes; ++code) {
+    std::string term;
+    int x = code;
+    for (int k = 0; k < n; ++k, x /= 3) {
+      if (x % 3 == 1) term += static_cast<char>('a' + k);
+      if (x % 3 == 2) term += static_cast<char>('n' + k);
+    }
+    if (!implies(term)) continue;
+    bool prime = true;
+    for (size_t drop = 0; drop < term.size() && prime; ++drop) {
+      std::string wider = term;
+      wider.erase(drop, 1);
+      if (implies(wider)) prime = false;
+    }
+    if (prime) primes.insert(term.empty() ? "1" : term);
+  }
+  return primes;
+}
+
+// A cover must be exactly the function, made of primes, and need every term.
+void expectValidCover(int n, const std::vector<bool>& f, const std::string& primes,
+                      const std::string& cover) {
+  const auto all = termsOf(primes);
+  const auto terms = termsOf(cover);
+  for (const auto& t : terms)
+    ASSERT_NE(std::find(all.begin(), all.end(), t), all.end()) << t << " is not a prime";
+  std::vector<int> count(1u << n, 0);
+  for (int r = 0; r < (1 << n); ++r)
+    for (const auto& t : terms) count[r] += termTrue(t, n, r) ? 1 : 0;
+  for (int r = 0; r < (1 << n); ++r)
+    ASSERT_EQ(count[r] > 0, static_cast<bool>(f[r])) << "row " << r;
+  for (const auto& t : terms) {
+    bool needed = false;
+    for (int r = 0; r < (1 << n) && !needed; ++r) needed = termTrue(t, n, r) && count[r] == 1;
+    EXPECT_TRUE(needed) << t << " can be left out of " << cover;
+  }
+}
+
+TEST(Simplicity, ConstantFunctions) {
+  EXPECT_EQ(simplicity({}), "0");
+  EXPECT_EQ(simplicity({"", "abc"}), "0");  // the first empty entry ends the list
+  for (int n = 1; n <= 10; ++n) {
+    std::vector<bool> all(1u << n, true);
+    const auto minterms = mintermPatterns(n, all);
+    ASSERT_EQ(simplicity(minterms), "1") << n;
+    EXPECT_EQ(useSC3("1", termList(minterms), n), "1");
+  }
+  EXPECT_EQ(useSC3("0", "", 3), "0");
+}
+
+TEST(Simplicity, ThreeVariableExamples) {
+  const std::vector<std::string> m = {"nop", "noc", "nbc", "abc"};
+  EXPECT_EQ(simplicity(m), "no+nc+bc");
+  const std::string cover = useSC3("no+nc+bc", termList(m), 3);
+  EXPECT_EQ(cover, "no+bc");
+  EXPECT_EQ(wordchange(layout(cover)), "~a*~b+b*c");
+
+  // The cyclic function has five irredundant covers; the first of three wins.
+  std::vector<std::string> cyc;
+  for (int r : {0, 1, 2, 5, 6, 7}) cyc.push_back(rowPattern(3, r));
+  const std::string primes = simplicity(cyc);
+  EXPECT_EQ(primes, "no+np+oc+bp+ac+ab");
+  const auto candidates = expandCover(coverTable(splitTerms(primes), termList(cyc), 3));
+  ASSERT_TRUE(candidates.has_value());
+  std::vector<std::string> texts;
+  for (const auto& c : *candidates) texts.push_back(indexProductText(c));
+  EXPECT_EQ(texts, (std::vector<std::string>{"0*1*4*5", "0*2*3*5", "0*3*4", "1*2*3*4", "1*2*5"}));
+  const Cover chosen = minimalCover(primes, termList(cyc), 3);
+  EXPECT_EQ(chosen.sum, "no+bp+ac");
+  EXPECT_EQ(chosen.status, CoverStatus::Proven);
+  EXPECT_EQ(wordchange(layout(chosen.sum)), "~a*~b+b*~c+a*c");
+}
+
+TEST(Simplicity, RepeatedMintermsAreIgnored) {
+  EXPECT_EQ(simplicity({"nop", "nop", "abc"}), "nop+abc");
+  EXPECT_EQ(simplicity({"nop", "noc", "nop"}), "no");
+  EXPECT_EQ(simplicity({"ab", "ab"}), "ab");
+}
+
+TEST(Simplicity, UncleanPatternsFollowThePairwiseMerge) {
+  // Patterns that already carry blanks, or are of mixed length, go through the
+  // plain pairwise merge and still never produce a stray "+".
+  EXPECT_EQ(simplicity({"no ", "nb ", "abc"}), "abc+n");
+  EXPECT_EQ(simplicity({"ab", "abc"}), "ab+abc");
+  EXPECT_EQ(simplicity({"a", "n"}), "1");
+}
+
+TEST(Format, LayoutAndFactors) {
+  EXPECT_EQ(layout("bp+ad"), "b*p+a*d");
+  EXPECT_EQ(layout("aoc+nbc+"), "a*o*c+n*b*c");
+  EXPECT_EQ(layout("+a"), "a");
+  EXPECT_EQ(layout("a+"), "a");
+  EXPECT_EQ(layout(""), "");
+  EXPECT_EQ(layout("1"), "1");
+  EXPECT_EQ(layout("0"), "0");
+  EXPECT_FALSE(hasFactor("1", "11*21"));
+  EXPECT_TRUE(hasFactor("1", "21*1"));
+  EXPECT_TRUE(hasFactor("1", "1*11"));
+  EXPECT_FALSE(hasFactor("1", "11"));
+  EXPECT_FALSE(hasFactor("1", "13*21"));
+  EXPECT_TRUE(hasFactor("13", "13"));
+}
+
+TEST(Cover, ListsThatCannotCoverGiveNoCover) {
+  const std::string simple = "nop+noc+nbc+abc+";
+  for (const char* sc1 : {"no+nc", "xyz", "", "+", "++", "0", "no+q"}) {
+    const Cover c = minimalCover(sc1, simple, 3);
+    EXPECT_EQ(c.status, CoverStatus::NoCover) << sc1;
+    EXPECT_EQ(c.sum, "") << sc1;
+    EXPECT_EQ(useSC3(sc1, simple, 3), "") << sc1;
+  }
+  EXPECT_EQ(minimalCover("no+bc", "", 3).status, CoverStatus::NoCover);
+  // Empty terms of a hand-edited list are skipped, not taken as the end.
+  EXPECT_EQ(useSC3("no++nc+bc+", simple, 3), "no+bc");
+  EXPECT_EQ(useSC3("+bc+no", simple, 3), "bc+no");
+  // Terms with stray characters simply cover nothing.
+  EXPECT_EQ(useSC3("n*o+no+bc+a(", simple, 3), "no+bc");
+}
+
+TEST(Simplicity, PrimesMatchBruteForceInTheMergeOrder) {
+  std::mt19937 rng(7);
+  for (int n = 2; n <= 6; ++n) {
+    for (int trial = 0; trial < 40; ++trial) {
+      const auto f = randomFunction(n, 0.2 + 0.15 * (trial % 5), rng);
+      auto minterms = mintermPatterns(n, f);
+      if (trial % 2) std::shuffle(minterms.begin(), minterms.end(), rng);
+      const std::string primes = simplicity(minterms);
+      // Same text as the plain pairwise merge, including the order.
+      ASSERT_EQ(primes, simplicityByPairs(minterms)) << n << "/" << trial;
+      std::set<std::string> expected = brutePrimes(n, f);
+      if (expected.empty()) expected.insert("0");
+      const auto got = termsOf(primes);
+      EXPECT_EQ(std::set<std::string>(got.begin(), got.end()), expected);
+      EXPECT_EQ(got.size(), expected.size()) << "a prime listed twice in " << primes;
+    }
+  }
+}
+
+TEST(Cover, EveryFunctionOfUpToFourVariablesGetsAMinimumCover) {
+  for (int n = 1; n <= 4; ++n) {
+    const int rows = 1 << n;
+    const uint32_t functions = 1u << rows;
+    // Fewest cubes whose union is exactly the function, by breadth-first search.
+    std::vector<uint32_t> cubes;
+    int codes = 1;
+    for (int k = 0; k < n; ++k) codes *= 3;
+    for (int code = 0; code < codes; ++code) {
+      uint32_t mask = 0;
+      for (int r = 0; r < rows; ++r) {
+        bool in = true;
+        int x = code;
+        for (int k = 0; k < n; ++k, x /= 3) {
+          const int bit = (r >> (n - 1 - k)) & 1;
+          if ((x % 3 == 1 && !bit) || (x % 3 == 2 && bit)) in = false;
+        }
+        if (in) mask |= 1u << r;
+      }
+      cubes.push_back(mask);
+    }
+    std::vector<int> fewest(functions, -1);
+    std::vector<uint32_t> frontier{0};
+    fewest[0] = 0;
+    for (int level = 1; !frontier.empty(); ++level) {
+      std::vector<uint32_t> next;
+      for (uint32_t m : frontier)
+        for (uint32_t c : cubes)
+          if (fewest[m | c] < 0) {
+            fewest[m | c] = level;
+            next.push_back(m | c);
+          }
+      frontier.swap(next);
+    }
+    for (uint32_t fn = 1; fn < functions; ++fn) {
+      std::vector<bool> f(rows);
+      for (int r = 0; r < rows; ++r) f[r] = (fn >> r) & 1;
+      const auto minterms = mintermPatterns(n, f);
+      const std::string primes = simplicity(minterms);
+      const Cover c = minimalCover(primes, termList(minterms), n);
+      ASSERT_EQ(c.status, CoverStatus::Proven);
+      const int terms = c.sum == "1" ? 1 : static_cast<int>(termsOf(c.sum).size());
+      ASSERT_EQ(terms, fewest[fn]) << n << " variables, function " << fn << ": " << c.sum;
+      if (c.sum != "1") expectValidCover(n, f, primes, c.sum);
+    }
+  }
+}
+
+TEST(Cover, RandomCoversAreValidAndAgreeWithTheExactSolver) {
+  std::mt19937 rng(11);
+  int compared = 0;
+  for (int n = 5; n <= 8; ++n) {
+    for (int trial = 0; trial < 25; ++trial) {
+      const auto f = randomFunction(n, 0.3 + 0.1 * (trial % 4), rng);
+      const auto minterms = mintermPatterns(n, f);
+      if (minterms.empty()) continue;
+      const std::string primes = simplicity(minterms);
+      if (primes == "1") continue;
+      const Cover c = minimalCover(primes, termList(minterms), n);
+      ASSERT_EQ(c.status, CoverStatus::Proven);
+      expectValidCover(n, f, primes, c.sum);
+      // The expansion and the integer program must agree on the size.
+      const auto implicants = splitTerms(primes);
+      const auto table = coverTable(implicants, termList(minterms), n);
+      if (expandCover(table)) {
+        const ExactCover exact =
+            exactCover(table, static_cast<int>(implicants.size()), std::chrono::seconds(20));
+        ASSERT_TRUE(exact.proven);
+        EXPECT_EQ(exact.columns.size(), termsOf(c.sum).size());
+        ++compared;
+      }
+    }
+  }
+  EXPECT_GT(compared, 20);
+}
+
+}  // namespace
+}  // namespace ronri
