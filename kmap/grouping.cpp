@@ -1,0 +1,122 @@
+#include "kmap/grouping.h"
+
+#include <vector>
+
+#include "core/expression.h"
+#include "kmap/geometry.h"
+
+namespace ronri::kmap {
+
+Grouping::Grouping(int variables) : variables_(variables) {}
+
+void Grouping::loadGroups(std::string_view dosiki1, bool minimalOnDemand) {
+  colorNo_ = kLightRed;
+  outline_ = Outline{};
+  outlineShown_ = false;
+  groupTerm_.clear();
+  minimalChosen_ = false;
+  dosiki1_ = std::string(dosiki1);
+
+  std::vector<std::string> minterms;
+  std::string term;
+  for (char c : dosiki1) {
+    if (c == '+') {
+      if (!term.empty()) minterms.push_back(std::move(term));
+      term.clear();
+    } else {
+      term += c;
+    }
+  }
+  if (!term.empty()) minterms.push_back(std::move(term));
+  allPrimes_ = simplicity(minterms);
+  queue_ = allPrimes_;
+
+  minPrimes_.clear();
+  minReady_ = false;
+  minStatus_ = CoverStatus::Proven;
+  if (!minimalOnDemand) computeMinimal();
+}
+
+CoverStatus Grouping::computeMinimal() {
+  const Cover cover = minimalCover(allPrimes_, dosiki1_, variables_);
+  minStatus_ = cover.status;
+  // No cover cannot happen for prime implicants of the same minterms; should
+  // it, there is simply nothing to outline.
+  minPrimes_ = cover.status == CoverStatus::NoCover ? std::string() : cover.sum;
+  minReady_ = true;
+  return minStatus_;
+}
+
+void Grouping::refill() {
+  queue_ = minimalChosen_ ? minPrimes_ : allPrimes_;
+}
+
+void Grouping::chooseList(bool all, Surface& s) {
+  minimalChosen_ = !all;
+  refill();
+  clearOutlines(s);
+}
+
+void Grouping::clearOutlines(Surface& s) {
+  s.erase(kMapLeft, kMapTop, farX(variables_), farY(variables_));
+  drawRuling(s, variables_);
+  outlineShown_ = false;
+}
+
+bool Grouping::takeNext(Surface& s) {
+  groupTerm_.clear();
+  if (queue_ == "1") {
+    drawWholeMap(s, variables_, colorNo_);
+    queue_.clear();
+    return true;
+  }
+  if (queue_ == "0") {  // no 1-cells: there is no group to outline
+    queue_.clear();
+    return true;
+  }
+  if (queue_.empty()) return true;
+
+  groupTerm_ = queue_.substr(0, queue_.find('+'));
+  // Drop the term from the queue (whole terms only).
+  std::string rest;
+  std::size_t start = 0;
+  while (start <= queue_.size()) {
+    std::size_t end = queue_.find('+', start);
+    if (end == std::string::npos) end = queue_.size();
+    const std::string_view t(queue_.data() + start, end - start);
+    if (!t.empty() && t != groupTerm_) {
+      if (!rest.empty()) rest += '+';
+      rest += t;
+    }
+    start = end + 1;
+  }
+  queue_ = std::move(rest);
+
+  const GroupCells cells = groupCells(groupTerm_, variables_);
+  outline_ = outlineOf(cells, variables_);
+  drawOutline(s, outline_, colorNo_);
+  outlineShown_ = true;
+  if (colorNo_ == 0) colorNo_ = 15;
+  --colorNo_;
+  return !cells.error;
+}
+
+StepResult Grouping::stepOne(Surface& s) {
+  if (queue_.empty()) refill();
+  if (outlineShown_) drawOutline(s, outline_, kBackground);
+  outlineShown_ = false;
+  StepResult r;
+  r.error = !takeNext(s);
+  r.term = wordchange(layout(groupTerm_));
+  return r;
+}
+
+bool Grouping::stepAll(Surface& s) {
+  refill();
+  bool error = false;
+  while (!queue_.empty())
+    if (!takeNext(s)) error = true;
+  return error;
+}
+
+}  // namespace ronri::kmap

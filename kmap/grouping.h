@@ -1,0 +1,69 @@
+#pragma once
+// Outlining the prime implicants of a function on its map, one group at a
+// time or all together, each group in its own colour.
+#include <string>
+#include <string_view>
+
+#include "core/simplify.h"
+#include "core/surface.h"
+#include "kmap/outline.h"
+
+namespace ronri::kmap {
+
+struct StepResult {
+  std::string term;    // the group's term in display form ("a*~b"), "" when none
+  bool error = false;  // a letter that cannot follow: the caller shows "error"
+};
+
+class Grouping {
+ public:
+  explicit Grouping(int variables);
+
+  // At window load: all prime implicants of the 1-cells of `dosiki1`, and the
+  // minimal cover at once unless `minimalOnDemand` (the five-variable map,
+  // where it may take long and is computed when first asked for).
+  void loadGroups(std::string_view dosiki1, bool minimalOnDemand);
+  bool minimalReady() const { return minReady_; }
+  // Computes the minimal cover now; the status says whether it is proven.
+  CoverStatus computeMinimal();
+  CoverStatus minimalStatus() const { return minStatus_; }
+
+  // Chooses all prime implicants (true) or the minimal cover for the next
+  // pass and removes every outline.
+  void chooseList(bool all, Surface& s);
+  // Erases the last outline and draws the next group.
+  StepResult stepOne(Surface& s);
+  // Draws every group of the chosen list; true if a term had a letter that
+  // cannot follow.
+  bool stepAll(Surface& s);
+  // Removes every outline; the ruling is drawn again.
+  void clearOutlines(Surface& s);
+
+  const std::string& allPrimes() const { return allPrimes_; }
+  const std::string& minPrimes() const { return minPrimes_; }
+  const std::string& queue() const { return queue_; }
+  int colorNo() const { return colorNo_; }
+  const std::string& groupTerm() const { return groupTerm_; }
+  const Outline& outline() const { return outline_; }
+
+ private:
+  void refill();
+  // Takes the next group off the queue and draws it; false on a letter that
+  // cannot follow.
+  bool takeNext(Surface& s);
+
+  int variables_;
+  std::string dosiki1_;
+  std::string allPrimes_;
+  std::string minPrimes_;
+  bool minReady_ = false;
+  CoverStatus minStatus_ = CoverStatus::Proven;
+  bool minimalChosen_ = false;
+  std::string queue_;
+  int colorNo_ = kLightRed;
+  std::string groupTerm_;
+  Outline outline_;
+  bool outlineShown_ = false;
+};
+
+}  // namespace ronri::kmap

@@ -1,0 +1,117 @@
+#include "kmap/map_model.h"
+
+#include <algorithm>
+
+#include "kmap/geometry.h"
+
+namespace ronri::kmap {
+
+const char* const kLayoutRefused = "同じ変数が二度選ばれています。BSで選び直してください";
+
+KmapModel::KmapModel(int variables)
+    : variables_(variables), cells_(std::size_t(cellCount(variables))) {
+  loadMap();
+}
+
+void KmapModel::loadMap() {
+  A.clear();
+  B.clear();
+  dosiki = dosiki1;
+  ZorO = "1";
+  grouping_ = false;
+  std::fill(cells_.begin(), cells_.end(), std::string());
+}
+
+bool KmapModel::chooseVariable(char letter, Axis axis) {
+  const MapShape& m = mapShape(variables_);
+  if (axis == Axis::Columns && int(A.size()) < m.maxA) {
+    A += letter;
+    return true;
+  }
+  if (axis == Axis::Rows && int(B.size()) < m.maxB) {
+    B += letter;
+    return true;
+  }
+  return false;
+}
+
+bool KmapModel::backspace(Axis axis) {
+  std::string* s = axis == Axis::Columns ? &A : axis == Axis::Rows ? &B : nullptr;
+  if (!s || s->empty()) return false;
+  s->pop_back();
+  return true;
+}
+
+std::string KmapModel::cellLiterals(int k, int r) const {
+  const std::string col = grayCode(k, int(A.size()));
+  const std::string row = grayCode(r, int(B.size()));
+  std::string lits;
+  for (std::size_t i = 0; i < A.size(); ++i) lits += col[i] == '1' ? A[i] : negated(A[i]);
+  for (std::size_t i = 0; i < B.size(); ++i) lits += row[i] == '1' ? B[i] : negated(B[i]);
+  return lits;
+}
+
+MakeResult KmapModel::makeMap() {
+  const MapShape& m = mapShape(variables_);
+  MakeResult result;
+  if (int(A.size() + B.size()) < variables_) {
+    A = m.defaultA;
+    B = m.defaultB;
+    result.usedDefaults = true;
+  }
+  // Each axis is full now (the maxima add up to the variable count); the
+  // letters must be the window's variables, each once, or the map would
+  // show cells twice and leave others out.
+  std::string letters = A + B;
+  std::sort(letters.begin(), letters.end());
+  std::string expected;
+  for (int i = 0; i < variables_; ++i) expected += char('a' + i);
+  if (letters != expected) {
+    result.refused = true;
+    result.grouping = grouping_;
+    return result;
+  }
+
+  grouping_ = ZorO == "1" && A == m.defaultA && B == m.defaultB && variables_ < 6;
+  result.grouping = grouping_;
+
+  // Sorted literals of every cell, so a term matches whatever its letter order.
+  std::vector<std::string> literals(cells_.size());
+  for (int r = 0; r < m.rows; ++r)
+    for (int k = 0; k < m.columns; ++k) {
+      std::string lits = cellLiterals(k, r);
+      std::sort(lits.begin(), lits.end());
+      literals[std::size_t(cellNumber(k, r))] = std::move(lits);
+    }
+
+  std::fill(cells_.begin(), cells_.end(), std::string());
+  std::string term;
+  auto mark = [&] {
+    std::sort(term.begin(), term.end());
+    for (std::size_t i = 0; i < literals.size(); ++i)
+      if (literals[i] == term) {
+        cells_[i] = ZorO;
+        break;
+      }
+    term.clear();
+  };
+  for (char c : dosiki) {
+    if (c == '+' || c == '*' || c == '@') continue;
+    term += c;
+    if (int(term.size()) == variables_) mark();
+  }
+  return result;
+}
+
+void KmapModel::showOnes() {
+  dosiki = dosiki1;
+  ZorO = "1";
+}
+
+void KmapModel::showZeros() {
+  dosiki = dosiki0;
+  ZorO = "0";
+  grouping_ = false;
+}
+
+}  // namespace ronri::kmap
