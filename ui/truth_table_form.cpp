@@ -38,7 +38,7 @@ constexpr int kMarkerHeight = 105;
 constexpr double kColumnPointSize = 11;
 
 // Plain containers: a press on them is a press on the window background.
-const char* const kBackground = "tableBackground";
+const char* const kBackgroundProperty = "tableBackground";
 
 QString indexed(const char* base, int index) {
   return QStringLiteral("%1(%2)").arg(QLatin1String(base)).arg(index);
@@ -122,7 +122,7 @@ void TruthTableForm::buildTable(QWidget* parent, QBoxLayout* into) {
   // Headers, assignment column and result column in one area as wide as the
   // marker, so the marker spans both columns.
   auto* area = new QWidget(parent);
-  area->setProperty(kBackground, true);
+  area->setProperty(kBackgroundProperty, true);
   area->setFixedWidth(px(kMarkerWidth));
   auto* v = new QVBoxLayout(area);
   v->setContentsMargins(0, 0, 0, 0);
@@ -139,7 +139,7 @@ void TruthTableForm::buildTable(QWidget* parent, QBoxLayout* into) {
 
   // Each header stands over its digit: bit k of a line begins 4k characters in.
   auto* headers = new QWidget(area);
-  headers->setProperty(kBackground, true);
+  headers->setProperty(kBackgroundProperty, true);
   headers->setFixedHeight(int(std::ceil(fm.height())) + 6);
   const double textLeft = text5_->frameWidth() + text5_->document()->documentMargin();
   const double cw = fm.horizontalAdvance(QLatin1Char('0'));
@@ -332,7 +332,7 @@ bool TruthTableForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == central_ && event->type() == QEvent::MouseButtonPress && OnOff == 1) {
     const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
     QWidget* hit = central_->childAt(pos);
-    if (!hit || hit->property(kBackground).toBool()) placeMarker(pos.y());
+    if (!hit || hit->property(kBackgroundProperty).toBool()) placeMarker(pos.y());
   }
   return Window::eventFilter(watched, event);
 }
