@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <bitset>
 #include <cstdint>
 #include <unordered_set>
@@ -14,17 +15,19 @@ namespace ronri {
 namespace {
 
 constexpr int kMaxVars = 10;
-constexpr std::array<int, kMaxVars + 1> kPow3 = {1,   3,    9,    27,    81,   243,
-                                                 729, 2187, 6561, 19683, 59049};
 
 // A pattern of one merging pass: bit k of `care` set when position k is a
-// letter, bit k of `val` set when that letter is the plain one. `key` writes
-// the pattern in base 3 (0 negated, 1 plain, 2 blank), unique over all passes.
+// letter, bit k of `val` set when that letter is the plain one.
+// `key` writes the pattern in base 3 (0 negated, 1 plain, 2 blank), unique
+// over all passes and dense, so the position table stays small.
 struct Pattern {
   uint16_t care;
   uint16_t val;
   int key;
 };
+
+constexpr std::array<int, kMaxVars + 1> kPow3 = {1,   3,    9,    27,    81,   243,
+                                                 729, 2187, 6561, 19683, 59049};
 
 // Reads clean minterm patterns (position k holds letter k or its negated
 // letter) up to the first empty entry; false for anything else.
@@ -81,47 +84,68 @@ std::string simplicity(const std::vector<std::string>& barabara) {
   std::vector<Pattern> cur;
   if (!readMinterms(barabara, n, cur)) return simplicityByPairs(barabara);
   if (cur.empty()) return "0";
+  if (cur.size() == (size_t{1} << n))
+    return "1";  // every row: the merging ends in one blank pattern
 
-  // Two patterns of a pass merge exactly when they differ in one letter, so
-  // instead of comparing every pair each pattern looks up its n neighbours.
-  std::vector<int> where(kPow3[n], -1);  // position of a pattern in its pass
-  for (size_t i = 0; i < cur.size(); ++i) where[cur[i].key] = static_cast<int>(i);
+  // Two patterns of a pass merge exactly when they have the same blanks and
+  // differ in one letter, so instead of comparing every pair each pattern
+  // looks up its n neighbours. A pattern's key (care, val) is unique over all
+  // passes; `where` holds its position in its pass, and neighbours lie close
+  // together in it.
+  static thread_local std::vector<int16_t> where(kPow3[kMaxVars], -1);
+  static thread_local std::vector<int> used;  // keys to clear again on the way out
+  used.clear();
+  for (size_t i = 0; i < cur.size(); ++i) {
+    where[static_cast<size_t>(cur[i].key)] = static_cast<int16_t>(i);
+    used.push_back(cur[i].key);
+  }
 
   std::string r;
-  std::vector<Pattern> next;
-  std::vector<char> merged;
+  static thread_local std::vector<Pattern> next;
+  static thread_local std::vector<char> merged;
+  next.reserve(15360);
   std::array<std::pair<int, int>, kMaxVars> later{};  // (j, position)
   while (!cur.empty()) {
     next.clear();
     merged.assign(cur.size(), 0);
     for (size_t i = 0; i < cur.size(); ++i) {
-      const Pattern& p = cur[i];
+      const Pattern p = cur[i];
+      const int key = p.key;
       int laterCount = 0;
-      for (int k = 0; k < n; ++k) {
-        if (!(p.care & (1u << k))) continue;
-        const int nkey = ((p.val >> k) & 1u) ? p.key - kPow3[k] : p.key + kPow3[k];
-        const int j = where[nkey];
+      for (unsigned rest = p.care; rest; rest &= rest - 1) {
+        const int k = std::countr_zero(rest);
+        const int bit = 1 << k;
+        const int j = where[static_cast<size_t>((p.val & bit) ? key - kPow3[k] : key + kPow3[k])];
         if (j < 0) continue;
         merged[i] = 1;
-        if (j > static_cast<int>(i)) later[laterCount++] = {j, k};
+        if (j > static_cast<int>(i)) {
+          // New patterns are listed in the order of their first merge: by i, then j.
+          int t = laterCount++;
+          while (t > 0 && later[t - 1].first > j) {
+            later[t] = later[t - 1];
+            --t;
+          }
+          later[t] = {j, k};
+        }
       }
-      // New patterns are listed in the order of their first merge: by i, then j.
-      std::sort(later.begin(), later.begin() + laterCount);
       for (int t = 0; t < laterCount; ++t) {
-        const int k = later[t].second;
         merged[later[t].first] = 1;
-        const int digit = ((p.val >> k) & 1u) ? 1 : 0;
-        const int ckey = p.key + (2 - digit) * kPow3[k];
-        if (where[ckey] >= 0) continue;
-        where[ckey] = static_cast<int>(next.size());
-        const uint16_t bit = static_cast<uint16_t>(1u << k);
-        next.push_back(
-            {static_cast<uint16_t>(p.care & ~bit), static_cast<uint16_t>(p.val & ~bit), ckey});
+        const uint16_t bit = static_cast<uint16_t>(1u << later[t].second);
+        const int k = later[t].second;
+        const Pattern cand{static_cast<uint16_t>(p.care & ~bit),
+                           static_cast<uint16_t>(p.val & ~bit),
+                           key + ((p.val & bit) ? 1 : 2) * kPow3[k]};
+        int16_t& slot = where[static_cast<size_t>(cand.key)];
+        if (slot >= 0) continue;
+        slot = static_cast<int16_t>(next.size());
+        used.push_back(cand.key);
+        next.push_back(cand);
       }
       if (!merged[i]) appendPattern(r, p, n);
     }
     cur.swap(next);
   }
+  for (int key : used) where[static_cast<size_t>(key)] = -1;
   return finishSum(std::move(r));
 }
 

@@ -105,6 +105,111 @@ void expectValidCover(int n, const std::vector<bool>& f, const std::string& prim
   }
 }
 
+// The cover expansion written out on index-product texts, step by step, to
+// check the order in which the fast one leaves its candidates.
+std::vector<std::string> splitAt(const std::string& s, char sep) {
+  std::vector<std::string> out;
+  std::string cur;
+  for (char c : s) {
+    if (c == sep) {
+      out.push_back(cur);
+      cur.clear();
+    } else {
+      cur += c;
+    }
+  }
+  out.push_back(cur);
+  return out;
+}
+
+bool absorbsText(const std::string& x, const std::string& y) {
+  if (x.empty()) return false;
+  for (const auto& f : splitAt(x.substr(0, 128), '*'))
+    if (!hasFactor(f, y)) return false;
+  return true;
+}
+
+std::vector<std::string> textPairProducts(const std::vector<int>& a, const std::vector<int>& b) {
+  std::vector<std::string> work;
+  for (int x : a)
+    for (int y : b)
+      work.push_back(x == y ? std::to_string(x)
+                            : std::to_string(std::min(x, y)) + "*" + std::to_string(std::max(x, y)));
+  size_t single = work.size();
+  for (size_t i = 0; i < work.size() && single == work.size(); ++i)
+    if (work[i].find('*') == std::string::npos) single = i;
+  if (single == work.size()) return work;
+  std::vector<std::string> row;
+  for (size_t i = 0; i < work.size(); ++i)
+    if (i == single || !hasFactor(work[single], work[i])) row.push_back(work[i]);
+  return row;
+}
+
+void textMultiplyIn(std::vector<std::string>& candidates, const std::vector<std::string>& row) {
+  std::vector<std::string> products;
+  for (const auto& x : candidates) {
+    for (const auto& y : row) {
+      if (y == x) {
+        products.push_back(x);
+        continue;
+      }
+      auto factors = splitAt(x, '*');
+      for (const auto& f : splitAt(y, '*'))
+        if (std::find(factors.begin(), factors.end(), f) == factors.end()) factors.push_back(f);
+      std::vector<int> values;
+      for (const auto& f : factors) values.push_back(std::stoi(f));
+      std::sort(values.begin(), values.end());
+      values.erase(std::unique(values.begin(), values.end()), values.end());
+      products.push_back(indexProductText(values));
+    }
+  }
+  candidates.clear();
+  if (products.size() == 1) {
+    candidates = products;
+    return;
+  }
+  for (size_t j = 0; j < products.size(); ++j) {
+    bool absorbed = false;
+    for (size_t k = j + 1; k < products.size() && !absorbed; ++k)
+      absorbed = absorbsText(products[k], products[j]);
+    for (size_t c = 0; c < candidates.size() && !absorbed; ++c)
+      absorbed = absorbsText(candidates[c], products[j]);
+    if (!absorbed) candidates.push_back(products[j]);
+  }
+}
+
+std::vector<std::string> textExpansion(const std::vector<std::vector<int>>& table) {
+  std::vector<std::vector<std::string>> rows;
+  for (size_t idx = 0; idx < table.size(); idx += 2) {
+    if (idx + 1 == table.size()) {
+      std::vector<std::string> row;
+      for (int c : table[idx]) row.push_back(std::to_string(c));
+      rows.push_back(row);
+    } else {
+      rows.push_back(textPairProducts(table[idx], table[idx + 1]));
+    }
+  }
+  std::vector<std::string> candidates = rows[0];
+  for (size_t r = 1; r < rows.size(); ++r) textMultiplyIn(candidates, rows[r]);
+  return candidates;
+}
+
+std::string textChoice(const std::vector<std::string>& candidates,
+                       const std::vector<std::string>& implicants) {
+  int best = 200;
+  std::string chosen;
+  for (const auto& c : candidates) {
+    const int stars = static_cast<int>(std::count(c.begin(), c.begin() + std::min<size_t>(c.size(), 128), '*'));
+    if (stars < best) {
+      best = stars;
+      chosen = c;
+    }
+  }
+  std::string sum;
+  for (const auto& f : splitAt(chosen, '*')) sum += (sum.empty() ? "" : "+") + implicants[std::stoi(f)];
+  return sum;
+}
+
 TEST(Simplicity, ConstantFunctions) {
   EXPECT_EQ(simplicity({}), "0");
   EXPECT_EQ(simplicity({"", "abc"}), "0");  // the first empty entry ends the list
@@ -279,6 +384,36 @@ TEST(Cover, RandomCoversAreValidAndAgreeWithTheExactSolver) {
     }
   }
   EXPECT_GT(compared, 20);
+}
+
+TEST(Cover, SmallTablesFollowTheExpansionStepByStep) {
+  std::mt19937 rng(3);
+  int expanded = 0;
+  for (int n = 3; n <= 6; ++n) {
+    for (int trial = 0; trial < 60; ++trial) {
+      const auto f = randomFunction(n, 0.25 + 0.1 * (trial % 5), rng);
+      auto minterms = mintermPatterns(n, f);
+      if (minterms.empty()) continue;
+      // Hand-written lists need not be in row order.
+      if (trial % 3 == 0) std::shuffle(minterms.begin(), minterms.end(), rng);
+      const std::string primes = simplicity(minterms);
+      if (primes == "1") continue;
+      auto implicants = splitTerms(primes);
+      if (trial % 4 == 1) std::shuffle(implicants.begin(), implicants.end(), rng);
+      std::string sum;
+      for (const auto& t : implicants) sum += (sum.empty() ? "" : "+") + t;
+      const auto table = coverTable(implicants, termList(minterms), n);
+      const auto fast = expandCover(table);
+      if (!fast) continue;
+      ++expanded;
+      const auto expected = textExpansion(table);
+      std::vector<std::string> got;
+      for (const auto& c : *fast) got.push_back(indexProductText(c));
+      ASSERT_EQ(got, expected) << n << "/" << trial;
+      EXPECT_EQ(useSC3(sum, termList(minterms), n), textChoice(expected, implicants));
+    }
+  }
+  EXPECT_GT(expanded, 150) << expanded;
 }
 
 }  // namespace

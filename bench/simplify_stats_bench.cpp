@@ -1,0 +1,97 @@
+// Statistics of the simplify command over seeded random functions: times
+// (median, p95, max), share of proven minimum covers, and for covers that are
+// not proven the excess over the optimum found with a long budget.
+//
+//   simplify_stats_bench [count] [optimum-seconds] [series...]
+//   series: 8-50 10-25 10-50 10-75 (default: all four)
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "bench/simplify_functions.h"
+#include "core/simplify.h"
+#include "core/simplify_detail.h"
+
+using namespace ronri;
+using namespace ronri::bench;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double percentile(std::vector<double> v, double p) {
+  std::sort(v.begin(), v.end());
+  const size_t i = static_cast<size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
+  return v[std::min(i, v.size() - 1)];
+}
+
+size_t termCount(const std::string& sum) {
+  return sum.empty() ? 0 : static_cast<size_t>(std::count(sum.begin(), sum.end(), '+')) + 1;
+}
+
+void runSeries(int n, int percent, int count, double optimumSeconds) {
+  std::vector<double> ms;
+  int proven = 0;
+  int unprovenTotal = 0;
+  int excessSum = 0;
+  int excessMax = 0;
+  int excessUnknown = 0;
+  for (int i = 0; i < count; ++i) {
+    const auto minterms = patterns(n, randomMinterms(n, percent, i));
+    const std::string simple = termList(minterms);
+    const auto t0 = Clock::now();
+    const std::string primes = simplicity(minterms);
+    const Cover cover = minimalCover(primes, simple, n);
+    ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
+    if (cover.status == CoverStatus::Proven) {
+      ++proven;
+      continue;
+    }
+    ++unprovenTotal;
+    if (optimumSeconds <= 0) continue;
+    const auto implicants = splitTerms(primes);
+    const auto table = coverTable(implicants, simple, n);
+    const ExactCover best =
+        exactCover(table, static_cast<int>(implicants.size()),
+                   std::chrono::milliseconds(static_cast<long>(optimumSeconds * 1000)));
+    // Against a proven optimum when there is one, else against the lower bound.
+    const int reference = best.proven ? static_cast<int>(best.columns.size()) : best.lowerBound;
+    const int excess = static_cast<int>(termCount(cover.sum)) - reference;
+    if (!best.proven) ++excessUnknown;
+    excessSum += excess;
+    excessMax = std::max(excessMax, excess);
+    std::printf("  #%d: %zu terms, %s %d (excess %d)\n", i, termCount(cover.sum),
+                best.proven ? "optimum" : "lower bound", reference, excess);
+    std::fflush(stdout);
+  }
+  std::printf(
+      "%2d variables, %d%% ones, %d functions: median %.1f ms, p95 %.1f ms, max %.1f ms, "
+      "proven %d/%d\n",
+      n, percent, count, percentile(ms, 0.5), percentile(ms, 0.95), percentile(ms, 1.0), proven,
+      count);
+  if (unprovenTotal > 0 && optimumSeconds > 0) {
+    std::printf("   not proven: %d; excess over optimum: mean %.2f, max %d terms%s\n",
+                unprovenTotal, static_cast<double>(excessSum) / unprovenTotal, excessMax,
+                excessUnknown ? " (some against a lower bound only)" : "");
+  }
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int count = argc > 1 ? std::atoi(argv[1]) : 100;
+  const double optimumSeconds = argc > 2 ? std::atof(argv[2]) : 60.0;
+  std::vector<std::string> series;
+  for (int i = 3; i < argc; ++i) series.emplace_back(argv[i]);
+  if (series.empty()) series = {"8-50", "10-25", "10-50", "10-75"};
+  for (const auto& s : series) {
+    const size_t dash = s.find('-');
+    if (dash == std::string::npos) continue;
+    runSeries(std::atoi(s.substr(0, dash).c_str()), std::atoi(s.substr(dash + 1).c_str()), count,
+              optimumSeconds);
+  }
+  return 0;
+}
