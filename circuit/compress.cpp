@@ -1,0 +1,84 @@
+#include "circuit/compress.h"
+
+#include "core/expression.h"
+#include "core/rpn.h"
+#include "core/simplify.h"
+#include "core/truthtable.h"
+
+namespace ronri {
+
+std::vector<std::string> splitTerms(std::string_view simple, int n) {
+  std::vector<std::string> terms;
+  if (n < 1) return terms;
+  for (size_t k = 0; k < simple.size(); k += static_cast<size_t>(n) + 1)
+    terms.emplace_back(simple.substr(k, static_cast<size_t>(n)));
+  return terms;
+}
+
+namespace {
+
+// Whether the reverse Polish text has exactly the 1-rows of `simple`.
+bool sameFunction(std::string_view rpn, std::string_view simple, int n) {
+  std::vector<char> want(size_t(1) << n, '0');
+  for (const std::string& term : splitTerms(simple, n)) {
+    if (static_cast<int>(term.size()) != n) return false;
+    size_t row = 0;
+    for (char c : term) {
+      if (isVariable(c))
+        row = row * 2 + 1;
+      else if (isNegatedLetter(c))
+        row = row * 2;
+      else
+        return false;
+    }
+    want[row] = '1';
+  }
+  return evaluateRows(rpn, n) == want;
+}
+
+}  // namespace
+
+Compressed compressExpression(std::string_view simple, int n, bool smallestCover,
+                              CompressCache& cache) {
+  if (cache.simple != simple || cache.n != n) {
+    cache = CompressCache{};
+    cache.simple = std::string(simple);
+    cache.n = n;
+  }
+  Compressed out;
+  std::string m = cache.minCache;
+  if (m.empty()) {
+    m = simplicity(splitTerms(simple, n));
+    cache.minCache = m;
+  }
+  if (smallestCover && m != "0" && m != "1") {
+    if (cache.sc3Cache.empty()) {
+      const Cover c = minimalCover(simple, m, n);
+      if (c.status != CoverStatus::NoCover && !c.sum.empty()) {
+        cache.sc3Cache = c.sum;
+        cache.sc3BestFound = c.status == CoverStatus::BestFound;
+      }
+    }
+    // Without a cover the prime implicants, which are sound, are drawn instead.
+    if (!cache.sc3Cache.empty()) {
+      m = cache.sc3Cache;
+      out.bestFound = cache.sc3BestFound;
+    }
+  }
+  m = layout(m);
+  if (m == "0" || m == "1") {
+    out.siki = m;
+    out.caption = m;
+    out.constant = true;
+    // A constant must match the table too.
+    const size_t ones = splitTerms(simple, n).size();
+    out.failed = m == "1" ? ones != (size_t(1) << n) : ones != 0;
+    return out;
+  }
+  out.caption = wordchange(m);
+  out.siki = ReversePolishNotation(m);
+  out.failed = !sameFunction(out.siki, simple, n);
+  return out;
+}
+
+}  // namespace ronri

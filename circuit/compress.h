@@ -1,0 +1,36 @@
+#pragma once
+// "圧縮": the function's minimal expression as a text the engine can draw.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ronri {
+
+// The minimal sums found so far, valid only for the term list (and variable
+// count) they were computed from.
+struct CompressCache {
+  std::string simple;  // term list the entries belong to
+  int n = 0;
+  std::string minCache;  // all prime implicants
+  std::string sc3Cache;  // the chosen smallest cover
+  bool sc3BestFound = false;
+};
+
+struct Compressed {
+  std::string siki;     // reverse Polish text, or "0" / "1" for a constant function
+  std::string caption;  // readable form for the caption
+  bool constant = false;
+  bool bestFound = false;  // the cover search ran out of time: maybe not the smallest
+  bool failed = false;     // no sound expression was found; nothing is to be drawn
+};
+
+// The terms of a term list (n letters each, each followed by "+").
+std::vector<std::string> splitTerms(std::string_view simple, int n);
+
+// The expression "圧縮" draws for the 1-rows `simple` of an n-variable
+// function: all prime implicants, or with `smallestCover` the chosen cover.
+// The result is checked against `simple` before it is handed out.
+Compressed compressExpression(std::string_view simple, int n, bool smallestCover,
+                              CompressCache& cache);
+
+}  // namespace ronri

@@ -1,0 +1,109 @@
+#pragma once
+// The circuit layout engine: walks a reverse Polish text token by token and
+// draws gates, wires, junctions and labels at positions computed on the spot.
+// The walk can be resumed one token at a time ("step") or run to the end.
+#include <string>
+#include <vector>
+
+#include "core/surface.h"
+
+namespace ronri {
+
+class CircuitEngine {
+ public:
+  // What the walk needs; read when a drawing starts (syoki = 1).
+  std::string siki;           // reverse Polish text to draw
+  double xP = 400;            // row gap between successive variables
+  double yP = 26;             // column pitch in units of 125 twips
+  double LR = 0;              // horizontal pan offset
+  double OU = 0;              // vertical pan offset
+  bool InputState1 = false;   // 2-input gates only
+  bool InputState2 = true;    // gates of 2 to 4 inputs
+  bool showMidExprs = false;  // "途中の式も表示" ticked (used with 2-input gates)
+  int listindex = 0;          // variable count - 1
+
+  int syoki = 1;        // 1 = the next step starts a new drawing
+  int forcount = 0;     // 1-based index of the last token consumed
+  int testOn = 0;       // 1 = write every gate's value while drawing
+  std::string testAns;  // those values still to write, one per operator token
+
+  enum class Step {
+    Drew,      // a token was consumed
+    Finished,  // this step drew the output wire
+    Idle,      // the drawing was already finished
+  };
+  Step step(Surface& s);
+  // Len(siki) + 1 steps: the whole drawing from wherever the walk stands.
+  void create(Surface& s);
+  bool finished() const { return syoki == 0 && forcount > static_cast<int>(siki.size()); }
+  // True when the next step starts a drawing (so a window can lock its settings).
+  bool atStart() const { return syoki == 1; }
+
+  // The intermediate expressions of the two-operand gates, in drawing order
+  // (filled at the start of every drawing when they are to be shown).
+  void buildMidExprs();
+  const std::vector<std::string>& midExprs() const { return midExpr_; }
+
+  // The line from the bus of the variable whose column is at x down to y.
+  void drawDrop(Surface& s, double x, double y);
+  // y of the first variable row: below every bus of the used variables.
+  double firstRowY() const { return (3.0 * listindex + 10) * 125 + OU; }
+
+ private:
+  struct Operand {
+    bool gate = false;
+    char letter = 0;                // a variable's letter
+    char op = 0;                    // a gate's picture operator
+    int id = -1;                    // a gate's number within the drawing
+    std::vector<double> extraPins;  // heights of inputs beyond the first two
+  };
+
+  void start();
+  void variableToken(char t);
+  void notToken(Surface& s);
+  void operatorToken(Surface& s, char t);
+  void firstColumnGate(Surface& s, char t, double G, int extra);
+  void laterGate(Surface& s, char t, double G);
+  void route(Surface& s, int slot, double fromY, double gateX, double pinY, double shift);
+  // Wires drawn so far, to keep later wires clear of them.
+  struct Wire {
+    double x1, y1, x2, y2;  // x1 <= x2, y1 <= y2
+    int net;
+  };
+  void wire(Surface& s, double x1, double y1, double x2, double y2, int net);
+  bool clear(const Wire& w) const;
+  double turnX(double fromX, double fromY, double gateX, double pinY, double m, int net) const;
+  int netOf(int slot) const;
+  void drawGate(Surface& s, char op, int slot, bool isNot);
+  void paintGate(Surface& s, int slot) const;
+  void writeTestDigit(Surface& s, int slot);
+  void dropTestDigits(size_t count);
+  void finish(Surface& s);
+  char at(int pos) const;  // 1-based; 0 past the end
+  void ensureSlot(int slot);
+  bool mode24() const { return !InputState1 && InputState2; }
+
+  std::vector<double> nodeX_, nodeY_;
+  std::vector<Operand> operands_;
+  int top_ = 0;
+  double lastY_ = 0;
+  int varRun_ = 0;
+  double level_ = 0;
+  int firstPlaced_ = 0;
+  double topY_ = 0, secondY_ = 0;
+  char chainOp_ = 0;
+  int chainCount_ = 0;
+  int chainGate_ = -1;  // id of the gate that may still grow
+  double stagger_ = 70;
+  int nextGateId_ = 0;
+  std::vector<Wire> wires_;
+  std::vector<std::pair<double, double>> bodies_;  // top-left corners of the gates
+  std::vector<std::string> midExpr_;
+  size_t midCount_ = 0;
+};
+
+// The value of every gate for one input: one digit per operator token of
+// siki, in token order. bits holds one digit per variable.
+std::string testDigits(const std::string& siki, const std::string& bits, int n);
+
+}  // namespace ronri

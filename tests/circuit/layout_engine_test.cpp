@@ -1,0 +1,345 @@
+#include "circuit/layout_engine.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "circuit/diagram_reader.h"
+#include "core/truthtable.h"
+#include "support/recording_surface.h"
+
+namespace ronri {
+namespace {
+
+using test::DrawCall;
+using test::RecordingSurface;
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::Not;
+
+DrawCall L(int x1, int y1, int x2, int y2) {
+  return {DrawCall::Line, x1, y1, x2, y2, kBlack, {}, 0};
+}
+DrawCall C(int x, int y) {
+  return {DrawCall::Circle, x, y, 60, 0, kBlack, {}, 0};
+}
+DrawCall P(const char* name, int x, int y) {
+  return {DrawCall::Picture, x, y, 0, 0, 0, name, 0};
+}
+
+// A line matches whichever way round it was drawn.
+bool hasLine(const RecordingSurface& s, int x1, int y1, int x2, int y2) {
+  for (const DrawCall& c : s.of(DrawCall::Line))
+    if ((c.x1 == x1 && c.y1 == y1 && c.x2 == x2 && c.y2 == y2) ||
+        (c.x1 == x2 && c.y1 == y2 && c.x2 == x1 && c.y2 == y1))
+      return true;
+  return false;
+}
+
+std::vector<std::string> pictures(const RecordingSurface& s) {
+  std::vector<std::string> out;
+  for (const DrawCall& c : s.of(DrawCall::Picture)) out.push_back(test::describe(c));
+  return out;
+}
+
+struct Drawn {
+  CircuitEngine engine;
+  RecordingSurface surface;
+};
+
+// Draws siki with n variables in the given mode ("2" = true) at default spacing.
+void draw(Drawn& d, const std::string& siki, int n, bool twoInputs, double xP = 400,
+          double yP = 26) {
+  d.engine.siki = siki;
+  d.engine.listindex = n - 1;
+  d.engine.InputState1 = twoInputs;
+  d.engine.InputState2 = !twoInputs;
+  d.engine.xP = xP;
+  d.engine.yP = yP;
+  d.engine.syoki = 1;
+  d.engine.create(d.surface);
+}
+
+TEST(CircuitLayout, TwoVariableAndIsDrawnCallByCall) {
+  Drawn d;
+  draw(d, "ab*", 2, false);
+  EXPECT_THAT(d.surface.calls,
+              ElementsAre(L(2525, 1980, 3250, 1980), L(2775, 2280, 3250, 2280), C(2525, 1980),
+                          C(2775, 2280), L(2520, 1980, 2520, 960), L(2760, 2280, 2760, 600),
+                          P("gate/and", 3250, 1825), L(4150, 2125, 4150, 1320),
+                          L(4150, 1320, 7300, 1320), L(7300, 1320, 7300, 955)))
+      << d.surface.dump();
+  EXPECT_TRUE(d.engine.finished());
+}
+
+TEST(CircuitLayout, StepsAreResumableAndStopAfterTheFinish) {
+  Drawn d;
+  d.engine.siki = "ab*";
+  d.engine.listindex = 1;
+  EXPECT_TRUE(d.engine.atStart());
+  EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Drew);  // a
+  EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Drew);  // b
+  EXPECT_TRUE(d.surface.calls.empty());  // variables only take their places
+  EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Drew);
+  EXPECT_EQ(d.surface.of(DrawCall::Picture).size(), 1u);
+  EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Finished);
+  const size_t drawn = d.surface.calls.size();
+  EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Idle);
+  EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Idle);
+  EXPECT_EQ(d.surface.calls.size(), drawn);
+  EXPECT_EQ(d.engine.forcount, 4);
+}
+
+TEST(CircuitLayout, LaterGateStandsRightOfItsOperandAndWiresHalfway) {
+  Drawn d;
+  draw(d, "abc**", 3, true);
+  EXPECT_THAT(pictures(d.surface),
+              ElementsAre("picture gate/and 3250,2600", "picture gate/and 5200,2300"));
+  EXPECT_TRUE(hasLine(d.surface, 4150, 2900, 4225, 2900));
+  EXPECT_TRUE(hasLine(d.surface, 4225, 2900, 4225, 2755));
+  EXPECT_TRUE(hasLine(d.surface, 5200, 2755, 4225, 2755));
+  // a, the second operand, comes in at its own row to the first pin.
+  EXPECT_THAT(d.surface.calls, Contains(C(2775, 2000)));
+  EXPECT_TRUE(hasLine(d.surface, 5200, 2455, 3988, 2455));
+  EXPECT_TRUE(hasLine(d.surface, 2760, 2000, 2760, 600));
+}
+
+TEST(CircuitLayout, NotAfterAGateRepaintsItsComplement) {
+  for (bool two : {true, false}) {
+    Drawn d;
+    draw(d, "ab*~", 2, two);
+    EXPECT_THAT(pictures(d.surface),
+                ElementsAre("picture gate/and 3250,1825", "picture gate/nand 3250,1825"));
+    Drawn twice;
+    draw(twice, "ab+~~", 2, two);
+    EXPECT_THAT(pictures(twice.surface),
+                ElementsAre("picture gate/or 3250,1825", "picture gate/nor 3250,1825",
+                            "picture gate/or 3250,1825"));
+  }
+}
+
+TEST(CircuitLayout, FourInputFirstColumnGateTakesFiveTokensInMode24) {
+  Drawn d;
+  d.engine.siki = "ab*c*d*";
+  d.engine.listindex = 3;
+  for (int i = 0; i < 3; ++i) d.engine.step(d.surface);
+  EXPECT_EQ(d.engine.forcount, 7);
+  EXPECT_THAT(pictures(d.surface), ElementsAre("picture gate/and 3250,2575"));
+  const int G = 2575;
+  EXPECT_TRUE(hasLine(d.surface, 2525, G + 155, 3250, G + 155));  // b
+  EXPECT_TRUE(hasLine(d.surface, 2775, G + 455, 3250, G + 455));  // a
+  EXPECT_TRUE(hasLine(d.surface, 2275, G + 365, 3250, G + 365));  // c
+  EXPECT_TRUE(hasLine(d.surface, 2025, G + 245, 3250, G + 245));  // d
+  EXPECT_TRUE(hasLine(d.surface, 2280, G + 365, 2280, 1320));
+  EXPECT_TRUE(hasLine(d.surface, 2040, G + 245, 2040, 1680));
+  EXPECT_THAT(d.surface.calls, Contains(C(2275, G + 365)));
+  EXPECT_THAT(d.surface.calls, Contains(C(2025, G + 245)));
+  EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Finished);
+
+  Drawn three;
+  draw(three, "ab*c*", 3, false);
+  EXPECT_EQ(three.surface.of(DrawCall::Picture).size(), 1u);
+  EXPECT_TRUE(hasLine(three.surface, 2275, 2200 + 305, 3250, 2200 + 305));
+}
+
+TEST(CircuitLayout, OrChainGrowsInMode24AndNotInMode2) {
+  Drawn d;
+  draw(d, "ab*c+d+", 4, false);
+  EXPECT_THAT(pictures(d.surface),
+              ElementsAre("picture gate/and 3250,2575", "picture gate/or 5200,2875"));
+  // d at row 3575 joins the OR as its third input, turning 70 further right.
+  EXPECT_TRUE(hasLine(d.surface, 2025, 3575, 3683, 3575));
+  EXPECT_TRUE(hasLine(d.surface, 3683, 3575, 3683, 3130));
+  EXPECT_TRUE(hasLine(d.surface, 5200, 3130, 3683, 3130));
+  EXPECT_THAT(d.surface.calls, Contains(C(2025, 3575)));
+
+  Drawn two;
+  draw(two, "ab*c+d+", 4, true);
+  EXPECT_THAT(pictures(two.surface),
+              ElementsAre("picture gate/and 3250,2575", "picture gate/or 5200,2875",
+                          "picture gate/or 7150,3225"));
+}
+
+TEST(CircuitLayout, ExclusiveAndNandNorChainsNeverGrow) {
+  const std::pair<const char*, std::vector<std::string>> cases[] = {
+      {"ab*c@d@", {"and", "xor", "xor"}},
+      {"ab$c$", {"nand", "nand"}},
+      {"ab|c|d|", {"nor", "nor", "nor"}},
+      {"ab*c$d$", {"and", "nand", "nand"}},
+  };
+  for (const auto& [siki, kinds] : cases) {
+    Drawn d;
+    draw(d, siki, 4, false);
+    std::vector<std::string> got;
+    for (const DrawCall& c : d.surface.of(DrawCall::Picture)) got.push_back(c.str.substr(5));
+    EXPECT_EQ(got, kinds) << siki;
+  }
+}
+
+TEST(CircuitLayout, SingleVariableFeedsTheOutputWire) {
+  Drawn d;
+  draw(d, "a", 1, false);
+  EXPECT_TRUE(d.surface.of(DrawCall::Picture).empty());
+  EXPECT_TRUE(hasLine(d.surface, 3775, 1550, 3775, 1320));
+  EXPECT_TRUE(hasLine(d.surface, 3775, 1320, 7300, 1320));
+  // ...and is joined to the bus of a.
+  EXPECT_TRUE(hasLine(d.surface, 2775, 1550, 3775, 1550));
+  EXPECT_TRUE(hasLine(d.surface, 2760, 1550, 2760, 600));
+  const auto read = test::readDiagram(d.surface.calls, 1);
+  EXPECT_TRUE(read.problems.empty()) << read.problems.front();
+  EXPECT_EQ(read.truthTable(1), (std::vector<char>{'0', '1'}));
+}
+
+TEST(CircuitLayout, SpacingSetsPitchAndRowGap) {
+  Drawn d;
+  draw(d, "ab*c+", 3, true, 200, 24);
+  // Rows 200 apart from 2000; columns 3000 twips per pitch unit.
+  EXPECT_THAT(pictures(d.surface),
+              ElementsAre("picture gate/and 3000,2100", "picture gate/or 4800,2250"));
+  EXPECT_TRUE(hasLine(d.surface, 2525, 2255, 3000, 2255));
+  EXPECT_TRUE(hasLine(d.surface, 2775, 2555, 3000, 2555));
+
+  Drawn wide;
+  draw(wide, "ab*c+", 3, true, 600, 28);
+  EXPECT_THAT(pictures(wide.surface),
+              ElementsAre("picture gate/and 3500,2300", "picture gate/or 5600,2750"));
+}
+
+TEST(CircuitLayout, IntermediateExpressionsAreWrittenAboveAllButTheLastGate) {
+  Drawn d;
+  d.engine.showMidExprs = true;
+  draw(d, "ab*c+", 3, true);
+  EXPECT_THAT(d.engine.midExprs(), ElementsAre("(a*b)", "((a*b)+c)"));
+  const auto texts = d.surface.of(DrawCall::Text);
+  ASSERT_EQ(texts.size(), 1u) << d.surface.dump();
+  EXPECT_EQ(texts[0].str, "(a*b)");
+  EXPECT_EQ(texts[0].x1, 3250);
+  EXPECT_EQ(texts[0].y1, 2200 - 150);
+  EXPECT_EQ(texts[0].color, kBlack);
+
+  Drawn negated;
+  negated.engine.showMidExprs = true;
+  draw(negated, "ao*~p+", 3, true);
+  EXPECT_THAT(negated.engine.midExprs(), ElementsAre("~(a*~b)", "(~(a*~b)+~c)"));
+
+  Drawn notShown;  // only with 2-input gates
+  notShown.engine.showMidExprs = true;
+  draw(notShown, "ab*c+", 3, false);
+  EXPECT_TRUE(notShown.engine.midExprs().empty());
+  EXPECT_TRUE(notShown.surface.of(DrawCall::Text).empty());
+}
+
+TEST(CircuitLayout, TestDigitsAreWrittenInLightRedAtEachGate) {
+  EXPECT_EQ(testDigits("ab*", "10", 2), "0");
+  EXPECT_EQ(testDigits("ab*~c+", "110", 3), "100");
+  Drawn d;
+  d.engine.testOn = 1;
+  d.engine.testAns = testDigits("ab*", "10", 2);
+  draw(d, "ab*", 2, true);
+  const auto texts = d.surface.of(DrawCall::Text);
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].str, "0");
+  EXPECT_EQ(texts[0].x1, 3750);
+  EXPECT_EQ(texts[0].y1, 1825);
+  EXPECT_EQ(texts[0].color, kLightRed);
+  EXPECT_EQ(d.engine.testOn, 0);
+  EXPECT_TRUE(d.engine.testAns.empty());
+
+  // A NOT writes its digit where the digit of the gate it complements stands.
+  Drawn n;
+  n.engine.testOn = 1;
+  n.engine.testAns = testDigits("ab*~c+", "110", 3);
+  draw(n, "ab*~c+", 3, true);
+  const auto digits = n.surface.of(DrawCall::Text);
+  ASSERT_EQ(digits.size(), 3u);
+  EXPECT_EQ(digits[0].str, "1");
+  EXPECT_EQ(digits[1].str, "0");
+  EXPECT_EQ(digits[0].x1, digits[1].x1);
+  EXPECT_EQ(digits[0].y1, digits[1].y1);
+  EXPECT_EQ(digits[2].str, "0");
+}
+
+TEST(CircuitLayout, FirstColumnGateEndsTheChain) {
+  // Without that, f joins the AND of d and e: a circuit of ab + c + def.
+  Drawn d;
+  draw(d, "ab*c+de*f++", 6, false);
+  const auto read = test::readDiagram(d.surface.calls, 6);
+  ASSERT_TRUE(read.problems.empty()) << read.problems.front() << "\n" << d.surface.dump();
+  EXPECT_EQ(read.truthTable(6), evaluateRows("ab*c+de*f++", 6));
+}
+
+TEST(CircuitLayout, OnlyTheChainGateItselfGrows) {
+  // After a+(bc+d) the second OR finds a variable, not its chain gate, below.
+  for (const char* siki : {"abc*d++", "abc*d+e++", "ab+cd*e++"}) {
+    Drawn d;
+    draw(d, siki, 5, false);
+    const auto read = test::readDiagram(d.surface.calls, 5);
+    ASSERT_TRUE(read.problems.empty()) << siki << ": " << read.problems.front();
+    EXPECT_EQ(read.truthTable(5), evaluateRows(siki, 5)) << siki;
+  }
+}
+
+TEST(CircuitLayout, NotOnAPlainLetterUsesTheOtherBus) {
+  // "~(a)*b" gives a~b*: a comes from the bus of ~a.
+  Drawn d;
+  draw(d, "a~b*", 2, true);
+  EXPECT_TRUE(hasLine(d.surface, 2640, 2280, 2640, 720));
+  EXPECT_TRUE(d.surface.of(DrawCall::Picture).size() == 1);
+  const auto read = test::readDiagram(d.surface.calls, 2);
+  ASSERT_TRUE(read.problems.empty()) << read.problems.front();
+  EXPECT_EQ(read.truthTable(2), evaluateRows("a~b*", 2));
+}
+
+TEST(CircuitLayout, ConstantsAndBrokenTextsDrawNothingWrong) {
+  for (const char* siki : {"0", "1", "", "*", "a*", "~"}) {
+    Drawn d;
+    draw(d, siki, 2, true);
+    EXPECT_TRUE(d.surface.of(DrawCall::Picture).empty()) << siki;
+    EXPECT_TRUE(d.engine.finished()) << siki;
+  }
+}
+
+TEST(CircuitLayout, LongExpressionsHaveNoFixedLimits) {
+  // 400 operands on the stack at once, and a chain of 600 gates.
+  std::string deep(400, 'a');
+  deep += std::string(399, '+');
+  std::string chain = "ab*";
+  for (int i = 0; i < 600; ++i) chain += i % 2 ? "c@" : "d+";
+  for (const std::string& siki : {deep, chain}) {
+    for (bool two : {true, false}) {
+      Drawn d;
+      d.engine.showMidExprs = true;
+      draw(d, siki, 4, two);
+      EXPECT_TRUE(d.engine.finished());
+      EXPECT_FALSE(d.surface.of(DrawCall::Picture).empty());
+    }
+  }
+}
+
+TEST(CircuitLayout, PannedDrawingIsTheSameDrawingMoved) {
+  for (bool two : {true, false}) {
+    Drawn home, moved;
+    draw(home, "ab*c+dn*$", 4, two);
+    moved.engine.LR = -1000;
+    moved.engine.OU = -500;
+    draw(moved, "ab*c+dn*$", 4, two);
+    ASSERT_EQ(home.surface.calls.size(), moved.surface.calls.size());
+    // All but the last three lines (the output wire to the caption) move.
+    for (size_t i = 0; i + 3 < home.surface.calls.size(); ++i) {
+      DrawCall want = home.surface.calls[i];
+      want.x1 -= 1000;
+      want.y1 -= 500;
+      if (want.kind == DrawCall::Line) {
+        want.x2 -= 1000;
+        want.y2 -= 500;
+      }
+      EXPECT_EQ(moved.surface.calls[i], want) << i << ": " << test::describe(want);
+    }
+    const auto read = test::readDiagram(moved.surface.calls, 4, -1000, -500);
+    EXPECT_EQ(read.truthTable(4), evaluateRows("ab*c+dn*$", 4));
+  }
+}
+
+}  // namespace
+}  // namespace ronri
