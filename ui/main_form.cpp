@@ -43,6 +43,15 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
   return b;
 }
 
+// Expressions in a face whose "~" is a tilde: the Japanese fixed-pitch face
+// draws ASCII 0x7E as an overline.
+QFont expressionFont(double pointSize) {
+  QFont f = fixedFont(pointSize);
+  f.setFamilies(
+      {"DejaVu Sans Mono", "Noto Sans Mono", "Liberation Mono", "IPAGothic", "Monospace"});
+  return f;
+}
+
 QString commandName(int group, int index) {
   return QStringLiteral("Command%1(%2)").arg(group).arg(index);
 }
@@ -83,7 +92,7 @@ void MainForm::build(QMainWindow* w) {
   text1_ = new QLineEdit(central);
   text1_->setObjectName(QStringLiteral("Text1"));
   text1_->setReadOnly(true);
-  text1_->setFont(fixedFont(12));
+  text1_->setFont(expressionFont(12));
   text1_->setMinimumWidth(320);
 
   auto* letters = new QGridLayout;
@@ -133,7 +142,7 @@ void MainForm::build(QMainWindow* w) {
 
   list2_ = new QListWidget(central);
   list2_->setObjectName(QStringLiteral("List2"));
-  list2_->setFont(fixedFont(11));
+  list2_->setFont(expressionFont(11));
   list2_->setMinimumWidth(220);
   auto* stored = new QVBoxLayout;
   stored->addLayout(commands);

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenuBar>
+
+#include "main_form_driver.h"
+#include "ui/compare_form.h"
+#include "ui/map_count_form.h"
+#include "ui/table_count_form.h"
+#include "ui/truth_table_form.h"
+
+namespace ronri {
+namespace {
+
+using test::answeringMessages;
+using test::click;
+using test::MainDriver;
+
+// Enabled state of the entry buttons: letters a..j, then the nine operator
+// and parenthesis buttons, CLR, BS, 入力, 作成, 削除.
+QString enabledState(const MainDriver& d) {
+  QString s;
+  for (int k = 0; k < 10; ++k)
+    s += d.button(QStringLiteral("Command1(%1)").arg(k))->isEnabled() ? QChar('a' + k) : QChar('-');
+  s += ' ';
+  int ops = 0;
+  for (int k = 20; k <= 28; ++k)
+    ops += d.button(QStringLiteral("Command1(%1)").arg(k))->isEnabled();
+  s += QString::number(ops);
+  for (const char* name :
+       {"Command2(0)", "Command2(1)", "Command3(0)", "Command3(1)", "Command3(2)"})
+    s += d.button(QLatin1String(name))->isEnabled() ? '1' : '0';
+  return s;
+}
+
+QAction* menuAction(const Window& w, const QString& caption) {
+  for (QAction* a : w.widget()->findChildren<QAction*>())
+    if (a->text() == caption) return a;
+  ADD_FAILURE() << "no menu item " << caption.toStdString();
+  return nullptr;
+}
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override { app.start(); }
+  App app;
+  MainDriver d{app};
+};
+
+TEST_F(MainFormTest, LoadLocksTheEntryButtonsAndChoosingACountUnlocksThatManyLetters) {
+  EXPECT_EQ(app.Form1->widget()->windowTitle(), QStringLiteral("main"));
+  EXPECT_TRUE(d.list1()->isEnabled());
+  ASSERT_EQ(d.list1()->count(), 10);
+  EXPECT_EQ(d.list1()->item(0)->text(), QStringLiteral("１つ"));
+  EXPECT_EQ(d.list1()->item(9)->text(), QStringLiteral("１０つ"));
+  EXPECT_EQ(enabledState(d), QStringLiteral("---------- 000110"));
+
+  d.chooseCount(3);
+  EXPECT_EQ(enabledState(d), QStringLiteral("abc------- 911111"));
+  d.chooseCount(10);
+  EXPECT_EQ(enabledState(d), QStringLiteral("abcdefghij 911111"));
+  d.chooseCount(1);
+  EXPECT_EQ(enabledState(d), QStringLiteral("a--------- 911111"));
+
+  // Another window selecting a count acts like the user choosing it.
+  d.list1()->setCurrentRow(4);
+  EXPECT_EQ(enabledState(d), QStringLiteral("abcde----- 911111"));
+}
+
+TEST_F(MainFormTest, OnlyTheButtonsFillTheEntryField) {
+  d.chooseCount(10);
+  d.type(QStringLiteral("()+*~@%$|"));
+  EXPECT_EQ(d.text1()->text(), QStringLiteral("()+*~@%$|"));
+  EXPECT_EQ(d.button(QStringLiteral("Command1(20)"))->text(), QStringLiteral("（"));
+  EXPECT_EQ(d.button(QStringLiteral("Command1(28)"))->text(), QStringLiteral("nor|"));
+
+  click(d.form(), QStringLiteral("Command2(1)"));  // BS
+  EXPECT_EQ(d.text1()->text(), QStringLiteral("()+*~@%$"));
+  QTest::keyClicks(d.text1(), QStringLiteral("abc+"));
+  QTest::keyClick(d.text1(), Qt::Key_Backspace);
+  EXPECT_EQ(d.text1()->text(), QStringLiteral("()+*~@%$"));
+  click(d.form(), QStringLiteral("Command2(0)"));  // CLR
+  EXPECT_EQ(d.text1()->text(), QString());
+  click(d.form(), QStringLiteral("Command2(1)"));  // BS on an empty field
+  EXPECT_EQ(d.text1()->text(), QString());
+
+  d.type(QStringLiteral("jabcdefghi"));
+  EXPECT_EQ(d.text1()->text(), QStringLiteral("jabcdefghi"));
+}
+
+TEST_F(MainFormTest, InputRefusesWithEachCheckMessageAndKeepsTheField) {
+  const struct {
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {"", "何か入力してください"},
+      {"a", "変数が多いんとちがいます？演算子が少なすぎますって"},
+      {"~a", "変数が多いんとちがいます？演算子が少なすぎますって"},
+      {"ab+c", "変数が多いんとちがいます？演算子が少なすぎますって"},
+      {"a++b", "変数が少ないんとちがいます？演算子が多すぎますって"},
+      {"(a+b", "（　が多い気がしますよ"},
+      {"a+b)", "）　が多い気がしますよ"},
+  };
+  d.chooseCount(3);
+  for (const auto& c : cases) {
+    click(d.form(), QStringLiteral("Command2(0)"));
+    d.type(QString::fromUtf8(c.typed));
+    EXPECT_EQ(d.store(), QStringList{QString::fromUtf8(c.message)}) << c.typed;
+    EXPECT_EQ(d.text1()->text(), QString::fromUtf8(c.typed));
+    EXPECT_EQ(d.list2()->count(), 0);
+  }
+}
+
+TEST_F(MainFormTest, InputStoresTheExpressionWithItsCountAndDeleteRemovesTheSelectedEntry) {
+  d.chooseCount(2);
+  d.type(QStringLiteral("a+b"));
+  EXPECT_TRUE(d.store().isEmpty());
+  EXPECT_EQ(d.text1()->text(), QString());
+  EXPECT_EQ(app.Form1->trsiki, QStringLiteral("a+b"));
+
+  d.chooseCount(3);
+  d.type(QStringLiteral("a*b+~c"));
+  EXPECT_TRUE(d.store().isEmpty());
+  d.type(QStringLiteral("~~a$b"));
+  EXPECT_TRUE(d.store().isEmpty());
+  ASSERT_EQ(d.list2()->count(), 3);
+  EXPECT_EQ(d.list2()->item(0)->text(), QStringLiteral("a+b 1"));
+  EXPECT_EQ(d.list2()->item(1)->text(), QStringLiteral("a*b+~c 2"));
+  EXPECT_EQ(d.list2()->item(2)->text(), QStringLiteral("~~a$b 2"));  // stored as built
+  EXPECT_EQ(app.Form1->trsiki, QStringLiteral("~~a$b"));
+
+  // Without a selection "削除" does nothing.
+  click(d.form(), QStringLiteral("Command3(2)"));
+  EXPECT_EQ(d.list2()->count(), 3);
+
+  d.selectEntry(1);
+  click(d.form(), QStringLiteral("Command3(2)"));
+  ASSERT_EQ(d.list2()->count(), 2);
+  EXPECT_EQ(d.list2()->item(1)->text(), QStringLiteral("~~a$b 2"));
+  // Nothing is selected afterwards: a second press removes nothing.
+  click(d.form(), QStringLiteral("Command3(2)"));
+  EXPECT_EQ(d.list2()->count(), 2);
+}
+
+TEST_F(MainFormTest, ClickingAnEntryEnablesDelete) {
+  d.chooseCount(2);
+  d.type(QStringLiteral("a@b"));
+  d.store();
+  app.Form1->reload();
+  EXPECT_FALSE(d.button(QStringLiteral("Command3(2)"))->isEnabled());
+  d.selectEntry(0);
+  EXPECT_TRUE(d.button(QStringLiteral("Command3(2)"))->isEnabled());
+  click(d.form(), QStringLiteral("Command3(2)"));
+  EXPECT_EQ(d.list2()->count(), 0);
+}
+
+TEST_F(MainFormTest, CreateWithoutASelectionDoesNothing) {
+  d.chooseCount(2);
+  d.type(QStringLiteral("a+b"));
+  d.store();
+  d.create();
+  EXPECT_FALSE(app.Form2->isOpen());
+}
+
+TEST_F(MainFormTest, CreateHandsTheSelectedEntryToTheTableWindow) {
+  d.chooseCount(3);
+  d.type(QStringLiteral("~a*(b+c)"));
+  d.store();
+  d.chooseCount(4);
+  d.type(QStringLiteral("a|~d"));
+  d.store();
+  d.selectEntry(0);
+  d.create();
+  ASSERT_TRUE(app.Form2->isOpen());
+  EXPECT_EQ(app.Form2->widget()->windowTitle(), QStringLiteral("真理値表"));
+  EXPECT_EQ(app.Form2->trsiki, QStringLiteral("~a*(b+c)"));
+  EXPECT_EQ(app.Form2->dosiki, QStringLiteral("n*(b+c)"));
+  EXPECT_EQ(app.Form2->listindex, 2);
+  // The main window's bar ends on the last row of the last pass.
+  EXPECT_EQ(d.bar()->maximum(), 8);
+  EXPECT_EQ(d.bar()->value(), 7);
+}
+
+TEST_F(MainFormTest, CreateWhileTheTableIsOpenShowsTheNewExpression) {
+  d.tableFor(QStringLiteral("a*b"), 2);
+  d.chooseCount(3);
+  d.type(QStringLiteral("a+b+c"));
+  d.store();
+  d.selectEntry(1);
+  d.create();
+  ASSERT_TRUE(app.Form2->isOpen());
+  EXPECT_EQ(app.Form2->trsiki, QStringLiteral("a+b+c"));
+  EXPECT_EQ(app.Form2->carnotsiki0, QStringLiteral("nop+"));
+  auto* text2 = test::find<QPlainTextEdit>(*app.Form2, QStringLiteral("Text2"));
+  EXPECT_EQ(text2->toPlainText().remove('\n'), QStringLiteral("01111111"));
+  // Building the next expression goes on without choosing the count again.
+  EXPECT_EQ(enabledState(d), QStringLiteral("abc------- 911111"));
+}
+
+TEST_F(MainFormTest, ClosingTheTableLocksTheButtonsAgainAndZeroesBothBars) {
+  d.tableFor(QStringLiteral("a*b+~c"), 3);
+  ASSERT_TRUE(app.Form2->isOpen());
+  app.Form1->trsiki = QStringLiteral("a*b+~c");
+  app.Form2->widget()->close();
+  EXPECT_FALSE(app.Form2->isOpen());
+  EXPECT_EQ(enabledState(d), QStringLiteral("---------- 000110"));
+  EXPECT_EQ(d.list1()->currentRow(), 2);  // the count stays shown
+  EXPECT_TRUE(d.list1()->item(2)->isSelected());
+  EXPECT_EQ(app.Form1->trsiki, QString());
+  EXPECT_EQ(d.bar()->value(), 0);
+  EXPECT_EQ(d.list2()->count(), 1);
+
+  // Clicking the count that is still shown unlocks the buttons again.
+  d.chooseCount(3);
+  EXPECT_EQ(enabledState(d), QStringLiteral("abc------- 911111"));
+}
+
+TEST_F(MainFormTest, MenusOpenTheirWindows) {
+  QStringList titles;
+  for (QAction* a : app.Form1->widget()->menuBar()->actions()) titles << a->text();
+  EXPECT_EQ(titles, (QStringList{"ファイル", "入力", "ツール", "設定", "ヘルプ"}));
+  for (const char* item : {"保存", "開く", "目次"}) menuAction(*app.Form1, QString::fromUtf8(item));
+
+  menuAction(*app.Form1, QStringLiteral("真理値表"))->trigger();
+  EXPECT_TRUE(app.Form8->isOpen());
+  menuAction(*app.Form1, QStringLiteral("カルノー図"))->trigger();
+  EXPECT_TRUE(app.Form12->isOpen());
+  menuAction(*app.Form1, QStringLiteral("比較"))->trigger();
+  EXPECT_TRUE(app.Form18->isOpen());
+  QStringList shown =
+      answeringMessages([&] { menuAction(*app.Form1, QStringLiteral("基本設定"))->trigger(); });
+  EXPECT_TRUE(shown.isEmpty());
+  shown = answeringMessages(
+      [&] { menuAction(*app.Form1, QStringLiteral("バージョン情報"))->trigger(); });
+  EXPECT_EQ(shown, QStringList{QStringLiteral("ver2.1")});
+}
+
+}  // namespace
+}  // namespace ronri
