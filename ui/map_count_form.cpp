@@ -1,11 +1,19 @@
 #include "ui/map_count_form.h"
 
-#include <QWidget>
+#include "ui/app.h"
+#include "ui/count_dialog.h"
+#include "ui/map_input_form.h"
 
 namespace ronri {
 
-MapCountForm::MapCountForm(App& app) : Window(app, QStringLiteral("Form12"), QStringLiteral("変数の数は？")) {}
+MapCountForm::MapCountForm(App& app)
+    : Window(app, QStringLiteral("Form12"), QStringLiteral("変数の数は？")) {}
 
-void MapCountForm::build(QMainWindow* w) { w->setCentralWidget(new QWidget(w)); }
+void MapCountForm::build(QMainWindow* w) {
+  buildCountDialog(w, {3, 4, 5}, [this](int count) {
+    app().form(count + 10).show();
+    unload();
+  });
+}
 
 }  // namespace ronri

@@ -1,11 +1,20 @@
 #include "ui/table_count_form.h"
 
-#include <QWidget>
+#include "ui/app.h"
+#include "ui/count_dialog.h"
+#include "ui/table_input_form.h"
 
 namespace ronri {
 
-TableCountForm::TableCountForm(App& app) : Window(app, QStringLiteral("Form8"), QStringLiteral("変数の数は？")) {}
+TableCountForm::TableCountForm(App& app)
+    : Window(app, QStringLiteral("Form8"), QStringLiteral("変数の数は？")) {}
 
-void TableCountForm::build(QMainWindow* w) { w->setCentralWidget(new QWidget(w)); }
+void TableCountForm::build(QMainWindow* w) {
+  buildCountDialog(w, {1, 2, 3, 4, 5}, [this](int count) {
+    app().Form11->hen = count;
+    app().Form11->show();
+    unload();
+  });
+}
 
 }  // namespace ronri

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <random>
+
+#include "core/expression.h"
+#include "core/rpn.h"
+#include "core/table_input.h"
+#include "core/truthtable.h"
+#include "ui/app.h"
+#include "ui/main_form.h"
+#include "ui/table_count_form.h"
+#include "ui/table_input_form.h"
+#include "ui_helpers.h"
+
+namespace ronri {
+namespace {
+
+using test::answeringMessages;
+using test::click;
+using test::find;
+
+QString entryField(App& app) {
+  return find<QLineEdit>(*app.Form1, "Text1")->text();
+}
+
+void openTable(App& app, int hen) {
+  app.Form11->hen = hen;
+  app.Form11->show();
+}
+
+void setOutputs(App& app, const std::vector<bool>& values) {
+  for (size_t r = 0; r < values.size(); ++r)
+    if (values[r]) click(*app.Form11, QStringLiteral("Command1(%1)").arg(r));
+}
+
+TEST(TableInput, CountDialogAsksUntilACountIsChosen) {
+  App app;
+  app.Form8->show();
+  EXPECT_EQ(answeringMessages([&] { click(*app.Form8, "Command1"); }),
+            QStringList{"選んでください"});
+  EXPECT_TRUE(app.Form8->isOpen());
+  EXPECT_FALSE(app.Form11->isOpen());
+  find<QRadioButton>(*app.Form8, "Option4")->setChecked(true);
+  click(*app.Form8, "Command1");
+  EXPECT_FALSE(app.Form8->isOpen());
+  ASSERT_TRUE(app.Form11->isOpen());
+  EXPECT_EQ(app.Form11->hen, 4);
+  EXPECT_EQ(app.Form11->widget()->windowTitle(), QStringLiteral("真理値表入力"));
+}
+
+// Every output button stands beside its own line of the row labels, for
+// every size; the labels are the rows' digits.
+TEST(TableInput, ButtonsLineUpWithTheirRows) {
+  App app;
+  for (int hen = 1; hen <= 5; ++hen) {
+    openTable(app, hen);
+    QApplication::processEvents();
+    auto* text2 = find<QTextEdit>(*app.Form11, "Text2");
+    ASSERT_TRUE(text2);
+    QString labels = QString::fromStdString(rowLabels(hen));
+    EXPECT_EQ(text2->toPlainText(), labels.replace("\r\n", "\n"));
+    const int rows = 1 << hen;
+    int previousTop = -1;
+    for (int r = 0; r < TableInputForm::kMaxRows; ++r) {
+      auto* b = find<QPushButton>(*app.Form11, QStringLiteral("Command1(%1)").arg(r));
+      ASSERT_TRUE(b);
+      EXPECT_EQ(b->isVisible(), r < rows) << hen << " " << r;
+      if (r >= rows) continue;
+      EXPECT_EQ(b->text(), "0");
+      // Where row r's first digit is drawn: line r of the labels.
+      const int position = hen == 1 ? 24 * r : text2->document()->findBlockByNumber(r).position();
+      QTextCursor c(text2->document());
+      c.setPosition(position);
+      const QRect glyph = text2->cursorRect(c).translated(
+          text2->viewport()->mapTo(b->parentWidget(), QPoint(0, 0)));
+      const int centre = b->geometry().center().y();
+      EXPECT_GE(centre, glyph.top()) << hen << " " << r;
+      EXPECT_LE(centre, glyph.bottom()) << hen << " " << r;
+      EXPECT_GT(b->geometry().left(), text2->geometry().right());
+      EXPECT_GT(b->geometry().top(), previousTop);  // no two buttons overlap
+      previousTop = b->geometry().bottom();
+      EXPECT_TRUE(b->parentWidget()->rect().contains(b->geometry()));
+    }
+    for (int k = 0; k < 5; ++k)
+      EXPECT_EQ(find(*app.Form11, QStringLiteral("Text1(%1)").arg(k))->isVisible(), k < hen);
+    EXPECT_LT(find(*app.Form11, "Command2")->geometry().top(), app.Form11->widget()->height());
+    app.Form11->unload();
+  }
+}
+
+TEST(TableInput, ButtonsToggleAndEveryLoadStartsAtZero) {
+  App app;
+  openTable(app, 3);
+  auto* b = find<QPushButton>(*app.Form11, "Command1(5)");
+  click(b);
+  EXPECT_EQ(b->text(), "1");
+  click(b);
+  EXPECT_EQ(b->text(), "0");
+  click(b);
+  app.Form11->unload();
+  openTable(app, 3);
+  EXPECT_EQ(find<QPushButton>(*app.Form11, "Command1(5)")->text(), "0");
+}
+
+TEST(TableInput, InputHandsTheSumOfProductsToTheMainWindow) {
+  struct Case {
+    int hen;
+    std::vector<bool> values;
+    QString expression;
+  };
+  const Case cases[] = {
+      {2, {false, true, true, false}, "~a*b+a*~b"},
+      {1, {false, true}, "a"},
+      {4, std::vector<bool>(16, false), ""},
+      {3, std::vector<bool>(8, true),
+       "~a*~b*~c+~a*~b*c+~a*b*~c+~a*b*c+a*~b*~c+a*~b*c+a*b*~c+a*b*c"},
+  };
+  for (const Case& c : cases) {
+    App app;
+    app.start();
+    find<QLineEdit>(*app.Form1, "Text1")->setText("b+c");
+    find(*app.Form1, "Command3(0)")->setEnabled(false);
+    openTable(app, c.hen);
+    setOutputs(app, c.values);
+    click(*app.Form11, "Command2");
+    EXPECT_EQ(entryField(app), c.expression);
+    EXPECT_TRUE(find(*app.Form1, "Command3(0)")->isEnabled());
+    EXPECT_EQ(find<QListWidget>(*app.Form1, "List1")->currentRow(), c.hen - 1);
+    // Choosing the count unlocks exactly its letters.
+    EXPECT_TRUE(find(*app.Form1, QStringLiteral("Command1(%1)").arg(c.hen - 1))->isEnabled());
+    if (c.hen < 10)
+      EXPECT_FALSE(find(*app.Form1, QStringLiteral("Command1(%1)").arg(c.hen))->isEnabled());
+    EXPECT_FALSE(app.Form11->isOpen());
+  }
+}
+
+TEST(TableInput, SameCountAgainStillUnlocksTheMainWindow) {
+  App app;
+  app.start();
+  find<QListWidget>(*app.Form1, "List1")->setCurrentRow(2);
+  app.Form1->reload();  // as when the table window closes: the buttons lock again
+  ASSERT_FALSE(find(*app.Form1, "Command1(0)")->isEnabled());
+  openTable(app, 3);
+  setOutputs(app, {false, false, false, true, false, false, false, false});
+  click(*app.Form11, "Command2");
+  EXPECT_EQ(entryField(app), "~a*b*c");
+  EXPECT_TRUE(find(*app.Form1, "Command1(2)")->isEnabled());
+  EXPECT_TRUE(find(*app.Form1, "Command1(22)")->isEnabled());
+}
+
+TEST(TableInput, WithoutTheMainWindowInputStillCloses) {
+  App app;
+  openTable(app, 2);
+  setOutputs(app, {true, false, false, false});
+  click(*app.Form11, "Command2");
+  EXPECT_FALSE(app.Form11->isOpen());
+}
+
+// Entering a random function and storing it gives an expression with exactly
+// that truth table (checked by the expression engine, not by the window).
+TEST(TableInput, StoredExpressionHasTheClickedFunction) {
+  std::mt19937 rng(2024);
+  App app;
+  app.start();
+  auto* list2 = find<QListWidget>(*app.Form1, "List2");
+  for (int hen = 1; hen <= 5; ++hen) {
+    for (int trial = 0; trial < 12; ++trial) {
+      std::vector<bool> values(1 << hen);
+      for (size_t m = 0; m < values.size(); ++m) values[m] = rng() % 2;
+      if (hen == 1) values = {bool(trial & 1), bool(trial & 2)};
+      openTable(app, hen);
+      setOutputs(app, values);
+      click(*app.Form11, "Command2");
+      const int before = list2->count();
+      const QStringList messages = answeringMessages([&] { click(*app.Form1, "Command3(0)"); });
+      const int ones = int(std::count(values.begin(), values.end(), true));
+      // A lone literal or no term at all is refused by the main window's check.
+      if (ones == 0 || (hen == 1 && ones == 1)) {
+        EXPECT_EQ(messages.size(), 1);
+        EXPECT_EQ(list2->count(), before);
+        find<QLineEdit>(*app.Form1, "Text1")->clear();
+        continue;
+      }
+      ASSERT_TRUE(messages.isEmpty()) << messages.join(" ").toStdString();
+      ASSERT_EQ(list2->count(), before + 1);
+      const std::string entry = list2->item(before)->text().toStdString();
+      ASSERT_EQ(entry.substr(entry.size() - 2), " " + std::to_string(hen - 1));
+      const std::string expression = entry.substr(0, entry.size() - 2);
+      const std::vector<char> rows =
+          evaluateRows(ReversePolishNotation(InsideExp(expression)), hen);
+      for (size_t m = 0; m < values.size(); ++m)
+        ASSERT_EQ(rows[m], values[m] ? '1' : '0') << entry << " row " << m;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ronri
