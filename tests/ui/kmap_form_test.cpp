@@ -1,0 +1,291 @@
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "kmap/window/kmap_form.h"
+#include "ui/app.h"
+#include "ui/canvas.h"
+#include "ui/twips.h"
+#include "ui_helpers.h"
+
+namespace ronri {
+namespace {
+
+using test::answeringMessages;
+using test::click;
+using test::find;
+
+// The term list of the given rows of n variables.
+QString terms(std::initializer_list<int> rows, int n) {
+  QString s;
+  for (int r : rows) {
+    for (int v = 0; v < n; ++v) s += QChar(((r >> (n - 1 - v)) & 1 ? 'a' : 'n') + v);
+    s += '+';
+  }
+  return s;
+}
+
+QString others(std::initializer_list<int> rows, int n) {
+  QList<int> rest;
+  for (int r = 0; r < (1 << n); ++r)
+    if (std::find(rows.begin(), rows.end(), r) == rows.end()) rest << r;
+  QString s;
+  for (int r : rest) {
+    for (int v = 0; v < n; ++v) s += QChar(((r >> (n - 1 - v)) & 1 ? 'a' : 'n') + v);
+    s += '+';
+  }
+  return s;
+}
+
+void open(KmapForm& f, std::initializer_list<int> ones) {
+  f.dosiki1 = terms(ones, f.variables());
+  f.dosiki0 = others(ones, f.variables());
+  f.show();
+  ASSERT_TRUE(f.isOpen());
+}
+
+bool enabled(const KmapForm& f, const char* name) {
+  return find<QWidget>(f, name)->isEnabled();
+}
+bool checked(const KmapForm& f, const char* name) {
+  return find<QRadioButton>(f, name)->isChecked();
+}
+QString text(const KmapForm& f, const QString& name) {
+  return find<QLabel>(f, name)->text();
+}
+
+QColor pixelAt(const KmapForm& f, int xTwips, int yTwips) {
+  auto* c = find<Canvas>(f, "Canvas");
+  const QImage& img = c->image();
+  const qreal dpr = img.devicePixelRatio();
+  return img.pixelColor(int(pxF(xTwips) * dpr + 0.5), int(pxF(yTwips) * dpr + 0.5));
+}
+
+TEST(KmapWindow, GroupingIsOfferedOnlyForOnesWithDefaultAxes) {
+  App app;
+  KmapForm& f = *app.Form4;
+  open(f, {3, 7, 11, 15});  // c*d
+  EXPECT_EQ(f.widget()->windowTitle(), QStringLiteral("カルノー図"));
+  EXPECT_TRUE(checked(f, "Option2(1)"));
+  EXPECT_FALSE(checked(f, "Option2(0)"));
+  EXPECT_FALSE(checked(f, "Option1(0)") || checked(f, "Option1(1)"));
+  for (const char* c : {"Command3(0)", "Command3(1)", "Option3(0)", "Option3(1)"})
+    EXPECT_FALSE(enabled(f, c)) << c;
+
+  QStringList msgs = answeringMessages([&] { click(f, "Command2(1)"); });
+  EXPECT_EQ(msgs, QStringList{"デフォルト値を入力します"});
+  EXPECT_EQ(text(f, "Label12"), "ab");
+  EXPECT_EQ(text(f, "Label13"), "cd");
+  for (const char* c : {"Command3(0)", "Command3(1)", "Option3(0)", "Option3(1)"})
+    EXPECT_TRUE(enabled(f, c)) << c;
+  // Row 11 (r = 2) is all ones.
+  for (int i = 0; i < 16; ++i)
+    EXPECT_EQ(text(f, QString("Label9(%1)").arg(i)), i / 4 == 2 ? "1" : "");
+
+  click(f, "Option2(0)");
+  EXPECT_TRUE(checked(f, "Option2(0)"));
+  EXPECT_FALSE(checked(f, "Option2(1)"));
+  EXPECT_FALSE(enabled(f, "Command3(0)"));
+  EXPECT_FALSE(enabled(f, "Command3(1)"));
+  EXPECT_EQ(text(f, "Label9(8)"), "1");  // not refilled until "作成"
+  EXPECT_TRUE(answeringMessages([&] { click(f, "Command2(1)"); }).isEmpty());
+  EXPECT_EQ(text(f, "Label9(8)"), "");
+  EXPECT_EQ(text(f, "Label9(0)"), "0");
+  EXPECT_FALSE(enabled(f, "Option3(0)"));
+
+  click(f, "Option2(1)");
+  EXPECT_FALSE(checked(f, "Option2(0)"));
+  click(f, "Command2(1)");
+  EXPECT_TRUE(enabled(f, "Command3(0)"));
+
+  // Another layout fills the map but withdraws the grouping.
+  click(f, "Option1(0)");
+  click(f, "Command2(0)");
+  click(f, "Command2(0)");
+  click(f, "Command1(1)");
+  click(f, "Command1(0)");
+  EXPECT_EQ(text(f, "Label12"), "ba");
+  click(f, "Command2(1)");
+  EXPECT_FALSE(enabled(f, "Command3(0)"));
+  EXPECT_EQ(text(f, "Label9(8)"), "1");
+}
+
+TEST(KmapWindow, LetterButtonsFillTheChosenAxisUpToItsSize) {
+  App app;
+  KmapForm& f = *app.Form3;
+  open(f, {1, 6, 7});
+  EXPECT_FALSE(checked(f, "Option2(1)"));
+  click(f, "Command1(0)");  // no axis chosen: nothing
+  EXPECT_EQ(text(f, "Label10") + text(f, "Label11"), "");
+  click(f, "Option1(1)");
+  click(f, "Command1(0)");
+  click(f, "Command1(1)");
+  EXPECT_EQ(f.model().B, "a");
+  EXPECT_EQ(text(f, "Label11"), "a");
+  click(f, "Option1(0)");
+  click(f, "Command1(2)");
+  click(f, "Command1(1)");
+  click(f, "Command1(0)");
+  EXPECT_EQ(text(f, "Label10"), "cb");
+  click(f, "Command2(0)");
+  EXPECT_EQ(f.model().A, "c");
+  EXPECT_EQ(text(f, "Label10"), "c");
+  click(f, "Command1(1)");
+  EXPECT_TRUE(answeringMessages([&] { click(f, "Command2(1)"); }).isEmpty());
+  EXPECT_FALSE(enabled(f, "Command3(0)"));
+  // Columns cb, row a: a*b + ~a*~b*c sits at cb = 10 with a = 0, and at
+  // cb = 01 and 11 with a = 1.
+  QStringList cells;
+  for (int i = 0; i < 8; ++i) cells << text(f, QString("Label9(%1)").arg(i));
+  EXPECT_EQ(cells, QStringList({"", "", "", "1", "", "1", "1", ""}));
+}
+
+TEST(KmapWindow, RepeatedVariableIsRefusedWithAMessage) {
+  App app;
+  KmapForm& f = *app.Form4;
+  open(f, {0});
+  click(f, "Option1(0)");
+  click(f, "Command1(0)");
+  click(f, "Command1(1)");
+  click(f, "Option1(1)");
+  click(f, "Command1(2)");
+  click(f, "Command1(2)");
+  const QStringList msgs = answeringMessages([&] { click(f, "Command2(1)"); });
+  ASSERT_EQ(msgs.size(), 1);
+  EXPECT_EQ(msgs[0], QStringLiteral("同じ変数が二度選ばれています。BSで選び直してください"));
+  EXPECT_EQ(text(f, "Label9(0)"), "");
+  click(f, "Command2(0)");
+  click(f, "Command1(3)");
+  EXPECT_TRUE(answeringMessages([&] { click(f, "Command2(1)"); }).isEmpty());
+  EXPECT_EQ(text(f, "Label9(0)"), "1");
+  EXPECT_TRUE(enabled(f, "Command3(0)"));
+}
+
+TEST(KmapWindow, FiveVariableMinimalListIsAskedUntilYes) {
+  App app;
+  KmapForm& f = *app.Form5;
+  open(f, {0, 1, 2, 3, 8, 9, 10, 11, 31});
+  answeringMessages([&] { click(f, "Command2(1)"); });
+  ASSERT_TRUE(enabled(f, "Option3(1)"));
+  const QString question =
+      QStringLiteral("この作業は時間が異常にかかる可能性があります。よろしいですか？");
+
+  QStringList titles;
+  QStringList msgs = answeringMessages([&] { click(f, "Option3(1)"); }, QMessageBox::No, &titles);
+  EXPECT_EQ(msgs, QStringList{question});
+  EXPECT_EQ(titles, QStringList{"確認"});
+  EXPECT_FALSE(checked(f, "Option3(1)"));
+  EXPECT_FALSE(f.grouping()->minimalReady());
+
+  msgs = answeringMessages([&] { click(f, "Option3(1)"); }, QMessageBox::Yes);
+  EXPECT_EQ(msgs, QStringList{question});
+  EXPECT_TRUE(checked(f, "Option3(1)"));
+  EXPECT_FALSE(checked(f, "Option3(0)"));
+  EXPECT_EQ(f.grouping()->minPrimes(), "abcde+np");
+
+  click(f, "Option3(0)");
+  EXPECT_TRUE(checked(f, "Option3(0)"));
+  EXPECT_FALSE(checked(f, "Option3(1)"));
+  EXPECT_TRUE(answeringMessages([&] { click(f, "Option3(1)"); }).isEmpty());
+  EXPECT_TRUE(checked(f, "Option3(1)"));
+
+  // Asked again after the window is loaded afresh.
+  f.unload();
+  open(f, {0});
+  answeringMessages([&] { click(f, "Command2(1)"); });
+  EXPECT_EQ(answeringMessages([&] { click(f, "Option3(1)"); }, QMessageBox::No).size(), 1);
+}
+
+TEST(KmapWindow, OneAndAllOutlineOnTheCanvasUnderTheCells) {
+  App app;
+  KmapForm& f = *app.Form4;
+  open(f, {12, 13, 14, 15, 0});  // a*b + ~a*~b*~c*~d
+  answeringMessages([&] { click(f, "Command2(1)"); });
+  const QColor background = find<Canvas>(f, "Canvas")->background();
+  EXPECT_EQ(pixelAt(f, 3240, 2000), background);
+
+  click(f, "Command3(0)");
+  EXPECT_EQ(find<QLineEdit>(f, "Text2")->text(), "~a*~b*~c*~d");
+  EXPECT_EQ(pixelAt(f, 1320, 1200), QColor(Qt::red));  // light red, left edge of cell 0
+  click(f, "Command3(0)");
+  EXPECT_EQ(find<QLineEdit>(f, "Text2")->text(), "a*b");
+  EXPECT_EQ(pixelAt(f, 1320, 1200), background);           // the first outline is gone
+  EXPECT_EQ(pixelAt(f, 3240, 2000), QColor(0, 255, 255));  // light cyan (11)
+  EXPECT_TRUE(find<QLabel>(f, "Label9(2)")->testAttribute(Qt::WA_TranslucentBackground) ||
+              !find<QLabel>(f, "Label9(2)")->autoFillBackground());
+
+  click(f, "Command3(1)");
+  EXPECT_EQ(find<QLineEdit>(f, "Text2")->text(), "");
+  EXPECT_EQ(pixelAt(f, 1320, 1200), QColor(0, 255, 0));  // light green (10)
+  EXPECT_EQ(pixelAt(f, 3240, 2000), QColor(0, 0, 255));  // light blue (9)
+
+  click(f, "Option3(1)");  // choosing a list clears the outlines, not the ruling
+  EXPECT_EQ(pixelAt(f, 1320, 1200), background);
+  EXPECT_EQ(pixelAt(f, 3240, 2000), background);
+  EXPECT_EQ(pixelAt(f, 3000, 2000), QColor(Qt::black));
+
+  click(f, "Command3(0)");
+  click(f, "Option2(0)");
+  click(f, "Command2(1)");  // the 0-cells: outlines of the 1-groups go
+  EXPECT_EQ(pixelAt(f, 1320, 1200), background);
+}
+
+TEST(KmapWindow, ConstantTrueAndEmptyFunctions) {
+  App app;
+  KmapForm& f = *app.Form3;
+  open(f, {0, 1, 2, 3, 4, 5, 6, 7});
+  answeringMessages([&] { click(f, "Command2(1)"); });
+  click(f, "Command3(0)");
+  EXPECT_EQ(pixelAt(f, 1320, 1500), QColor(Qt::red));
+  EXPECT_EQ(pixelAt(f, 4695, 1500), QColor(Qt::red));
+  f.unload();
+
+  open(f, {});
+  answeringMessages([&] { click(f, "Command2(1)"); });
+  const QImage before = find<Canvas>(f, "Canvas")->image();
+  click(f, "Command3(0)");
+  click(f, "Command3(1)");
+  EXPECT_EQ(find<Canvas>(f, "Canvas")->image(), before);
+}
+
+TEST(KmapWindow, SixVariableMapHasNoGrouping) {
+  App app;
+  KmapForm& f = *app.Form7;
+  open(f, {0, 63});
+  EXPECT_EQ(f.widget()->objectName(), "Form7");
+  EXPECT_EQ(f.control<QWidget>("Command3(0)"), nullptr);
+  EXPECT_EQ(f.control<QWidget>("Frame2"), nullptr);
+  answeringMessages([&] { click(f, "Command2(1)"); });
+  EXPECT_EQ(text(f, "Label20"), "abc");
+  EXPECT_EQ(text(f, "Label21"), "def");
+  EXPECT_EQ(text(f, "Label9(0)"), "1");
+  // a..f all 1: column 111 (k = 5), row 111 (r = 5): block 3, cell 48 + 4 + 1.
+  EXPECT_EQ(text(f, "Label9(53)"), "1");
+  click(f, "Option2(0)");
+  click(f, "Command2(1)");
+  EXPECT_EQ(text(f, "Label9(0)"), "");
+  EXPECT_EQ(text(f, "Label9(1)"), "0");
+}
+
+TEST(KmapWindow, ControlsSitAtTheirPositions) {
+  App app;
+  KmapForm& f = *app.Form5;
+  open(f, {});
+  EXPECT_EQ(f.widget()->centralWidget()->size(), pxSize(9360, 6135));
+  EXPECT_EQ(find<QWidget>(f, "Label9(21)")->geometry(), pxRect(5280 + 960, 1080 + 600, 495, 375));
+  EXPECT_EQ(find<QWidget>(f, "Command1(4)")->geometry(), pxRect(5760, 3600, 495, 495));
+  EXPECT_EQ(find<QWidget>(f, "Command3(1)")->geometry(), pxRect(7800, 4800, 735, 495));
+  EXPECT_EQ(find<QWidget>(f, "Text2")->geometry(), pxRect(6960, 5400, 1695, 615));
+  EXPECT_EQ(find<QWidget>(f, "Label18")->property("text").toString(), "囲む");
+  EXPECT_EQ(find<QWidget>(f, "Option2(1)")->parentWidget(), f.widget()->centralWidget());
+  EXPECT_EQ(find<QWidget>(f, "Option2(0)")->parentWidget(), find<QWidget>(f, "Frame1"));
+  EXPECT_EQ(find<QLabel>(f, "ColumnHeader(4)")->text(), "110");
+  EXPECT_EQ(find<QLabel>(f, "RowHeader(2)")->text(), "11");
+}
+
+}  // namespace
+}  // namespace ronri
