@@ -1,6 +1,5 @@
 #pragma once
-#include <QString>
-
+// A window with a single question label; nothing opens it.
 #include "ui/window.h"
 
 namespace ronri {
@@ -9,8 +8,6 @@ class PatternForm : public Window {
   Q_OBJECT
  public:
   explicit PatternForm(App& app);
-
-
 
  protected:
   void build(QMainWindow* w) override;

@@ -1,0 +1,339 @@
+#include "ui/convert_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/notation.h"
+#include "support/recording_surface.h"
+#include "ui/app.h"
+#include "ui/canvas.h"
+#include "ui/display_form.h"
+#include "ui/notation_form.h"
+#include "ui/pattern_form.h"
+#include "ui/truth_table_form.h"
+#include "ui_helpers.h"
+
+namespace ronri {
+namespace {
+
+using test::answeringMessages;
+using test::click;
+using test::find;
+
+const QString kConfirm =
+    QStringLiteral("この作業は時間が異常にかかる可能性があります。よろしいですか？");
+
+QString text(const Window& w, const QString& name) {
+  return find<QLineEdit>(w, name)->text();
+}
+bool enabled(const Window& w, const QString& name) {
+  return find<QPushButton>(w, name)->isEnabled();
+}
+void setText(const Window& w, const QString& name, const QString& t) {
+  find<QLineEdit>(w, name)->setText(t);
+}
+
+// Form9 as the truth-table window opens it: n variables and the 1-row terms.
+struct ConvertFixture : ::testing::Test {
+  App app;
+  ConvertForm& form = *app.Form9;
+
+  void open(int n, const QString& terms, const QString& typed = QStringLiteral("a*b")) {
+    app.Form2->listindex = n - 1;
+    form.trsiki = typed;
+    form.simple = terms;
+    form.show();
+    ASSERT_TRUE(form.isOpen());
+  }
+  // Clicks a button; every box it opens is answered with `answer`.
+  QStringList press(const QString& name, QMessageBox::StandardButton answer = QMessageBox::Yes,
+                    QStringList* titles = nullptr) {
+    return answeringMessages([&] { click(form, name); }, answer, titles);
+  }
+};
+
+// Minterms 000, 001, 011, 111: primes ~a~b, ~ac, bc; the cover ~a~b + bc.
+const QString kThreeVariables = QStringLiteral("nop+noc+nbc+abc+");
+
+TEST_F(ConvertFixture, HasEveryRowAndShowsTheTypedExpression) {
+  open(3, kThreeVariables, QStringLiteral("~a*~b+b*c"));
+  EXPECT_EQ(form.widget()->windowTitle(), QStringLiteral("式変換"));
+  EXPECT_EQ(text(form, "Text1"), QStringLiteral("~a*~b+b*c"));
+  for (const char* b :
+       {"Command1", "Command2(0)", "Command2(1)", "Command4", "Command5(0)", "Command5(1)"})
+    EXPECT_EQ(find<QPushButton>(form, b)->text(), QStringLiteral("変換")) << b;
+  for (int k = 0; k < 7; ++k)
+    EXPECT_EQ(find<QPushButton>(form, QStringLiteral("Command3(%1)").arg(k))->text(),
+              QStringLiteral("表示"));
+  QStringList labels;
+  for (QLabel* l : form.widget()->findChildren<QLabel*>()) labels << l->text();
+  for (const char* l : {"主項", "簡単化", "Nandとnotのみ", "Norとnotのみ", "Nandのみ", "Norのみ"})
+    EXPECT_TRUE(labels.contains(QString::fromUtf8(l))) << l;
+  for (int k = 2; k <= 7; ++k) EXPECT_TRUE(text(form, QStringLiteral("Text%1").arg(k)).isEmpty());
+}
+
+TEST_F(ConvertFixture, ReadOnlyBoxesDiscardKeysOthersAcceptThem) {
+  open(3, kThreeVariables, QStringLiteral("a"));
+  for (const char* name : {"Text1", "Text2", "Text7", "Text3", "Text6"}) {
+    QLineEdit* box = find<QLineEdit>(form, name);
+    const QString before = box->text();
+    QTest::keyClicks(box, "b+c");
+    const bool readOnly =
+        QString::fromLatin1(name) == "Text1" || QString::fromLatin1(name) == "Text2";
+    EXPECT_EQ(box->text(), readOnly ? before : before + "b+c") << name;
+  }
+}
+
+TEST_F(ConvertFixture, PrimeImplicantsThenTheConfirmedSimplification) {
+  open(3, kThreeVariables);
+  press("Command4");
+  EXPECT_EQ(text(form, "Text7"), QStringLiteral("~a*~b+~a*c+b*c"));
+  EXPECT_FALSE(enabled(form, "Command4"));
+
+  QStringList titles;
+  const QStringList shown = press("Command1", QMessageBox::Yes, &titles);
+  EXPECT_EQ(shown, QStringList{kConfirm});
+  EXPECT_EQ(titles, QStringList{QStringLiteral("確認")});
+  EXPECT_EQ(text(form, "Text2"), QStringLiteral("~a*~b+b*c"));
+  EXPECT_FALSE(enabled(form, "Command1"));
+}
+
+TEST_F(ConvertFixture, AnsweringNoLeavesTheSimplifiedBoxAndTheButtonAlone) {
+  open(3, kThreeVariables);
+  EXPECT_EQ(press("Command1", QMessageBox::No), QStringList{kConfirm});
+  EXPECT_TRUE(text(form, "Text2").isEmpty());
+  EXPECT_FALSE(enabled(form, "Command1"));
+}
+
+TEST_F(ConvertFixture, SimplifyingWithoutPrimeImplicantsComputesThem) {
+  open(3, kThreeVariables);
+  press("Command1");
+  EXPECT_EQ(text(form, "Text2"), QStringLiteral("~a*~b+b*c"));
+  // Whitespace in the prime-implicant box counts as empty.
+  form.unload();
+  open(3, kThreeVariables);
+  setText(form, "Text7", QStringLiteral("   "));
+  press("Command1");
+  EXPECT_EQ(text(form, "Text2"), QStringLiteral("~a*~b+b*c"));
+}
+
+TEST_F(ConvertFixture, AHandEditedPrimeListChoosesAmongItsTermsOrSaysWhyNot) {
+  open(3, kThreeVariables);
+  // The cover is chosen among the edited terms (blanks are allowed).
+  setText(form, "Text7", QStringLiteral("~a + ~a*c + b*c"));
+  press("Command1");
+  EXPECT_EQ(text(form, "Text2"), QStringLiteral("~a+b*c"));
+
+  // Terms that leave a 1-row uncovered, unreadable characters, letters
+  // beyond the variable count: a message, and the box keeps its text.
+  for (const char* edited : {"~a*~b+~a*c", "~a*~b+k*c", "a*b+", "~(a*b)", "~a+b*c+d"}) {
+    form.unload();
+    open(3, kThreeVariables);
+    setText(form, "Text2", QStringLiteral("kept"));
+    setText(form, "Text7", QString::fromLatin1(edited));
+    const QStringList shown = press("Command1");
+    ASSERT_EQ(shown.size(), 2) << edited;
+    EXPECT_EQ(shown[0], kConfirm);
+    EXPECT_NE(shown[1], kConfirm);
+    EXPECT_FALSE(shown[1].isEmpty());
+    EXPECT_EQ(text(form, "Text2"), QStringLiteral("kept")) << edited;
+  }
+}
+
+TEST_F(ConvertFixture, ConstantFunctionsSimplifyToZeroAndOne) {
+  open(2, QString());
+  press("Command1");
+  EXPECT_EQ(text(form, "Text2"), QStringLiteral("0"));
+  form.unload();
+  open(2, QStringLiteral("no+nb+ao+ab+"));
+  press("Command1");
+  EXPECT_EQ(text(form, "Text2"), QStringLiteral("1"));
+  press("Command2(0)");
+  press("Command5(1)");
+  EXPECT_EQ(text(form, "Text3"), QStringLiteral("1"));
+  EXPECT_EQ(text(form, "Text6"), QStringLiteral("1"));
+}
+
+// The minterms of ~a*b + c*~d over four variables.
+const QString kFourVariables = QStringLiteral("nocq+nbpq+nbpd+nbcq+nbcd+aocq+abcq+");
+
+TEST_F(ConvertFixture, FourGateSetFormsOfTheEditedPrimeList) {
+  open(4, kFourVariables);
+  press("Command4");
+  setText(form, "Text7", QStringLiteral("~a*b+c*~d"));
+  press("Command2(0)");
+  press("Command2(1)");
+  press("Command5(0)");
+  press("Command5(1)");
+  EXPECT_EQ(text(form, "Text3"), QStringLiteral("(~d$c)$(b$~a)"));
+  EXPECT_EQ(text(form, "Text4"), QStringLiteral("~((d|~c)|(~b|a))"));
+  EXPECT_EQ(text(form, "Text5"), QStringLiteral("((a$a)$b)$(c$(d$d))"));
+  EXPECT_EQ(text(form, "Text6"), QStringLiteral("((a|(b|b))|((c|c)|d))|((a|(b|b))|((c|c)|d))"));
+  for (const char* b : {"Command2(0)", "Command2(1)", "Command5(0)", "Command5(1)"})
+    EXPECT_FALSE(enabled(form, b)) << b;
+}
+
+TEST_F(ConvertFixture, TheSimplifiedFormIsPreferredOverThePrimeList) {
+  open(3, kThreeVariables);
+  press("Command4");
+  press("Command1");
+  press("Command2(1)");
+  // ~a*~b + b*c in NOR with NOT.
+  EXPECT_EQ(text(form, "Text4"), QStringLiteral("~((~c|~b)|(b|a))"));
+}
+
+TEST_F(ConvertFixture, WithoutPrimeImplicantsTheFreshPrimeSumIsUsed) {
+  open(3, kThreeVariables);
+  press("Command2(0)");
+  // All three prime implicants, the simplified box being ignored.
+  EXPECT_EQ(text(form, "Text3"), QStringLiteral("(c$b)$~((c$~a)$(~b$~a))"));
+}
+
+TEST_F(ConvertFixture, NandOnlyFirstComputesItsCompanionSilently) {
+  open(3, kThreeVariables);
+  press("Command4");
+  setText(form, "Text7", QStringLiteral("a*b"));
+  press("Command5(0)");
+  EXPECT_EQ(text(form, "Text5"), QStringLiteral("(a$b)$(a$b)"));
+  EXPECT_TRUE(text(form, "Text3").isEmpty());
+  EXPECT_TRUE(enabled(form, "Command2(0)"));
+  EXPECT_FALSE(enabled(form, "Command5(0)"));
+  // The companion is still there to produce.
+  press("Command2(0)");
+  EXPECT_EQ(text(form, "Text3"), QStringLiteral("~(b$a)"));
+}
+
+TEST_F(ConvertFixture, NorOnlyReadsTheCompanionBoxAsEdited) {
+  open(3, kThreeVariables);
+  press("Command4");
+  setText(form, "Text7", QStringLiteral("a"));
+  press("Command2(1)");
+  EXPECT_EQ(text(form, "Text4"), QStringLiteral("a"));
+  setText(form, "Text4", QStringLiteral("~(a|~b)"));
+  press("Command5(1)");
+  EXPECT_EQ(text(form, "Text6"), QStringLiteral("((b|b)|a)|((b|b)|a)"));
+  EXPECT_EQ(text(form, "Text4"), QStringLiteral("~(a|~b)"));
+}
+
+TEST_F(ConvertFixture, EmptyOrUnreadableSourcesShowNothing) {
+  open(3, kThreeVariables);
+  press("Command4");
+  setText(form, "Text7", QString());
+  EXPECT_TRUE(press("Command2(0)").isEmpty());
+  EXPECT_TRUE(press("Command5(1)").isEmpty());
+  EXPECT_TRUE(text(form, "Text3").isEmpty());
+  EXPECT_TRUE(text(form, "Text6").isEmpty());
+
+  setText(form, "Text7", QStringLiteral("a*"));
+  EXPECT_EQ(press("Command2(1)").size(), 1);
+  EXPECT_TRUE(text(form, "Text4").isEmpty());
+  setText(form, "Text3", QStringLiteral("a$$b"));
+  EXPECT_EQ(press("Command5(0)").size(), 1);
+  EXPECT_TRUE(text(form, "Text5").isEmpty());
+}
+
+TEST_F(ConvertFixture, ShowingAgainWhileOpenKeepsTheBoxesReloadingResetsThem) {
+  open(3, kThreeVariables, QStringLiteral("first"));
+  press("Command4");
+  press("Command2(0)");
+  const QString nand = text(form, "Text3");
+
+  form.trsiki = QStringLiteral("second");
+  form.simple = QStringLiteral("abc+");
+  form.show();
+  EXPECT_EQ(text(form, "Text1"), QStringLiteral("first"));
+  EXPECT_EQ(text(form, "Text3"), nand);
+  EXPECT_FALSE(enabled(form, "Command4"));
+  EXPECT_FALSE(enabled(form, "Command2(0)"));
+  // Later conversions read the new term list.
+  press("Command2(1)");
+  EXPECT_EQ(text(form, "Text4"), QStringLiteral("~((~c|~b)|~((~c|a)|(b|a)))"));  // from Text7
+
+  form.unload();
+  form.show();
+  EXPECT_EQ(text(form, "Text1"), QStringLiteral("second"));
+  for (int k = 2; k <= 7; ++k) EXPECT_TRUE(text(form, QStringLiteral("Text%1").arg(k)).isEmpty());
+  for (const char* b :
+       {"Command1", "Command2(0)", "Command2(1)", "Command4", "Command5(0)", "Command5(1)"})
+    EXPECT_TRUE(enabled(form, b)) << b;
+  // A fresh showing starts from the new function, not from empty boxes.
+  press("Command2(0)");
+  EXPECT_EQ(text(form, "Text3"), QStringLiteral("~(c$~(b$a))"));
+}
+
+std::string recorded(Canvas* canvas) {
+  test::RecordingSurface s;
+  canvas->displayList().replay(s);
+  return s.dump();
+}
+
+std::string expectedDrawing(std::string_view siki) {
+  test::RecordingSurface s;
+  drawNotation(s, siki, NotationForm::kMaxCells);
+  return s.dump();
+}
+
+TEST_F(ConvertFixture, DisplayButtonsDrawTheirBoxReadably) {
+  open(3, kThreeVariables, QStringLiteral("~(~(a*b)+c)"));
+  press("Command4");
+  click(form, "Command3(0)");
+  ASSERT_TRUE(app.Form16->isOpen());
+  EXPECT_EQ(app.Form16->siki, QStringLiteral("~(~(a*b)+c)"));
+  EXPECT_EQ(recorded(app.Form16->canvas()), expectedDrawing("~(~(a*b)+c)"));
+  click(form, "Command3(6)");
+  EXPECT_EQ(app.Form16->siki, QStringLiteral("~a*~b+~a*c+b*c"));
+}
+
+TEST(DisplayWindow, ShowsItsThreeRowsAndOverlaysInTheReadableWindow) {
+  App app;
+  app.Form10->texts[0] = QStringLiteral("~(a+b)");
+  app.Form10->texts[1] = QStringLiteral("~a*~b");
+  app.Form10->texts[2] = QStringLiteral("(~a+~b)");
+  app.Form10->show();
+  const QString labels[3] = {QStringLiteral("入力式"), QStringLiteral("主加法標準形"),
+                             QStringLiteral("主乗法標準形")};
+  for (int row = 0; row < 3; ++row) {
+    EXPECT_EQ(text(*app.Form10, QStringLiteral("Text1(%1)").arg(row)), app.Form10->texts[row]);
+    EXPECT_EQ(find<QLabel>(*app.Form10, QStringLiteral("Label%1").arg(row + 1))->text(),
+              labels[row]);
+  }
+  click(*app.Form10, "Command1");
+  ASSERT_TRUE(app.Form16->isOpen());
+  const std::string first = expectedDrawing("~(a+b)");
+  EXPECT_EQ(recorded(app.Form16->canvas()), first);
+
+  // Open already: the new text waits for "表示", then draws over the old one.
+  setText(*app.Form10, "Text1(1)", QStringLiteral("~a*b"));
+  click(*app.Form10, "Command2");
+  EXPECT_EQ(app.Form16->siki, QStringLiteral("~a*b"));
+  EXPECT_EQ(recorded(app.Form16->canvas()), first);
+  click(*app.Form16, "Command1");
+  EXPECT_EQ(recorded(app.Form16->canvas()), first + expectedDrawing("~a*b"));
+}
+
+TEST(ReadableWindow, GrowsForLongTextsAndNotesClipping) {
+  App app;
+  app.Form16->siki = QString(3000, QLatin1Char('a'));
+  app.Form16->show();
+  Canvas* canvas = app.Form16->canvas();
+  EXPECT_GE(canvas->width(), (100 + 300 * NotationForm::kMaxCells) / 15);
+  EXPECT_FALSE(find<QLabel>(*app.Form16, "Label1")->isHidden());
+  app.Form16->unload();
+  app.Form16->siki = QStringLiteral("a+b");
+  app.Form16->show();
+  EXPECT_TRUE(find<QLabel>(*app.Form16, "Label1")->isHidden());
+  EXPECT_EQ(app.Form16->widget()->windowTitle(), QStringLiteral("見やすい式への変換？"));
+}
+
+TEST(PatternWindow, HoldsItsQuestion) {
+  App app;
+  app.Form17->show();
+  EXPECT_EQ(find<QLabel>(*app.Form17, "Label1")->text(),
+            QStringLiteral("パターンがいくつかあります。どれにしますか？"));
+}
+
+}  // namespace
+}  // namespace ronri
