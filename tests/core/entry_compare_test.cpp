@@ -1,0 +1,67 @@
+#include "core/entry_compare.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace ronri {
+namespace {
+
+TEST(EntryCompare, EntriesSplitIntoExpressionAndCount) {
+  ASSERT_TRUE(parseEntry("~a*(b+c) 2"));
+  EXPECT_EQ(parseEntry("~a*(b+c) 2")->expression, "~a*(b+c)");
+  EXPECT_EQ(parseEntry("~a*(b+c) 2")->variables, 3);
+  EXPECT_EQ(parseEntry("j 9")->variables, 10);
+  EXPECT_FALSE(parseEntry(""));
+  EXPECT_FALSE(parseEntry("7"));
+  EXPECT_FALSE(parseEntry("a+b x"));
+}
+
+TEST(EntryCompare, EquivalenceOverTheLargerTable) {
+  EXPECT_TRUE(sameFunction("a*b 1", "b*a 1"));
+  EXPECT_FALSE(sameFunction("a+b 1", "a+b+c 2"));
+  EXPECT_TRUE(sameFunction("a+b 1", "a+b 2"));
+  EXPECT_TRUE(sameFunction("a+b 2", "a+b 1"));
+  EXPECT_TRUE(sameFunction("~(a*b) 1", "~a+~b 1"));
+  EXPECT_TRUE(sameFunction("a$b 1", "~a+~b 1"));
+  EXPECT_FALSE(sameFunction("a@b 1", "a%b 1"));
+  EXPECT_TRUE(sameFunction("a@b 1", "~(a%b) 1"));
+  // A variable beyond the smaller count still counts in the larger table.
+  EXPECT_FALSE(sameFunction("a*b+c*~c 1", "a*b*j 9"));
+  EXPECT_TRUE(sameFunction("a*j+a*~j 9", "a*a 0"));
+}
+
+TEST(EntryCompare, MalformedEntriesAreNeverEqual) {
+  for (const char* bad : {"", "a", "a+b", "(a+b 1", "a+b) 1", "a++b 1", " 1", "a+c 1x"}) {
+    EXPECT_FALSE(sameFunction(bad, bad)) << bad;
+    EXPECT_FALSE(sameFunction(bad, "a+b 1")) << bad;
+    EXPECT_FALSE(sameFunction("a+b 1", bad)) << bad;
+  }
+  // A letter beyond the declared count cannot be evaluated: different, even from itself.
+  EXPECT_FALSE(sameFunction("a+c 1", "a+c 1"));
+}
+
+// Rewriting an expression by laws of the algebra keeps it the same function;
+// changing one operator almost never does (checked against the row values).
+TEST(EntryCompare, RandomRewritingsStayEqual) {
+  std::mt19937 rng(5);
+  auto randomExpression = [&](int n, int depth, auto&& self) -> std::string {
+    if (depth == 0 || rng() % 4 == 0) return std::string(1, char('a' + rng() % n));
+    const char* ops = "*+$|@%";
+    return "(" + self(n, depth - 1, self) + ops[rng() % 6] + self(n, depth - 1, self) + ")";
+  };
+  for (int trial = 0; trial < 300; ++trial) {
+    const int n = 1 + rng() % 5;
+    const std::string x = randomExpression(n, 3, randomExpression);
+    const std::string y = randomExpression(n, 3, randomExpression);
+    const std::string d = " " + std::to_string(n - 1);
+    const std::string wider = " " + std::to_string(n - 1 + rng() % (11 - n));
+    EXPECT_TRUE(sameFunction(x + "*" + y + d, y + "*" + x + wider)) << x << " " << y;
+    EXPECT_TRUE(sameFunction("~(" + x + "+" + y + ")" + d, "~" + x + "*~" + y + d));
+    EXPECT_TRUE(sameFunction(x + "@" + y + d, "(" + x + "*~" + y + ")+(~" + x + "*" + y + ")" + d));
+    EXPECT_FALSE(sameFunction(x + d, "~" + x + d));
+  }
+}
+
+}  // namespace
+}  // namespace ronri
