@@ -24,7 +24,7 @@ struct KmapLayout {
   int bsX, bsWidth, makeX, makeWidth;  // Command2(0) "BS", Command2(1) "作成"
   int frame1X, frame1Y, frame1Width;   // Frame1, 735 high
   int ones1X, ones1Y;                  // Option2(1)
-  int frame2X, frame2Y;                // Frame2, 1815 x 1215 (grouping windows)
+  int frame2X, frame2Y;                // Frame2 (grouping windows)
   int oneX, allX, stepY;               // Command3(0) / Command3(1)
   int titleX, titleY;                  // the "囲む" label
   int textX, textY;                    // Text2
@@ -169,10 +169,14 @@ void KmapForm::build(QMainWindow* w) {
   if (!hasGrouping()) return;
   auto* frame2 = new QGroupBox("囲むのは？", canvas);
   frame2->setObjectName("Frame2");
-  frame2->setGeometry(pxRect(L.frame2X, L.frame2Y, 1815, 1215));
-  auto* all = makeOption(frame2, "Option3(0)", "全ての主項", pxRect(240, 240, 1215, 375));
+  // Wider than 1815 and a little smaller type, so "必要最小主項（簡単化）" is
+  // shown whole; the five-variable window still has room on its right.
+  frame2->setGeometry(pxRect(L.frame2X, L.frame2Y, 2370, 1215));
+  auto* all = makeOption(frame2, "Option3(0)", "全ての主項", pxRect(240, 240, 2070, 375));
   auto* minimal =
-      makeOption(frame2, "Option3(1)", "必要最小主項（簡単化）", pxRect(240, 720, 1455, 375));
+      makeOption(frame2, "Option3(1)", "必要最小主項（簡単化）", pxRect(240, 720, 2070, 375));
+  all->setFont(gothicFont(8.25));
+  minimal->setFont(gothicFont(8.25));
   connect(all, &QRadioButton::clicked, this, [this] { listChosen(true); });
   connect(minimal, &QRadioButton::clicked, this, [this] { listChosen(false); });
 
