@@ -12,6 +12,7 @@
 #include "core/gateset.h"
 #include "core/simplify.h"
 #include "ui/app.h"
+#include "ui/expression_font.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/notation_form.h"
@@ -115,7 +116,7 @@ void ConvertForm::build(QMainWindow* w) {
     }
     auto* edit = new QLineEdit(central);
     edit->setObjectName(boxName);
-    edit->setFont(fixedFont(10));
+    edit->setFont(expressionFont());
     edit->setMaxLength(int(kMaxRewriteLength));
     edit->setReadOnly(readOnly);  // read-only boxes discard every key
     edit->setMinimumWidth(420);

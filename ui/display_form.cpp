@@ -8,7 +8,7 @@
 
 #include "core/gateset.h"
 #include "ui/app.h"
-#include "ui/fonts.h"
+#include "ui/expression_font.h"
 #include "ui/notation_form.h"
 
 namespace ronri {
@@ -27,7 +27,7 @@ void DisplayForm::build(QMainWindow* w) {
     label->setObjectName(QStringLiteral("Label%1").arg(row + 1));
     auto* edit = new QLineEdit(central);
     edit->setObjectName(QStringLiteral("Text1(%1)").arg(row));
-    edit->setFont(fixedFont(10));
+    edit->setFont(expressionFont());
     // Canonical forms of ten variables run to tens of thousands of characters.
     edit->setMaxLength(int(kMaxRewriteLength));
     edit->setMinimumWidth(420);

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -37,7 +38,11 @@ void NotationForm::build(QMainWindow* w) {
   scroll->setWidgetResizable(false);
   scroll->setFrameShape(QFrame::NoFrame);
   auto* canvas = new Canvas;
-  canvas->resize(pxSize(6000, 1000));
+  // A white sheet: the glyphs are pictures on white, so they sit on it seamlessly.
+  QPalette paper = canvas->palette();
+  paper.setColor(QPalette::Button, Qt::white);
+  canvas->setPalette(paper);
+  canvas->resize(pxSize(6000, 950));
   scroll->setWidget(canvas);
   right->addWidget(scroll, 1);
   auto* note = new QLabel(
@@ -61,7 +66,7 @@ void NotationForm::load() {
   auto* scroll = control<QScrollArea>(QStringLiteral("Scroll1"));
   const int buttonWidth = control<QPushButton>(QStringLiteral("Command1"))->sizeHint().width();
   const int width = std::clamp(c->width() + buttonWidth + 24, 480, 1400);
-  const int height = c->height() + scroll->horizontalScrollBar()->sizeHint().height() + 40;
+  const int height = c->height() + scroll->horizontalScrollBar()->sizeHint().height() + 12;
   widget()->resize(width, height);
 }
 
