@@ -222,12 +222,65 @@ struct SubResult {
   int lowerBound = 0;
 };
 
+// Drops columns that cover no row alone, trying them in the given order.
+std::vector<int> dropRedundant(const std::vector<std::vector<int>>& colRows, size_t rowCount,
+                               std::vector<int> cols) {
+  std::vector<int> count(rowCount, 0);
+  for (int c : cols)
+    for (int r : colRows[static_cast<size_t>(c)]) ++count[static_cast<size_t>(r)];
+  std::vector<int> kept;
+  for (int c : cols) {
+    const auto& rs = colRows[static_cast<size_t>(c)];
+    const bool needed = std::any_of(rs.begin(), rs.end(),
+                                    [&](int r) { return count[static_cast<size_t>(r)] == 1; });
+    if (needed) {
+      kept.push_back(c);
+    } else {
+      for (int r : rs) --count[static_cast<size_t>(r)];
+    }
+  }
+  std::sort(kept.begin(), kept.end());
+  return kept;
+}
+
+// Takes columns in the order of their value in the relaxation until every row
+// is covered, then drops those that became redundant, weakest first.
+std::vector<int> roundRelaxation(const std::vector<std::vector<int>>& rows,
+                                 const std::vector<std::vector<int>>& colRows, const double* x) {
+  std::vector<int> order(colRows.size());
+  for (size_t c = 0; c < order.size(); ++c) order[c] = static_cast<int>(c);
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return x[a] > x[b]; });
+  std::vector<char> covered(rows.size(), 0);
+  std::vector<int> taken;
+  for (int c : order) {
+    bool useful = false;
+    for (int r : colRows[static_cast<size_t>(c)]) {
+      if (!covered[static_cast<size_t>(r)]) {
+        covered[static_cast<size_t>(r)] = 1;
+        useful = true;
+      }
+    }
+    if (useful) taken.push_back(c);
+  }
+  std::reverse(taken.begin(), taken.end());
+  return dropRedundant(colRows, rows.size(), taken);
+}
+
 // Minimum set cover of one component as an integer program.
 SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCount,
-                         double seconds) {
+                         Clock::time_point deadline) {
+  const size_t nc = static_cast<size_t>(columnCount);
+  std::vector<std::vector<int>> colRows(nc);
+  for (size_t r = 0; r < rows.size(); ++r)
+    for (int c : rows[r]) colRows[static_cast<size_t>(c)].push_back(static_cast<int>(r));
+
   SubResult result;
-  result.columns = greedyCover(rows, columnCount);
-  if (seconds <= 0.0) return result;
+  {
+    std::vector<int> greedy = greedyCover(rows, columnCount);
+    std::reverse(greedy.begin(), greedy.end());
+    result.columns = dropRedundant(colRows, rows.size(), greedy);
+  }
+  if (Clock::now() >= deadline) return result;
 
   CoinPackedMatrix matrix(false, 0, 0);
   matrix.setDimensions(0, columnCount);
@@ -236,22 +289,44 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
     for (int c : row) v.insert(c, 1.0);
     matrix.appendRow(v);
   }
-  const size_t nc = static_cast<size_t>(columnCount);
   std::vector<double> colLower(nc, 0.0), colUpper(nc, 1.0), objective(nc, 1.0);
   std::vector<double> rowLower(rows.size(), 1.0), rowUpper(rows.size(), COIN_DBL_MAX);
   OsiClpSolverInterface solver;
   solver.messageHandler()->setLogLevel(0);
   solver.loadProblem(matrix, colLower.data(), colUpper.data(), objective.data(), rowLower.data(),
                      rowUpper.data());
+  solver.initialSolve();
+  if (solver.isProvenOptimal()) {
+    result.lowerBound = static_cast<int>(std::ceil(solver.getObjValue() - 1e-6));
+    std::vector<int> rounded = roundRelaxation(rows, colRows, solver.getColSolution());
+    if (rounded.size() < result.columns.size()) result.columns = std::move(rounded);
+  }
+  if (static_cast<int>(result.columns.size()) == result.lowerBound) {
+    result.proven = true;
+    return result;
+  }
   for (int c = 0; c < columnCount; ++c) solver.setInteger(c);
+
+  // Leave some of the budget for what follows the search.
+  const double seconds =
+      0.85 * std::chrono::duration<double>(deadline - Clock::now()).count() - 0.05;
+  if (seconds <= 0.0) return result;
 
   CbcModel model(solver);
   model.setLogLevel(0);
   model.messageHandler()->setLogLevel(0);
+  {
+    std::vector<double> start(nc, 0.0);
+    for (int c : result.columns) start[static_cast<size_t>(c)] = 1.0;
+    model.setBestSolution(start.data(), columnCount, static_cast<double>(result.columns.size()),
+                          true);
+  }
   CbcMain0(model);
   const std::string secs = std::to_string(seconds);
-  const char* argv[] = {"ronri", "-log",       "0",      "-slog", "0",
-                        "-sec",  secs.c_str(), "-solve", "-quit"};
+  // Cut generation costs more than it saves on these covering problems; the
+  // budget is wall-clock time, since the user is waiting.
+  const char* argv[] = {"ronri",     "-log",    "0",    "-slog",      "0",      "-cuts", "off",
+                        "-timeMode", "elapsed", "-sec", secs.c_str(), "-solve", "-quit"};
   CbcMain1(static_cast<int>(std::size(argv)), argv, model);
 
   const double* best = model.bestSolution();
@@ -259,10 +334,14 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
     std::vector<int> cols;
     for (int c = 0; c < columnCount; ++c)
       if (best[c] > 0.5) cols.push_back(c);
-    if (cols.size() <= result.columns.size()) result.columns = std::move(cols);
+    if (cols.size() <= result.columns.size()) {
+      result.columns = std::move(cols);
+      result.proven = model.isProvenOptimal();
+    }
   }
-  result.proven = model.isProvenOptimal() && best != nullptr;
-  result.lowerBound = static_cast<int>(std::ceil(model.getBestPossibleObjValue() - 1e-6));
+  result.lowerBound = std::max(result.lowerBound,
+                               static_cast<int>(std::ceil(model.getBestPossibleObjValue() - 1e-6)));
+  if (static_cast<int>(result.columns.size()) <= result.lowerBound) result.proven = true;
   if (result.proven) result.lowerBound = static_cast<int>(result.columns.size());
   return result;
 }
@@ -309,8 +388,7 @@ ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCoun
       forEachWithin(red.rowBits(r), red.aliveCols(), [&](size_t c) { row.push_back(local[c]); });
       rows.push_back(std::move(row));
     }
-    const double seconds = std::chrono::duration<double>(deadline - Clock::now()).count();
-    SubResult sub = solveComponent(rows, static_cast<int>(compCols.size()), seconds);
+    SubResult sub = solveComponent(rows, static_cast<int>(compCols.size()), deadline);
     for (int c : sub.columns) chosen.push_back(static_cast<int>(compCols[static_cast<size_t>(c)]));
     out.lowerBound += sub.lowerBound;
     if (!sub.proven) out.proven = false;

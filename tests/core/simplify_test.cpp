@@ -2,6 +2,11 @@
 // against brute force.
 #include <gtest/gtest.h>
 
+#include <coin/CbcModel.hpp>
+#include <coin/CoinPackedMatrix.hpp>
+#include <coin/CoinPackedVector.hpp>
+#include <coin/OsiClpSolverInterface.hpp>
+
 #include <algorithm>
 #include <random>
 #include <set>
@@ -133,8 +138,9 @@ std::vector<std::string> textPairProducts(const std::vector<int>& a, const std::
   std::vector<std::string> work;
   for (int x : a)
     for (int y : b)
-      work.push_back(x == y ? std::to_string(x)
-                            : std::to_string(std::min(x, y)) + "*" + std::to_string(std::max(x, y)));
+      work.push_back(x == y
+                         ? std::to_string(x)
+                         : std::to_string(std::min(x, y)) + "*" + std::to_string(std::max(x, y)));
   size_t single = work.size();
   for (size_t i = 0; i < work.size() && single == work.size(); ++i)
     if (work[i].find('*') == std::string::npos) single = i;
@@ -199,14 +205,16 @@ std::string textChoice(const std::vector<std::string>& candidates,
   int best = 200;
   std::string chosen;
   for (const auto& c : candidates) {
-    const int stars = static_cast<int>(std::count(c.begin(), c.begin() + std::min<size_t>(c.size(), 128), '*'));
+    const int stars =
+        static_cast<int>(std::count(c.begin(), c.begin() + std::min<size_t>(c.size(), 128), '*'));
     if (stars < best) {
       best = stars;
       chosen = c;
     }
   }
   std::string sum;
-  for (const auto& f : splitAt(chosen, '*')) sum += (sum.empty() ? "" : "+") + implicants[std::stoi(f)];
+  for (const auto& f : splitAt(chosen, '*'))
+    sum += (sum.empty() ? "" : "+") + implicants[std::stoi(f)];
   return sum;
 }
 
@@ -414,6 +422,65 @@ TEST(Cover, SmallTablesFollowTheExpansionStepByStep) {
     }
   }
   EXPECT_GT(expanded, 150) << expanded;
+}
+
+// The whole prime table as one integer program, without any of the
+// reductions, solved by plain branch and bound: a second way to the optimum.
+int optimumOfWholeTable(const std::vector<std::vector<int>>& table, int columns) {
+  CoinPackedMatrix matrix(false, 0, 0);
+  matrix.setDimensions(0, columns);
+  for (const auto& row : table) {
+    CoinPackedVector v;
+    for (int c : row) v.insert(c, 1.0);
+    matrix.appendRow(v);
+  }
+  std::vector<double> lo(columns, 0.0), hi(columns, 1.0), obj(columns, 1.0);
+  std::vector<double> rlo(table.size(), 1.0), rhi(table.size(), COIN_DBL_MAX);
+  OsiClpSolverInterface solver;
+  solver.messageHandler()->setLogLevel(0);
+  solver.loadProblem(matrix, lo.data(), hi.data(), obj.data(), rlo.data(), rhi.data());
+  for (int c = 0; c < columns; ++c) solver.setInteger(c);
+  CbcModel model(solver);
+  model.setLogLevel(0);
+  model.messageHandler()->setLogLevel(0);
+  model.branchAndBound();
+  if (!model.isProvenOptimal()) return -1;
+  return static_cast<int>(std::lround(model.getObjValue()));
+}
+
+TEST(Cover, LargeRandomFunctionsGetTheOptimum) {
+  std::mt19937 rng(2024);
+  for (int n : {9, 9, 10}) {
+    const auto f = randomFunction(n, 0.5, rng);
+    const auto minterms = mintermPatterns(n, f);
+    const std::string primes = simplicity(minterms);
+    const Cover c = minimalCover(primes, termList(minterms), n, std::chrono::seconds(60));
+    ASSERT_EQ(c.status, CoverStatus::Proven);
+    expectValidCover(n, f, primes, c.sum);
+    const auto implicants = splitTerms(primes);
+    const int optimum =
+        optimumOfWholeTable(coverTable(implicants, termList(minterms), n), implicants.size());
+    EXPECT_EQ(static_cast<int>(termsOf(c.sum).size()), optimum) << n;
+    // The same function gives the same cover every time.
+    EXPECT_EQ(minimalCover(primes, termList(minterms), n, std::chrono::seconds(60)).sum, c.sum);
+  }
+}
+
+TEST(Cover, OutOfTimeGivesAFlaggedIrredundantCover) {
+  std::mt19937 rng(99);
+  for (double ones : {0.5, 0.75}) {
+    const auto f = randomFunction(10, ones, rng);
+    const auto minterms = mintermPatterns(10, f);
+    const std::string primes = simplicity(minterms);
+    const Cover c = minimalCover(primes, termList(minterms), 10, std::chrono::milliseconds(0));
+    EXPECT_EQ(c.status, CoverStatus::BestFound);
+    expectValidCover(10, f, primes, c.sum);
+    const auto implicants = splitTerms(primes);
+    const auto table = coverTable(implicants, termList(minterms), 10);
+    const ExactCover bounded =
+        exactCover(table, static_cast<int>(implicants.size()), std::chrono::milliseconds(0));
+    EXPECT_LE(bounded.lowerBound, static_cast<int>(bounded.columns.size()));
+  }
 }
 
 }  // namespace
