@@ -12,6 +12,7 @@
 #include "ui/convert_form.h"
 #include "ui/display_form.h"
 #include "ui/truth_table_form.h"
+#include "ui/truth_table_progress.h"
 
 namespace ronri {
 namespace {
@@ -301,6 +302,45 @@ TEST_F(TruthTableFormTest, ClosingRunsTheMainLoadRoutineAndZeroesBothBars) {
   d.create();
   ASSERT_TRUE(form().isOpen());
   EXPECT_EQ(text2()->toPlainText(), QStringLiteral("1\n0\n1\n0\n1\n0\n1\n1"));
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST(TableProgress, EveryRowSetsBothBarsWithoutARepaintPerRow) {
+  QProgressBar a, b;
+  a.setTextVisible(false);
+  a.resize(600, 20);
+  a.show();
+  b.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&a));
+  PaintCounter counter;
+  a.installEventFilter(&counter);
+  {
+    TableProgress progress({&a, nullptr, &b});
+    const Progress step = progress.callback();
+    for (int pass = 0; pass < 3; ++pass) {
+      for (int r = 0; r < 1024; ++r) {
+        step(1024, r);
+        ASSERT_EQ(a.value(), r);
+        ASSERT_EQ(b.value(), r);
+      }
+    }
+    EXPECT_EQ(a.maximum(), 1024);
+    EXPECT_EQ(b.maximum(), 1024);
+  }
+  // Painting is held during the passes (a few flushes at most on a slow
+  // machine), and the last value is painted afterwards.
+  EXPECT_LE(counter.paints, 3);
+  EXPECT_TRUE(a.updatesEnabled());
+  QTRY_VERIFY(counter.paints > 0);
 }
 
 }  // namespace
