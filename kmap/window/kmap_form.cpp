@@ -1,5 +1,6 @@
 #include "kmap/window/kmap_form.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -305,7 +306,9 @@ void KmapForm::listChosen(bool all) {
                   QStringLiteral("この作業は時間が異常にかかる可能性があります。よろしいですか？")))
       return;
     if (!isOpen()) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     grouping_->computeMinimal();
+    QApplication::restoreOverrideCursor();
   }
   if (!all && grouping_->minimalStatus() == CoverStatus::BestFound && !bestFoundTold_) {
     bestFoundTold_ = true;
