@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "circuit/window/circuit_form.h"
+#include "ui/app.h"
+#include "ui/canvas.h"
+#include "ui/truth_table_form.h"
+#include "ui/twips.h"
+#include "ui_helpers.h"
+
+namespace ronri {
+namespace {
+
+using test::answeringMessages;
+using test::click;
+using test::find;
+
+// Opens the window as the truth-table window does.
+void open(App& app, const QString& rpn, const QString& typed, const QString& simple, int n) {
+  app.Form2->listindex = n - 1;
+  CircuitForm& f = *app.Form6;
+  f.LR = 0;
+  f.OU = 0;
+  f.syokiLabel = 1;
+  f.Reverse = 0;
+  f.siki = rpn;
+  f.apsiki = "f=" + typed;
+  f.simple = simple;
+  f.InputState1 = false;
+  f.InputState2 = true;
+  if (f.isOpen()) f.unload();
+  f.show();
+}
+
+bool visible(const CircuitForm& f, const QString& name) {
+  QWidget* w = find(f, name);
+  return w && w->isVisibleTo(f.widget());
+}
+
+// Whether the drawing has a pixel of this colour inside the rectangle (twips).
+bool drawn(const CircuitForm& f, QRect twipsRect, QRgb color) {
+  auto* canvas = find<Canvas>(f, "Canvas");
+  if (!canvas) return false;
+  const QImage& img = canvas->image();
+  const QRect r(px(twipsRect.left()), px(twipsRect.top()), px(twipsRect.width()),
+                px(twipsRect.height()));
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x)
+      if (img.valid(x, y)) {
+        // Text is smoothed: black means dark, red means clearly reddish.
+        const QRgb p = img.pixel(x, y);
+        const bool match =
+            qRed(color) == 0 ? qRed(p) + qGreen(p) + qBlue(p) < 200
+                             : qRed(p) > 180 && qRed(p) - qGreen(p) > 60 && qRed(p) - qBlue(p) > 60;
+        if (match) return true;
+      }
+  return false;
+}
+
+TEST(CircuitWindow, OpensReadyWithTheControlsInPlaceAndTheUsedBuses) {
+  App app;
+  open(app, "ab*", "a*b", "ab+", 2);
+  CircuitForm& f = *app.Form6;
+  EXPECT_EQ(f.widget()->windowTitle(), QStringLiteral("回路図"));
+  EXPECT_EQ(find(f, "Command1")->geometry(), pxRect(480, 120, 735, 375));
+  EXPECT_EQ(find(f, "Command3(1)")->pos(), QPoint(px(13080), px(240)));
+  EXPECT_EQ(find(f, "Combo1")->pos(), QPoint(px(11160), px(240)));
+  EXPECT_EQ(find<QComboBox>(f, "Combo2")->itemText(4), QStringLiteral("めっちゃ広げる"));
+  EXPECT_EQ(find<QLabel>(f, "Label2")->text(), QStringLiteral(" b ~b"));
+  EXPECT_EQ(find<QLabel>(f, "Label16")->text(), QStringLiteral(" J ~J"));
+  for (const char* shown : {"Label1", "Label2", "Line20", "Line19", "Line18", "Line17"})
+    EXPECT_TRUE(visible(f, shown)) << shown;
+  for (const char* hidden : {"Label3", "Label16", "Line16", "Line1", "Line10", "Command4", "Check2",
+                             "Text1", "Command5", "Label6"})
+    EXPECT_FALSE(visible(f, hidden)) << hidden;
+  EXPECT_TRUE(find<QRadioButton>(f, "Option2")->isChecked());
+  EXPECT_FALSE(find(f, "Check1")->isEnabled());
+  // The a bus ends where its drops come down.
+  EXPECT_EQ(find(f, "Line20")->geometry().right(), px(2760));
+  EXPECT_EQ(find(f, "Line20")->geometry().top(), px(600));
+}
+
+TEST(CircuitWindow, StepLocksTheSettingsAndTheFinishShowsTheCaption) {
+  App app;
+  open(app, "ab*", "a*b", "ab+", 2);
+  CircuitForm& f = *app.Form6;
+  click(f, "Command1");
+  for (const char* locked : {"Combo1", "Combo2", "Option1", "Option2", "Check1"})
+    EXPECT_FALSE(find(f, locked)->isEnabled()) << locked;
+  click(f, "Command1");
+  click(f, "Command1");
+  EXPECT_FALSE(visible(f, "Label6"));
+  click(f, "Command1");  // the finishing step
+  EXPECT_TRUE(visible(f, "Label6"));
+  EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("f=a*b"));
+  EXPECT_TRUE(visible(f, "Command4"));
+  EXPECT_TRUE(visible(f, "Check2"));
+  EXPECT_FALSE(visible(f, "Text1"));  // no test with 2-to-4-input gates
+  EXPECT_FALSE(find(f, "Command1")->isEnabled());
+  EXPECT_FALSE(find(f, "Command2")->isEnabled());
+  // The AND picture, and the output wire up to the caption.
+  EXPECT_TRUE(drawn(f, QRect(3250, 1825, 900, 600), qRgb(0, 0, 0)));
+  EXPECT_TRUE(drawn(f, QRect(7290, 960, 30, 300), qRgb(0, 0, 0)));
+}
+
+TEST(CircuitWindow, TestWritesEveryGateValueAndRejectsWrongInput) {
+  App app;
+  open(app, "ab*", "a*b", "ab+", 2);
+  CircuitForm& f = *app.Form6;
+  click(f, "Option1");
+  EXPECT_TRUE(find(f, "Check1")->isEnabled());
+  click(f, "Command2");
+  ASSERT_TRUE(visible(f, "Text1"));
+  EXPECT_TRUE(visible(f, "Label17"));
+  EXPECT_TRUE(visible(f, "Command5"));
+
+  auto* text = find<QLineEdit>(f, "Text1");
+  QTest::keyClicks(text, "1x0a.");
+  EXPECT_EQ(text->text(), QStringLiteral("10"));  // only 0, 1, "." and Backspace; 2 at most
+  QTest::keyClick(text, Qt::Key_Backspace);
+  EXPECT_EQ(answeringMessages([&] { click(f, "Command5"); }),
+            QStringList{QStringLiteral("おかしいです")});
+  EXPECT_FALSE(drawn(f, QRect(3700, 1825, 400, 300), qRgb(255, 0, 0)));
+  QTest::keyClicks(text, "0");
+  EXPECT_TRUE(answeringMessages([&] { click(f, "Command5"); }).isEmpty());
+  // a = 1, b = 0: the AND gives 0, written in light red at (3750, 1825).
+  EXPECT_TRUE(drawn(f, QRect(3750, 1825, 300, 300), qRgb(255, 0, 0)));
+  EXPECT_FALSE(find(f, "Command1")->isEnabled());
+
+  text->setText("1.");
+  EXPECT_EQ(answeringMessages([&] { click(f, "Command5"); }),
+            QStringList{QStringLiteral("おかしいです")});
+}
+
+TEST(CircuitWindow, PanningRedrawsShiftedAndHidesTheBusesUntilHome) {
+  App app;
+  open(app, "ab*", "a*b", "ab+", 2);
+  CircuitForm& f = *app.Form6;
+  click(f, "Command2");
+  click(f, "Command3(1)");  // →
+  EXPECT_EQ(f.LR, -500);
+  EXPECT_FALSE(visible(f, "Label1"));
+  EXPECT_FALSE(visible(f, "Line20"));
+  EXPECT_TRUE(visible(f, "Label6"));  // drawn again at once
+  EXPECT_TRUE(drawn(f, QRect(2750, 1825, 900, 600), qRgb(0, 0, 0)));
+  EXPECT_FALSE(drawn(f, QRect(3760, 1900, 380, 400), qRgb(0, 0, 0)));
+  click(f, "Command3(3)");  // ←
+  EXPECT_EQ(f.LR, 0);
+  EXPECT_TRUE(visible(f, "Label1"));
+  EXPECT_TRUE(visible(f, "Line17"));
+  EXPECT_FALSE(visible(f, "Line16"));
+  click(f, "Command3(0)");  // ↑ at home: nothing moves, but all is drawn again
+  EXPECT_EQ(f.OU, 0);
+  EXPECT_TRUE(visible(f, "Label6"));
+  EXPECT_FALSE(find(f, "Command1")->isEnabled());
+  click(f, "Command3(2)");  // ↓
+  EXPECT_EQ(f.OU, -500);
+  EXPECT_TRUE(drawn(f, QRect(3250, 1325, 900, 600), qRgb(0, 0, 0)));
+}
+
+TEST(CircuitWindow, SpacingListsSetTheDrawingBeforeTheFirstStep) {
+  App app;
+  open(app, "ab*c+", "a*b+c", "aop+...", 3);
+  CircuitForm& f = *app.Form6;
+  auto choose = [&](const char* name, int i) {
+    auto* c = find<QComboBox>(f, name);
+    c->setCurrentIndex(i);
+    emit c->activated(i);
+  };
+  choose("Combo1", 4);
+  choose("Combo2", 4);
+  click(f, "Command2");
+  EXPECT_EQ(f.engine().xP, 600);
+  EXPECT_EQ(f.engine().yP, 28);
+  EXPECT_FALSE(find(f, "Combo1")->isEnabled());
+  // Gates 3500 twips per pitch unit.
+  EXPECT_TRUE(drawn(f, QRect(3500, 2300, 900, 600), qRgb(0, 0, 0)));
+}
+
+TEST(CircuitWindow, CompressDrawsTheMinimalExpressionAndRestoreBringsItBack) {
+  App app;
+  // a*b+a*~b: rows 10 and 11, minimal form a.
+  open(app, "ab*ao*+", "a*b+a*~b", "ao+ab+", 2);
+  CircuitForm& f = *app.Form6;
+  click(f, "Option1");
+  click(f, "Check1");
+  click(f, "Command2");
+  EXPECT_EQ(find<QPushButton>(f, "Command4")->text(), QStringLiteral("圧縮"));
+  click(f, "Command4");
+  EXPECT_EQ(f.Reverse, 1);
+  EXPECT_EQ(f.siki, QStringLiteral("a"));
+  EXPECT_EQ(f.sikitmp, QStringLiteral("ab*ao*+"));
+  EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("a"));
+  EXPECT_EQ(find<QPushButton>(f, "Command4")->text(), QStringLiteral("戻す"));
+  EXPECT_FALSE(visible(f, "Check2"));
+  EXPECT_TRUE(find<QCheckBox>(f, "Check1")->isChecked());  // carried over
+  EXPECT_TRUE(visible(f, "Label1"));
+  click(f, "Command4");
+  EXPECT_EQ(f.Reverse, 0);
+  EXPECT_EQ(f.siki, QStringLiteral("ab*ao*+"));
+  EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("f=a*b+a*~b"));
+  EXPECT_EQ(find<QPushButton>(f, "Command4")->text(), QStringLiteral("圧縮"));
+  EXPECT_TRUE(visible(f, "Check2"));
+}
+
+TEST(CircuitWindow, CompressOfAConstantDrawsNothingAndStepStaysOff) {
+  App app;
+  open(app, "an+", "a+~a", "n+a+", 1);
+  CircuitForm& f = *app.Form6;
+  click(f, "Command2");
+  click(f, "Command4");
+  EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("1"));
+  EXPECT_TRUE(visible(f, "Label6"));
+  EXPECT_TRUE(visible(f, "Command4"));
+  EXPECT_FALSE(find(f, "Command1")->isEnabled());
+  EXPECT_FALSE(find(f, "Command2")->isEnabled());
+  f.step();
+  f.create();
+  EXPECT_FALSE(drawn(f, QRect(3000, 1000, 6000, 3000), qRgb(0, 0, 0)));
+  click(f, "Command4");                                    // back to the given expression
+  EXPECT_TRUE(find(f, "Command1")->isEnabled() == false);  // drawn again, so finished
+  EXPECT_TRUE(drawn(f, QRect(3250, 1450, 900, 600), qRgb(0, 0, 0)));
+}
+
+TEST(CircuitWindow, CachedMinimalFormBelongsToItsFunction) {
+  App app;
+  open(app, "ab*ao*+", "a*b+a*~b", "ao+ab+", 2);
+  CircuitForm& f = *app.Form6;
+  click(f, "Command2");
+  click(f, "Command4");
+  EXPECT_EQ(f.siki, QStringLiteral("a"));
+  // Another expression opened later must not get the old minimal form.
+  open(app, "ab*na*+", "a*b+~a*b", "nb+ab+", 2);
+  click(f, "Command2");
+  click(f, "Command4");
+  EXPECT_EQ(f.siki, QStringLiteral("b"));
+}
+
+TEST(CircuitWindow, TickingTheSmallestCoverWarns) {
+  App app;
+  open(app, "ab*", "a*b", "ab+", 2);
+  CircuitForm& f = *app.Form6;
+  click(f, "Command2");
+  const QStringList shown = answeringMessages([&] { click(f, "Check2"); });
+  EXPECT_EQ(shown, QStringList{QStringLiteral("この作業には異常に時間がかかる可能性があります。"
+                                              "もしアレならチェックを外して下さい。")});
+  EXPECT_TRUE(find<QCheckBox>(f, "Check2")->isChecked());
+}
+
+TEST(CircuitWindow, DrawingSurvivesResizing) {
+  App app;
+  open(app, "ab*", "a*b", "ab+", 2);
+  CircuitForm& f = *app.Form6;
+  click(f, "Command2");
+  f.widget()->resize(300, 200);
+  QApplication::processEvents();
+  f.widget()->resize(1200, 800);
+  QApplication::processEvents();
+  EXPECT_TRUE(drawn(f, QRect(3250, 1825, 900, 600), qRgb(0, 0, 0)));
+  EXPECT_TRUE(drawn(f, QRect(7290, 960, 30, 300), qRgb(0, 0, 0)));
+}
+
+}  // namespace
+}  // namespace ronri
