@@ -13,10 +13,11 @@ namespace ronri {
 
 namespace {
 
-constexpr size_t kSlots = 129;             // implicants per minterm, products per pair
-constexpr size_t kProducts = 1025;         // products of one expansion step
-constexpr size_t kProductChars = 128;      // characters of one index product
-constexpr int kFirstUnusableIndex = 1000;  // the value that marks an empty slot
+constexpr size_t kSlots = 129;         // implicants per minterm, products per pair
+constexpr size_t kProducts = 1025;     // products of one expansion step
+constexpr size_t kProductChars = 128;  // characters of one index product
+constexpr int kEmptySlot = 1000;       // the table's mark for an empty slot
+constexpr int kLastIndex = 1024;       // implicants the table can name
 
 // An index product: sorted distinct indices, with a 64-bit signature that
 // rules out most non-subsets at once.
@@ -149,7 +150,9 @@ std::optional<std::vector<std::vector<int>>> expandCover(
   if (table.empty() || table.size() > kProducts) return std::nullopt;
   for (const auto& row : table) {
     if (row.empty() || row.size() > kSlots) return std::nullopt;
-    if (row.back() >= kFirstUnusableIndex) return std::nullopt;
+    // 1000 marks an empty slot of the table, so that implicant would be lost.
+    if (row.back() > kLastIndex || std::binary_search(row.begin(), row.end(), kEmptySlot))
+      return std::nullopt;
   }
   // Minterms are taken in pairs (0,1), (2,3), ...; an odd last one alone.
   std::vector<std::vector<Product>> pairRows;

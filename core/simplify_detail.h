@@ -29,7 +29,8 @@ std::vector<std::vector<int>> coverTable(const std::vector<std::string>& implica
 // the surviving index products, each sorted, in the order the expansion leaves
 // them. nullopt when the expansion would outgrow the sizes it was built for
 // (129 implicants per minterm, 129 products per pair of minterms, 1025
-// products per step, 128 characters per index product, indices below 1000).
+// products per step, 128 characters per index product, implicant indices up
+// to 1024 except 1000).
 std::optional<std::vector<std::vector<int>>> expandCover(
     const std::vector<std::vector<int>>& table);
 
