@@ -258,6 +258,7 @@ void TruthTableForm::rebuildTable() {
 }
 
 void TruthTableForm::createTable() {
+  ++generation_;
   const int n = variables();
   OnOff = 0;
   marker_->hide();
@@ -347,25 +348,32 @@ QProgressBar* TruthTableForm::mainProgressBar() const {
   return app().Form1->control<QProgressBar>(QStringLiteral("ProgressBar1"));
 }
 
+bool TruthTableForm::showsThisTable(const Window& w) const {
+  const auto it = handed_.find(&w);
+  return w.isOpen() && it != handed_.end() && it->second.widget == w.widget() &&
+         it->second.generation == generation_;
+}
+
 // A view still open from an earlier table would show another function: it is
 // loaded afresh from the members set just before.
-static void reopen(Window& w) {
+void TruthTableForm::present(Window& w) {
   if (w.isOpen()) w.unload();
   w.show();
+  handed_[&w] = {w.widget(), generation_};
 }
 
 void TruthTableForm::openDisplay() {
   DisplayForm& d = *app().Form10;
+  if (showsThisTable(d)) return d.show();
   d.texts[0] = trsiki;
   d.texts[1] = QString::fromStdString(wordchange(layout(carnotsiki1.toStdString())));
   d.texts[2] = QString::fromStdString(wordchange(layoutPlus(carnotsiki0.toStdString())));
-  reopen(d);
+  present(d);
 }
 
 void TruthTableForm::openMap() {
-  const int n = variables();
   KmapForm* map = nullptr;
-  switch (n) {
+  switch (variables()) {
     case 1:
     case 2:
       showMessage(widget(), QStringLiteral("カルノー図は意味ないでしょ？"));
@@ -386,13 +394,16 @@ void TruthTableForm::openMap() {
       showMessage(widget(), QStringLiteral("大きすぎて対応していません"));
       return;
   }
+  // The user's groups on this table's own map stay.
+  if (showsThisTable(*map)) return map->show();
   map->dosiki1 = carnotsiki1;
   map->dosiki0 = carnotsiki0;
-  reopen(*map);
+  present(*map);
 }
 
 void TruthTableForm::openCircuit() {
   CircuitForm& c = *app().Form6;
+  if (showsThisTable(c)) return c.show();
   c.LR = 0;
   c.OU = 0;
   c.syokiLabel = 1;
@@ -402,13 +413,14 @@ void TruthTableForm::openCircuit() {
   c.simple = carnotsiki1;
   c.InputState1 = false;
   c.InputState2 = true;
-  reopen(c);
+  present(c);
 }
 
 void TruthTableForm::openConversion() {
   ConvertForm& c = *app().Form9;
+  if (showsThisTable(c)) return c.show();
   c.trsiki = trsiki;
-  reopen(c);
+  present(c);
 }
 
 void TruthTableForm::unloading() {

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QString>
+#include <map>
 #include <string>
 
 #include "ui/window.h"
@@ -49,11 +50,21 @@ class TruthTableForm : public Window {
   void placeMarker(int y);
   QProgressBar* mainProgressBar() const;
 
-  // The four "F" buttons.
+  // The four "F" buttons. A view already showing this table is only raised.
+  bool showsThisTable(const Window& w) const;
+  void present(Window& w);
   void openDisplay();
   void openMap();
   void openCircuit();
   void openConversion();
+
+  // Which table creation each view was last loaded from.
+  struct Handed {
+    QPointer<QMainWindow> widget;
+    int generation = 0;
+  };
+  std::map<const Window*, Handed> handed_;
+  int generation_ = 0;
 
   QPointer<QWidget> central_;
   QPointer<QPlainTextEdit> text5_;

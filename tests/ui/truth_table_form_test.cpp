@@ -234,6 +234,9 @@ TEST_F(TruthTableFormTest, MapButtonOpensTheMapForTheCountWithTheTermLists) {
   EXPECT_EQ(app.Form3->dosiki1, QStringLiteral("nop+nbp+aop+abp+abc+"));
   EXPECT_EQ(app.Form3->dosiki0, QStringLiteral("noc+nbc+aoc+"));
   QMainWindow* first = app.Form3->widget();
+  // Its own table's map is only raised again: the user's groups stay.
+  answeringMessages([&] { click(form(), QStringLiteral("Command2")); });
+  EXPECT_EQ(app.Form3->widget(), first);
 
   // Another function's map is loaded afresh, never shown with the old groups.
   form().unload();
