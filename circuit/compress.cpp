@@ -53,7 +53,7 @@ Compressed compressExpression(std::string_view simple, int n, bool smallestCover
   }
   if (smallestCover && m != "0" && m != "1") {
     if (cache.sc3Cache.empty()) {
-      const Cover c = minimalCover(simple, m, n);
+      const Cover c = minimalCover(m, simple, n);
       if (c.status != CoverStatus::NoCover && !c.sum.empty()) {
         cache.sc3Cache = c.sum;
         cache.sc3BestFound = c.status == CoverStatus::BestFound;

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 
 #include "circuit/window/circuit_form.h"
+#include "core/expression.h"
+#include "core/truthtable.h"
 #include "ui/app.h"
 #include "ui/canvas.h"
 #include "ui/truth_table_form.h"
@@ -241,6 +243,22 @@ TEST(CircuitWindow, CachedMinimalFormBelongsToItsFunction) {
   click(f, "Command2");
   click(f, "Command4");
   EXPECT_EQ(f.siki, QStringLiteral("b"));
+}
+
+TEST(CircuitWindow, SmallestCoverDrawsFewerTermsThanAllPrimeImplicants) {
+  App app;
+  // ab + ~cd + a~bc has the prime implicants ab, ac, ad, ~cd; ad is not needed.
+  const TruthTable t = createTable(InsideExp("a*b+~c*d+a*~b*c"), 4);
+  open(app, QString::fromStdString(t.Q1), "a*b+~c*d+a*~b*c", QString::fromStdString(t.carnotsiki1),
+       4);
+  CircuitForm& f = *app.Form6;
+  click(f, "Command2");
+  answeringMessages([&] { click(f, "Check2"); });
+  EXPECT_TRUE(answeringMessages([&] { click(f, "Command4"); }).isEmpty());
+  const QString caption = find<QLabel>(f, "Label6")->text();
+  EXPECT_EQ(caption.count('+'), 2) << caption.toStdString();
+  EXPECT_FALSE(caption.contains("a*d")) << caption.toStdString();
+  EXPECT_EQ(evaluateRows(f.siki.toStdString(), 4), evaluateRows(t.Q1, 4));
 }
 
 TEST(CircuitWindow, TickingTheSmallestCoverWarns) {
