@@ -7,8 +7,10 @@
 #include <QRadioButton>
 
 #include "kmap/window/kmap_form.h"
+#include "main_form_driver.h"
 #include "ui/app.h"
 #include "ui/canvas.h"
+#include "ui/truth_table_form.h"
 #include "ui/twips.h"
 #include "ui_helpers.h"
 
@@ -250,6 +252,38 @@ TEST(KmapWindow, ConstantTrueAndEmptyFunctions) {
   click(f, "Command3(0)");
   click(f, "Command3(1)");
   EXPECT_EQ(find<Canvas>(f, "Canvas")->image(), before);
+}
+
+// The road from the main window: the truth-table window hands its term lists
+// over, and a second function reloads the open map window.
+TEST(KmapWindow, OpenedFromTheTruthTable) {
+  App app;
+  app.start();
+  test::MainDriver d(app);
+  d.tableFor(QStringLiteral("a*b+~c"), 3);
+  ASSERT_TRUE(app.Form2->isOpen());
+  click(*app.Form2, "Command2");
+  KmapForm& f = *app.Form3;
+  ASSERT_TRUE(f.isOpen());
+  EXPECT_EQ(answeringMessages([&] { click(f, "Command2(1)"); }),
+            QStringList{"デフォルト値を入力します"});
+  QStringList cells;
+  for (int i = 0; i < 8; ++i) cells << text(f, QString("Label9(%1)").arg(i));
+  EXPECT_EQ(cells, QStringList({"1", "1", "1", "1", "", "", "1", ""}));
+  click(f, "Command3(0)");
+  EXPECT_EQ(find<QLineEdit>(f, "Text2")->text(), "a*b");
+  click(f, "Command3(0)");
+  EXPECT_EQ(find<QLineEdit>(f, "Text2")->text(), "~c");
+
+  app.Form2->unload();
+  d.tableFor(QStringLiteral("a*b*c"), 3);
+  click(*app.Form2, "Command2");
+  ASSERT_TRUE(f.isOpen());
+  EXPECT_EQ(find<QLineEdit>(f, "Text2")->text(), "");
+  EXPECT_EQ(f.grouping()->allPrimes(), "abc");
+  answeringMessages([&] { click(f, "Command2(1)"); });
+  EXPECT_EQ(text(f, "Label9(6)"), "1");
+  EXPECT_EQ(text(f, "Label9(0)"), "");
 }
 
 TEST(KmapWindow, SixVariableMapHasNoGrouping) {
