@@ -29,6 +29,11 @@ void handToEntryField(App& app, const QString& expression, int listIndex, bool e
       if (alreadyChosen) emit list->currentRowChanged(listIndex);
     }
   }
+  // The user goes on in the main window: bring it forward.
+  if (QWidget* w = main.widget()) {
+    w->raise();
+    w->activateWindow();
+  }
 }
 
 }  // namespace ronri

@@ -38,7 +38,7 @@ TableInputForm::TableInputForm(App& app)
     : Window(app, QStringLiteral("Form11"), QStringLiteral("真理値表入力")) {}
 
 int TableInputForm::rows() const {
-  return 1 << std::clamp(hen, 1, 5);
+  return 1 << loadedHen_;
 }
 
 void TableInputForm::build(QMainWindow* w) {
@@ -97,13 +97,14 @@ void TableInputForm::build(QMainWindow* w) {
 
 void TableInputForm::load() {
   hen = std::clamp(hen, 1, 5);
+  loadedHen_ = hen;
   text2_->setPlainText(QString::fromStdString(rowLabels(hen)));
   QTextCursor all(text2_->document());
   all.select(QTextCursor::Document);
   QTextBlockFormat spacing;
   spacing.setLineHeight(kLineHeightPercent, QTextBlockFormat::ProportionalHeight);
   all.mergeBlockFormat(spacing);
-  for (int k = 0; k < headings_.size(); ++k) headings_[k]->setVisible(k < hen);
+  for (int k = 0; k < headings_.size(); ++k) headings_[k]->setVisible(k < loadedHen_);
   for (int r = 0; r < outputs_.size(); ++r) outputs_[r]->setVisible(r < rows());
   placeControls();
 }
@@ -165,8 +166,8 @@ void TableInputForm::placeControls() {
 void TableInputForm::makeExpression() {
   std::vector<bool> values(rows());
   for (int r = 0; r < rows(); ++r) values[r] = outputs_[r]->text() == QStringLiteral("1");
-  handToEntryField(app(), QString::fromStdString(ronri::makeExpression(values, hen)), hen - 1,
-                   true);
+  handToEntryField(app(), QString::fromStdString(ronri::makeExpression(values, loadedHen_)),
+                   loadedHen_ - 1, true);
   unload();
 }
 

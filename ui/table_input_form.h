@@ -20,6 +20,8 @@ class TableInputForm : public Window {
   int hen = 1;  // the number of variables, set before showing
 
   static constexpr int kMaxRows = 32;
+  // The number of rows of the open table (0 when closed).
+  int loadedRows() const { return isOpen() ? 1 << loadedHen_ : 0; }
 
  protected:
   void build(QMainWindow* w) override;
@@ -32,6 +34,8 @@ class TableInputForm : public Window {
   // the window around them.
   void placeControls();
   void makeExpression();  // "入力"
+
+  int loadedHen_ = 1;  // hen as it was at load: the table on screen
 
   QPointer<QWidget> central_;
   QPointer<QTextEdit> text2_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,7 +14,9 @@
 #include "core/table_input.h"
 #include "core/truthtable.h"
 #include "ui/app.h"
+#include "ui/compare_form.h"
 #include "ui/main_form.h"
+#include "ui/map_count_form.h"
 #include "ui/table_count_form.h"
 #include "ui/table_input_form.h"
 #include "ui_helpers.h"
@@ -152,6 +155,45 @@ TEST(TableInput, SameCountAgainStillUnlocksTheMainWindow) {
   EXPECT_EQ(entryField(app), "~a*b*c");
   EXPECT_TRUE(find(*app.Form1, "Command1(2)")->isEnabled());
   EXPECT_TRUE(find(*app.Form1, "Command1(22)")->isEnabled());
+}
+
+// Choosing another count while a table is open replaces the table: its
+// expression never mixes the rows of one size with the letters of another.
+TEST(TableInput, ANewCountReplacesAnOpenTable) {
+  App app;
+  app.start();
+  openTable(app, 5);
+  click(*app.Form11, "Command1(31)");
+  app.Form8->show();
+  find<QRadioButton>(*app.Form8, "Option2")->setChecked(true);
+  click(*app.Form8, "Command1");
+  EXPECT_FALSE(find(*app.Form11, "Command1(4)")->isVisible());
+  setOutputs(app, {false, false, false, true});
+  click(*app.Form11, "Command2");
+  EXPECT_EQ(entryField(app), "a*b");
+  // The same count again keeps what was clicked.
+  openTable(app, 3);
+  click(*app.Form11, "Command1(7)");
+  app.Form8->show();
+  find<QRadioButton>(*app.Form8, "Option3")->setChecked(true);
+  click(*app.Form8, "Command1");
+  EXPECT_EQ(find<QPushButton>(*app.Form11, "Command1(7)")->text(), "1");
+}
+
+TEST(TableInput, MenuItemsOpenTheInputAndComparisonWindows) {
+  App app;
+  app.start();
+  auto trigger = [&](const QString& caption) {
+    for (QAction* a : app.Form1->widget()->findChildren<QAction*>())
+      if (a->text() == caption) return a->trigger();
+    ADD_FAILURE() << "no menu item " << caption.toStdString();
+  };
+  trigger("真理値表");
+  EXPECT_TRUE(app.Form8->isOpen());
+  trigger("カルノー図");
+  EXPECT_TRUE(app.Form12->isOpen());
+  trigger("比較");
+  EXPECT_TRUE(app.Form18->isOpen());
 }
 
 TEST(TableInput, WithoutTheMainWindowInputStillCloses) {
