@@ -39,6 +39,15 @@ void moveEntry(QListWidget* from, QListWidgetItem* item, QListWidget* to) {
   to->clearSelection();
 }
 
+// Expressions in a fixed face whose "~" is a tilde (the Japanese fixed face
+// draws it as an overline).
+QFont expressionFont() {
+  QFont f = fixedFont(11);
+  f.setFamilies(
+      {"DejaVu Sans Mono", "Noto Sans Mono", "Liberation Mono", "IPAGothic", "Monospace"});
+  return f;
+}
+
 }  // namespace
 
 CompareForm::CompareForm(App& app)
@@ -52,7 +61,7 @@ void CompareForm::build(QMainWindow* w) {
   list2_ = new QListWidget(central);
   list2_->setObjectName(QStringLiteral("List2"));
   for (QListWidget* list : {list1_.data(), list2_.data()}) {
-    list->setFont(fixedFont(11));
+    list->setFont(expressionFont());
     list->setMinimumWidth(320);
   }
   // Two entries fit without scrolling.
