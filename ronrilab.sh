@@ -8,7 +8,7 @@ PACKAGES=(cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   coinor-libcbc-dev
-  fonts-ipafont-gothic fonts-ipafont-mincho)
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core)
 
 install_missing() {
   local missing=()

@@ -15,7 +15,9 @@ QFont gothicFont(double pointSize, bool bold) {
 
 QFont fixedFont(double pointSize) {
   QFont f;
-  f.setFamilies({"IPAGothic", "Noto Sans Mono CJK JP", "VL Gothic", "Monospace"});
+  // IPAGothic draws "~" as an overline; expressions need a real tilde, so
+  // Latin text comes from DejaVu Sans Mono and Japanese falls back to IPAGothic.
+  f.setFamilies({"DejaVu Sans Mono", "IPAGothic", "Noto Sans Mono CJK JP", "Monospace"});
   f.setStyleHint(QFont::Monospace);
   f.setFixedPitch(true);
   f.setPointSizeF(pointSize);
