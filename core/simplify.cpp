@@ -102,22 +102,21 @@ std::string simplicity(const std::vector<std::string>& barabara) {
 
   std::string r;
   static thread_local std::vector<Pattern> next;
-  static thread_local std::vector<char> merged;
   next.reserve(15360);
   std::array<std::pair<int, int>, kMaxVars> later{};  // (j, position)
   while (!cur.empty()) {
     next.clear();
-    merged.assign(cur.size(), 0);
     for (size_t i = 0; i < cur.size(); ++i) {
       const Pattern p = cur[i];
       const int key = p.key;
       int laterCount = 0;
+      bool merged = false;  // a pattern with any neighbour is not prime
       for (unsigned rest = p.care; rest; rest &= rest - 1) {
         const int k = std::countr_zero(rest);
         const int bit = 1 << k;
         const int j = where[static_cast<size_t>((p.val & bit) ? key - kPow3[k] : key + kPow3[k])];
         if (j < 0) continue;
-        merged[i] = 1;
+        merged = true;
         if (j > static_cast<int>(i)) {
           // New patterns are listed in the order of their first merge: by i, then j.
           int t = laterCount++;
@@ -129,7 +128,6 @@ std::string simplicity(const std::vector<std::string>& barabara) {
         }
       }
       for (int t = 0; t < laterCount; ++t) {
-        merged[later[t].first] = 1;
         const uint16_t bit = static_cast<uint16_t>(1u << later[t].second);
         const int k = later[t].second;
         const Pattern cand{static_cast<uint16_t>(p.care & ~bit),
@@ -141,7 +139,7 @@ std::string simplicity(const std::vector<std::string>& barabara) {
         used.push_back(cand.key);
         next.push_back(cand);
       }
-      if (!merged[i]) appendPattern(r, p, n);
+      if (!merged) appendPattern(r, p, n);
     }
     cur.swap(next);
   }
