@@ -403,7 +403,9 @@ void CircuitEngine::finish(Surface& s) {
     double outX = nodeX_[S] + kGateWidth;
     const double outY = nodeY_[S] + kOutputY;
     if (!operands_[S].gate) {
-      // A single variable: its bus feeds the output wire directly.
+      // A single variable: its bus feeds the output wire directly, which
+      // starts right of every bus so it cannot run along one.
+      outX = std::max(outX, busColumn('a', LR) + kGateWidth);
       const double tap = nodeX_[S] - 100;
       junction(s, tap, outY);
       line(s, tap, outY, outX, outY);

@@ -50,6 +50,8 @@ void expectDrawnRight(const std::string& rpn, int n, bool twoInputs, const std::
   engine.create(surface);
   ASSERT_TRUE(engine.finished());
   const test::ReadDiagram read = test::readDiagram(surface.calls, n);
+  if (n <= 6)
+    EXPECT_TRUE(read.junctionCrossings.empty()) << what << ": " << read.junctionCrossings.front();
   ASSERT_TRUE(read.problems.empty())
       << what << " rpn " << rpn << " mode " << (twoInputs ? "2" : "2-4") << " spacing " << xP << "/"
       << yP << ": " << read.problems.front() << " (" << read.problems.size() << " problems)\n"
@@ -65,6 +67,21 @@ TEST(CircuitDiagram, RandomExpressionsAreDrawnAsCircuitsOfTheirFunction) {
     const int n = 1 + int(rng() % 6);
     const int leaves = 1 + int(rng() % 16);
     const std::string e = randomExpression(rng, n, leaves);
+    const std::string rpn = ReversePolishNotation(InsideExp(e));
+    for (bool two : {true, false}) {
+      expectDrawnRight(rpn, n, two, e);
+      if (HasFailure()) return;
+    }
+  }
+}
+
+TEST(CircuitDiagram, UpToTenVariablesAreDrawnAsCircuitsOfTheirFunction) {
+  // From h on, a junction mark also touches the next column's drop (the
+  // columns stand 120 apart); everything else must hold as for fewer.
+  std::mt19937 rng(77);
+  for (int i = 0; i < 400; ++i) {
+    const int n = 7 + int(rng() % 4);
+    const std::string e = randomExpression(rng, n, 1 + int(rng() % 16));
     const std::string rpn = ReversePolishNotation(InsideExp(e));
     for (bool two : {true, false}) {
       expectDrawnRight(rpn, n, two, e);

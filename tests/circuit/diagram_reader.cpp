@@ -178,8 +178,8 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int O
   for (const auto& [seg, other, c] : crossingNet)
     if (uf.find(seg) != uf.find(other)) {
       const Seg& s = segs[size_t(seg)];
-      d.problems.push_back("line " + where(s.x1, s.y1) + "-" + where(s.x2, s.y2) +
-                           " crosses the junction at " + where(c->x1, c->y1));
+      d.junctionCrossings.push_back("line " + where(s.x1, s.y1) + "-" + where(s.x2, s.y2) +
+                                    " crosses the junction at " + where(c->x1, c->y1));
     }
 
   // Number the nets.
@@ -219,7 +219,7 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int O
                            " output wires");
     } else {
       g.output = *out.begin();
-      d.driverKind[size_t(g.output)] = 'g';
+      d.driverKind[size_t(g.output)] = '#';
       d.driverGate[size_t(g.output)] = int(d.gates.size());
       ++drivers[size_t(g.output)];
     }
@@ -295,7 +295,7 @@ std::vector<char> ReadDiagram::truthTable(int n) const {
         v = int((r >> (n - 1 - (k - 'a'))) & 1);
       } else if (k >= 'n' && k <= 'w' && k - 'n' < n) {
         v = 1 - int((r >> (n - 1 - (k - 'n'))) & 1);
-      } else if (k == 'g') {
+      } else if (k == '#') {
         const ReadGate& g = gates[size_t(driverGate[size_t(net)])];
         std::vector<int> in;
         for (int i : g.inputs) {

@@ -20,8 +20,11 @@ struct ReadGate {
 
 struct ReadDiagram {
   std::vector<std::string> problems;  // empty for a sound drawing
+  // Lines of another signal passing through a junction mark (the columns of
+  // the last variables stand closer than a mark's radius).
+  std::vector<std::string> junctionCrossings;
   std::vector<ReadGate> gates;
-  // Per net: what drives it: 'a'..'j', 'n'..'w' for a bus, or 'g' with driverGate.
+  // Per net: what drives it: 'a'..'j', 'n'..'w' for a bus, or '#' with driverGate.
   std::vector<char> driverKind;
   std::vector<int> driverGate;
   int outputNet = -1;
