@@ -8,7 +8,8 @@
 namespace ronri {
 
 // All prime implicants of the minterm patterns `barabara` (terms of n letters,
-// plain for 1, negated letter for 0) as a term sum in the designed order;
+// plain for 1, negated letter for 0) as a term sum, pass by pass in the order
+// the merging finds them;
 // "0" for none, "1" for the constant-true function.
 std::string simplicity(const std::vector<std::string>& barabara);
 
