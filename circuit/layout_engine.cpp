@@ -203,10 +203,9 @@ void CircuitEngine::firstColumnGate(Surface& s, char t, double G, int extra) {
   g.op = t;
   g.id = nextGateId_++;
   g.extraPins = std::move(extraPins);
-  // A first-column gate ends any chain: the next gate of this operator must
-  // not be wired into a gate of another sub-circuit.
-  chainCount_ = 0;
-  chainGate_ = -1;
+  // The chain stays: a later gate of its operator may still grow the chain
+  // gate, but only when that gate itself is the operand below (laterGate).
+  if (extra == 2) chainCount_ = 0;
   drawGate(s, t, top_, false);
 }
 

@@ -260,13 +260,25 @@ TEST(CircuitLayout, TestDigitsAreWrittenInLightRedAtEachGate) {
   EXPECT_EQ(digits[2].str, "0");
 }
 
-TEST(CircuitLayout, FirstColumnGateEndsTheChain) {
-  // Without that, f joins the AND of d and e: a circuit of ab + c + def.
+TEST(CircuitLayout, ChainGrowsOnlyIntoItsOwnGate) {
+  // Growing whatever stands below would wire f into the AND of d and e: a
+  // circuit of ab + c + def.
   Drawn d;
   draw(d, "ab*c+de*f++", 6, false);
   const auto read = test::readDiagram(d.surface.calls, 6);
   ASSERT_TRUE(read.problems.empty()) << read.problems.front() << "\n" << d.surface.dump();
   EXPECT_EQ(read.truthTable(6), evaluateRows("ab*c+de*f++", 6));
+}
+
+TEST(CircuitLayout, SumOfProductsGrowsOneOrGate) {
+  Drawn d;
+  draw(d, "ab*cd*+ef*+", 6, false);
+  std::vector<std::string> kinds;
+  for (const DrawCall& c : d.surface.of(DrawCall::Picture)) kinds.push_back(c.str.substr(5));
+  EXPECT_EQ(kinds, (std::vector<std::string>{"and", "and", "or", "and"}));
+  const auto read = test::readDiagram(d.surface.calls, 6);
+  ASSERT_TRUE(read.problems.empty()) << read.problems.front();
+  EXPECT_EQ(read.truthTable(6), evaluateRows("ab*cd*+ef*+", 6));
 }
 
 TEST(CircuitLayout, OnlyTheChainGateItselfGrows) {
