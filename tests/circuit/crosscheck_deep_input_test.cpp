@@ -1,0 +1,90 @@
+// The circuit engine on the longest expression the entry field holds and on
+// nesting 10,000 deep: every drawing finishes, in both gate modes, with the
+// intermediate expressions and the gate values, without running out of stack.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "circuit/compress.h"
+#include "circuit/layout_engine.h"
+#include "core/expression.h"
+#include "core/rpn.h"
+#include "core/truthtable.h"
+#include "support/recording_surface.h"
+
+namespace ronri {
+namespace {
+
+constexpr size_t kLongest = 32767;
+constexpr int kDeep = 10000;
+
+std::string repeat(std::string_view s, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += s;
+  return out;
+}
+
+// Counts calls without keeping them: deep drawings have very many.
+class CountingSurface : public Surface {
+ public:
+  long calls = 0;
+  void line(int, int, int, int, int) override { ++calls; }
+  void rectangle(int, int, int, int, int) override { ++calls; }
+  void circle(int, int, int, int) override { ++calls; }
+  void picture(std::string_view, int, int) override { ++calls; }
+  void text(int, int, std::string_view, int, double) override { ++calls; }
+  void erase(int, int, int, int) override { ++calls; }
+};
+
+void drawEveryWay(const std::string& infix, int n) {
+  const std::string rpn = ReversePolishNotation(InsideExp(infix));
+  const std::string bits(size_t(n), '1');
+  // Test mode and the intermediate expressions on: the most work per token.
+  for (bool two : {true, false}) {
+    CircuitEngine engine;
+    engine.siki = rpn;
+    engine.listindex = n - 1;
+    engine.InputState1 = two;
+    engine.InputState2 = !two;
+    engine.showMidExprs = true;
+    engine.testOn = 1;
+    engine.testAns = testDigits(rpn, bits, n);
+    CountingSurface s;
+    engine.create(s);
+    EXPECT_TRUE(engine.finished()) << (two ? "2-input" : "2-4-input");
+    EXPECT_GT(s.calls, 0);
+  }
+}
+
+// Routing checks every new wire against the wires drawn so far, so a drawing
+// of the longest expression takes long; the sanitizer build (which samples,
+// see RONRI_CROSSCHECK_SAMPLE) draws one of 4,095 characters instead.
+TEST(CrosscheckDeepCircuit, TheLongestExpressionOfTheEntryField) {
+  const char* sample = std::getenv("RONRI_CROSSCHECK_SAMPLE");
+  const size_t length = sample && std::atoi(sample) > 1 ? 4095 : kLongest;
+  std::string e = "a";
+  for (int i = 1; e.size() + 2 <= length; ++i) {
+    e += "*+$|@%"[i % 6];
+    e += char('a' + i % 10);
+  }
+  drawEveryWay(e, 10);
+}
+
+TEST(CrosscheckDeepCircuit, NestingTenThousandDeep) {
+  drawEveryWay(repeat("~(", kDeep) + "a+b" + repeat(")", kDeep), 2);
+  drawEveryWay(repeat("a*(b+(", kDeep / 2) + "c" + repeat("))", kDeep / 2), 3);
+  drawEveryWay(repeat("(", kDeep) + "a@b" + repeat(")", kDeep), 2);
+}
+
+TEST(CrosscheckDeepCircuit, CompressOfADeepExpressionsFunction) {
+  const std::string e = repeat("a*(b+(", kDeep / 2) + "c" + repeat("))", kDeep / 2);
+  const TruthTable t = createTable(InsideExp(e), 3);
+  CompressCache cache;
+  const Compressed c = compressExpression(t.carnotsiki1, 3, true, cache);
+  ASSERT_FALSE(c.failed);
+  EXPECT_EQ(evaluateRows(c.siki, 3), evaluateRows(t.Q1, 3));
+}
+
+}  // namespace
+}  // namespace ronri
