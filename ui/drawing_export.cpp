@@ -39,7 +39,7 @@ QRectF textRect(const DrawOp& op) {
 void paintDrawing(QPainter& p, const DisplayList& drawing, const QRectF& bounds) {
   p.fillRect(QRectF(0, 0, bounds.width() + 2 * kMargin, bounds.height() + 2 * kMargin), Qt::white);
   p.translate(kMargin - bounds.left(), kMargin - bounds.top());
-  PainterSurface surface(p, Qt::white);
+  PainterSurface surface(p, Qt::white, /*picturesAsImages=*/true);
   drawing.replay(surface);
 }
 
@@ -52,8 +52,12 @@ QString stdToQ(const std::string& s) {
 DisplayList exportableDrawing(const Canvas& canvas) {
   DisplayList out;
   canvas.displayList().replay(out);
+  // Labels that belong to the drawing (cell values, headers, bus names) lie on
+  // or beside it; the window's other captions do not.
+  const QRectF near = drawingBounds(out).adjusted(-20, -20, 20, 20);
   for (const QLabel* label : canvas.findChildren<QLabel*>()) {
     if (!label->isVisible() || label->text().isEmpty()) continue;
+    if (!near.intersects(QRectF(label->geometry()))) continue;
     const QRect g = label->geometry();
     QFontMetricsF fm(label->font());
     const qreal w = fm.horizontalAdvance(label->text());

@@ -19,8 +19,8 @@ QColor paletteColor(int index, const QColor& background) {
   return QColor::fromRgb(kPalette[index]);
 }
 
-PainterSurface::PainterSurface(QPainter& painter, QColor background)
-    : p_(painter), background_(std::move(background)) {}
+PainterSurface::PainterSurface(QPainter& painter, QColor background, bool picturesAsImages)
+    : p_(painter), background_(std::move(background)), picturesAsImages_(picturesAsImages) {}
 
 void PainterSurface::setPen(int color) {
   QPen pen(paletteColor(color, background_));
@@ -85,7 +85,17 @@ QSize PainterSurface::pictureSize(std::string_view name) {
 void PainterSurface::picture(std::string_view name, int x, int y) {
   const StoredPicture& pic = storedPicture(name);
   const QRectF target(pxF(x), pxF(y), pic.size.width(), pic.size.height());
-  if (pic.svg) {
+  if (pic.svg && picturesAsImages_) {
+    // Four device pixels per logical pixel keep the picture sharp when printed.
+    QImage image(pic.size * 4, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(4);
+    image.fill(Qt::white);
+    QPainter ip(&image);
+    ip.setRenderHint(QPainter::Antialiasing, true);
+    pic.svg->render(&ip, QRectF(QPointF(0, 0), QSizeF(pic.size)));
+    ip.end();
+    p_.drawImage(target, image);
+  } else if (pic.svg) {
     p_.save();
     p_.setRenderHint(QPainter::Antialiasing, true);
     p_.fillRect(target, Qt::white);

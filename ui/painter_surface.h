@@ -14,7 +14,9 @@ QColor paletteColor(int index, const QColor& background);
 class PainterSurface : public Surface {
  public:
   // The painter's coordinates are logical pixels; twips are scaled here.
-  PainterSurface(QPainter& painter, QColor background);
+  // With picturesAsImages, each picture is painted as one image (a file export
+  // then holds one image element per picture) instead of as vector shapes.
+  PainterSurface(QPainter& painter, QColor background, bool picturesAsImages = false);
 
   void line(int x1, int y1, int x2, int y2, int color) override;
   void rectangle(int x1, int y1, int x2, int y2, int color) override;
@@ -30,6 +32,7 @@ class PainterSurface : public Surface {
   void setPen(int color);
   QPainter& p_;
   QColor background_;
+  bool picturesAsImages_;
 };
 
 }  // namespace ronri

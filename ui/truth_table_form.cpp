@@ -1,5 +1,9 @@
 #include "ui/truth_table_form.h"
 
+#include "core/display_list.h"
+#include "core/table_export.h"
+#include "ui/drawing_export.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -130,6 +134,19 @@ void TruthTableForm::buildTable(QWidget* parent, QBoxLayout* into) {
 
   text5_ = makeColumn(area, "Text5");
   text2_ = makeColumn(area, "Text2");
+  // Right-click on either column: the table as shown, as a picture or as CSV.
+  for (QPlainTextEdit* column : {text5_.data(), text2_.data()}) {
+    addExportMenu(
+        column,
+        [this] {
+          DisplayList d;
+          drawTable(d, Q1.toStdString(), variables(), mode_);
+          return d;
+        },
+        [this] {
+          return QByteArray::fromStdString(tableCsv(Q1.toStdString(), variables(), mode_));
+        });
+  }
   const QFontMetricsF fm(text5_->font());
   const int lines = int(std::ceil(fm.lineSpacing() * kVisibleLines));
   const int frame = 2 * (text5_->frameWidth() + int(text5_->document()->documentMargin()));
@@ -264,6 +281,7 @@ void TruthTableForm::createTable() {
   marker_->hide();
   for (int m = 0; m < 3; ++m) control<QRadioButton>(indexed("Option1", m))->setEnabled(true);
   control<QRadioButton>(indexed("Option1", kAll))->setChecked(true);
+  mode_ = kAll;
   for (int k = 0; k < kMaxVariables; ++k) control<QLabel>(indexed("Text1", k))->setVisible(k < n);
   fitColumnsTo(n);
 
@@ -305,6 +323,7 @@ void TruthTableForm::showColumns(const std::string& column, const std::string& r
 }
 
 void TruthTableForm::filter(int mode) {
+  mode_ = mode;
   text5_->clear();
   text2_->clear();
   const int n = variables();

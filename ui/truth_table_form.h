@@ -71,6 +71,7 @@ class TruthTableForm : public Window {
   QPointer<QPlainTextEdit> text2_;
   QPointer<QWidget> marker_;
   QPointer<QProgressBar> progress_;
+  int mode_ = 2;  // the filter shown: 0, 1 or 2 (all rows)
 };
 
 }  // namespace ronri

@@ -9,6 +9,7 @@
 
 #include "kmap/geometry.h"
 #include "ui/canvas.h"
+#include "ui/drawing_export.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/twips.h"
@@ -106,6 +107,7 @@ void KmapForm::build(QMainWindow* w) {
   const kmap::MapShape& m = kmap::mapShape(variables_);
   auto* canvas = new Canvas(w);
   canvas_ = canvas;
+  addExportMenu(canvas, [canvas] { return exportableDrawing(*canvas); });
   canvas->setFixedSize(pxSize(L.width, L.height));
   w->setCentralWidget(canvas);
   w->setFixedSize(pxSize(L.width, L.height));

@@ -95,6 +95,8 @@ TEST(DrawingExport, LabelsOnTheCanvasBecomeTexts) {
   label->setAlignment(Qt::AlignCenter);
   auto* hidden = new QLabel(QStringLiteral("x"), &canvas);
   hidden->hide();
+  auto* caption = new QLabel(QStringLiteral("far away"), &canvas);
+  caption->setGeometry(250, 150, 40, 20);
   canvas.show();
   const DisplayList d = exportableDrawing(canvas);
   ASSERT_EQ(d.ops().size(), 2u);
