@@ -16,9 +16,9 @@ namespace ronri {
 namespace {
 
 // An expression file of this size holds far more entries than anyone keeps;
-// beyond it only the whole lines within the first part are read, so a huge
-// file chosen by mistake cannot exhaust memory.
-constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+// of a larger file (chosen by mistake) only the whole lines within the first
+// part are read, so the window does not freeze for long, and the user is told.
+constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
 FileDialogs g_dialogs;
 
@@ -83,7 +83,8 @@ int openEntries(QWidget* parent, QListWidget* list, const QString& fileName) {
     return 0;
   }
   QByteArray bytes = file.read(kMaxFileBytes);
-  if (!file.atEnd()) {
+  const bool cut = !file.atEnd();
+  if (cut) {
     // Only whole lines count.
     const qsizetype lastBreak = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
     bytes.truncate(lastBreak + 1);
@@ -96,9 +97,16 @@ int openEntries(QWidget* parent, QListWidget* list, const QString& fileName) {
         QStringLiteral("「%1」は式のファイルとして読めませんでした。").arg(shown(fileName)));
     return 0;
   }
+  QStringList entries;
+  entries.reserve(qsizetype(contents.entries.size()));
   for (const std::string& entry : contents.entries)
-    list->addItem(QString::fromUtf8(entry.data(), qsizetype(entry.size())));
-  return int(contents.entries.size());
+    entries << QString::fromUtf8(entry.data(), qsizetype(entry.size()));
+  list->addItems(entries);
+  if (cut && contents.entries.size() < size_t(std::max(0LL, contents.announced + 1)))
+    showMessage(parent, QStringLiteral("「%1」は大きすぎるため、はじめの %2 件だけを読みました。")
+                            .arg(shown(fileName))
+                            .arg(entries.size()));
+  return int(entries.size());
 }
 
 void saveExpressionList(MainForm& form) {

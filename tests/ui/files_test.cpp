@@ -137,6 +137,21 @@ TEST_F(ExpressionFiles, DamagedFilesKeepWhatCouldBeRead) {
   }
 }
 
+TEST_F(ExpressionFiles, AHugeFileIsReadInPartAndSaysSo) {
+  const QByteArray header = "\"9999999\"\r\n";
+  const QByteArray line = "a+b 1\r\n";
+  write(path("huge"), header + line.repeated(1 << 18));
+  const QStringList messages = open("huge");
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("大きすぎる"));
+  // Whole lines only, and all of them the entry that was written.
+  EXPECT_GT(list->count(), 10000);
+  EXPECT_LT(list->count(), 1 << 18);
+  EXPECT_TRUE(messages[0].contains(QString::number(list->count())));
+  EXPECT_EQ(list->item(0)->text(), "a+b 1");
+  EXPECT_EQ(list->item(list->count() - 1)->text(), "a+b 1");
+}
+
 TEST_F(ExpressionFiles, FilesThatCannotBeReadAtAllAreReported) {
   write(path("empty"), "");
   write(path("words"), "\"hello\"\r\n\"a 0\"\r\n");
