@@ -81,8 +81,10 @@ CircuitEngine::Step CircuitEngine::step(Surface& s) {
     variableToken(t);
   else if (t == '~')
     notToken(s);
-  else
+  else if (isBinaryOperator(t))
     operatorToken(s, t);
+  // Anything else (a "(" left by text such as ")a+b(", which passes the
+  // counting check) is no gate: evaluation skips it too.
   return Step::Drew;
 }
 
@@ -451,7 +453,7 @@ void CircuitEngine::buildMidExprs() {
       p.text = "~" + p.text;
       if (p.mid >= 0)
         midExpr_[static_cast<size_t>(p.mid)] = "~" + midExpr_[static_cast<size_t>(p.mid)];
-    } else {
+    } else if (isBinaryOperator(ch)) {
       if (stack.size() < 2) continue;
       Pending R = std::move(stack.back());
       stack.pop_back();
@@ -480,7 +482,7 @@ std::string testDigits(const std::string& siki, const std::string& bits, int n) 
       if (D.empty()) continue;
       D.back() = D.back() == '0' ? '1' : '0';
       out += D.back();
-    } else {
+    } else if (isBinaryOperator(c)) {
       if (D.size() < 2) continue;
       const std::string v = change(D.substr(D.size() - 2) + c);
       D.erase(D.size() - 2);
