@@ -234,6 +234,7 @@ void CircuitForm::build(QMainWindow* w) {
 
 void CircuitForm::load() {
   engine_.syoki = 1;
+  constantShown_ = false;
   label6_->setText(QString());
   option1_->setChecked(InputState1);
   option2_->setChecked(InputState2);

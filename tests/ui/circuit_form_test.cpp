@@ -226,9 +226,17 @@ TEST(CircuitWindow, CompressOfAConstantDrawsNothingAndStepStaysOff) {
   f.step();
   f.create();
   EXPECT_FALSE(drawn(f, QRect(3000, 1000, 6000, 3000), qRgb(0, 0, 0)));
-  click(f, "Command4");                                    // back to the given expression
-  EXPECT_TRUE(find(f, "Command1")->isEnabled() == false);  // drawn again, so finished
+  click(f, "Command4");  // back to the given expression, drawn again
+  EXPECT_FALSE(find(f, "Command1")->isEnabled());
   EXPECT_TRUE(drawn(f, QRect(3250, 1450, 900, 600), qRgb(0, 0, 0)));
+
+  // Closed while the constant is shown, then opened for another expression.
+  click(f, "Command4");
+  f.unload();
+  open(app, "ab*", "a*b", "ab+", 2);
+  EXPECT_TRUE(find(f, "Command2")->isEnabled());
+  click(f, "Command2");
+  EXPECT_TRUE(drawn(f, QRect(3250, 1825, 900, 600), qRgb(0, 0, 0)));
 }
 
 TEST(CircuitWindow, CachedMinimalFormBelongsToItsFunction) {
