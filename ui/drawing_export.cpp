@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QTextLayout>
 #include <QtMath>
 
 #include "ui/canvas.h"
@@ -43,63 +44,128 @@ void paintDrawing(QPainter& p, const DisplayList& drawing, const QRectF& bounds)
   drawing.replay(surface);
 }
 
-QString stdToQ(const std::string& s) {
-  return QString::fromUtf8(s.data(), qsizetype(s.size()));
+void appendOp(DisplayList& to, const DrawOp& op) {
+  switch (op.kind) {
+    case DrawOp::Line:
+      to.line(op.x1, op.y1, op.x2, op.y2, op.color);
+      break;
+    case DrawOp::Rectangle:
+      to.rectangle(op.x1, op.y1, op.x2, op.y2, op.color);
+      break;
+    case DrawOp::Circle:
+      to.circle(op.x1, op.y1, op.x2, op.color);
+      break;
+    case DrawOp::Picture:
+      to.picture(op.str, op.x1, op.y1);
+      break;
+    case DrawOp::Text:
+      to.text(op.x1, op.y1, op.str, op.color, op.pointSize);
+      break;
+    case DrawOp::Erase:
+      to.erase(op.x1, op.y1, op.x2, op.y2);
+      break;
+  }
 }
 
 }  // namespace
 
-DisplayList exportableDrawing(const Canvas& canvas) {
+// The area one call covers, in logical pixels (null when it covers nothing).
+static QRectF opBounds(const DrawOp& op) {
+  switch (op.kind) {
+    case DrawOp::Line:
+    case DrawOp::Rectangle:
+      return QRectF(QPointF(pxF(op.x1), pxF(op.y1)), QPointF(pxF(op.x2), pxF(op.y2)))
+          .normalized()
+          .adjusted(0, 0, 1, 1);
+    case DrawOp::Circle:
+      return QRectF(pxF(op.x1 - op.x2), pxF(op.y1 - op.x2), pxF(2 * op.x2) + 1, pxF(2 * op.x2) + 1);
+    case DrawOp::Picture: {
+      const QSize s = PainterSurface::pictureSize(op.str);
+      return s.isEmpty() ? QRectF() : QRectF(QPointF(pxF(op.x1), pxF(op.y1)), QSizeF(s));
+    }
+    case DrawOp::Text:
+      return op.str.empty() ? QRectF() : textRect(op);
+    case DrawOp::Erase:
+      break;  // erasing paints background only
+  }
+  return QRectF();
+}
+
+// A label's text as it stands on the screen: one text call per shown line.
+static void appendLabel(DisplayList& out, const QLabel& label, const QRect& g) {
+  const QFont font = label.font();
+  QFontMetricsF fm(font);
+  QStringList lines;
+  if (label.wordWrap()) {
+    QTextLayout layout(label.text(), font);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(g.width());
+      lines << label.text().mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+  } else {
+    lines = label.text().split(QLatin1Char('\n'));
+  }
+  qreal y = g.y();
+  if (label.alignment() & Qt::AlignVCenter) y += (g.height() - fm.height() * lines.size()) / 2;
+  for (const QString& text : lines) {
+    const qreal w = fm.horizontalAdvance(text);
+    qreal x = g.x();
+    if (label.alignment() & Qt::AlignHCenter)
+      x += (g.width() - w) / 2;
+    else if (label.alignment() & Qt::AlignRight)
+      x += g.width() - w;
+    if (!text.isEmpty())
+      out.text(twips(int(x)), twips(int(y)), text.toStdString(), kBlack, font.pointSizeF());
+    y += fm.height();
+  }
+}
+
+DisplayList exportableDrawing(const Canvas& canvas, const QRect& areaTwips,
+                              const std::function<bool(const QLabel&)>& keepLabel) {
   DisplayList out;
-  canvas.displayList().replay(out);
+  const QRectF area = areaTwips.isNull() ? QRectF()
+                                         : QRectF(pxF(areaTwips.x()), pxF(areaTwips.y()),
+                                                  pxF(areaTwips.width()), pxF(areaTwips.height()));
+  auto inArea = [&](const QRectF& r) {
+    return area.isNull() || r.adjusted(-1, -1, 1, 1).intersects(area);
+  };
+  for (const DrawOp& op : canvas.displayList().ops()) {
+    const QRectF b =
+        op.kind == DrawOp::Erase
+            ? QRectF(QPointF(pxF(op.x1), pxF(op.y1)), QPointF(pxF(op.x2), pxF(op.y2))).normalized()
+            : opBounds(op);
+    if (inArea(b)) appendOp(out, op);
+  }
+  // Line controls: plain frames one pixel high or wide.
+  for (const QFrame* f : canvas.findChildren<QFrame*>()) {
+    if (f->metaObject() != &QFrame::staticMetaObject || !f->isVisibleTo(&canvas)) continue;
+    const QRect g(f->mapTo(&canvas, QPoint(0, 0)), f->size());
+    if (g.height() > 2 && g.width() > 2) continue;
+    if (!inArea(QRectF(g))) continue;
+    const bool horizontal = g.height() <= 2;
+    out.line(twips(g.left()), twips(g.top()), twips(horizontal ? g.right() : g.left()),
+             twips(horizontal ? g.top() : g.bottom()), kBlack);
+  }
   // Labels that belong to the drawing (cell values, headers, bus names) lie on
   // or beside it; the window's other captions do not.
-  const QRectF near = drawingBounds(out).adjusted(-20, -20, 20, 20);
+  const QRectF near = area.isNull() ? drawingBounds(out).adjusted(-20, -20, 20, 20) : area;
   for (const QLabel* label : canvas.findChildren<QLabel*>()) {
-    if (!label->isVisible() || label->text().isEmpty()) continue;
-    if (!near.intersects(QRectF(label->geometry()))) continue;
-    const QRect g = label->geometry();
-    QFontMetricsF fm(label->font());
-    const qreal w = fm.horizontalAdvance(label->text());
-    qreal x = g.x();
-    if (label->alignment() & Qt::AlignHCenter)
-      x += (g.width() - w) / 2;
-    else if (label->alignment() & Qt::AlignRight)
-      x += g.width() - w;
-    qreal y = g.y();
-    if (label->alignment() & Qt::AlignVCenter) y += (g.height() - fm.height()) / 2;
-    out.text(twips(int(x)), twips(int(y)), label->text().toStdString(), kBlack,
-             label->font().pointSizeF());
+    if (!label->isVisibleTo(&canvas) || label->text().isEmpty()) continue;
+    const QRect g(label->mapTo(&canvas, QPoint(0, 0)), label->size());
+    if (!near.intersects(QRectF(g))) continue;
+    if (keepLabel && !keepLabel(*label)) continue;
+    appendLabel(out, *label, g);
   }
   return out;
 }
 
 QRectF drawingBounds(const DisplayList& drawing) {
   QRectF bounds;
-  auto unite = [&](const QRectF& r) { bounds = bounds.isNull() ? r : bounds.united(r); };
   for (const DrawOp& op : drawing.ops()) {
-    switch (op.kind) {
-      case DrawOp::Line:
-      case DrawOp::Rectangle:
-        unite(QRectF(QPointF(pxF(op.x1), pxF(op.y1)), QPointF(pxF(op.x2), pxF(op.y2)))
-                  .normalized()
-                  .adjusted(0, 0, 1, 1));
-        break;
-      case DrawOp::Circle:
-        unite(
-            QRectF(pxF(op.x1 - op.x2), pxF(op.y1 - op.x2), pxF(2 * op.x2) + 1, pxF(2 * op.x2) + 1));
-        break;
-      case DrawOp::Picture: {
-        const QSize s = PainterSurface::pictureSize(op.str);
-        if (!s.isEmpty()) unite(QRectF(QPointF(pxF(op.x1), pxF(op.y1)), QSizeF(s)));
-        break;
-      }
-      case DrawOp::Text:
-        if (!op.str.empty()) unite(textRect(op));
-        break;
-      case DrawOp::Erase:
-        break;  // erasing paints background only
-    }
+    const QRectF r = opBounds(op);
+    if (!r.isNull()) bounds = bounds.isNull() ? r : bounds.united(r);
   }
   return bounds;
 }
@@ -178,8 +244,41 @@ QString askFileName(QWidget* parent, const QString& title) {
 
 }  // namespace
 
+namespace {
+
+// Keeps an area's export sources with the area, for the menu and for callers
+// that want the same picture without the menu.
+class ExportSources : public QObject {
+ public:
+  ExportSources(QObject* parent, std::function<DisplayList()> s, std::function<QByteArray()> c)
+      : QObject(parent), source(std::move(s)), csv(std::move(c)) {
+    setObjectName(QStringLiteral("ExportSources"));
+  }
+  std::function<DisplayList()> source;
+  std::function<QByteArray()> csv;
+};
+
+const ExportSources* sourcesOf(const QWidget* area) {
+  for (QObject* child : area->children())
+    if (auto* s = dynamic_cast<ExportSources*>(child)) return s;
+  return nullptr;
+}
+
+}  // namespace
+
+DisplayList exportedDrawing(const QWidget* area) {
+  const ExportSources* s = area ? sourcesOf(area) : nullptr;
+  return s && s->source ? s->source() : DisplayList();
+}
+
+QByteArray exportedCsv(const QWidget* area) {
+  const ExportSources* s = area ? sourcesOf(area) : nullptr;
+  return s && s->csv ? s->csv() : QByteArray();
+}
+
 void addExportMenu(QWidget* area, std::function<DisplayList()> source,
                    std::function<QByteArray()> csv) {
+  new ExportSources(area, source, csv);
   area->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(area, &QWidget::customContextMenuRequested, area, [=](const QPoint& pos) {
     QMenu menu(area);

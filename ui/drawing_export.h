@@ -3,21 +3,26 @@
 // from its kept calls (not grabbed from the screen), cropped to its bounds with
 // a small margin, on white.
 #include <QImage>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 #include <functional>
 
 #include "core/display_list.h"
 
+class QLabel;
 class QWidget;
 
 namespace ronri {
 
 class Canvas;
 
-// The canvas's drawing calls followed by the texts of the labels shown on it,
-// as text calls at the labels' places.
-DisplayList exportableDrawing(const Canvas& canvas);
+// The canvas's drawing calls, then its line controls (one-pixel frames) as
+// lines and the texts of its labels as text calls at the labels' places. With
+// an area (in twips), only what reaches into it is kept; `keepLabel` may
+// leave out labels that are captions of controls rather than of the drawing.
+DisplayList exportableDrawing(const Canvas& canvas, const QRect& areaTwips = QRect(),
+                              const std::function<bool(const QLabel&)>& keepLabel = {});
 
 // The area the drawing covers, in logical pixels (empty when nothing is drawn).
 QRectF drawingBounds(const DisplayList& drawing);
@@ -36,5 +41,8 @@ bool saveFileAtomically(const QString& path, const QByteArray& bytes, QString* e
 // (and "CSVとして保存…" when `csv` is given), drawing what `source` returns.
 void addExportMenu(QWidget* area, std::function<DisplayList()> source,
                    std::function<QByteArray()> csv = {});
+// What the right-click menu of `area` exports now (empty without a menu).
+DisplayList exportedDrawing(const QWidget* area);
+QByteArray exportedCsv(const QWidget* area);
 
 }  // namespace ronri

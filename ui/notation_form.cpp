@@ -11,6 +11,7 @@
 
 #include "core/notation.h"
 #include "ui/canvas.h"
+#include "ui/drawing_export.h"
 #include "ui/twips.h"
 
 namespace ronri {
@@ -44,6 +45,7 @@ void NotationForm::build(QMainWindow* w) {
   canvas->setPalette(paper);
   canvas->resize(pxSize(6000, 950));
   scroll->setWidget(canvas);
+  addExportMenu(canvas, [canvas] { return exportableDrawing(*canvas); });
   right->addWidget(scroll, 1);
   auto* note = new QLabel(
       QStringLiteral("長い式のため、先頭の %1 文字分だけを描いています。").arg(kMaxCells), central);

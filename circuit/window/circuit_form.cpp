@@ -14,6 +14,7 @@
 #include "core/expression.h"
 #include "ui/app.h"
 #include "ui/canvas.h"
+#include "ui/drawing_export.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/truth_table_form.h"
@@ -130,6 +131,15 @@ void CircuitForm::build(QMainWindow* w) {
   canvas->setGeometry(0, 0, px(14400), px(9600));
   delete surface_;
   surface_ = new CanvasSurface(*canvas);
+  // Right-click exports the circuit with its buses, bus names and caption; the
+  // captions of the controls above it are not part of the picture.
+  addExportMenu(canvas, [canvas] {
+    return exportableDrawing(*canvas, QRect(), [](const QLabel& l) {
+      for (int k = 0; k < kMaxVariables; ++k)
+        if (l.objectName() == busLabel(k)) return true;
+      return l.objectName() == QStringLiteral("Label6");
+    });
+  });
   w->resize(px(14000), px(8400));
 
   step_ = makeButton(canvas, "Command1", "step", pxRect(480, 120, 735, 375));

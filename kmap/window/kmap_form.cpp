@@ -107,7 +107,12 @@ void KmapForm::build(QMainWindow* w) {
   const kmap::MapShape& m = kmap::mapShape(variables_);
   auto* canvas = new Canvas(w);
   canvas_ = canvas;
-  addExportMenu(canvas, [canvas] { return exportableDrawing(*canvas); });
+  // The export holds the map itself: its ruling, cells, headers and outlines.
+  const int vars = variables_;
+  addExportMenu(canvas, [canvas, vars] {
+    return exportableDrawing(*canvas,
+                             QRect(QPoint(0, 0), QPoint(kmap::farX(vars), kmap::farY(vars))));
+  });
   canvas->setFixedSize(pxSize(L.width, L.height));
   w->setCentralWidget(canvas);
   w->setFixedSize(pxSize(L.width, L.height));

@@ -91,7 +91,7 @@ TEST(DrawingExport, LabelsOnTheCanvasBecomeTexts) {
   canvas.resize(300, 200);
   canvas.line(150, 150, 1500, 150, kBlack);
   auto* label = new QLabel(QStringLiteral("1"), &canvas);
-  label->setGeometry(50, 50, 30, 20);
+  label->setGeometry(20, 2, 30, 20);
   label->setAlignment(Qt::AlignCenter);
   auto* hidden = new QLabel(QStringLiteral("x"), &canvas);
   hidden->hide();

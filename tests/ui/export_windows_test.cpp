@@ -3,12 +3,19 @@
 
 #include <QRegularExpression>
 #include <QtMath>
+#include <set>
 
+#include "circuit/window/circuit_form.h"
 #include "kmap/window/kmap_form.h"
 #include "ui/app.h"
 #include "ui/canvas.h"
 #include "ui/drawing_export.h"
+#include "ui/notation_form.h"
+#include "ui/truth_table_form.h"
 #include "ui_helpers.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace ronri {
 namespace {
@@ -75,14 +82,82 @@ TEST(ExportWindows, MapWithAllGroupsOutlined) {
   click(f, "Command3(1)");
   auto* canvas = f.control<Canvas>("Canvas");
   ASSERT_NE(canvas, nullptr);
-  const DisplayList d = exportableDrawing(*canvas);
+  const DisplayList d = exportedDrawing(canvas);
   int ones1 = 0;
   for (const DrawOp& op : d.ops()) ones1 += op.kind == DrawOp::Text && op.str == "1";
   EXPECT_EQ(ones1, 9);  // the marked cells come with the picture
+  for (const DrawOp& op : d.ops()) EXPECT_NE(op.str, "囲む");  // not part of the map
   expectOneElementPerCall(d);
   const QImage png = renderDrawing(d, 2.0);
   const QRectF b = drawingBounds(d);
   EXPECT_EQ(png.width(), qCeil((b.width() + 20) * 2));
+}
+
+TEST(ExportWindows, CircuitWithTestDigitsAndBuses) {
+  App app;
+  app.Form2->listindex = 3;
+  CircuitForm& f = *app.Form6;
+  f.siki = QStringLiteral("ab*cd*+");
+  f.apsiki = QStringLiteral("f=a*b+c*d");
+  f.simple = QStringLiteral("nnbb+");
+  f.show();
+  click(f, "Option1");  // two-input gates, so the test can run
+  click(f, "Command2");
+  f.control<QLineEdit>("Text1")->setText(QStringLiteral("1011"));
+  answeringMessages([&] { click(f, "Command5"); });
+  auto* canvas = f.control<Canvas>("Canvas");
+  ASSERT_NE(canvas, nullptr);
+  const DisplayList d = exportedDrawing(canvas);
+  std::set<std::pair<int, int>> pictures;  // "試す" draws the circuit again over itself
+  int busNames = 0, caption = 0, redDigits = 0, lines = 0;
+  for (const DrawOp& op : d.ops()) {
+    if (op.kind == DrawOp::Picture) pictures.insert({op.x1, op.y1});
+    lines += op.kind == DrawOp::Line;
+    busNames += op.kind == DrawOp::Text && (op.str == "a" || op.str == "~d");
+    caption += op.kind == DrawOp::Text && op.str == "f=a*b+c*d";
+    redDigits += op.kind == DrawOp::Text && op.color == kLightRed;
+  }
+  EXPECT_EQ(pictures.size(), 3u);  // two ANDs and an OR
+  EXPECT_EQ(busNames, 2);  // bus names wrap: "a" above "~a"
+  EXPECT_EQ(caption, 1);
+  EXPECT_EQ(redDigits, 3);                                            // one test value per gate
+  EXPECT_GE(lines, 8 + int(canvas->displayList().ops().size() > 0));  // eight bus lines and more
+  for (const DrawOp& op : d.ops()) EXPECT_NE(op.str, "サイズ変更");
+  expectOneElementPerCall(d);
+}
+
+TEST(ExportWindows, NotationDrawing) {
+  App app;
+  app.Form16->siki = QStringLiteral("~(~(a*b)+c)");
+  app.Form16->show();
+  auto* canvas = app.Form16->control<Canvas>("Canvas");
+  ASSERT_NE(canvas, nullptr);
+  const DisplayList d = exportedDrawing(canvas);
+  EXPECT_EQ(d.ops().size(), canvas->displayList().ops().size());
+  expectOneElementPerCall(d);
+  const QRectF b = drawingBounds(d);
+  const QImage png = renderDrawing(d, 2.0);
+  EXPECT_EQ(png.height(), qCeil((b.height() + 20) * 2));
+}
+
+TEST(ExportWindows, TableCsvFollowsTheFilter) {
+  App app;
+  app.Form2->listindex = 2;
+  app.Form2->trsiki = QStringLiteral("a*b+c");
+  app.Form2->dosiki = QStringLiteral("a*b+c");
+  app.Form2->show();
+  auto* column = app.Form2->control<QPlainTextEdit>("Text5");
+  ASSERT_NE(column, nullptr);
+  EXPECT_EQ(exportedCsv(column),
+            QByteArray("a,b,c,f\r\n0,0,0,0\r\n0,0,1,1\r\n0,1,0,0\r\n0,1,1,1\r\n"
+                       "1,0,0,0\r\n1,0,1,1\r\n1,1,0,1\r\n1,1,1,1\r\n"));
+  click(*app.Form2, "Option1(0)");
+  EXPECT_EQ(exportedCsv(column), QByteArray("a,b,c,f\r\n0,0,0,0\r\n0,1,0,0\r\n1,0,0,0\r\n"));
+  click(*app.Form2, "Option1(1)");
+  EXPECT_EQ(exportedCsv(column),
+            QByteArray("a,b,c,f\r\n0,0,1,1\r\n0,1,1,1\r\n1,0,1,1\r\n1,1,0,1\r\n1,1,1,1\r\n"));
+  const DisplayList d = exportedDrawing(app.Form2->control<QPlainTextEdit>("Text2"));
+  EXPECT_EQ(d.ops().size(), 4u + 5u * 4u + 2u);  // header, five rows, two rules
 }
 
 }  // namespace
