@@ -25,6 +25,8 @@ class DisplayList : public Surface {
   void text(int x, int y, std::string_view utf8, int color, double pointSize) override;
   void erase(int x1, int y1, int x2, int y2) override;
 
+  // Keeps a call as it stands.
+  void append(const DrawOp& op) { ops_.push_back(op); }
   // Draws every kept call on `target`, in order.
   void replay(Surface& target) const;
   const std::vector<DrawOp>& ops() const { return ops_; }

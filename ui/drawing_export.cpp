@@ -44,28 +44,6 @@ void paintDrawing(QPainter& p, const DisplayList& drawing, const QRectF& bounds)
   drawing.replay(surface);
 }
 
-void appendOp(DisplayList& to, const DrawOp& op) {
-  switch (op.kind) {
-    case DrawOp::Line:
-      to.line(op.x1, op.y1, op.x2, op.y2, op.color);
-      break;
-    case DrawOp::Rectangle:
-      to.rectangle(op.x1, op.y1, op.x2, op.y2, op.color);
-      break;
-    case DrawOp::Circle:
-      to.circle(op.x1, op.y1, op.x2, op.color);
-      break;
-    case DrawOp::Picture:
-      to.picture(op.str, op.x1, op.y1);
-      break;
-    case DrawOp::Text:
-      to.text(op.x1, op.y1, op.str, op.color, op.pointSize);
-      break;
-    case DrawOp::Erase:
-      to.erase(op.x1, op.y1, op.x2, op.y2);
-      break;
-  }
-}
 
 }  // namespace
 
@@ -136,7 +114,7 @@ DisplayList exportableDrawing(const Canvas& canvas, const QRect& areaTwips,
         op.kind == DrawOp::Erase
             ? QRectF(QPointF(pxF(op.x1), pxF(op.y1)), QPointF(pxF(op.x2), pxF(op.y2))).normalized()
             : opBounds(op);
-    if (inArea(b)) appendOp(out, op);
+    if (inArea(b)) out.append(op);
   }
   // Line controls: plain frames one pixel high or wide.
   for (const QFrame* f : canvas.findChildren<QFrame*>()) {
