@@ -66,15 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   engine.syoki = 1;
   draw(engine, atOnce, text);
 
-  // The gate values: the last one is the value of the whole expression (for
-  // texts of the first n variables, the only ones the entry buttons build).
+  // The gate values: the last one is the value of the whole expression, for
+  // texts of the first n variables and the operators (what the conversion
+  // makes of anything the buttons build; a digit, say, never gets there).
   const std::vector<char> values = evaluateRows(rpn, n);
   const char last = rpn.empty() ? 0 : rpn.back();
   bool ownLetters = true;
-  for (unsigned char c : rpn)
-    if (c >= 'a' && c <= 'z')
-      ownLetters = ownLetters && ((isVariable(char(c)) && c - 'a' < n) ||
-                                  (isNegatedLetter(char(c)) && c - 'n' < n));
+  for (char c : rpn) {
+    const bool letter = (isVariable(c) && c - 'a' < n) || (isNegatedLetter(c) && c - 'n' < n);
+    ownLetters = ownLetters && (letter || isBinaryOperator(c) || c == '~' || c == '(');
+  }
   if (ownLetters && values[0] != '?' && (isBinaryOperator(last) || last == '~')) {
     const std::string digits = testDigits(rpn, bits, n);
     RONRI_FUZZ_CHECK(!digits.empty() && digits.back() == values[size_t(row % (1 << n))], text);
