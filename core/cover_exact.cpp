@@ -324,9 +324,12 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
   CbcMain0(model);
   const std::string secs = std::to_string(seconds);
   // Cut generation costs more than it saves on these covering problems; the
-  // budget is wall-clock time, since the user is waiting.
-  const char* argv[] = {"ronri",     "-log",    "0",    "-slog",      "0",      "-cuts", "off",
-                        "-timeMode", "elapsed", "-sec", secs.c_str(), "-solve", "-quit"};
+  // budget is wall-clock time, since the user is waiting. No integer
+  // preprocessing: when the time runs out inside it, CBC's postprocessing
+  // dereferences a null pointer and the program crashes.
+  const char* argv[] = {"ronri",   "-log", "0",           "-slog",  "0",
+                        "-cuts",   "off",  "-preprocess", "off",    "-timeMode",
+                        "elapsed", "-sec", secs.c_str(),  "-solve", "-quit"};
   CbcMain1(static_cast<int>(std::size(argv)), argv, model);
 
   const double* best = model.bestSolution();
