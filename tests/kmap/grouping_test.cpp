@@ -5,6 +5,7 @@
 #include <random>
 #include <set>
 
+#include "enclosure.h"
 #include "functions.h"
 #include "kmap/geometry.h"
 #include "support/recording_surface.h"
@@ -130,36 +131,14 @@ TEST(KmapGrouping, NoOnesDrawNothing) {
   EXPECT_TRUE(s.calls.empty()) << s.dump();
 }
 
-// Cells of a group from the lines drawn for it (see the outline tests): the
-// map wraps, so a cell is inside when horizontal edges pass over its column
-// and vertical edges beside its row; dashes are not edges.
+// Truth-table rows of the cells a group's drawn lines enclose.
 std::set<int> enclosedCells(const std::vector<DrawCall>& calls, int n) {
-  std::vector<std::pair<int, int>> xs, ys;
-  auto add = [&](int x1, int y1, int x2, int y2) {
-    if (y1 == y2 && std::abs(x2 - x1) >= 100) xs.push_back(std::minmax(x1, x2));
-    if (x1 == x2 && std::abs(y2 - y1) >= 100) ys.push_back(std::minmax(y1, y2));
-  };
-  for (const auto& c : calls) {
-    add(c.x1, c.y1, c.x2, c.y1);
-    add(c.x1, c.y2, c.x2, c.y2);
-    add(c.x1, c.y1, c.x1, c.y2);
-    add(c.x2, c.y1, c.x2, c.y2);
-  }
-  auto covered = [](const std::vector<std::pair<int, int>>& spans, int v) {
-    for (auto [a, b] : spans)
-      if (a <= v && v <= b) return true;
-    return false;
-  };
   const MapShape& m = mapShape(n);
-  std::set<int> rows;  // truth-table rows of the enclosed cells
   const auto cols = sample::grayCodes(m.maxA);
   const auto rws = sample::grayCodes(m.maxB);
-  for (int k = 0; k < m.columns; ++k)
-    for (int r = 0; r < m.rows; ++r) {
-      const Rect c = cellRect(n, k, r);
-      if (covered(xs, c.left + c.width / 2) && covered(ys, c.top + c.height / 2))
-        rows.insert(std::stoi(cols[std::size_t(k)] + rws[std::size_t(r)], nullptr, 2));
-    }
+  std::set<int> rows;
+  for (auto [k, r] : enclosed(calls, n))
+    rows.insert(std::stoi(cols[std::size_t(k)] + rws[std::size_t(r)], nullptr, 2));
   return rows;
 }
 
