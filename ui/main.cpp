@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "ui/app.h"
-#include "ui/fonts.h"
+#include "ui/framework/app.h"
+#include "ui/framework/fonts.h"
 
 int main(int argc, char** argv) {
   QApplication qapp(argc, argv);

@@ -1,9 +1,9 @@
-#include "ui/canvas.h"
+#include "ui/framework/canvas.h"
 
 #include <gtest/gtest.h>
 
-#include "ui/painter_surface.h"
-#include "ui/twips.h"
+#include "ui/framework/painter_surface.h"
+#include "ui/framework/twips.h"
 
 namespace ronri {
 namespace {

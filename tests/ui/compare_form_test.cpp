@@ -2,9 +2,9 @@
 
 #include <QListWidget>
 
-#include "ui/app.h"
-#include "ui/compare_form.h"
-#include "ui/main_form.h"
+#include "ui/framework/app.h"
+#include "ui/windows/compare_form.h"
+#include "ui/windows/main_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

@@ -1,4 +1,4 @@
-#include "ui/convert_form.h"
+#include "ui/windows/convert_form.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +8,12 @@
 
 #include "core/notation.h"
 #include "support/recording_surface.h"
-#include "ui/app.h"
-#include "ui/canvas.h"
-#include "ui/display_form.h"
-#include "ui/notation_form.h"
-#include "ui/pattern_form.h"
-#include "ui/truth_table_form.h"
+#include "ui/framework/app.h"
+#include "ui/framework/canvas.h"
+#include "ui/windows/display_form.h"
+#include "ui/windows/notation_form.h"
+#include "ui/windows/pattern_form.h"
+#include "ui/windows/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

@@ -1,4 +1,4 @@
-#include "ui/drawing_export.h"
+#include "ui/framework/drawing_export.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QtMath>
 
-#include "ui/canvas.h"
+#include "ui/framework/canvas.h"
 
 namespace ronri {
 namespace {

@@ -5,13 +5,13 @@
 #include <QtMath>
 #include <set>
 
-#include "circuit/window/circuit_form.h"
-#include "kmap/window/kmap_form.h"
-#include "ui/app.h"
-#include "ui/canvas.h"
-#include "ui/drawing_export.h"
-#include "ui/notation_form.h"
-#include "ui/truth_table_form.h"
+#include "ui/windows/circuit_form.h"
+#include "ui/windows/kmap_form.h"
+#include "ui/framework/app.h"
+#include "ui/framework/canvas.h"
+#include "ui/framework/drawing_export.h"
+#include "ui/windows/notation_form.h"
+#include "ui/windows/truth_table_form.h"
 #include "ui_helpers.h"
 
 #include <QLineEdit>

@@ -8,10 +8,10 @@
 #include <QTextBrowser>
 
 #include "core/truthtable.h"
-#include "ui/app.h"
-#include "ui/expression_files.h"
-#include "ui/help_service.h"
-#include "ui/main_form.h"
+#include "ui/framework/app.h"
+#include "ui/windows/expression_files.h"
+#include "ui/framework/help_service.h"
+#include "ui/windows/main_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "ui/fonts.h"
+#include "ui/framework/fonts.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -4,10 +4,10 @@
 #include <QMenuBar>
 
 #include "main_form_driver.h"
-#include "ui/compare_form.h"
-#include "ui/map_count_form.h"
-#include "ui/table_count_form.h"
-#include "ui/truth_table_form.h"
+#include "ui/windows/compare_form.h"
+#include "ui/windows/map_count_form.h"
+#include "ui/windows/table_count_form.h"
+#include "ui/windows/truth_table_form.h"
 
 namespace ronri {
 namespace {

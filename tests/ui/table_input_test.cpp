@@ -13,12 +13,12 @@
 #include "core/rpn.h"
 #include "core/table_input.h"
 #include "core/truthtable.h"
-#include "ui/app.h"
-#include "ui/compare_form.h"
-#include "ui/main_form.h"
-#include "ui/map_count_form.h"
-#include "ui/table_count_form.h"
-#include "ui/table_input_form.h"
+#include "ui/framework/app.h"
+#include "ui/windows/compare_form.h"
+#include "ui/windows/main_form.h"
+#include "ui/windows/map_count_form.h"
+#include "ui/windows/table_count_form.h"
+#include "ui/windows/table_input_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

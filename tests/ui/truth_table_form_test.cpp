@@ -6,13 +6,13 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-#include "circuit/window/circuit_form.h"
-#include "kmap/window/kmap_form.h"
+#include "ui/windows/circuit_form.h"
+#include "ui/windows/kmap_form.h"
 #include "main_form_driver.h"
-#include "ui/convert_form.h"
-#include "ui/display_form.h"
-#include "ui/truth_table_form.h"
-#include "ui/truth_table_progress.h"
+#include "ui/windows/convert_form.h"
+#include "ui/windows/display_form.h"
+#include "ui/windows/truth_table_form.h"
+#include "ui/windows/truth_table_progress.h"
 
 namespace ronri {
 namespace {

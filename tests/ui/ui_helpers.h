@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "ui/window.h"
+#include "ui/framework/window.h"
 
 namespace ronri::test {
 

@@ -2,11 +2,11 @@
 
 #include <QLabel>
 
-#include "ui/app.h"
-#include "ui/display_form.h"
-#include "ui/main_form.h"
-#include "ui/notation_form.h"
-#include "ui/truth_table_form.h"
+#include "ui/framework/app.h"
+#include "ui/windows/display_form.h"
+#include "ui/windows/main_form.h"
+#include "ui/windows/notation_form.h"
+#include "ui/windows/truth_table_form.h"
 
 namespace ronri {
 namespace {

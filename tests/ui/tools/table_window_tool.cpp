@@ -18,10 +18,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "ui/app.h"
-#include "ui/fonts.h"
-#include "ui/main_form.h"
-#include "ui/truth_table_form.h"
+#include "ui/framework/app.h"
+#include "ui/framework/fonts.h"
+#include "ui/windows/main_form.h"
+#include "ui/windows/truth_table_form.h"
 
 namespace {
 

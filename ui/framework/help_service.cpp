@@ -1,0 +1,128 @@
+#include "ui/framework/help_service.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "ui/framework/fonts.h"
+
+namespace ronri {
+
+namespace {
+
+HelpCall g_last;
+QPointer<QDialog> g_window;
+
+// Help files are Markdown in UTF-8: "#" and "##" headings make the contents.
+void fillContents(QTreeWidget* contents, QTextBrowser* browser) {
+  contents->clear();
+  QTreeWidgetItem* chapter = nullptr;
+  for (QTextBlock b = browser->document()->begin(); b.isValid(); b = b.next()) {
+    const int level = b.blockFormat().headingLevel();
+    if (level < 1 || level > 2) continue;
+    QTreeWidgetItem* item =
+        level == 1 || !chapter ? new QTreeWidgetItem(contents) : new QTreeWidgetItem(chapter);
+    if (level == 1) chapter = item;
+    item->setText(0, b.text());
+    item->setData(0, Qt::UserRole, b.position());
+  }
+  contents->expandAll();
+}
+
+void showHeading(QTextBrowser* browser, int position) {
+  QTextDocument* doc = browser->document();
+  const QTextBlock block = doc->findBlock(position);
+  browser->setTextCursor(QTextCursor(block));
+  browser->verticalScrollBar()->setValue(
+      int(doc->documentLayout()->blockBoundingRect(block).top()));
+}
+
+// Finds the next occurrence, starting over at the top once.
+void findText(QTextBrowser* browser, const QString& text) {
+  if (text.isEmpty()) return;
+  if (browser->find(text)) return;
+  browser->moveCursor(QTextCursor::Start);
+  browser->find(text);
+}
+
+QDialog* makeWindow(QWidget* owner) {
+  auto* window = new QDialog(owner);
+  window->setObjectName(QStringLiteral("HelpWindow"));
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  auto* layout = new QVBoxLayout(window);
+
+  auto* searchRow = new QHBoxLayout;
+  searchRow->addWidget(new QLabel(QStringLiteral("検索"), window));
+  auto* search = new QLineEdit(window);
+  search->setObjectName(QStringLiteral("HelpSearch"));
+  search->setClearButtonEnabled(true);
+  searchRow->addWidget(search, 1);
+  layout->addLayout(searchRow);
+
+  auto* splitter = new QSplitter(window);
+  auto* contents = new QTreeWidget(splitter);
+  contents->setObjectName(QStringLiteral("HelpContents"));
+  contents->setHeaderLabel(QStringLiteral("目次"));
+  auto* browser = new QTextBrowser(splitter);
+  browser->setObjectName(QStringLiteral("HelpText"));
+  browser->setFont(gothicFont(10));
+  browser->setOpenExternalLinks(false);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({200, 560});
+  layout->addWidget(splitter, 1);
+
+  QObject::connect(contents, &QTreeWidget::itemClicked, browser, [browser](QTreeWidgetItem* item) {
+    showHeading(browser, item->data(0, Qt::UserRole).toInt());
+  });
+  QObject::connect(search, &QLineEdit::returnPressed, browser,
+                   [browser, search] { findText(browser, search->text()); });
+  window->resize(800, 560);
+  return window;
+}
+
+}  // namespace
+
+const HelpCall& HelpService::lastCall() {
+  return g_last;
+}
+
+bool HelpService::winHelp(QWidget* owner, const QString& file, int command, long data) {
+  g_last = {owner, file, command, data};
+  // Relative names are looked up from the current directory.
+  QFile f(QDir::current().filePath(file));
+  if (!f.open(QIODevice::ReadOnly) || QFileInfo(f).isDir()) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("ヘルプ"),
+                    QStringLiteral("ヘルプ ファイル %1 が見つかりません。").arg(file),
+                    QMessageBox::Ok, owner);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.exec();
+    return false;
+  }
+  const QString text = QString::fromUtf8(f.readAll());
+  if (!g_window) g_window = makeWindow(owner);
+  g_window->setWindowTitle(QStringLiteral("ヘルプ - ") + QFileInfo(file).fileName());
+  auto* browser = g_window->findChild<QTextBrowser*>(QStringLiteral("HelpText"));
+  auto* contents = g_window->findChild<QTreeWidget*>(QStringLiteral("HelpContents"));
+  browser->setMarkdown(text);
+  fillContents(contents, browser);
+  // The contents command opens with the contents in view; others show the text alone.
+  contents->setVisible(command == kHelpFinder);
+  g_window->show();
+  g_window->raise();
+  return true;
+}
+
+}  // namespace ronri

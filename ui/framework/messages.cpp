@@ -1,0 +1,21 @@
+#include "ui/framework/messages.h"
+
+#include <QMessageBox>
+
+namespace ronri {
+
+void showMessage(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("RonriLab"), text, QMessageBox::Ok, parent);
+  box.setObjectName(QStringLiteral("MessageBox"));
+  box.exec();
+}
+
+bool askYesNo(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), text,
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.setObjectName(QStringLiteral("MessageBox"));
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace ronri

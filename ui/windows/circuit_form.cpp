@@ -1,0 +1,451 @@
+#include "ui/windows/circuit_form.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "circuit/gates.h"
+#include "core/expression.h"
+#include "ui/framework/app.h"
+#include "ui/framework/canvas.h"
+#include "ui/framework/drawing_export.h"
+#include "ui/framework/fonts.h"
+#include "ui/framework/messages.h"
+#include "ui/windows/truth_table_form.h"
+#include "ui/framework/twips.h"
+
+namespace ronri {
+
+// Draws on the window's canvas, first growing it to hold what is drawn, so a
+// drawing wider than the window is still there when the window grows.
+class CanvasSurface : public Surface {
+ public:
+  explicit CanvasSurface(Canvas& c) : c_(c) {}
+  void line(int x1, int y1, int x2, int y2, int color) override {
+    fit(std::max(x1, x2), std::max(y1, y2));
+    c_.line(x1, y1, x2, y2, color);
+  }
+  void rectangle(int x1, int y1, int x2, int y2, int color) override {
+    fit(std::max(x1, x2), std::max(y1, y2));
+    c_.rectangle(x1, y1, x2, y2, color);
+  }
+  void circle(int x, int y, int r, int color) override {
+    fit(x + r, y + r);
+    c_.circle(x, y, r, color);
+  }
+  void picture(std::string_view name, int x, int y) override {
+    fit(x + int(kGateWidth), y + int(kGateHeight));
+    c_.picture(name, x, y);
+  }
+  void text(int x, int y, std::string_view utf8, int color, double pointSize) override {
+    fit(x + 3000, y + 400);
+    c_.text(x, y, utf8, color, pointSize);
+  }
+  void erase(int x1, int y1, int x2, int y2) override { c_.erase(x1, y1, x2, y2); }
+
+ private:
+  void fit(int x, int y) {
+    // A generous bound keeps a runaway drawing from taking all memory.
+    constexpr int kMaxPixels = 8000;
+    const int w = std::clamp(px(x) + 20, c_.width(), kMaxPixels);
+    const int h = std::clamp(px(y) + 20, c_.height(), kMaxPixels);
+    if (w != c_.width() || h != c_.height()) c_.resize(w, h);
+  }
+  Canvas& c_;
+};
+
+namespace {
+
+const char* const kSpacing[] = {"めっちゃ縮める", "若干縮める", "通常", "広げる", "めっちゃ広げる"};
+constexpr double kRowGap[] = {200, 300, 400, 500, 600};
+constexpr double kPitch[] = {24, 25, 26, 27, 28};
+constexpr int kNormalSpacing = 2;
+
+// Bus labels and lines of variable k (0 = a): Label1..5 for a..e and
+// Label12..16 for f..j; Line20/19 for a, Line18/17 for b ... Line12/11 for e,
+// then Line1/2 for f ... Line9/10 for j (plain bus first).
+QString busLabel(int k) {
+  return QStringLiteral("Label%1").arg(k < 5 ? k + 1 : k + 7);
+}
+QString busLine(int k, bool negated) {
+  const int n = k < 5 ? 20 - 2 * k - (negated ? 1 : 0) : 2 * (k - 5) + 1 + (negated ? 1 : 0);
+  return QStringLiteral("Line%1").arg(n);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect r,
+                  const QFont& font) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  l->setGeometry(r);
+  l->setFont(font);
+  return l;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, QRect r) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  b->setGeometry(r);
+  return b;
+}
+
+QComboBox* makeSpacingList(QWidget* parent, const QString& name, QRect r) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(name);
+  c->setGeometry(r);
+  for (const char* item : kSpacing) c->addItem(QString::fromUtf8(item));
+  c->setCurrentIndex(kNormalSpacing);
+  return c;
+}
+
+const QString kBestFound =
+    QStringLiteral("制限時間内に見つかった最良の組合せです（最小とは限りません）");
+
+}  // namespace
+
+CircuitForm::CircuitForm(App& app)
+    : Window(app, QStringLiteral("Form6"), QStringLiteral("回路図")) {}
+
+CircuitForm::~CircuitForm() {
+  delete surface_;
+}
+
+int CircuitForm::variables() const {
+  return app().Form2->listindex + 1;
+}
+
+void CircuitForm::build(QMainWindow* w) {
+  // The canvas lies in a plain frame that clips it: it grows with the drawing
+  // while the window keeps the size the user gives it.
+  auto* area = new QWidget(w);
+  area->setObjectName(QStringLiteral("DrawingArea"));
+  area->installEventFilter(this);
+  w->setCentralWidget(area);
+  auto* canvas = new Canvas(area);
+  canvas_ = canvas;
+  canvas->setGeometry(0, 0, px(14400), px(9600));
+  delete surface_;
+  surface_ = new CanvasSurface(*canvas);
+  // Right-click exports the circuit with its buses, bus names and caption; the
+  // captions of the controls above it are not part of the picture.
+  addExportMenu(canvas, [canvas] {
+    return exportableDrawing(*canvas, QRect(), [](const QLabel& l) {
+      for (int k = 0; k < kMaxVariables; ++k)
+        if (l.objectName() == busLabel(k)) return true;
+      return l.objectName() == QStringLiteral("Label6");
+    });
+  });
+  w->resize(px(14000), px(8400));
+
+  step_ = makeButton(canvas, "Command1", "step", pxRect(480, 120, 735, 375));
+  create_ = makeButton(canvas, "Command2", "create", pxRect(1320, 120, 735, 375));
+  connect(step_, &QPushButton::clicked, this, &CircuitForm::step);
+  connect(create_, &QPushButton::clicked, this, &CircuitForm::create);
+
+  auto* frame = new QGroupBox(QStringLiteral("入力数"), canvas);
+  frame->setObjectName(QStringLiteral("Frame1"));
+  frame->setGeometry(pxRect(2160, -30, 1455, 615));
+  option1_ = new QRadioButton(QStringLiteral("2"), frame);
+  option1_->setObjectName(QStringLiteral("Option1"));
+  option1_->setGeometry(pxRect(120, 240, 495, 300));
+  option2_ = new QRadioButton(QStringLiteral("2-4"), frame);
+  option2_->setObjectName(QStringLiteral("Option2"));
+  option2_->setGeometry(pxRect(2880 - 2160, 240, 615, 300));
+  connect(option1_, &QRadioButton::clicked, this, [this] { selectInputs(true); });
+  connect(option2_, &QRadioButton::clicked, this, [this] { selectInputs(false); });
+
+  compress_ = makeButton(canvas, "Command4", "圧縮", pxRect(3720, 120, 855, 375));
+  connect(compress_, &QPushButton::clicked, this, &CircuitForm::compressOrRestore);
+  check2_ = new QCheckBox(QStringLiteral("必要最小主項"), canvas);
+  check2_->setObjectName(QStringLiteral("Check2"));
+  check2_->setGeometry(pxRect(4680, 120, 1455, 375));
+  connect(check2_, &QCheckBox::toggled, this, [this](bool on) {
+    if (on)
+      showMessage(widget(), QStringLiteral("この作業には異常に時間がかかる可能性があります。"
+                                           "もしアレならチェックを外して下さい。"));
+  });
+
+  text1_ = new QLineEdit(canvas);
+  text1_->setObjectName(QStringLiteral("Text1"));
+  text1_->setGeometry(pxRect(6240, 120, 1215, 375));
+  text1_->installEventFilter(this);
+  label17_ = makeLabel(canvas, "Label17", "で", pxRect(7560, 240, 255, 255), gothicFont(9));
+  test_ = makeButton(canvas, "Command5", "試す", pxRect(7800, 120, 555, 375));
+  connect(test_, &QPushButton::clicked, this, &CircuitForm::runTest);
+
+  const QFont mark = gothicFont(12, true);
+  auto* label7 =
+      makeLabel(canvas, "Label7", "サイズ変更", pxRect(8400, 120, 600, 495), gothicFont(9));
+  label7->setWordWrap(true);
+  makeLabel(canvas, "Label8", "X", pxRect(9000, 120, 360, 375), mark);
+  makeLabel(canvas, "Label10", "→", pxRect(9000, 480, 360, 375), mark);
+  combo2_ = makeSpacingList(canvas, "Combo2", pxRect(9360, 240, 1215, 330));
+  makeLabel(canvas, "Label9", "Y", pxRect(10560, 120, 360, 375), mark);
+  makeLabel(canvas, "Label11", "↓", pxRect(10800, 240, 360, 375), mark);
+  combo1_ = makeSpacingList(canvas, "Combo1", pxRect(11160, 240, 1215, 330));
+  connect(combo1_, &QComboBox::activated, this, [this](int i) {
+    if (i < 0 || i > 4) return;
+    xP = kRowGap[i];
+    engine_.syoki = 1;
+  });
+  connect(combo2_, &QComboBox::activated, this, [this](int i) {
+    if (i < 0 || i > 4) return;
+    yP = kPitch[i];
+    engine_.syoki = 1;
+  });
+
+  check1_ = new QCheckBox(QStringLiteral("途中の式も表示"), canvas);
+  check1_->setObjectName(QStringLiteral("Check1"));
+  check1_->setGeometry(pxRect(10680, 600, 1695, 300));
+
+  const char* arrows[] = {"↑", "→", "↓", "←"};
+  const QRect arrowAt[] = {pxRect(12720, 0, 360, 360), pxRect(13080, 240, 360, 360),
+                           pxRect(12720, 360, 360, 360), pxRect(12360, 240, 360, 360)};
+  for (int i = 0; i < 4; ++i) {
+    auto* b = makeButton(canvas, QStringLiteral("Command3(%1)").arg(i), arrows[i], arrowAt[i]);
+    connect(b, &QPushButton::clicked, this, [this, i] { pan(i); });
+  }
+
+  label6_ =
+      makeLabel(canvas, "Label6", QString(), pxRect(4800, 720, 5295, 375), gothicFont(12, true));
+
+  // The names of the two buses of each variable and the buses themselves.
+  const char* names[] = {" a ~a", " b ~b", " c ~c", " d ~d", " e ~e",
+                         " f ~f", " g ~g", " h ~h", " i ~i", " J ~J"};
+  for (int k = 0; k < kMaxVariables; ++k) {
+    InputColumn plain;
+    inputColumn(char('a' + k), plain);
+    auto* l = makeLabel(canvas, busLabel(k), QString::fromUtf8(names[k]),
+                        pxRect(120, int(plain.busY) - 120, 255, 375), gothicFont(7.5));
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (bool negated : {false, true}) {
+      InputColumn c;
+      inputColumn(char((negated ? 'n' : 'a') + k), c);
+      auto* line = new QFrame(canvas);
+      line->setObjectName(busLine(k, negated));
+      line->setGeometry(px(360), px(int(c.busY)), px(int(c.dropX)) - px(360) + 1, 1);
+      line->setAutoFillBackground(true);
+      QPalette pal = line->palette();
+      pal.setColor(QPalette::Window, Qt::black);
+      line->setPalette(pal);
+    }
+  }
+
+  for (QWidget* hidden :
+       std::initializer_list<QWidget*>{compress_, check2_, text1_, label17_, test_, label6_})
+    hidden->hide();
+}
+
+void CircuitForm::load() {
+  engine_.syoki = 1;
+  constantShown_ = false;
+  label6_->setText(QString());
+  option1_->setChecked(InputState1);
+  option2_->setChecked(InputState2);
+  check1_->setEnabled(option1_->isChecked());
+  const int n = variables();
+  if (LR != 0 || OU != 0) {
+    showBuses(0);  // the buses do not move with the drawing
+  } else if (syokiLabel == 1) {
+    showBuses(n);
+    syokiLabel = 0;
+  }
+  xP = 400;
+  yP = 26;
+  text1_->setMaxLength(n);
+  if (normalGeometry_.isValid()) widget()->setGeometry(normalGeometry_);
+  if (state == 2) widget()->setWindowState(widget()->windowState() | Qt::WindowMaximized);
+}
+
+void CircuitForm::unloading() {
+  engine_.syoki = 1;
+  if (QMainWindow* w = widget()) normalGeometry_ = w->normalGeometry();
+}
+
+void CircuitForm::showBuses(int count) {
+  for (int k = 0; k < kMaxVariables; ++k) {
+    const bool on = k < count;
+    if (auto* l = control<QLabel>(busLabel(k))) l->setVisible(on);
+    for (bool negated : {false, true})
+      if (auto* f = control<QFrame>(busLine(k, negated))) f->setVisible(on);
+  }
+}
+
+void CircuitForm::selectInputs(bool twoInputs) {
+  InputState1 = twoInputs;
+  InputState2 = !twoInputs;
+  option1_->setChecked(twoInputs);
+  option2_->setChecked(!twoInputs);
+  check1_->setEnabled(twoInputs);
+}
+
+void CircuitForm::step() {
+  if (!isOpen() || constantShown_) return;
+  if (engine_.atStart()) {
+    engine_.siki = siki.toStdString();
+    engine_.xP = xP;
+    engine_.yP = yP;
+    engine_.LR = LR;
+    engine_.OU = OU;
+    engine_.InputState1 = InputState1;
+    engine_.InputState2 = InputState2;
+    engine_.showMidExprs = check1_->isChecked();
+    engine_.listindex = variables() - 1;
+    for (QWidget* c :
+         std::initializer_list<QWidget*>{combo1_, combo2_, option1_, option2_, check1_})
+      c->setEnabled(false);
+  }
+  if (engine_.step(*surface_) == CircuitEngine::Step::Finished) finishedDrawing();
+}
+
+void CircuitForm::finishedDrawing() {
+  label6_->setText(apsiki);
+  label6_->show();
+  compress_->show();
+  check2_->setVisible(Reverse == 0);
+  const bool twoInputs = option1_->isChecked();
+  text1_->setVisible(twoInputs);
+  label17_->setVisible(twoInputs);
+  test_->setVisible(twoInputs);
+  step_->setEnabled(false);
+  create_->setEnabled(false);
+}
+
+void CircuitForm::create() {
+  if (!isOpen() || constantShown_) return;
+  const qsizetype steps = siki.size() + 1;
+  for (qsizetype i = 0; i < steps && isOpen(); ++i) step();
+  compress_->show();
+  check2_->setVisible(Reverse == 0);
+}
+
+void CircuitForm::reload() {
+  if (QMainWindow* w = widget()) state = w->isMaximized() ? 2 : 0;
+  unload();
+  show();
+}
+
+void CircuitForm::pan(int direction) {
+  if (!isOpen()) return;
+  switch (direction) {
+    case 0:
+      if (OU < 0) OU += 500;
+      break;
+    case 1:
+      LR -= 500;
+      break;
+    case 2:
+      OU -= 500;
+      break;
+    case 3:
+      if (LR < 0) LR += 500;
+      break;
+  }
+  if (OU == 0 && LR == 0) syokiLabel = 1;
+  constantShown_ = false;
+  reload();
+  if (Reverse == 1) {
+    compress_->setText(QStringLiteral("戻す"));
+    if (siki == "0" || siki == "1") {
+      constantShown_ = true;
+      label6_->setText(siki);
+      label6_->show();
+      compress_->show();
+      step_->setEnabled(false);
+      create_->setEnabled(false);
+      return;
+    }
+  }
+  create();
+}
+
+void CircuitForm::compressOrRestore() {
+  if (Reverse == 0)
+    compress();
+  else
+    restore();
+}
+
+void CircuitForm::compress() {
+  const Compressed c =
+      compressExpression(simple.toStdString(), variables(), check2_->isChecked(), cache_);
+  if (c.failed) {
+    showMessage(widget(), QStringLiteral("簡単化した式を作れませんでした"));
+    return;
+  }
+  Reverse = 1;
+  const bool tick = check1_->isChecked();
+  sikitmp = siki;
+  siki = QString::fromStdString(c.siki);
+  syokiLabel = 1;
+  reload();
+  check1_->setChecked(tick);
+  savedCaption_ = apsiki.toStdString();
+  apsiki = QString::fromStdString(c.caption);
+  if (c.constant) {
+    // Nothing to draw: the caption says it all, and step/create stay off.
+    constantShown_ = true;
+    label6_->setText(siki);
+    label6_->show();
+    step_->setEnabled(false);
+    create_->setEnabled(false);
+  } else {
+    constantShown_ = false;
+    create();
+  }
+  compress_->show();
+  compress_->setText(QStringLiteral("戻す"));
+  check2_->hide();
+  if (c.bestFound) showMessage(widget(), kBestFound);
+}
+
+void CircuitForm::restore() {
+  Reverse = 0;
+  const bool tick = check1_->isChecked();
+  siki = sikitmp;
+  syokiLabel = 1;
+  constantShown_ = false;
+  reload();
+  check1_->setChecked(tick);
+  apsiki = QString::fromStdString(savedCaption_);
+  create();
+  compress_->setText(QStringLiteral("圧縮"));
+  check2_->show();
+}
+
+void CircuitForm::runTest() {
+  const QString t = text1_->text();
+  const int n = variables();
+  const bool digits = std::all_of(t.begin(), t.end(), [](QChar c) { return c == '0' || c == '1'; });
+  if (t.size() != n || !digits) {
+    showMessage(widget(), QStringLiteral("おかしいです"));
+    return;
+  }
+  engine_.testOn = 1;
+  engine_.testAns = testDigits(siki.toStdString(), t.toStdString(), n);
+  engine_.syoki = 1;
+  create();
+}
+
+bool CircuitForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && canvas_ && watched == canvas_->parent()) {
+    // A larger window shows more of the drawing area.
+    const QSize area = static_cast<QWidget*>(watched)->size();
+    canvas_->resize(canvas_->size().expandedTo(area));
+  }
+  if (watched == text1_ && event->type() == QEvent::KeyPress) {
+    const auto* k = static_cast<QKeyEvent*>(event);
+    const QString s = k->text();
+    const bool allowed = s == "0" || s == "1" || s == "." || k->key() == Qt::Key_Backspace;
+    if (!allowed) return true;  // discarded
+  }
+  return Window::eventFilter(watched, event);
+}
+
+}  // namespace ronri

@@ -1,0 +1,32 @@
+#pragma once
+#include <QPointer>
+
+#include "ui/framework/window.h"
+
+class QListWidget;
+
+namespace ronri {
+
+// Form18: two stored expressions moved from a copy of the main window's list
+// are compared by their truth tables.
+class CompareForm : public Window {
+  Q_OBJECT
+ public:
+  explicit CompareForm(App& app);
+
+  static constexpr int kPairSize = 2;
+
+ protected:
+  void build(QMainWindow* w) override;
+  void load() override;
+
+ private:
+  void add();       // "追加↓"
+  void giveBack();  // "戻す↑"
+  void compare();   // "比較"
+
+  QPointer<QListWidget> list1_;
+  QPointer<QListWidget> list2_;
+};
+
+}  // namespace ronri

@@ -1,0 +1,277 @@
+#include "ui/windows/convert_form.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "core/expression.h"
+#include "core/gateset.h"
+#include "core/simplify.h"
+#include "ui/framework/app.h"
+#include "ui/framework/expression_font.h"
+#include "ui/framework/fonts.h"
+#include "ui/framework/messages.h"
+#include "ui/windows/notation_form.h"
+#include "ui/windows/truth_table_form.h"
+
+namespace ronri {
+
+namespace {
+
+const QString kConfirm =
+    QStringLiteral("この作業は時間が異常にかかる可能性があります。よろしいですか？");
+const QString kUnreadablePrimes = QStringLiteral(
+    "主項の欄に項として読めないものがあります。変数 a～j と ~、*、+ だけで書いてください。");
+const QString kNoCover =
+    QStringLiteral("主項の欄の項では、値が 1 になる行をすべて覆えないため、簡単化できません。");
+const QString kBestFound = QStringLiteral(
+    "制限時間内に見つかった最良の結果です。これより項の少ない形がないことは確かめられていません。");
+const QString kMalformed = QStringLiteral("式として読めないため変換できません。");
+
+QString tooLongMessage() {
+  return QStringLiteral("変換結果が長すぎるため表示できません（%1 文字まで）。")
+      .arg(qulonglong(kMaxRewriteLength));
+}
+
+// The row of each "表示" button: Command3(index) shows this box.
+const char* const kDisplayedBox[7] = {"Text1", "Text2", "Text3", "Text4",
+                                      "Text5", "Text6", "Text7"};
+
+// Long computations run inside the click; the cursor says so.
+struct WaitCursor {
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+std::string toStd(const QString& s) {
+  return s.toStdString();
+}
+QString fromStd(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+// The minterm patterns of a term list ("aoc+nbc+").
+std::vector<std::string> patternsOf(const QString& termList) {
+  std::vector<std::string> out;
+  for (const QString& t : termList.split(QLatin1Char('+'), Qt::SkipEmptyParts))
+    out.push_back(toStd(t));
+  return out;
+}
+
+// A term sum of operand letters of the first n variables, or "0" / "1".
+bool isTermSum(std::string_view s, int n) {
+  if (s == "0" || s == "1") return true;
+  if (s.empty()) return false;
+  std::size_t termLength = 0;
+  for (char c : s) {
+    if (c == '+') {
+      if (termLength == 0) return false;
+      termLength = 0;
+    } else if (isOperand(c) && (isVariable(c) ? c - 'a' : c - 'n') < n) {
+      ++termLength;
+    } else {
+      return false;
+    }
+  }
+  return termLength > 0;
+}
+
+}  // namespace
+
+ConvertForm::ConvertForm(App& app)
+    : Window(app, QStringLiteral("Form9"), QStringLiteral("式変換")) {}
+
+void ConvertForm::build(QMainWindow* w) {
+  auto* central = new QWidget(w);
+  auto* grid = new QGridLayout(central);
+  grid->setColumnStretch(0, 1);
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(4);
+  int row = 0;
+  int lineNumber = 0;
+
+  auto makeButton = [&](const QString& name, const QString& caption) {
+    auto* b = new QPushButton(caption, central);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+  };
+  // One section: label (if any), box, convert button (if any), display button.
+  auto section = [&](const QString& label, const QString& boxName, bool readOnly,
+                     const QString& convertName, int displayIndex) {
+    if (!label.isEmpty()) {
+      auto* line = new QFrame(central);
+      line->setObjectName(QStringLiteral("Line%1").arg(++lineNumber));
+      line->setFrameShape(QFrame::HLine);
+      line->setFrameShadow(QFrame::Sunken);
+      grid->addWidget(line, row++, 0, 1, 3);
+      auto* l = new QLabel(label, central);
+      l->setObjectName(QStringLiteral("Label%1").arg(lineNumber));
+      l->setFont(gothicFont(9, true));
+      grid->addWidget(l, row++, 0, 1, 3);
+    }
+    auto* edit = new QLineEdit(central);
+    edit->setObjectName(boxName);
+    edit->setFont(expressionFont());
+    edit->setMaxLength(int(kMaxRewriteLength));
+    edit->setReadOnly(readOnly);  // read-only boxes discard every key
+    edit->setMinimumWidth(420);
+    grid->addWidget(edit, row, 0);
+    if (!convertName.isEmpty())
+      grid->addWidget(makeButton(convertName, QStringLiteral("変換")), row, 1);
+    auto* show =
+        makeButton(QStringLiteral("Command3(%1)").arg(displayIndex), QStringLiteral("表示"));
+    grid->addWidget(show, row, 2);
+    connect(show, &QPushButton::clicked, this,
+            [this, displayIndex] { Command3_Click(displayIndex); });
+    ++row;
+  };
+
+  section({}, QStringLiteral("Text1"), true, {}, 0);
+  section(QStringLiteral("主項"), QStringLiteral("Text7"), false, QStringLiteral("Command4"), 6);
+  section(QStringLiteral("簡単化"), QStringLiteral("Text2"), true, QStringLiteral("Command1"), 1);
+  section(QStringLiteral("Nandとnotのみ"), QStringLiteral("Text3"), false,
+          QStringLiteral("Command2(0)"), 2);
+  section(QStringLiteral("Norとnotのみ"), QStringLiteral("Text4"), false,
+          QStringLiteral("Command2(1)"), 3);
+  section(QStringLiteral("Nandのみ"), QStringLiteral("Text5"), false, QStringLiteral("Command5(0)"),
+          4);
+  section(QStringLiteral("Norのみ"), QStringLiteral("Text6"), false, QStringLiteral("Command5(1)"),
+          5);
+  grid->setRowStretch(row, 1);
+
+  auto on = [&](const QString& name, auto handler) {
+    connect(central->findChild<QPushButton*>(name), &QPushButton::clicked, this, handler);
+  };
+  on(QStringLiteral("Command4"), [this] { Command4_Click(); });
+  on(QStringLiteral("Command1"), [this] { Command1_Click(); });
+  on(QStringLiteral("Command2(0)"), [this] { Command2_Click(0); });
+  on(QStringLiteral("Command2(1)"), [this] { Command2_Click(1); });
+  on(QStringLiteral("Command5(0)"), [this] { Command5_Click(0); });
+  on(QStringLiteral("Command5(1)"), [this] { Command5_Click(1); });
+
+  w->setCentralWidget(central);
+  w->resize(640, w->sizeHint().height());
+}
+
+void ConvertForm::load() {
+  box(QStringLiteral("Text1"))->setText(trsiki);
+  // The flag says the boxes of this showing hold prime implicants; the boxes
+  // start empty, so it starts cleared.
+  primeStr.clear();
+}
+
+QLineEdit* ConvertForm::box(const QString& name) const {
+  return control<QLineEdit>(name);
+}
+QPushButton* ConvertForm::button(const QString& name) const {
+  return control<QPushButton>(name);
+}
+
+int ConvertForm::variableCount() const {
+  return app().Form2->listindex + 1;
+}
+
+void ConvertForm::Command4_Click() {
+  if (!isOpen()) return;
+  button(QStringLiteral("Command4"))->setEnabled(false);
+  WaitCursor wait;
+  primeStr = fromStd(wordchange(layout(simplicity(patternsOf(simple)))));
+  box(QStringLiteral("Text7"))->setText(primeStr);
+}
+
+void ConvertForm::Command1_Click() {
+  if (!isOpen()) return;
+  button(QStringLiteral("Command1"))->setEnabled(false);
+  if (!askYesNo(widget(), kConfirm) || !isOpen()) return;
+
+  const int n = variableCount();
+  std::string primes;
+  const QString edited = box(QStringLiteral("Text7"))->text();
+  if (!edited.trimmed().isEmpty()) {
+    primes = InsideExp(toStd(edited));
+    std::erase_if(primes, [](char c) { return c == '*' || c == ' '; });
+    if (!isTermSum(primes, n)) {
+      showMessage(widget(), kUnreadablePrimes);
+      return;
+    }
+  }
+  Cover cover;
+  {
+    WaitCursor wait;
+    if (primes.empty()) primes = simplicity(patternsOf(simple));
+    cover = minimalCover(primes, toStd(simple), n);
+  }
+  if (cover.status == CoverStatus::NoCover) {
+    showMessage(widget(), kNoCover);
+    return;
+  }
+  box(QStringLiteral("Text2"))->setText(fromStd(wordchange(layout(cover.sum))));
+  if (cover.status == CoverStatus::BestFound) showMessage(widget(), kBestFound);
+}
+
+std::string ConvertForm::gateSetSource() const {
+  if (!primeStr.isEmpty()) {
+    QString text = box(QStringLiteral("Text2"))->text();
+    if (text.isEmpty()) text = box(QStringLiteral("Text7"))->text();
+    return InsideExp(toStd(text));
+  }
+  return layout(simplicity(patternsOf(simple)));
+}
+
+void ConvertForm::Command2_Click(int index) {
+  if (!isOpen() || index < 0 || index > 1) return;
+  button(QStringLiteral("Command2(%1)").arg(index))->setEnabled(false);
+  Rewritten r;
+  {
+    WaitCursor wait;
+    const std::optional<std::string> rpn = gateSetRpn(gateSetSource());
+    r = rpn ? rewriteWithNot(*rpn, index == 0) : Rewritten{"", RewriteStatus::Malformed};
+  }
+  QLineEdit* out = box(index == 0 ? QStringLiteral("Text3") : QStringLiteral("Text4"));
+  out->setText(fromStd(r.text));
+  if (r.status == RewriteStatus::Malformed)
+    showMessage(widget(), kMalformed);
+  else if (r.status == RewriteStatus::TooLong)
+    showMessage(widget(), tooLongMessage());
+}
+
+void ConvertForm::Command5_Click(int index) {
+  if (!isOpen() || index < 0 || index > 1) return;
+  button(QStringLiteral("Command5(%1)").arg(index))->setEnabled(false);
+  QPushButton* companion = button(QStringLiteral("Command2(%1)").arg(index));
+  QLineEdit* companionBox = box(index == 0 ? QStringLiteral("Text3") : QStringLiteral("Text4"));
+  QString withNot;
+  if (companion->isEnabled()) {
+    // Computed silently: the companion's box stays empty and its button usable.
+    Command2_Click(index);
+    if (!isOpen()) return;
+    companion->setEnabled(true);
+    withNot = companionBox->text();
+    companionBox->clear();
+  } else {
+    withNot = companionBox->text();
+  }
+  Rewritten r;
+  {
+    WaitCursor wait;
+    r = rewriteOnly(toStd(withNot), index == 0);
+  }
+  box(index == 0 ? QStringLiteral("Text5") : QStringLiteral("Text6"))->setText(fromStd(r.text));
+  if (r.status == RewriteStatus::Malformed)
+    showMessage(widget(), kMalformed);
+  else if (r.status == RewriteStatus::TooLong)
+    showMessage(widget(), tooLongMessage());
+}
+
+void ConvertForm::Command3_Click(int index) {
+  if (!isOpen() || index < 0 || index > 6) return;
+  app().Form16->siki = box(QString::fromLatin1(kDisplayedBox[index]))->text();
+  app().Form16->show();
+}
+
+}  // namespace ronri

@@ -1,0 +1,43 @@
+#pragma once
+// The conversion window: the prime implicants, the simplified form and the
+// four restricted gate-set forms, each produced once per showing by its
+// "変換" button and drawn readably by its "表示" button.
+#include <QString>
+
+#include "ui/framework/window.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace ronri {
+
+class ConvertForm : public Window {
+  Q_OBJECT
+ public:
+  explicit ConvertForm(App& app);
+
+  QString trsiki;  // the expression as typed, shown in Text1 at load
+  QString simple;  // the 1-row term list, set by the truth-table window
+
+  // The buttons' operations, callable as the buttons are pressed.
+  void Command1_Click();           // simplify
+  void Command2_Click(int index);  // 0: NAND with NOT, 1: NOR with NOT
+  void Command3_Click(int index);  // show a box in the readable-expression window
+  void Command4_Click();           // prime implicants
+  void Command5_Click(int index);  // 0: NAND only, 1: NOR only
+
+ protected:
+  void build(QMainWindow* w) override;
+  void load() override;
+
+ private:
+  QLineEdit* box(const QString& name) const;
+  QPushButton* button(const QString& name) const;
+  int variableCount() const;
+  // The text the forms with NOT start from (internal notation).
+  std::string gateSetSource() const;
+
+  QString primeStr;  // the prime-implicant sum of this showing; "" until "主項" ran
+};
+
+}  // namespace ronri

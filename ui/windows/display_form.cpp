@@ -1,0 +1,58 @@
+#include "ui/windows/display_form.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "core/gateset.h"
+#include "ui/framework/app.h"
+#include "ui/framework/expression_font.h"
+#include "ui/windows/notation_form.h"
+
+namespace ronri {
+
+DisplayForm::DisplayForm(App& app)
+    : Window(app, QStringLiteral("Form10"), QStringLiteral("式表示")) {}
+
+void DisplayForm::build(QMainWindow* w) {
+  auto* central = new QWidget(w);
+  auto* grid = new QGridLayout(central);
+  grid->setColumnStretch(1, 1);
+  const QString labels[3] = {QStringLiteral("入力式"), QStringLiteral("主加法標準形"),
+                             QStringLiteral("主乗法標準形")};
+  for (int row = 0; row < 3; ++row) {
+    auto* label = new QLabel(labels[row], central);
+    label->setObjectName(QStringLiteral("Label%1").arg(row + 1));
+    auto* edit = new QLineEdit(central);
+    edit->setObjectName(QStringLiteral("Text1(%1)").arg(row));
+    edit->setFont(expressionFont());
+    // Canonical forms of ten variables run to tens of thousands of characters.
+    edit->setMaxLength(int(kMaxRewriteLength));
+    edit->setMinimumWidth(420);
+    auto* show = new QPushButton(QStringLiteral("表示"), central);
+    show->setObjectName(QStringLiteral("Command%1").arg(row + 1));
+    show->setAutoDefault(false);
+    connect(show, &QPushButton::clicked, this, [this, row] { showRow(row); });
+    grid->addWidget(label, row, 0);
+    grid->addWidget(edit, row, 1);
+    grid->addWidget(show, row, 2);
+  }
+  grid->setRowStretch(3, 1);
+  w->setCentralWidget(central);
+  w->resize(640, w->sizeHint().height());
+}
+
+void DisplayForm::load() {
+  for (int row = 0; row < 3; ++row)
+    control<QLineEdit>(QStringLiteral("Text1(%1)").arg(row))->setText(texts[row]);
+}
+
+void DisplayForm::showRow(int row) {
+  if (!isOpen() || row < 0 || row > 2) return;
+  app().Form16->siki = control<QLineEdit>(QStringLiteral("Text1(%1)").arg(row))->text();
+  app().Form16->show();
+}
+
+}  // namespace ronri

@@ -1,0 +1,25 @@
+#pragma once
+// The expression-display window: the expression as typed and its two
+// canonical forms, each with a "表示" button for the readable rendering.
+#include <QString>
+
+#include "ui/framework/window.h"
+
+namespace ronri {
+
+class DisplayForm : public Window {
+  Q_OBJECT
+ public:
+  explicit DisplayForm(App& app);
+
+  QString texts[3];  // Text1(0..2): as typed, sum of products, product of sums
+
+  // "表示" of row `row` (Command1, Command2, Command3 for rows 0, 1, 2).
+  void showRow(int row);
+
+ protected:
+  void build(QMainWindow* w) override;
+  void load() override;
+};
+
+}  // namespace ronri

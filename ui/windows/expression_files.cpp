@@ -1,0 +1,136 @@
+#include "ui/windows/expression_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QSaveFile>
+
+#include "core/expression_file.h"
+#include "ui/framework/help_service.h"
+#include "ui/windows/main_form.h"
+#include "ui/framework/messages.h"
+
+namespace ronri {
+
+namespace {
+
+// An expression file of this size holds far more entries than anyone keeps;
+// of a larger file (chosen by mistake) only the whole lines within the first
+// part are read, so the window does not freeze for long, and the user is told.
+constexpr qint64 kMaxFileBytes = 1024 * 1024;
+
+FileDialogs g_dialogs;
+
+QString runDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
+  const bool saving = mode == QFileDialog::AcceptSave;
+  QFileDialog dialog(parent, saving ? QStringLiteral("保存") : QStringLiteral("開く"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // Lets the dialog ask before replacing "name.txt" when "name" is typed.
+  if (saving) dialog.setDefaultSuffix(QStringLiteral("txt"));
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles().value(0);
+}
+
+QString chooseSaveName(QWidget* parent) {
+  return g_dialogs.saveName ? g_dialogs.saveName(parent)
+                            : runDialog(parent, QFileDialog::AcceptSave);
+}
+
+QString chooseOpenName(QWidget* parent) {
+  return g_dialogs.openName ? g_dialogs.openName(parent)
+                            : runDialog(parent, QFileDialog::AcceptOpen);
+}
+
+QString shown(const QString& fileName) {
+  return QDir::toNativeSeparators(fileName);
+}
+
+}  // namespace
+
+void setFileDialogs(FileDialogs dialogs) {
+  g_dialogs = std::move(dialogs);
+}
+
+bool saveEntries(QWidget* parent, QListWidget* list, const QString& chosenName) {
+  const QString fileName =
+      QString::fromStdString(savedFileName(QDir::fromNativeSeparators(chosenName).toStdString()));
+  std::vector<std::string> entries;
+  for (int i = 0; i < list->count(); ++i) entries.push_back(list->item(i)->text().toStdString());
+  const std::string text = expressionFileText(entries);
+
+  // Written to a temporary file and renamed over the old one only when all
+  // of it is on disk.
+  QSaveFile file(fileName);
+  bool written = file.open(QIODevice::WriteOnly) &&
+                 file.write(text.data(), qint64(text.size())) == qint64(text.size());
+  written = written ? file.commit() : (file.cancelWriting(), false);
+  if (!written) {
+    showMessage(parent, QStringLiteral("「%1」に保存できませんでした。").arg(shown(fileName)));
+    return false;
+  }
+  // As after a click: the last entry is selected.
+  if (list->count() > 0) list->setCurrentRow(list->count() - 1);
+  return true;
+}
+
+int openEntries(QWidget* parent, QListWidget* list, const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) {
+    showMessage(parent, QStringLiteral("「%1」を開けませんでした。").arg(shown(fileName)));
+    return 0;
+  }
+  QByteArray bytes = file.read(kMaxFileBytes);
+  const bool cut = !file.atEnd();
+  if (cut) {
+    // Only whole lines count.
+    const qsizetype lastBreak = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
+    bytes.truncate(lastBreak + 1);
+  }
+  const ExpressionFileContents contents =
+      readExpressionFile(std::string_view(bytes.constData(), size_t(bytes.size())));
+  if (!contents.readable) {
+    showMessage(
+        parent,
+        QStringLiteral("「%1」は式のファイルとして読めませんでした。").arg(shown(fileName)));
+    return 0;
+  }
+  QStringList entries;
+  entries.reserve(qsizetype(contents.entries.size()));
+  for (const std::string& entry : contents.entries)
+    entries << QString::fromUtf8(entry.data(), qsizetype(entry.size()));
+  list->addItems(entries);
+  if (cut && contents.entries.size() < size_t(std::max(0LL, contents.announced + 1)))
+    showMessage(parent, QStringLiteral("「%1」は大きすぎるため、はじめの %2 件だけを読みました。")
+                            .arg(shown(fileName))
+                            .arg(entries.size()));
+  return int(entries.size());
+}
+
+void saveExpressionList(MainForm& form) {
+  QListWidget* list = form.control<QListWidget>(QStringLiteral("List2"));
+  if (!list) return;
+  const QString name = chooseSaveName(form.widget());
+  if (name.isEmpty()) return;  // cancelled
+  saveEntries(form.widget(), list, name);
+}
+
+void openExpressionList(MainForm& form) {
+  QListWidget* list = form.control<QListWidget>(QStringLiteral("List2"));
+  if (!list) return;
+  const QString name = chooseOpenName(form.widget());
+  if (name.isEmpty()) return;  // cancelled
+  openEntries(form.widget(), list, name);
+}
+
+void showHelpContents(MainForm& form) {
+  HelpService::winHelp(form.widget(), QStringLiteral("help.hlp"), HelpService::kHelpFinder, 0);
+}
+
+void showVersion(MainForm& form) {
+  showMessage(form.widget(), QStringLiteral("ver2.1"));
+}
+
+}  // namespace ronri

@@ -1,0 +1,341 @@
+#include "ui/windows/kmap_form.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "kmap/geometry.h"
+#include "ui/framework/canvas.h"
+#include "ui/framework/drawing_export.h"
+#include "ui/framework/fonts.h"
+#include "ui/framework/messages.h"
+#include "ui/framework/twips.h"
+
+namespace ronri {
+
+// Positions in twips of everything below the map; the map itself is the same
+// in every window (kmap/geometry.h).
+struct KmapLayout {
+  int width, height;                   // client area
+  int optionAY, optionBY;              // Option1(0) / Option1(1); the letter row and the BS row
+  int axisLabelWidth;                  // the labels at x 840 showing A and B
+  int letterX, letterStep;             // Command1(i)
+  int bsX, bsWidth, makeX, makeWidth;  // Command2(0) "BS", Command2(1) "作成"
+  int frame1X, frame1Y, frame1Width;   // Frame1, 735 high
+  int ones1X, ones1Y;                  // Option2(1)
+  int frame2X, frame2Y;                // Frame2 (grouping windows)
+  int oneX, allX, stepY;               // Command3(0) / Command3(1)
+  int titleX, titleY;                  // the "囲む" label
+  int textX, textY;                    // Text2
+  int sepX1, sepY1, sepX2, sepY2;      // the line between the map controls and the grouping
+  const char* axisLabels[2];
+  const char* titleLabel;
+};
+
+namespace {
+
+const KmapLayout kLayouts[] = {
+    {5235,     6150, 2400, 3120, 2175, 3240, 600,  3240, 495,  3840,
+     1095,     120,  3720, 1815, 1080, 3960, 120,  4680, 2760, 3600,
+     4680,     4440, 4800, 2760, 5280, 120,  4560, 5115, 4560, {"Label10", "Label11"},
+     "Label12"},
+    {5235,     7245, 3600, 4320, 1575, 2640, 600,  2640, 1095, 3840,
+     1095,     120,  4920, 1815, 1080, 5160, 120,  5880, 2640, 3480,
+     5880,     4320, 6000, 2760, 6480, 120,  5760, 5115, 5760, {"Label12", "Label13"},
+     "Label14"},
+    {9360,     6135, 3600, 4320, 2295, 3360, 600,  3360, 1095, 4560,
+     1095,     120,  4920, 1695, 1080, 5160, 6960, 3480, 6960, 7800,
+     4800,     8640, 4920, 6960, 5400, 6480, 3480, 6480, 6000, {"Label16", "Label17"},
+     "Label18"},
+    {9120,   8295, 6120, 6840, 2295, 3360, 600, 3360, 1095, 4560,
+     1095,   120,  7440, 1695, 1080, 7680, 0,   0,    0,    0,
+     0,      0,    0,    0,    0,    0,    0,   0,    0,    {"Label20", "Label21"},
+     nullptr},
+};
+
+const KmapLayout& layoutFor(int variables) {
+  return kLayouts[kmap::mapShape(variables).variables - 3];
+}
+
+QString indexed(const char* name, int i) {
+  return QStringLiteral("%1(%2)").arg(name).arg(i);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect r, double pt,
+                  Qt::Alignment align = Qt::AlignCenter) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  l->setGeometry(r);
+  l->setFont(gothicFont(pt, true));
+  l->setAlignment(align);
+  return l;
+}
+
+QRect rectOf(const kmap::Rect& r) {
+  return pxRect(r.left, r.top, r.width, r.height);
+}
+
+// Radio buttons whose checks the handlers set themselves: the 0/1 options are
+// not one group, and a declined question must leave an option as it was.
+QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& text, QRect r) {
+  auto* o = new QRadioButton(text, parent);
+  o->setObjectName(name);
+  o->setGeometry(r);
+  o->setAutoExclusive(false);
+  return o;
+}
+
+const QString kBestFound =
+    QStringLiteral("制限時間内に見つかった最良の組合せです（最小とは限りません）");
+
+}  // namespace
+
+KmapForm::KmapForm(App& app, int variables)
+    : Window(app, QStringLiteral("Form%1").arg(variables == 6 ? 7 : variables),
+             QStringLiteral("カルノー図")),
+      variables_(variables),
+      layout_(layoutFor(variables)),
+      model_(variables) {}
+
+KmapForm::~KmapForm() = default;
+
+void KmapForm::build(QMainWindow* w) {
+  const KmapLayout& L = layout_;
+  const kmap::MapShape& m = kmap::mapShape(variables_);
+  auto* canvas = new Canvas(w);
+  canvas_ = canvas;
+  // The export holds the map itself: its ruling, cells, headers and outlines.
+  const int vars = variables_;
+  addExportMenu(canvas, [canvas, vars] {
+    return exportableDrawing(*canvas,
+                             QRect(QPoint(0, 0), QPoint(kmap::farX(vars), kmap::farY(vars))));
+  });
+  canvas->setFixedSize(pxSize(L.width, L.height));
+  w->setCentralWidget(canvas);
+  w->setFixedSize(pxSize(L.width, L.height));
+
+  makeLabel(canvas, "Label1", "A", pxRect(720, 240, 255, 495), 20.25);
+  makeLabel(canvas, "Label2", "B", pxRect(120, 480, 375, 375), 20.25);
+  const int colBits = m.maxA, rowBits = m.maxB;
+  for (int k = 0; k < m.columns; ++k)
+    makeLabel(canvas, indexed("ColumnHeader", k),
+              QString::fromStdString(kmap::grayCode(k, colBits)), rectOf(kmap::columnHeaderRect(k)),
+              18);
+  for (int r = 0; r < m.rows; ++r)
+    makeLabel(canvas, indexed("RowHeader", r), QString::fromStdString(kmap::grayCode(r, rowBits)),
+              rectOf(kmap::rowHeaderRect(r)), 18);
+  for (int r = 0; r < m.rows; ++r)
+    for (int k = 0; k < m.columns; ++k)
+      makeLabel(canvas, indexed("Label9", kmap::cellNumber(k, r)), QString(),
+                rectOf(kmap::cellRect(variables_, k, r)), 18);
+
+  const int optionW = 615, rowH = 495;
+  for (int i = 0; i < 2; ++i) {
+    auto* o = new QRadioButton(i == 0 ? "A" : "B", canvas);
+    o->setObjectName(indexed("Option1", i));
+    o->setGeometry(pxRect(120, i == 0 ? L.optionAY : L.optionBY, optionW, rowH));
+    o->setFont(gothicFont(15.75, true));
+  }
+  labelA_ =
+      makeLabel(canvas, L.axisLabels[0], QString(), pxRect(840, L.optionAY, L.axisLabelWidth, rowH),
+                18, Qt::AlignLeft | Qt::AlignVCenter);
+  labelB_ =
+      makeLabel(canvas, L.axisLabels[1], QString(), pxRect(840, L.optionBY, L.axisLabelWidth, rowH),
+                18, Qt::AlignLeft | Qt::AlignVCenter);
+
+  for (int i = 0; i < variables_; ++i) {
+    auto* b = new QPushButton(QString(QChar('a' + i)), canvas);
+    b->setObjectName(indexed("Command1", i));
+    b->setGeometry(pxRect(L.letterX + L.letterStep * i, L.optionAY, 495, 495));
+    b->setFont(gothicFont(12, true));
+    connect(b, &QPushButton::clicked, this, [this, i] { letterPressed(i); });
+  }
+  auto* bs = new QPushButton("BS", canvas);
+  bs->setObjectName("Command2(0)");
+  bs->setGeometry(pxRect(L.bsX, L.optionBY, L.bsWidth, rowH));
+  bs->setFont(gothicFont(14.25, true));
+  connect(bs, &QPushButton::clicked, this, [this] { backspacePressed(); });
+  auto* make = new QPushButton("作成", canvas);
+  make->setObjectName("Command2(1)");
+  make->setGeometry(pxRect(L.makeX, L.optionBY, L.makeWidth, rowH));
+  make->setFont(gothicFont(14.25, true));
+  connect(make, &QPushButton::clicked, this, [this] { makePressed(); });
+
+  auto* frame1 = new QGroupBox("０，１どちらを表示？", canvas);
+  frame1->setObjectName("Frame1");
+  frame1->setGeometry(pxRect(L.frame1X, L.frame1Y, L.frame1Width, 735));
+  auto* zeros = makeOption(frame1, "Option2(0)", "0", pxRect(360, 240, 495, 375));
+  connect(zeros, &QRadioButton::clicked, this, [this] { zerosChosen(); });
+  // Over the frame but not in it, so it is not grouped with "0".
+  auto* ones = makeOption(canvas, "Option2(1)", "1", pxRect(L.ones1X, L.ones1Y, 495, 375));
+  connect(ones, &QRadioButton::clicked, this, [this] { onesChosen(); });
+  ones->raise();
+
+  if (!hasGrouping()) return;
+  auto* frame2 = new QGroupBox("囲むのは？", canvas);
+  frame2->setObjectName("Frame2");
+  // Wider than 1815 and a little smaller type, so "必要最小主項（簡単化）" is
+  // shown whole; the five-variable window still has room on its right.
+  frame2->setGeometry(pxRect(L.frame2X, L.frame2Y, 2370, 1215));
+  auto* all = makeOption(frame2, "Option3(0)", "全ての主項", pxRect(240, 240, 2070, 375));
+  auto* minimal =
+      makeOption(frame2, "Option3(1)", "必要最小主項（簡単化）", pxRect(240, 720, 2070, 375));
+  all->setFont(gothicFont(8.25));
+  minimal->setFont(gothicFont(8.25));
+  connect(all, &QRadioButton::clicked, this, [this] { listChosen(true); });
+  connect(minimal, &QRadioButton::clicked, this, [this] { listChosen(false); });
+
+  auto* one = new QPushButton("一つ", canvas);
+  one->setObjectName("Command3(0)");
+  one->setGeometry(pxRect(L.oneX, L.stepY, 735, 495));
+  one->setFont(gothicFont(14.25, true));
+  connect(one, &QPushButton::clicked, this, [this] { stepOnePressed(); });
+  auto* every = new QPushButton("全て", canvas);
+  every->setObjectName("Command3(1)");
+  every->setGeometry(pxRect(L.allX, L.stepY, 735, 495));
+  every->setFont(gothicFont(14.25, true));
+  connect(every, &QPushButton::clicked, this, [this] { stepAllPressed(); });
+  makeLabel(canvas, L.titleLabel, "囲む", pxRect(L.titleX, L.titleY, 735, 420), 15.75,
+            Qt::AlignLeft | Qt::AlignVCenter);
+
+  auto* text = new QLineEdit(canvas);
+  text->setObjectName("Text2");
+  text->setGeometry(pxRect(L.textX, L.textY, 1695, 615));
+  text->setFont(gothicFont(12, true));
+  text->setReadOnly(true);
+  termBox_ = text;
+}
+
+void KmapForm::load() {
+  model_ = kmap::KmapModel(variables_);
+  model_.dosiki1 = dosiki1.toStdString();
+  model_.dosiki0 = dosiki0.toStdString();
+  model_.loadMap();
+  bestFoundTold_ = false;
+  if (hasGrouping()) {
+    grouping_ = std::make_unique<kmap::Grouping>(variables_);
+    grouping_->loadGroups(model_.dosiki1, /*minimalOnDemand=*/variables_ == 5);
+  } else {
+    grouping_.reset();
+  }
+  // Only the four-variable window starts with "1" selected; every window
+  // shows the 1-cells until told otherwise.
+  if (variables_ == 4) control<QRadioButton>("Option2(1)")->setChecked(true);
+  setGroupingEnabled(false);
+  showAxes();
+  showCells();
+  drawFrame();
+}
+
+void KmapForm::drawFrame() {
+  kmap::drawRuling(*canvas_, variables_);
+  const KmapLayout& L = layout_;
+  if (hasGrouping()) canvas_->line(L.sepX1, L.sepY1, L.sepX2, L.sepY2, kBlack);
+}
+
+kmap::Axis KmapForm::chosenAxis() const {
+  if (control<QRadioButton>("Option1(0)")->isChecked()) return kmap::Axis::Columns;
+  if (control<QRadioButton>("Option1(1)")->isChecked()) return kmap::Axis::Rows;
+  return kmap::Axis::None;
+}
+
+void KmapForm::showAxes() {
+  labelA_->setText(QString::fromStdString(model_.A));
+  labelB_->setText(QString::fromStdString(model_.B));
+}
+
+void KmapForm::showCells() {
+  const auto& cells = model_.cells();
+  for (int i = 0; i < int(cells.size()); ++i)
+    if (auto* l = control<QLabel>(indexed("Label9", i)))
+      l->setText(QString::fromStdString(cells[std::size_t(i)]));
+}
+
+void KmapForm::setGroupingEnabled(bool on) {
+  if (!hasGrouping()) return;
+  for (const char* name : {"Command3(0)", "Command3(1)", "Option3(0)", "Option3(1)"})
+    control<QWidget>(name)->setEnabled(on);
+}
+
+void KmapForm::letterPressed(int i) {
+  if (model_.chooseVariable(char('a' + i), chosenAxis())) showAxes();
+}
+
+void KmapForm::backspacePressed() {
+  if (model_.backspace(chosenAxis())) showAxes();
+}
+
+void KmapForm::makePressed() {
+  const kmap::MakeResult res = model_.makeMap();
+  if (res.usedDefaults) showMessage(widget(), QStringLiteral("デフォルト値を入力します"));
+  if (!isOpen()) return;
+  showAxes();
+  if (res.refused) {
+    showMessage(widget(), QString::fromUtf8(kmap::kLayoutRefused));
+    return;
+  }
+  showCells();
+  setGroupingEnabled(res.grouping);
+  // Outlines of the default layout's groups would sit on the wrong cells of
+  // another layout or of the 0-cells.
+  if (grouping_ && !res.grouping) {
+    grouping_->clearOutlines(*canvas_);
+    termBox_->clear();
+  }
+}
+
+void KmapForm::zerosChosen() {
+  model_.showZeros();
+  control<QRadioButton>("Option2(0)")->setChecked(true);
+  control<QRadioButton>("Option2(1)")->setChecked(false);
+  if (hasGrouping()) {
+    control<QWidget>("Command3(0)")->setEnabled(false);
+    control<QWidget>("Command3(1)")->setEnabled(false);
+  }
+}
+
+void KmapForm::onesChosen() {
+  model_.showOnes();
+  control<QRadioButton>("Option2(1)")->setChecked(true);
+  control<QRadioButton>("Option2(0)")->setChecked(false);
+}
+
+void KmapForm::listChosen(bool all) {
+  auto* allOption = control<QRadioButton>("Option3(0)");
+  auto* minOption = control<QRadioButton>("Option3(1)");
+  if (!all && !grouping_->minimalReady()) {
+    // The clicked option stays as it was until the question is answered.
+    minOption->setChecked(false);
+    if (!askYesNo(widget(),
+                  QStringLiteral("この作業は時間が異常にかかる可能性があります。よろしいですか？")))
+      return;
+    if (!isOpen()) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    grouping_->computeMinimal();
+    QApplication::restoreOverrideCursor();
+  }
+  if (!all && grouping_->minimalStatus() == CoverStatus::BestFound && !bestFoundTold_) {
+    bestFoundTold_ = true;
+    showMessage(widget(), kBestFound);
+    if (!isOpen()) return;
+  }
+  allOption->setChecked(all);
+  minOption->setChecked(!all);
+  grouping_->chooseList(all, *canvas_);
+}
+
+void KmapForm::stepOnePressed() {
+  const kmap::StepResult r = grouping_->stepOne(*canvas_);
+  termBox_->setText(QString::fromStdString(r.term));
+  if (r.error) showMessage(widget(), QStringLiteral("error"));
+}
+
+void KmapForm::stepAllPressed() {
+  termBox_->clear();
+  if (grouping_->stepAll(*canvas_)) showMessage(widget(), QStringLiteral("error"));
+}
+
+}  // namespace ronri

@@ -1,0 +1,69 @@
+#pragma once
+// The Karnaugh-map window ("カルノー図") for 3, 4, 5 or 6 variables: Form3,
+// Form4, Form5 and Form7. The truth-table window sets dosiki1 and dosiki0
+// before showing it.
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+#include "kmap/grouping.h"
+#include "kmap/map_model.h"
+#include "ui/framework/window.h"
+
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace ronri {
+
+class Canvas;
+struct KmapLayout;
+
+class KmapForm : public Window {
+  Q_OBJECT
+ public:
+  KmapForm(App& app, int variables);
+  ~KmapForm() override;
+  int variables() const { return variables_; }
+
+  QString dosiki1;  // term list of the 1-cells
+  QString dosiki0;  // term list of the 0-cells
+
+  // The map and grouping state of the open window (for tests and callers).
+  const kmap::KmapModel& model() const { return model_; }
+  const kmap::Grouping* grouping() const { return grouping_.get(); }
+
+ protected:
+  void build(QMainWindow* w) override;
+  void load() override;
+
+ private:
+  bool hasGrouping() const { return variables_ < 6; }
+  kmap::Axis chosenAxis() const;
+  void letterPressed(int i);
+  void backspacePressed();
+  void makePressed();
+  void zerosChosen();
+  void onesChosen();
+  void listChosen(bool all);
+  void stepOnePressed();
+  void stepAllPressed();
+  void showAxes();
+  void showCells();
+  void setGroupingEnabled(bool on);
+  void drawFrame();
+
+  int variables_;
+  const KmapLayout& layout_;
+  kmap::KmapModel model_;
+  std::unique_ptr<kmap::Grouping> grouping_;
+  bool bestFoundTold_ = false;
+
+  QPointer<Canvas> canvas_;
+  QPointer<QLabel> labelA_;
+  QPointer<QLabel> labelB_;
+  QPointer<QLineEdit> termBox_;
+};
+
+}  // namespace ronri

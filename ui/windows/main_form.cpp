@@ -1,0 +1,300 @@
+#include "ui/windows/main_form.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "core/expression.h"
+#include "ui/framework/app.h"
+#include "ui/windows/compare_form.h"
+#include "ui/windows/expression_files.h"
+#include "ui/framework/fonts.h"
+#include "ui/windows/map_count_form.h"
+#include "ui/framework/messages.h"
+#include "ui/windows/table_count_form.h"
+#include "ui/windows/truth_table_form.h"
+
+namespace ronri {
+
+namespace {
+
+struct TokenButton {
+  int index;
+  const char* caption;
+  char token;
+};
+
+// The parenthesis and operator buttons; the parentheses show full-width
+// characters but insert the ASCII ones.
+const TokenButton kOperatorButtons[] = {
+    {20, "（", '('},     {21, "）", ')'},    {22, "or+", '+'},
+    {23, "and*", '*'},   {24, "not~", '~'},  {25, "exor@", '@'},
+    {26, "exnor%", '%'}, {27, "nand$", '$'}, {28, "nor|", '|'},
+};
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  b->setMinimumWidth(56);
+  return b;
+}
+
+// Expressions in a face whose "~" is a tilde: the Japanese fixed-pitch face
+// draws ASCII 0x7E as an overline.
+QFont expressionFont(double pointSize) {
+  QFont f = fixedFont(pointSize);
+  f.setFamilies(
+      {"DejaVu Sans Mono", "Noto Sans Mono", "Liberation Mono", "IPAGothic", "Monospace"});
+  return f;
+}
+
+QString commandName(int group, int index) {
+  return QStringLiteral("Command%1(%2)").arg(group).arg(index);
+}
+
+}  // namespace
+
+MainForm::MainForm(App& app) : Window(app, QStringLiteral("Form1"), QStringLiteral("main")) {}
+
+QString MainForm::InsideExp(const QString& siki) {
+  return QString::fromStdString(ronri::InsideExp(siki.toStdString()));
+}
+
+void MainForm::build(QMainWindow* w) {
+  auto* central = new QWidget(w);
+  w->setCentralWidget(central);
+  buildMenus(w);
+
+  // The variable count reads as a sentence: "変数は [３つ] 使用".
+  auto* label3 = new QLabel(QStringLiteral("変数は"), central);
+  label3->setObjectName(QStringLiteral("Label3"));
+  list1_ = new QListWidget(central);
+  list1_->setObjectName(QStringLiteral("List1"));
+  for (const char* item :
+       {"１つ", "２つ", "３つ", "４つ", "５つ", "６つ", "７つ", "８つ", "９つ", "１０つ"})
+    list1_->addItem(QString::fromUtf8(item));
+  list1_->setFixedWidth(96);
+  list1_->setFixedHeight(list1_->sizeHintForRow(0) * 4 + 2 * list1_->frameWidth());
+  auto* label4 = new QLabel(QStringLiteral("使用"), central);
+  label4->setObjectName(QStringLiteral("Label4"));
+  auto* countRow = new QHBoxLayout;
+  countRow->addWidget(label3, 0, Qt::AlignTop);
+  countRow->addWidget(list1_);
+  countRow->addWidget(label4, 0, Qt::AlignBottom);
+  countRow->addStretch();
+
+  // Only the buttons fill the entry field: a read-only field drops typing,
+  // pasting and dropping alike.
+  text1_ = new QLineEdit(central);
+  text1_->setObjectName(QStringLiteral("Text1"));
+  text1_->setReadOnly(true);
+  text1_->setFont(expressionFont(12));
+  text1_->setMinimumWidth(320);
+
+  auto* letters = new QGridLayout;
+  for (int k = 0; k < kMaxVariables; ++k) {
+    const QString letter(QChar('a' + k));
+    auto* b = makeButton(central, commandName(1, k), letter);
+    connect(b, &QPushButton::clicked, this, [this, letter] { append(letter); });
+    letters->addWidget(b, k / 5, k % 5);
+  }
+  auto* operators = new QGridLayout;
+  for (size_t i = 0; i < std::size(kOperatorButtons); ++i) {
+    const TokenButton& t = kOperatorButtons[i];
+    auto* b = makeButton(central, commandName(1, t.index), QString::fromUtf8(t.caption));
+    const QString token(QChar::fromLatin1(t.token));
+    connect(b, &QPushButton::clicked, this, [this, token] { append(token); });
+    operators->addWidget(b, int(i) / 5, int(i) % 5);
+  }
+
+  auto* clear = makeButton(central, commandName(2, 0), QStringLiteral("CLR"));
+  connect(clear, &QPushButton::clicked, this, [this] { text1_->clear(); });
+  auto* back = makeButton(central, commandName(2, 1), QStringLiteral("BS"));
+  connect(back, &QPushButton::clicked, this, &MainForm::backspace);
+  auto* editRow = new QHBoxLayout;
+  editRow->addWidget(text1_, 1);
+  editRow->addWidget(clear);
+  editRow->addWidget(back);
+
+  auto* entry = new QVBoxLayout;
+  entry->addLayout(countRow);
+  entry->addSpacing(6);
+  entry->addLayout(editRow);
+  entry->addLayout(letters);
+  entry->addSpacing(4);
+  entry->addLayout(operators);
+  entry->addStretch();
+
+  auto* store = makeButton(central, commandName(3, 0), QStringLiteral("入力"));
+  connect(store, &QPushButton::clicked, this, &MainForm::store);
+  auto* create = makeButton(central, commandName(3, 1), QStringLiteral("作成"));
+  connect(create, &QPushButton::clicked, this, &MainForm::create);
+  auto* remove = makeButton(central, commandName(3, 2), QStringLiteral("削除"));
+  connect(remove, &QPushButton::clicked, this, &MainForm::remove);
+  auto* commands = new QHBoxLayout;
+  commands->addWidget(store);
+  commands->addWidget(create);
+  commands->addWidget(remove);
+
+  list2_ = new QListWidget(central);
+  list2_->setObjectName(QStringLiteral("List2"));
+  list2_->setFont(expressionFont(11));
+  list2_->setMinimumWidth(220);
+  auto* stored = new QVBoxLayout;
+  stored->addLayout(commands);
+  stored->addWidget(list2_, 1);
+
+  auto* progress = new QProgressBar(central);
+  progress->setObjectName(QStringLiteral("ProgressBar1"));
+  progress->setRange(0, 100);
+  progress->setValue(0);
+  progress->setTextVisible(false);
+
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(entry);
+  columns->addSpacing(12);
+  columns->addLayout(stored, 1);
+  auto* outer = new QVBoxLayout(central);
+  outer->addLayout(columns, 1);
+  outer->addWidget(progress);
+
+  // Choosing a count: by a click (also on the row already chosen, which must
+  // unlock the buttons again after the table window closed) or by another
+  // window selecting a row.
+  connect(list1_, &QListWidget::currentRowChanged, this, [this](int k) {
+    if (k >= 0 && list1_->item(k)->isSelected()) countChosen(k);
+  });
+  connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
+    const int k = list1_->currentRow();
+    if (k >= 0 && list1_->item(k)->isSelected()) countChosen(k);
+  });
+  connect(list1_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { countChosen(list1_->row(item)); });
+  connect(list2_, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!list2_->selectedItems().isEmpty())
+      control<QPushButton>(commandName(3, 2))->setEnabled(true);
+  });
+}
+
+void MainForm::buildMenus(QMainWindow* w) {
+  QMenuBar* bar = w->menuBar();
+  QMenu* file = bar->addMenu(QStringLiteral("ファイル"));
+  connect(file->addAction(QStringLiteral("保存")), &QAction::triggered, this,
+          [this] { saveExpressionList(*this); });
+  connect(file->addAction(QStringLiteral("開く")), &QAction::triggered, this,
+          [this] { openExpressionList(*this); });
+  QMenu* input = bar->addMenu(QStringLiteral("入力"));
+  connect(input->addAction(QStringLiteral("真理値表")), &QAction::triggered, this,
+          [this] { app().Form8->show(); });
+  connect(input->addAction(QStringLiteral("カルノー図")), &QAction::triggered, this,
+          [this] { app().Form12->show(); });
+  QMenu* tools = bar->addMenu(QStringLiteral("ツール"));
+  connect(tools->addAction(QStringLiteral("比較")), &QAction::triggered, this,
+          [this] { app().Form18->show(); });
+  QMenu* settings = bar->addMenu(QStringLiteral("設定"));
+  settings->addAction(QStringLiteral("基本設定"));  // nothing to set yet
+  QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
+  connect(help->addAction(QStringLiteral("目次")), &QAction::triggered, this,
+          [this] { showHelpContents(*this); });
+  connect(help->addAction(QStringLiteral("バージョン情報")), &QAction::triggered, this,
+          [this] { showVersion(*this); });
+}
+
+void MainForm::load() {
+  reload();
+}
+
+void MainForm::reload() {
+  dosiki.clear();
+  trsiki.clear();
+  if (!isOpen()) return;
+  list1_->setEnabled(true);
+  lockButtons();
+}
+
+void MainForm::lockButtons() {
+  for (int k = 0; k < kMaxVariables; ++k)
+    control<QPushButton>(commandName(1, k))->setEnabled(false);
+  for (const TokenButton& t : kOperatorButtons)
+    control<QPushButton>(commandName(1, t.index))->setEnabled(false);
+  control<QPushButton>(commandName(2, 0))->setEnabled(false);
+  control<QPushButton>(commandName(2, 1))->setEnabled(false);
+  control<QPushButton>(commandName(3, 2))->setEnabled(false);
+}
+
+void MainForm::countChosen(int k) {
+  if (k < 0 || k >= kMaxVariables) return;
+  for (const TokenButton& t : kOperatorButtons)
+    control<QPushButton>(commandName(1, t.index))->setEnabled(true);
+  control<QPushButton>(commandName(2, 0))->setEnabled(true);
+  control<QPushButton>(commandName(2, 1))->setEnabled(true);
+  control<QPushButton>(commandName(3, 2))->setEnabled(true);
+  for (int i = 0; i < kMaxVariables; ++i)
+    control<QPushButton>(commandName(1, i))->setEnabled(i <= k);
+}
+
+void MainForm::append(const QString& token) {
+  text1_->setText(text1_->text() + token);
+}
+
+void MainForm::backspace() {
+  QString s = text1_->text();
+  if (s.isEmpty()) return;
+  s.chop(1);
+  text1_->setText(s);
+}
+
+void MainForm::store() {
+  const QString built = text1_->text();
+  const std::string verdict = checkExp(ronri::InsideExp(built.toStdString()));
+  if (verdict != " ") {
+    showMessage(widget(), QString::fromStdString(verdict));
+    return;
+  }
+  // The entry records the count; without one it could not be used later.
+  const QList<QListWidgetItem*> chosen = list1_->selectedItems();
+  if (chosen.isEmpty()) return;
+  const int k = list1_->row(chosen.first());
+  trsiki = built;
+  text1_->clear();
+  list2_->addItem(trsiki + QLatin1Char(' ') + QString::number(k));
+}
+
+void MainForm::create() {
+  QListWidgetItem* item = list2_->currentItem();
+  if (!item || !item->isSelected()) return;
+  // "expression d": entries read from a file are not checked, so one without a
+  // count digit is left alone.
+  const QString entry = item->text();
+  const int space = entry.indexOf(QLatin1Char(' '));
+  if (space < 0 || space + 1 >= entry.size()) return;
+  const QChar digit = entry.at(space + 1);
+  if (digit < QLatin1Char('0') || digit > QLatin1Char('9')) return;
+
+  TruthTableForm& table = *app().Form2;
+  table.trsiki = entry.left(space);
+  table.dosiki = InsideExp(table.trsiki);
+  table.listindex = digit.unicode() - '0';
+  // An open table would still show the previous expression.
+  if (table.isOpen()) table.rebuildTable();
+  table.show();
+}
+
+void MainForm::remove() {
+  QListWidgetItem* item = list2_->currentItem();
+  if (!item || !item->isSelected()) return;
+  delete item;
+  list2_->setCurrentRow(-1);
+  list2_->clearSelection();
+}
+
+// Closing the main window ends the program: every other window goes first.
+void MainForm::unloading() {
+  app().unloadOthers();
+}
+
+}  // namespace ronri

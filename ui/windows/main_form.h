@@ -1,0 +1,47 @@
+#pragma once
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QString>
+
+#include "ui/framework/window.h"
+
+namespace ronri {
+
+// The start window: the variable count, the entry field filled by buttons, the
+// stored-expression list and the menus. Closing it ends the program.
+class MainForm : public Window {
+  Q_OBJECT
+ public:
+  explicit MainForm(App& app);
+
+  QString trsiki;  // the last expression accepted by "入力", as built
+  QString dosiki;
+
+  // The load routine; the table window runs it again when it closes.
+  void reload();
+  // Folds ~x into negated letters.
+  static QString InsideExp(const QString& siki);
+
+ protected:
+  void build(QMainWindow* w) override;
+  void load() override;
+  void unloading() override;
+
+ private:
+  void buildMenus(QMainWindow* w);
+  void lockButtons();
+  // The rules for choosing k + 1 variables in List1.
+  void countChosen(int k);
+  void append(const QString& token);
+  void backspace();
+  void store();   // "入力"
+  void create();  // "作成"
+  void remove();  // "削除"
+
+  QPointer<QListWidget> list1_;
+  QPointer<QListWidget> list2_;
+  QPointer<QLineEdit> text1_;
+};
+
+}  // namespace ronri

@@ -1,0 +1,19 @@
+#include "ui/windows/map_count_form.h"
+
+#include "ui/framework/app.h"
+#include "ui/windows/count_dialog.h"
+#include "ui/windows/map_input_form.h"
+
+namespace ronri {
+
+MapCountForm::MapCountForm(App& app)
+    : Window(app, QStringLiteral("Form12"), QStringLiteral("変数の数は？")) {}
+
+void MapCountForm::build(QMainWindow* w) {
+  buildCountDialog(w, {3, 4, 5}, [this](int count) {
+    app().form(count + 10).show();
+    unload();
+  });
+}
+
+}  // namespace ronri

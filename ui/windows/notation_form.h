@@ -1,0 +1,34 @@
+#pragma once
+// The readable-expression window: draws `siki` in textbook notation when it
+// loads and again on "表示", over whatever was drawn before.
+#include <QString>
+
+#include "ui/framework/window.h"
+
+namespace ronri {
+
+class Canvas;
+
+class NotationForm : public Window {
+  Q_OBJECT
+ public:
+  explicit NotationForm(App& app);
+
+  QString siki;
+
+  // Cells drawn at most; a longer text is drawn up to here, with a note.
+  static constexpr int kMaxCells = 2000;
+
+  void Command1_Click();
+  // The drawing area while open, else nullptr.
+  Canvas* canvas() const;
+
+ protected:
+  void build(QMainWindow* w) override;
+  void load() override;
+
+ private:
+  void draw();
+};
+
+}  // namespace ronri

@@ -1,0 +1,23 @@
+#include "ui/windows/table_count_form.h"
+
+#include "ui/framework/app.h"
+#include "ui/windows/count_dialog.h"
+#include "ui/windows/table_input_form.h"
+
+namespace ronri {
+
+TableCountForm::TableCountForm(App& app)
+    : Window(app, QStringLiteral("Form8"), QStringLiteral("変数の数は？")) {}
+
+void TableCountForm::build(QMainWindow* w) {
+  buildCountDialog(w, {1, 2, 3, 4, 5}, [this](int count) {
+    TableInputForm& table = *app().Form11;
+    // A table of another size that is still open is replaced, not relabelled.
+    if (table.isOpen() && table.loadedRows() != (1 << count)) table.unload();
+    table.hen = count;
+    table.show();
+    unload();
+  });
+}
+
+}  // namespace ronri

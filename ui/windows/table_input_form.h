@@ -1,0 +1,48 @@
+#pragma once
+#include <QList>
+#include <QPointer>
+
+#include "ui/framework/window.h"
+
+class QPushButton;
+class QTextEdit;
+
+namespace ronri {
+
+// Form11: a function of 1 to 5 variables entered by clicking the output of
+// each row of its truth table; "入力" hands its canonical sum of products to
+// the main window.
+class TableInputForm : public Window {
+  Q_OBJECT
+ public:
+  explicit TableInputForm(App& app);
+
+  int hen = 1;  // the number of variables, set before showing
+
+  static constexpr int kMaxRows = 32;
+  // The number of rows of the open table (0 when closed).
+  int loadedRows() const { return isOpen() ? 1 << loadedHen_ : 0; }
+
+ protected:
+  void build(QMainWindow* w) override;
+  void load() override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  int rows() const;
+  // Puts every output button beside its line of the row labels, and sizes
+  // the window around them.
+  void placeControls();
+  void makeExpression();  // "入力"
+
+  int loadedHen_ = 1;  // hen as it was at load: the table on screen
+
+  QPointer<QWidget> central_;
+  QPointer<QTextEdit> text2_;
+  QList<QPointer<QWidget>> headings_;
+  QList<QPointer<QPushButton>> outputs_;
+  QPointer<QWidget> line1_, line2_;
+  QPointer<QPushButton> input_;
+};
+
+}  // namespace ronri
