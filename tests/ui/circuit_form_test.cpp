@@ -8,13 +8,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "ui/windows/circuit_form.h"
 #include "core/expression.h"
 #include "core/truthtable.h"
 #include "ui/framework/app.h"
 #include "ui/framework/canvas.h"
-#include "ui/windows/truth_table_form.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/circuit_form.h"
+#include "ui/windows/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

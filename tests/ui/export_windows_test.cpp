@@ -5,11 +5,11 @@
 #include <QtMath>
 #include <set>
 
-#include "ui/windows/circuit_form.h"
-#include "ui/windows/kmap_form.h"
 #include "ui/framework/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/drawing_export.h"
+#include "ui/windows/circuit_form.h"
+#include "ui/windows/kmap_form.h"
 #include "ui/windows/notation_form.h"
 #include "ui/windows/truth_table_form.h"
 #include "ui_helpers.h"
@@ -118,7 +118,7 @@ TEST(ExportWindows, CircuitWithTestDigitsAndBuses) {
     redDigits += op.kind == DrawOp::Text && op.color == kLightRed;
   }
   EXPECT_EQ(pictures.size(), 3u);  // two ANDs and an OR
-  EXPECT_EQ(busNames, 2);  // bus names wrap: "a" above "~a"
+  EXPECT_EQ(busNames, 2);          // bus names wrap: "a" above "~a"
   EXPECT_EQ(caption, 1);
   EXPECT_EQ(redDigits, 3);                                            // one test value per gate
   EXPECT_GE(lines, 8 + int(canvas->displayList().ops().size() > 0));  // eight bus lines and more

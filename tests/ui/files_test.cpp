@@ -9,8 +9,8 @@
 
 #include "core/truthtable.h"
 #include "ui/framework/app.h"
-#include "ui/windows/expression_files.h"
 #include "ui/framework/help_service.h"
+#include "ui/windows/expression_files.h"
 #include "ui/windows/main_form.h"
 #include "ui_helpers.h"
 

@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "ui/windows/kmap_form.h"
 #include "main_form_driver.h"
 #include "ui/framework/app.h"
 #include "ui/framework/canvas.h"
-#include "ui/windows/truth_table_form.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/kmap_form.h"
+#include "ui/windows/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

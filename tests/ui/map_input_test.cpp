@@ -12,10 +12,10 @@
 #include "core/truthtable.h"
 #include "ui/framework/app.h"
 #include "ui/framework/canvas.h"
+#include "ui/framework/twips.h"
 #include "ui/windows/main_form.h"
 #include "ui/windows/map_count_form.h"
 #include "ui/windows/map_input_form.h"
-#include "ui/framework/twips.h"
 #include "ui_helpers.h"
 
 namespace ronri {

@@ -6,11 +6,11 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-#include "ui/windows/circuit_form.h"
-#include "ui/windows/kmap_form.h"
 #include "main_form_driver.h"
+#include "ui/windows/circuit_form.h"
 #include "ui/windows/convert_form.h"
 #include "ui/windows/display_form.h"
+#include "ui/windows/kmap_form.h"
 #include "ui/windows/truth_table_form.h"
 #include "ui/windows/truth_table_progress.h"
 

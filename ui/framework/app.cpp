@@ -3,10 +3,10 @@
 #include <QApplication>
 
 #include "ui/windows/circuit_form.h"
-#include "ui/windows/kmap_form.h"
 #include "ui/windows/compare_form.h"
 #include "ui/windows/convert_form.h"
 #include "ui/windows/display_form.h"
+#include "ui/windows/kmap_form.h"
 #include "ui/windows/main_form.h"
 #include "ui/windows/map_count_form.h"
 #include "ui/windows/map_input_form.h"

@@ -44,7 +44,6 @@ void paintDrawing(QPainter& p, const DisplayList& drawing, const QRectF& bounds)
   drawing.replay(surface);
 }
 
-
 }  // namespace
 
 // The area one call covers, in logical pixels (null when it covers nothing).

@@ -17,8 +17,8 @@
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
-#include "ui/windows/truth_table_form.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/truth_table_form.h"
 
 namespace ronri {
 

@@ -9,8 +9,8 @@
 #include "core/entry_compare.h"
 #include "ui/framework/app.h"
 #include "ui/framework/fonts.h"
-#include "ui/windows/main_form.h"
 #include "ui/framework/messages.h"
+#include "ui/windows/main_form.h"
 
 namespace ronri {
 

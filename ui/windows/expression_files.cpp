@@ -8,8 +8,8 @@
 
 #include "core/expression_file.h"
 #include "ui/framework/help_service.h"
-#include "ui/windows/main_form.h"
 #include "ui/framework/messages.h"
+#include "ui/windows/main_form.h"
 
 namespace ronri {
 

@@ -9,11 +9,11 @@
 
 #include "core/expression.h"
 #include "ui/framework/app.h"
+#include "ui/framework/fonts.h"
+#include "ui/framework/messages.h"
 #include "ui/windows/compare_form.h"
 #include "ui/windows/expression_files.h"
-#include "ui/framework/fonts.h"
 #include "ui/windows/map_count_form.h"
-#include "ui/framework/messages.h"
 #include "ui/windows/table_count_form.h"
 #include "ui/windows/truth_table_form.h"
 

@@ -7,9 +7,9 @@
 #include "core/table_input.h"
 #include "ui/framework/app.h"
 #include "ui/framework/canvas.h"
-#include "ui/windows/entry_handoff.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/entry_handoff.h"
 
 namespace ronri {
 

@@ -14,8 +14,8 @@
 
 #include "core/table_input.h"
 #include "ui/framework/app.h"
-#include "ui/windows/entry_handoff.h"
 #include "ui/framework/fonts.h"
+#include "ui/windows/entry_handoff.h"
 
 namespace ronri {
 

@@ -15,19 +15,19 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/windows/circuit_form.h"
 #include "core/expression.h"
 #include "core/simplify.h"
 #include "core/truthtable.h"
-#include "ui/windows/kmap_form.h"
 #include "ui/framework/app.h"
+#include "ui/framework/fonts.h"
+#include "ui/framework/messages.h"
+#include "ui/framework/twips.h"
+#include "ui/windows/circuit_form.h"
 #include "ui/windows/convert_form.h"
 #include "ui/windows/display_form.h"
-#include "ui/framework/fonts.h"
+#include "ui/windows/kmap_form.h"
 #include "ui/windows/main_form.h"
-#include "ui/framework/messages.h"
 #include "ui/windows/truth_table_progress.h"
-#include "ui/framework/twips.h"
 
 namespace ronri {
 

@@ -8,12 +8,12 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "ui/windows/circuit_form.h"
-#include "ui/windows/kmap_form.h"
 #include "ui/framework/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/fonts.h"
+#include "ui/windows/circuit_form.h"
+#include "ui/windows/kmap_form.h"
 #include "ui/windows/notation_form.h"
 #include "ui/windows/truth_table_form.h"
 
