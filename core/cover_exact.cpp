@@ -1,6 +1,8 @@
 // Exact minimum cover for tables too large for the expansion: essential
 // columns and row/column dominance first, then each independent remainder as
-// a 0-1 integer program solved by CBC under a time budget.
+// a 0-1 integer program solved by CBC under a time budget. Columns may carry
+// costs (the don't-care cover weighs terms and letters); without them every
+// column costs 1.
 #include <coin/CbcModel.hpp>
 #include <coin/CbcSolver.hpp>
 #include <coin/CoinPackedMatrix.hpp>
@@ -55,8 +57,9 @@ void forEachWithin(const Bits& a, const Bits& mask, F f) {
 
 class Reducer {
  public:
-  Reducer(const std::vector<std::vector<int>>& table, int columnCount)
-      : rows_(table.size()), cols_(static_cast<size_t>(columnCount)) {
+  Reducer(const std::vector<std::vector<int>>& table, int columnCount,
+          const std::vector<int64_t>& cost)
+      : rows_(table.size()), cols_(static_cast<size_t>(columnCount)), cost_(cost) {
     rowBits_.assign(rows_, Bits(cols_));
     colBits_.assign(cols_, Bits(rows_));
     aliveRows_ = Bits(rows_);
@@ -162,11 +165,17 @@ class Reducer {
       forEachWithin(rowBits_[pivot], aliveCols_, [&](size_t c2) {
         if (dominated || c2 == c1) return;
         if (!subsetWithin(colBits_[c1], colBits_[c2], aliveRows_)) return;
-        // Of two equal columns the earlier stays.
-        if (c2 > c1 && subsetWithin(colBits_[c2], colBits_[c1], aliveRows_)) {
-          aliveCols_.reset(c2);
+        if (subsetWithin(colBits_[c2], colBits_[c1], aliveRows_)) {
+          // Of two equal columns the cheaper stays, of equal costs the earlier.
+          if (cost_[c2] < cost_[c1] || (cost_[c2] == cost_[c1] && c2 < c1)) {
+            dominated = true;
+          } else {
+            aliveCols_.reset(c2);
+          }
+        } else if (cost_[c2] <= cost_[c1]) {
+          dominated = true;  // a dearer column may still be worth its rows
         } else {
-          dominated = true;
+          return;
         }
         changed = true;
       });
@@ -177,6 +186,7 @@ class Reducer {
 
   size_t rows_;
   size_t cols_;
+  const std::vector<int64_t>& cost_;
   std::vector<Bits> rowBits_;
   std::vector<Bits> colBits_;
   Bits aliveRows_;
@@ -219,8 +229,14 @@ std::vector<int> greedyCover(const std::vector<std::vector<int>>& rows, int colu
 struct SubResult {
   std::vector<int> columns;  // local indices
   bool proven = false;
-  int lowerBound = 0;
+  int64_t lowerBound = 0;  // in cost
 };
+
+int64_t costOf(const std::vector<int>& cols, const std::vector<int64_t>& cost) {
+  int64_t sum = 0;
+  for (int c : cols) sum += cost[static_cast<size_t>(c)];
+  return sum;
+}
 
 // Drops columns that cover no row alone, trying them in the given order.
 std::vector<int> dropRedundant(const std::vector<std::vector<int>>& colRows, size_t rowCount,
@@ -268,7 +284,7 @@ std::vector<int> roundRelaxation(const std::vector<std::vector<int>>& rows,
 
 // Minimum set cover of one component as an integer program.
 SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCount,
-                         Clock::time_point deadline) {
+                         const std::vector<int64_t>& cost, Clock::time_point deadline) {
   const size_t nc = static_cast<size_t>(columnCount);
   std::vector<std::vector<int>> colRows(nc);
   for (size_t r = 0; r < rows.size(); ++r)
@@ -289,7 +305,8 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
     for (int c : row) v.insert(c, 1.0);
     matrix.appendRow(v);
   }
-  std::vector<double> colLower(nc, 0.0), colUpper(nc, 1.0), objective(nc, 1.0);
+  std::vector<double> colLower(nc, 0.0), colUpper(nc, 1.0), objective(nc);
+  for (size_t c = 0; c < nc; ++c) objective[c] = static_cast<double>(cost[c]);
   std::vector<double> rowLower(rows.size(), 1.0), rowUpper(rows.size(), COIN_DBL_MAX);
   OsiClpSolverInterface solver;
   solver.messageHandler()->setLogLevel(0);
@@ -297,11 +314,11 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
                      rowUpper.data());
   solver.initialSolve();
   if (solver.isProvenOptimal()) {
-    result.lowerBound = static_cast<int>(std::ceil(solver.getObjValue() - 1e-6));
+    result.lowerBound = static_cast<int64_t>(std::ceil(solver.getObjValue() - 1e-6));
     std::vector<int> rounded = roundRelaxation(rows, colRows, solver.getColSolution());
-    if (rounded.size() < result.columns.size()) result.columns = std::move(rounded);
+    if (costOf(rounded, cost) < costOf(result.columns, cost)) result.columns = std::move(rounded);
   }
-  if (static_cast<int>(result.columns.size()) == result.lowerBound) {
+  if (costOf(result.columns, cost) == result.lowerBound) {
     result.proven = true;
     return result;
   }
@@ -318,8 +335,8 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
   {
     std::vector<double> start(nc, 0.0);
     for (int c : result.columns) start[static_cast<size_t>(c)] = 1.0;
-    model.setBestSolution(start.data(), columnCount, static_cast<double>(result.columns.size()),
-                          true);
+    model.setBestSolution(start.data(), columnCount,
+                          static_cast<double>(costOf(result.columns, cost)), true);
   }
   CbcMain0(model);
   const std::string secs = std::to_string(seconds);
@@ -337,15 +354,16 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
     std::vector<int> cols;
     for (int c = 0; c < columnCount; ++c)
       if (best[c] > 0.5) cols.push_back(c);
-    if (cols.size() <= result.columns.size()) {
+    if (costOf(cols, cost) <= costOf(result.columns, cost)) {
       result.columns = std::move(cols);
       result.proven = model.isProvenOptimal();
     }
   }
-  result.lowerBound = std::max(result.lowerBound,
-                               static_cast<int>(std::ceil(model.getBestPossibleObjValue() - 1e-6)));
-  if (static_cast<int>(result.columns.size()) <= result.lowerBound) result.proven = true;
-  if (result.proven) result.lowerBound = static_cast<int>(result.columns.size());
+  result.lowerBound = std::max(
+      result.lowerBound, static_cast<int64_t>(std::ceil(model.getBestPossibleObjValue() - 1e-6)));
+  const int64_t found = costOf(result.columns, cost);
+  if (found <= result.lowerBound) result.proven = true;
+  if (result.proven) result.lowerBound = found;
   return result;
 }
 
@@ -353,13 +371,19 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
 
 ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
                       std::chrono::milliseconds budget) {
+  return exactCover(table, columnCount, budget,
+                    std::vector<int64_t>(static_cast<size_t>(std::max(columnCount, 0)), 1));
+}
+
+ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
+                      std::chrono::milliseconds budget, const std::vector<int64_t>& cost) {
   const auto deadline = Clock::now() + budget;
-  Reducer red(table, columnCount);
+  Reducer red(table, columnCount, cost);
   red.reduce();
 
   ExactCover out;
   std::vector<int> chosen = red.chosen();
-  out.lowerBound = static_cast<int>(chosen.size());
+  int64_t lowerBound = costOf(chosen, cost);
 
   // What remains falls apart into independent pieces; each is solved alone.
   std::vector<char> seenRow(red.rows(), 0);
@@ -384,16 +408,20 @@ ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCoun
     std::sort(compRows.begin(), compRows.end());
     std::sort(compCols.begin(), compCols.end());
     std::vector<int> local(red.cols(), -1);
-    for (size_t i = 0; i < compCols.size(); ++i) local[compCols[i]] = static_cast<int>(i);
+    std::vector<int64_t> localCost(compCols.size());
+    for (size_t i = 0; i < compCols.size(); ++i) {
+      local[compCols[i]] = static_cast<int>(i);
+      localCost[i] = cost[compCols[i]];
+    }
     std::vector<std::vector<int>> rows;
     for (size_t r : compRows) {
       std::vector<int> row;
       forEachWithin(red.rowBits(r), red.aliveCols(), [&](size_t c) { row.push_back(local[c]); });
       rows.push_back(std::move(row));
     }
-    SubResult sub = solveComponent(rows, static_cast<int>(compCols.size()), deadline);
+    SubResult sub = solveComponent(rows, static_cast<int>(compCols.size()), localCost, deadline);
     for (int c : sub.columns) chosen.push_back(static_cast<int>(compCols[static_cast<size_t>(c)]));
-    out.lowerBound += sub.lowerBound;
+    lowerBound += sub.lowerBound;
     if (!sub.proven) out.proven = false;
   }
   std::sort(chosen.begin(), chosen.end());
@@ -422,6 +450,7 @@ ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCoun
     chosen = std::move(kept);
   }
   out.columns = std::move(chosen);
+  out.lowerBound = static_cast<int>(lowerBound);
   return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Building blocks of simplicity and the cover choice, visible for the tests.
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,9 +44,12 @@ std::string indexProductText(const std::vector<int>& product);
 struct ExactCover {
   std::vector<int> columns;  // ascending
   bool proven = true;
-  int lowerBound = 0;  // no cover of the table has fewer columns
+  int lowerBound = 0;  // no cover of the table costs less (counts columns at unit cost)
 };
 ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
                       std::chrono::milliseconds budget);
+// The same with a positive cost per column: the cover of least total cost.
+ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
+                      std::chrono::milliseconds budget, const std::vector<int64_t>& cost);
 
 }  // namespace ronri

@@ -1,5 +1,8 @@
 #include "core/table_input.h"
 
+#include "core/cover_dontcare.h"
+#include "core/expression.h"
+
 namespace ronri {
 
 std::string mintermText(int m, int n) {
@@ -19,6 +22,22 @@ std::string makeExpression(const std::vector<bool>& values, int n) {
     if (values[m]) out += mintermText(static_cast<int>(m), n);
   if (!out.empty()) out.pop_back();
   return out;
+}
+
+std::string makeSimplifiedExpression(const std::string& values, int n) {
+  std::string ones, free;
+  for (size_t m = 0; m < values.size(); ++m) {
+    if (values[m] != '1' && values[m] != 'X') continue;
+    std::string& list = values[m] == '1' ? ones : free;
+    for (int k = 0; k < n; ++k) list += char(((m >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
+    list += '+';
+  }
+  const std::string sum = minimalCoverWithDontCares(ones, free, n).sum;
+  if (sum == "0" || sum.empty()) return "a*~a";
+  if (sum == "1") return "a+~a";
+  const std::string shown = wordchange(layout(sum));
+  if (sum.size() == 1) return shown + "*" + shown;
+  return shown;
 }
 
 std::string rowLabels(int hen) {

@@ -15,6 +15,13 @@ std::string mintermText(int m, int n);
 // order; "" when there is none. values.size() is 2^n.
 std::string makeExpression(const std::vector<bool>& values, int n);
 
+// The smallest sum of products of a table whose rows are '0', '1' or 'X'
+// (don't care, used as 0 or 1 as it helps), in display form ("~a*c+b*~c").
+// The entry field's check wants an operator, so a lone letter x comes as
+// "x*x", the constant 0 as "a*~a" and the constant 1 as "a+~a".
+// values.size() is 2^n.
+std::string makeSimplifiedExpression(const std::string& values, int n);
+
 // The row labels of the truth-table input for 1..5 variables: one line per
 // row with the row's digits four blanks apart, lines joined by CR LF. One
 // variable is the single line "0", 23 blanks, "1": the label box is narrow

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cstdlib>
 #include <functional>
 #include <optional>
@@ -14,6 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "core/cover_dontcare.h"
+#include "core/expression.h"
+#include "core/product_of_sums.h"
 #include "core/simplify.h"
 #include "core/simplify_detail.h"
 #include "support/crosscheck_oracle.h"
@@ -22,6 +26,7 @@ namespace ronri {
 namespace {
 
 using test::Cube;
+using test::SumCost;
 using test::Table;
 
 int sampleStep() {
@@ -168,6 +173,174 @@ TEST(CrosscheckCover, RandomFunctionsOfEightToTenVariables) {
   checkRandomFunctions(9, 1, rng, none, std::chrono::seconds(2), false, {0.75});
   checkRandomFunctions(10, 1, rng, glpsol, std::chrono::seconds(20), true, {0.25, 0.5});
   checkRandomFunctions(10, 1, rng, none, std::chrono::seconds(2), false, {0.75});
+}
+
+// A sum of products as the program writes it: its table, terms and letters.
+struct ReadSum {
+  Table table;
+  SumCost cost;
+};
+std::optional<ReadSum> readSum(const std::string& sum, int n) {
+  if (sum == "0") return ReadSum{Table(), {0, 0}};
+  if (sum == "1") return ReadSum{test::allRows(n), {1, 0}};
+  ReadSum r;
+  for (const std::string& t : splitTerms(sum)) {
+    const auto c = test::parseTerm(t, n);
+    if (!c) return std::nullopt;
+    r.table |= test::pointsOf(*c, n);
+    ++r.cost.terms;
+    r.cost.letters += int(t.size());
+  }
+  return r;
+}
+
+// A product of sums: its table and its sums and letters.
+std::optional<ReadSum> readProduct(const std::string& product, int n) {
+  const auto table = test::evaluateInfix(product, n);
+  if (!table) return std::nullopt;
+  ReadSum r{*table, {0, 0}};
+  if (product == "0" || product == "1") return r;
+  r.cost.terms = int(std::count(product.begin(), product.end(), '*')) + 1;
+  for (char c : product) r.cost.letters += (c >= 'a' && c <= 'j') || (c >= 'n' && c <= 'w');
+  return r;
+}
+
+std::string describe(const Table& ones, const Table& free, int n) {
+  std::string s = describe(ones, n) + " free:";
+  for (int r = 0; r < (1 << n); ++r)
+    if (free[size_t(r)]) s += " " + std::to_string(r);
+  return s;
+}
+
+// Checks the sum of products and the product of sums of (ones, free) against
+// the best of all completions. "" when all is well.
+std::string checkDontCares(const Table& ones, const Table& free, int n,
+                           const std::vector<SumCost>& smallest) {
+  const Table zeros = test::allRows(n) & ~(ones | free);
+  auto bestCompletion = [&](const Table& must) {
+    const uint32_t base = uint32_t(must.to_ulong()), x = uint32_t(free.to_ulong());
+    SumCost best{INT_MAX, 0};
+    for (uint32_t s = x;; s = (s - 1) & x) {
+      const SumCost c = smallest[base | s];
+      if (c.terms < best.terms || (c.terms == best.terms && c.letters < best.letters)) best = c;
+      if (s == 0) break;
+    }
+    return best;
+  };
+  const Cover sop =
+      minimalCoverWithDontCares(test::termListOf(ones, n), test::termListOf(free, n), n);
+  const auto got = readSum(sop.sum, n);
+  if (!got) return "sum " + sop.sum + " is unreadable";
+  if ((got->table & zeros).any() || (ones & ~got->table).any())
+    return "sum " + sop.sum + " disagrees with a fixed row";
+  const SumCost want = bestCompletion(ones);
+  if (free.none()) {
+    // Without free rows the designed cover is kept as it is: fewest terms.
+    const std::string simple = test::termListOf(ones, n);
+    if (sop.sum != minimalCover(simplicity(mintermPatterns(simple, n)), simple, n).sum)
+      return "sum " + sop.sum + " is not the plain cover";
+    if (got->cost.terms != want.terms) return "sum " + sop.sum + " is not smallest";
+  } else if (!(got->cost == want)) {
+    return "sum " + sop.sum + " has " + std::to_string(got->cost.terms) + "/" +
+           std::to_string(got->cost.letters) + " terms/letters, best completion " +
+           std::to_string(want.terms) + "/" + std::to_string(want.letters);
+  }
+  const Cover pos = minimalProductOfSums(test::termListOf(zeros, n), test::termListOf(free, n), n);
+  const auto product = readProduct(wordchange(pos.sum), n);
+  if (!product) return "product " + pos.sum + " is unreadable";
+  if ((product->table & zeros).any() || (ones & ~product->table).any())
+    return "product " + pos.sum + " disagrees with a fixed row";
+  const SumCost dual = bestCompletion(zeros);
+  // The constants are written alone; otherwise as many sums as the 0-rows' terms.
+  if (product->cost.terms != 0 && !(product->cost == dual))
+    return "product " + pos.sum + " has " + std::to_string(product->cost.terms) + "/" +
+           std::to_string(product->cost.letters) + " sums/letters, best " +
+           std::to_string(dual.terms) + "/" + std::to_string(dual.letters);
+  return "";
+}
+
+// Every (function, free rows) pair of up to three variables, and a random
+// set of free rows for every four-variable function.
+TEST(CrosscheckCover, DontCaresMatchTheBestCompletion) {
+  std::mt19937 rng(16);
+  int checked = 0, failures = 0;
+  for (int n = 1; n <= 4; ++n) {
+    const std::vector<SumCost> smallest = test::smallestSums(n);
+    const uint32_t rows = (1u << (1u << n)) - 1;
+    for (uint32_t ones = 0; ones <= rows; ++ones) {
+      const uint32_t rest = rows & ~ones;
+      std::vector<uint32_t> frees;
+      if (n < 4) {
+        for (uint32_t x = rest;; x = (x - 1) & rest) {
+          frees.push_back(x);
+          if (x == 0) break;
+        }
+      } else if (ones % 3 == 0) {
+        // Each other row is free with a chance of 1/4, 1/2 or 3/4.
+        const uint32_t a = rng(), b = rng();
+        const uint32_t mask = (ones / 3) % 3 == 0 ? a & b : (ones / 3) % 3 == 1 ? a : a | b;
+        frees.push_back(rest & mask);
+      }
+      for (uint32_t x : frees) {
+        const Table f(ones), free(x);
+        const std::string problem = checkDontCares(f, free, n, smallest);
+        ++checked;
+        if (!problem.empty() && ++failures <= 10)
+          ADD_FAILURE() << describe(f, free, n) << ": " << problem;
+      }
+    }
+  }
+  EXPECT_EQ(failures, 0) << "of " << checked << " pairs";
+  EXPECT_GE(checked, 20000);
+}
+
+// Random functions of five to ten variables with 10 to 30 % free rows: the
+// sum agrees on every fixed row and is as small as the independent search
+// (terms and letters up to seven variables, terms by glpsol beyond); the
+// product of sums agrees and has as many sums as the 0-rows need terms.
+TEST(CrosscheckCover, DontCaresOfFiveToTenVariables) {
+  std::mt19937 rng(1616);
+  const bool glpsol = test::glpsolInstalled();
+  for (int n = 5; n <= 10; ++n) {
+    const int count = n <= 7 ? 6 : 2;
+    for (int i = 0; i < count; ++i) {
+      const double freeShare = 0.1 + 0.2 * i / std::max(1, count - 1);
+      std::uniform_real_distribution<double> u(0, 1);
+      Table ones, free;
+      for (int r = 0; r < (1 << n); ++r) {
+        const double x = u(rng);
+        if (x < freeShare)
+          free.set(size_t(r));
+        else if (x < freeShare + (1 - freeShare) * 0.5)
+          ones.set(size_t(r));
+      }
+      const Table zeros = test::allRows(n) & ~(ones | free);
+      const std::string what = describe(ones, free, n);
+      const Cover sop = minimalCoverWithDontCares(
+          test::termListOf(ones, n), test::termListOf(free, n), n, std::chrono::seconds(20));
+      const Cover pos = minimalProductOfSums(test::termListOf(zeros, n), test::termListOf(free, n),
+                                             n, std::chrono::seconds(20));
+      ASSERT_EQ(sop.status, CoverStatus::Proven) << what;
+      ASSERT_EQ(pos.status, CoverStatus::Proven) << what;
+      const auto got = readSum(sop.sum, n);
+      const auto product = readProduct(wordchange(pos.sum), n);
+      ASSERT_TRUE(got && product) << what;
+      EXPECT_FALSE((got->table & zeros).any() || (ones & ~got->table).any()) << what;
+      EXPECT_FALSE((product->table & zeros).any() || (ones & ~product->table).any()) << what;
+
+      const auto sumPrimes = test::primeImplicants(ones | free, n);
+      const auto productPrimes = test::primeImplicants(zeros | free, n);
+      if (n <= 7) {
+        EXPECT_EQ(got->cost, test::minimumCoverCost(ones, sumPrimes, n)) << what;
+        EXPECT_EQ(product->cost, test::minimumCoverCost(zeros, productPrimes, n)) << what;
+      } else if (glpsol) {
+        const auto terms = test::minimumCoverSizeByGlpsol(ones, sumPrimes, n, 20);
+        if (terms) EXPECT_EQ(got->cost.terms, *terms) << what;
+        const auto sums = test::minimumCoverSizeByGlpsol(zeros, productPrimes, n, 20);
+        if (sums) EXPECT_EQ(product->cost.terms, *sums) << what;
+      }
+    }
+  }
 }
 
 }  // namespace

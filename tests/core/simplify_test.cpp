@@ -8,12 +8,16 @@
 #include <coin/OsiClpSolverInterface.hpp>
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "core/cover_dontcare.h"
 #include "core/expression.h"
+#include "core/product_of_sums.h"
 #include "core/simplify.h"
 #include "core/simplify_detail.h"
 
@@ -516,6 +520,60 @@ TEST(Cover, ExpansionStopsAtTheTableSizes) {
   const ExactCover wide = exactCover({range(0, 130), range(0, 130)}, 130, std::chrono::seconds(5));
   EXPECT_TRUE(wide.proven);
   EXPECT_EQ(wide.columns.size(), 1u);
+}
+
+// Rows 000..111 valued 0 1 1 1 X X 1 0: two terms do it (a tool that makes
+// the X rows need cover, or picks covers by terms alone, gives three); the
+// product of sums is as short, written with parentheses.
+TEST(DontCare, WorkedExampleAndItsProductOfSums) {
+  const std::string ones = "noc+nbp+nbc+abp+", free = "aop+aoc+";
+  const Cover c = minimalCoverWithDontCares(ones, free, 3);
+  EXPECT_EQ(c.status, CoverStatus::Proven);
+  EXPECT_EQ(wordchange(layout(c.sum)), "~a*c+b*~c");
+  // 0-rows 000 and 111; the free rows 100 and 101 serve here too.
+  EXPECT_EQ(wordchange(minimalProductOfSums("nop+abc+", free, 3).sum), "(b+c)*(~a+~c)");
+  EXPECT_EQ(wordchange(minimalProductOfSums("nop+abc+", "", 3).sum), "(a+b+c)*(~a+~b+~c)");
+  EXPECT_EQ(minimalProductOfSums("nop+nbp+", "", 3).sum, "(a+c)");
+  EXPECT_EQ(minimalProductOfSums("nop+noc+nbp+nbc+", "", 3).sum, "a");
+  EXPECT_EQ(minimalProductOfSums("", "", 3).sum, "1");
+  EXPECT_EQ(minimalProductOfSums("n+", "a+", 1).sum, "0");
+  EXPECT_EQ(minimalCoverWithDontCares("", "aoc+", 3).sum, "0");
+  EXPECT_EQ(minimalCoverWithDontCares("abc+", "noc+nbc+aoc+", 3).sum, "c");
+}
+
+// The exact solver with a cost per column against trying every subset.
+TEST(DontCare, WeightedExactCoverMatchesEverySubset) {
+  std::mt19937 rng(77);
+  for (int trial = 0; trial < 300; ++trial) {
+    const int cols = 4 + trial % 11, rows = 3 + trial % 13;
+    std::vector<std::vector<int>> table(rows);
+    std::vector<int64_t> cost(cols);
+    for (auto& c : cost) c = 1 + rng() % (trial % 2 ? 3 : 40);
+    for (auto& row : table) {
+      for (int c = 0; c < cols; ++c)
+        if (rng() % 3 == 0) row.push_back(c);
+      if (row.empty()) row.push_back(int(rng() % cols));
+    }
+    int64_t best = INT64_MAX;
+    for (uint32_t set = 0; set < (1u << cols); ++set) {
+      int64_t total = 0;
+      for (int c = 0; c < cols; ++c)
+        if (set >> c & 1) total += cost[c];
+      bool all = true;
+      for (const auto& row : table)
+        all = all && std::any_of(row.begin(), row.end(), [&](int c) { return set >> c & 1; });
+      if (all) best = std::min(best, total);
+    }
+    const ExactCover got = exactCover(table, cols, std::chrono::seconds(10), cost);
+    ASSERT_TRUE(got.proven) << trial;
+    int64_t total = 0;
+    for (int c : got.columns) total += cost[c];
+    for (const auto& row : table)
+      ASSERT_TRUE(std::any_of(row.begin(), row.end(), [&](int c) {
+        return std::binary_search(got.columns.begin(), got.columns.end(), c);
+      })) << trial;
+    EXPECT_EQ(total, best) << trial;
+  }
 }
 
 }  // namespace

@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <queue>
 #include <sstream>
 
 namespace ronri::test {
@@ -116,9 +118,14 @@ bool subsetAnd(const Bits& a, const Bits& b, const Bits& within) {
   return true;
 }
 
+// Covers f (the rows a cube has outside f are free) with the fewest cubes,
+// then the fewest letters when `weighLetters` is set.
 class CoverSearch {
  public:
-  CoverSearch(const Table& f, const std::vector<Cube>& cubes, int n) {
+  CoverSearch(const Table& f, const std::vector<Cube>& cubes, int n, bool weighLetters = false) {
+    letters_.assign(cubes.size(), 0);
+    if (weighLetters)
+      for (size_t c = 0; c < cubes.size(); ++c) letters_[c] = std::popcount(cubes[c].care);
     std::vector<int> index(size_t(1) << n, -1);
     for (int r = 0; r < (1 << n); ++r)
       if (f[size_t(r)]) index[size_t(r)] = rows_++;
@@ -136,14 +143,15 @@ class CoverSearch {
     }
   }
 
-  int solve() {
+  SumCost solve() {
     Bits open(words_, 0);
     for (int m = 0; m < rows_; ++m) open[size_t(m) / 64] |= uint64_t(1) << (m % 64);
     for (int m = 0; m < rows_; ++m)
-      if (byRow_[size_t(m)].empty()) return -1;
+      if (byRow_[size_t(m)].empty()) return {-1, -1};
+    forcedLetters_ = 0;
     const int forced = reduce(open);
-    best_ = rows_ + 1;
-    search(open, forced);
+    best_ = {rows_ + 1, 0};
+    search(open, {forced, forcedLetters_});
     return best_;
   }
 
@@ -178,16 +186,29 @@ class CoverSearch {
     return best;
   }
 
-  // Minterms no two of which share a column each need a column of their own.
-  int lowerBound(Bits open) const {
-    int bound = 0;
+  // Minterms no two of which share a column each need a column of their own,
+  // at least as long as the shortest of theirs.
+  SumCost lowerBound(Bits open) const {
+    SumCost bound{0, 0};
     while (anyBit(open)) {
       const int m = hardestRow(open);
-      ++bound;
-      for (int c : byRow_[size_t(m)])
+      ++bound.terms;
+      int shortest = INT_MAX;
+      for (int c : byRow_[size_t(m)]) {
+        shortest = std::min(shortest, letters_[size_t(c)]);
         for (size_t w = 0; w < words_; ++w) open[w] &= ~cols_[size_t(c)][w];
+      }
+      bound.letters += shortest;
     }
     return bound;
+  }
+
+  // Column d serves wherever c does, at no more letters (ties: the lower index).
+  bool replaces(int d, int c, const Bits& open) const {
+    if (!subsetAnd(cols_[size_t(c)], cols_[size_t(d)], open)) return false;
+    if (letters_[size_t(d)] != letters_[size_t(c)])
+      return letters_[size_t(d)] < letters_[size_t(c)];
+    return !subsetAnd(cols_[size_t(d)], cols_[size_t(c)], open) || d < c;
   }
 
   // The classic reductions, repeated until nothing changes: a minterm with
@@ -207,6 +228,7 @@ class CoverSearch {
           if (alive[size_t(c)]) only = c, ++count;
         if (count != 1) continue;
         ++forced;
+        forcedLetters_ += letters_[size_t(only)];
         for (size_t w = 0; w < words_; ++w) open[w] &= ~cols_[size_t(only)][w];
         changed = true;
       }
@@ -221,9 +243,7 @@ class CoverSearch {
       }
       for (int c : useful) {
         for (int d : useful) {
-          if (d == c || !alive[size_t(d)]) continue;
-          if (!subsetAnd(cols_[size_t(c)], cols_[size_t(d)], open)) continue;
-          if (subsetAnd(cols_[size_t(d)], cols_[size_t(c)], open) && c < d) continue;
+          if (d == c || !alive[size_t(d)] || !replaces(d, c, open)) continue;
           alive[size_t(c)] = 0;
           changed = true;
           break;
@@ -260,24 +280,25 @@ class CoverSearch {
     return forced;
   }
 
-  void search(const Bits& open, int chosen) {
+  static bool less(SumCost a, SumCost b) {
+    return a.terms != b.terms ? a.terms < b.terms : a.letters < b.letters;
+  }
+
+  void search(const Bits& open, SumCost chosen) {
     if (!anyBit(open)) {
-      best_ = std::min(best_, chosen);
+      if (less(chosen, best_)) best_ = chosen;
       return;
     }
-    if (chosen + lowerBound(open) >= best_) return;
+    const SumCost bound = lowerBound(open);
+    if (!less({chosen.terms + bound.terms, chosen.letters + bound.letters}, best_)) return;
     const int m = hardestRow(open);
     // Branch on the columns covering m; one whose open minterms lie within
     // another's is never needed.
     std::vector<int> options;
     for (int c : byRow_[size_t(m)]) {
       bool dominated = false;
-      for (int d : byRow_[size_t(m)]) {
-        if (d == c || !subsetAnd(cols_[size_t(c)], cols_[size_t(d)], open)) continue;
-        // Equal sets: keep the lower index only.
-        if (!subsetAnd(cols_[size_t(d)], cols_[size_t(c)], open) || d < c) dominated = true;
-        if (dominated) break;
-      }
+      for (int d : byRow_[size_t(m)])
+        if (d != c && replaces(d, c, open)) dominated = true;
       if (!dominated) options.push_back(c);
     }
     std::sort(options.begin(), options.end(), [&](int x, int y) {
@@ -286,7 +307,7 @@ class CoverSearch {
     for (int c : options) {
       Bits next = open;
       for (size_t w = 0; w < words_; ++w) next[w] &= ~cols_[size_t(c)][w];
-      search(next, chosen + 1);
+      search(next, {chosen.terms + 1, chosen.letters + letters_[size_t(c)]});
     }
   }
 
@@ -294,7 +315,9 @@ class CoverSearch {
   size_t words_ = 0;
   std::vector<Bits> cols_;
   std::vector<std::vector<int>> byRow_;
-  int best_ = 0;
+  std::vector<int> letters_;
+  int forcedLetters_ = 0;
+  SumCost best_;
 };
 
 }  // namespace
@@ -383,7 +406,46 @@ std::vector<Cube> primeImplicants(const Table& f, int n) {
 
 int minimumCoverSize(const Table& f, const std::vector<Cube>& cubes, int n) {
   if (f.none()) return 0;
-  return CoverSearch(f, cubes, n).solve();
+  return CoverSearch(f, cubes, n).solve().terms;
+}
+
+SumCost minimumCoverCost(const Table& f, const std::vector<Cube>& cubes, int n) {
+  if (f.none()) return {0, 0};
+  return CoverSearch(f, cubes, n, true).solve();
+}
+
+std::vector<SumCost> smallestSums(int n) {
+  // Every union of cubes, cheapest first: a cube more costs a term and its
+  // letters, and a term always outweighs letters (at most 4 per term here).
+  const int functions = 1 << (1 << n);
+  std::vector<Cube> cubes;
+  for (uint16_t care = 0; care < (1u << n); ++care)
+    for (uint16_t val = care;; val = uint16_t((val - 1) & care)) {
+      cubes.push_back({care, val});
+      if (val == 0) break;
+    }
+  std::vector<uint32_t> points;
+  for (const Cube& c : cubes) points.push_back(uint32_t(pointsOf(c, n).to_ulong()));
+  auto weight = [](SumCost s) { return s.terms * 100 + s.letters; };
+  std::vector<SumCost> best(size_t(functions), SumCost{INT_MAX / 200, 0});
+  using Entry = std::pair<int, uint32_t>;
+  std::priority_queue<Entry, std::vector<Entry>, std::greater<>> queue;
+  best[0] = {0, 0};
+  queue.push({0, 0});
+  while (!queue.empty()) {
+    const auto [w, g] = queue.top();
+    queue.pop();
+    if (w != weight(best[g])) continue;
+    for (size_t c = 0; c < cubes.size(); ++c) {
+      const uint32_t h = g | points[c];
+      const SumCost s{best[g].terms + 1, best[g].letters + std::popcount(cubes[c].care)};
+      if (weight(s) < weight(best[h])) {
+        best[h] = s;
+        queue.push({weight(s), h});
+      }
+    }
+  }
+  return best;
 }
 
 bool glpsolInstalled() {

@@ -39,9 +39,24 @@ std::optional<Cube> parseTerm(std::string_view term, int n);
 // Every prime implicant of f, each once, in no particular order.
 std::vector<Cube> primeImplicants(const Table& f, int n);
 
-// The fewest of `cubes` whose union is f (every cube must lie inside f);
-// -1 when they cannot cover f.
+// The fewest of `cubes` whose union covers f (rows a cube has outside f count
+// as don't-cares); -1 when they cannot cover f.
 int minimumCoverSize(const Table& f, const std::vector<Cube>& cubes, int n);
+
+// A sum of products by its size: terms first, then letters.
+struct SumCost {
+  int terms = 0;
+  int letters = 0;
+  bool operator==(const SumCost&) const = default;
+};
+// The same cover search with the fewest letters as the second aim; terms -1
+// when the cubes cannot cover f.
+SumCost minimumCoverCost(const Table& f, const std::vector<Cube>& cubes, int n);
+
+// For every function of n <= 4 variables (index: the table's bits), the
+// smallest sum of products of any cubes, by trying unions of cubes cheapest
+// first. The constant 1 is one term of no letters, the constant 0 no term.
+std::vector<SumCost> smallestSums(int n);
 
 // The same by a 0-1 integer program handed to glpsol (GLPK's solver, a
 // program of its own); nullopt when glpsol is not installed or does not
