@@ -14,6 +14,7 @@
 #include "core/expression.h"
 #include "ui/framework/app.h"
 #include "ui/framework/canvas.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
@@ -76,22 +77,6 @@ QString busLabel(int k) {
 QString busLine(int k, bool negated) {
   const int n = k < 5 ? 20 - 2 * k - (negated ? 1 : 0) : 2 * (k - 5) + 1 + (negated ? 1 : 0);
   return QStringLiteral("Line%1").arg(n);
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect r,
-                  const QFont& font) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  l->setGeometry(r);
-  l->setFont(font);
-  return l;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, QRect r) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  b->setGeometry(r);
-  return b;
 }
 
 QComboBox* makeSpacingList(QWidget* parent, const QString& name, QRect r) {
@@ -207,7 +192,7 @@ void CircuitForm::build(QMainWindow* w) {
   const QRect arrowAt[] = {pxRect(12720, 0, 360, 360), pxRect(13080, 240, 360, 360),
                            pxRect(12720, 360, 360, 360), pxRect(12360, 240, 360, 360)};
   for (int i = 0; i < 4; ++i) {
-    auto* b = makeButton(canvas, QStringLiteral("Command3(%1)").arg(i), arrows[i], arrowAt[i]);
+    auto* b = makeButton(canvas, indexed("Command3", i), arrows[i], arrowAt[i]);
     connect(b, &QPushButton::clicked, this, [this, i] { pan(i); });
   }
 

@@ -8,6 +8,7 @@
 
 #include "core/entry_compare.h"
 #include "ui/framework/app.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
 #include "ui/windows/main_form.h"
@@ -15,13 +16,6 @@
 namespace ronri {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
-}
 
 // The selected entry, or nullptr: a row that is merely current does not count.
 QListWidgetItem* selectedEntry(QListWidget* list) {
@@ -67,9 +61,9 @@ void CompareForm::build(QMainWindow* w) {
   // Two entries fit without scrolling.
   list2_->setFixedHeight(list2_->fontMetrics().height() * 3 + 4 * list2_->frameWidth() + 8);
 
-  auto* add = button(central, QStringLiteral("Command1(0)"), QStringLiteral("追加↓"));
-  auto* back = button(central, QStringLiteral("Command1(1)"), QStringLiteral("戻す↑"));
-  auto* compare = button(central, QStringLiteral("Command2"), QStringLiteral("比較"));
+  auto* add = makeButton(central, QStringLiteral("Command1(0)"), QStringLiteral("追加↓"));
+  auto* back = makeButton(central, QStringLiteral("Command1(1)"), QStringLiteral("戻す↑"));
+  auto* compare = makeButton(central, QStringLiteral("Command2"), QStringLiteral("比較"));
   connect(add, &QPushButton::clicked, this, &CompareForm::add);
   connect(back, &QPushButton::clicked, this, &CompareForm::giveBack);
   connect(compare, &QPushButton::clicked, this, &CompareForm::compare);

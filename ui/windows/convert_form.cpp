@@ -12,6 +12,7 @@
 #include "core/gateset.h"
 #include "core/simplify.h"
 #include "ui/framework/app.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
@@ -94,12 +95,6 @@ void ConvertForm::build(QMainWindow* w) {
   int row = 0;
   int lineNumber = 0;
 
-  auto makeButton = [&](const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, central);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-  };
   // One section: label (if any), box, convert button (if any), display button.
   auto section = [&](const QString& label, const QString& boxName, bool readOnly,
                      const QString& convertName, int displayIndex) {
@@ -122,9 +117,8 @@ void ConvertForm::build(QMainWindow* w) {
     edit->setMinimumWidth(420);
     grid->addWidget(edit, row, 0);
     if (!convertName.isEmpty())
-      grid->addWidget(makeButton(convertName, QStringLiteral("変換")), row, 1);
-    auto* show =
-        makeButton(QStringLiteral("Command3(%1)").arg(displayIndex), QStringLiteral("表示"));
+      grid->addWidget(makeButton(central, convertName, QStringLiteral("変換")), row, 1);
+    auto* show = makeButton(central, indexed("Command3", displayIndex), QStringLiteral("表示"));
     grid->addWidget(show, row, 2);
     connect(show, &QPushButton::clicked, this,
             [this, displayIndex] { Command3_Click(displayIndex); });

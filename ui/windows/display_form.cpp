@@ -8,6 +8,7 @@
 
 #include "core/gateset.h"
 #include "ui/framework/app.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
 #include "ui/windows/notation_form.h"
 
@@ -31,9 +32,8 @@ void DisplayForm::build(QMainWindow* w) {
     // Canonical forms of ten variables run to tens of thousands of characters.
     edit->setMaxLength(int(kMaxRewriteLength));
     edit->setMinimumWidth(420);
-    auto* show = new QPushButton(QStringLiteral("表示"), central);
-    show->setObjectName(QStringLiteral("Command%1").arg(row + 1));
-    show->setAutoDefault(false);
+    auto* show =
+        makeButton(central, QStringLiteral("Command%1").arg(row + 1), QStringLiteral("表示"));
     connect(show, &QPushButton::clicked, this, [this, row] { showRow(row); });
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);

@@ -9,6 +9,7 @@
 
 #include "kmap/geometry.h"
 #include "ui/framework/canvas.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
@@ -60,32 +61,14 @@ const KmapLayout& layoutFor(int variables) {
   return kLayouts[kmap::mapShape(variables).variables - 3];
 }
 
-QString indexed(const char* name, int i) {
-  return QStringLiteral("%1(%2)").arg(name).arg(i);
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QRect r, double pt,
-                  Qt::Alignment align = Qt::AlignCenter) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  l->setGeometry(r);
-  l->setFont(gothicFont(pt, true));
-  l->setAlignment(align);
-  return l;
+// The map's labels: bold Gothic, centred unless told.
+QLabel* mapLabel(QWidget* parent, const QString& name, const QString& text, QRect r, double pt,
+                 Qt::Alignment align = Qt::AlignCenter) {
+  return makeLabel(parent, name, text, r, gothicFont(pt, true), align);
 }
 
 QRect rectOf(const kmap::Rect& r) {
   return pxRect(r.left, r.top, r.width, r.height);
-}
-
-// Radio buttons whose checks the handlers set themselves: the 0/1 options are
-// not one group, and a declined question must leave an option as it was.
-QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& text, QRect r) {
-  auto* o = new QRadioButton(text, parent);
-  o->setObjectName(name);
-  o->setGeometry(r);
-  o->setAutoExclusive(false);
-  return o;
 }
 
 const QString kBestFound =
@@ -117,20 +100,19 @@ void KmapForm::build(QMainWindow* w) {
   w->setCentralWidget(canvas);
   w->setFixedSize(pxSize(L.width, L.height));
 
-  makeLabel(canvas, "Label1", "A", pxRect(720, 240, 255, 495), 20.25);
-  makeLabel(canvas, "Label2", "B", pxRect(120, 480, 375, 375), 20.25);
+  mapLabel(canvas, "Label1", "A", pxRect(720, 240, 255, 495), 20.25);
+  mapLabel(canvas, "Label2", "B", pxRect(120, 480, 375, 375), 20.25);
   const int colBits = m.maxA, rowBits = m.maxB;
   for (int k = 0; k < m.columns; ++k)
-    makeLabel(canvas, indexed("ColumnHeader", k),
-              QString::fromStdString(kmap::grayCode(k, colBits)), rectOf(kmap::columnHeaderRect(k)),
-              18);
+    mapLabel(canvas, indexed("ColumnHeader", k), QString::fromStdString(kmap::grayCode(k, colBits)),
+             rectOf(kmap::columnHeaderRect(k)), 18);
   for (int r = 0; r < m.rows; ++r)
-    makeLabel(canvas, indexed("RowHeader", r), QString::fromStdString(kmap::grayCode(r, rowBits)),
-              rectOf(kmap::rowHeaderRect(r)), 18);
+    mapLabel(canvas, indexed("RowHeader", r), QString::fromStdString(kmap::grayCode(r, rowBits)),
+             rectOf(kmap::rowHeaderRect(r)), 18);
   for (int r = 0; r < m.rows; ++r)
     for (int k = 0; k < m.columns; ++k)
-      makeLabel(canvas, indexed("Label9", kmap::cellNumber(k, r)), QString(),
-                rectOf(kmap::cellRect(variables_, k, r)), 18);
+      mapLabel(canvas, indexed("Label9", kmap::cellNumber(k, r)), QString(),
+               rectOf(kmap::cellRect(variables_, k, r)), 18);
 
   const int optionW = 615, rowH = 495;
   for (int i = 0; i < 2; ++i) {
@@ -140,28 +122,23 @@ void KmapForm::build(QMainWindow* w) {
     o->setFont(gothicFont(15.75, true));
   }
   labelA_ =
-      makeLabel(canvas, L.axisLabels[0], QString(), pxRect(840, L.optionAY, L.axisLabelWidth, rowH),
-                18, Qt::AlignLeft | Qt::AlignVCenter);
+      mapLabel(canvas, L.axisLabels[0], QString(), pxRect(840, L.optionAY, L.axisLabelWidth, rowH),
+               18, Qt::AlignLeft | Qt::AlignVCenter);
   labelB_ =
-      makeLabel(canvas, L.axisLabels[1], QString(), pxRect(840, L.optionBY, L.axisLabelWidth, rowH),
-                18, Qt::AlignLeft | Qt::AlignVCenter);
+      mapLabel(canvas, L.axisLabels[1], QString(), pxRect(840, L.optionBY, L.axisLabelWidth, rowH),
+               18, Qt::AlignLeft | Qt::AlignVCenter);
 
   for (int i = 0; i < variables_; ++i) {
-    auto* b = new QPushButton(QString(QChar('a' + i)), canvas);
-    b->setObjectName(indexed("Command1", i));
-    b->setGeometry(pxRect(L.letterX + L.letterStep * i, L.optionAY, 495, 495));
-    b->setFont(gothicFont(12, true));
+    auto* b = makeButton(canvas, indexed("Command1", i), QString(QChar('a' + i)),
+                         pxRect(L.letterX + L.letterStep * i, L.optionAY, 495, 495),
+                         gothicFont(12, true));
     connect(b, &QPushButton::clicked, this, [this, i] { letterPressed(i); });
   }
-  auto* bs = new QPushButton("BS", canvas);
-  bs->setObjectName("Command2(0)");
-  bs->setGeometry(pxRect(L.bsX, L.optionBY, L.bsWidth, rowH));
-  bs->setFont(gothicFont(14.25, true));
+  auto* bs = makeButton(canvas, "Command2(0)", "BS", pxRect(L.bsX, L.optionBY, L.bsWidth, rowH),
+                        gothicFont(14.25, true));
   connect(bs, &QPushButton::clicked, this, [this] { backspacePressed(); });
-  auto* make = new QPushButton("作成", canvas);
-  make->setObjectName("Command2(1)");
-  make->setGeometry(pxRect(L.makeX, L.optionBY, L.makeWidth, rowH));
-  make->setFont(gothicFont(14.25, true));
+  auto* make = makeButton(canvas, "Command2(1)", "作成",
+                          pxRect(L.makeX, L.optionBY, L.makeWidth, rowH), gothicFont(14.25, true));
   connect(make, &QPushButton::clicked, this, [this] { makePressed(); });
 
   auto* frame1 = new QGroupBox("０，１どちらを表示？", canvas);
@@ -188,18 +165,14 @@ void KmapForm::build(QMainWindow* w) {
   connect(all, &QRadioButton::clicked, this, [this] { listChosen(true); });
   connect(minimal, &QRadioButton::clicked, this, [this] { listChosen(false); });
 
-  auto* one = new QPushButton("一つ", canvas);
-  one->setObjectName("Command3(0)");
-  one->setGeometry(pxRect(L.oneX, L.stepY, 735, 495));
-  one->setFont(gothicFont(14.25, true));
+  auto* one = makeButton(canvas, "Command3(0)", "一つ", pxRect(L.oneX, L.stepY, 735, 495),
+                         gothicFont(14.25, true));
   connect(one, &QPushButton::clicked, this, [this] { stepOnePressed(); });
-  auto* every = new QPushButton("全て", canvas);
-  every->setObjectName("Command3(1)");
-  every->setGeometry(pxRect(L.allX, L.stepY, 735, 495));
-  every->setFont(gothicFont(14.25, true));
+  auto* every = makeButton(canvas, "Command3(1)", "全て", pxRect(L.allX, L.stepY, 735, 495),
+                           gothicFont(14.25, true));
   connect(every, &QPushButton::clicked, this, [this] { stepAllPressed(); });
-  makeLabel(canvas, L.titleLabel, "囲む", pxRect(L.titleX, L.titleY, 735, 420), 15.75,
-            Qt::AlignLeft | Qt::AlignVCenter);
+  mapLabel(canvas, L.titleLabel, "囲む", pxRect(L.titleX, L.titleY, 735, 420), 15.75,
+           Qt::AlignLeft | Qt::AlignVCenter);
 
   auto* text = new QLineEdit(canvas);
   text->setObjectName("Text2");

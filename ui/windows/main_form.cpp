@@ -9,6 +9,7 @@
 
 #include "core/expression.h"
 #include "ui/framework/app.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
 #include "ui/windows/compare_form.h"
@@ -35,10 +36,9 @@ const TokenButton kOperatorButtons[] = {
     {26, "exnor%", '%'}, {27, "nand$", '$'}, {28, "nor|", '|'},
 };
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
+// The keypad's buttons share one minimum width, so the grid stays even.
+QPushButton* keyButton(QWidget* parent, const QString& name, const QString& caption) {
+  QPushButton* b = makeButton(parent, name, caption);
   b->setMinimumWidth(56);
   return b;
 }
@@ -50,10 +50,6 @@ QFont expressionFont(double pointSize) {
   f.setFamilies(
       {"DejaVu Sans Mono", "Noto Sans Mono", "Liberation Mono", "IPAGothic", "Monospace"});
   return f;
-}
-
-QString commandName(int group, int index) {
-  return QStringLiteral("Command%1(%2)").arg(group).arg(index);
 }
 
 }  // namespace
@@ -98,22 +94,22 @@ void MainForm::build(QMainWindow* w) {
   auto* letters = new QGridLayout;
   for (int k = 0; k < kMaxVariables; ++k) {
     const QString letter(QChar('a' + k));
-    auto* b = makeButton(central, commandName(1, k), letter);
+    auto* b = keyButton(central, indexed("Command1", k), letter);
     connect(b, &QPushButton::clicked, this, [this, letter] { append(letter); });
     letters->addWidget(b, k / 5, k % 5);
   }
   auto* operators = new QGridLayout;
   for (size_t i = 0; i < std::size(kOperatorButtons); ++i) {
     const TokenButton& t = kOperatorButtons[i];
-    auto* b = makeButton(central, commandName(1, t.index), QString::fromUtf8(t.caption));
+    auto* b = keyButton(central, indexed("Command1", t.index), QString::fromUtf8(t.caption));
     const QString token(QChar::fromLatin1(t.token));
     connect(b, &QPushButton::clicked, this, [this, token] { append(token); });
     operators->addWidget(b, int(i) / 5, int(i) % 5);
   }
 
-  auto* clear = makeButton(central, commandName(2, 0), QStringLiteral("CLR"));
+  auto* clear = keyButton(central, indexed("Command2", 0), QStringLiteral("CLR"));
   connect(clear, &QPushButton::clicked, this, [this] { text1_->clear(); });
-  auto* back = makeButton(central, commandName(2, 1), QStringLiteral("BS"));
+  auto* back = keyButton(central, indexed("Command2", 1), QStringLiteral("BS"));
   connect(back, &QPushButton::clicked, this, &MainForm::backspace);
   auto* editRow = new QHBoxLayout;
   editRow->addWidget(text1_, 1);
@@ -129,11 +125,11 @@ void MainForm::build(QMainWindow* w) {
   entry->addLayout(operators);
   entry->addStretch();
 
-  auto* store = makeButton(central, commandName(3, 0), QStringLiteral("入力"));
+  auto* store = keyButton(central, indexed("Command3", 0), QStringLiteral("入力"));
   connect(store, &QPushButton::clicked, this, &MainForm::store);
-  auto* create = makeButton(central, commandName(3, 1), QStringLiteral("作成"));
+  auto* create = keyButton(central, indexed("Command3", 1), QStringLiteral("作成"));
   connect(create, &QPushButton::clicked, this, &MainForm::create);
-  auto* remove = makeButton(central, commandName(3, 2), QStringLiteral("削除"));
+  auto* remove = keyButton(central, indexed("Command3", 2), QStringLiteral("削除"));
   connect(remove, &QPushButton::clicked, this, &MainForm::remove);
   auto* commands = new QHBoxLayout;
   commands->addWidget(store);
@@ -176,7 +172,7 @@ void MainForm::build(QMainWindow* w) {
           [this](QListWidgetItem* item) { countChosen(list1_->row(item)); });
   connect(list2_, &QListWidget::itemSelectionChanged, this, [this] {
     if (!list2_->selectedItems().isEmpty())
-      control<QPushButton>(commandName(3, 2))->setEnabled(true);
+      control<QPushButton>(indexed("Command3", 2))->setEnabled(true);
   });
 }
 
@@ -218,23 +214,23 @@ void MainForm::reload() {
 
 void MainForm::lockButtons() {
   for (int k = 0; k < kMaxVariables; ++k)
-    control<QPushButton>(commandName(1, k))->setEnabled(false);
+    control<QPushButton>(indexed("Command1", k))->setEnabled(false);
   for (const TokenButton& t : kOperatorButtons)
-    control<QPushButton>(commandName(1, t.index))->setEnabled(false);
-  control<QPushButton>(commandName(2, 0))->setEnabled(false);
-  control<QPushButton>(commandName(2, 1))->setEnabled(false);
-  control<QPushButton>(commandName(3, 2))->setEnabled(false);
+    control<QPushButton>(indexed("Command1", t.index))->setEnabled(false);
+  control<QPushButton>(indexed("Command2", 0))->setEnabled(false);
+  control<QPushButton>(indexed("Command2", 1))->setEnabled(false);
+  control<QPushButton>(indexed("Command3", 2))->setEnabled(false);
 }
 
 void MainForm::countChosen(int k) {
   if (k < 0 || k >= kMaxVariables) return;
   for (const TokenButton& t : kOperatorButtons)
-    control<QPushButton>(commandName(1, t.index))->setEnabled(true);
-  control<QPushButton>(commandName(2, 0))->setEnabled(true);
-  control<QPushButton>(commandName(2, 1))->setEnabled(true);
-  control<QPushButton>(commandName(3, 2))->setEnabled(true);
+    control<QPushButton>(indexed("Command1", t.index))->setEnabled(true);
+  control<QPushButton>(indexed("Command2", 0))->setEnabled(true);
+  control<QPushButton>(indexed("Command2", 1))->setEnabled(true);
+  control<QPushButton>(indexed("Command3", 2))->setEnabled(true);
   for (int i = 0; i < kMaxVariables; ++i)
-    control<QPushButton>(commandName(1, i))->setEnabled(i <= k);
+    control<QPushButton>(indexed("Command1", i))->setEnabled(i <= k);
 }
 
 void MainForm::append(const QString& token) {

@@ -7,6 +7,7 @@
 #include "core/table_input.h"
 #include "ui/framework/app.h"
 #include "ui/framework/canvas.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/twips.h"
 #include "ui/windows/entry_handoff.h"
@@ -28,12 +29,7 @@ constexpr int kBorderY = (kRowStep - MapInputForm::kCellHeight) / 2;
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, QRect geometry,
               Qt::Alignment align) {
-  auto* l = new QLabel(text, parent);
-  l->setObjectName(name);
-  l->setFont(gothicFont(10, true));
-  l->setAlignment(align);
-  l->setGeometry(geometry);
-  return l;
+  return makeLabel(parent, name, text, geometry, gothicFont(10, true), align);
 }
 
 QString variableNames(int first, int count) {

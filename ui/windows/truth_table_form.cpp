@@ -19,6 +19,7 @@
 #include "core/simplify.h"
 #include "core/truthtable.h"
 #include "ui/framework/app.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
 #include "ui/framework/twips.h"
@@ -43,17 +44,6 @@ constexpr double kColumnPointSize = 11;
 
 // Plain containers: a press on them is a press on the window background.
 const char* const kBackgroundProperty = "tableBackground";
-
-QString indexed(const char* base, int index) {
-  return QStringLiteral("%1(%2)").arg(QLatin1String(base)).arg(index);
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(objectName);
-  b->setAutoDefault(false);
-  return b;
-}
 
 // The small square "F" buttons that open the other windows.
 QPushButton* makeFButton(QWidget* parent, const char* objectName) {
