@@ -65,6 +65,17 @@ TEST_F(MainFormTest, LoadLocksTheEntryButtonsAndChoosingACountUnlocksThatManyLet
   // Another window selecting a count acts like the user choosing it.
   d.list1()->setCurrentRow(4);
   EXPECT_EQ(enabledState(d), QStringLiteral("abcde----- 911111"));
+
+  // Ctrl+click cannot take the chosen count away: the letters stay usable and
+  // "入力" still has a count to record.
+  QTest::mouseClick(d.list1()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    d.list1()->visualItemRect(d.list1()->item(4)).center());
+  EXPECT_TRUE(d.list1()->item(4)->isSelected());
+  EXPECT_EQ(enabledState(d), QStringLiteral("abcde----- 911111"));
+  d.type(QStringLiteral("a*e"));
+  EXPECT_TRUE(d.store().isEmpty());
+  ASSERT_EQ(d.list2()->count(), 1);
+  EXPECT_EQ(d.list2()->item(0)->text(), QStringLiteral("a*e 4"));
 }
 
 TEST_F(MainFormTest, OnlyTheButtonsFillTheEntryField) {
@@ -142,11 +153,17 @@ TEST_F(MainFormTest, InputStoresTheExpressionWithItsCountAndDeleteRemovesTheSele
   EXPECT_EQ(d.list2()->count(), 2);
 }
 
-TEST_F(MainFormTest, ClickingAnEntryEnablesDelete) {
+TEST_F(MainFormTest, ClickingAnEntryEnablesDeleteWhetherOrNotItWasSelected) {
   d.chooseCount(2);
   d.type(QStringLiteral("a@b"));
   d.store();
   app.Form1->reload();
+  EXPECT_FALSE(d.button(QStringLiteral("Command3(2)"))->isEnabled());
+  d.selectEntry(0);
+  EXPECT_TRUE(d.button(QStringLiteral("Command3(2)"))->isEnabled());
+  // The table window closing locks "削除" while the entry stays selected.
+  app.Form1->reload();
+  ASSERT_TRUE(d.list2()->item(0)->isSelected());
   EXPECT_FALSE(d.button(QStringLiteral("Command3(2)"))->isEnabled());
   d.selectEntry(0);
   EXPECT_TRUE(d.button(QStringLiteral("Command3(2)"))->isEnabled());

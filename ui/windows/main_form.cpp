@@ -165,15 +165,25 @@ void MainForm::build(QMainWindow* w) {
     if (k >= 0 && list1_->item(k)->isSelected()) countChosen(k);
   });
   connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
+    // A chosen count stays chosen: Ctrl+click would otherwise leave the
+    // letters enabled with no count for "入力" to record.
+    if (list1_->selectedItems().isEmpty() && list1_->currentItem()) {
+      list1_->currentItem()->setSelected(true);
+      return;
+    }
     const int k = list1_->currentRow();
     if (k >= 0 && list1_->item(k)->isSelected()) countChosen(k);
   });
   connect(list1_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { countChosen(list1_->row(item)); });
-  connect(list2_, &QListWidget::itemSelectionChanged, this, [this] {
+  // A click on an entry enables "削除" even when the entry was selected
+  // already (it still is after the table window closes, or after "保存").
+  const auto enableDelete = [this] {
     if (!list2_->selectedItems().isEmpty())
       control<QPushButton>(indexed("Command3", 2))->setEnabled(true);
-  });
+  };
+  connect(list2_, &QListWidget::itemSelectionChanged, this, enableDelete);
+  connect(list2_, &QListWidget::itemClicked, this, enableDelete);
 }
 
 void MainForm::buildMenus(QMainWindow* w) {
