@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # RonriLab: installs what is missing, builds, then starts the program
-# (./ronrilab.sh) or runs every test (./ronrilab.sh test).
+# (./ronrilab.sh) or runs every test (./ronrilab.sh test). ./ronrilab.sh package
+# also makes the Debian package build/ronrilab_<version>_<arch>.deb.
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# Everything the build, the tests and the program need on a minimal Debian 12
+# (debootstrap --variant=minbase; .ci/fresh-debian proves it). The solver's
+# link line also asks for zlib.
 PACKAGES=(cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  coinor-libcbc-dev
+  coinor-libcbc-dev zlib1g-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core)
+# Only for the package: dpkg-shlibdeps finds the run-time libraries it depends on.
+PACKAGE_TOOLS=(dpkg-dev)
 
 install_missing() {
   local missing=()
@@ -41,8 +47,17 @@ case "${1:-run}" in
     build build
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --timeout 600
     ;;
+  package)
+    install_missing "${PACKAGES[@]}" "${PACKAGE_TOOLS[@]}"
+    build build
+    rm -f build/ronrilab_*.deb
+    (cd build && cpack -G DEB >/dev/null)
+    deb=$(ls build/ronrilab_*.deb)
+    echo "$deb"
+    if command -v lintian >/dev/null; then lintian "$deb"; fi
+    ;;
   *)
-    echo "usage: $0 [test]" >&2
+    echo "usage: $0 [test|package]" >&2
     exit 2
     ;;
 esac

@@ -2,6 +2,7 @@
 
 #include "ui/framework/app.h"
 #include "ui/framework/fonts.h"
+#include "ui/framework/start_check.h"
 
 int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
@@ -9,5 +10,6 @@ int main(int argc, char** argv) {
   ronri::installDefaultFont();
   ronri::App app;
   app.start();
+  ronri::quitAfterShowIfAsked(app);
   return QApplication::exec();
 }

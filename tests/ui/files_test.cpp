@@ -211,7 +211,9 @@ TEST(HelpAndVersion, ContentsOpenHelpHlpFromTheCurrentFolder) {
   const QString before = QDir::currentPath();
   QTemporaryDir empty;
   QDir::setCurrent(empty.path());
+  HelpService::setInstalledDirs({});  // whether RonriLab is installed here or not
   const QStringList messages = answeringMessages([&] { showHelpContents(*app.Form1); });
+  HelpService::resetInstalledDirs();
   const HelpCall call = HelpService::lastCall();
   EXPECT_EQ(call.owner, app.Form1->widget());
   EXPECT_EQ(call.file, "help.hlp");

@@ -1,6 +1,7 @@
 #include "ui/framework/help_service.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <optional>
+
 #include "ui/framework/fonts.h"
 
 namespace ronri {
@@ -25,6 +28,12 @@ namespace {
 
 HelpCall g_last;
 QPointer<QDialog> g_window;
+std::optional<QStringList> g_installedDirs;  // set by tests
+
+bool readableFile(const QString& path) {
+  const QFileInfo info(path);
+  return info.isFile() && info.isReadable();
+}
 
 // Help files are Markdown in UTF-8: "#" and "##" headings make the contents.
 void fillContents(QTreeWidget* contents, QTextBrowser* browser) {
@@ -99,11 +108,46 @@ const HelpCall& HelpService::lastCall() {
   return g_last;
 }
 
+QStringList HelpService::installedDirs() {
+  if (g_installedDirs) return *g_installedDirs;
+  QStringList dirs;
+  // Both come from the build (GNUInstallDirs): the data folder relative to the
+  // program's folder, and the absolute one of the configured prefix.
+  for (const QString& dir : {QDir(QCoreApplication::applicationDirPath())
+                                 .filePath(QStringLiteral(RONRI_HELP_DIR_FROM_BIN)),
+                             QStringLiteral(RONRI_HELP_DIR)}) {
+    const QString clean = QDir::cleanPath(dir);
+    if (!dirs.contains(clean)) dirs << clean;
+  }
+  return dirs;
+}
+
+void HelpService::setInstalledDirs(const QStringList& dirs) {
+  g_installedDirs = dirs;
+}
+
+void HelpService::resetInstalledDirs() {
+  g_installedDirs.reset();
+}
+
+QString HelpService::locate(const QString& file) {
+  const QString here = QDir::current().filePath(file);
+  if (readableFile(here)) return here;
+  if (QDir::isAbsolutePath(file)) return {};
+  for (const QString& dir : installedDirs()) {
+    const QString there = QDir(dir).filePath(file);
+    if (readableFile(there)) return there;
+  }
+  return {};
+}
+
 bool HelpService::winHelp(QWidget* owner, const QString& file, int command, long data) {
   g_last = {owner, file, command, data};
-  // Relative names are looked up from the current directory.
-  QFile f(QDir::current().filePath(file));
-  if (!f.open(QIODevice::ReadOnly) || QFileInfo(f).isDir()) {
+  // Relative names are looked up from the current directory, then among the
+  // installed copies.
+  const QString path = locate(file);
+  QFile f(path);
+  if (path.isEmpty() || !f.open(QIODevice::ReadOnly)) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("ヘルプ"),
                     QStringLiteral("ヘルプ ファイル %1 が見つかりません。").arg(file),
                     QMessageBox::Ok, owner);

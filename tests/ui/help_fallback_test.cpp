@@ -1,0 +1,64 @@
+// "目次" from anywhere: help.hlp in the current folder first, as always; when it
+// is not there, the installed copy; the help service's message when neither is.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include "ui/framework/app.h"
+#include "ui/framework/help_service.h"
+#include "ui/windows/expression_files.h"
+#include "ui/windows/main_form.h"
+#include "ui_helpers.h"
+
+namespace ronri {
+namespace {
+
+void writeHelp(const QString& path, const char* text) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(text);
+}
+
+TEST(HelpAndVersion, ContentsFallBackToTheInstalledHelp) {
+  App app;
+  app.start();
+  const QString before = QDir::currentPath();
+  QTemporaryDir here, installed;
+  QDir::setCurrent(here.path());
+  HelpService::setInstalledDirs({installed.path() + "/missing", installed.path()});
+  const QString hereHelp = QDir(here.path()).filePath("help.hlp");
+  const QString installedHelp = QDir(installed.path()).filePath("help.hlp");
+  const auto shownText = [&] {
+    const QStringList messages = test::answeringMessages([&] { showHelpContents(*app.Form1); });
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(' ').toStdString();
+    auto* browser = app.Form1->widget()->window()->findChild<QTextBrowser*>("HelpText");
+    return browser ? browser->toPlainText() : QString();
+  };
+
+  writeHelp(installedHelp, "# installed copy\n");
+  EXPECT_EQ(HelpService::locate("help.hlp"), installedHelp);
+  EXPECT_TRUE(shownText().contains("installed copy"));
+  EXPECT_EQ(HelpService::lastCall().file, "help.hlp");  // the call itself is unchanged
+
+  writeHelp(hereHelp, "# current folder\n");
+  EXPECT_EQ(HelpService::locate("help.hlp"), hereHelp);
+  EXPECT_TRUE(shownText().contains("current folder"));
+
+  // A folder of that name is no help file.
+  QFile::remove(hereHelp);
+  QFile::remove(installedHelp);
+  QDir(installed.path()).mkdir("help.hlp");
+  EXPECT_EQ(HelpService::locate("help.hlp"), QString());
+  const QStringList messages = test::answeringMessages([&] { showHelpContents(*app.Form1); });
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains("help.hlp"));
+
+  HelpService::resetInstalledDirs();
+  QDir::setCurrent(before);
+}
+
+}  // namespace
+}  // namespace ronri
