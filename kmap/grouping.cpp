@@ -1,5 +1,7 @@
 #include "kmap/grouping.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "core/expression.h"
@@ -13,6 +15,7 @@ void Grouping::loadGroups(std::string_view dosiki1, bool minimalOnDemand) {
   colorNo_ = kLightRed;
   outline_ = Outline{};
   outlineShown_ = false;
+  shown_.clear();
   groupTerm_.clear();
   minimalChosen_ = false;
   dosiki1_ = std::string(dosiki1);
@@ -61,12 +64,33 @@ void Grouping::clearOutlines(Surface& s) {
   s.erase(kMapLeft, kMapTop, farX(variables_), farY(variables_));
   drawRuling(s, variables_);
   outlineShown_ = false;
+  shown_.clear();
+}
+
+void Grouping::eraseLast(Surface& s) {
+  drawOutline(s, outline_, kBackground);
+  outlineShown_ = false;
+  for (auto it = shown_.rbegin(); it != shown_.rend(); ++it) {
+    if (!it->wholeMap && it->outline == outline_) {
+      shown_.erase(std::next(it).base());
+      break;
+    }
+  }
+  drawRuling(s, variables_);
+  for (const Shown& o : shown_) {
+    if (o.wholeMap)
+      drawWholeMap(s, variables_, o.color);
+    else
+      drawOutline(s, o.outline, o.color);
+  }
 }
 
 bool Grouping::takeNext(Surface& s) {
   groupTerm_.clear();
   if (queue_ == "1") {
     drawWholeMap(s, variables_, colorNo_);
+    const Shown whole{true, {}, colorNo_};
+    if (std::find(shown_.begin(), shown_.end(), whole) == shown_.end()) shown_.push_back(whole);
     queue_.clear();
     return true;
   }
@@ -96,6 +120,7 @@ bool Grouping::takeNext(Surface& s) {
   outline_ = outlineOf(cells, variables_);
   drawOutline(s, outline_, colorNo_);
   outlineShown_ = true;
+  shown_.push_back({false, outline_, colorNo_});
   if (colorNo_ == 0) colorNo_ = 15;
   --colorNo_;
   return !cells.error;
@@ -103,8 +128,7 @@ bool Grouping::takeNext(Surface& s) {
 
 StepResult Grouping::stepOne(Surface& s) {
   if (queue_.empty()) refill();
-  if (outlineShown_) drawOutline(s, outline_, kBackground);
-  outlineShown_ = false;
+  if (outlineShown_) eraseLast(s);
   StepResult r;
   r.error = !takeNext(s);
   r.term = wordchange(layout(groupTerm_));

@@ -3,6 +3,7 @@
 // time or all together, each group in its own colour.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/simplify.h"
 #include "core/surface.h"
@@ -51,6 +52,19 @@ class Grouping {
   // Takes the next group off the queue and draws it; false on a letter that
   // cannot follow.
   bool takeNext(Surface& s);
+  // Erases the last outline. Drawing it in the background colour also wipes
+  // whatever lay under its lines, so the ruling and the outlines still shown
+  // are drawn again over the gaps.
+  void eraseLast(Surface& s);
+
+  // An outline on the map, in drawing order; wholeMap: the constant-true
+  // rectangles.
+  struct Shown {
+    bool wholeMap = false;
+    Outline outline;
+    int color = 0;
+    bool operator==(const Shown&) const = default;
+  };
 
   int variables_;
   std::string dosiki1_;
@@ -64,6 +78,7 @@ class Grouping {
   std::string groupTerm_;
   Outline outline_;
   bool outlineShown_ = false;
+  std::vector<Shown> shown_;
 };
 
 }  // namespace ronri::kmap

@@ -6,7 +6,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <array>
+#include <random>
+
+#include "kmap/functions.h"
+#include "kmap/geometry.h"
+#include "kmap/outline.h"
 #include "main_form_driver.h"
+#include "support/recording_surface.h"
 #include "ui/framework/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/twips.h"
@@ -234,6 +242,76 @@ TEST(KmapWindow, OneAndAllOutlineOnTheCanvasUnderTheCells) {
   click(f, "Option2(0)");
   click(f, "Command2(1)");  // the 0-cells: outlines of the 1-groups go
   EXPECT_EQ(pixelAt(f, 1320, 1200), background);
+}
+
+// Erasing an outline paints its lines in the background colour, over the
+// ruling and over other outlines where they cross or coincide; both must come
+// back whole, however many groups are stepped through.
+TEST(KmapWindow, ErasingOutlinesLeavesTheRulingAndTheOtherOutlinesWhole) {
+  auto linesOf = [](const test::RecordingSurface& r) {
+    std::vector<std::array<int, 4>> lines;
+    for (const auto& c : r.calls) {
+      if (c.kind == test::DrawCall::Line) lines.push_back({c.x1, c.y1, c.x2, c.y2});
+      if (c.kind == test::DrawCall::Rectangle)
+        for (auto l : {std::array{c.x1, c.y1, c.x2, c.y1}, std::array{c.x1, c.y2, c.x2, c.y2},
+                       std::array{c.x1, c.y1, c.x1, c.y2}, std::array{c.x2, c.y1, c.x2, c.y2}})
+          lines.push_back(l);
+    }
+    return lines;
+  };
+  // The pixels strictly inside each horizontal or vertical line that are
+  // background-coloured.
+  auto gaps = [](const KmapForm& f, const std::vector<std::array<int, 4>>& lines) {
+    const QColor background = find<Canvas>(f, "Canvas")->background();
+    int n = 0;
+    for (auto [x1, y1, x2, y2] : lines) {
+      if (x1 != x2 && y1 != y2) continue;  // the corner's diagonal
+      const bool across = y1 == y2;
+      const int a = std::min(across ? x1 : y1, across ? x2 : y2);
+      const int b = std::max(across ? x1 : y1, across ? x2 : y2);
+      for (int t = a + 2 * kTwipsPerPixel; t <= b - 2 * kTwipsPerPixel; t += kTwipsPerPixel)
+        n += pixelAt(f, across ? t : x1, across ? y1 : t) == background;
+    }
+    return n;
+  };
+  std::mt19937 rng(15);
+  for (int n : {3, 4, 5}) {
+    test::RecordingSurface ruling;
+    kmap::drawRuling(ruling, n);
+    for (int trial = 0; trial < 4; ++trial) {
+      App app;
+      KmapForm& f = n == 3 ? *app.Form3 : n == 4 ? *app.Form4 : *app.Form5;
+      const auto ones = kmap::sample::randomFunction(n, rng, 0.6);
+      f.dosiki1 = QString::fromStdString(kmap::sample::termList(ones, n, true));
+      f.dosiki0 = QString::fromStdString(kmap::sample::termList(ones, n, false));
+      f.show();
+      answeringMessages([&] { click(f, "Command2(1)"); });
+      const int groups =
+          int(f.grouping()->allPrimes().size() -
+              std::count(f.grouping()->allPrimes().begin(), f.grouping()->allPrimes().end(), '+'));
+      // One pass of "一つ" and into the next, then "全て" and "一つ" again.
+      for (int i = 0; i <= groups; ++i) {
+        click(f, "Command3(0)");
+        ASSERT_EQ(gaps(f, linesOf(ruling)), 0) << n << " variables, step " << i;
+      }
+      click(f, "Command3(1)");
+      click(f, "Command3(0)");
+      ASSERT_EQ(gaps(f, linesOf(ruling)), 0) << n << " variables, after 全て";
+      // The outlines of "全て" but its last stay whole.
+      test::RecordingSurface others;
+      std::string rest = f.grouping()->allPrimes();
+      const std::string last =
+          rest.substr(rest.rfind('+') == std::string::npos ? 0 : rest.rfind('+') + 1);
+      for (std::size_t at = 0; at <= rest.size();) {
+        const std::size_t end = std::min(rest.find('+', at), rest.size());
+        const std::string term = rest.substr(at, end - at);
+        if (term != last && term != "1")
+          kmap::drawOutline(others, kmap::outlineOf(kmap::groupCells(term, n), n), 0);
+        at = end + 1;
+      }
+      EXPECT_EQ(gaps(f, linesOf(others)), 0) << n << " variables: " << rest;
+    }
+  }
 }
 
 TEST(KmapWindow, ConstantTrueAndEmptyFunctions) {
