@@ -55,6 +55,15 @@ QString fromStd(const std::string& s) {
   return QString::fromStdString(s);
 }
 
+// A hand-edited box as an expression: blanks ("~a + b*c") are left out, the
+// same for every reader of the box.
+std::string withoutBlanks(const QString& s) {
+  QString t;
+  for (QChar c : s)
+    if (!c.isSpace()) t += c;
+  return toStd(t);
+}
+
 // The minterm patterns of a term list ("aoc+nbc+").
 std::vector<std::string> patternsOf(const QString& termList) {
   std::vector<std::string> out;
@@ -187,8 +196,8 @@ void ConvertForm::Command1_Click() {
   std::string primes;
   const QString edited = box(QStringLiteral("Text7"))->text();
   if (!edited.trimmed().isEmpty()) {
-    primes = InsideExp(toStd(edited));
-    std::erase_if(primes, [](char c) { return c == '*' || c == ' '; });
+    primes = InsideExp(withoutBlanks(edited));
+    std::erase_if(primes, [](char c) { return c == '*'; });
     if (!isTermSum(primes, n)) {
       showMessage(widget(), kUnreadablePrimes);
       return;
@@ -212,7 +221,7 @@ std::string ConvertForm::gateSetSource() const {
   if (!primeStr.isEmpty()) {
     QString text = box(QStringLiteral("Text2"))->text();
     if (text.isEmpty()) text = box(QStringLiteral("Text7"))->text();
-    return InsideExp(toStd(text));
+    return InsideExp(withoutBlanks(text));
   }
   return layout(simplicity(patternsOf(simple)));
 }
