@@ -157,6 +157,32 @@ TEST_F(ConvertFixture, ConstantFunctionsSimplifyToZeroAndOne) {
   EXPECT_EQ(text(form, "Text6"), QStringLiteral("1"));
 }
 
+// The row below "簡単化": the smallest product of sums from the 0-rows, once
+// per showing, drawn by its own "表示"; constants come out as 0 and 1.
+TEST_F(ConvertFixture, ProductOfSumsRowBelowTheSimplifiedForm) {
+  open(3, kThreeVariables);
+  auto* box = find<QLineEdit>(form, "Text8");
+  EXPECT_TRUE(box->isReadOnly());
+  EXPECT_LT(find(form, "Text2")->y(), box->y());
+  EXPECT_LT(box->y(), find(form, "Text3")->y());
+  EXPECT_EQ(find<QLabel>(form, "Label7")->text(), QStringLiteral("簡単化（和積形）"));
+  EXPECT_EQ(find<QLabel>(form, "Label3")->text(), QStringLiteral("Nandとnotのみ"));
+  EXPECT_EQ(find<QPushButton>(form, "Command6")->text(), QStringLiteral("変換"));
+  EXPECT_TRUE(press("Command6").isEmpty());
+  EXPECT_EQ(box->text(), QStringLiteral("(~b+c)*(~a+b)"));
+  EXPECT_FALSE(enabled(form, "Command6"));
+  click(form, "Command3(7)");
+  EXPECT_EQ(app.Form16->siki, box->text());
+  form.unload();
+  open(2, QString());
+  press("Command6");
+  EXPECT_EQ(text(form, "Text8"), QStringLiteral("0"));
+  form.unload();
+  open(2, QStringLiteral("no+nb+ao+ab+"));
+  press("Command6");
+  EXPECT_EQ(text(form, "Text8"), QStringLiteral("1"));
+}
+
 // The minterms of ~a*b + c*~d over four variables.
 const QString kFourVariables = QStringLiteral("nocq+nbpq+nbpd+nbcq+nbcd+aocq+abcq+");
 

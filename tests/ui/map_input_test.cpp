@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <random>
 
 #include "core/expression.h"
@@ -88,10 +89,15 @@ TEST(MapInput, CellsStandAtTheirPlacesInGrayCodeOrder) {
         EXPECT_EQ(cellAt(w, columns[i], rows[j]), b);
       }
     }
-    EXPECT_EQ(w.widget()->findChildren<QPushButton*>().size(), (1 << n) + 1);
+    EXPECT_EQ(w.widget()->findChildren<QPushButton*>().size(), (1 << n) + 2);
     auto* input = find(w, "Command2");
     EXPECT_GT(input->geometry().top(), px(rowY[rows.size() - 1] + 375));
     EXPECT_TRUE(w.widget()->rect().contains(input->geometry()));
+    // "簡単化して入力" beside "入力", clear of it and of the map.
+    auto* simplify = find(w, "Command3");
+    EXPECT_EQ(simplify->geometry().top(), input->geometry().top());
+    EXPECT_FALSE(simplify->geometry().intersects(input->geometry()));
+    EXPECT_TRUE(w.widget()->rect().contains(simplify->geometry()));
     w.unload();
   }
 }
@@ -159,6 +165,34 @@ TEST(MapInput, InputWritesTheMintermsInNumericOrder) {
   click(*app.Form14, "Command2");
   EXPECT_EQ(text1->text(), "");
   EXPECT_FALSE(input->isEnabled());
+}
+
+// A BCD digit of five or more: the codes 10..15 never occur and are marked X
+// by a right click; "入力" counts them as 0, "簡単化して入力" uses them.
+TEST(MapInput, DontCareCellsAndTheSimplifiedInput) {
+  App app;
+  app.start();
+  auto* text1 = find<QLineEdit>(*app.Form1, "Text1");
+  auto* input = find(*app.Form1, "Command3(0)");
+  input->setEnabled(false);
+  for (const char* button : {"Command2", "Command3"}) {
+    app.Form14->show();
+    for (int m = 5; m <= 15; ++m) {
+      auto* cell = find<QPushButton>(*app.Form14, QStringLiteral("Command1(%1)").arg(m));
+      if (m <= 9)
+        click(cell);
+      else
+        QTest::mouseClick(cell, Qt::RightButton);
+      EXPECT_EQ(cell->text(), m <= 9 ? "1" : "X");
+    }
+    click(*app.Form14, button);
+    EXPECT_FALSE(app.Form14->isOpen());
+    EXPECT_EQ(find<QListWidget>(*app.Form1, "List1")->currentRow(), 3);
+    EXPECT_FALSE(input->isEnabled());
+    EXPECT_EQ(text1->text(), QString(button) == "Command2"
+                                 ? "~a*b*~c*d+~a*b*c*~d+~a*b*c*d+a*~b*~c*~d+a*~b*~c*d"
+                                 : "b*d+b*c+a");
+  }
 }
 
 TEST(MapInput, StoredExpressionHasTheClickedFunction) {

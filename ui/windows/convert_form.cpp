@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "core/cover_dontcare.h"
 #include "core/expression.h"
 #include "core/gateset.h"
+#include "core/product_of_sums.h"
 #include "core/simplify.h"
 #include "ui/framework/app.h"
 #include "ui/framework/controls.h"
@@ -39,8 +41,8 @@ QString tooLongMessage() {
 }
 
 // The row of each "表示" button: Command3(index) shows this box.
-const char* const kDisplayedBox[7] = {"Text1", "Text2", "Text3", "Text4",
-                                      "Text5", "Text6", "Text7"};
+const char* const kDisplayedBox[8] = {"Text1", "Text2", "Text3", "Text4",
+                                      "Text5", "Text6", "Text7", "Text8"};
 
 // Long computations run inside the click; the cursor says so.
 struct WaitCursor {
@@ -137,6 +139,14 @@ void ConvertForm::build(QMainWindow* w) {
   section({}, QStringLiteral("Text1"), true, {}, 0);
   section(QStringLiteral("主項"), QStringLiteral("Text7"), false, QStringLiteral("Command4"), 6);
   section(QStringLiteral("簡単化"), QStringLiteral("Text2"), true, QStringLiteral("Command1"), 1);
+  {
+    // The product of sums joins below "簡単化"; its line and label are
+    // numbered after the others (Line7, Label7), which keep their numbers.
+    const int before = lineNumber;
+    lineNumber = 6;
+    section(tr("簡単化（和積形）"), QStringLiteral("Text8"), true, QStringLiteral("Command6"), 7);
+    lineNumber = before;
+  }
   section(QStringLiteral("Nandとnotのみ"), QStringLiteral("Text3"), false,
           QStringLiteral("Command2(0)"), 2);
   section(QStringLiteral("Norとnotのみ"), QStringLiteral("Text4"), false,
@@ -152,6 +162,7 @@ void ConvertForm::build(QMainWindow* w) {
   };
   on(QStringLiteral("Command4"), [this] { Command4_Click(); });
   on(QStringLiteral("Command1"), [this] { Command1_Click(); });
+  on(QStringLiteral("Command6"), [this] { Command6_Click(); });
   on(QStringLiteral("Command2(0)"), [this] { Command2_Click(0); });
   on(QStringLiteral("Command2(1)"), [this] { Command2_Click(1); });
   on(QStringLiteral("Command5(0)"), [this] { Command5_Click(0); });
@@ -271,8 +282,24 @@ void ConvertForm::Command5_Click(int index) {
     showMessage(widget(), tooLongMessage());
 }
 
+void ConvertForm::Command6_Click() {
+  if (!isOpen()) return;
+  button(QStringLiteral("Command6"))->setEnabled(false);
+  const int n = variableCount();
+  Cover product;
+  {
+    WaitCursor wait;
+    product = minimalProductOfSums(otherRows(toStd(simple), "", n), "", n);
+  }
+  box(QStringLiteral("Text8"))->setText(fromStd(wordchange(product.sum)));
+  if (product.status == CoverStatus::BestFound)
+    showMessage(widget(),
+                tr("制限時間内に見つかった最良の結果です。これより和の少ない形がないことは"
+                   "確かめられていません。"));
+}
+
 void ConvertForm::Command3_Click(int index) {
-  if (!isOpen() || index < 0 || index > 6) return;
+  if (!isOpen() || index < 0 || index > 7) return;
   app().Form16->siki = box(QString::fromLatin1(kDisplayedBox[index]))->text();
   app().Form16->show();
 }

@@ -10,6 +10,7 @@
 #include "ui/framework/controls.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/dont_care.h"
 #include "ui/windows/entry_handoff.h"
 
 namespace ronri {
@@ -68,6 +69,7 @@ void MapInputForm::build(QMainWindow* w) {
       b->setGeometry(pxRect(cellLeft(i), cellTop(j), kCellWidth, kCellHeight));
       connect(b, &QPushButton::clicked, b,
               [b] { b->setText(b->text() == QStringLiteral("0") ? "1" : "0"); });
+      allowDontCare(b);
       cells_[m] = b;
     }
   }
@@ -96,6 +98,11 @@ void MapInputForm::build(QMainWindow* w) {
   input->setObjectName(QStringLiteral("Command2"));
   input->setGeometry(pxRect(right - 1200, bottom + 360, 1200, 420));
   connect(input, &QPushButton::clicked, this, &MapInputForm::makeExpression);
+  // Beside "入力", to its left, in the same row.
+  auto* simplifyInput = new QPushButton(tr("簡単化して入力"), canvas_);
+  simplifyInput->setObjectName(QStringLiteral("Command3"));
+  simplifyInput->setGeometry(pxRect(right - 1200 - 120 - 2040, bottom + 360, 2040, 420));
+  connect(simplifyInput, &QPushButton::clicked, this, &MapInputForm::makeSimplifiedExpression);
   const QSize size(px(right + 480), px(bottom + 360 + 420 + 360));
   w->setFixedSize(size);
   // The ruling is drawn at load, before the window is laid out: give the
@@ -136,6 +143,14 @@ void MapInputForm::makeExpression() {
   std::vector<bool> values(cells_.size());
   for (int m = 0; m < cells_.size(); ++m) values[m] = cells_[m]->text() == QStringLiteral("1");
   handToEntryField(app(), QString::fromStdString(ronri::makeExpression(values, variables_)),
+                   variables_ - 1, false);
+  unload();
+}
+
+void MapInputForm::makeSimplifiedExpression() {
+  const std::string values = rowValues(cells_, static_cast<int>(cells_.size()));
+  handToEntryField(app(),
+                   QString::fromStdString(ronri::makeSimplifiedExpression(values, variables_)),
                    variables_ - 1, false);
   unload();
 }

@@ -13,7 +13,8 @@ class Canvas;
 // Form13, Form14, Form15: a function of 3, 4 or 5 variables entered by
 // clicking the cells of its Karnaugh map; "入力" hands its canonical sum of
 // products to the main window. Cell Command1(m) is minterm m wherever the
-// Gray-code order puts it.
+// Gray-code order puts it. Cells may also be marked "X" (don't care);
+// "簡単化して入力" (Command3) hands the smallest sum of products using them.
 class MapInputForm : public Window {
   Q_OBJECT
  public:
@@ -32,7 +33,8 @@ class MapInputForm : public Window {
 
  private:
   void drawRuling();
-  void makeExpression();  // "入力"
+  void makeExpression();            // "入力"
+  void makeSimplifiedExpression();  // "簡単化して入力"
 
   int variables_;
   QPointer<Canvas> canvas_;

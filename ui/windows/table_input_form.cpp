@@ -15,6 +15,7 @@
 #include "core/table_input.h"
 #include "ui/framework/app.h"
 #include "ui/framework/fonts.h"
+#include "ui/windows/dont_care.h"
 #include "ui/windows/entry_handoff.h"
 
 namespace ronri {
@@ -87,12 +88,17 @@ void TableInputForm::build(QMainWindow* w) {
     b->setFont(gothicFont(10, true));
     connect(b, &QPushButton::clicked, b,
             [b] { b->setText(b->text() == QStringLiteral("0") ? "1" : "0"); });
+    allowDontCare(b);
     outputs_ << b;
   }
 
   input_ = new QPushButton(QStringLiteral("入力"), central_);
   input_->setObjectName(QStringLiteral("Command2"));
   connect(input_, &QPushButton::clicked, this, &TableInputForm::makeExpression);
+
+  simplifyInput_ = new QPushButton(tr("簡単化して入力"), central_);
+  simplifyInput_->setObjectName(QStringLiteral("Command3"));
+  connect(simplifyInput_, &QPushButton::clicked, this, &TableInputForm::makeSimplifiedExpression);
 }
 
 void TableInputForm::load() {
@@ -158,8 +164,12 @@ void TableInputForm::placeControls() {
   }
 
   const int bottom = std::max(labels.bottom(), outputs_[rows() - 1]->geometry().bottom());
-  const int width = std::max(buttonsX + kButtonWidth + kMargin, 200);
+  // "簡単化して入力" stands left of "入力", in the same row.
+  const int simplifyWidth = simplifyInput_->sizeHint().width() + 8;
+  const int width =
+      std::max({buttonsX + kButtonWidth + kMargin, 200, 2 * kMargin + 80 + 8 + simplifyWidth});
   input_->setGeometry(width - kMargin - 80, bottom + 14, 80, 28);
+  simplifyInput_->setGeometry(input_->x() - 8 - simplifyWidth, bottom + 14, simplifyWidth, 28);
   if (QMainWindow* w = widget()) w->setFixedSize(width, input_->geometry().bottom() + 14);
 }
 
@@ -167,6 +177,14 @@ void TableInputForm::makeExpression() {
   std::vector<bool> values(rows());
   for (int r = 0; r < rows(); ++r) values[r] = outputs_[r]->text() == QStringLiteral("1");
   handToEntryField(app(), QString::fromStdString(ronri::makeExpression(values, loadedHen_)),
+                   loadedHen_ - 1, true);
+  unload();
+}
+
+void TableInputForm::makeSimplifiedExpression() {
+  const std::string values = rowValues(outputs_, rows());
+  handToEntryField(app(),
+                   QString::fromStdString(ronri::makeSimplifiedExpression(values, loadedHen_)),
                    loadedHen_ - 1, true);
   unload();
 }

@@ -11,7 +11,9 @@ namespace ronri {
 
 // Form11: a function of 1 to 5 variables entered by clicking the output of
 // each row of its truth table; "入力" hands its canonical sum of products to
-// the main window.
+// the main window. Rows may also be marked "X" (don't care): "入力" counts
+// them as 0, "簡単化して入力" (Command3) hands the smallest sum of products
+// that uses them as it likes.
 class TableInputForm : public Window {
   Q_OBJECT
  public:
@@ -33,7 +35,8 @@ class TableInputForm : public Window {
   // Puts every output button beside its line of the row labels, and sizes
   // the window around them.
   void placeControls();
-  void makeExpression();  // "入力"
+  void makeExpression();            // "入力"
+  void makeSimplifiedExpression();  // "簡単化して入力"
 
   int loadedHen_ = 1;  // hen as it was at load: the table on screen
 
@@ -43,6 +46,7 @@ class TableInputForm : public Window {
   QList<QPointer<QPushButton>> outputs_;
   QPointer<QWidget> line1_, line2_;
   QPointer<QPushButton> input_;
+  QPointer<QPushButton> simplifyInput_;
 };
 
 }  // namespace ronri
