@@ -74,6 +74,9 @@ class Reducer {
     for (size_t c = 0; c < cols_; ++c) aliveCols_.set(c);
   }
 
+  // Every reduction made from now on is appended to `trace`.
+  void recordInto(std::vector<ReductionStep>* trace) { trace_ = trace; }
+
   void reduce() {
     bool changed = true;
     while (changed) {
@@ -106,6 +109,7 @@ class Reducer {
       if (countWithin(rowBits_[r], aliveCols_) != 1) continue;
       size_t only = 0;
       forEachWithin(rowBits_[r], aliveCols_, [&](size_t c) { only = c; });
+      record(ReductionStep::Essential, int(r), int(only), -1);
       take(only);
       changed = true;
     }
@@ -132,8 +136,10 @@ class Reducer {
         if (!subsetWithin(rowBits_[r1], rowBits_[r2], aliveCols_)) return;
         // Of two equal rows the later goes.
         if (r2 < r1 && subsetWithin(rowBits_[r2], rowBits_[r1], aliveCols_)) {
+          record(ReductionStep::RowDominated, int(r1), -1, int(r2));
           aliveRows_.reset(r1);
         } else {
+          record(ReductionStep::RowDominated, int(r2), -1, int(r1));
           aliveRows_.reset(r2);
         }
         changed = true;
@@ -157,11 +163,13 @@ class Reducer {
         }
       });
       if (pivot == rows_) {  // covers nothing that is left
+        record(ReductionStep::ColumnUnused, -1, int(c1), -1);
         aliveCols_.reset(c1);
         changed = true;
         continue;
       }
       bool dominated = false;
+      size_t dominator = c1;
       forEachWithin(rowBits_[pivot], aliveCols_, [&](size_t c2) {
         if (dominated || c2 == c1) return;
         if (!subsetWithin(colBits_[c1], colBits_[c2], aliveRows_)) return;
@@ -169,21 +177,32 @@ class Reducer {
           // Of two equal columns the cheaper stays, of equal costs the earlier.
           if (cost_[c2] < cost_[c1] || (cost_[c2] == cost_[c1] && c2 < c1)) {
             dominated = true;
+            dominator = c2;
           } else {
+            record(ReductionStep::ColumnDominated, -1, int(c2), int(c1));
             aliveCols_.reset(c2);
           }
         } else if (cost_[c2] <= cost_[c1]) {
           dominated = true;  // a dearer column may still be worth its rows
+          dominator = c2;
         } else {
           return;
         }
         changed = true;
       });
-      if (dominated) aliveCols_.reset(c1);
+      if (dominated) {
+        record(ReductionStep::ColumnDominated, -1, int(c1), int(dominator));
+        aliveCols_.reset(c1);
+      }
     }
     return changed;
   }
 
+  void record(ReductionStep::Kind kind, int row, int column, int by) {
+    if (trace_) trace_->push_back({kind, row, column, by});
+  }
+
+  std::vector<ReductionStep>* trace_ = nullptr;
   size_t rows_;
   size_t cols_;
   const std::vector<int64_t>& cost_;
@@ -368,6 +387,19 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
 }
 
 }  // namespace
+
+TableReduction reduceCoverTable(const std::vector<std::vector<int>>& table, int columnCount) {
+  TableReduction out;
+  const std::vector<int64_t> unit(static_cast<size_t>(columnCount), 1);
+  Reducer red(table, columnCount, unit);
+  red.recordInto(&out.steps);
+  red.reduce();
+  for (size_t r = 0; r < red.rows(); ++r)
+    if (red.aliveRows().test(r)) out.rowsLeft.push_back(static_cast<int>(r));
+  for (size_t c = 0; c < red.cols(); ++c)
+    if (red.aliveCols().test(c)) out.columnsLeft.push_back(static_cast<int>(c));
+  return out;
+}
 
 ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
                       std::chrono::milliseconds budget) {

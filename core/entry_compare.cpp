@@ -1,5 +1,6 @@
 #include "core/entry_compare.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/expression.h"
@@ -32,6 +33,29 @@ bool sameFunction(std::string_view first, std::string_view second) {
   for (size_t r = 0; r < values[0].size(); ++r)
     if (values[0][r] == '?' || values[0][r] != values[1][r]) return false;
   return values[0].size() == values[1].size();
+}
+
+std::optional<DifferingRows> differingRows(std::string_view first, std::string_view second,
+                                           size_t limit) {
+  const std::optional<StoredEntry> entries[2] = {parseEntry(first), parseEntry(second)};
+  if (!entries[0] || !entries[1]) return std::nullopt;
+  DifferingRows out;
+  out.variables = std::max(entries[0]->variables, entries[1]->variables);
+  std::vector<char> values[2];
+  for (int k = 0; k < 2; ++k) {
+    values[k] =
+        evaluateRows(ReversePolishNotation(InsideExp(entries[k]->expression)), out.variables);
+    for (char v : values[k])
+      if (v != '0' && v != '1') return std::nullopt;
+  }
+  if (values[0].size() != values[1].size()) return std::nullopt;
+  for (size_t r = 0; r < values[0].size(); ++r) {
+    if (values[0][r] == values[1][r]) continue;
+    ++out.total;
+    if (out.rows.size() < limit)
+      out.rows.push_back({static_cast<int>(r), values[0][r], values[1][r]});
+  }
+  return out;
 }
 
 }  // namespace ronri

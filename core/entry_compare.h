@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ronri {
 
@@ -22,5 +23,22 @@ std::optional<StoredEntry> parseEntry(std::string_view entry);
 // not evaluate to one digit makes the two different: nothing is declared
 // equal that was not shown to be.
 bool sameFunction(std::string_view first, std::string_view second);
+
+// The rows where the two entries' functions differ, over the larger of the two
+// variable counts (row bits as in the truth table, values in argument order).
+struct DifferingRows {
+  int variables = 0;
+  struct Row {
+    int row = 0;
+    char first = '0';
+    char second = '0';
+  };
+  std::vector<Row> rows;  // the first `limit` differing rows, ascending
+  int total = 0;          // how many rows differ in all
+};
+// nullopt when an entry is malformed or a row of either does not evaluate to
+// one digit.
+std::optional<DifferingRows> differingRows(std::string_view first, std::string_view second,
+                                           size_t limit = 16);
 
 }  // namespace ronri

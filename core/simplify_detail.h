@@ -38,6 +38,26 @@ std::optional<std::vector<std::vector<int>>> expandCover(
 // The text of an index product, e.g. "0*2*5".
 std::string indexProductText(const std::vector<int>& product);
 
+// One reduction of a cover table, in the order reduceCoverTable makes them.
+struct ReductionStep {
+  enum Kind {
+    Essential,        // `row` has `column` alone left: the column is taken
+    RowDominated,     // `row` goes: a cover of row `by` covers it too
+    ColumnDominated,  // `column` goes: column `by` covers every row it still covers
+    ColumnUnused,     // `column` goes: it covers no row that is left
+  } kind;
+  int row = -1;
+  int column = -1;
+  int by = -1;
+};
+struct TableReduction {
+  std::vector<ReductionStep> steps;
+  std::vector<int> rowsLeft;  // what no reduction settles: the cyclic core
+  std::vector<int> columnsLeft;
+};
+// The reductions exactCover starts with (unit costs), step by step.
+TableReduction reduceCoverTable(const std::vector<std::vector<int>>& table, int columnCount);
+
 // A cover of the table with the fewest columns, found by reductions and an
 // integer program. `proven` is false when the budget ran out first; the
 // columns then still cover every row and none of them can be left out.

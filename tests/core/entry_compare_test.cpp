@@ -60,7 +60,29 @@ TEST(EntryCompare, RandomRewritingsStayEqual) {
     EXPECT_TRUE(sameFunction("~(" + x + "+" + y + ")" + d, "~" + x + "*~" + y + d));
     EXPECT_TRUE(sameFunction(x + "@" + y + d, "(" + x + "*~" + y + ")+(~" + x + "*" + y + ")" + d));
     EXPECT_FALSE(sameFunction(x + d, "~" + x + d));
+    EXPECT_EQ(differingRows(x + d, "~" + x + d).value_or(DifferingRows{}).total, 1 << n);
   }
+}
+
+TEST(EntryCompare, DifferingRowsInOrderWithBothValues) {
+  const auto and_or = differingRows("a*b 1", "a+b 1");
+  ASSERT_TRUE(and_or);
+  EXPECT_EQ(and_or->variables, 2);
+  EXPECT_EQ(and_or->total, 2);
+  ASSERT_EQ(and_or->rows.size(), 2u);
+  EXPECT_EQ(and_or->rows[0].row, 1);  // 01
+  EXPECT_EQ(and_or->rows[1].row, 2);  // 10
+  EXPECT_EQ(and_or->rows[0].first, '0');
+  EXPECT_EQ(and_or->rows[0].second, '1');
+  // Every row differs; the first 16 of the wider table are listed.
+  const auto xor_xnor = differingRows("a@b 1", "a%b+c*~c 4");
+  ASSERT_TRUE(xor_xnor);
+  EXPECT_EQ(xor_xnor->total, 32);
+  ASSERT_EQ(xor_xnor->rows.size(), 16u);
+  for (int r = 0; r < 16; ++r) EXPECT_EQ(xor_xnor->rows[size_t(r)].row, r);
+  EXPECT_EQ(differingRows("a@b 1", "a%b 1")->total, 4);
+  EXPECT_EQ(differingRows("a+b 1", "b+a 1")->total, 0);
+  EXPECT_FALSE(differingRows("a+ 1", "a 0"));
 }
 
 }  // namespace
