@@ -3,7 +3,8 @@
 // not proven the excess over the optimum found with a long budget.
 //
 //   simplify_stats_bench [count] [optimum-seconds] [series...]
-//   series: 8-50 10-25 10-50 10-75 (default: all four)
+//   series: 8-50 10-25 10-50 10-75 10-25x25 (default: all five); "n-PxQ" is
+//   P % ones and Q % don't-care rows, minimised with the don't-cares.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "bench/simplify_functions.h"
+#include "core/cover_dontcare.h"
 #include "core/simplify.h"
 #include "core/simplify_detail.h"
 
@@ -32,7 +34,22 @@ size_t termCount(const std::string& sum) {
   return sum.empty() ? 0 : static_cast<size_t>(std::count(sum.begin(), sum.end(), '+')) + 1;
 }
 
-void runSeries(int n, int percent, int count, double optimumSeconds) {
+// Function `index` of the series (n, P % ones, Q % don't-cares): each row is 1
+// with chance P and free with chance Q, drawn as randomMinterms draws.
+void randomWithFree(int n, int percentOnes, int percentFree, int index, std::vector<int>& ones,
+                    std::vector<int>& free) {
+  uint64_t state = (static_cast<uint64_t>(n) << 40) ^ (static_cast<uint64_t>(percentOnes) << 20) ^
+                   (static_cast<uint64_t>(percentFree) << 30) ^ static_cast<uint64_t>(index);
+  for (int r = 0; r < (1 << n); ++r) {
+    const uint64_t v = splitmix(state) % 100;
+    if (v < static_cast<uint64_t>(percentOnes))
+      ones.push_back(r);
+    else if (v < static_cast<uint64_t>(percentOnes + percentFree))
+      free.push_back(r);
+  }
+}
+
+void runSeries(int n, int percent, int percentFree, int count, double optimumSeconds) {
   std::vector<double> ms;
   std::vector<double> cpuMs;  // the machine may be shared: CPU time shows the work alone
   int proven = 0;
@@ -42,12 +59,24 @@ void runSeries(int n, int percent, int count, double optimumSeconds) {
   int excessUnknown = 0;
   int bestSum = 0;  // over the long run's best cover, where the optimum stays unknown
   for (int i = 0; i < count; ++i) {
-    const auto minterms = patterns(n, randomMinterms(n, percent, i));
+    std::vector<int> oneRows, freeRows;
+    if (percentFree > 0)
+      randomWithFree(n, percent, percentFree, i, oneRows, freeRows);
+    else
+      oneRows = randomMinterms(n, percent, i);
+    const auto minterms = patterns(n, oneRows);
     const std::string simple = termList(minterms);
+    const std::string dontCare = termList(patterns(n, freeRows));
     const auto t0 = Clock::now();
     const std::clock_t c0 = std::clock();
-    const std::string primes = simplicity(minterms);
-    const Cover cover = minimalCover(primes, simple, n);
+    std::string primes;
+    Cover cover;
+    if (percentFree > 0) {
+      cover = minimalCoverWithDontCares(simple, dontCare, n);
+    } else {
+      primes = simplicity(minterms);
+      cover = minimalCover(primes, simple, n);
+    }
     ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
     cpuMs.push_back(1000.0 * static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC);
     if (cover.status == CoverStatus::Proven) {
@@ -56,6 +85,22 @@ void runSeries(int n, int percent, int count, double optimumSeconds) {
     }
     ++unprovenTotal;
     if (optimumSeconds <= 0) continue;
+    if (percentFree > 0) {
+      // The long run of the same search: terms only.
+      const Cover best = minimalCoverWithDontCares(
+          simple, dontCare, n, std::chrono::milliseconds(static_cast<long>(optimumSeconds * 1000)));
+      const int excess =
+          static_cast<int>(termCount(cover.sum)) - static_cast<int>(termCount(best.sum));
+      if (best.status != CoverStatus::Proven) {
+        ++excessUnknown;
+        bestSum += excess;
+      }
+      excessSum += excess;
+      excessMax = std::max(excessMax, excess);
+      std::printf("  #%d: %zu terms; with %.0f s: %zu%s\n", i, termCount(cover.sum), optimumSeconds,
+                  termCount(best.sum), best.status == CoverStatus::Proven ? " (proven)" : "");
+      continue;
+    }
     const auto implicants = splitTerms(primes);
     const auto table = coverTable(implicants, simple, n);
     const ExactCover best =
@@ -77,11 +122,12 @@ void runSeries(int n, int percent, int count, double optimumSeconds) {
     std::fflush(stdout);
   }
   std::printf(
-      "%2d variables, %d%% ones, %d functions: median %.1f ms, p95 %.1f ms, max %.1f ms, "
-      "proven %d/%d\n"
+      "%2d variables, %d%% ones, %d%% don't-cares, %d functions: median %.1f ms, p95 %.1f ms, "
+      "max %.1f ms, proven %d/%d\n"
       "   CPU time: median %.1f ms, p95 %.1f ms, max %.1f ms\n",
-      n, percent, count, percentile(ms, 0.5), percentile(ms, 0.95), percentile(ms, 1.0), proven,
-      count, percentile(cpuMs, 0.5), percentile(cpuMs, 0.95), percentile(cpuMs, 1.0));
+      n, percent, percentFree, count, percentile(ms, 0.5), percentile(ms, 0.95),
+      percentile(ms, 1.0), proven, count, percentile(cpuMs, 0.5), percentile(cpuMs, 0.95),
+      percentile(cpuMs, 1.0));
   if (unprovenTotal > 0 && optimumSeconds > 0) {
     std::printf(
         "   not proven: %d; excess over the optimum (or its lower bound): mean %.2f, max %d\n",
@@ -100,12 +146,14 @@ int main(int argc, char** argv) {
   const double optimumSeconds = argc > 2 ? std::atof(argv[2]) : 60.0;
   std::vector<std::string> series;
   for (int i = 3; i < argc; ++i) series.emplace_back(argv[i]);
-  if (series.empty()) series = {"8-50", "10-25", "10-50", "10-75"};
+  if (series.empty()) series = {"8-50", "10-25", "10-50", "10-75", "10-25x25"};
   for (const auto& s : series) {
     const size_t dash = s.find('-');
     if (dash == std::string::npos) continue;
-    runSeries(std::atoi(s.substr(0, dash).c_str()), std::atoi(s.substr(dash + 1).c_str()), count,
-              optimumSeconds);
+    const size_t x = s.find('x', dash);
+    const int free = x == std::string::npos ? 0 : std::atoi(s.substr(x + 1).c_str());
+    runSeries(std::atoi(s.substr(0, dash).c_str()), std::atoi(s.substr(dash + 1).c_str()), free,
+              count, optimumSeconds);
   }
   return 0;
 }

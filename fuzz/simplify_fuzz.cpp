@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/cover_dontcare.h"
+#include "core/product_of_sums.h"
 #include "core/simplify.h"
 #include "core/simplify_detail.h"
 #include "fuzz/fuzz_input.h"
@@ -71,6 +73,51 @@ bool coversText(const std::string& term, std::string_view minterm) {
   return true;
 }
 
+// Some of the other rows free: the smallest sum of products and product of
+// sums agree with f on every fixed row.
+void checkDontCares(fuzz::Input& in, int n, const Set& f, const std::string& context) {
+  const unsigned rows = 1u << n;
+  Set free;
+  const int count = in.number(0, 64);
+  for (int i = 0; i < count && !in.empty(); ++i) {
+    const unsigned r = unsigned(in.number(0, 255) << 8 | in.number(0, 255)) % rows;
+    if (!f[r]) free.set(r);
+  }
+  std::string ones, zeros, freeList;
+  for (unsigned r = 0; r < rows; ++r)
+    (f[r] ? ones : free[r] ? freeList : zeros) += termOfRow(r, n) + "+";
+  const Cover sop = minimalCoverWithDontCares(ones, freeList, n, std::chrono::milliseconds(200));
+  Set value;
+  if (sop.sum == "1") value.set();
+  for (const std::string& t : splitTerms(sop.sum == "0" || sop.sum == "1" ? "" : sop.sum)) {
+    Cube c;
+    RONRI_FUZZ_CHECK(parseCube(t, n, c), context + " don't-care term " + t);
+    value |= pointsOf(c, n);
+  }
+  for (unsigned r = 0; r < rows; ++r)
+    RONRI_FUZZ_CHECK(free[r] || value[r] == f[r], context + " don't-care sum " + sop.sum);
+  // The product of sums: each sum is false exactly where its negated term is true.
+  const Cover pos = minimalProductOfSums(zeros, freeList, n, std::chrono::milliseconds(200));
+  Set productValue;
+  if (pos.sum != "0") productValue.set();
+  if (pos.sum != "0" && pos.sum != "1") {
+    size_t start = 0;
+    while (start <= pos.sum.size()) {
+      size_t end = pos.sum.find('*', start);
+      if (end == std::string::npos) end = pos.sum.size();
+      std::string term;
+      for (char c : pos.sum.substr(start, end - start))
+        if (c != '(' && c != ')' && c != '+') term += char(c >= 'n' ? c - 13 : c + 13);
+      Cube c;
+      RONRI_FUZZ_CHECK(parseCube(term, n, c), context + " sum " + pos.sum);
+      productValue &= ~pointsOf(c, n);
+      start = end + 1;
+    }
+  }
+  for (unsigned r = 0; r < rows; ++r)
+    RONRI_FUZZ_CHECK(free[r] || productValue[r] == f[r], context + " product " + pos.sum);
+}
+
 void checkClean(fuzz::Input& in, int n, const std::string& context) {
   const unsigned rows = 1u << n;
   std::vector<std::string> barabara;
@@ -129,6 +176,7 @@ void checkClean(fuzz::Input& in, int n, const std::string& context) {
     }
   }
 
+  checkDontCares(in, n, f, context);
   const Cover cover = minimalCover(primes, simple, n, std::chrono::milliseconds(200));
   if (f.none()) {
     RONRI_FUZZ_CHECK(cover.sum == "0", context);
@@ -221,6 +269,8 @@ void checkJunk(fuzz::Input& in, int n) {
   const std::string simple = in.rest(300);
   const Cover cover = minimalCover(primes, simple, n, std::chrono::milliseconds(100));
   (void)useSC3(simple, primes, n);
+  (void)minimalCoverWithDontCares(simple, primes, n, std::chrono::milliseconds(100));
+  (void)minimalProductOfSums(primes, simple, n, std::chrono::milliseconds(100));
   (void)layout(cover.sum);
 }
 
