@@ -1,7 +1,8 @@
 #pragma once
 // Don't-care rows in the table and map inputs: a left click keeps toggling
-// 0 and 1; a right click, the X key or the menu key on a focused button marks
-// it "X", and on an "X" gives "0" back.
+// 0 and 1; a right click, or the X key on a focused button, marks it "X",
+// and on an "X" gives "0" back. (A context-menu request from the keyboard,
+// where the window system sends one, does the same.)
 #include <QList>
 #include <QPointer>
 #include <string>
