@@ -18,10 +18,10 @@ struct StoredEntry {
 std::optional<StoredEntry> parseEntry(std::string_view entry);
 
 // Compares the complete truth tables of both expressions over the larger of
-// the two variable counts. An entry that is malformed (from a file edited by
-// hand), an expression that does not pass the input check, or a row that does
-// not evaluate to one digit makes the two different: nothing is declared
-// equal that was not shown to be.
+// the two variable counts, whether or not they pass the input check ("a"
+// alone does not, yet has a table). An entry that is malformed (from a file
+// edited by hand) or a row that does not evaluate to one digit makes the two
+// different: nothing is declared equal that was not shown to be.
 bool sameFunction(std::string_view first, std::string_view second);
 
 // The rows where the two entries' functions differ, over the larger of the two

@@ -10,9 +10,11 @@
 #include "support/recording_surface.h"
 #include "ui/framework/app.h"
 #include "ui/framework/canvas.h"
+#include "ui/framework/drawing_export.h"
 #include "ui/windows/display_form.h"
 #include "ui/windows/notation_form.h"
 #include "ui/windows/pattern_form.h"
+#include "ui/windows/prime_chart_form.h"
 #include "ui/windows/truth_table_form.h"
 #include "ui_helpers.h"
 
@@ -353,6 +355,29 @@ TEST(ReadableWindow, GrowsForLongTextsAndNotesClipping) {
   app.Form16->show();
   EXPECT_TRUE(find<QLabel>(*app.Form16, "Label1")->isHidden());
   EXPECT_EQ(app.Form16->widget()->windowTitle(), QStringLiteral("見やすい式への変換？"));
+}
+
+// The chart opens beside the "主項" row once the primes are known, explains
+// the cyclic example and closes with the main window.
+TEST_F(ConvertFixture, PrimeChartOfTheCyclicFunction) {
+  open(3, QStringLiteral("nop+noc+nbp+aoc+abp+abc+"));
+  EXPECT_FALSE(enabled(form, "CommandChart"));
+  press("Command4");
+  ASSERT_TRUE(enabled(form, "CommandChart"));
+  click(form, "CommandChart");
+  PrimeChartForm& chart = *app.primeChart;
+  ASSERT_TRUE(chart.isOpen());
+  EXPECT_EQ(chart.widget()->windowTitle(), QStringLiteral("主項表"));
+  EXPECT_EQ(chart.coverTexts(),
+            (QStringList{QStringLiteral("~a*~b + b*~c + a*c　（このプログラムの選択）"),
+                         QStringLiteral("~a*~c + ~b*c + a*b")}));
+  EXPECT_TRUE(chart.reductionText().join("\n").contains(
+      "(P1+P2)(P1+P3)(P2+P4)(P3+P5)(P4+P6)(P5+P6)\n   = P1P2P5P6 + P1P3P4P6 + P1P4P5"));
+  QWidget* view = find<QWidget>(chart, "Chart");
+  EXPECT_TRUE(exportedCsv(view).startsWith(",,必須,選択,0,1,2,5,6,7\r\n"));
+  EXPECT_FALSE(exportedDrawing(view).ops().empty());
+  app.unloadOthers();
+  EXPECT_FALSE(chart.isOpen());
 }
 
 TEST(PatternWindow, HoldsItsQuestion) {

@@ -12,6 +12,7 @@
 #include "ui/windows/map_input_form.h"
 #include "ui/windows/notation_form.h"
 #include "ui/windows/pattern_form.h"
+#include "ui/windows/prime_chart_form.h"
 #include "ui/windows/table_count_form.h"
 #include "ui/windows/table_input_form.h"
 #include "ui/windows/truth_table_form.h"
@@ -36,7 +37,8 @@ App::App()
       Form15(std::make_unique<MapInputForm>(*this, 5)),
       Form16(std::make_unique<NotationForm>(*this)),
       Form17(std::make_unique<PatternForm>(*this)),
-      Form18(std::make_unique<CompareForm>(*this)) {}
+      Form18(std::make_unique<CompareForm>(*this)),
+      primeChart(std::make_unique<PrimeChartForm>(*this)) {}
 
 App::~App() {
   // Windows go in reverse order of creation; their widgets with them.
@@ -89,6 +91,7 @@ Window& App::form(int k) const {
 
 void App::unloadOthers() {
   for (int k = 2; k <= 18; ++k) form(k).unload();
+  primeChart->unload();
 }
 
 }  // namespace ronri

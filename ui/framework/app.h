@@ -18,6 +18,7 @@ class MapInputForm;
 class NotationForm;
 class PatternForm;
 class CompareForm;
+class PrimeChartForm;
 
 class App {
  public:
@@ -51,6 +52,8 @@ class App {
   std::unique_ptr<NotationForm> Form16;
   std::unique_ptr<PatternForm> Form17;
   std::unique_ptr<CompareForm> Form18;
+  // Beside the designed windows: the prime-implicant chart, opened from Form9.
+  std::unique_ptr<PrimeChartForm> primeChart;
 };
 
 }  // namespace ronri

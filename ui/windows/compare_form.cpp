@@ -1,12 +1,16 @@
 #include "ui/windows/compare_form.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "core/entry_compare.h"
+#include "core/truthtable.h"
 #include "ui/framework/app.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/fonts.h"
@@ -84,6 +88,18 @@ void CompareForm::build(QMainWindow* w) {
   layout->addLayout(moves);
   layout->addWidget(list2_);
   layout->addLayout(bottom);
+  diffLabel_ = new QLabel(central);
+  diffLabel_->setObjectName(QStringLiteral("DiffLabel"));
+  diffLabel_->setWordWrap(true);
+  diffTable_ = new QTableWidget(central);
+  diffTable_->setObjectName(QStringLiteral("DiffTable"));
+  diffTable_->setFont(expressionFont());
+  diffTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  diffTable_->verticalHeader()->hide();
+  diffTable_->horizontalHeader()->setStretchLastSection(true);
+  layout->addWidget(diffLabel_);
+  layout->addWidget(diffTable_, 1);
+  clearDifferences();
   w->resize(380, 360);
 }
 
@@ -112,9 +128,53 @@ void CompareForm::compare() {
     showMessage(widget(), QStringLiteral("二つ入れて下さい"));
     return;
   }
-  const bool same =
-      sameFunction(list2_->item(0)->text().toStdString(), list2_->item(1)->text().toStdString());
+  const QString first = list2_->item(0)->text();
+  const QString second = list2_->item(1)->text();
+  const bool same = sameFunction(first.toStdString(), second.toStdString());
+  if (same)
+    clearDifferences();
+  else
+    showDifferences(first, second);
   showMessage(widget(), same ? QStringLiteral("同じです！") : QStringLiteral("違います！"));
+}
+
+void CompareForm::clearDifferences() {
+  diffLabel_->clear();
+  diffLabel_->hide();
+  diffTable_->clear();
+  diffTable_->setRowCount(0);
+  diffTable_->setColumnCount(0);
+  diffTable_->hide();
+}
+
+void CompareForm::showDifferences(const QString& first, const QString& second) {
+  clearDifferences();
+  const std::optional<DifferingRows> d =
+      differingRows(first.toStdString(), second.toStdString(), kListedDifferences);
+  diffLabel_->show();
+  if (!d || d->total == 0) {
+    diffLabel_->setText(tr("式として評価できない行があるため、値が違う行は示せません。"));
+    return;
+  }
+  QString caption = tr("値が違う行：全 %1 行").arg(d->total);
+  if (d->total > int(d->rows.size())) caption += tr("（最初の %1 行を表示）").arg(d->rows.size());
+  diffLabel_->setText(caption);
+  QString letters;
+  for (int k = 0; k < d->variables; ++k) letters += QChar(u'a' + k);
+  // The expressions head their columns, without the variable-count digit.
+  diffTable_->setColumnCount(3);
+  diffTable_->setHorizontalHeaderLabels({letters, first.chopped(2), second.chopped(2)});
+  diffTable_->setRowCount(int(d->rows.size()));
+  for (int i = 0; i < int(d->rows.size()); ++i) {
+    const DifferingRows::Row& row = d->rows[size_t(i)];
+    diffTable_->setItem(
+        i, 0, new QTableWidgetItem(QString::fromStdString(rowBits(row.row, d->variables))));
+    diffTable_->setItem(i, 1, new QTableWidgetItem(QString(QChar::fromLatin1(row.first))));
+    diffTable_->setItem(i, 2, new QTableWidgetItem(QString(QChar::fromLatin1(row.second))));
+  }
+  diffTable_->resizeColumnsToContents();
+  diffTable_->show();
+  if (widget()->height() < 600) widget()->resize(widget()->width(), 600);
 }
 
 }  // namespace ronri

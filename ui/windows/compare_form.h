@@ -3,7 +3,9 @@
 
 #include "ui/framework/window.h"
 
+class QLabel;
 class QListWidget;
+class QTableWidget;
 
 namespace ronri {
 
@@ -15,6 +17,7 @@ class CompareForm : public Window {
   explicit CompareForm(App& app);
 
   static constexpr int kPairSize = 2;
+  static constexpr size_t kListedDifferences = 16;
 
  protected:
   void build(QMainWindow* w) override;
@@ -24,9 +27,14 @@ class CompareForm : public Window {
   void add();       // "追加↓"
   void giveBack();  // "戻す↑"
   void compare();   // "比較"
+  // Below the lists: the rows where the two functions differ ("同じです！" clears them).
+  void showDifferences(const QString& first, const QString& second);
+  void clearDifferences();
 
   QPointer<QListWidget> list1_;
   QPointer<QListWidget> list2_;
+  QPointer<QLabel> diffLabel_;
+  QPointer<QTableWidget> diffTable_;
 };
 
 }  // namespace ronri

@@ -19,6 +19,7 @@
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
 #include "ui/windows/notation_form.h"
+#include "ui/windows/prime_chart_form.h"
 #include "ui/windows/truth_table_form.h"
 
 namespace ronri {
@@ -168,6 +169,17 @@ void ConvertForm::build(QMainWindow* w) {
   on(QStringLiteral("Command5(0)"), [this] { Command5_Click(0); });
   on(QStringLiteral("Command5(1)"), [this] { Command5_Click(1); });
 
+  // Beside the "主項" row: the chart of the prime implicants, once they are known.
+  {
+    int r = 0, c = 0, rs = 0, cs = 0;
+    grid->getItemPosition(grid->indexOf(central->findChild<QLineEdit*>(QStringLiteral("Text7"))),
+                          &r, &c, &rs, &cs);
+    QPushButton* chart = makeButton(central, QStringLiteral("CommandChart"), tr("主項表"));
+    chart->setEnabled(false);
+    grid->addWidget(chart, r, 3);
+    connect(chart, &QPushButton::clicked, this, [this] { showPrimeChart(); });
+  }
+
   w->setCentralWidget(central);
   w->resize(640, w->sizeHint().height());
 }
@@ -196,6 +208,7 @@ void ConvertForm::Command4_Click() {
   WaitCursor wait;
   primeStr = fromStd(wordchange(layout(simplicity(patternsOf(simple)))));
   box(QStringLiteral("Text7"))->setText(primeStr);
+  button(QStringLiteral("CommandChart"))->setEnabled(true);
 }
 
 void ConvertForm::Command1_Click() {
@@ -296,6 +309,11 @@ void ConvertForm::Command6_Click() {
     showMessage(widget(),
                 tr("制限時間内に見つかった最良の結果です。これより和の少ない形がないことは"
                    "確かめられていません。"));
+}
+
+void ConvertForm::showPrimeChart() {
+  if (!isOpen()) return;
+  app().primeChart->showFor(simple, variableCount());
 }
 
 void ConvertForm::Command3_Click(int index) {

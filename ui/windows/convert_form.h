@@ -25,6 +25,7 @@ class ConvertForm : public Window {
   void Command3_Click(int index);  // show a box in the readable-expression window
   void Command4_Click();           // prime implicants
   void Command5_Click(int index);  // 0: NAND only, 1: NOR only
+  void showPrimeChart();           // "主項表": the chart of this function's prime implicants
   void Command6_Click();           // smallest product of sums (Text8)
 
  protected:

@@ -1,0 +1,54 @@
+#pragma once
+// The prime-implicant chart of the conversion window's function: the chart,
+// how it is reduced, how the cover was chosen, and every smallest cover.
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+#include "ui/framework/window.h"
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QScrollArea;
+
+namespace ronri {
+
+struct PrimeChart;
+class ChartView;
+
+class PrimeChartForm : public Window {
+  Q_OBJECT
+ public:
+  explicit PrimeChartForm(App& app);
+  ~PrimeChartForm() override;
+
+  QString simple;     // the 1-row term list, as the conversion window holds it
+  int variables = 0;  // 1 ... 10
+
+  // Sets the function and shows its chart; an open window is redrawn.
+  void showFor(const QString& termList, int n);
+
+  // The sentences of the reduction, numbered, as shown.
+  QStringList reductionText() const;
+  // The smallest covers as shown, the program's choice first.
+  QStringList coverTexts() const;
+
+ protected:
+  void build(QMainWindow* w) override;
+  void load() override;
+  void unloading() override;
+
+ private:
+  void fill();
+  QString sentence(int index) const;
+
+  std::unique_ptr<PrimeChart> chart_;
+  QPointer<ChartView> view_;
+  QPointer<QScrollArea> area_;
+  QPointer<QPlainTextEdit> steps_;
+  QPointer<QLabel> coverLabel_;
+  QPointer<QListWidget> covers_;
+};
+
+}  // namespace ronri
