@@ -4,12 +4,30 @@
 
 namespace ronri {
 
+namespace {
+
+// Stops a window from hearing its controls before they die: a closed window's
+// controls are deleted later, and send events and signals even from their
+// destructors, when a filter or slot that looks at one through its typed
+// pointer would downcast a half-destroyed object.
+void detachControls(QObject& window, QWidget& w) {
+  w.removeEventFilter(&window);
+  QObject::disconnect(&w, nullptr, &window, nullptr);
+  for (QObject* o : w.findChildren<QObject*>()) {
+    o->removeEventFilter(&window);
+    QObject::disconnect(o, nullptr, &window, nullptr);
+  }
+}
+
+}  // namespace
+
 Window::Window(App& app, QString objectName, QString caption)
     : app_(app), objectName_(std::move(objectName)), caption_(std::move(caption)) {}
 
 Window::~Window() {
   if (widget_) {
     widget_->disconnect();
+    detachControls(*this, *widget_);
     delete widget_.data();
   }
 }
@@ -42,6 +60,7 @@ void Window::closedByWidget() {
   // The widget deletes itself (WA_DeleteOnClose); hide its children at once so
   // nothing of the closed window is found or clicked meanwhile.
   if (w) {
+    detachControls(*this, *w);
     w->setObjectName(QString());
     w->hide();
   }
