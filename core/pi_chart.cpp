@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "core/expression.h"
 #include "core/simplify_detail.h"
@@ -420,9 +421,13 @@ void fill(Surface& s, int x1, int y1, int x2, int y2, int color) {
   }
 }
 
+// A filled round mark: its chords one pixel apart, then its outline.
 void disk(Surface& s, int x, int y, int r, int color) {
-  for (int k = 15; k <= r; k += 15) s.circle(x, y, k, color);
-  s.line(x, y, x, y, color);
+  for (int dy = -r; dy <= r; dy += 15) {
+    const int half = static_cast<int>(std::sqrt(double(r) * r - double(dy) * dy));
+    s.line(x - half, y + dy, x + half, y + dy, color);
+  }
+  s.circle(x, y, r, color);
 }
 
 }  // namespace

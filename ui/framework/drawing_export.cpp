@@ -150,6 +150,11 @@ QRectF drawingBounds(const DisplayList& drawing) {
 QImage renderDrawing(const DisplayList& drawing, qreal scale) {
   const QRectF bounds = drawingBounds(drawing);
   const QSizeF logical(bounds.width() + 2 * kMargin, bounds.height() + 2 * kMargin);
+  // A huge drawing (the prime-implicant chart of ten variables) is drawn at a
+  // lower density: an image of gigabytes would exhaust the memory.
+  constexpr qreal kMostPixels = 64.0 * 1024 * 1024;
+  const qreal pixels = logical.width() * logical.height() * scale * scale;
+  if (pixels > kMostPixels) scale *= qSqrt(kMostPixels / pixels);
   QImage image(QSize(qCeil(logical.width() * scale), qCeil(logical.height() * scale)),
                QImage::Format_ARGB32_Premultiplied);
   image.setDevicePixelRatio(scale);

@@ -84,7 +84,7 @@ constexpr int kListedItems = 40;
 QString joined(const QStringList& items) {
   if (items.size() <= kListedItems) return items.join(QStringLiteral(", "));
   return QStringList(items.mid(0, kListedItems)).join(QStringLiteral(", ")) +
-         QCoreApplication::translate("PrimeChartForm", " … ほか %1 個")
+         QCoreApplication::translate("ronri::PrimeChartForm", " … ほか %1 個")
              .arg(items.size() - kListedItems);
 }
 
