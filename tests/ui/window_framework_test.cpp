@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QRadioButton>
 
 #include "ui/framework/app.h"
+#include "ui/framework/fonts.h"
+#include "ui/windows/circuit_form.h"
 #include "ui/windows/display_form.h"
+#include "ui/windows/kmap_form.h"
 #include "ui/windows/main_form.h"
 #include "ui/windows/notation_form.h"
 #include "ui/windows/truth_table_form.h"
@@ -16,6 +21,43 @@ namespace {
 
 using test::click;
 using test::find;
+
+// Whether "~" in this font is a tilde: its ink starts below the x-height, not
+// up where the Japanese Gothic faces draw it, an overline over nothing.
+bool realTilde(const QFont& font) {
+  QImage img(64, 64, QImage::Format_ARGB32);
+  img.fill(Qt::white);
+  const int baseline = 48;
+  QPainter p(&img);
+  p.setFont(font);
+  p.setPen(Qt::black);
+  p.drawText(QPointF(8, baseline), QStringLiteral("~"));
+  p.end();
+  int lowest = -1;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (qGray(img.pixel(x, y)) < 128) lowest = y;
+  return lowest >= 0 && baseline - lowest < QFontMetricsF(font).xHeight();
+}
+
+TEST(WindowFramework, EveryControlShowingAnExpressionDrawsARealTilde) {
+  ASSERT_FALSE(realTilde(gothicFont(12, true)));
+  App app;
+  app.start();
+  app.Form3->show();
+  app.Form6->siki = QStringLiteral("an*");
+  app.Form6->apsiki = QStringLiteral("f=a*~b");
+  app.Form6->show();
+  for (int k : {9, 10, 18}) app.form(k).show();
+  const std::pair<int, const char*> shown[] = {
+      {1, "Text1"}, {1, "List2"}, {3, "Text2"},     {6, "Label6"}, {6, "Label1"},
+      {9, "Text1"}, {9, "Text7"}, {10, "Text1(0)"}, {18, "List1"}, {18, "List2"}};
+  for (auto [k, name] : shown) {
+    auto* w = app.form(k).control<QWidget>(QLatin1String(name));
+    ASSERT_TRUE(w) << "Form" << k << " " << name;
+    EXPECT_TRUE(realTilde(w->font())) << "Form" << k << " " << name;
+  }
+}
 
 TEST(WindowFramework, MembersOutliveTheControlsAndSettingThemDoesNotOpen) {
   App app;

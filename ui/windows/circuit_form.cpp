@@ -16,6 +16,7 @@
 #include "ui/framework/canvas.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/drawing_export.h"
+#include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
 #include "ui/framework/twips.h"
@@ -196,8 +197,8 @@ void CircuitForm::build(QMainWindow* w) {
     connect(b, &QPushButton::clicked, this, [this, i] { pan(i); });
   }
 
-  label6_ =
-      makeLabel(canvas, "Label6", QString(), pxRect(4800, 720, 5295, 375), gothicFont(12, true));
+  label6_ = makeLabel(canvas, "Label6", QString(), pxRect(4800, 720, 5295, 375),
+                      expressionFont(12, true));
 
   // The names of the two buses of each variable and the buses themselves.
   const char* names[] = {" a ~a", " b ~b", " c ~c", " d ~d", " e ~e",
@@ -206,7 +207,7 @@ void CircuitForm::build(QMainWindow* w) {
     InputColumn plain;
     inputColumn(char('a' + k), plain);
     auto* l = makeLabel(canvas, busLabel(k), QString::fromUtf8(names[k]),
-                        pxRect(120, int(plain.busY) - 120, 255, 375), gothicFont(7.5));
+                        pxRect(120, int(plain.busY) - 120, 255, 375), expressionFont(7.5));
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (bool negated : {false, true}) {

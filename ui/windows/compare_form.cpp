@@ -13,6 +13,7 @@
 #include "core/truthtable.h"
 #include "ui/framework/app.h"
 #include "ui/framework/controls.h"
+#include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
 #include "ui/windows/main_form.h"
@@ -37,15 +38,6 @@ void moveEntry(QListWidget* from, QListWidgetItem* item, QListWidget* to) {
   to->clearSelection();
 }
 
-// Expressions in a fixed face whose "~" is a tilde (the Japanese fixed face
-// draws it as an overline).
-QFont expressionFont() {
-  QFont f = fixedFont(11);
-  f.setFamilies(
-      {"DejaVu Sans Mono", "Noto Sans Mono", "Liberation Mono", "IPAGothic", "Monospace"});
-  return f;
-}
-
 }  // namespace
 
 CompareForm::CompareForm(App& app)
@@ -59,7 +51,7 @@ void CompareForm::build(QMainWindow* w) {
   list2_ = new QListWidget(central);
   list2_->setObjectName(QStringLiteral("List2"));
   for (QListWidget* list : {list1_.data(), list2_.data()}) {
-    list->setFont(expressionFont());
+    list->setFont(expressionFont(11));
     list->setMinimumWidth(320);
   }
   // Two entries fit without scrolling.
@@ -93,7 +85,7 @@ void CompareForm::build(QMainWindow* w) {
   diffLabel_->setWordWrap(true);
   diffTable_ = new QTableWidget(central);
   diffTable_->setObjectName(QStringLiteral("DiffTable"));
-  diffTable_->setFont(expressionFont());
+  diffTable_->setFont(expressionFont(11));
   diffTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   diffTable_->verticalHeader()->hide();
   diffTable_->horizontalHeader()->setStretchLastSection(true);

@@ -11,6 +11,7 @@
 #include "ui/framework/canvas.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/drawing_export.h"
+#include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
 #include "ui/framework/twips.h"
@@ -177,7 +178,7 @@ void KmapForm::build(QMainWindow* w) {
   auto* text = new QLineEdit(canvas);
   text->setObjectName("Text2");
   text->setGeometry(pxRect(L.textX, L.textY, 1695, 615));
-  text->setFont(gothicFont(12, true));
+  text->setFont(expressionFont(12, true));  // a Gothic "~" reads as an overline
   text->setReadOnly(true);
   termBox_ = text;
 }

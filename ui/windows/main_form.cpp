@@ -10,6 +10,7 @@
 #include "core/expression.h"
 #include "ui/framework/app.h"
 #include "ui/framework/controls.h"
+#include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
 #include "ui/windows/compare_form.h"
@@ -41,15 +42,6 @@ QPushButton* keyButton(QWidget* parent, const QString& name, const QString& capt
   QPushButton* b = makeButton(parent, name, caption);
   b->setMinimumWidth(56);
   return b;
-}
-
-// Expressions in a face whose "~" is a tilde: the Japanese fixed-pitch face
-// draws ASCII 0x7E as an overline.
-QFont expressionFont(double pointSize) {
-  QFont f = fixedFont(pointSize);
-  f.setFamilies(
-      {"DejaVu Sans Mono", "Noto Sans Mono", "Liberation Mono", "IPAGothic", "Monospace"});
-  return f;
 }
 
 }  // namespace
