@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -104,6 +106,16 @@ TEST(TableInput, ButtonsLineUpWithTheirRows) {
     for (int k = 0; k < 5; ++k)
       EXPECT_EQ(find(*app.Form11, QStringLiteral("Text1(%1)").arg(k))->isVisible(), k < hen);
     EXPECT_LT(find(*app.Form11, "Command2")->geometry().top(), app.Form11->widget()->height());
+    // The window fits the screen (title bar included); the table scrolls to
+    // its last row, whose button stays beside it.
+    QMainWindow* w = app.Form11->widget();
+    EXPECT_LE(w->height() + 32, w->screen()->availableGeometry().height()) << hen;
+    auto* scroll = find<QScrollArea>(*app.Form11, "TableScroll");
+    ASSERT_TRUE(scroll);
+    QWidget* last = find(*app.Form11, QStringLiteral("Command1(%1)").arg(rows - 1));
+    scroll->ensureWidgetVisible(last);
+    const QRect shown(last->mapTo(scroll->viewport(), QPoint(0, 0)), last->size());
+    EXPECT_TRUE(scroll->viewport()->rect().contains(shown)) << hen;
     app.Form11->unload();
   }
 }

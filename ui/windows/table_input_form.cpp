@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -43,8 +45,16 @@ int TableInputForm::rows() const {
 }
 
 void TableInputForm::build(QMainWindow* w) {
-  central_ = new QWidget(w);
-  w->setCentralWidget(central_);
+  // The table scrolls where the screen is too low for all its rows (32 rows
+  // need some 890 px); the buttons below it stay in view.
+  auto* outer = new QWidget(w);
+  w->setCentralWidget(outer);
+  scroll_ = new QScrollArea(outer);
+  scroll_->setObjectName(QStringLiteral("TableScroll"));
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  central_ = new QWidget;
+  scroll_->setWidget(central_);
 
   headings_.clear();
   for (int k = 0; k < 5; ++k) {
@@ -92,11 +102,11 @@ void TableInputForm::build(QMainWindow* w) {
     outputs_ << b;
   }
 
-  input_ = new QPushButton(QStringLiteral("入力"), central_);
+  input_ = new QPushButton(QStringLiteral("入力"), outer);
   input_->setObjectName(QStringLiteral("Command2"));
   connect(input_, &QPushButton::clicked, this, &TableInputForm::makeExpression);
 
-  simplifyInput_ = new QPushButton(tr("簡単化して入力"), central_);
+  simplifyInput_ = new QPushButton(tr("簡単化して入力"), outer);
   simplifyInput_->setObjectName(QStringLiteral("Command3"));
   connect(simplifyInput_, &QPushButton::clicked, this, &TableInputForm::makeSimplifiedExpression);
 }
@@ -164,13 +174,29 @@ void TableInputForm::placeControls() {
   }
 
   const int bottom = std::max(labels.bottom(), outputs_[rows() - 1]->geometry().bottom());
+  const int tableWidth = buttonsX + kButtonWidth + kMargin;
+  central_->resize(tableWidth, bottom + 1);
+
+  // The window's height is at most the screen's available height (less its
+  // title bar); the table's view gives way, never the buttons.
+  QMainWindow* w = widget();
+  int viewHeight = bottom + 1;
+  if (QScreen* screen = w ? w->screen() : nullptr) {
+    const int titleBar = std::max(32, w->frameGeometry().height() - w->geometry().height());
+    const int room = screen->availableGeometry().height() - titleBar - (14 + 28 + 14);
+    viewHeight = std::min(viewHeight, std::max(room, 100));
+  }
+  const bool scrolls = viewHeight < bottom + 1;
+  const int viewWidth =
+      tableWidth + (scrolls ? scroll_->verticalScrollBar()->sizeHint().width() : 0);
   // "簡単化して入力" stands left of "入力", in the same row.
   const int simplifyWidth = simplifyInput_->sizeHint().width() + 8;
-  const int width =
-      std::max({buttonsX + kButtonWidth + kMargin, 200, 2 * kMargin + 80 + 8 + simplifyWidth});
-  input_->setGeometry(width - kMargin - 80, bottom + 14, 80, 28);
-  simplifyInput_->setGeometry(input_->x() - 8 - simplifyWidth, bottom + 14, simplifyWidth, 28);
-  if (QMainWindow* w = widget()) w->setFixedSize(width, input_->geometry().bottom() + 14);
+  const int width = std::max({viewWidth, 200, 2 * kMargin + 80 + 8 + simplifyWidth});
+  scroll_->setGeometry(0, 0, width, viewHeight);
+  const int below = viewHeight - 1 + 14;  // as far below the table as ever
+  input_->setGeometry(width - kMargin - 80, below, 80, 28);
+  simplifyInput_->setGeometry(input_->x() - 8 - simplifyWidth, below, simplifyWidth, 28);
+  if (w) w->setFixedSize(width, input_->geometry().bottom() + 14);
 }
 
 void TableInputForm::makeExpression() {

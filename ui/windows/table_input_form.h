@@ -5,6 +5,7 @@
 #include "ui/framework/window.h"
 
 class QPushButton;
+class QScrollArea;
 class QTextEdit;
 
 namespace ronri {
@@ -40,7 +41,8 @@ class TableInputForm : public Window {
 
   int loadedHen_ = 1;  // hen as it was at load: the table on screen
 
-  QPointer<QWidget> central_;
+  QPointer<QWidget> central_;  // the table: headings, labels, output buttons
+  QPointer<QScrollArea> scroll_;
   QPointer<QTextEdit> text2_;
   QList<QPointer<QWidget>> headings_;
   QList<QPointer<QPushButton>> outputs_;
