@@ -30,7 +30,7 @@ constexpr int kMarkColumn = 300;
 constexpr int kLabelColumn = 600;
 constexpr int kBitHeight = 200;
 constexpr int kNumberHeight = 300;
-constexpr int kCharWidth = 110;
+constexpr int kCharWidth = 150;
 constexpr int kYellow = 14;
 constexpr int kLightGrey = 7;
 constexpr int kLightBlue = 9;
@@ -404,8 +404,7 @@ struct Geometry {
 Geometry geometryOf(const PrimeChart& chart) {
   Geometry g;
   size_t longest = 1;
-  for (size_t p = 0; p < chart.primes.size(); ++p)
-    longest = std::max(longest, primeDisplay(chart, static_cast<int>(p)).size());
+  for (const std::string& t : chart.primes) longest = std::max(longest, t.size());
   g.termColumn = static_cast<int>(longest) * kCharWidth + 200;
   g.cellsLeft = kMarkColumn + kLabelColumn + g.termColumn;
   g.header = kNumberHeight + chart.n * kBitHeight + 100;
@@ -423,11 +422,24 @@ void fill(Surface& s, int x1, int y1, int x2, int y2, int color) {
 
 // A filled round mark: its chords one pixel apart, then its outline.
 void disk(Surface& s, int x, int y, int r, int color) {
-  for (int dy = -r; dy <= r; dy += 15) {
+  for (int dy = 15 - r; dy < r; dy += 15) {
     const int half = static_cast<int>(std::sqrt(double(r) * r - double(dy) * dy));
     s.line(x - half, y + dy, x + half, y + dy, color);
   }
   s.circle(x, y, r, color);
+}
+
+// A term as the textbook writes it: letters side by side, a bar over the
+// negated ones; "1" for the constant.
+void drawTerm(Surface& s, const std::string& term, int x, int y) {
+  if (term.empty()) s.text(x, y, "1", kBlack, 9);
+  for (size_t i = 0; i < term.size(); ++i) {
+    const char c = term[i];
+    const bool negated = c >= 'n';
+    const int left = x + static_cast<int>(i) * kCharWidth;
+    s.text(left, y, std::string(1, negated ? static_cast<char>(c - 13) : c), kBlack, 9);
+    if (negated) s.line(left + 10, y - 15, left + 90, y - 15, kBlack);  // gaps between bars
+  }
 }
 
 }  // namespace
@@ -473,7 +485,7 @@ void drawPrimeChart(const PrimeChart& chart, Surface& s) {
     const bool inCover = std::binary_search(chart.chosen.begin(), chart.chosen.end(), p);
     if (inCover) disk(s, kMarkColumn / 2, y + kCell / 2, 75, kLightBlue);
     s.text(kMarkColumn + 40, y + 50, primeLabel(p), kBlack, 9);
-    s.text(kMarkColumn + kLabelColumn, y + 50, primeDisplay(chart, p), kBlack, 9);
+    drawTerm(s, chart.primes[static_cast<size_t>(p)], kMarkColumn + kLabelColumn, y + 50);
     for (int j = 0; j < cols; ++j) {
       if (!chart.covers(p, j)) continue;
       const int cx = colX(j) + kCell / 2;

@@ -163,6 +163,7 @@ void PrimeChartForm::build(QMainWindow* w) {
   steps_ = new QPlainTextEdit(bottom);
   steps_->setObjectName(QStringLiteral("StepsText"));
   steps_->setReadOnly(true);
+  steps_->setFont(expressionFont(9));  // a real tilde in "~a*b"; Japanese falls back
   left->addWidget(steps_, 1);
   auto* right = new QVBoxLayout;
   coverLabel_ = new QLabel(bottom);
@@ -254,7 +255,7 @@ QString PrimeChartForm::sentence(int index) const {
   const PrimeChart& c = *chart_;
   const ChartStep& s = c.steps[size_t(index)];
   auto named = [&](int p) {
-    return QStringLiteral("%1（%2）").arg(label(p), QString::fromStdString(primeDisplay(c, p)));
+    return tr("%1（%2）").arg(label(p), QString::fromStdString(primeDisplay(c, p)));
   };
   switch (s.kind) {
     case ChartStep::Essential:
