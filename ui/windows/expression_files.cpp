@@ -63,9 +63,12 @@ bool saveEntries(QWidget* parent, QListWidget* list, const QString& chosenName) 
 
   // Written to a temporary file and renamed over the old one only when all
   // of it is on disk.
+  // write() only fills a buffer; flush() is where a full disk or a file-size
+  // limit shows, and commit() would rename a cut file into place regardless.
   QSaveFile file(fileName);
   bool written = file.open(QIODevice::WriteOnly) &&
-                 file.write(text.data(), qint64(text.size())) == qint64(text.size());
+                 file.write(text.data(), qint64(text.size())) == qint64(text.size()) &&
+                 file.flush();
   written = written ? file.commit() : (file.cancelWriting(), false);
   if (!written) {
     showMessage(parent, QStringLiteral("「%1」に保存できませんでした。").arg(shown(fileName)));
