@@ -447,7 +447,7 @@ void drawTerm(Surface& s, const std::string& term, int x, int y) {
 ChartSize primeChartSize(const PrimeChart& chart) {
   const Geometry g = geometryOf(chart);
   return {g.cellsLeft + static_cast<int>(chart.minterms.size()) * kCell + 15,
-          g.header + static_cast<int>(chart.primes.size()) * kCell + 15};
+          g.header + static_cast<int>(chart.primes.size()) * kCell + 15, g.header, g.cellsLeft};
 }
 
 void drawPrimeChart(const PrimeChart& chart, Surface& s) {

@@ -99,6 +99,8 @@ void drawPrimeChart(const PrimeChart& chart, Surface& s);
 struct ChartSize {
   int width = 0;
   int height = 0;
+  int header = 0;  // the column headings' height
+  int labels = 0;  // the row headings' width
 };
 ChartSize primeChartSize(const PrimeChart& chart);
 

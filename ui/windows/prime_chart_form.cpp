@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -33,6 +34,8 @@ class ChartView : public QWidget {
 
   void setDrawing(DisplayList drawing, ChartSize size) {
     drawing_ = std::move(drawing);
+    header_ = px(size.header) + 1;  // with the rule under the headings
+    labels_ = px(size.labels) + 1;
     boxes_.clear();
     boxes_.reserve(drawing_.ops().size());
     for (const DrawOp& op : drawing_.ops()) boxes_.push_back(boxOf(op));
@@ -42,17 +45,18 @@ class ChartView : public QWidget {
   const DisplayList& drawing() const { return drawing_; }
 
  protected:
+  // The headings stay in view while the chart scrolls: the part of the
+  // drawing above the cells is painted again at the top of what is shown,
+  // the part left of them at its left edge.
   void paintEvent(QPaintEvent* e) override {
     QPainter p(this);
-    p.fillRect(e->rect(), Qt::white);
-    PainterSurface surface(p, Qt::white);
-    const QRect shown = e->rect().adjusted(-2, -2, 2, 2);
-    for (size_t i = 0; i < boxes_.size(); ++i) {
-      if (!boxes_[i].intersects(shown)) continue;
-      DisplayList one;
-      one.append(drawing_.ops()[i]);
-      one.replay(surface);
-    }
+    const QRect seen = parentWidget() ? QRect(-pos(), parentWidget()->size()) : rect();
+    paintPart(p, e->rect(), QPoint(0, 0));
+    const int top = std::max(0, seen.top());
+    const int left = std::max(0, seen.left());
+    if (top > 0) paintPart(p, QRect(seen.left(), top, seen.width(), header_), QPoint(0, top));
+    if (left > 0) paintPart(p, QRect(left, seen.top(), labels_, seen.height()), QPoint(left, 0));
+    if (top > 0 && left > 0) paintPart(p, QRect(left, top, labels_, header_), QPoint(left, top));
   }
 
  private:
@@ -72,8 +76,28 @@ class ChartView : public QWidget {
     }
   }
 
+  // Paints the calls that reach into `target` moved back by `shift`, so that
+  // they land in `target`.
+  void paintPart(QPainter& p, const QRect& target, const QPoint& shift) {
+    p.save();
+    p.setClipRect(target);
+    p.fillRect(target, Qt::white);
+    p.translate(shift);
+    PainterSurface surface(p, Qt::white);
+    const QRect source = target.translated(-shift).adjusted(-2, -2, 2, 2);
+    for (size_t i = 0; i < boxes_.size(); ++i) {
+      if (!boxes_[i].intersects(source)) continue;
+      DisplayList one;
+      one.append(drawing_.ops()[i]);
+      one.replay(surface);
+    }
+    p.restore();
+  }
+
   DisplayList drawing_;
   std::vector<QRect> boxes_;
+  int header_ = 0;
+  int labels_ = 0;
 };
 
 namespace {
@@ -143,6 +167,9 @@ void PrimeChartForm::build(QMainWindow* w) {
   area_->setBackgroundRole(QPalette::Base);
   view_ = new ChartView(area_);
   area_->setWidget(view_);
+  // The headings are painted where the view is, so a scroll repaints it all.
+  for (QScrollBar* bar : {area_->horizontalScrollBar(), area_->verticalScrollBar()})
+    connect(bar, &QScrollBar::valueChanged, view_, [this] { view_->update(); });
   topLayout->addWidget(area_, 1);
   // Right-click on the chart: picture, copy, print, and the chart as CSV.
   addExportMenu(
