@@ -75,7 +75,8 @@ Cover fewestTermsThenLetters(std::string_view primes, std::string_view simple, i
     std::vector<int64_t> cost(implicants.size());
     for (size_t c = 0; c < cost.size(); ++c)
       cost[c] = perTerm + static_cast<int64_t>(implicants[c].size());
-    ExactCover exact = exactCover(table, static_cast<int>(implicants.size()), budget, cost);
+    ExactCover exact =
+        exactCover(table, static_cast<int>(implicants.size()), budget, cost, /*fewestFirst=*/true);
     chosen = std::move(exact.columns);
     if (!exact.proven) status = CoverStatus::BestFound;
   }

@@ -541,14 +541,16 @@ TEST(DontCare, WorkedExampleAndItsProductOfSums) {
   EXPECT_EQ(minimalCoverWithDontCares("abc+", "noc+nbc+aoc+", 3).sum, "c");
 }
 
-// The exact solver with a cost per column against trying every subset.
+// The exact solver with a cost per column against trying every subset; every
+// third table weighs columns before costs (fewest columns proven first).
 TEST(DontCare, WeightedExactCoverMatchesEverySubset) {
   std::mt19937 rng(77);
   for (int trial = 0; trial < 300; ++trial) {
     const int cols = 4 + trial % 11, rows = 3 + trial % 13;
     std::vector<std::vector<int>> table(rows);
     std::vector<int64_t> cost(cols);
-    for (auto& c : cost) c = 1 + rng() % (trial % 2 ? 3 : 40);
+    const bool fewestFirst = trial % 3 == 0;
+    for (auto& c : cost) c = (fewestFirst ? 1000 : 1) + rng() % (trial % 2 ? 3 : 40);
     for (auto& row : table) {
       for (int c = 0; c < cols; ++c)
         if (rng() % 3 == 0) row.push_back(c);
@@ -564,7 +566,7 @@ TEST(DontCare, WeightedExactCoverMatchesEverySubset) {
         all = all && std::any_of(row.begin(), row.end(), [&](int c) { return set >> c & 1; });
       if (all) best = std::min(best, total);
     }
-    const ExactCover got = exactCover(table, cols, std::chrono::seconds(10), cost);
+    const ExactCover got = exactCover(table, cols, std::chrono::seconds(10), cost, fewestFirst);
     ASSERT_TRUE(got.proven) << trial;
     int64_t total = 0;
     for (int c : got.columns) total += cost[c];
