@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
+#include <QTableWidget>
 
 #include "ui/framework/app.h"
 #include "ui/windows/compare_form.h"
@@ -86,6 +87,27 @@ TEST_F(CompareWindow, Verdicts) {
   EXPECT_EQ(verdict("a+c 1", "c+a 1"), "違います！");
   EXPECT_EQ(verdict("hello", "hello!"), "違います！");
   EXPECT_EQ(verdict("", " "), "違います！");
+}
+
+TEST_F(CompareWindow, DifferingRowsAreListedUntilTheSame) {
+  open({"a*b 1", "a+b 1", "b*a 1"});
+  moveDown("a*b 1");
+  moveDown("a+b 1");
+  EXPECT_EQ(compareMessages(), QStringList{"違います！"});
+  auto* table = find<QTableWidget>(*app.Form18, "DiffTable");
+  ASSERT_EQ(table->rowCount(), 2);
+  EXPECT_FALSE(table->isHidden());
+  QStringList rows;
+  for (int r = 0; r < 2; ++r)
+    rows << table->item(r, 0)->text() + " " + table->item(r, 1)->text() + table->item(r, 2)->text();
+  EXPECT_EQ(rows, (QStringList{"01 01", "10 01"}));
+  EXPECT_EQ(table->horizontalHeaderItem(1)->text(), "a*b");
+  pick(list2, "a+b 1");
+  click(*app.Form18, "Command1(1)");
+  moveDown("b*a 1");
+  EXPECT_EQ(compareMessages(), QStringList{"同じです！"});
+  EXPECT_TRUE(table->isHidden());
+  EXPECT_EQ(table->rowCount(), 0);
 }
 
 TEST_F(CompareWindow, ThePairHoldsTwoEntries) {
