@@ -1,6 +1,7 @@
 #include "circuit/gates.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/expression.h"
 
@@ -68,6 +69,57 @@ double inputReach(char op, double dy) {
     default:
       return 14 * kTw;
   }
+}
+
+TextBox textBox(std::string_view text, double pointSize, bool bold) {
+  // Advances at 9 pt in twips, rounded up, for what expressions are made of.
+  auto advance = [](unsigned char c) -> double {
+    switch (c) {
+      case 'i':
+      case 'j':
+      case 'l':
+      case '|':
+      case '\'':
+      case '.':
+      case ',':
+      case ':':
+        return 60;
+      case 'f':
+      case 't':
+      case 'r':
+      case '(':
+      case ')':
+      case 'J':
+      case '*':
+      case '[':
+      case ']':
+        return 75;
+      case 's':
+      case 'v':
+      case '~':
+      case ' ':
+      case '-':
+        return 95;
+      case '@':
+      case '%':
+      case 'W':
+      case 'M':
+      case 'w':
+      case 'm':
+        return 165;
+      default:
+        return c < 0x80 ? 120 : 180;
+    }
+  };
+  double w = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x80 && (c & 0xC0) == 0x80) continue;  // a UTF-8 continuation byte
+    w += advance(c);
+  }
+  const double scale = pointSize / 9 * (bold ? 1.1 : 1.0);
+  // Line height: ascent plus descent of the face, 13 px at 9 pt.
+  return {std::ceil(w * scale), std::ceil(200 * pointSize / 9)};
 }
 
 bool inputColumn(char letter, InputColumn& out) {

@@ -25,6 +25,14 @@ char complementGate(char op);
 // first and second input; added inputs get a stub of this length.
 double inputReach(char op, double dy);
 
+// The box a text of the drawing takes (twips), as the window's proportional
+// Gothic face draws it: every width is rounded up, so a text never reaches
+// past its box. Characters beyond ASCII count as full width.
+struct TextBox {
+  double width = 0, height = 0;
+};
+TextBox textBox(std::string_view text, double pointSize, bool bold = false);
+
 // Where a variable letter (a..j, or n..w for ~a..~j) enters the drawing.
 struct InputColumn {
   double baseX = 0;  // x of the operand (before panning)

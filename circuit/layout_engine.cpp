@@ -19,15 +19,20 @@ void line(Surface& s, double x1, double y1, double x2, double y2) {
   s.line(tw(x1), tw(y1), tw(x2), tw(y2), kBlack);
 }
 
-void junction(Surface& s, double x, double y) {
-  s.circle(tw(x), tw(y), tw(kJunctionRadius), kBlack);
-}
-
 bool isLetter(char c) {
   return c >= 'a' && c <= 'z';
 }
 
 constexpr double kLabelPoint = 9;
+constexpr double kCaptionX = 4800, kCaptionY = 720;  // the caption's top left
+// How much further right each merged input turns than the one before: far
+// enough apart that the vertical runs read as separate wires.
+constexpr double kStagger = 150;
+// Within one pixel: closer than that, two lines look like one.
+constexpr double kNear = 15;
+// Every variable column in drawing order: a, ~a, b, ~b, ... j, ~j.
+constexpr char kColumns[] = "anbocpdqerfsgthuivjw";
+
 
 }  // namespace
 
@@ -60,10 +65,14 @@ void CircuitEngine::start() {
   chainOp_ = 0;
   chainCount_ = 0;
   chainGate_ = -1;
-  stagger_ = 70;
+  stagger_ = kStagger;
   nextGateId_ = 0;
-  wires_.clear();
-  bodies_.clear();
+  obstacles_.clear();
+  searchBudget_ = kSearchBudget;
+  std::fill(std::begin(dropReach_), std::end(dropReach_), 0.0);
+  // The window's caption stands over the drawing: nothing may run into it.
+  if (captionBottom > 0)
+    obstacles_.add({kCaptionX, kCaptionY, captionRight, captionBottom}, Obstacles::Kind::Text, -1);
   buildMidExprs();
 }
 
@@ -95,7 +104,7 @@ void CircuitEngine::create(Surface& s) {
 
 void CircuitEngine::variableToken(char t) {
   ensureSlot(top_);
-  nodeY_[top_] = lastY_ + xP;
+  nodeY_[top_] = lastY_ + rowGap();
   nodeX_[top_] = busColumn(t, LR);
   operands_[top_] = Operand{};
   operands_[top_].letter = t;
@@ -168,27 +177,32 @@ void CircuitEngine::operatorToken(Surface& s, char t) {
 void CircuitEngine::firstColumnGate(Surface& s, char t, double G, int extra) {
   const double Xg = yP * 125 + LR;
   const double xTop = nodeX_[top_ - 1], xSecond = nodeX_[top_ - 2];
-  wire(s, xTop - 100, G + kPinFirst, Xg, G + kPinFirst, netOf(top_ - 1));
-  wire(s, xSecond - 100, G + kPinSecond, Xg, G + kPinSecond, netOf(top_ - 2));
-  junction(s, xTop - 100, G + kPinFirst);
-  junction(s, xSecond - 100, G + kPinSecond);
+  const double tapTop = tapX(top_ - 1), tapSecond = tapX(top_ - 2);
+  wire(s, tapTop, G + kPinFirst, Xg, G + kPinFirst, netOf(top_ - 1));
+  wire(s, tapSecond, G + kPinSecond, Xg, G + kPinSecond, netOf(top_ - 2));
+  junction(s, tapTop, G + kPinFirst, netOf(top_ - 1));
+  junction(s, tapSecond, G + kPinSecond, netOf(top_ - 2));
   drawDrop(s, xTop, G + kPinFirst);
   drawDrop(s, xSecond, G + kPinSecond);
 
   std::vector<double> extraPins;
   const double x3 = busColumn(at(forcount + 1), LR);
   const double x4 = busColumn(at(forcount + 3), LR);
+  InputColumn c3, c4;
+  inputColumn(at(forcount + 1), c3);
+  inputColumn(at(forcount + 3), c4);
+  const double tap3 = c3.dropX + LR, tap4 = c4.dropX + LR;
   if (extra == 1) {
-    wire(s, x3 - 100, G + kPinThree, Xg, G + kPinThree, at(forcount + 1));
-    junction(s, x3 - 100, G + kPinThree);
+    wire(s, tap3, G + kPinThree, Xg, G + kPinThree, at(forcount + 1));
+    junction(s, tap3, G + kPinThree, at(forcount + 1));
     drawDrop(s, x3, G + kPinThree);
     extraPins = {kPinThree};
     forcount += 2;
   } else if (extra == 2) {
-    wire(s, x3 - 100, G + kPinFourLow, Xg, G + kPinFourLow, at(forcount + 1));
-    wire(s, x4 - 100, G + kPinFourHigh, Xg, G + kPinFourHigh, at(forcount + 3));
-    junction(s, x3 - 100, G + kPinFourLow);
-    junction(s, x4 - 100, G + kPinFourHigh);
+    wire(s, tap3, G + kPinFourLow, Xg, G + kPinFourLow, at(forcount + 1));
+    wire(s, tap4, G + kPinFourHigh, Xg, G + kPinFourHigh, at(forcount + 3));
+    junction(s, tap3, G + kPinFourLow, at(forcount + 1));
+    junction(s, tap4, G + kPinFourHigh, at(forcount + 3));
     drawDrop(s, x3, G + kPinFourLow);
     drawDrop(s, x4, G + kPinFourHigh);
     extraPins = {kPinFourLow, kPinFourHigh};
@@ -212,24 +226,24 @@ void CircuitEngine::firstColumnGate(Surface& s, char t, double G, int extra) {
 }
 
 void CircuitEngine::route(Surface& s, int slot, double fromY, double gateX, double pinY,
-                          double shift) {
+                          double shift, int target) {
   const double x = nodeX_[slot];
   const int net = netOf(slot);
-  if (!operands_[slot].gate) {
-    const double tap = x - 100;
-    const double m = turnX(tap, fromY, gateX, pinY, (gateX + tap) / 2 + shift, net);
-    junction(s, tap, fromY);
-    wire(s, tap, fromY, m, fromY, net);
-    wire(s, gateX, pinY, m, pinY, net);
-    wire(s, m, fromY, m, pinY, net);
-    drawDrop(s, x, fromY);
-  } else {
-    const double out = x + kGateWidth, outY = fromY + kOutputY;
-    const double m = turnX(out, outY, gateX, pinY, (gateX + x) / 2 + shift, net);
-    wire(s, out, outY, m, outY, net);
-    wire(s, gateX, pinY, m, pinY, net);
-    wire(s, m, outY, m, pinY, net);
-  }
+  const bool gate = operands_[slot].gate;
+  const double fromX = gate ? x + kGateWidth : tapX(slot);
+  if (gate) fromY += kOutputY;
+  const double half = gate ? (gateX + x) / 2 : (gateX + fromX) / 2;
+  const std::vector<Point> path = wirePath(fromX, fromY, gateX, pinY, half + shift, net,
+                                           gate ? operands_[slot].id : -1, target);
+  if (!gate) junction(s, fromX, fromY, net);
+  // Drawn as the three-segment route always was: from the source, from the
+  // pin, then the joining run(s).
+  wire(s, path[0].x, path[0].y, path[1].x, path[1].y, net);
+  const size_t last = path.size() - 1;
+  wire(s, path[last].x, path[last].y, path[last - 1].x, path[last - 1].y, net);
+  for (size_t i = 1; i + 1 < last; ++i)
+    wire(s, path[i].x, path[i].y, path[i + 1].x, path[i + 1].y, net);
+  if (!gate) drawDrop(s, x, fromY);
 }
 
 int CircuitEngine::netOf(int slot) const {
@@ -237,73 +251,145 @@ int CircuitEngine::netOf(int slot) const {
   return o.gate ? 1000 + o.id : o.letter;
 }
 
+double CircuitEngine::tapX(int slot) const {
+  // On the drop line itself, so the junction mark sits where the wire meets it.
+  InputColumn c;
+  if (!inputColumn(operands_[slot].letter, c)) return nodeX_[slot] - 100;
+  return c.dropX + LR;
+}
+
 void CircuitEngine::wire(Surface& s, double x1, double y1, double x2, double y2, int net) {
   line(s, x1, y1, x2, y2);
-  wires_.push_back({std::min<double>(tw(x1), tw(x2)), std::min<double>(tw(y1), tw(y2)),
-                    std::max<double>(tw(x1), tw(x2)), std::max<double>(tw(y1), tw(y2)), net});
+  obstacles_.add({std::min<double>(tw(x1), tw(x2)), std::min<double>(tw(y1), tw(y2)),
+                  std::max<double>(tw(x1), tw(x2)), std::max<double>(tw(y1), tw(y2))},
+                 Obstacles::Kind::Wire, net);
+}
+
+void CircuitEngine::junction(Surface& s, double x, double y, int net) {
+  s.circle(tw(x), tw(y), tw(kJunctionRadius), kBlack);
+  const double r = kJunctionRadius;
+  obstacles_.add({tw(x) - r, tw(y) - r, tw(x) + r, tw(y) + r}, Obstacles::Kind::Mark, net);
 }
 
 namespace {
-
-// Within one pixel: closer than that, two lines look like one.
-constexpr double kNear = 15;
 
 bool overlaps(double a1, double a2, double b1, double b2) {
   return a1 <= b2 + kNear && b1 <= a2 + kNear;
 }
 
+// Whether two wires of different signals would look joined: lying on one
+// another, or one ending on the other.
+bool lookJoined(const Area& w, const Area& o) {
+  const bool wv = w.l == w.r, ov = o.l == o.r;
+  if (wv == ov) {
+    const bool inLine = wv ? std::abs(w.l - o.l) <= kNear : std::abs(w.t - o.t) <= kNear;
+    return inLine && (wv ? overlaps(w.t, w.b, o.t, o.b) : overlaps(w.l, w.r, o.l, o.r));
+  }
+  const Area& v = wv ? w : o;
+  const Area& h = wv ? o : w;
+  if (v.l < h.l - kNear || v.l > h.r + kNear || h.t < v.t - kNear || h.t > v.b + kNear)
+    return false;
+  const bool endOfV = std::abs(h.t - v.t) <= kNear || std::abs(h.t - v.b) <= kNear;
+  const bool endOfH = std::abs(v.l - h.l) <= kNear || std::abs(v.l - h.r) <= kNear;
+  return endOfV || endOfH;
+}
+
 }  // namespace
 
-// A wire is clear when it crosses no gate and meets the wires of other
-// signals only at right angles, away from their ends.
-bool CircuitEngine::clear(const Wire& w) const {
-  for (const auto& [X, Y] : bodies_)
-    if (w.x2 > X + 90 && w.x1 < X + 760 && w.y2 > Y + 60 && w.y1 < Y + 540) return false;
-  const bool wv = w.x1 == w.x2;
-  for (const Wire& o : wires_) {
-    if (o.net == w.net) continue;
-    const bool ov = o.x1 == o.x2;
-    if (wv == ov) {
-      const bool inLine = wv ? std::abs(w.x1 - o.x1) <= kNear : std::abs(w.y1 - o.y1) <= kNear;
-      if (inLine && (wv ? overlaps(w.y1, w.y2, o.y1, o.y2) : overlaps(w.x1, w.x2, o.x1, o.x2)))
-        return false;
-    } else {
-      const Wire& v = wv ? w : o;
-      const Wire& h = wv ? o : w;
-      // They meet if the vertical's x lies within the horizontal and the
-      // horizontal's y within the vertical; fine only when neither ends there.
-      if (v.x1 < h.x1 - kNear || v.x1 > h.x2 + kNear || h.y1 < v.y1 - kNear || h.y1 > v.y2 + kNear)
-        continue;
-      const bool endOfV = std::abs(h.y1 - v.y1) <= kNear || std::abs(h.y1 - v.y2) <= kNear;
-      const bool endOfH = std::abs(v.x1 - h.x1) <= kNear || std::abs(v.x1 - h.x2) <= kNear;
-      if (endOfV || endOfH) return false;
+bool CircuitEngine::clear(double x1, double y1, double x2, double y2, int net, int mayTouch1,
+                          int mayTouch2) const {
+  const Area w{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+  // A line has no width: as an area it would meet nothing.
+  const Area fat = w.grown(0.5);
+  bool ok = true;
+  obstacles_.near(w.grown(kJunctionRadius + kNear), [&](const Obstacles::Item& it) {
+    switch (it.kind) {
+      case Obstacles::Kind::Body:
+        if (it.net != mayTouch1 && it.net != mayTouch2 && fat.meets(it.a.grown(kNear))) ok = false;
+        break;
+      case Obstacles::Kind::Text:
+        if (fat.meets(it.a.grown(kNear))) ok = false;
+        break;
+      case Obstacles::Kind::Mark:
+        if (it.net != net && fat.meets(it.a.grown(kNear))) ok = false;
+        break;
+      case Obstacles::Kind::Wire:
+        if (it.net != net && lookJoined(w, it.a)) ok = false;
+        break;
     }
+    return ok;
+  });
+  if (!ok) return false;
+  // The drop lines, one per used column, from the bus down to its lowest use.
+  for (int i = 0; i < 20; ++i) {
+    if (dropReach_[i] == 0 || kColumns[i] == net) continue;
+    InputColumn c;
+    inputColumn(kColumns[i], c);
+    // (As at home, so that a panned drawing is the same drawing moved.)
+    if (lookJoined(w, {c.dropX + LR, c.busY + OU, c.dropX + LR, dropReach_[i]})) return false;
   }
   return true;
 }
 
-// Where a three-segment wire from (fromX, fromY) to the pin (gateX, pinY)
-// turns: halfway (m) unless that would cross a gate or run into another
-// signal's wire; then the nearest clear x between the two ends.
-double CircuitEngine::turnX(double fromX, double fromY, double gateX, double pinY, double m,
-                            int net) const {
+// The way of a wire from (fromX, fromY) to the pin (gateX, pinY): three
+// segments turning halfway (m) unless that would cross a gate or text or run
+// into another signal's wire; then the nearest clear x between the two ends;
+// failing that, five segments round the obstacle through a clear row.
+std::vector<CircuitEngine::Point> CircuitEngine::wirePath(double fromX, double fromY, double gateX,
+                                                          double pinY, double m, int net,
+                                                          int source, int target) const {
+  const double fx = tw(fromX), fy = tw(fromY), gx = tw(gateX), py = tw(pinY);
+  // A drop line drawn later may come down any column: never turn on one.
+  auto onColumn = [&](double x) {
+    for (int i = 0; i < 20; ++i) {
+      InputColumn c;
+      inputColumn(kColumns[i], c);
+      if (std::abs(x - (c.dropX + LR)) <= kNear) return true;
+    }
+    return false;
+  };
   auto fits = [&](double x) {
     const double t = tw(x);
-    const Wire a{std::min<double>(tw(fromX), t), double(tw(fromY)), std::max<double>(tw(fromX), t),
-                 double(tw(fromY)), net};
-    const Wire b{std::min<double>(t, tw(gateX)), double(tw(pinY)), std::max<double>(t, tw(gateX)),
-                 double(tw(pinY)), net};
-    const Wire v{t, double(std::min(tw(fromY), tw(pinY))), t, double(std::max(tw(fromY), tw(pinY))),
-                 net};
-    return clear(a) && clear(b) && clear(v);
+    if (onColumn(t)) return false;
+    if (searchBudget_ > 0) --searchBudget_;
+    return clear(fx, fy, t, fy, net, source) && clear(t, py, gx, py, net, target) &&
+           clear(t, fy, t, py, net);
   };
-  if (fits(m)) return m;
-  for (double d = kNear; d < gateX - fromX; d += kNear) {
+  auto three = [&](double x) {
+    return std::vector<Point>{{fromX, fromY}, {x, fromY}, {x, pinY}, {gateX, pinY}};
+  };
+  if (fits(m) || searchBudget_ == 0) return three(m);
+  // Near the halfway point only: a wire that must turn far from it goes round.
+  constexpr double kReach = 4500;
+  for (double d = kNear; d < std::min(gateX - fromX, kReach); d += kNear) {
     for (double x : {m + d, m - d})
-      if (x > fromX + 2 * kNear && x < gateX - 2 * kNear && fits(x)) return x;
+      if (x > fromX + 2 * kNear && x < gateX - 2 * kNear && fits(x)) return three(x);
     if (m + d >= gateX && m - d <= fromX) break;
   }
-  return m;  // nothing clear: keep the plain route
+  // Round the obstacle: out of the source to x1, along a free row c, and in
+  // to the pin from x2, keeping each turn as close to its end as it can.
+  const double lo = fx + 2 * kNear, hi = gx - 2 * kNear;
+  constexpr double kStep = 2 * kNear;
+  for (double d = kStep; d < 3000; d += kStep) {
+    for (double c :
+         {std::min(fy, py) - d, std::max(fy, py) + d, (fy + py) / 2 + d, (fy + py) / 2 - d}) {
+      c = tw(c);
+      double x2 = -1;
+      if (searchBudget_ == 0) return three(m);
+      for (double x = hi; x > std::max(lo + kStep, hi - kReach); x -= kStep)
+        if (!onColumn(x) && --searchBudget_ > 0 && clear(x, py, gx, py, net, target) &&
+            clear(x, c, x, py, net)) {
+          x2 = x;
+          break;
+        }
+      if (x2 < 0) continue;
+      for (double x1 = lo; x1 < std::min(x2 - kStep, lo + kReach); x1 += kStep)
+        if (!onColumn(x1) && --searchBudget_ > 0 && clear(fx, fy, x1, fy, net, source) &&
+            clear(x1, fy, x1, c, net) && clear(x1, c, x2, c, net))
+          return {{fromX, fromY}, {x1, fromY}, {x1, c}, {x2, c}, {x2, pinY}, {gateX, pinY}};
+    }
+  }
+  return three(m);  // nothing clear: keep the plain route
 }
 
 void CircuitEngine::laterGate(Surface& s, char t, double G) {
@@ -334,9 +420,26 @@ void CircuitEngine::laterGate(Surface& s, char t, double G) {
   }
 
   if (!merge) {
+    // A gate never touches another: further right until its place is free.
+    for (int tries = 0; tries < 64; ++tries) {
+      const double X = tw(level_ * pitch + LR), Y = tw(G);
+      bool free = true;
+      // The picture and, when shown, its label above it.
+      Area body{X, Y, X + kGateWidth, Y + kGateHeight};
+      if (labelComing()) {
+        const Area label = comingLabelArea(X, Y);
+        body = {X, label.t, std::max(label.r, X + kGateWidth), Y + kGateHeight};
+      }
+      obstacles_.near(body.grown(kNear), [&](const Obstacles::Item& it) {
+        if (it.a.meets(body.grown(kNear))) free = false;
+        return free;
+      });
+      if (free) break;
+      level_ += 0.6;
+    }
     const double Xg = level_ * pitch + LR;
-    route(s, top_ - 1, topY_, Xg, G + kPinSecond, 0);
-    route(s, top_ - 2, secondY_, Xg, G + kPinFirst, 0);
+    route(s, top_ - 1, topY_, Xg, G + kPinSecond, 0, -1);
+    route(s, top_ - 2, secondY_, Xg, G + kPinFirst, 0, -1);
     nodeX_[top_ - 2] = Xg;
     top_ -= 2;
     Operand& g = operands_[top_];
@@ -353,8 +456,8 @@ void CircuitEngine::laterGate(Surface& s, char t, double G) {
   // which keeps its place; each merged wire turns a little further right.
   const double Xc = nodeX_[top_ - 2];
   const double pin = chainCount_ == 2 ? kPinGrownThird : kPinGrownFourth;
-  route(s, top_ - 1, topY_, Xc, secondY_ + pin, stagger_);
-  stagger_ += 70;
+  route(s, top_ - 1, topY_, Xc, secondY_ + pin, stagger_, operands_[top_ - 2].id);
+  stagger_ += kStagger;
   nodeY_[top_ - 2] = secondY_;
   top_ -= 1;
   operands_[top_ - 1].extraPins.push_back(pin);
@@ -377,15 +480,120 @@ void CircuitEngine::paintGate(Surface& s, int slot) const {
 
 void CircuitEngine::drawGate(Surface& s, char op, int slot, bool isNot) {
   operands_[slot].op = op;
-  if (!isNot) bodies_.emplace_back(nodeX_[slot], nodeY_[slot]);
+  if (!isNot) {
+    const double X = tw(nodeX_[slot]), Y = tw(nodeY_[slot]);
+    obstacles_.add({X, Y, X + kGateWidth, Y + kGateHeight}, Obstacles::Kind::Body,
+                   operands_[slot].id);
+  }
   paintGate(s, slot);
   ++top_;
-  if (!isNot && InputState1 && showMidExprs && midCount_ + 1 < midExpr_.size() &&
-      !midExpr_[midCount_ + 1].empty() && forcount != static_cast<int>(siki.size())) {
-    s.text(tw(nodeX_[slot]), tw(nodeY_[slot] - 150), midExpr_[midCount_], kBlack, kLabelPoint);
+  if (!isNot && labelComing()) {
+    placeLabel(s, slot);
     ++midCount_;
   }
   writeTestDigit(s, slot);
+}
+
+namespace {
+
+// A gate's expression in lines no wider than a little more than the gate, so
+// that it stands over its own gate and leaves the wires beside it free.
+// Lines break after an operator or a closing parenthesis where they can.
+std::vector<std::string> labelLines(const std::string& text, double point) {
+  constexpr double kWidth = 1200;
+  // Very long ones show their beginning and their end: a label the height of
+  // the screen would read no better and push everything apart.
+  constexpr size_t kMostLines = 4;
+  auto width = [point](char c) { return textBox(std::string_view(&c, 1), point).width; };
+  std::vector<std::string> lines;
+  std::string line;
+  double lineWidth = 0, widthAtBreak = 0;
+  size_t lastBreak = std::string::npos;
+  size_t i = 0;
+  for (; i < text.size() && lines.size() < kMostLines; ++i) {
+    const char c = text[i];
+    line += c;
+    lineWidth += width(c);
+    if (lineWidth > kWidth && line.size() > 1) {
+      const size_t cut = lastBreak != std::string::npos ? lastBreak : line.size() - 1;
+      const double cutWidth = lastBreak != std::string::npos ? widthAtBreak : lineWidth - width(c);
+      lines.push_back(line.substr(0, cut));
+      line.erase(0, cut);
+      lineWidth -= cutWidth;
+      lastBreak = std::string::npos;
+    }
+    if (std::string_view("*+$|@%)").find(c) != std::string_view::npos) {
+      lastBreak = line.size();
+      widthAtBreak = lineWidth;
+    }
+  }
+  if (lines.size() < kMostLines) {
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+  }
+  // Too long: three lines of the beginning, then "…" and as much of the end as fits.
+  lines.resize(kMostLines - 1);
+  const std::string ellipsis = "\u2026";
+  double w = textBox(ellipsis, point).width;
+  size_t from = text.size();
+  while (from > 0 && w + width(text[from - 1]) <= kWidth) w += width(text[--from]);
+  lines.push_back(ellipsis + text.substr(from));
+  return lines;
+}
+
+Area labelArea(const std::vector<std::string>& lines, double point, double X, double Y) {
+  double w = 0, h = 0;
+  for (const std::string& l : lines) {
+    const TextBox b = textBox(l, point);
+    w = std::max(w, b.width);
+    h += b.height;
+  }
+  return {X, Y - h, X + w, Y};
+}
+
+}  // namespace
+
+bool CircuitEngine::labelComing() const {
+  return InputState1 && showMidExprs && midCount_ + 1 < midExpr_.size() &&
+         !midExpr_[midCount_ + 1].empty() && forcount != static_cast<int>(siki.size());
+}
+
+Area CircuitEngine::comingLabelArea(double X, double Y) const {
+  return labelArea(labelLines(midExpr_[midCount_], 7), 7, X, Y);
+}
+
+void CircuitEngine::placeLabel(Surface& s, int slot) {
+  // Just above the picture (so repainting it for a NOT leaves the label
+  // whole), in a smaller size where the full one would run into something.
+  const std::string& text = midExpr_[midCount_];
+  const double X = tw(nodeX_[slot]), Y = tw(nodeY_[slot]);
+  double point = kLabelPoint;
+  std::vector<std::string> lines;
+  Area at;
+  for (double p : {kLabelPoint, 8.0, 7.0}) {
+    point = p;
+    lines = labelLines(text, p);
+    at = labelArea(lines, p, X, Y);
+    bool free = true;
+    obstacles_.near(at.grown(kNear), [&](const Obstacles::Item& it) {
+      if (it.a.meets(at.grown(it.kind == Obstacles::Kind::Body ? 0 : kNear))) free = false;
+      return free;
+    });
+    for (int i = 0; i < 20 && free; ++i) {
+      if (dropReach_[i] == 0) continue;
+      InputColumn c;
+      inputColumn(kColumns[i], c);
+      const double x = c.dropX + LR;
+      if (x > at.l - kNear && x < at.r + kNear && dropReach_[i] > at.t) free = false;
+    }
+    if (free) break;
+  }
+  double y = at.t;
+  for (const std::string& l : lines) {
+    s.text(tw(X), tw(y), l, kBlack, point);
+    y += textBox(l, point).height;
+  }
+  obstacles_.add(at, Obstacles::Kind::Text, -1);
 }
 
 void CircuitEngine::writeTestDigit(Surface& s, int slot) {
@@ -407,14 +615,25 @@ void CircuitEngine::finish(Surface& s) {
       // A single variable: its bus feeds the output wire directly, which
       // starts right of every bus so it cannot run along one.
       outX = std::max(outX, busColumn('a', LR) + kGateWidth);
-      const double tap = nodeX_[S] - 100;
-      junction(s, tap, outY);
+      const double tap = tapX(S);
+      junction(s, tap, outY, netOf(S));
       line(s, tap, outY, outX, outY);
       drawDrop(s, nodeX_[S], outY);
     }
-    line(s, outX, outY, outX, 1320);
-    line(s, outX, 1320, 7300, 1320);
-    line(s, 7300, 1320, 7300, 955);
+    // Up to the caption: the wire ends just under it, below a caption that
+    // reaches that far, and rises straight from a circuit wider than its end.
+    constexpr double kEndX = 7300, kEndY = 955, kRunY = 1320;
+    const double endX = std::max(kEndX, outX);
+    double endY = kEndY;
+    if (captionBottom > 0 && captionRight > endX - kNear) endY = captionBottom + kNear;
+    const double runY = std::max(kRunY, endY + 2 * kNear);
+    if (endX == outX) {
+      line(s, outX, outY, outX, endY);
+    } else {
+      line(s, outX, outY, outX, runY);
+      line(s, outX, runY, endX, runY);
+      line(s, endX, runY, endX, endY);
+    }
   }
   testOn = 0;
   testAns.clear();
@@ -422,16 +641,29 @@ void CircuitEngine::finish(Surface& s) {
 
 void CircuitEngine::drawDrop(Surface& s, double x, double y) {
   // Columns are found by their unpanned x; while panned the drop stands where
-  // the shifted column is, so the drawing stays connected.
-  static const char kLetters[] = "anbocpdqerfsgthuivjw";
-  for (const char* p = kLetters; *p; ++p) {
+  // the shifted column is, so the drawing stays connected, and it stops at
+  // the first bus's height rather than running up among the controls.
+  for (int i = 0; i < 20; ++i) {
     InputColumn c;
-    inputColumn(*p, c);
+    inputColumn(kColumns[i], c);
     if (x - LR == c.baseX) {
-      wire(s, c.dropX + LR, y, c.dropX + LR, c.busY + OU, *p);
+      const double top = std::max(c.busY + OU, kDropTop);
+      line(s, c.dropX + LR, y, c.dropX + LR, top);
+      dropReach_[i] = std::max(dropReach_[i], double(tw(y)));
       return;
     }
   }
+}
+
+double CircuitEngine::rowGap() const {
+  // Stacked first-column gates stand two rows apart, and a variable row
+  // below a gate passes 2 x gap - 455 under its lower input's junction mark:
+  // 355 keeps that clear of the mark (radius 60) and the pictures apart; a
+  // label needs 200 above a picture.
+  double g = xP;
+  if (xP < 400) g = 355 + (std::max(xP, 200.0) - 200) * 0.2;
+  if (InputState1 && showMidExprs) g = std::max(g, 400.0);
+  return g;
 }
 
 void CircuitEngine::buildMidExprs() {

@@ -2,9 +2,11 @@
 // The circuit layout engine: walks a reverse Polish text token by token and
 // draws gates, wires, junctions and labels at positions computed on the spot.
 // The walk can be resumed one token at a time ("step") or run to the end.
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "circuit/obstacles.h"
 #include "core/surface.h"
 
 namespace ronri {
@@ -21,6 +23,8 @@ class CircuitEngine {
   bool InputState2 = true;    // gates of 2 to 4 inputs
   bool showMidExprs = false;  // "途中の式も表示" ticked (used with 2-input gates)
   int listindex = 0;          // variable count - 1
+  // Where the window's caption ends (its right and bottom edge, twips); 0 = no caption.
+  double captionRight = 0, captionBottom = 0;
 
   int syoki = 1;        // 1 = the next step starts a new drawing
   int forcount = 0;     // 1-based index of the last token consumed
@@ -47,7 +51,17 @@ class CircuitEngine {
   // The line from the bus of the variable whose column is at x down to y.
   void drawDrop(Surface& s, double x, double y);
   // y of the first variable row: below every bus of the used variables.
-  double firstRowY() const { return (3.0 * listindex + 10) * 125 + OU; }
+  // A caption taller than its one designed line moves the rows down as far.
+  double firstRowY() const {
+    return (3.0 * listindex + 10) * 125 + OU + std::max(0.0, captionBottom - 1095);
+  }
+  // The distance between successive variable rows that the walk uses: the
+  // chosen xP, except that the two narrow choices are raised just enough
+  // that stacked gates (and their labels) never touch.
+  double rowGap() const;
+  // Drops never reach above this (the first bus), so a panned drawing leaves
+  // none in the row of controls.
+  static constexpr double kDropTop = 600;
 
  private:
   struct Operand {
@@ -64,16 +78,26 @@ class CircuitEngine {
   void operatorToken(Surface& s, char t);
   void firstColumnGate(Surface& s, char t, double G, int extra);
   void laterGate(Surface& s, char t, double G);
-  void route(Surface& s, int slot, double fromY, double gateX, double pinY, double shift);
-  // Wires drawn so far, to keep later wires clear of them.
-  struct Wire {
-    double x1, y1, x2, y2;  // x1 <= x2, y1 <= y2
-    int net;
-  };
+  void route(Surface& s, int slot, double fromY, double gateX, double pinY, double shift,
+             int target);
+  // Wires, junction marks and gates drawn so far, to keep later ones clear.
   void wire(Surface& s, double x1, double y1, double x2, double y2, int net);
-  bool clear(const Wire& w) const;
-  double turnX(double fromX, double fromY, double gateX, double pinY, double m, int net) const;
+  void junction(Surface& s, double x, double y, int net);
+  // Whether an axis-parallel wire of `net` would stand clear of everything
+  // drawn: no gate (but the ones in `mayTouch`), text or other signal's mark,
+  // and other signals' wires met only at right angles away from their ends.
+  bool clear(double x1, double y1, double x2, double y2, int net, int mayTouch1 = -1,
+             int mayTouch2 = -1) const;
+  struct Point {
+    double x, y;
+  };
+  std::vector<Point> wirePath(double fromX, double fromY, double gateX, double pinY, double m,
+                              int net, int source, int target) const;
   int netOf(int slot) const;
+  double tapX(int slot) const;  // where a variable's wire leaves its drop line
+  void placeLabel(Surface& s, int slot);
+  bool labelComing() const;  // whether the gate drawn next gets its expression written
+  Area comingLabelArea(double X, double Y) const;  // where, at the least, it will stand
   void drawGate(Surface& s, char op, int slot, bool isNot);
   void paintGate(Surface& s, int slot) const;
   void writeTestDigit(Surface& s, int slot);
@@ -94,10 +118,14 @@ class CircuitEngine {
   char chainOp_ = 0;
   int chainCount_ = 0;
   int chainGate_ = -1;  // id of the gate that may still grow
-  double stagger_ = 70;
+  double stagger_ = 0;  // set when a drawing starts
   int nextGateId_ = 0;
-  std::vector<Wire> wires_;
-  std::vector<std::pair<double, double>> bodies_;  // top-left corners of the gates
+  Obstacles obstacles_;
+  // Routes tried per drawing: a drawing of thousands of gates (which no one
+  // reads wire by wire) stops looking for clear ways rather than take minutes.
+  static constexpr long kSearchBudget = 60000;
+  mutable long searchBudget_ = kSearchBudget;
+  double dropReach_[20] = {};  // lowest y each variable's drop line reaches (0: none yet)
   std::vector<std::string> midExpr_;
   size_t midCount_ = 0;
 };

@@ -17,7 +17,7 @@ using namespace ronri;
 
 namespace {
 
-const double kRowGaps[] = {400, 500, 600};
+const double kRowGaps[] = {200, 300, 400, 500, 600};
 const double kPitches[] = {24, 25, 26, 27, 28};
 
 void draw(CircuitEngine& engine, bool atOnce, const std::string& context) {
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   engine.InputState1 = twoInputs;
   engine.InputState2 = !twoInputs;
   engine.showMidExprs = in.number(0, 1);
-  engine.xP = kRowGaps[in.number(0, 2)];
+  engine.xP = kRowGaps[in.number(0, 4)];
   engine.yP = kPitches[in.number(0, 4)];
   engine.LR = in.number(-20, 20) * 100;
   engine.OU = in.number(-20, 20) * 100;

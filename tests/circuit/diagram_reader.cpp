@@ -7,6 +7,8 @@
 #include <numeric>
 #include <set>
 
+#include "circuit/gates.h"
+
 namespace ronri::test {
 
 namespace {
@@ -23,6 +25,10 @@ const Bus kBuses[] = {
     {'f', 1560, 2400}, {'s', 1440, 2520}, {'g', 1320, 2760}, {'t', 1200, 2880}, {'h', 1080, 3120},
     {'u', 960, 3240},  {'i', 840, 3480},  {'v', 720, 3600},  {'j', 600, 3840},  {'w', 480, 3960},
 };
+
+// Drops reach no higher than the first bus; while the drawing is moved up,
+// a bus above that is joined where its drops stop.
+constexpr int kDropTop = 600;
 
 struct Seg {
   int x1, y1, x2, y2;
@@ -72,14 +78,140 @@ struct UnionFind {
 
 }  // namespace
 
-ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int OU) {
+namespace {
+
+struct Rect {
+  int l, t, r, b;  // open: the edges themselves are outside
+  bool meets(const Rect& o) const { return l < o.r && o.l < r && t < o.b && o.t < b; }
+  bool holds(const Rect& o) const { return l <= o.l && o.r <= r && t <= o.t && o.b <= b; }
+};
+
+struct Label {
+  Rect box;
+  std::string what;
+  long order;
+};
+
+// The geometric faults of a drawing: checked only from what was drawn and
+// the window's texts, not from how the engine placed it.
+void checkGeometry(ReadDiagram& d, const std::vector<DrawCall>& calls, const std::vector<Seg>& segs,
+                   const std::vector<Box>& boxes, int n, int LR, int OU,
+                   const std::vector<TextArea>& shown) {
+  auto& out = d.geometry;
+  auto body = [](const Box& b) { return Rect{b.x, b.y, b.x + 900, b.y + 600}; };
+  // A line along an edge of a gate or text stays outside it.
+  auto segRect = [](const Seg& s) {
+    return Rect{std::min(s.x1, s.x2), std::min(s.y1, s.y2), std::max(s.x1, s.x2),
+                std::max(s.y1, s.y2)};
+  };
+  // Gates neither overlap nor touch.
+  for (size_t i = 0; i < boxes.size(); ++i)
+    for (size_t j = i + 1; j < boxes.size(); ++j) {
+      Rect a = body(boxes[i]);
+      a = {a.l - 1, a.t - 1, a.r + 1, a.b + 1};
+      if (a.meets(body(boxes[j])))
+        out.push_back("gates touch at " + where(boxes[i].x, boxes[i].y) + " and " +
+                      where(boxes[j].x, boxes[j].y));
+    }
+  // A wire enters a gate only at its own pins: ending on the left edge at a
+  // pin height, leaving from the output, or as the stub drawn for an added
+  // input after the picture.
+  for (const Seg& s : segs) {
+    if (s.order < 0) continue;
+    for (const Box& b : boxes) {
+      if (!segRect(s).meets(body(b))) continue;
+      const int l = std::min(s.x1, s.x2), r = std::max(s.x1, s.x2);
+      if (s.horizontal() && s.y1 > b.y && s.y1 < b.y + 600) {
+        if (r == b.x) continue;                             // ends at an input
+        if (l == b.x + 900 && s.y1 == b.y + 300) continue;  // leaves the output
+        if (l == b.x && r <= b.x + 300) continue;           // an added input's stub
+      }
+      if (s.vertical() && (s.x1 == b.x || s.x1 == b.x + 900)) {
+        // Along an edge: fine only where the picture is blank (not its pins).
+        const int t = std::min(s.y1, s.y2), bt = std::max(s.y1, s.y2);
+        const bool output = s.x1 == b.x + 900 && (t == b.y + 300 || bt == b.y + 300);
+        if (output && (t >= b.y + 300 || bt <= b.y + 300)) continue;
+      }
+      out.push_back("wire " + where(s.x1, s.y1) + "-" + where(s.x2, s.y2) + " over the gate at " +
+                    where(b.x, b.y));
+    }
+  }
+  // The texts: what the engine wrote, less what a later picture painted over.
+  std::vector<Label> texts;
+  for (size_t i = 0; i < calls.size(); ++i) {
+    const DrawCall& c = calls[i];
+    if (c.kind != DrawCall::Text) continue;
+    const TextBox t = textBox(c.str, c.pointSize);
+    const Rect box{c.x1, c.y1, c.x1 + int(t.width), c.y1 + int(t.height)};
+    bool gone = false;
+    for (const Box& b : boxes) {
+      if (b.lastPaint < long(i) || !box.meets(body(b))) continue;
+      // Painted over later: gone when all of it, cut off when a part.
+      bool repainted = false;
+      for (size_t k = i + 1; k < calls.size() && !repainted; ++k)
+        repainted = calls[k].kind == DrawCall::Picture && calls[k].x1 == b.x && calls[k].y1 == b.y;
+      if (!repainted) continue;
+      if (body(b).holds(box))
+        gone = true;
+      else
+        out.push_back("text \"" + c.str + "\" cut off by the gate at " + where(b.x, b.y));
+    }
+    if (!gone) texts.push_back({box, "text \"" + c.str + "\" at " + where(c.x1, c.y1), long(i)});
+  }
+  for (const TextArea& a : shown)
+    texts.push_back({{a.x, a.y, a.x + a.width, a.y + a.height}, a.what, -1});
+  if (LR == 0 && OU == 0)
+    for (int k = 0; k < 2 * n && k < 20; ++k) {
+      // Each bus name stands left of the bus's start, level with its line.
+      const Bus& b = kBuses[k];
+      texts.push_back(
+          {{120, b.busY - 60, 345, b.busY + 60}, std::string("name of bus ") + b.letter, -1});
+    }
+  for (size_t i = 0; i < texts.size(); ++i) {
+    for (size_t j = i + 1; j < texts.size(); ++j)
+      if (texts[i].box.meets(texts[j].box))
+        out.push_back(texts[i].what + " overlaps " + texts[j].what);
+    for (const Seg& s : segs)
+      if (segRect(s).meets(texts[i].box))
+        out.push_back("wire " + where(s.x1, s.y1) + "-" + where(s.x2, s.y2) + " through " +
+                      texts[i].what);
+    // A text over a gate other than its own value inside the picture.
+    for (const Box& b : boxes)
+      if (texts[i].box.meets(body(b)) && !body(b).holds(texts[i].box))
+        out.push_back(texts[i].what + " over the gate at " + where(b.x, b.y));
+  }
+  // Every junction mark sits where its wire meets its drop line.
+  for (const DrawCall& c : calls) {
+    if (c.kind != DrawCall::Circle) continue;
+    bool onWire = false, onDrop = false;
+    for (const Seg& s : segs) {
+      if (s.order < 0) continue;
+      if (s.horizontal() && onSegment(s, c.x1, c.y1)) onWire = true;
+      if (s.vertical() && onSegment(s, c.x1, c.y1))
+        for (const Bus& b : kBuses)
+          if (s.x1 == b.dropX + LR && std::min(s.y1, s.y2) == std::max(b.busY + OU, kDropTop))
+            onDrop = true;
+    }
+    if (!onWire || !onDrop)
+      out.push_back("junction at " + where(c.x1, c.y1) + (onWire ? "" : " off its wire") +
+                    (onDrop ? "" : " off its drop line"));
+  }
+}
+
+}  // namespace
+
+ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int OU,
+                        const std::vector<TextArea>& shown) {
   ReadDiagram d;
   std::vector<Seg> segs;
   std::vector<Box> boxes;
   std::vector<DrawCall> circles;
   for (int k = 0; k < 2 * n && k < 20; ++k) {
     const Bus& b = kBuses[k];
-    segs.push_back({360 + LR, b.busY + OU, b.dropX + LR, b.busY + OU, -1, b.letter});
+    if (b.busY + OU >= kDropTop)
+      segs.push_back({360 + LR, b.busY + OU, b.dropX + LR, b.busY + OU, -1, b.letter});
+    else  // moved up among the controls, where its drops stop short of it
+      segs.push_back({b.dropX + LR, kDropTop, b.dropX + LR, kDropTop, -1, b.letter});
   }
   for (size_t i = 0; i < calls.size(); ++i) {
     const DrawCall& c = calls[i];
@@ -134,6 +266,8 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int O
                              " runs through the gate at " + where(b.x, b.y));
     }
   }
+
+  checkGeometry(d, calls, segs, boxes, n, LR, OU, shown);
 
   // Wires that touch are one net; a junction mark joins what ends inside it.
   UnionFind uf(segs.size());
@@ -258,9 +392,19 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int O
     d.gates.push_back(std::move(g));
   }
 
-  const std::set<int> out = netsAt(7300, 955);
-  if (out.size() != 1) {
-    d.problems.push_back("no single output wire at (7300,955)");
+  // The output wire rises highest of all right of the buses, up to the caption.
+  int endX = 0, endY = 0;
+  bool found = false;
+  for (const Seg& s : segs)
+    if (s.order >= 0 && std::min(s.x1, s.x2) >= 3000 && s.vertical() &&
+        (!found || std::min(s.y1, s.y2) < endY)) {
+      found = true;
+      endX = s.x1;
+      endY = std::min(s.y1, s.y2);
+    }
+  const std::set<int> out = found ? netsAt(endX, endY) : std::set<int>{};
+  if (out.size() != 1 || endY > 1320) {
+    d.problems.push_back("no single output wire up to the caption");
   } else {
     d.outputNet = *out.begin();
     ++consumers[size_t(d.outputNet)];

@@ -23,6 +23,10 @@ struct ReadDiagram {
   // Lines of another signal passing through a junction mark (the columns of
   // the last variables stand closer than a mark's radius).
   std::vector<std::string> junctionCrossings;
+  // What a reader of the picture would stumble over, though the circuit may
+  // still be right: gates that touch, a wire over a gate or through a text,
+  // texts on one another or cut off, a junction mark off its drop or wire.
+  std::vector<std::string> geometry;
   std::vector<ReadGate> gates;
   // Per net: what drives it: 'a'..'j', 'n'..'w' for a bus, or '#' with driverGate.
   std::vector<char> driverKind;
@@ -34,8 +38,16 @@ struct ReadDiagram {
   std::vector<char> truthTable(int n) const;
 };
 
+// A text the window shows over the drawing (the caption), in twips.
+struct TextArea {
+  int x = 0, y = 0, width = 0, height = 0;
+  std::string what;
+};
+
 // The buses (drawn by the window) are those of the first n variables, moved
-// by the pan offsets like the engine's drawing.
-ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR = 0, int OU = 0);
+// by the pan offsets like the engine's drawing; at home their names stand
+// left of them. `shown` are the window's other texts over the drawing.
+ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR = 0, int OU = 0,
+                        const std::vector<TextArea>& shown = {});
 
 }  // namespace ronri::test

@@ -65,8 +65,8 @@ TEST(CircuitLayout, TwoVariableAndIsDrawnCallByCall) {
   Drawn d;
   draw(d, "ab*", 2, false);
   EXPECT_THAT(d.surface.calls,
-              ElementsAre(L(2525, 1980, 3250, 1980), L(2775, 2280, 3250, 2280), C(2525, 1980),
-                          C(2775, 2280), L(2520, 1980, 2520, 960), L(2760, 2280, 2760, 600),
+              ElementsAre(L(2520, 1980, 3250, 1980), L(2760, 2280, 3250, 2280), C(2520, 1980),
+                          C(2760, 2280), L(2520, 1980, 2520, 960), L(2760, 2280, 2760, 600),
                           P("gate/and", 3250, 1825), L(4150, 2125, 4150, 1320),
                           L(4150, 1320, 7300, 1320), L(7300, 1320, 7300, 955)))
       << d.surface.dump();
@@ -100,8 +100,8 @@ TEST(CircuitLayout, LaterGateStandsRightOfItsOperandAndWiresHalfway) {
   EXPECT_TRUE(hasLine(d.surface, 4225, 2900, 4225, 2755));
   EXPECT_TRUE(hasLine(d.surface, 5200, 2755, 4225, 2755));
   // a, the second operand, comes in at its own row to the first pin.
-  EXPECT_THAT(d.surface.calls, Contains(C(2775, 2000)));
-  EXPECT_TRUE(hasLine(d.surface, 5200, 2455, 3988, 2455));
+  EXPECT_THAT(d.surface.calls, Contains(C(2760, 2000)));
+  EXPECT_TRUE(hasLine(d.surface, 5200, 2455, 3980, 2455));
   EXPECT_TRUE(hasLine(d.surface, 2760, 2000, 2760, 600));
 }
 
@@ -127,20 +127,21 @@ TEST(CircuitLayout, FourInputFirstColumnGateTakesFiveTokensInMode24) {
   EXPECT_EQ(d.engine.forcount, 7);
   EXPECT_THAT(pictures(d.surface), ElementsAre("picture gate/and 3250,2575"));
   const int G = 2575;
-  EXPECT_TRUE(hasLine(d.surface, 2525, G + 155, 3250, G + 155));  // b
-  EXPECT_TRUE(hasLine(d.surface, 2775, G + 455, 3250, G + 455));  // a
-  EXPECT_TRUE(hasLine(d.surface, 2275, G + 365, 3250, G + 365));  // c
-  EXPECT_TRUE(hasLine(d.surface, 2025, G + 245, 3250, G + 245));  // d
+  // Each wire leaves its variable's drop line, where its junction mark sits.
+  EXPECT_TRUE(hasLine(d.surface, 2520, G + 155, 3250, G + 155));  // b
+  EXPECT_TRUE(hasLine(d.surface, 2760, G + 455, 3250, G + 455));  // a
+  EXPECT_TRUE(hasLine(d.surface, 2280, G + 365, 3250, G + 365));  // c
+  EXPECT_TRUE(hasLine(d.surface, 2040, G + 245, 3250, G + 245));  // d
   EXPECT_TRUE(hasLine(d.surface, 2280, G + 365, 2280, 1320));
   EXPECT_TRUE(hasLine(d.surface, 2040, G + 245, 2040, 1680));
-  EXPECT_THAT(d.surface.calls, Contains(C(2275, G + 365)));
-  EXPECT_THAT(d.surface.calls, Contains(C(2025, G + 245)));
+  EXPECT_THAT(d.surface.calls, Contains(C(2280, G + 365)));
+  EXPECT_THAT(d.surface.calls, Contains(C(2040, G + 245)));
   EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Finished);
 
   Drawn three;
   draw(three, "ab*c*", 3, false);
   EXPECT_EQ(three.surface.of(DrawCall::Picture).size(), 1u);
-  EXPECT_TRUE(hasLine(three.surface, 2275, 2200 + 305, 3250, 2200 + 305));
+  EXPECT_TRUE(hasLine(three.surface, 2280, 2200 + 305, 3250, 2200 + 305));
 }
 
 TEST(CircuitLayout, OrChainGrowsInMode24AndNotInMode2) {
@@ -148,11 +149,12 @@ TEST(CircuitLayout, OrChainGrowsInMode24AndNotInMode2) {
   draw(d, "ab*c+d+", 4, false);
   EXPECT_THAT(pictures(d.surface),
               ElementsAre("picture gate/and 3250,2575", "picture gate/or 5200,2875"));
-  // d at row 3575 joins the OR as its third input, turning 70 further right.
-  EXPECT_TRUE(hasLine(d.surface, 2025, 3575, 3683, 3575));
-  EXPECT_TRUE(hasLine(d.surface, 3683, 3575, 3683, 3130));
-  EXPECT_TRUE(hasLine(d.surface, 5200, 3130, 3683, 3130));
-  EXPECT_THAT(d.surface.calls, Contains(C(2025, 3575)));
+  // d at row 3575 joins the OR as its third input; turning 150 right of
+  // halfway (3770) its way in would cross the AND gate, so it turns past it.
+  EXPECT_TRUE(hasLine(d.surface, 2040, 3575, 4175, 3575));
+  EXPECT_TRUE(hasLine(d.surface, 4175, 3575, 4175, 3130));
+  EXPECT_TRUE(hasLine(d.surface, 5200, 3130, 4175, 3130));
+  EXPECT_THAT(d.surface.calls, Contains(C(2040, 3575)));
 
   Drawn two;
   draw(two, "ab*c+d+", 4, true);
@@ -184,7 +186,7 @@ TEST(CircuitLayout, SingleVariableFeedsTheOutputWire) {
   EXPECT_TRUE(hasLine(d.surface, 3775, 1550, 3775, 1320));
   EXPECT_TRUE(hasLine(d.surface, 3775, 1320, 7300, 1320));
   // ...and is joined to the bus of a.
-  EXPECT_TRUE(hasLine(d.surface, 2775, 1550, 3775, 1550));
+  EXPECT_TRUE(hasLine(d.surface, 2760, 1550, 3775, 1550));
   EXPECT_TRUE(hasLine(d.surface, 2760, 1550, 2760, 600));
   const auto read = test::readDiagram(d.surface.calls, 1);
   EXPECT_TRUE(read.problems.empty()) << read.problems.front();
@@ -194,11 +196,15 @@ TEST(CircuitLayout, SingleVariableFeedsTheOutputWire) {
 TEST(CircuitLayout, SpacingSetsPitchAndRowGap) {
   Drawn d;
   draw(d, "ab*c+", 3, true, 200, 24);
-  // Rows 200 apart from 2000; columns 3000 twips per pitch unit.
+  // The narrowest rows stand 355 apart from 2000 (two rows hold one 600-high
+  // gate with room to spare); columns 3000 twips per pitch unit.
   EXPECT_THAT(pictures(d.surface),
-              ElementsAre("picture gate/and 3000,2100", "picture gate/or 4800,2250"));
-  EXPECT_TRUE(hasLine(d.surface, 2525, 2255, 3000, 2255));
-  EXPECT_TRUE(hasLine(d.surface, 2775, 2555, 3000, 2555));
+              ElementsAre("picture gate/and 3000,2178", "picture gate/or 4800,2444"));
+  EXPECT_TRUE(hasLine(d.surface, 2520, 2333, 3000, 2333));
+  EXPECT_TRUE(hasLine(d.surface, 2760, 2633, 3000, 2633));
+  Drawn slightly;
+  draw(slightly, "ab*c+", 3, true, 300, 24);
+  EXPECT_EQ(slightly.surface.of(DrawCall::Picture)[0].y1, 2000 + 375 / 2 + 1);
 
   Drawn wide;
   draw(wide, "ab*c+", 3, true, 600, 28);
@@ -215,7 +221,7 @@ TEST(CircuitLayout, IntermediateExpressionsAreWrittenAboveAllButTheLastGate) {
   ASSERT_EQ(texts.size(), 1u) << d.surface.dump();
   EXPECT_EQ(texts[0].str, "(a*b)");
   EXPECT_EQ(texts[0].x1, 3250);
-  EXPECT_EQ(texts[0].y1, 2200 - 150);
+  EXPECT_EQ(texts[0].y1, 2200 - 200);  // wholly above the picture
   EXPECT_EQ(texts[0].color, kBlack);
 
   Drawn negated;
@@ -336,17 +342,27 @@ TEST(CircuitLayout, PannedDrawingIsTheSameDrawingMoved) {
     moved.engine.LR = -1000;
     moved.engine.OU = -500;
     draw(moved, "ab*c+dn*$", 4, two);
-    ASSERT_EQ(home.surface.calls.size(), moved.surface.calls.size());
-    // All but the last three lines (the output wire to the caption) move.
-    for (size_t i = 0; i + 3 < home.surface.calls.size(); ++i) {
-      DrawCall want = home.surface.calls[i];
+    // Everything moves but the output wire to the caption (its last lines,
+    // which ignore the offsets), and drops stop at the first bus's height
+    // rather than run up among the controls.
+    auto body = [](const RecordingSurface& s) {
+      std::vector<DrawCall> c = s.calls;
+      while (!c.empty() && c.back().kind == DrawCall::Line &&
+             std::min(c.back().y1, c.back().y2) <= 1320)
+        c.pop_back();
+      return c;
+    };
+    const std::vector<DrawCall> was = body(home.surface), now = body(moved.surface);
+    ASSERT_EQ(was.size(), now.size());
+    for (size_t i = 0; i < was.size(); ++i) {
+      DrawCall want = was[i];
       want.x1 -= 1000;
       want.y1 -= 500;
       if (want.kind == DrawCall::Line) {
         want.x2 -= 1000;
-        want.y2 -= 500;
+        want.y2 = std::max(want.y2 - 500, int(CircuitEngine::kDropTop));
       }
-      EXPECT_EQ(moved.surface.calls[i], want) << i << ": " << test::describe(want);
+      EXPECT_EQ(now[i], want) << i << ": " << test::describe(want);
     }
     const auto read = test::readDiagram(moved.surface.calls, 4, -1000, -500);
     EXPECT_EQ(read.truthTable(4), evaluateRows("ab*c+dn*$", 4));
