@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHash>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -34,6 +35,7 @@
 #include <QTimer>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <deque>
 #include <mutex>
@@ -124,6 +126,7 @@ class Explorer : public QObject {
   }
 
   void run(int actions, QMap<QString, int>& counts) {
+    counts_ = &counts;
     for (step_ = 0; step_ < actions; ++step_) {
       const QList<QWidget*> open = windows();
       if (open.isEmpty()) break;
@@ -153,11 +156,14 @@ class Explorer : public QObject {
   int pick(qsizetype n) { return int(std::uniform_int_distribution<qsizetype>(0, n - 1)(rng_)); }
   bool chance(int percent) { return pick(100) < percent; }
 
-  void note(const QWidget* w, const QString& what) {
-    logAction(QStringLiteral("seed %1 step %2 %3 %4")
+  // One line of the log: seed, step, window, control, action.
+  void note(const QWidget* c, const QString& what) {
+    const QString window = c ? nameOf(c->window()) : QStringLiteral("-");
+    const QString control = c && c != c->window() ? nameOf(c) : QStringLiteral("-");
+    logAction(QStringLiteral("seed %1 step %2 %3 %4 %5")
                   .arg(seed_)
                   .arg(step_)
-                  .arg(w ? nameOf(w) : QStringLiteral("-"), what)
+                  .arg(window, control, what)
                   .toStdString());
   }
 
@@ -192,18 +198,36 @@ class Explorer : public QObject {
     }
   }
 
+  // A control of the window, those used least so far the likeliest: the
+  // buttons that open further windows are found early.
+  QWidget* someControl(QWidget* w, const QList<QWidget*>& all) {
+    if (all.isEmpty()) return w;
+    std::vector<double> weights;
+    for (QWidget* c : all) {
+      // Buttons and fields draw people more than frames and labels do.
+      const bool control = qobject_cast<QAbstractButton*>(c) || qobject_cast<QComboBox*>(c) ||
+                           qobject_cast<QAbstractItemView*>(c) || qobject_cast<QLineEdit*>(c);
+      weights.push_back((control ? 4 : 1) /
+                        std::sqrt(1.0 + used_.value(w->objectName() + nameOf(c))));
+    }
+    QWidget* c = all[std::discrete_distribution<int>(weights.begin(), weights.end())(rng_)];
+    ++used_[w->objectName() + nameOf(c)];
+    return c;
+  }
+
   void act(QWidget* w) {
     const QList<QWidget*> all = controls(w);
-    QWidget* c = all.isEmpty() ? w : all[pick(all.size())];
+    QWidget* c = someControl(w, all);
     const int roll = pick(100);
     if (w == app_.form(1).widget() && roll < 15) return compose();
-    if (roll < 55) return click(c, Qt::LeftButton, false);
-    if (roll < 62) return click(c, Qt::RightButton, false);
-    if (roll < 67) return click(c, Qt::LeftButton, true);
-    if (roll < 80) return type(all);
-    if (roll < 87) return key(w);
-    if (roll < 94) return menu(w);
-    if (roll < 97 && w != app_.form(1).widget()) {
+    if (w == app_.form(1).widget() && roll < 25) return menu(w);
+    if (roll < 52) return click(c, Qt::LeftButton, false);
+    if (roll < 58) return click(c, Qt::RightButton, false);
+    if (roll < 62) return click(c, Qt::LeftButton, true);
+    if (roll < 74) return type(all);
+    if (roll < 80) return key(w);
+    if (roll < 86) return menu(w);
+    if (roll < 96 && w != app_.form(1).widget()) {
       note(w, "close");
       w->close();
       return;
@@ -369,6 +393,7 @@ class Explorer : public QObject {
   }
 
   void answer(QWidget* w) {
+    if (counts_ && !w->objectName().isEmpty()) ++(*counts_)[w->objectName()];
     if (auto* menu = qobject_cast<QMenu*>(w)) {
       QList<QAction*> entries;
       for (QAction* a : menu->actions())
@@ -392,7 +417,9 @@ class Explorer : public QObject {
     }
     if (auto* files = qobject_cast<QFileDialog*>(w)) return answerFiles(files);
     if (auto* dialog = qobject_cast<QDialog*>(w)) {
-      // Print dialogs and anything else: cancelled, or one of its buttons.
+      // Print dialogs are cancelled; any other dialog is used like a window
+      // for a while, then cancelled or left by one of its buttons.
+      if (!w->inherits("QPrintDialog") && chance(70)) return act(w);
       const QList<QAbstractButton*> buttons = dialog->findChildren<QAbstractButton*>();
       if (w->inherits("QPrintDialog") || buttons.isEmpty() || chance(50)) {
         note(w, "answer cancel");
@@ -438,6 +465,8 @@ class Explorer : public QObject {
   std::mt19937 rng_;
   QString folder_;
   int step_ = 0;
+  QMap<QString, int>* counts_ = nullptr;
+  QHash<QString, int> used_;  // actions per window and control
   QTimer poll_;
   bool answering_ = false;
   Watchdog watchdog_;
@@ -445,7 +474,7 @@ class Explorer : public QObject {
 
 struct Settings {
   std::vector<unsigned> seeds{1, 2, 3, 4};
-  int actions = 2000;
+  int actions = 2500;
 };
 
 Settings settings() {
