@@ -10,6 +10,7 @@ cd "$(dirname "$0")"
 # link line also asks for zlib.
 PACKAGES=(cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   coinor-libcbc-dev zlib1g-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core)

@@ -232,7 +232,7 @@ TEST(HelpAndVersion, ContentsOpenHelpHlpFromTheCurrentFolder) {
   EXPECT_TRUE(messages[0].contains("help.hlp"));
 
   // The shipped help, where the program is started from.
-  QDir::setCurrent(QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../.."));
+  QDir::setCurrent(QStringLiteral(RONRI_SOURCE_DIR));
   EXPECT_TRUE(answeringMessages([&] { showHelpContents(*app.Form1); }).isEmpty());
   QDir::setCurrent(before);
   auto* browser = app.Form1->widget()->window()->findChild<QTextBrowser*>("HelpText");

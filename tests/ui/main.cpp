@@ -2,13 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include "ui/framework/fonts.h"
+#include "ui/framework/translation.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ronri::installDefaultFont();
+  // Settings go to a test folder, never the user's; the windows are tested in
+  // Japanese whatever the locale, and a test that wants English says so.
+  QStandardPaths::setTestModeEnabled(true);
+  ronri::saveLanguage(ronri::Language::Japanese);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/framework/translation.h"
 #include "ui/windows/circuit_form.h"
 #include "ui/windows/compare_form.h"
 #include "ui/windows/convert_form.h"
@@ -18,6 +19,10 @@
 #include "ui/windows/truth_table_form.h"
 
 namespace ronri {
+
+App::Languages::Languages() {
+  installTranslations();
+}
 
 App::App()
     : Form1(std::make_unique<MainForm>(*this)),

@@ -21,6 +21,12 @@ class CompareForm;
 class PrimeChartForm;
 
 class App {
+  // Translations are installed before any window is made, so every window's
+  // texts (and Qt's own dialogs) come in the chosen language.
+  struct Languages {
+    Languages();
+  } languages_;
+
  public:
   App();
   ~App();

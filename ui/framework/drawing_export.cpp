@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -199,7 +200,8 @@ bool saveDrawing(const DisplayList& drawing, const QString& path, QString* error
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   if (!renderDrawing(drawing, 2.0).save(&buffer, "PNG")) {
-    if (error) *error = QStringLiteral("PNG を作れませんでした");
+    if (error)
+      *error = QCoreApplication::translate("ronri::DrawingExport", "PNG を作れませんでした");
     return false;
   }
   return saveFileAtomically(path, png, error);
@@ -265,32 +267,41 @@ void addExportMenu(QWidget* area, std::function<DisplayList()> source,
   QObject::connect(area, &QWidget::customContextMenuRequested, area, [=](const QPoint& pos) {
     QMenu menu(area);
     menu.setObjectName(QStringLiteral("ExportMenu"));
-    QAction* save = menu.addAction(QStringLiteral("画像として保存…"));
-    QAction* copy = menu.addAction(QStringLiteral("コピー"));
-    QAction* print = menu.addAction(QStringLiteral("印刷…"));
-    QAction* saveCsv = csv ? menu.addAction(QStringLiteral("CSVとして保存…")) : nullptr;
+    QAction* save =
+        menu.addAction(QCoreApplication::translate("ronri::DrawingExport", "画像として保存…"));
+    QAction* copy = menu.addAction(QCoreApplication::translate("ronri::DrawingExport", "コピー"));
+    QAction* print = menu.addAction(QCoreApplication::translate("ronri::DrawingExport", "印刷…"));
+    QAction* saveCsv =
+        csv ? menu.addAction(QCoreApplication::translate("ronri::DrawingExport", "CSVとして保存…"))
+            : nullptr;
     QAction* chosen = menu.exec(area->mapToGlobal(pos));
     if (!chosen) return;
     if (chosen == save) {
-      QString path = askFileName(area, QStringLiteral("画像として保存"));
+      QString path =
+          askFileName(area, QCoreApplication::translate("ronri::DrawingExport", "画像として保存"));
       if (path.isEmpty()) return;
       const QString suffix = QFileInfo(path).suffix().toLower();
       if (suffix != QStringLiteral("png") && suffix != QStringLiteral("svg"))
         path += QStringLiteral(".png");
       QString error;
       if (!saveDrawing(source(), path, &error))
-        showMessage(area, QStringLiteral("画像を保存できませんでした。\n%1").arg(error));
+        showMessage(area, QCoreApplication::translate("ronri::DrawingExport",
+                                                      "画像を保存できませんでした。\n%1")
+                              .arg(error));
     } else if (chosen == copy) {
       QGuiApplication::clipboard()->setImage(renderDrawing(source(), 2.0));
     } else if (chosen == print) {
       printDrawing(area, source());
     } else if (chosen == saveCsv) {
-      QString path = askFileName(area, QStringLiteral("CSVとして保存"));
+      QString path =
+          askFileName(area, QCoreApplication::translate("ronri::DrawingExport", "CSVとして保存"));
       if (path.isEmpty()) return;
       if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
       QString error;
       if (!saveFileAtomically(path, csv(), &error))
-        showMessage(area, QStringLiteral("CSV を保存できませんでした。\n%1").arg(error));
+        showMessage(area, QCoreApplication::translate("ronri::DrawingExport",
+                                                      "CSV を保存できませんでした。\n%1")
+                              .arg(error));
     }
   });
 }

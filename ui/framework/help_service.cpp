@@ -74,7 +74,8 @@ QDialog* makeWindow(QWidget* owner) {
   auto* layout = new QVBoxLayout(window);
 
   auto* searchRow = new QHBoxLayout;
-  searchRow->addWidget(new QLabel(QStringLiteral("検索"), window));
+  searchRow->addWidget(
+      new QLabel(QCoreApplication::translate("ronri::HelpService", "検索"), window));
   auto* search = new QLineEdit(window);
   search->setObjectName(QStringLiteral("HelpSearch"));
   search->setClearButtonEnabled(true);
@@ -84,7 +85,7 @@ QDialog* makeWindow(QWidget* owner) {
   auto* splitter = new QSplitter(window);
   auto* contents = new QTreeWidget(splitter);
   contents->setObjectName(QStringLiteral("HelpContents"));
-  contents->setHeaderLabel(QStringLiteral("目次"));
+  contents->setHeaderLabel(QCoreApplication::translate("ronri::HelpService", "目次"));
   auto* browser = new QTextBrowser(splitter);
   browser->setObjectName(QStringLiteral("HelpText"));
   browser->setFont(gothicFont(10));
@@ -148,16 +149,19 @@ bool HelpService::winHelp(QWidget* owner, const QString& file, int command, long
   const QString path = locate(file);
   QFile f(path);
   if (path.isEmpty() || !f.open(QIODevice::ReadOnly)) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("ヘルプ"),
-                    QStringLiteral("ヘルプ ファイル %1 が見つかりません。").arg(file),
-                    QMessageBox::Ok, owner);
+    QMessageBox box(
+        QMessageBox::Warning, QCoreApplication::translate("ronri::HelpService", "ヘルプ"),
+        QCoreApplication::translate("ronri::HelpService", "ヘルプ ファイル %1 が見つかりません。")
+            .arg(file),
+        QMessageBox::Ok, owner);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.exec();
     return false;
   }
   const QString text = QString::fromUtf8(f.readAll());
   if (!g_window) g_window = makeWindow(owner);
-  g_window->setWindowTitle(QStringLiteral("ヘルプ - ") + QFileInfo(file).fileName());
+  g_window->setWindowTitle(QCoreApplication::translate("ronri::HelpService", "ヘルプ - ") +
+                           QFileInfo(file).fileName());
   auto* browser = g_window->findChild<QTextBrowser*>(QStringLiteral("HelpText"));
   auto* contents = g_window->findChild<QTreeWidget*>(QStringLiteral("HelpContents"));
   browser->setMarkdown(text);

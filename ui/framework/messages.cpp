@@ -1,5 +1,6 @@
 #include "ui/framework/messages.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace ronri {
@@ -11,8 +12,8 @@ void showMessage(QWidget* parent, const QString& text) {
 }
 
 bool askYesNo(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), text,
-                  QMessageBox::Yes | QMessageBox::No, parent);
+  QMessageBox box(QMessageBox::Question, QCoreApplication::translate("ronri::Messages", "確認"),
+                  text, QMessageBox::Yes | QMessageBox::No, parent);
   box.setObjectName(QStringLiteral("MessageBox"));
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;

@@ -1,5 +1,6 @@
 #include "ui/windows/count_dialog.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMainWindow>
@@ -15,7 +16,8 @@ void buildCountDialog(QMainWindow* w, const QList<int>& counts,
                       const std::function<void(int count)>& ok) {
   auto* central = new QWidget(w);
   auto* layout = new QVBoxLayout(central);
-  auto* frame = new QGroupBox(QStringLiteral("変数の数は？"), central);
+  auto* frame =
+      new QGroupBox(QCoreApplication::translate("ronri::CountDialog", "変数の数は？"), central);
   frame->setObjectName(QStringLiteral("Frame1"));
   auto* options = new QHBoxLayout(frame);
   QList<QRadioButton*> buttons;
@@ -39,7 +41,7 @@ void buildCountDialog(QMainWindow* w, const QList<int>& counts,
         return;
       }
     }
-    showMessage(w, QStringLiteral("選んでください"));
+    showMessage(w, QCoreApplication::translate("ronri::CountDialog", "選んでください"));
   });
 }
 

@@ -14,15 +14,13 @@
 
 namespace ronri {
 
-DisplayForm::DisplayForm(App& app)
-    : Window(app, QStringLiteral("Form10"), QStringLiteral("式表示")) {}
+DisplayForm::DisplayForm(App& app) : Window(app, QStringLiteral("Form10"), tr("式表示")) {}
 
 void DisplayForm::build(QMainWindow* w) {
   auto* central = new QWidget(w);
   auto* grid = new QGridLayout(central);
   grid->setColumnStretch(1, 1);
-  const QString labels[3] = {QStringLiteral("入力式"), QStringLiteral("主加法標準形"),
-                             QStringLiteral("主乗法標準形")};
+  const QString labels[3] = {tr("入力式"), tr("主加法標準形"), tr("主乗法標準形")};
   for (int row = 0; row < 3; ++row) {
     auto* label = new QLabel(labels[row], central);
     label->setObjectName(QStringLiteral("Label%1").arg(row + 1));
@@ -32,8 +30,7 @@ void DisplayForm::build(QMainWindow* w) {
     // Canonical forms of ten variables run to tens of thousands of characters.
     edit->setMaxLength(int(kMaxRewriteLength));
     edit->setMinimumWidth(420);
-    auto* show =
-        makeButton(central, QStringLiteral("Command%1").arg(row + 1), QStringLiteral("表示"));
+    auto* show = makeButton(central, QStringLiteral("Command%1").arg(row + 1), tr("表示"));
     connect(show, &QPushButton::clicked, this, [this, row] { showRow(row); });
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);

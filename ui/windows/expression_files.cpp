@@ -1,5 +1,6 @@
 #include "ui/windows/expression_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -9,6 +10,7 @@
 #include "core/expression_file.h"
 #include "ui/framework/help_service.h"
 #include "ui/framework/messages.h"
+#include "ui/framework/translation.h"
 #include "ui/windows/main_form.h"
 
 namespace ronri {
@@ -24,7 +26,8 @@ FileDialogs g_dialogs;
 
 QString runDialog(QWidget* parent, QFileDialog::AcceptMode mode) {
   const bool saving = mode == QFileDialog::AcceptSave;
-  QFileDialog dialog(parent, saving ? QStringLiteral("保存") : QStringLiteral("開く"));
+  QFileDialog dialog(parent, saving ? QCoreApplication::translate("ronri::MainForm", "保存")
+                                    : QCoreApplication::translate("ronri::MainForm", "開く"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(mode);
   dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -71,7 +74,9 @@ bool saveEntries(QWidget* parent, QListWidget* list, const QString& chosenName) 
                  file.flush();
   written = written ? file.commit() : (file.cancelWriting(), false);
   if (!written) {
-    showMessage(parent, QStringLiteral("「%1」に保存できませんでした。").arg(shown(fileName)));
+    showMessage(parent,
+                QCoreApplication::translate("ronri::MainForm", "「%1」に保存できませんでした。")
+                    .arg(shown(fileName)));
     return false;
   }
   // As after a click: the last entry is selected.
@@ -82,7 +87,8 @@ bool saveEntries(QWidget* parent, QListWidget* list, const QString& chosenName) 
 int openEntries(QWidget* parent, QListWidget* list, const QString& fileName) {
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) {
-    showMessage(parent, QStringLiteral("「%1」を開けませんでした。").arg(shown(fileName)));
+    showMessage(parent, QCoreApplication::translate("ronri::MainForm", "「%1」を開けませんでした。")
+                            .arg(shown(fileName)));
     return 0;
   }
   QByteArray bytes = file.read(kMaxFileBytes);
@@ -95,9 +101,9 @@ int openEntries(QWidget* parent, QListWidget* list, const QString& fileName) {
   const ExpressionFileContents contents =
       readExpressionFile(std::string_view(bytes.constData(), size_t(bytes.size())));
   if (!contents.readable) {
-    showMessage(
-        parent,
-        QStringLiteral("「%1」は式のファイルとして読めませんでした。").arg(shown(fileName)));
+    showMessage(parent, QCoreApplication::translate("ronri::MainForm",
+                                                    "「%1」は式のファイルとして読めませんでした。")
+                            .arg(shown(fileName)));
     return 0;
   }
   QStringList entries;
@@ -106,9 +112,11 @@ int openEntries(QWidget* parent, QListWidget* list, const QString& fileName) {
     entries << QString::fromUtf8(entry.data(), qsizetype(entry.size()));
   list->addItems(entries);
   if (cut && contents.entries.size() < size_t(std::max(0LL, contents.announced + 1)))
-    showMessage(parent, QStringLiteral("「%1」は大きすぎるため、はじめの %2 件だけを読みました。")
-                            .arg(shown(fileName))
-                            .arg(entries.size()));
+    showMessage(parent,
+                QCoreApplication::translate(
+                    "ronri::MainForm", "「%1」は大きすぎるため、はじめの %2 件だけを読みました。")
+                    .arg(shown(fileName))
+                    .arg(entries.size()));
   return int(entries.size());
 }
 
@@ -129,7 +137,10 @@ void openExpressionList(MainForm& form) {
 }
 
 void showHelpContents(MainForm& form) {
-  HelpService::winHelp(form.widget(), QStringLiteral("help.hlp"), HelpService::kHelpFinder, 0);
+  // The help comes in the interface language.
+  const QString file = activeLanguage() == QLatin1String("en") ? QStringLiteral("help_en.hlp")
+                                                               : QStringLiteral("help.hlp");
+  HelpService::winHelp(form.widget(), file, HelpService::kHelpFinder, 0);
 }
 
 void showVersion(MainForm& form) {

@@ -14,6 +14,7 @@
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
+#include "ui/framework/translation.h"
 #include "ui/framework/twips.h"
 
 namespace ronri {
@@ -72,14 +73,13 @@ QRect rectOf(const kmap::Rect& r) {
   return pxRect(r.left, r.top, r.width, r.height);
 }
 
-const QString kBestFound =
-    QStringLiteral("制限時間内に見つかった最良の組合せです（最小とは限りません）");
+const char* const kBestFound = QT_TRANSLATE_NOOP(
+    "ronri::KmapForm", "制限時間内に見つかった最良の組合せです（最小とは限りません）");
 
 }  // namespace
 
 KmapForm::KmapForm(App& app, int variables)
-    : Window(app, QStringLiteral("Form%1").arg(variables == 6 ? 7 : variables),
-             QStringLiteral("カルノー図")),
+    : Window(app, QStringLiteral("Form%1").arg(variables == 6 ? 7 : variables), tr("カルノー図")),
       variables_(variables),
       layout_(layoutFor(variables)),
       model_(variables) {}
@@ -138,11 +138,11 @@ void KmapForm::build(QMainWindow* w) {
   auto* bs = makeButton(canvas, "Command2(0)", "BS", pxRect(L.bsX, L.optionBY, L.bsWidth, rowH),
                         gothicFont(14.25, true));
   connect(bs, &QPushButton::clicked, this, [this] { backspacePressed(); });
-  auto* make = makeButton(canvas, "Command2(1)", "作成",
+  auto* make = makeButton(canvas, "Command2(1)", tr("作成"),
                           pxRect(L.makeX, L.optionBY, L.makeWidth, rowH), gothicFont(14.25, true));
   connect(make, &QPushButton::clicked, this, [this] { makePressed(); });
 
-  auto* frame1 = new QGroupBox("０，１どちらを表示？", canvas);
+  auto* frame1 = new QGroupBox(tr("０，１どちらを表示？"), canvas);
   frame1->setObjectName("Frame1");
   frame1->setGeometry(pxRect(L.frame1X, L.frame1Y, L.frame1Width, 735));
   auto* zeros = makeOption(frame1, "Option2(0)", "0", pxRect(360, 240, 495, 375));
@@ -153,26 +153,26 @@ void KmapForm::build(QMainWindow* w) {
   ones->raise();
 
   if (!hasGrouping()) return;
-  auto* frame2 = new QGroupBox("囲むのは？", canvas);
+  auto* frame2 = new QGroupBox(tr("囲むのは？"), canvas);
   frame2->setObjectName("Frame2");
   // Wider than 1815 and a little smaller type, so "必要最小主項（簡単化）" is
   // shown whole; the five-variable window still has room on its right.
   frame2->setGeometry(pxRect(L.frame2X, L.frame2Y, 2370, 1215));
-  auto* all = makeOption(frame2, "Option3(0)", "全ての主項", pxRect(240, 240, 2070, 375));
+  auto* all = makeOption(frame2, "Option3(0)", tr("全ての主項"), pxRect(240, 240, 2070, 375));
   auto* minimal =
-      makeOption(frame2, "Option3(1)", "必要最小主項（簡単化）", pxRect(240, 720, 2070, 375));
+      makeOption(frame2, "Option3(1)", tr("必要最小主項（簡単化）"), pxRect(240, 720, 2070, 375));
   all->setFont(gothicFont(8.25));
   minimal->setFont(gothicFont(8.25));
   connect(all, &QRadioButton::clicked, this, [this] { listChosen(true); });
   connect(minimal, &QRadioButton::clicked, this, [this] { listChosen(false); });
 
-  auto* one = makeButton(canvas, "Command3(0)", "一つ", pxRect(L.oneX, L.stepY, 735, 495),
+  auto* one = makeButton(canvas, "Command3(0)", tr("一つ"), pxRect(L.oneX, L.stepY, 735, 495),
                          gothicFont(14.25, true));
   connect(one, &QPushButton::clicked, this, [this] { stepOnePressed(); });
-  auto* every = makeButton(canvas, "Command3(1)", "全て", pxRect(L.allX, L.stepY, 735, 495),
+  auto* every = makeButton(canvas, "Command3(1)", tr("全て"), pxRect(L.allX, L.stepY, 735, 495),
                            gothicFont(14.25, true));
   connect(every, &QPushButton::clicked, this, [this] { stepAllPressed(); });
-  mapLabel(canvas, L.titleLabel, "囲む", pxRect(L.titleX, L.titleY, 735, 420), 15.75,
+  mapLabel(canvas, L.titleLabel, tr("囲む"), pxRect(L.titleX, L.titleY, 735, 420), 15.75,
            Qt::AlignLeft | Qt::AlignVCenter);
 
   auto* text = new QLineEdit(canvas);
@@ -244,11 +244,11 @@ void KmapForm::backspacePressed() {
 
 void KmapForm::makePressed() {
   const kmap::MakeResult res = model_.makeMap();
-  if (res.usedDefaults) showMessage(widget(), QStringLiteral("デフォルト値を入力します"));
+  if (res.usedDefaults) showMessage(widget(), tr("デフォルト値を入力します"));
   if (!isOpen()) return;
   showAxes();
   if (res.refused) {
-    showMessage(widget(), QString::fromUtf8(kmap::kLayoutRefused));
+    showMessage(widget(), coreText(kmap::kLayoutRefused));
     return;
   }
   showCells();
@@ -283,8 +283,7 @@ void KmapForm::listChosen(bool all) {
   if (!all && !grouping_->minimalReady()) {
     // The clicked option stays as it was until the question is answered.
     minOption->setChecked(false);
-    if (!askYesNo(widget(),
-                  QStringLiteral("この作業は時間が異常にかかる可能性があります。よろしいですか？")))
+    if (!askYesNo(widget(), tr("この作業は時間が異常にかかる可能性があります。よろしいですか？")))
       return;
     if (!isOpen()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -293,7 +292,7 @@ void KmapForm::listChosen(bool all) {
   }
   if (!all && grouping_->minimalStatus() == CoverStatus::BestFound && !bestFoundTold_) {
     bestFoundTold_ = true;
-    showMessage(widget(), kBestFound);
+    showMessage(widget(), tr(kBestFound));
     if (!isOpen()) return;
   }
   allOption->setChecked(all);

@@ -13,9 +13,11 @@
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
+#include "ui/framework/translation.h"
 #include "ui/windows/compare_form.h"
 #include "ui/windows/expression_files.h"
 #include "ui/windows/map_count_form.h"
+#include "ui/windows/settings_dialog.h"
 #include "ui/windows/table_count_form.h"
 #include "ui/windows/truth_table_form.h"
 
@@ -32,9 +34,15 @@ struct TokenButton {
 // The parenthesis and operator buttons; the parentheses show full-width
 // characters but insert the ASCII ones.
 const TokenButton kOperatorButtons[] = {
-    {20, "（", '('},     {21, "）", ')'},    {22, "or+", '+'},
-    {23, "and*", '*'},   {24, "not~", '~'},  {25, "exor@", '@'},
-    {26, "exnor%", '%'}, {27, "nand$", '$'}, {28, "nor|", '|'},
+    {20, QT_TRANSLATE_NOOP("ronri::MainForm", "（"), '('},
+    {21, QT_TRANSLATE_NOOP("ronri::MainForm", "）"), ')'},
+    {22, "or+", '+'},
+    {23, "and*", '*'},
+    {24, "not~", '~'},
+    {25, "exor@", '@'},
+    {26, "exnor%", '%'},
+    {27, "nand$", '$'},
+    {28, "nor|", '|'},
 };
 
 // The keypad's buttons share one minimum width, so the grid stays even.
@@ -58,16 +66,18 @@ void MainForm::build(QMainWindow* w) {
   buildMenus(w);
 
   // The variable count reads as a sentence: "変数は [３つ] 使用".
-  auto* label3 = new QLabel(QStringLiteral("変数は"), central);
+  auto* label3 = new QLabel(tr("変数は"), central);
   label3->setObjectName(QStringLiteral("Label3"));
   list1_ = new QListWidget(central);
   list1_->setObjectName(QStringLiteral("List1"));
   for (const char* item :
-       {"１つ", "２つ", "３つ", "４つ", "５つ", "６つ", "７つ", "８つ", "９つ", "１０つ"})
-    list1_->addItem(QString::fromUtf8(item));
+       {QT_TR_NOOP("１つ"), QT_TR_NOOP("２つ"), QT_TR_NOOP("３つ"), QT_TR_NOOP("４つ"),
+        QT_TR_NOOP("５つ"), QT_TR_NOOP("６つ"), QT_TR_NOOP("７つ"), QT_TR_NOOP("８つ"),
+        QT_TR_NOOP("９つ"), QT_TR_NOOP("１０つ")})
+    list1_->addItem(tr(item));
   list1_->setFixedWidth(96);
   list1_->setFixedHeight(list1_->sizeHintForRow(0) * 4 + 2 * list1_->frameWidth());
-  auto* label4 = new QLabel(QStringLiteral("使用"), central);
+  auto* label4 = new QLabel(tr("使用"), central);
   label4->setObjectName(QStringLiteral("Label4"));
   auto* countRow = new QHBoxLayout;
   countRow->addWidget(label3, 0, Qt::AlignTop);
@@ -93,7 +103,7 @@ void MainForm::build(QMainWindow* w) {
   auto* operators = new QGridLayout;
   for (size_t i = 0; i < std::size(kOperatorButtons); ++i) {
     const TokenButton& t = kOperatorButtons[i];
-    auto* b = keyButton(central, indexed("Command1", t.index), QString::fromUtf8(t.caption));
+    auto* b = keyButton(central, indexed("Command1", t.index), tr(t.caption));
     const QString token(QChar::fromLatin1(t.token));
     connect(b, &QPushButton::clicked, this, [this, token] { append(token); });
     operators->addWidget(b, int(i) / 5, int(i) % 5);
@@ -117,11 +127,11 @@ void MainForm::build(QMainWindow* w) {
   entry->addLayout(operators);
   entry->addStretch();
 
-  auto* store = keyButton(central, indexed("Command3", 0), QStringLiteral("入力"));
+  auto* store = keyButton(central, indexed("Command3", 0), tr("入力"));
   connect(store, &QPushButton::clicked, this, &MainForm::store);
-  auto* create = keyButton(central, indexed("Command3", 1), QStringLiteral("作成"));
+  auto* create = keyButton(central, indexed("Command3", 1), tr("作成"));
   connect(create, &QPushButton::clicked, this, &MainForm::create);
-  auto* remove = keyButton(central, indexed("Command3", 2), QStringLiteral("削除"));
+  auto* remove = keyButton(central, indexed("Command3", 2), tr("削除"));
   connect(remove, &QPushButton::clicked, this, &MainForm::remove);
   auto* commands = new QHBoxLayout;
   commands->addWidget(store);
@@ -180,25 +190,26 @@ void MainForm::build(QMainWindow* w) {
 
 void MainForm::buildMenus(QMainWindow* w) {
   QMenuBar* bar = w->menuBar();
-  QMenu* file = bar->addMenu(QStringLiteral("ファイル"));
-  connect(file->addAction(QStringLiteral("保存")), &QAction::triggered, this,
+  QMenu* file = bar->addMenu(tr("ファイル"));
+  connect(file->addAction(tr("保存")), &QAction::triggered, this,
           [this] { saveExpressionList(*this); });
-  connect(file->addAction(QStringLiteral("開く")), &QAction::triggered, this,
+  connect(file->addAction(tr("開く")), &QAction::triggered, this,
           [this] { openExpressionList(*this); });
-  QMenu* input = bar->addMenu(QStringLiteral("入力"));
-  connect(input->addAction(QStringLiteral("真理値表")), &QAction::triggered, this,
+  QMenu* input = bar->addMenu(tr("入力"));
+  connect(input->addAction(tr("真理値表")), &QAction::triggered, this,
           [this] { app().Form8->show(); });
-  connect(input->addAction(QStringLiteral("カルノー図")), &QAction::triggered, this,
+  connect(input->addAction(tr("カルノー図")), &QAction::triggered, this,
           [this] { app().Form12->show(); });
-  QMenu* tools = bar->addMenu(QStringLiteral("ツール"));
-  connect(tools->addAction(QStringLiteral("比較")), &QAction::triggered, this,
+  QMenu* tools = bar->addMenu(tr("ツール"));
+  connect(tools->addAction(tr("比較")), &QAction::triggered, this,
           [this] { app().Form18->show(); });
-  QMenu* settings = bar->addMenu(QStringLiteral("設定"));
-  settings->addAction(QStringLiteral("基本設定"));  // nothing to set yet
-  QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
-  connect(help->addAction(QStringLiteral("目次")), &QAction::triggered, this,
+  QMenu* settings = bar->addMenu(tr("設定"));
+  connect(settings->addAction(tr("基本設定")), &QAction::triggered, this,
+          [this] { showSettings(widget()); });
+  QMenu* help = bar->addMenu(tr("ヘルプ"));
+  connect(help->addAction(tr("目次")), &QAction::triggered, this,
           [this] { showHelpContents(*this); });
-  connect(help->addAction(QStringLiteral("バージョン情報")), &QAction::triggered, this,
+  connect(help->addAction(tr("バージョン情報")), &QAction::triggered, this,
           [this] { showVersion(*this); });
 }
 
@@ -250,7 +261,7 @@ void MainForm::store() {
   const QString built = text1_->text();
   const std::string verdict = checkExp(ronri::InsideExp(built.toStdString()));
   if (verdict != " ") {
-    showMessage(widget(), QString::fromStdString(verdict));
+    showMessage(widget(), coreText(verdict));
     return;
   }
   // The entry records the count; without one it could not be used later.

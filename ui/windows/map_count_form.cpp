@@ -6,8 +6,7 @@
 
 namespace ronri {
 
-MapCountForm::MapCountForm(App& app)
-    : Window(app, QStringLiteral("Form12"), QStringLiteral("変数の数は？")) {}
+MapCountForm::MapCountForm(App& app) : Window(app, QStringLiteral("Form12"), tr("変数の数は？")) {}
 
 void MapCountForm::build(QMainWindow* w) {
   buildCountDialog(w, {3, 4, 5}, [this](int count) {

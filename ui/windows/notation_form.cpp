@@ -17,7 +17,7 @@
 namespace ronri {
 
 NotationForm::NotationForm(App& app)
-    : Window(app, QStringLiteral("Form16"), QStringLiteral("見やすい式への変換？")) {}
+    : Window(app, QStringLiteral("Form16"), tr("見やすい式への変換？")) {}
 
 void NotationForm::build(QMainWindow* w) {
   auto* central = new QWidget(w);
@@ -25,7 +25,7 @@ void NotationForm::build(QMainWindow* w) {
   row->setContentsMargins(6, 6, 6, 6);
 
   auto* left = new QVBoxLayout;
-  auto* show = new QPushButton(QStringLiteral("表示"), central);
+  auto* show = new QPushButton(tr("表示"), central);
   show->setObjectName(QStringLiteral("Command1"));
   show->setAutoDefault(false);
   connect(show, &QPushButton::clicked, this, [this] { Command1_Click(); });
@@ -47,8 +47,8 @@ void NotationForm::build(QMainWindow* w) {
   scroll->setWidget(canvas);
   addExportMenu(canvas, [canvas] { return exportableDrawing(*canvas); });
   right->addWidget(scroll, 1);
-  auto* note = new QLabel(
-      QStringLiteral("長い式のため、先頭の %1 文字分だけを描いています。").arg(kMaxCells), central);
+  auto* note =
+      new QLabel(tr("長い式のため、先頭の %1 文字分だけを描いています。").arg(kMaxCells), central);
   note->setObjectName(QStringLiteral("Label1"));
   note->hide();
   right->addWidget(note);

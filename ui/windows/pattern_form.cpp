@@ -11,7 +11,7 @@ PatternForm::PatternForm(App& app) : Window(app, QStringLiteral("Form17"), QStri
 void PatternForm::build(QMainWindow* w) {
   auto* central = new QWidget(w);
   auto* layout = new QVBoxLayout(central);
-  auto* label = new QLabel(QStringLiteral("パターンがいくつかあります。どれにしますか？"), central);
+  auto* label = new QLabel(tr("パターンがいくつかあります。どれにしますか？"), central);
   label->setObjectName(QStringLiteral("Label1"));
   layout->addWidget(label);
   layout->addStretch(1);

@@ -7,7 +7,7 @@
 namespace ronri {
 
 TableCountForm::TableCountForm(App& app)
-    : Window(app, QStringLiteral("Form8"), QStringLiteral("変数の数は？")) {}
+    : Window(app, QStringLiteral("Form8"), tr("変数の数は？")) {}
 
 void TableCountForm::build(QMainWindow* w) {
   buildCountDialog(w, {1, 2, 3, 4, 5}, [this](int count) {

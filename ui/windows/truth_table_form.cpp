@@ -74,8 +74,7 @@ int columnWidth(const QPlainTextEdit* c, int chars) {
 
 }  // namespace
 
-TruthTableForm::TruthTableForm(App& app)
-    : Window(app, QStringLiteral("Form2"), QStringLiteral("真理値表")) {}
+TruthTableForm::TruthTableForm(App& app) : Window(app, QStringLiteral("Form2"), tr("真理値表")) {}
 
 int TruthTableForm::variables() const {
   return std::clamp(listindex + 1, 1, kMaxVariables);
@@ -211,21 +210,21 @@ void TruthTableForm::buildControls(QWidget* parent, QBoxLayout* into) {
   top->addWidget(display);
   panel->addLayout(top);
 
-  auto* frame = new QGroupBox(QStringLiteral("表示させるのは？"), parent);
+  auto* frame = new QGroupBox(tr("表示させるのは？"), parent);
   frame->setObjectName(QStringLiteral("Frame1"));
   auto* options = new QVBoxLayout(frame);
-  const char* const kOptions[] = {"0だけ", "1だけ", "全部"};
+  const char* const kOptions[] = {QT_TR_NOOP("0だけ"), QT_TR_NOOP("1だけ"), QT_TR_NOOP("全部")};
   for (int m = 0; m < 3; ++m) {
-    auto* o = new QRadioButton(QString::fromUtf8(kOptions[m]), frame);
+    auto* o = new QRadioButton(tr(kOptions[m]), frame);
     o->setObjectName(indexed("Option1", m));
     connect(o, &QRadioButton::clicked, this, [this, m] { filter(m); });
     options->addWidget(o);
   }
   panel->addWidget(frame);
 
-  QPushButton* draw = makeButton(parent, indexed("Command7", 0), QStringLiteral("線を引く"));
+  QPushButton* draw = makeButton(parent, indexed("Command7", 0), tr("線を引く"));
   connect(draw, &QPushButton::clicked, this, [this] { OnOff = 1; });
-  QPushButton* erase = makeButton(parent, indexed("Command7", 1), QStringLiteral("線を消す"));
+  QPushButton* erase = makeButton(parent, indexed("Command7", 1), tr("線を消す"));
   connect(erase, &QPushButton::clicked, this, [this] {
     OnOff = 0;
     marker_->hide();
@@ -240,11 +239,11 @@ void TruthTableForm::buildControls(QWidget* parent, QBoxLayout* into) {
     const char* caption;
     const char* button;
     void (TruthTableForm::*open)();
-  } kViews[] = {{"Label1", "式変換→", "Command6", &TruthTableForm::openConversion},
-                {"Label5", "カルノー図→", "Command2", &TruthTableForm::openMap},
-                {"Label6", "回路図→", "Command3", &TruthTableForm::openCircuit}};
+  } kViews[] = {{"Label1", QT_TR_NOOP("式変換→"), "Command6", &TruthTableForm::openConversion},
+                {"Label5", QT_TR_NOOP("カルノー図→"), "Command2", &TruthTableForm::openMap},
+                {"Label6", QT_TR_NOOP("回路図→"), "Command3", &TruthTableForm::openCircuit}};
   for (int i = 0; i < 3; ++i) {
-    auto* l = new QLabel(QString::fromUtf8(kViews[i].caption), parent);
+    auto* l = new QLabel(tr(kViews[i].caption), parent);
     l->setObjectName(QLatin1String(kViews[i].label));
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPushButton* b = makeFButton(parent, kViews[i].button);
@@ -385,7 +384,7 @@ void TruthTableForm::openMap() {
   switch (variables()) {
     case 1:
     case 2:
-      showMessage(widget(), QStringLiteral("カルノー図は意味ないでしょ？"));
+      showMessage(widget(), tr("カルノー図は意味ないでしょ？"));
       return;
     case 3:
       map = app().Form3.get();
@@ -400,7 +399,7 @@ void TruthTableForm::openMap() {
       map = app().Form7.get();
       break;
     default:
-      showMessage(widget(), QStringLiteral("大きすぎて対応していません"));
+      showMessage(widget(), tr("大きすぎて対応していません"));
       return;
   }
   // The user's groups on this table's own map stay.

@@ -1,0 +1,494 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>ronri::CompareForm</name>
+    <message>
+        <source>論理式の比較</source>
+        <translation>Compare expressions</translation>
+    </message>
+    <message>
+        <source>追加↓</source>
+        <translation>Add ↓</translation>
+    </message>
+    <message>
+        <source>戻す↑</source>
+        <translation>Back ↑</translation>
+    </message>
+    <message>
+        <source>比較</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>今のところ二つだけしか比べられません</source>
+        <translation>For now only two can be compared</translation>
+    </message>
+    <message>
+        <source>二つ入れて下さい</source>
+        <translation>Please put in two</translation>
+    </message>
+    <message>
+        <source>同じです！</source>
+        <translation>They are the same!</translation>
+    </message>
+    <message>
+        <source>違います！</source>
+        <translation>They differ!</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::ConvertForm</name>
+    <message>
+        <source>簡単化（和積形）</source>
+        <translation>Simplify (POS)</translation>
+    </message>
+    <message>
+        <source>制限時間内に見つかった最良の結果です。これより和の少ない形がないことは確かめられていません。</source>
+        <translation>This is the best result found within the time limit. It has not been proven that no form with fewer sums exists.</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::CoreText</name>
+    <message>
+        <source>何か入力してください</source>
+        <translation>Please enter something</translation>
+    </message>
+    <message>
+        <source>変数が多いんとちがいます？演算子が少なすぎますって</source>
+        <translation>Aren&apos;t there too many variables? Too few operators, you know</translation>
+    </message>
+    <message>
+        <source>変数が少ないんとちがいます？演算子が多すぎますって</source>
+        <translation>Aren&apos;t there too few variables? Too many operators, you know</translation>
+    </message>
+    <message>
+        <source>（&#x3000;が多い気がしますよ</source>
+        <translation>Looks like one ( too many</translation>
+    </message>
+    <message>
+        <source>）&#x3000;が多い気がしますよ</source>
+        <translation>Looks like one ) too many</translation>
+    </message>
+    <message>
+        <source>同じ変数が二度選ばれています。BSで選び直してください</source>
+        <translation>The same variable is chosen twice. Press BS and choose again</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::CountDialog</name>
+    <message>
+        <source>変数の数は？</source>
+        <translation>How many variables?</translation>
+    </message>
+    <message>
+        <source>選んでください</source>
+        <translation>Please choose one</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::DisplayForm</name>
+    <message>
+        <source>式表示</source>
+        <translation>Expressions</translation>
+    </message>
+    <message>
+        <source>入力式</source>
+        <translation>Input expression</translation>
+    </message>
+    <message>
+        <source>主加法標準形</source>
+        <translation>Canonical sum of products</translation>
+    </message>
+    <message>
+        <source>主乗法標準形</source>
+        <translation>Canonical product of sums</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::DrawingExport</name>
+    <message>
+        <source>PNG を作れませんでした</source>
+        <translation>Could not make the PNG</translation>
+    </message>
+    <message>
+        <source>画像として保存…</source>
+        <translation>Save as image…</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>印刷…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>CSVとして保存…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>画像として保存</source>
+        <translation>Save as image</translation>
+    </message>
+    <message>
+        <source>画像を保存できませんでした。
+%1</source>
+        <translation>Could not save the image.
+%1</translation>
+    </message>
+    <message>
+        <source>CSVとして保存</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>CSV を保存できませんでした。
+%1</source>
+        <translation>Could not save the CSV.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::HelpService</name>
+    <message>
+        <source>検索</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>目次</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>ヘルプ ファイル %1 が見つかりません。</source>
+        <translation>Help file %1 not found.</translation>
+    </message>
+    <message>
+        <source>ヘルプ - </source>
+        <translation>Help - </translation>
+    </message>
+</context>
+<context>
+    <name>ronri::KmapForm</name>
+    <message>
+        <source>制限時間内に見つかった最良の組合せです（最小とは限りません）</source>
+        <translation>The best combination found within the time limit (not necessarily minimal)</translation>
+    </message>
+    <message>
+        <source>カルノー図</source>
+        <translation>Karnaugh map</translation>
+    </message>
+    <message>
+        <source>作成</source>
+        <translation>Make</translation>
+    </message>
+    <message>
+        <source>０，１どちらを表示？</source>
+        <translation>Show 0 or 1?</translation>
+    </message>
+    <message>
+        <source>囲むのは？</source>
+        <translation>Loop which?</translation>
+    </message>
+    <message>
+        <source>全ての主項</source>
+        <translation>All prime implicants</translation>
+    </message>
+    <message>
+        <source>必要最小主項（簡単化）</source>
+        <translation>Minimal cover</translation>
+    </message>
+    <message>
+        <source>一つ</source>
+        <translation>One</translation>
+    </message>
+    <message>
+        <source>全て</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>囲む</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>デフォルト値を入力します</source>
+        <translation>Using the default axes</translation>
+    </message>
+    <message>
+        <source>この作業は時間が異常にかかる可能性があります。よろしいですか？</source>
+        <translation>This may take an unusually long time. Continue?</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::MainForm</name>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>「%1」に保存できませんでした。</source>
+        <translation>Could not save to &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>「%1」を開けませんでした。</source>
+        <translation>Could not open &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>「%1」は式のファイルとして読めませんでした。</source>
+        <translation>&quot;%1&quot; could not be read as an expression file.</translation>
+    </message>
+    <message>
+        <source>「%1」は大きすぎるため、はじめの %2 件だけを読みました。</source>
+        <translation>&quot;%1&quot; is too large; only its first %2 entries were read.</translation>
+    </message>
+    <message>
+        <source>（</source>
+        <translation>(</translation>
+    </message>
+    <message>
+        <source>）</source>
+        <translation>)</translation>
+    </message>
+    <message>
+        <source>変数は</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>１つ</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>２つ</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>３つ</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>４つ</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>５つ</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>６つ</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>７つ</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>８つ</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>９つ</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>１０つ</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>使用</source>
+        <translation>variables</translation>
+    </message>
+    <message>
+        <source>入力</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>作成</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>真理値表</source>
+        <translation>Truth table</translation>
+    </message>
+    <message>
+        <source>カルノー図</source>
+        <translation>Karnaugh map</translation>
+    </message>
+    <message>
+        <source>ツール</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>比較</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>基本設定</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>目次</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <translation>Version</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::MapCountForm</name>
+    <message>
+        <source>変数の数は？</source>
+        <translation>How many variables?</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::MapInputForm</name>
+    <message>
+        <source>簡単化して入力</source>
+        <translation>Simplify and input</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::Messages</name>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::NotationForm</name>
+    <message>
+        <source>見やすい式への変換？</source>
+        <translation>Textbook notation</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>長い式のため、先頭の %1 文字分だけを描いています。</source>
+        <translation>The expression is long: only its first %1 characters are drawn.</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::PatternForm</name>
+    <message>
+        <source>パターンがいくつかあります。どれにしますか？</source>
+        <translation>There are several patterns. Which one?</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::SettingsDialog</name>
+    <message>
+        <source>基本設定</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>表示する言語</source>
+        <translation>Interface language</translation>
+    </message>
+    <message>
+        <source>システムに合わせる</source>
+        <translation>Same as the system</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>言語の変更は、次に起動したときから有効になります。</source>
+        <translation>A change of language takes effect the next time the program starts.</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::TableCountForm</name>
+    <message>
+        <source>変数の数は？</source>
+        <translation>How many variables?</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::TableInputForm</name>
+    <message>
+        <source>簡単化して入力</source>
+        <translation>Simplify and input</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::TruthTableForm</name>
+    <message>
+        <source>真理値表</source>
+        <translation>Truth table</translation>
+    </message>
+    <message>
+        <source>表示させるのは？</source>
+        <translation>Show which rows?</translation>
+    </message>
+    <message>
+        <source>0だけ</source>
+        <translation>Only 0</translation>
+    </message>
+    <message>
+        <source>1だけ</source>
+        <translation>Only 1</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>線を引く</source>
+        <translation>Draw line</translation>
+    </message>
+    <message>
+        <source>線を消す</source>
+        <translation>Erase line</translation>
+    </message>
+    <message>
+        <source>式変換→</source>
+        <translation>Conversion→</translation>
+    </message>
+    <message>
+        <source>カルノー図→</source>
+        <translation>Karnaugh map→</translation>
+    </message>
+    <message>
+        <source>回路図→</source>
+        <translation>Circuit→</translation>
+    </message>
+    <message>
+        <source>カルノー図は意味ないでしょ？</source>
+        <translation>A Karnaugh map makes no sense here, surely?</translation>
+    </message>
+    <message>
+        <source>大きすぎて対応していません</source>
+        <translation>Too large; not supported</translation>
+    </message>
+</context>
+</TS>
