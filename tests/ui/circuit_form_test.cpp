@@ -167,6 +167,64 @@ TEST(CircuitWindow, PanningRedrawsShiftedAndHidesTheBusesUntilHome) {
   EXPECT_TRUE(drawn(f, QRect(3250, 1325, 900, 600), qRgb(0, 0, 0)));
 }
 
+TEST(CircuitWindow, PanningWhileCompressedKeepsTheMinimalCircuitAndLeavesNoStubsAbove) {
+  App app;
+  // a*b+a*~b: minimal form a; a+~a: the constant 1.
+  open(app, "ab*ao*+", "a*b+a*~b", "ao+ab+", 2);
+  CircuitForm& f = *app.Form6;
+  click(f, "Command2");
+  click(f, "Command4");
+  click(f, "Command3(1)");  // →
+  click(f, "Command3(2)");  // ↓
+  EXPECT_EQ(f.Reverse, 1);
+  EXPECT_EQ(f.siki, QStringLiteral("a"));
+  EXPECT_EQ(find<QPushButton>(f, "Command4")->text(), QStringLiteral("戻す"));
+  EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("a"));
+  // The single variable's wire, 500 left and 500 up of home (y 1625 + 300).
+  EXPECT_TRUE(drawn(f, QRect(2300, 1410, 900, 30), qRgb(0, 0, 0)));
+  // Its drop ends at the first bus's height, not up among the controls.
+  EXPECT_TRUE(drawn(f, QRect(2200, 600, 120, 200), qRgb(0, 0, 0)));
+  EXPECT_FALSE(drawn(f, QRect(0, 0, 4000, 585), qRgb(0, 0, 0)));
+  click(f, "Command4");  // 戻す: the given expression, still moved
+  EXPECT_EQ(f.siki, QStringLiteral("ab*ao*+"));
+  EXPECT_EQ(f.LR, -500);
+
+  open(app, "an+", "a+~a", "n+a+", 1);
+  click(f, "Command2");
+  click(f, "Command4");
+  click(f, "Command3(1)");
+  EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("1"));
+  EXPECT_FALSE(find(f, "Command2")->isEnabled());
+  EXPECT_FALSE(drawn(f, QRect(0, 600, 9000, 3000), qRgb(0, 0, 0)));
+}
+
+TEST(CircuitWindow, EveryBusNameStandsBesideItsOwnLine) {
+  App app;
+  open(app, "ab*cd*+ef*+gh*+ij*+", "a*b+c*d+e*f+g*h+i*j", "", 10);
+  CircuitForm& f = *app.Form6;
+  for (int k = 0; k < 10; ++k) {
+    const QString name = QStringLiteral("Label%1").arg(k < 5 ? k + 1 : k + 7);
+    auto* label = find<QLabel>(f, name);
+    ASSERT_TRUE(label && visible(f, name)) << name.toStdString();
+    // Ink rows of the name: the plain one around the bus 120 twips below the
+    // label's top (8 px), the negated one around the bus 120 below that.
+    const QImage img = label->grab().toImage();
+    double sum[2] = {0, 0};
+    int rows[2] = {0, 0};
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x)
+        if (qGray(img.pixel(x, y)) < 128) {
+          const int i = y < 12 ? 0 : 1;
+          sum[i] += y;
+          ++rows[i];
+        }
+    for (int i : {0, 1}) {
+      ASSERT_GT(rows[i], 0) << name.toStdString() << " name " << i;
+      EXPECT_NEAR(sum[i] / rows[i], 8 + 8 * i, 3) << name.toStdString() << " name " << i;
+    }
+  }
+}
+
 TEST(CircuitWindow, SpacingListsSetTheDrawingBeforeTheFirstStep) {
   App app;
   open(app, "ab*c+", "a*b+c", "aop+...", 3);

@@ -1,5 +1,6 @@
 #include "ui/windows/circuit_form.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -7,8 +8,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include "circuit/gates.h"
 #include "core/expression.h"
@@ -89,6 +92,88 @@ QComboBox* makeSpacingList(QWidget* parent, const QString& name, QRect r) {
   return c;
 }
 
+// The names of a variable's two buses, each level with its own line: the
+// plain name beside the plain bus, the negated one beside the bus 120 twips
+// below it. The text stays the label's (" a ~a"); only its drawing is placed.
+class BusLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::WindowText));
+    const QFontMetricsF fm(font());
+    const QStringList names = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int i = 0; i < names.size() && i < 2; ++i) {
+      // The bus lies 120 twips below the label's top, the negated one 240.
+      const double lineY = pxF(120 + 120 * i);
+      const double baseline = lineY + fm.xHeight() / 2;
+      p.drawText(QPointF(width() - fm.horizontalAdvance(names[i]) - 2, baseline), names[i]);
+    }
+  }
+};
+
+// Bus name i (0 plain, 1 negated) of a bus label as the export draws it:
+// the same place as on the screen.
+void appendBusNames(DisplayList& out, const QLabel& l) {
+  const QFontMetricsF fm(l.font());
+  const QStringList names = l.text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  for (int i = 0; i < names.size() && i < 2; ++i) {
+    const double x = l.x() + l.width() - fm.horizontalAdvance(names[i]) - 2;
+    const double top = l.y() + pxF(120 + 120 * i) + fm.xHeight() / 2 - fm.ascent();
+    out.text(twips(int(x)), twips(int(top)), names[i].toStdString(), kBlack, l.font().pointSizeF());
+  }
+}
+
+// The caption under the title as it will stand: one line where it fits,
+// widened up to the drawing area's right edge, else wrapped after its
+// operators (and in a smaller size when it would take more than two lines).
+struct CaptionPlace {
+  QString shown;
+  QFont font;
+  QRect rect;                    // pixels
+  double right = 0, bottom = 0;  // where its text ends, twips
+};
+CaptionPlace placeCaption(const QString& text, int areaWidth) {
+  CaptionPlace c;
+  const QRect designed = pxRect(4800, 720, 5295, 375);
+  const int room = std::max(designed.width(), areaWidth - designed.left() - 8);
+  c.shown = text;
+  for (double point : {12.0, 9.0}) {
+    c.font = expressionFont(point, true);
+    const QFontMetrics fm(c.font);
+    const int w = fm.horizontalAdvance(text);
+    if (w <= room) {
+      c.shown = text;
+      c.rect = QRect(designed.left(), designed.top(), std::max(designed.width(), w + 4),
+                     std::max(designed.height(), fm.height()));
+      c.right = 4800 + twips(w);
+      c.bottom = 720 + twips(fm.height());
+      return c;
+    }
+    // Break after an operator where a line is full.
+    c.shown.clear();
+    for (QChar ch : text) {
+      c.shown += ch;
+      if (QStringLiteral("*+$|@%").contains(ch)) c.shown += QChar(0x200B);
+    }
+    const QRect need = fm.boundingRect(QRect(0, 0, room, 1 << 24), Qt::TextWordWrap, c.shown);
+    c.rect = QRect(designed.left(), designed.top(), room, need.height());
+    c.right = 4800 + twips(room);
+    c.bottom = 720 + twips(need.height());
+    if (need.height() <= 2 * fm.height() + 1) break;
+  }
+  return c;
+}
+
+// The wait cursor while a drawing is made, whichever way it ends.
+struct BusyCursor {
+  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+
 const QString kBestFound =
     QStringLiteral("制限時間内に見つかった最良の組合せです（最小とは限りません）");
 
@@ -115,16 +200,27 @@ void CircuitForm::build(QMainWindow* w) {
   auto* canvas = new Canvas(area);
   canvas_ = canvas;
   canvas->setGeometry(0, 0, px(14400), px(9600));
+  // A white sheet, as in the textbook-notation window: the gate pictures are
+  // drawn on white and sit on it seamlessly.
+  QPalette paper = canvas->palette();
+  paper.setColor(QPalette::Button, Qt::white);
+  paper.setColor(QPalette::Window, Qt::white);
+  canvas->setPalette(paper);
+  area->setAutoFillBackground(true);
+  area->setPalette(paper);
   delete surface_;
   surface_ = new CanvasSurface(*canvas);
   // Right-click exports the circuit with its buses, bus names and caption; the
   // captions of the controls above it are not part of the picture.
   addExportMenu(canvas, [canvas] {
-    return exportableDrawing(*canvas, QRect(), [](const QLabel& l) {
-      for (int k = 0; k < kMaxVariables; ++k)
-        if (l.objectName() == busLabel(k)) return true;
+    DisplayList out = exportableDrawing(*canvas, QRect(), [](const QLabel& l) {
       return l.objectName() == QStringLiteral("Label6");
     });
+    for (int k = 0; k < kMaxVariables; ++k) {
+      const auto* l = canvas->findChild<QLabel*>(busLabel(k));
+      if (l && l->isVisibleTo(canvas)) appendBusNames(out, *l);
+    }
+    return out;
   });
   w->resize(px(14000), px(8400));
 
@@ -206,10 +302,10 @@ void CircuitForm::build(QMainWindow* w) {
   for (int k = 0; k < kMaxVariables; ++k) {
     InputColumn plain;
     inputColumn(char('a' + k), plain);
-    auto* l = makeLabel(canvas, busLabel(k), QString::fromUtf8(names[k]),
-                        pxRect(120, int(plain.busY) - 120, 255, 375), expressionFont(7.5));
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* l = new BusLabel(QString::fromUtf8(names[k]), canvas);
+    l->setObjectName(busLabel(k));
+    l->setGeometry(pxRect(120, int(plain.busY) - 120, 255, 375));
+    l->setFont(expressionFont(7.5));
     for (bool negated : {false, true}) {
       InputColumn c;
       inputColumn(char((negated ? 'n' : 'a') + k), c);
@@ -283,6 +379,15 @@ void CircuitForm::step() {
     engine_.InputState2 = InputState2;
     engine_.showMidExprs = check1_->isChecked();
     engine_.listindex = variables() - 1;
+    // The caption is laid out now, so the drawing keeps clear of it.
+    const CaptionPlace c = placeCaption(apsiki, canvas_->parentWidget()->width());
+    label6_->setFont(c.font);
+    label6_->setWordWrap(c.shown != apsiki);
+    label6_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label6_->setGeometry(c.rect);
+    caption_ = c.shown;
+    engine_.captionRight = c.right;
+    engine_.captionBottom = c.bottom;
     for (QWidget* c :
          std::initializer_list<QWidget*>{combo1_, combo2_, option1_, option2_, check1_})
       c->setEnabled(false);
@@ -291,8 +396,9 @@ void CircuitForm::step() {
 }
 
 void CircuitForm::finishedDrawing() {
-  label6_->setText(apsiki);
+  label6_->setText(caption_);
   label6_->show();
+  fitWindowToDrawing();
   compress_->show();
   check2_->setVisible(Reverse == 0);
   const bool twoInputs = option1_->isChecked();
@@ -303,8 +409,36 @@ void CircuitForm::finishedDrawing() {
   create_->setEnabled(false);
 }
 
+void CircuitForm::fitWindowToDrawing() {
+  // Grow (never shrink) so the whole drawing shows, within the screen's
+  // available area; beyond that the arrows move it.
+  QMainWindow* w = widget();
+  if (!w || w->isMaximized() || !canvas_) return;
+  QRectF bounds = drawingBounds(canvas_->displayList());
+  bounds |= QRectF(label6_->geometry());
+  const QSize area = canvas_->parentWidget()->size();
+  const QSize want(std::max(area.width(), int(bounds.right()) + 16),
+                   std::max(area.height(), int(bounds.bottom()) + 16));
+  if (want == area) return;
+  const QScreen* screen = w->screen();
+  if (!screen) return;
+  const QRect avail = screen->availableGeometry();
+  const QSize frame = w->frameGeometry().size() - w->size();
+  const QSize extra = w->size() - area;  // anything around the drawing area
+  const QSize most = avail.size() - frame - extra;
+  const QSize grown = want.boundedTo(most).expandedTo(area) + extra;
+  if (grown == w->size()) return;
+  w->resize(grown);
+  // Keep it on the screen.
+  QRect g = w->frameGeometry();
+  if (g.right() > avail.right()) g.moveRight(avail.right());
+  if (g.bottom() > avail.bottom()) g.moveBottom(avail.bottom());
+  w->move(std::max(g.left(), avail.left()), std::max(g.top(), avail.top()));
+}
+
 void CircuitForm::create() {
   if (!isOpen() || constantShown_) return;
+  const BusyCursor busy;
   const qsizetype steps = siki.size() + 1;
   for (qsizetype i = 0; i < steps && isOpen(); ++i) step();
   compress_->show();

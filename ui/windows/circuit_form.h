@@ -65,6 +65,7 @@ class CircuitForm : public Window {
   void selectInputs(bool twoInputs);
   void showBuses(int count);
   void finishedDrawing();
+  void fitWindowToDrawing();
   // Closes and opens the window again, keeping its place on the screen.
   void reload();
   void compress();
@@ -73,6 +74,7 @@ class CircuitForm : public Window {
   CircuitEngine engine_;
   CompressCache cache_;
   std::string savedCaption_;
+  QString caption_;             // apsiki as Label6 shows it (with break points when wrapped)
   bool constantShown_ = false;  // "圧縮" found a constant: nothing to draw
   QRect normalGeometry_;
 
