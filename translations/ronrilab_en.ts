@@ -35,6 +35,18 @@
         <source>違います！</source>
         <translation>They differ!</translation>
     </message>
+    <message>
+        <source>式として評価できない行があるため、値が違う行は示せません。</source>
+        <translation>Some rows cannot be evaluated, so the rows that differ cannot be shown.</translation>
+    </message>
+    <message>
+        <source>値が違う行：全 %1 行</source>
+        <translation>Rows that differ: %1 in all</translation>
+    </message>
+    <message>
+        <source>（最初の %1 行を表示）</source>
+        <translation> (the first %1 shown)</translation>
+    </message>
 </context>
 <context>
     <name>ronri::ConvertForm</name>
@@ -45,6 +57,10 @@
     <message>
         <source>制限時間内に見つかった最良の結果です。これより和の少ない形がないことは確かめられていません。</source>
         <translation>This is the best result found within the time limit. It has not been proven that no form with fewer sums exists.</translation>
+    </message>
+    <message>
+        <source>主項表</source>
+        <translation>PI chart</translation>
     </message>
 </context>
 <context>
@@ -401,6 +417,141 @@
     <message>
         <source>パターンがいくつかあります。どれにしますか？</source>
         <translation>There are several patterns. Which one?</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::PrimeChartForm</name>
+    <message>
+        <source> … ほか %1 個</source>
+        <translation> … and %1 more</translation>
+    </message>
+    <message>
+        <source>主項表</source>
+        <translation>Prime implicant chart</translation>
+    </message>
+    <message>
+        <source>黄色の行：必須主項&#x3000;黄色の列：それを必須にする最小項（赤い印：その最小項を覆う唯一の主項）&#x3000;青い印と黒い印：選んだ被覆の主項</source>
+        <translation>Yellow rows: essential prime implicants.  Yellow columns: the minterms that make them essential (red mark: the only prime implicant covering that minterm).  Blue and black marks: the prime implicants of the chosen cover.</translation>
+    </message>
+    <message>
+        <source>必須</source>
+        <translation>Essential</translation>
+    </message>
+    <message>
+        <source>選択</source>
+        <translation>Chosen</translation>
+    </message>
+    <message>
+        <source>表の簡約と被覆の選び方</source>
+        <translation>Reducing the chart and choosing the cover</translation>
+    </message>
+    <message>
+        <source>値が 1 になる行がないため、主項はありません。</source>
+        <translation>No row has the value 1, so there are no prime implicants.</translation>
+    </message>
+    <message>
+        <source>被覆はありません。</source>
+        <translation>There is no cover.</translation>
+    </message>
+    <message>
+        <source>選んだ被覆（%1 項）。最小であることが確かめられていないため、ほかの被覆は挙げられません。</source>
+        <translation>The chosen cover (%1 terms). It has not been proven minimal, so no other covers are listed.</translation>
+    </message>
+    <message>
+        <source>項の数が最小（%1 項）の被覆：多数（すべては数えきれないため、見つかった %2 通りを表示）</source>
+        <translation>Covers with the fewest terms (%1): many (too many to count; the %2 found are shown)</translation>
+    </message>
+    <message>
+        <source>項の数が最小（%1 項）の被覆：%2 通り（最初の %3 通りを表示）</source>
+        <translation>Covers with the fewest terms (%1): %2 (the first %3 shown)</translation>
+    </message>
+    <message>
+        <source>項の数が最小（%1 項）の被覆：%2 通り</source>
+        <translation>Covers with the fewest terms (%1): %2</translation>
+    </message>
+    <message>
+        <source>&#x3000;（このプログラムの選択）</source>
+        <translation>  (chosen by this program)</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 は最小項 %2 を覆う唯一の主項なので必須です。どの被覆にも入ります。</source>
+        <translation>%1 is the only prime implicant covering minterm %2, so it is essential. Every cover contains it.</translation>
+    </message>
+    <message>
+        <source>必須主項が覆う最小項 %1 の列を表から除きます。</source>
+        <translation>The columns of the minterms %1, covered by essential prime implicants, are removed from the chart.</translation>
+    </message>
+    <message>
+        <source>必須主項はありません。どの最小項も二つ以上の主項に覆われています。</source>
+        <translation>There are no essential prime implicants: every minterm is covered by two or more prime implicants.</translation>
+    </message>
+    <message>
+        <source>残りの表で最小項 %1 を覆うのは %2 だけなので、%2 を選びます。</source>
+        <translation>In the remaining chart only %2 covers minterm %1, so %2 is chosen.</translation>
+    </message>
+    <message>
+        <source>最小項 %2 を覆う主項はどれも最小項 %1 も覆うので、最小項 %1 の列を除きます。</source>
+        <translation>Every prime implicant covering minterm %2 also covers minterm %1, so the column of minterm %1 is removed.</translation>
+    </message>
+    <message>
+        <source>%1 が覆う残りの最小項はすべて %2 も覆うので、%1 の行を除きます。</source>
+        <translation>%2 also covers every remaining minterm that %1 covers, so the row of %1 is removed.</translation>
+    </message>
+    <message>
+        <source>%1 は残りの最小項を一つも覆わないので、%1 の行を除きます。</source>
+        <translation>%1 covers none of the remaining minterms, so the row of %1 is removed.</translation>
+    </message>
+    <message>
+        <source>同じような削除をほかに %1 回行います。</source>
+        <translation>%1 more removals of the same kind follow.</translation>
+    </message>
+    <message>
+        <source>これで表はすべて片付き、巡回核は残りません。</source>
+        <translation>The chart is now empty: no cyclic core remains.</translation>
+    </message>
+    <message>
+        <source>残った表（巡回核）：主項 %1 の %2 行と、最小項 %3 の %4 列です。どの列にも印が二つ以上あり、これ以上は縮められません。</source>
+        <translation>The remaining chart (cyclic core): %2 rows, of the prime implicants %1, and %4 columns, of the minterms %3. Every column has two or more marks, so it cannot be reduced further.</translation>
+    </message>
+    <message>
+        <source>各最小項を覆う主項の和をすべて掛け合わせ、吸収しながら展開しました（積和展開）。%1 通りの積が残りました。</source>
+        <translation>The sums of the prime implicants covering each minterm were multiplied out, absorbing as it went (Petrick&apos;s method). %1 products remained.</translation>
+    </message>
+    <message>
+        <source>各最小項を覆う主項の和をすべて掛け合わせ、吸収しながら展開しました（積和展開）：
+   %1
+   展開すると %2 通りの積が残ります。</source>
+        <translation>The sums of the prime implicants covering each minterm were multiplied out, absorbing as it went (Petrick&apos;s method):
+   %1
+   Multiplied out, %2 products remain.</translation>
+    </message>
+    <message>
+        <source>各最小項を覆う主項の和をすべて掛け合わせ、吸収しながら展開しました（積和展開）：
+   %1
+   = %2</source>
+        <translation>The sums of the prime implicants covering each minterm were multiplied out, absorbing as it went (Petrick&apos;s method):
+   %1
+   = %2</translation>
+    </message>
+    <message>
+        <source>表が大きいため積和展開はせず、必須主項と支配による削除のあと、残りを整数計画法で厳密に解きました（制限時間 2 秒）。</source>
+        <translation>The chart is large, so instead of Petrick&apos;s method the rest, after the essential prime implicants and the removals by dominance, was solved exactly by integer programming (time limit 2 seconds).</translation>
+    </message>
+    <message>
+        <source>制限時間内に見つかった最良の結果です。これより項の少ない形がないことは確かめられていません。</source>
+        <translation>This is the best result found within the time limit. It has not been proven that no form with fewer terms exists.</translation>
+    </message>
+    <message>
+        <source>項の数が最も少ない最初の積 %1 を選びました：%2</source>
+        <translation>The first product with the fewest terms, %1, is chosen: %2</translation>
+    </message>
+    <message>
+        <source>選んだ被覆（%1 項）：%2</source>
+        <translation>The chosen cover (%1 terms): %2</translation>
     </message>
 </context>
 <context>
