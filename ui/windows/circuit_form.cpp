@@ -67,7 +67,11 @@ class CanvasSurface : public Surface {
 
 namespace {
 
-const char* const kSpacing[] = {"めっちゃ縮める", "若干縮める", "通常", "広げる", "めっちゃ広げる"};
+const char* const kSpacing[] = {QT_TRANSLATE_NOOP("ronri::CircuitForm", "めっちゃ縮める"),
+                                QT_TRANSLATE_NOOP("ronri::CircuitForm", "若干縮める"),
+                                QT_TRANSLATE_NOOP("ronri::CircuitForm", "通常"),
+                                QT_TRANSLATE_NOOP("ronri::CircuitForm", "広げる"),
+                                QT_TRANSLATE_NOOP("ronri::CircuitForm", "めっちゃ広げる")};
 constexpr double kRowGap[] = {200, 300, 400, 500, 600};
 constexpr double kPitch[] = {24, 25, 26, 27, 28};
 constexpr int kNormalSpacing = 2;
@@ -87,7 +91,8 @@ QComboBox* makeSpacingList(QWidget* parent, const QString& name, QRect r) {
   auto* c = new QComboBox(parent);
   c->setObjectName(name);
   c->setGeometry(r);
-  for (const char* item : kSpacing) c->addItem(QString::fromUtf8(item));
+  for (const char* item : kSpacing)
+    c->addItem(QCoreApplication::translate("ronri::CircuitForm", item));
   c->setCurrentIndex(kNormalSpacing);
   return c;
 }
@@ -127,19 +132,20 @@ void appendBusNames(DisplayList& out, const QLabel& l) {
   }
 }
 
-// The caption under the title as it will stand: one line where it fits,
-// widened up to the drawing area's right edge, else wrapped after its
-// operators (and in a smaller size when it would take more than two lines).
+// The caption under the title as it will stand: one line where it fits
+// before the spacing marks ("→" at x 9000, which its designed width would
+// reach), else wrapped after its operators there (and in a smaller size when
+// it would take more than two lines).
 struct CaptionPlace {
   QString shown;
   QFont font;
   QRect rect;                    // pixels
   double right = 0, bottom = 0;  // where its text ends, twips
 };
-CaptionPlace placeCaption(const QString& text, int areaWidth) {
+CaptionPlace placeCaption(const QString& text) {
   CaptionPlace c;
   const QRect designed = pxRect(4800, 720, 5295, 375);
-  const int room = std::max(designed.width(), areaWidth - designed.left() - 8);
+  const int room = px(9000 - 4800) - 4;
   c.shown = text;
   for (double point : {12.0, 9.0}) {
     c.font = expressionFont(point, true);
@@ -147,7 +153,7 @@ CaptionPlace placeCaption(const QString& text, int areaWidth) {
     const int w = fm.horizontalAdvance(text);
     if (w <= room) {
       c.shown = text;
-      c.rect = QRect(designed.left(), designed.top(), std::max(designed.width(), w + 4),
+      c.rect = QRect(designed.left(), designed.top(), std::max(room, w + 4),
                      std::max(designed.height(), fm.height()));
       c.right = 4800 + twips(w);
       c.bottom = 720 + twips(fm.height());
@@ -174,13 +180,12 @@ struct BusyCursor {
   ~BusyCursor() { QApplication::restoreOverrideCursor(); }
 };
 
-const QString kBestFound =
-    QStringLiteral("制限時間内に見つかった最良の組合せです（最小とは限りません）");
+const char* const kBestFound = QT_TRANSLATE_NOOP(
+    "ronri::CircuitForm", "制限時間内に見つかった最良の組合せです（最小とは限りません）");
 
 }  // namespace
 
-CircuitForm::CircuitForm(App& app)
-    : Window(app, QStringLiteral("Form6"), QStringLiteral("回路図")) {}
+CircuitForm::CircuitForm(App& app) : Window(app, QStringLiteral("Form6"), tr("回路図")) {}
 
 CircuitForm::~CircuitForm() {
   delete surface_;
@@ -229,7 +234,7 @@ void CircuitForm::build(QMainWindow* w) {
   connect(step_, &QPushButton::clicked, this, &CircuitForm::step);
   connect(create_, &QPushButton::clicked, this, &CircuitForm::create);
 
-  auto* frame = new QGroupBox(QStringLiteral("入力数"), canvas);
+  auto* frame = new QGroupBox(tr("入力数"), canvas);
   frame->setObjectName(QStringLiteral("Frame1"));
   frame->setGeometry(pxRect(2160, -30, 1455, 615));
   option1_ = new QRadioButton(QStringLiteral("2"), frame);
@@ -241,28 +246,28 @@ void CircuitForm::build(QMainWindow* w) {
   connect(option1_, &QRadioButton::clicked, this, [this] { selectInputs(true); });
   connect(option2_, &QRadioButton::clicked, this, [this] { selectInputs(false); });
 
-  compress_ = makeButton(canvas, "Command4", "圧縮", pxRect(3720, 120, 855, 375));
+  compress_ = makeButton(canvas, "Command4", tr("圧縮"), pxRect(3720, 120, 855, 375));
   connect(compress_, &QPushButton::clicked, this, &CircuitForm::compressOrRestore);
-  check2_ = new QCheckBox(QStringLiteral("必要最小主項"), canvas);
+  check2_ = new QCheckBox(tr("必要最小主項"), canvas);
   check2_->setObjectName(QStringLiteral("Check2"));
   check2_->setGeometry(pxRect(4680, 120, 1455, 375));
   connect(check2_, &QCheckBox::toggled, this, [this](bool on) {
     if (on)
-      showMessage(widget(), QStringLiteral("この作業には異常に時間がかかる可能性があります。"
-                                           "もしアレならチェックを外して下さい。"));
+      showMessage(widget(), tr("この作業には異常に時間がかかる可能性があります。"
+                               "もしアレならチェックを外して下さい。"));
   });
 
   text1_ = new QLineEdit(canvas);
   text1_->setObjectName(QStringLiteral("Text1"));
   text1_->setGeometry(pxRect(6240, 120, 1215, 375));
   text1_->installEventFilter(this);
-  label17_ = makeLabel(canvas, "Label17", "で", pxRect(7560, 240, 255, 255), gothicFont(9));
-  test_ = makeButton(canvas, "Command5", "試す", pxRect(7800, 120, 555, 375));
+  label17_ = makeLabel(canvas, "Label17", tr("で"), pxRect(7560, 240, 255, 255), gothicFont(9));
+  test_ = makeButton(canvas, "Command5", tr("試す"), pxRect(7800, 120, 555, 375));
   connect(test_, &QPushButton::clicked, this, &CircuitForm::runTest);
 
   const QFont mark = gothicFont(12, true);
   auto* label7 =
-      makeLabel(canvas, "Label7", "サイズ変更", pxRect(8400, 120, 600, 495), gothicFont(9));
+      makeLabel(canvas, "Label7", tr("サイズ変更"), pxRect(8400, 120, 600, 495), gothicFont(9));
   label7->setWordWrap(true);
   makeLabel(canvas, "Label8", "X", pxRect(9000, 120, 360, 375), mark);
   makeLabel(canvas, "Label10", "→", pxRect(9000, 480, 360, 375), mark);
@@ -281,7 +286,7 @@ void CircuitForm::build(QMainWindow* w) {
     engine_.syoki = 1;
   });
 
-  check1_ = new QCheckBox(QStringLiteral("途中の式も表示"), canvas);
+  check1_ = new QCheckBox(tr("途中の式も表示"), canvas);
   check1_->setObjectName(QStringLiteral("Check1"));
   check1_->setGeometry(pxRect(10680, 600, 1695, 300));
 
@@ -380,7 +385,7 @@ void CircuitForm::step() {
     engine_.showMidExprs = check1_->isChecked();
     engine_.listindex = variables() - 1;
     // The caption is laid out now, so the drawing keeps clear of it.
-    const CaptionPlace c = placeCaption(apsiki, canvas_->parentWidget()->width());
+    const CaptionPlace c = placeCaption(apsiki);
     label6_->setFont(c.font);
     label6_->setWordWrap(c.shown != apsiki);
     label6_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -471,7 +476,7 @@ void CircuitForm::pan(int direction) {
   constantShown_ = false;
   reload();
   if (Reverse == 1) {
-    compress_->setText(QStringLiteral("戻す"));
+    compress_->setText(tr("戻す"));
     if (siki == "0" || siki == "1") {
       constantShown_ = true;
       label6_->setText(siki);
@@ -496,7 +501,7 @@ void CircuitForm::compress() {
   const Compressed c =
       compressExpression(simple.toStdString(), variables(), check2_->isChecked(), cache_);
   if (c.failed) {
-    showMessage(widget(), QStringLiteral("簡単化した式を作れませんでした"));
+    showMessage(widget(), tr("簡単化した式を作れませんでした"));
     return;
   }
   Reverse = 1;
@@ -520,9 +525,9 @@ void CircuitForm::compress() {
     create();
   }
   compress_->show();
-  compress_->setText(QStringLiteral("戻す"));
+  compress_->setText(tr("戻す"));
   check2_->hide();
-  if (c.bestFound) showMessage(widget(), kBestFound);
+  if (c.bestFound) showMessage(widget(), tr(kBestFound));
 }
 
 void CircuitForm::restore() {
@@ -535,7 +540,7 @@ void CircuitForm::restore() {
   check1_->setChecked(tick);
   apsiki = QString::fromStdString(savedCaption_);
   create();
-  compress_->setText(QStringLiteral("圧縮"));
+  compress_->setText(tr("圧縮"));
   check2_->show();
 }
 
@@ -544,7 +549,7 @@ void CircuitForm::runTest() {
   const int n = variables();
   const bool digits = std::all_of(t.begin(), t.end(), [](QChar c) { return c == '0' || c == '1'; });
   if (t.size() != n || !digits) {
-    showMessage(widget(), QStringLiteral("おかしいです"));
+    showMessage(widget(), tr("おかしいです"));
     return;
   }
   engine_.testOn = 1;
