@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>ronri::CircuitForm</name>
+    <message>
+        <source>めっちゃ縮める</source>
+        <translation>Tightest</translation>
+    </message>
+    <message>
+        <source>若干縮める</source>
+        <translation>Tighter</translation>
+    </message>
+    <message>
+        <source>通常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>広げる</source>
+        <translation>Wider</translation>
+    </message>
+    <message>
+        <source>めっちゃ広げる</source>
+        <translation>Widest</translation>
+    </message>
+    <message>
+        <source>制限時間内に見つかった最良の組合せです（最小とは限りません）</source>
+        <translation>The best combination found within the time limit (not necessarily minimal)</translation>
+    </message>
+    <message>
+        <source>回路図</source>
+        <translation>Circuit diagram</translation>
+    </message>
+    <message>
+        <source>入力数</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>圧縮</source>
+        <translation>Compress</translation>
+    </message>
+    <message>
+        <source>必要最小主項</source>
+        <translation>Minimal cover</translation>
+    </message>
+    <message>
+        <source>この作業には異常に時間がかかる可能性があります。もしアレならチェックを外して下さい。</source>
+        <translation>This may take an unusually long time. If that is a problem, untick it.</translation>
+    </message>
+    <message>
+        <source>で</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>試す</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>サイズ変更</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>途中の式も表示</source>
+        <translation>Gate formulas</translation>
+    </message>
+    <message>
+        <source>戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>簡単化した式を作れませんでした</source>
+        <translation>Could not make the simplified expression</translation>
+    </message>
+    <message>
+        <source>おかしいです</source>
+        <translation>Something is wrong</translation>
+    </message>
+</context>
+<context>
     <name>ronri::CompareForm</name>
     <message>
         <source>論理式の比較</source>
@@ -61,6 +136,66 @@
     <message>
         <source>主項表</source>
         <translation>PI chart</translation>
+    </message>
+    <message>
+        <source>この作業は時間が異常にかかる可能性があります。よろしいですか？</source>
+        <translation>This may take an unusually long time. Continue?</translation>
+    </message>
+    <message>
+        <source>主項の欄に項として読めないものがあります。変数 a～j と ~、*、+ だけで書いてください。</source>
+        <translation>Something in the prime implicant box cannot be read as a term. Write only the variables a to j and ~, *, +.</translation>
+    </message>
+    <message>
+        <source>主項の欄の項では、値が 1 になる行をすべて覆えないため、簡単化できません。</source>
+        <translation>The terms in the prime implicant box do not cover every row of value 1, so they cannot be simplified.</translation>
+    </message>
+    <message>
+        <source>制限時間内に見つかった最良の結果です。これより項の少ない形がないことは確かめられていません。</source>
+        <translation>This is the best result found within the time limit. It has not been proven that no form with fewer terms exists.</translation>
+    </message>
+    <message>
+        <source>式として読めないため変換できません。</source>
+        <translation>This cannot be read as an expression, so it cannot be converted.</translation>
+    </message>
+    <message>
+        <source>変換結果が長すぎるため表示できません（%1 文字まで）。</source>
+        <translation>The result is too long to show (at most %1 characters).</translation>
+    </message>
+    <message>
+        <source>式変換</source>
+        <translation>Conversion</translation>
+    </message>
+    <message>
+        <source>変換</source>
+        <translation>Convert</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>主項</source>
+        <translation>Prime implicants</translation>
+    </message>
+    <message>
+        <source>簡単化</source>
+        <translation>Simplify</translation>
+    </message>
+    <message>
+        <source>Nandとnotのみ</source>
+        <translation>NAND and NOT only</translation>
+    </message>
+    <message>
+        <source>Norとnotのみ</source>
+        <translation>NOR and NOT only</translation>
+    </message>
+    <message>
+        <source>Nandのみ</source>
+        <translation>NAND only</translation>
+    </message>
+    <message>
+        <source>Norのみ</source>
+        <translation>NOR only</translation>
     </message>
 </context>
 <context>
@@ -389,6 +524,14 @@
         <source>簡単化して入力</source>
         <translation>Simplify and input</translation>
     </message>
+    <message>
+        <source>カルノー図入力</source>
+        <translation>Karnaugh map input</translation>
+    </message>
+    <message>
+        <source>入力</source>
+        <translation>Input</translation>
+    </message>
 </context>
 <context>
     <name>ronri::Messages</name>
@@ -479,7 +622,7 @@
     </message>
     <message>
         <source>%1 は最小項 %2 を覆う唯一の主項なので必須です。どの被覆にも入ります。</source>
-        <translation>%1 is the only prime implicant covering minterm %2, so it is essential. Every cover contains it.</translation>
+        <translation>%1 is the only prime implicant covering minterm(s) %2, so it is essential. Every cover contains it.</translation>
     </message>
     <message>
         <source>必須主項が覆う最小項 %1 の列を表から除きます。</source>
@@ -589,6 +732,14 @@
     <message>
         <source>簡単化して入力</source>
         <translation>Simplify and input</translation>
+    </message>
+    <message>
+        <source>真理値表入力</source>
+        <translation>Truth table input</translation>
+    </message>
+    <message>
+        <source>入力</source>
+        <translation>Input</translation>
     </message>
 </context>
 <context>

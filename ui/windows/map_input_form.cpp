@@ -42,7 +42,7 @@ QString variableNames(int first, int count) {
 }  // namespace
 
 MapInputForm::MapInputForm(App& app, int variables)
-    : Window(app, QStringLiteral("Form%1").arg(variables + 10), QStringLiteral("カルノー図入力")),
+    : Window(app, QStringLiteral("Form%1").arg(variables + 10), tr("カルノー図入力")),
       variables_(variables) {}
 
 int MapInputForm::cellLeft(int column) const {
@@ -94,7 +94,7 @@ void MapInputForm::build(QMainWindow* w) {
 
   const int right = cellLeft(shape.columns() - 1) + kCellWidth + kBorderX;
   const int bottom = cellTop(shape.rows() - 1) + kCellHeight + kBorderY;
-  auto* input = new QPushButton(QStringLiteral("入力"), canvas_);
+  auto* input = new QPushButton(tr("入力"), canvas_);
   input->setObjectName(QStringLiteral("Command2"));
   input->setGeometry(pxRect(right - 1200, bottom + 360, 1200, 420));
   connect(input, &QPushButton::clicked, this, &MapInputForm::makeExpression);

@@ -38,7 +38,7 @@ constexpr int kButtonWidth = 44;
 }  // namespace
 
 TableInputForm::TableInputForm(App& app)
-    : Window(app, QStringLiteral("Form11"), QStringLiteral("真理値表入力")) {}
+    : Window(app, QStringLiteral("Form11"), tr("真理値表入力")) {}
 
 int TableInputForm::rows() const {
   return 1 << loadedHen_;
@@ -102,7 +102,7 @@ void TableInputForm::build(QMainWindow* w) {
     outputs_ << b;
   }
 
-  input_ = new QPushButton(QStringLiteral("入力"), outer);
+  input_ = new QPushButton(tr("入力"), outer);
   input_->setObjectName(QStringLiteral("Command2"));
   connect(input_, &QPushButton::clicked, this, &TableInputForm::makeExpression);
 

@@ -28,6 +28,7 @@
 #include "ui/windows/map_input_form.h"
 #include "ui/windows/notation_form.h"
 #include "ui/windows/pattern_form.h"
+#include "ui/windows/prime_chart_form.h"
 #include "ui/windows/settings_dialog.h"
 #include "ui/windows/table_count_form.h"
 #include "ui/windows/table_input_form.h"
@@ -122,6 +123,8 @@ int main(int argc, char** argv) {
   for (QAbstractButton* b : app.Form9->widget()->findChildren<QAbstractButton*>())
     if (b->isEnabled() && !b->objectName().startsWith("Command3(")) b->click();
   save(*app.Form9);
+  click(*app.Form9, "CommandChart");
+  save(*app.primeChart);
   click(*app.Form2, "Command1");
   save(*app.Form10);
   click(*app.Form10, "Command1");
