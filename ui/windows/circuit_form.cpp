@@ -28,36 +28,44 @@
 namespace ronri {
 
 // Draws on the window's canvas, first growing it to hold what is drawn, so a
-// drawing wider than the window is still there when the window grows.
+// drawing wider than the window is still there when the window grows. What
+// lies wholly beyond the largest canvas is never seen and not drawn at all
+// (a drawing of the longest expression reaches hundreds of thousands of pixels).
 class CanvasSurface : public Surface {
  public:
   explicit CanvasSurface(Canvas& c) : c_(c) {}
   void line(int x1, int y1, int x2, int y2, int color) override {
+    if (beyond(std::min(x1, x2), std::min(y1, y2))) return;
     fit(std::max(x1, x2), std::max(y1, y2));
     c_.line(x1, y1, x2, y2, color);
   }
   void rectangle(int x1, int y1, int x2, int y2, int color) override {
+    if (beyond(std::min(x1, x2), std::min(y1, y2))) return;
     fit(std::max(x1, x2), std::max(y1, y2));
     c_.rectangle(x1, y1, x2, y2, color);
   }
   void circle(int x, int y, int r, int color) override {
+    if (beyond(x - r, y - r)) return;
     fit(x + r, y + r);
     c_.circle(x, y, r, color);
   }
   void picture(std::string_view name, int x, int y) override {
+    if (beyond(x, y)) return;
     fit(x + int(kGateWidth), y + int(kGateHeight));
     c_.picture(name, x, y);
   }
   void text(int x, int y, std::string_view utf8, int color, double pointSize) override {
+    if (beyond(x, y)) return;
     fit(x + 3000, y + 400);
     c_.text(x, y, utf8, color, pointSize);
   }
   void erase(int x1, int y1, int x2, int y2) override { c_.erase(x1, y1, x2, y2); }
 
  private:
+  // A generous bound keeps a runaway drawing from taking all memory.
+  static constexpr int kMaxPixels = 8000;
+  static bool beyond(int x, int y) { return px(x) > kMaxPixels || px(y) > kMaxPixels; }
   void fit(int x, int y) {
-    // A generous bound keeps a runaway drawing from taking all memory.
-    constexpr int kMaxPixels = 8000;
     const int w = std::clamp(px(x) + 20, c_.width(), kMaxPixels);
     const int h = std::clamp(px(y) + 20, c_.height(), kMaxPixels);
     if (w != c_.width() || h != c_.height()) c_.resize(w, h);
