@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QDialog>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -15,7 +17,9 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTextEdit>
+#include <QXmlStreamReader>
 
 #include "main_form_driver.h"
 #include "ui/framework/app.h"
@@ -184,6 +188,43 @@ TEST_F(Languages, TheChoiceIsKeptAndSystemMeansEnglishOnlyForAnEnglishLocale) {
   EXPECT_EQ(savedLanguage(), Language::System);
   // The interface changes only at the next start.
   EXPECT_EQ(activeLanguage(), QStringLiteral("ja"));
+}
+
+// A Japanese text written without tr() never reaches the translation: every
+// Japanese string literal of the code (comments aside) is a source text of the
+// English translation, or a piece of one (a literal continued on the next line).
+TEST(EnglishTranslation, EveryJapaneseLiteralIsASourceText) {
+  QFile tsFile(QStringLiteral(RONRI_SOURCE_DIR "/translations/ronrilab_en.ts"));
+  ASSERT_TRUE(tsFile.open(QIODevice::ReadOnly));
+  QString sources;
+  for (QXmlStreamReader ts(&tsFile); !ts.atEnd();)
+    if (ts.readNext() == QXmlStreamReader::StartElement && ts.name() == QLatin1String("source"))
+      sources += ts.readElementText() + QChar(0);
+  static const QRegularExpression comment(QStringLiteral("(^|\\s)//.*$"));
+  static const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
+  QStringList bare;
+  int seen = 0;
+  for (const char* folder : {"ui", "core", "kmap", "circuit"}) {
+    QDirIterator files(QStringLiteral(RONRI_SOURCE_DIR "/") + QLatin1String(folder),
+                       {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+      QFile f(files.next());
+      ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+      for (const QString& line : QString::fromUtf8(f.readAll()).split('\n')) {
+        const QString code = QString(line).remove(comment);
+        for (auto m = literal.globalMatch(code); m.hasNext();) {
+          QString text = m.next().captured(1);
+          if (!hasJapanese(text)) continue;
+          ++seen;
+          text.replace(QLatin1String("\\n"), QLatin1String("\n"));
+          if (!sources.contains(text))
+            bare << QFileInfo(f).fileName() + QStringLiteral(": ") + text;
+        }
+      }
+    }
+  }
+  EXPECT_GT(seen, 100);
+  EXPECT_TRUE(bare.isEmpty()) << bare.join('\n').toStdString();
 }
 
 // Every window opened the way a user opens it, with English chosen.
