@@ -54,7 +54,7 @@ namespace ronri {
 namespace {
 
 // Windows a user opens that are not among the App's Form1 ... Form18.
-const QStringList kOtherWindows = {"HelpWindow"};
+const QStringList kOtherWindows = {"HelpWindow", "PrimeChartForm"};
 // Form17 exists, but nothing shows it.
 const QStringList kNeverShown = {"Form17"};
 
@@ -204,11 +204,13 @@ class Explorer : public QObject {
     if (all.isEmpty()) return w;
     std::vector<double> weights;
     for (QWidget* c : all) {
-      // Buttons and fields draw people more than frames and labels do.
-      const bool control = qobject_cast<QAbstractButton*>(c) || qobject_cast<QComboBox*>(c) ||
-                           qobject_cast<QAbstractItemView*>(c) || qobject_cast<QLineEdit*>(c);
-      weights.push_back((control ? 4 : 1) /
-                        std::sqrt(1.0 + used_.value(w->objectName() + nameOf(c))));
+      // Buttons draw people more than fields do, fields more than frames and labels.
+      const double appeal = qobject_cast<QAbstractButton*>(c) ? 4
+                            : qobject_cast<QComboBox*>(c) || qobject_cast<QAbstractItemView*>(c) ||
+                                    qobject_cast<QLineEdit*>(c)
+                                ? 2
+                                : 1;
+      weights.push_back(appeal / std::sqrt(1.0 + used_.value(w->objectName() + nameOf(c))));
     }
     QWidget* c = all[std::discrete_distribution<int>(weights.begin(), weights.end())(rng_)];
     ++used_[w->objectName() + nameOf(c)];
@@ -221,13 +223,13 @@ class Explorer : public QObject {
     const int roll = pick(100);
     if (w == app_.form(1).widget() && roll < 15) return compose();
     if (w == app_.form(1).widget() && roll < 25) return menu(w);
-    if (roll < 52) return click(c, Qt::LeftButton, false);
-    if (roll < 58) return click(c, Qt::RightButton, false);
-    if (roll < 62) return click(c, Qt::LeftButton, true);
-    if (roll < 74) return type(all);
-    if (roll < 80) return key(w);
-    if (roll < 86) return menu(w);
-    if (roll < 96 && w != app_.form(1).widget()) {
+    if (roll < 56) return click(c, Qt::LeftButton, false);
+    if (roll < 62) return click(c, Qt::RightButton, false);
+    if (roll < 66) return click(c, Qt::LeftButton, true);
+    if (roll < 78) return type(all);
+    if (roll < 85) return key(w);
+    if (roll < 91) return menu(w);
+    if (roll < 95 && w != app_.form(1).widget()) {
       note(w, "close");
       w->close();
       return;
