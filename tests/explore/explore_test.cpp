@@ -73,6 +73,8 @@ void logAction(const std::string& line) {
 
 void printTail() {
   // No lock: this also runs from a crash, possibly while the log is written.
+  static std::atomic<bool> printed{false};
+  if (printed.exchange(true)) return;
   fprintf(stderr, "---- last actions ----\n");
   for (const std::string& line : g_log) fprintf(stderr, "%s\n", line.c_str());
   fflush(stderr);
@@ -552,11 +554,13 @@ extern "C" void __ubsan_on_report() {
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Qt's own settings (the file dialog's history) go to a throwaway place.
+  // Settings (the file dialog's history, the chosen language) go to a throwaway place.
   QTemporaryDir home;
-  for (const char* v : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+  for (const char* v :
+       {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
     qputenv(v, home.path().toUtf8());
-    // The sanitizers report their own faults, then print the log tail.
+  }
+  // The sanitizers report their own faults, then the log tail is printed.
 #if defined(__SANITIZE_ADDRESS__)
   __sanitizer_set_death_callback(ronri::printTail);
   const std::initializer_list<int> fatal = {SIGABRT};
