@@ -14,8 +14,9 @@ PACKAGES=(cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   coinor-libcbc-dev zlib1g-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core)
-# Only for the package: dpkg-shlibdeps finds the run-time libraries it depends on.
-PACKAGE_TOOLS=(dpkg-dev)
+# Only for the package: dpkg-shlibdeps finds the run-time libraries it depends
+# on; CPack runs file(1) on what it packs.
+PACKAGE_TOOLS=(dpkg-dev file)
 
 install_missing() {
   local missing=()
