@@ -53,8 +53,8 @@
 namespace ronri {
 namespace {
 
-// Windows a user opens that are not among the App's Form1 ... Form18.
-const QStringList kOtherWindows = {"HelpWindow", "PrimeChartForm"};
+// Windows and dialogs a user opens that are not among the App's Form1 ... Form18.
+const QStringList kOtherWindows = {"HelpWindow", "PrimeChartForm", "SettingsDialog"};
 // Form17 exists, but nothing shows it.
 const QStringList kNeverShown = {"Form17"};
 
