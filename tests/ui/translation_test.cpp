@@ -227,6 +227,21 @@ TEST(EnglishTranslation, EveryJapaneseLiteralIsASourceText) {
   EXPECT_TRUE(bare.isEmpty()) << bare.join('\n').toStdString();
 }
 
+// The English help has a section for every section of the Japanese one.
+TEST(EnglishTranslation, TheHelpHasEverySectionInEnglish) {
+  auto headings = [](const char* name) {
+    QFile f(QStringLiteral(RONRI_SOURCE_DIR "/") + QLatin1String(name));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+    QStringList levels;
+    for (const QString& line : QString::fromUtf8(f.readAll()).split('\n'))
+      if (line.startsWith('#')) levels << line.section(' ', 0, 0);
+    return levels;
+  };
+  const QStringList japanese = headings("help.hlp");
+  EXPECT_GT(japanese.size(), 10);
+  EXPECT_EQ(headings("help_en.hlp"), japanese);
+}
+
 // Every window opened the way a user opens it, with English chosen.
 TEST_F(Languages, InEnglishNoWindowShowsJapanese) {
   choose(Language::English);
