@@ -40,8 +40,7 @@ void moveEntry(QListWidget* from, QListWidgetItem* item, QListWidget* to) {
 
 }  // namespace
 
-CompareForm::CompareForm(App& app)
-    : Window(app, QStringLiteral("Form18"), QStringLiteral("論理式の比較")) {}
+CompareForm::CompareForm(App& app) : Window(app, QStringLiteral("Form18"), tr("論理式の比較")) {}
 
 void CompareForm::build(QMainWindow* w) {
   auto* central = new QWidget(w);
@@ -57,9 +56,9 @@ void CompareForm::build(QMainWindow* w) {
   // Two entries fit without scrolling.
   list2_->setFixedHeight(list2_->fontMetrics().height() * 3 + 4 * list2_->frameWidth() + 8);
 
-  auto* add = makeButton(central, QStringLiteral("Command1(0)"), QStringLiteral("追加↓"));
-  auto* back = makeButton(central, QStringLiteral("Command1(1)"), QStringLiteral("戻す↑"));
-  auto* compare = makeButton(central, QStringLiteral("Command2"), QStringLiteral("比較"));
+  auto* add = makeButton(central, QStringLiteral("Command1(0)"), tr("追加↓"));
+  auto* back = makeButton(central, QStringLiteral("Command1(1)"), tr("戻す↑"));
+  auto* compare = makeButton(central, QStringLiteral("Command2"), tr("比較"));
   connect(add, &QPushButton::clicked, this, &CompareForm::add);
   connect(back, &QPushButton::clicked, this, &CompareForm::giveBack);
   connect(compare, &QPushButton::clicked, this, &CompareForm::compare);
@@ -105,7 +104,7 @@ void CompareForm::add() {
   QListWidgetItem* item = selectedEntry(list1_);
   if (!item) return;
   if (list2_->count() >= kPairSize) {
-    showMessage(widget(), QStringLiteral("今のところ二つだけしか比べられません"));
+    showMessage(widget(), tr("今のところ二つだけしか比べられません"));
     return;
   }
   moveEntry(list1_, item, list2_);
@@ -117,7 +116,7 @@ void CompareForm::giveBack() {
 
 void CompareForm::compare() {
   if (list2_->count() != kPairSize) {
-    showMessage(widget(), QStringLiteral("二つ入れて下さい"));
+    showMessage(widget(), tr("二つ入れて下さい"));
     return;
   }
   const QString first = list2_->item(0)->text();
@@ -127,7 +126,7 @@ void CompareForm::compare() {
     clearDifferences();
   else
     showDifferences(first, second);
-  showMessage(widget(), same ? QStringLiteral("同じです！") : QStringLiteral("違います！"));
+  showMessage(widget(), same ? tr("同じです！") : tr("違います！"));
 }
 
 void CompareForm::clearDifferences() {

@@ -26,18 +26,23 @@ namespace ronri {
 
 namespace {
 
-const QString kConfirm =
-    QStringLiteral("この作業は時間が異常にかかる可能性があります。よろしいですか？");
-const QString kUnreadablePrimes = QStringLiteral(
+const char* const kConfirm = QT_TRANSLATE_NOOP(
+    "ronri::ConvertForm", "この作業は時間が異常にかかる可能性があります。よろしいですか？");
+const char* const kUnreadablePrimes = QT_TRANSLATE_NOOP(
+    "ronri::ConvertForm",
     "主項の欄に項として読めないものがあります。変数 a～j と ~、*、+ だけで書いてください。");
-const QString kNoCover =
-    QStringLiteral("主項の欄の項では、値が 1 になる行をすべて覆えないため、簡単化できません。");
-const QString kBestFound = QStringLiteral(
+const char* const kNoCover =
+    QT_TRANSLATE_NOOP("ronri::ConvertForm",
+                      "主項の欄の項では、値が 1 になる行をすべて覆えないため、簡単化できません。");
+const char* const kBestFound = QT_TRANSLATE_NOOP(
+    "ronri::ConvertForm",
     "制限時間内に見つかった最良の結果です。これより項の少ない形がないことは確かめられていません。");
-const QString kMalformed = QStringLiteral("式として読めないため変換できません。");
+const char* const kMalformed =
+    QT_TRANSLATE_NOOP("ronri::ConvertForm", "式として読めないため変換できません。");
 
 QString tooLongMessage() {
-  return QStringLiteral("変換結果が長すぎるため表示できません（%1 文字まで）。")
+  return QCoreApplication::translate("ronri::ConvertForm",
+                                     "変換結果が長すぎるため表示できません（%1 文字まで）。")
       .arg(qulonglong(kMaxRewriteLength));
 }
 
@@ -95,8 +100,7 @@ bool isTermSum(std::string_view s, int n) {
 
 }  // namespace
 
-ConvertForm::ConvertForm(App& app)
-    : Window(app, QStringLiteral("Form9"), QStringLiteral("式変換")) {}
+ConvertForm::ConvertForm(App& app) : Window(app, QStringLiteral("Form9"), tr("式変換")) {}
 
 void ConvertForm::build(QMainWindow* w) {
   auto* central = new QWidget(w);
@@ -129,8 +133,8 @@ void ConvertForm::build(QMainWindow* w) {
     edit->setMinimumWidth(420);
     grid->addWidget(edit, row, 0);
     if (!convertName.isEmpty())
-      grid->addWidget(makeButton(central, convertName, QStringLiteral("変換")), row, 1);
-    auto* show = makeButton(central, indexed("Command3", displayIndex), QStringLiteral("表示"));
+      grid->addWidget(makeButton(central, convertName, tr("変換")), row, 1);
+    auto* show = makeButton(central, indexed("Command3", displayIndex), tr("表示"));
     grid->addWidget(show, row, 2);
     connect(show, &QPushButton::clicked, this,
             [this, displayIndex] { Command3_Click(displayIndex); });
@@ -138,8 +142,8 @@ void ConvertForm::build(QMainWindow* w) {
   };
 
   section({}, QStringLiteral("Text1"), true, {}, 0);
-  section(QStringLiteral("主項"), QStringLiteral("Text7"), false, QStringLiteral("Command4"), 6);
-  section(QStringLiteral("簡単化"), QStringLiteral("Text2"), true, QStringLiteral("Command1"), 1);
+  section(tr("主項"), QStringLiteral("Text7"), false, QStringLiteral("Command4"), 6);
+  section(tr("簡単化"), QStringLiteral("Text2"), true, QStringLiteral("Command1"), 1);
   {
     // The product of sums joins below "簡単化"; its line and label are
     // numbered after the others (Line7, Label7), which keep their numbers.
@@ -148,14 +152,10 @@ void ConvertForm::build(QMainWindow* w) {
     section(tr("簡単化（和積形）"), QStringLiteral("Text8"), true, QStringLiteral("Command6"), 7);
     lineNumber = before;
   }
-  section(QStringLiteral("Nandとnotのみ"), QStringLiteral("Text3"), false,
-          QStringLiteral("Command2(0)"), 2);
-  section(QStringLiteral("Norとnotのみ"), QStringLiteral("Text4"), false,
-          QStringLiteral("Command2(1)"), 3);
-  section(QStringLiteral("Nandのみ"), QStringLiteral("Text5"), false, QStringLiteral("Command5(0)"),
-          4);
-  section(QStringLiteral("Norのみ"), QStringLiteral("Text6"), false, QStringLiteral("Command5(1)"),
-          5);
+  section(tr("Nandとnotのみ"), QStringLiteral("Text3"), false, QStringLiteral("Command2(0)"), 2);
+  section(tr("Norとnotのみ"), QStringLiteral("Text4"), false, QStringLiteral("Command2(1)"), 3);
+  section(tr("Nandのみ"), QStringLiteral("Text5"), false, QStringLiteral("Command5(0)"), 4);
+  section(tr("Norのみ"), QStringLiteral("Text6"), false, QStringLiteral("Command5(1)"), 5);
   grid->setRowStretch(row, 1);
 
   auto on = [&](const QString& name, auto handler) {
@@ -214,7 +214,7 @@ void ConvertForm::Command4_Click() {
 void ConvertForm::Command1_Click() {
   if (!isOpen()) return;
   button(QStringLiteral("Command1"))->setEnabled(false);
-  if (!askYesNo(widget(), kConfirm) || !isOpen()) return;
+  if (!askYesNo(widget(), tr(kConfirm)) || !isOpen()) return;
 
   const int n = variableCount();
   std::string primes;
@@ -223,7 +223,7 @@ void ConvertForm::Command1_Click() {
     primes = InsideExp(withoutBlanks(edited));
     std::erase_if(primes, [](char c) { return c == '*'; });
     if (!isTermSum(primes, n)) {
-      showMessage(widget(), kUnreadablePrimes);
+      showMessage(widget(), tr(kUnreadablePrimes));
       return;
     }
   }
@@ -234,11 +234,11 @@ void ConvertForm::Command1_Click() {
     cover = minimalCover(primes, toStd(simple), n);
   }
   if (cover.status == CoverStatus::NoCover) {
-    showMessage(widget(), kNoCover);
+    showMessage(widget(), tr(kNoCover));
     return;
   }
   box(QStringLiteral("Text2"))->setText(fromStd(wordchange(layout(cover.sum))));
-  if (cover.status == CoverStatus::BestFound) showMessage(widget(), kBestFound);
+  if (cover.status == CoverStatus::BestFound) showMessage(widget(), tr(kBestFound));
 }
 
 std::string ConvertForm::gateSetSource() const {
@@ -262,7 +262,7 @@ void ConvertForm::Command2_Click(int index) {
   QLineEdit* out = box(index == 0 ? QStringLiteral("Text3") : QStringLiteral("Text4"));
   out->setText(fromStd(r.text));
   if (r.status == RewriteStatus::Malformed)
-    showMessage(widget(), kMalformed);
+    showMessage(widget(), tr(kMalformed));
   else if (r.status == RewriteStatus::TooLong)
     showMessage(widget(), tooLongMessage());
 }
@@ -290,7 +290,7 @@ void ConvertForm::Command5_Click(int index) {
   }
   box(index == 0 ? QStringLiteral("Text5") : QStringLiteral("Text6"))->setText(fromStd(r.text));
   if (r.status == RewriteStatus::Malformed)
-    showMessage(widget(), kMalformed);
+    showMessage(widget(), tr(kMalformed));
   else if (r.status == RewriteStatus::TooLong)
     showMessage(widget(), tooLongMessage());
 }
