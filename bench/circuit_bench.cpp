@@ -19,7 +19,7 @@ class CountingSurface : public ronri::Surface {
   void rectangle(int, int, int, int, int) override { ++calls; }
   void circle(int, int, int, int) override { ++calls; }
   void picture(std::string_view, int, int) override { ++calls; }
-  void text(int, int, std::string_view, int, double) override { ++calls; }
+  void text(int, int, std::string_view, int, double, ronri::TextFace) override { ++calls; }
   void erase(int, int, int, int) override { ++calls; }
 };
 

@@ -71,55 +71,18 @@ double inputReach(char op, double dy) {
   }
 }
 
-TextBox textBox(std::string_view text, double pointSize, bool bold) {
-  // Advances at 9 pt in twips, rounded up, for what expressions are made of.
-  auto advance = [](unsigned char c) -> double {
-    switch (c) {
-      case 'i':
-      case 'j':
-      case 'l':
-      case '|':
-      case '\'':
-      case '.':
-      case ',':
-      case ':':
-        return 60;
-      case 'f':
-      case 't':
-      case 'r':
-      case '(':
-      case ')':
-      case 'J':
-      case '*':
-      case '[':
-      case ']':
-        return 75;
-      case 's':
-      case 'v':
-      case '~':
-      case ' ':
-      case '-':
-        return 95;
-      case '@':
-      case '%':
-      case 'W':
-      case 'M':
-      case 'w':
-      case 'm':
-        return 165;
-      default:
-        return c < 0x80 ? 120 : 180;
-    }
-  };
-  double w = 0;
+TextBox textBox(std::string_view text, double pointSize, bool /*bold*/) {
+  // The face's advance is 1233/2048 em; one point is 20 twips. The window
+  // draws an expression with its tallest glyphs at the box's top, so the ink
+  // ("(", "b" down to "g", "|": about an em) ends within 10/9 of the point size.
+  constexpr double kAdvance = 1233.0 / 2048 * 20, kHeight = 200.0 / 9;
+  double advances = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x80 && (c & 0xC0) == 0x80) continue;  // a UTF-8 continuation byte
-    w += advance(c);
+    if ((c & 0xC0) == 0x80) continue;  // a UTF-8 continuation byte
+    advances += c < 0x80 || text.substr(i, 3) == "\u2026" ? 1 : 2;
   }
-  const double scale = pointSize / 9 * (bold ? 1.1 : 1.0);
-  // Line height: ascent plus descent of the face, 13 px at 9 pt.
-  return {std::ceil(w * scale), std::ceil(200 * pointSize / 9)};
+  return {std::ceil(advances * kAdvance * pointSize), std::ceil(kHeight * pointSize)};
 }
 
 bool inputColumn(char letter, InputColumn& out) {

@@ -25,9 +25,11 @@ char complementGate(char op);
 // first and second input; added inputs get a stub of this length.
 double inputReach(char op, double dy);
 
-// The box a text of the drawing takes (twips), as the window's proportional
-// Gothic face draws it: every width is rounded up, so a text never reaches
-// past its box. Characters beyond ASCII count as full width.
+// The box a text of the drawing takes (twips), as the window draws it in the
+// monospace expression face (DejaVu Sans Mono, bold or not: the advance is
+// the same): characters times the advance, rounded up, so a text never reaches
+// past its box. "…" takes one advance; other characters beyond ASCII come
+// from a fallback face and count as two.
 struct TextBox {
   double width = 0, height = 0;
 };

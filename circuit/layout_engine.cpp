@@ -33,7 +33,6 @@ constexpr double kNear = 15;
 // Every variable column in drawing order: a, ~a, b, ~b, ... j, ~j.
 constexpr char kColumns[] = "anbocpdqerfsgthuivjw";
 
-
 }  // namespace
 
 char CircuitEngine::at(int pos) const {
@@ -590,7 +589,7 @@ void CircuitEngine::placeLabel(Surface& s, int slot) {
   }
   double y = at.t;
   for (const std::string& l : lines) {
-    s.text(tw(X), tw(y), l, kBlack, point);
+    s.text(tw(X), tw(y), l, kBlack, point, TextFace::Expression);
     y += textBox(l, point).height;
   }
   obstacles_.add(at, Obstacles::Kind::Text, -1);
@@ -598,7 +597,8 @@ void CircuitEngine::placeLabel(Surface& s, int slot) {
 
 void CircuitEngine::writeTestDigit(Surface& s, int slot) {
   if (testOn != 1 || testAns.empty()) return;
-  s.text(tw(nodeX_[slot] + 500), tw(nodeY_[slot]), testAns.substr(0, 1), kLightRed, kLabelPoint);
+  s.text(tw(nodeX_[slot] + 500), tw(nodeY_[slot]), testAns.substr(0, 1), kLightRed, kLabelPoint,
+         TextFace::Expression);
   testAns.erase(0, 1);
 }
 

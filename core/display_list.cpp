@@ -14,8 +14,9 @@ void DisplayList::circle(int x, int y, int r, int color) {
 void DisplayList::picture(std::string_view name, int x, int y) {
   ops_.push_back({DrawOp::Picture, x, y, 0, 0, 0, std::string(name), 0});
 }
-void DisplayList::text(int x, int y, std::string_view utf8, int color, double pointSize) {
-  ops_.push_back({DrawOp::Text, x, y, 0, 0, color, std::string(utf8), pointSize});
+void DisplayList::text(int x, int y, std::string_view utf8, int color, double pointSize,
+                       TextFace face) {
+  ops_.push_back({DrawOp::Text, x, y, 0, 0, color, std::string(utf8), pointSize, face});
 }
 void DisplayList::erase(int x1, int y1, int x2, int y2) {
   ops_.push_back({DrawOp::Erase, x1, y1, x2, y2, kBackground, {}, 0});
@@ -37,7 +38,7 @@ void DisplayList::replay(Surface& target) const {
         target.picture(op.str, op.x1, op.y1);
         break;
       case DrawOp::Text:
-        target.text(op.x1, op.y1, op.str, op.color, op.pointSize);
+        target.text(op.x1, op.y1, op.str, op.color, op.pointSize, op.face);
         break;
       case DrawOp::Erase:
         target.erase(op.x1, op.y1, op.x2, op.y2);

@@ -14,6 +14,7 @@ struct DrawOp {
   int color = 0;
   std::string str;  // picture name or text
   double pointSize = 0;
+  TextFace face = TextFace::Caption;  // of a text
 };
 
 class DisplayList : public Surface {
@@ -22,7 +23,8 @@ class DisplayList : public Surface {
   void rectangle(int x1, int y1, int x2, int y2, int color) override;
   void circle(int x, int y, int r, int color) override;
   void picture(std::string_view name, int x, int y) override;
-  void text(int x, int y, std::string_view utf8, int color, double pointSize) override;
+  void text(int x, int y, std::string_view utf8, int color, double pointSize,
+            TextFace face = TextFace::Caption) override;
   void erase(int x1, int y1, int x2, int y2) override;
 
   // Keeps a call as it stands.

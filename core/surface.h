@@ -14,6 +14,11 @@ constexpr int kBlack = 0;
 constexpr int kLightRed = 12;
 constexpr int kBackground = -1;
 
+// The face of a text: the Japanese Gothic face of the captions, or the face of
+// the expression fields, whose "~" stands level with the letters (the Gothic
+// faces draw it high and small, so "~c" would read as "c").
+enum class TextFace { Caption, Expression };
+
 class Surface {
  public:
   virtual ~Surface() = default;
@@ -28,9 +33,10 @@ class Surface {
   // its natural size with its top-left corner at (x, y), covering what lies
   // under it.
   virtual void picture(std::string_view name, int x, int y) = 0;
-  // Text (UTF-8) with its top-left corner at (x, y) in the given colour and
-  // point size.
-  virtual void text(int x, int y, std::string_view utf8, int color, double pointSize) = 0;
+  // Text (UTF-8) with its top-left corner at (x, y) in the given colour, point
+  // size and face.
+  virtual void text(int x, int y, std::string_view utf8, int color, double pointSize,
+                    TextFace face = TextFace::Caption) = 0;
   // Paints the rectangle (x1, y1)-(x2, y2) in the background colour.
   virtual void erase(int x1, int y1, int x2, int y2) = 0;
 };

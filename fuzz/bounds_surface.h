@@ -32,7 +32,7 @@ class BoundsSurface : public Surface {
     point(x, y);
     pictures.emplace_back(name);
   }
-  void text(int x, int y, std::string_view utf8, int, double) override {
+  void text(int x, int y, std::string_view utf8, int, double, TextFace) override {
     point(x, y);
     texts.emplace_back(utf8);
   }

@@ -33,7 +33,8 @@ void RecordingSurface::circle(int x, int y, int r, int color) {
 void RecordingSurface::picture(std::string_view name, int x, int y) {
   calls.push_back({DrawCall::Picture, x, y, 0, 0, 0, std::string(name), 0});
 }
-void RecordingSurface::text(int x, int y, std::string_view utf8, int color, double pointSize) {
+void RecordingSurface::text(int x, int y, std::string_view utf8, int color, double pointSize,
+                            TextFace) {
   calls.push_back({DrawCall::Text, x, y, 0, 0, color, std::string(utf8), pointSize});
 }
 void RecordingSurface::erase(int x1, int y1, int x2, int y2) {

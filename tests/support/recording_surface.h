@@ -27,7 +27,8 @@ class RecordingSurface : public Surface {
   void rectangle(int x1, int y1, int x2, int y2, int color) override;
   void circle(int x, int y, int r, int color) override;
   void picture(std::string_view name, int x, int y) override;
-  void text(int x, int y, std::string_view utf8, int color, double pointSize) override;
+  void text(int x, int y, std::string_view utf8, int color, double pointSize,
+            TextFace face = TextFace::Caption) override;
   void erase(int x1, int y1, int x2, int y2) override;
 
   std::vector<DrawCall> of(DrawCall::Kind kind) const;

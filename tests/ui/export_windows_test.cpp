@@ -102,6 +102,7 @@ TEST(ExportWindows, CircuitWithTestDigitsAndBuses) {
   f.simple = QStringLiteral("nnbb+");
   f.show();
   click(f, "Option1");  // two-input gates, so the test can run
+  click(f, "Check1");   // and the gates' own expressions
   click(f, "Command2");
   f.control<QLineEdit>("Text1")->setText(QStringLiteral("1011"));
   answeringMessages([&] { click(f, "Command5"); });
@@ -109,8 +110,11 @@ TEST(ExportWindows, CircuitWithTestDigitsAndBuses) {
   ASSERT_NE(canvas, nullptr);
   const DisplayList d = exportedDrawing(canvas);
   std::set<std::pair<int, int>> pictures;  // "試す" draws the circuit again over itself
-  int busNames = 0, caption = 0, redDigits = 0, lines = 0;
+  int busNames = 0, caption = 0, redDigits = 0, lines = 0, gateLabels = 0;
   for (const DrawOp& op : d.ops()) {
+    // Every text here is an expression or a value: in the face with a level "~".
+    if (op.kind == DrawOp::Text) EXPECT_EQ(op.face, TextFace::Expression) << op.str;
+    gateLabels += op.kind == DrawOp::Text && (op.str == "(a*b)" || op.str == "(c*d)");
     if (op.kind == DrawOp::Picture) pictures.insert({op.x1, op.y1});
     lines += op.kind == DrawOp::Line;
     busNames += op.kind == DrawOp::Text && (op.str == "a" || op.str == "~d");
@@ -120,7 +124,8 @@ TEST(ExportWindows, CircuitWithTestDigitsAndBuses) {
   EXPECT_EQ(pictures.size(), 3u);  // two ANDs and an OR
   EXPECT_EQ(busNames, 2);          // bus names wrap: "a" above "~a"
   EXPECT_EQ(caption, 1);
-  EXPECT_EQ(redDigits, 3);                                            // one test value per gate
+  EXPECT_EQ(gateLabels, 4);  // both AND labels, again with the test values
+  EXPECT_EQ(redDigits, 3);   // one test value per gate
   EXPECT_GE(lines, 8 + int(canvas->displayList().ops().size() > 0));  // eight bus lines and more
   for (const DrawOp& op : d.ops()) EXPECT_NE(op.str, "サイズ変更");
   expectOneElementPerCall(d);

@@ -59,9 +59,9 @@ void Canvas::picture(std::string_view name, int x, int y) {
   list_.picture(name, x, y);
   draw([&](Surface& s) { s.picture(name, x, y); });
 }
-void Canvas::text(int x, int y, std::string_view utf8, int color, double pointSize) {
-  list_.text(x, y, utf8, color, pointSize);
-  draw([&](Surface& s) { s.text(x, y, utf8, color, pointSize); });
+void Canvas::text(int x, int y, std::string_view utf8, int color, double pointSize, TextFace face) {
+  list_.text(x, y, utf8, color, pointSize, face);
+  draw([&](Surface& s) { s.text(x, y, utf8, color, pointSize, face); });
 }
 void Canvas::erase(int x1, int y1, int x2, int y2) {
   list_.erase(x1, y1, x2, y2);

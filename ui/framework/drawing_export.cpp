@@ -32,7 +32,7 @@ namespace {
 constexpr qreal kMargin = 10;  // logical pixels around the drawing
 
 QRectF textRect(const DrawOp& op) {
-  QFontMetricsF fm(gothicFont(op.pointSize));
+  QFontMetricsF fm(PainterSurface::textFont(op.face, op.pointSize));
   const QString s = QString::fromStdString(op.str);
   return QRectF(pxF(op.x1), pxF(op.y1), fm.horizontalAdvance(s), fm.height());
 }
@@ -72,6 +72,8 @@ static QRectF opBounds(const DrawOp& op) {
 // A label's text as it stands on the screen: one text call per shown line.
 static void appendLabel(DisplayList& out, const QLabel& label, const QRect& g) {
   const QFont font = label.font();
+  // The labels in the monospace face show expressions or columns; they keep it.
+  const TextFace face = font.fixedPitch() ? TextFace::Expression : TextFace::Caption;
   QFontMetricsF fm(font);
   QStringList lines;
   if (label.wordWrap()) {
@@ -95,7 +97,7 @@ static void appendLabel(DisplayList& out, const QLabel& label, const QRect& g) {
     else if (label.alignment() & Qt::AlignRight)
       x += g.width() - w;
     if (!text.isEmpty())
-      out.text(twips(int(x)), twips(int(y)), text.toStdString(), kBlack, font.pointSizeF());
+      out.text(twips(int(x)), twips(int(y)), text.toStdString(), kBlack, font.pointSizeF(), face);
     y += fm.height();
   }
 }

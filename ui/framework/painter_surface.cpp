@@ -1,11 +1,15 @@
 #include "ui/framework/painter_surface.h"
 
+#include <cmath>
+
 #include <QFile>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
 #include <QSvgRenderer>
 
+#include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/twips.h"
 
@@ -106,13 +110,25 @@ void PainterSurface::picture(std::string_view name, int x, int y) {
   }
 }
 
-void PainterSurface::text(int x, int y, std::string_view utf8, int color, double pointSize) {
+QFont PainterSurface::textFont(TextFace face, double pointSize) {
+  return face == TextFace::Expression ? expressionFont(pointSize) : gothicFont(pointSize);
+}
+
+void PainterSurface::text(int x, int y, std::string_view utf8, int color, double pointSize,
+                          TextFace face) {
   p_.save();
   p_.setRenderHint(QPainter::TextAntialiasing, true);
   p_.setPen(paletteColor(color, background_));
-  p_.setFont(gothicFont(pointSize));
+  p_.setFont(textFont(face, pointSize));
   QFontMetrics fm(p_.font());
-  p_.drawText(QPointF(pxF(x), pxF(y) + fm.ascent()),
+  // An expression stands with its tallest glyphs at the top, not the face's
+  // ascent (which leaves a pixel free above them): its lines then take the
+  // height the circuit drawing gives them.
+  const qreal ascent =
+      face == TextFace::Expression
+          ? std::ceil(-QFontMetricsF(p_.font()).tightBoundingRect(QStringLiteral("(b")).top())
+          : fm.ascent();
+  p_.drawText(QPointF(pxF(x), pxF(y) + ascent),
               QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
   p_.restore();
 }

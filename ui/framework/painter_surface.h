@@ -22,9 +22,12 @@ class PainterSurface : public Surface {
   void rectangle(int x1, int y1, int x2, int y2, int color) override;
   void circle(int x, int y, int r, int color) override;
   void picture(std::string_view name, int x, int y) override;
-  void text(int x, int y, std::string_view utf8, int color, double pointSize) override;
+  void text(int x, int y, std::string_view utf8, int color, double pointSize,
+            TextFace face = TextFace::Caption) override;
   void erase(int x1, int y1, int x2, int y2) override;
 
+  // The font a text call of this face and size is drawn in.
+  static QFont textFont(TextFace face, double pointSize);
   // The natural size of a stored picture in logical pixels (empty if unknown).
   static QSize pictureSize(std::string_view name);
 

@@ -54,10 +54,11 @@ class CanvasSurface : public Surface {
     fit(x + int(kGateWidth), y + int(kGateHeight));
     c_.picture(name, x, y);
   }
-  void text(int x, int y, std::string_view utf8, int color, double pointSize) override {
+  void text(int x, int y, std::string_view utf8, int color, double pointSize,
+            TextFace face) override {
     if (beyond(x, y)) return;
     fit(x + 3000, y + 400);
-    c_.text(x, y, utf8, color, pointSize);
+    c_.text(x, y, utf8, color, pointSize, face);
   }
   void erase(int x1, int y1, int x2, int y2) override { c_.erase(x1, y1, x2, y2); }
 
@@ -136,7 +137,8 @@ void appendBusNames(DisplayList& out, const QLabel& l) {
   for (int i = 0; i < names.size() && i < 2; ++i) {
     const double x = l.x() + l.width() - fm.horizontalAdvance(names[i]) - 2;
     const double top = l.y() + pxF(120 + 120 * i) + fm.xHeight() / 2 - fm.ascent();
-    out.text(twips(int(x)), twips(int(top)), names[i].toStdString(), kBlack, l.font().pointSizeF());
+    out.text(twips(int(x)), twips(int(top)), names[i].toStdString(), kBlack, l.font().pointSizeF(),
+             TextFace::Expression);
   }
 }
 
