@@ -96,8 +96,12 @@ static void appendLabel(DisplayList& out, const QLabel& label, const QRect& g) {
       x += (g.width() - w) / 2;
     else if (label.alignment() & Qt::AlignRight)
       x += g.width() - w;
+    // An expression's baseline where the screen has it.
+    const qreal top = face == TextFace::Expression
+                          ? y + fm.ascent() - PainterSurface::textAscent(face, font.pointSizeF())
+                          : y;
     if (!text.isEmpty())
-      out.text(twips(int(x)), twips(int(y)), text.toStdString(), kBlack, font.pointSizeF(), face);
+      out.text(twips(int(x)), twips(int(top)), text.toStdString(), kBlack, font.pointSizeF(), face);
     y += fm.height();
   }
 }

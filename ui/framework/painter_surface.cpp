@@ -114,21 +114,23 @@ QFont PainterSurface::textFont(TextFace face, double pointSize) {
   return face == TextFace::Expression ? expressionFont(pointSize) : gothicFont(pointSize);
 }
 
+qreal PainterSurface::textAscent(TextFace face, double pointSize) {
+  const QFontMetricsF fm(textFont(face, pointSize));
+  // An expression stands with its tallest glyphs at the top, not the face's
+  // ascent (which leaves a pixel free above them): its lines then take the
+  // height the circuit drawing gives them.
+  if (face == TextFace::Expression)
+    return std::ceil(-fm.tightBoundingRect(QStringLiteral("(b")).top());
+  return QFontMetrics(textFont(face, pointSize)).ascent();
+}
+
 void PainterSurface::text(int x, int y, std::string_view utf8, int color, double pointSize,
                           TextFace face) {
   p_.save();
   p_.setRenderHint(QPainter::TextAntialiasing, true);
   p_.setPen(paletteColor(color, background_));
   p_.setFont(textFont(face, pointSize));
-  QFontMetrics fm(p_.font());
-  // An expression stands with its tallest glyphs at the top, not the face's
-  // ascent (which leaves a pixel free above them): its lines then take the
-  // height the circuit drawing gives them.
-  const qreal ascent =
-      face == TextFace::Expression
-          ? std::ceil(-QFontMetricsF(p_.font()).tightBoundingRect(QStringLiteral("(b")).top())
-          : fm.ascent();
-  p_.drawText(QPointF(pxF(x), pxF(y) + ascent),
+  p_.drawText(QPointF(pxF(x), pxF(y) + textAscent(face, pointSize)),
               QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
   p_.restore();
 }

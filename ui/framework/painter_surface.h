@@ -28,6 +28,8 @@ class PainterSurface : public Surface {
 
   // The font a text call of this face and size is drawn in.
   static QFont textFont(TextFace face, double pointSize);
+  // How far below a text call's top the text's baseline stands (pixels).
+  static qreal textAscent(TextFace face, double pointSize);
   // The natural size of a stored picture in logical pixels (empty if unknown).
   static QSize pictureSize(std::string_view name);
 

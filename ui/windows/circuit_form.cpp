@@ -22,6 +22,7 @@
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
+#include "ui/framework/painter_surface.h"
 #include "ui/framework/twips.h"
 #include "ui/windows/truth_table_form.h"
 
@@ -136,7 +137,8 @@ void appendBusNames(DisplayList& out, const QLabel& l) {
   const QStringList names = l.text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
   for (int i = 0; i < names.size() && i < 2; ++i) {
     const double x = l.x() + l.width() - fm.horizontalAdvance(names[i]) - 2;
-    const double top = l.y() + pxF(120 + 120 * i) + fm.xHeight() / 2 - fm.ascent();
+    const double top = l.y() + pxF(120 + 120 * i) + fm.xHeight() / 2 -
+                       PainterSurface::textAscent(TextFace::Expression, l.font().pointSizeF());
     out.text(twips(int(x)), twips(int(top)), names[i].toStdString(), kBlack, l.font().pointSizeF(),
              TextFace::Expression);
   }
