@@ -554,6 +554,10 @@ extern "C" void __ubsan_on_report() {
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The Japanese interface whatever the machine's locale: the help file and the
+  // reach check follow the interface language.
+  qputenv("LC_ALL", "C.UTF-8");
+  qunsetenv("LANGUAGE");
   // Settings (the file dialog's history, the chosen language) go to a throwaway place.
   QTemporaryDir home;
   for (const char* v :
