@@ -80,12 +80,7 @@ Cover fewestTermsThenLetters(std::string_view primes, std::string_view simple, i
     chosen = std::move(exact.columns);
     if (!exact.proven) status = CoverStatus::BestFound;
   }
-  std::string sum;
-  for (size_t i = 0; i < chosen.size(); ++i) {
-    if (i) sum += '+';
-    sum += implicants[static_cast<size_t>(chosen[i])];
-  }
-  return {sum, status};
+  return {joinChosen(implicants, chosen), status};
 }
 
 std::string otherRows(std::string_view simple, std::string_view dontCare, int n) {

@@ -294,12 +294,16 @@ Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
     chosen = std::move(exact.columns);
     if (!exact.proven) status = CoverStatus::BestFound;
   }
+  return {joinChosen(implicants, chosen), status};
+}
+
+std::string joinChosen(const std::vector<std::string>& implicants, const std::vector<int>& chosen) {
   std::string sum;
   for (size_t i = 0; i < chosen.size(); ++i) {
     if (i) sum += '+';
     sum += implicants[static_cast<size_t>(chosen[i])];
   }
-  return {sum, status};
+  return sum;
 }
 
 std::string useSC3(std::string_view sc1, std::string_view simple, int n) {

@@ -20,6 +20,8 @@ bool hasFactor(std::string_view f, std::string_view y);
 // The implicants of a term sum: the texts between the "+" signs, empty ones
 // skipped.
 std::vector<std::string> splitTerms(std::string_view sum);
+// The chosen implicants joined by "+": the term sum of a cover.
+std::string joinChosen(const std::vector<std::string>& implicants, const std::vector<int>& chosen);
 
 // For each minterm of the term list `simple` (terms of n letters followed by
 // "+"), the ascending indices of the implicants whose letters all occur in it.
