@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "circuit/gates.h"
+#include "circuit/router.h"
 #include "core/expression.h"
 #include "core/rpn.h"
 
@@ -28,10 +29,7 @@ constexpr double kCaptionX = 4800, kCaptionY = 720;  // the caption's top left
 // How much further right each merged input turns than the one before: far
 // enough apart that the vertical runs read as separate wires.
 constexpr double kStagger = 150;
-// Within one pixel: closer than that, two lines look like one.
-constexpr double kNear = 15;
-// Every variable column in drawing order: a, ~a, b, ~b, ... j, ~j.
-constexpr char kColumns[] = "anbocpdqerfsgthuivjw";
+constexpr double kNear = Router::kNear;
 
 }  // namespace
 
@@ -66,12 +64,9 @@ void CircuitEngine::start() {
   chainGate_ = -1;
   stagger_ = kStagger;
   nextGateId_ = 0;
-  obstacles_.clear();
-  searchBudget_ = kSearchBudget;
-  std::fill(std::begin(dropReach_), std::end(dropReach_), 0.0);
+  router_.reset(LR, OU);
   // The window's caption stands over the drawing: nothing may run into it.
-  if (captionBottom > 0)
-    obstacles_.add({kCaptionX, kCaptionY, captionRight, captionBottom}, Obstacles::Kind::Text, -1);
+  if (captionBottom > 0) router_.addText({kCaptionX, kCaptionY, captionRight, captionBottom});
   buildMidExprs();
 }
 
@@ -232,8 +227,8 @@ void CircuitEngine::route(Surface& s, int slot, double fromY, double gateX, doub
   const double fromX = gate ? x + kGateWidth : tapX(slot);
   if (gate) fromY += kOutputY;
   const double half = gate ? (gateX + x) / 2 : (gateX + fromX) / 2;
-  const std::vector<Point> path = wirePath(fromX, fromY, gateX, pinY, half + shift, net,
-                                           gate ? operands_[slot].id : -1, target);
+  const std::vector<Router::Point> path = router_.path(fromX, fromY, gateX, pinY, half + shift, net,
+                                                       gate ? operands_[slot].id : -1, target);
   if (!gate) junction(s, fromX, fromY, net);
   // Drawn as the three-segment route always was: from the source, from the
   // pin, then the joining run(s).
@@ -259,136 +254,12 @@ double CircuitEngine::tapX(int slot) const {
 
 void CircuitEngine::wire(Surface& s, double x1, double y1, double x2, double y2, int net) {
   line(s, x1, y1, x2, y2);
-  obstacles_.add({std::min<double>(tw(x1), tw(x2)), std::min<double>(tw(y1), tw(y2)),
-                  std::max<double>(tw(x1), tw(x2)), std::max<double>(tw(y1), tw(y2))},
-                 Obstacles::Kind::Wire, net);
+  router_.addWire(x1, y1, x2, y2, net);
 }
 
 void CircuitEngine::junction(Surface& s, double x, double y, int net) {
   s.circle(tw(x), tw(y), tw(kJunctionRadius), kBlack);
-  const double r = kJunctionRadius;
-  obstacles_.add({tw(x) - r, tw(y) - r, tw(x) + r, tw(y) + r}, Obstacles::Kind::Mark, net);
-}
-
-namespace {
-
-bool overlaps(double a1, double a2, double b1, double b2) {
-  return a1 <= b2 + kNear && b1 <= a2 + kNear;
-}
-
-// Whether two wires of different signals would look joined: lying on one
-// another, or one ending on the other.
-bool lookJoined(const Area& w, const Area& o) {
-  const bool wv = w.l == w.r, ov = o.l == o.r;
-  if (wv == ov) {
-    const bool inLine = wv ? std::abs(w.l - o.l) <= kNear : std::abs(w.t - o.t) <= kNear;
-    return inLine && (wv ? overlaps(w.t, w.b, o.t, o.b) : overlaps(w.l, w.r, o.l, o.r));
-  }
-  const Area& v = wv ? w : o;
-  const Area& h = wv ? o : w;
-  if (v.l < h.l - kNear || v.l > h.r + kNear || h.t < v.t - kNear || h.t > v.b + kNear)
-    return false;
-  const bool endOfV = std::abs(h.t - v.t) <= kNear || std::abs(h.t - v.b) <= kNear;
-  const bool endOfH = std::abs(v.l - h.l) <= kNear || std::abs(v.l - h.r) <= kNear;
-  return endOfV || endOfH;
-}
-
-}  // namespace
-
-bool CircuitEngine::clear(double x1, double y1, double x2, double y2, int net, int mayTouch1,
-                          int mayTouch2) const {
-  const Area w{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-  // A line has no width: as an area it would meet nothing.
-  const Area fat = w.grown(0.5);
-  bool ok = true;
-  obstacles_.near(w.grown(kJunctionRadius + kNear), [&](const Obstacles::Item& it) {
-    switch (it.kind) {
-      case Obstacles::Kind::Body:
-        if (it.net != mayTouch1 && it.net != mayTouch2 && fat.meets(it.a.grown(kNear))) ok = false;
-        break;
-      case Obstacles::Kind::Text:
-        if (fat.meets(it.a.grown(kNear))) ok = false;
-        break;
-      case Obstacles::Kind::Mark:
-        if (it.net != net && fat.meets(it.a.grown(kNear))) ok = false;
-        break;
-      case Obstacles::Kind::Wire:
-        if (it.net != net && lookJoined(w, it.a)) ok = false;
-        break;
-    }
-    return ok;
-  });
-  if (!ok) return false;
-  // The drop lines, one per used column, from the bus down to its lowest use.
-  for (int i = 0; i < 20; ++i) {
-    if (dropReach_[i] == 0 || kColumns[i] == net) continue;
-    InputColumn c;
-    inputColumn(kColumns[i], c);
-    // (As at home, so that a panned drawing is the same drawing moved.)
-    if (lookJoined(w, {c.dropX + LR, c.busY + OU, c.dropX + LR, dropReach_[i]})) return false;
-  }
-  return true;
-}
-
-// The way of a wire from (fromX, fromY) to the pin (gateX, pinY): three
-// segments turning halfway (m) unless that would cross a gate or text or run
-// into another signal's wire; then the nearest clear x between the two ends;
-// failing that, five segments round the obstacle through a clear row.
-std::vector<CircuitEngine::Point> CircuitEngine::wirePath(double fromX, double fromY, double gateX,
-                                                          double pinY, double m, int net,
-                                                          int source, int target) const {
-  const double fx = tw(fromX), fy = tw(fromY), gx = tw(gateX), py = tw(pinY);
-  // A drop line drawn later may come down any column: never turn on one.
-  auto onColumn = [&](double x) {
-    for (int i = 0; i < 20; ++i) {
-      InputColumn c;
-      inputColumn(kColumns[i], c);
-      if (std::abs(x - (c.dropX + LR)) <= kNear) return true;
-    }
-    return false;
-  };
-  auto fits = [&](double x) {
-    const double t = tw(x);
-    if (onColumn(t)) return false;
-    if (searchBudget_ > 0) --searchBudget_;
-    return clear(fx, fy, t, fy, net, source) && clear(t, py, gx, py, net, target) &&
-           clear(t, fy, t, py, net);
-  };
-  auto three = [&](double x) {
-    return std::vector<Point>{{fromX, fromY}, {x, fromY}, {x, pinY}, {gateX, pinY}};
-  };
-  if (fits(m) || searchBudget_ == 0) return three(m);
-  // Near the halfway point only: a wire that must turn far from it goes round.
-  constexpr double kReach = 4500;
-  for (double d = kNear; d < std::min(gateX - fromX, kReach); d += kNear) {
-    for (double x : {m + d, m - d})
-      if (x > fromX + 2 * kNear && x < gateX - 2 * kNear && fits(x)) return three(x);
-    if (m + d >= gateX && m - d <= fromX) break;
-  }
-  // Round the obstacle: out of the source to x1, along a free row c, and in
-  // to the pin from x2, keeping each turn as close to its end as it can.
-  const double lo = fx + 2 * kNear, hi = gx - 2 * kNear;
-  constexpr double kStep = 2 * kNear;
-  for (double d = kStep; d < 3000; d += kStep) {
-    for (double c :
-         {std::min(fy, py) - d, std::max(fy, py) + d, (fy + py) / 2 + d, (fy + py) / 2 - d}) {
-      c = tw(c);
-      double x2 = -1;
-      if (searchBudget_ == 0) return three(m);
-      for (double x = hi; x > std::max(lo + kStep, hi - kReach); x -= kStep)
-        if (!onColumn(x) && --searchBudget_ > 0 && clear(x, py, gx, py, net, target) &&
-            clear(x, c, x, py, net)) {
-          x2 = x;
-          break;
-        }
-      if (x2 < 0) continue;
-      for (double x1 = lo; x1 < std::min(x2 - kStep, lo + kReach); x1 += kStep)
-        if (!onColumn(x1) && --searchBudget_ > 0 && clear(fx, fy, x1, fy, net, source) &&
-            clear(x1, fy, x1, c, net) && clear(x1, c, x2, c, net))
-          return {{fromX, fromY}, {x1, fromY}, {x1, c}, {x2, c}, {x2, pinY}, {gateX, pinY}};
-    }
-  }
-  return three(m);  // nothing clear: keep the plain route
+  router_.addJunction(x, y, net);
 }
 
 void CircuitEngine::laterGate(Surface& s, char t, double G) {
@@ -422,18 +293,13 @@ void CircuitEngine::laterGate(Surface& s, char t, double G) {
     // A gate never touches another: further right until its place is free.
     for (int tries = 0; tries < 64; ++tries) {
       const double X = tw(level_ * pitch + LR), Y = tw(G);
-      bool free = true;
       // The picture and, when shown, its label above it.
       Area body{X, Y, X + kGateWidth, Y + kGateHeight};
       if (labelComing()) {
         const Area label = comingLabelArea(X, Y);
         body = {X, label.t, std::max(label.r, X + kGateWidth), Y + kGateHeight};
       }
-      obstacles_.near(body.grown(kNear), [&](const Obstacles::Item& it) {
-        if (it.a.meets(body.grown(kNear))) free = false;
-        return free;
-      });
-      if (free) break;
+      if (router_.roomFor(body)) break;
       level_ += 0.6;
     }
     const double Xg = level_ * pitch + LR;
@@ -481,8 +347,7 @@ void CircuitEngine::drawGate(Surface& s, char op, int slot, bool isNot) {
   operands_[slot].op = op;
   if (!isNot) {
     const double X = tw(nodeX_[slot]), Y = tw(nodeY_[slot]);
-    obstacles_.add({X, Y, X + kGateWidth, Y + kGateHeight}, Obstacles::Kind::Body,
-                   operands_[slot].id);
+    router_.addGate({X, Y, X + kGateWidth, Y + kGateHeight}, operands_[slot].id);
   }
   paintGate(s, slot);
   ++top_;
@@ -573,26 +438,14 @@ void CircuitEngine::placeLabel(Surface& s, int slot) {
     point = p;
     lines = labelLines(text, p);
     at = labelArea(lines, p, X, Y);
-    bool free = true;
-    obstacles_.near(at.grown(kNear), [&](const Obstacles::Item& it) {
-      if (it.a.meets(at.grown(it.kind == Obstacles::Kind::Body ? 0 : kNear))) free = false;
-      return free;
-    });
-    for (int i = 0; i < 20 && free; ++i) {
-      if (dropReach_[i] == 0) continue;
-      InputColumn c;
-      inputColumn(kColumns[i], c);
-      const double x = c.dropX + LR;
-      if (x > at.l - kNear && x < at.r + kNear && dropReach_[i] > at.t) free = false;
-    }
-    if (free) break;
+    if (router_.textFits(at)) break;
   }
   double y = at.t;
   for (const std::string& l : lines) {
     s.text(tw(X), tw(y), l, kBlack, point, TextFace::Expression);
     y += textBox(l, point).height;
   }
-  obstacles_.add(at, Obstacles::Kind::Text, -1);
+  router_.addText(at);
 }
 
 void CircuitEngine::writeTestDigit(Surface& s, int slot) {
@@ -643,13 +496,13 @@ void CircuitEngine::drawDrop(Surface& s, double x, double y) {
   // Columns are found by their unpanned x; while panned the drop stands where
   // the shifted column is, so the drawing stays connected, and it stops at
   // the first bus's height rather than running up among the controls.
-  for (int i = 0; i < 20; ++i) {
+  for (int i = 0; i < kColumnCount; ++i) {
     InputColumn c;
-    inputColumn(kColumns[i], c);
+    inputColumn(kColumnLetters[i], c);
     if (x - LR == c.baseX) {
       const double top = std::max(c.busY + OU, kDropTop);
       line(s, c.dropX + LR, y, c.dropX + LR, top);
-      dropReach_[i] = std::max(dropReach_[i], double(tw(y)));
+      router_.reachDrop(i, y);
       return;
     }
   }

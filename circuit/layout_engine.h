@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "circuit/obstacles.h"
+#include "circuit/router.h"
 #include "core/surface.h"
 
 namespace ronri {
@@ -80,19 +80,9 @@ class CircuitEngine {
   void laterGate(Surface& s, char t, double G);
   void route(Surface& s, int slot, double fromY, double gateX, double pinY, double shift,
              int target);
-  // Wires, junction marks and gates drawn so far, to keep later ones clear.
+  // A wire or junction mark drawn and recorded, to keep later ones clear.
   void wire(Surface& s, double x1, double y1, double x2, double y2, int net);
   void junction(Surface& s, double x, double y, int net);
-  // Whether an axis-parallel wire of `net` would stand clear of everything
-  // drawn: no gate (but the ones in `mayTouch`), text or other signal's mark,
-  // and other signals' wires met only at right angles away from their ends.
-  bool clear(double x1, double y1, double x2, double y2, int net, int mayTouch1 = -1,
-             int mayTouch2 = -1) const;
-  struct Point {
-    double x, y;
-  };
-  std::vector<Point> wirePath(double fromX, double fromY, double gateX, double pinY, double m,
-                              int net, int source, int target) const;
   int netOf(int slot) const;
   double tapX(int slot) const;  // where a variable's wire leaves its drop line
   void placeLabel(Surface& s, int slot);
@@ -120,12 +110,7 @@ class CircuitEngine {
   int chainGate_ = -1;  // id of the gate that may still grow
   double stagger_ = 0;  // set when a drawing starts
   int nextGateId_ = 0;
-  Obstacles obstacles_;
-  // Routes tried per drawing: a drawing of thousands of gates (which no one
-  // reads wire by wire) stops looking for clear ways rather than take minutes.
-  static constexpr long kSearchBudget = 60000;
-  mutable long searchBudget_ = kSearchBudget;
-  double dropReach_[20] = {};  // lowest y each variable's drop line reaches (0: none yet)
+  Router router_;  // what is drawn so far, and the ways of new wires round it
   std::vector<std::string> midExpr_;
   size_t midCount_ = 0;
 };
