@@ -9,6 +9,7 @@
 #include <unordered_set>
 
 #include "core/simplify_detail.h"
+#include "core/tabulation.h"
 
 namespace ronri {
 
@@ -77,15 +78,17 @@ std::string finishSum(std::string r) {
   return r;
 }
 
-}  // namespace
-
-std::string simplicity(const std::vector<std::string>& barabara) {
+// The merging of simplicity; with `record`, every pass is written down as it
+// goes (the tabulation window shows exactly this merging).
+std::string mergeByNeighbours(const std::vector<std::string>& barabara, Tabulation* record) {
   int n = 0;
   std::vector<Pattern> cur;
   if (!readMinterms(barabara, n, cur)) return simplicityByPairs(barabara);
   if (cur.empty()) return "0";
-  if (cur.size() == (size_t{1} << n))
-    return "1";  // every row: the merging ends in one blank pattern
+  if (record) record->n = n;
+  // Every row: the merging ends in one blank pattern. Only a record needs the
+  // passes that lead there.
+  if (!record && cur.size() == (size_t{1} << n)) return "1";
 
   // Two patterns of a pass merge exactly when they have the same blanks and
   // differ in one letter, so instead of comparing every pair each pattern
@@ -104,8 +107,21 @@ std::string simplicity(const std::vector<std::string>& barabara) {
   static thread_local std::vector<Pattern> next;
   next.reserve(15360);
   std::array<std::pair<int, int>, kMaxVars> later{};  // (j, position)
+  std::vector<std::array<int, 2>> curFrom, nextFrom;  // recorded pairs of each pattern
   while (!cur.empty()) {
     next.clear();
+    std::vector<TabulationTerm>* pass = nullptr;
+    if (record) {
+      const int before = static_cast<int>(record->passes.size()) - 1;
+      pass = &record->passes.emplace_back(cur.size());
+      for (size_t i = 0; i < cur.size(); ++i) {
+        TabulationTerm& t = (*pass)[i];
+        t.care = cur[i].care;
+        t.val = cur[i].val;
+        if (before >= 0) t.from = curFrom[i];
+      }
+      nextFrom.clear();
+    }
     for (size_t i = 0; i < cur.size(); ++i) {
       const Pattern p = cur[i];
       const int key = p.key;
@@ -138,13 +154,35 @@ std::string simplicity(const std::vector<std::string>& barabara) {
         slot = static_cast<int16_t>(next.size());
         used.push_back(cand.key);
         next.push_back(cand);
+        if (record) nextFrom.push_back({static_cast<int>(i), later[t].first});
       }
       if (!merged) appendPattern(r, p, n);
+      if (pass) {
+        TabulationTerm& t = (*pass)[i];
+        t.ticked = merged;
+        if (!merged) {
+          t.prime = static_cast<int>(record->primes.size());
+          record->primes.push_back(
+              {static_cast<int>(record->passes.size()) - 1, static_cast<int>(i)});
+        }
+      }
     }
     cur.swap(next);
+    curFrom.swap(nextFrom);
   }
   for (int key : used) where[static_cast<size_t>(key)] = -1;
   return finishSum(std::move(r));
+}
+
+}  // namespace
+
+std::string simplicity(const std::vector<std::string>& barabara) {
+  return mergeByNeighbours(barabara, nullptr);
+}
+
+std::string simplicityRecorded(const std::vector<std::string>& barabara, Tabulation& record) {
+  record = Tabulation{};
+  return mergeByNeighbours(barabara, &record);
 }
 
 std::string simplicityByPairs(const std::vector<std::string>& barabara) {
@@ -266,14 +304,17 @@ std::string indexProductText(const std::vector<int>& product) {
   return s;
 }
 
-Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
-                   std::chrono::milliseconds budget) {
-  if (sc1 == "1") return {"1", CoverStatus::Proven};
+namespace {
+
+Cover searchMinimalCover(std::string_view sc1, std::string_view simple, int n,
+                         const CoverLimits& limits,
+                         const std::function<void(const Cover&)>& improved) {
+  if (sc1 == "1") return {"1", CoverStatus::Proven, 1};
   const std::vector<std::string> implicants = splitTerms(sc1);
   const std::vector<std::vector<int>> table = coverTable(implicants, simple, n);
   if (sc1 == "0") {
     // "0" is the answer only when there is nothing to cover.
-    if (table.empty()) return {"0", CoverStatus::Proven};
+    if (table.empty()) return {"0", CoverStatus::Proven, 0};
     return {"", CoverStatus::NoCover};
   }
   if (implicants.empty() || table.empty()) return {"", CoverStatus::NoCover};
@@ -282,19 +323,49 @@ Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
 
   std::vector<int> chosen;
   CoverStatus status = CoverStatus::Proven;
+  int lowerBound = 0;
   if (auto candidates = expandCover(table)) {
     // The first candidate with the fewest implicants wins.
     const std::vector<int>* best = nullptr;
     for (const auto& c : *candidates)
       if (!best || c.size() < best->size()) best = &c;
     if (best) chosen = *best;
+    lowerBound = static_cast<int>(chosen.size());
   }
   if (chosen.empty()) {
-    ExactCover exact = exactCover(table, static_cast<int>(implicants.size()), budget);
+    CoverLimits watched = limits;
+    if (improved) {
+      watched.improved = [&](const ExactCover& e) {
+        improved({joinChosen(implicants, e.columns),
+                  e.proven ? CoverStatus::Proven : CoverStatus::BestFound, e.lowerBound});
+      };
+    }
+    ExactCover exact = exactCover(table, static_cast<int>(implicants.size()), watched);
     chosen = std::move(exact.columns);
+    lowerBound = exact.lowerBound;
     if (!exact.proven) status = CoverStatus::BestFound;
   }
-  return {joinChosen(implicants, chosen), status};
+  return {joinChosen(implicants, chosen), status, lowerBound};
+}
+
+}  // namespace
+
+Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
+                   std::chrono::milliseconds budget) {
+  return searchMinimalCover(sc1, simple, n, CoverLimits{budget, false, {}, {}}, {});
+}
+
+Cover minimalCoverWithin(std::string_view sc1, std::string_view simple, int n,
+                         const CoverLimits& limits) {
+  return searchMinimalCover(sc1, simple, n, limits, {});
+}
+
+Cover proveMinimalCover(std::string_view sc1, std::string_view simple, int n,
+                        const std::function<bool()>& stop,
+                        const std::function<void(const Cover&)>& improved) {
+  // A day: in practice the user stops it first.
+  const CoverLimits limits{std::chrono::hours(24), false, stop, {}};
+  return searchMinimalCover(sc1, simple, n, limits, improved);
 }
 
 std::string joinChosen(const std::vector<std::string>& implicants, const std::vector<int>& chosen) {

@@ -1,0 +1,158 @@
+// The recorded tabulation against the "主項" list and brute force.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <random>
+#include <set>
+
+#include "core/simplify.h"
+#include "core/simplify_detail.h"
+#include "core/tabulation.h"
+
+namespace ronri {
+namespace {
+
+std::string rowTermList(const std::vector<int>& rows, int n) {
+  std::string s;
+  for (int r : rows) {
+    for (int k = 0; k < n; ++k)
+      s += static_cast<char>(((r >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
+    s += '+';
+  }
+  return s;
+}
+
+// Every cube inside `allowed` that no wider such cube contains and that
+// touches `needed`, as a set of rows.
+std::set<std::vector<int>> brutePrimes(int n, const std::vector<char>& allowed,
+                                       const std::vector<char>& needed) {
+  std::set<std::vector<int>> cubes;
+  for (int care = 0; care < (1 << n); ++care)
+    for (int val = 0;; val = (val - care) & care) {
+      TabulationTerm t{static_cast<uint16_t>(care), static_cast<uint16_t>(val)};
+      const auto rows = rowsOfTerm(t, n);
+      if (std::all_of(rows.begin(), rows.end(), [&](int r) { return allowed[r]; }))
+        cubes.insert(rows);
+      if (val == care) break;
+    }
+  std::set<std::vector<int>> primes;
+  for (const auto& c : cubes) {
+    const bool wider = std::any_of(cubes.begin(), cubes.end(), [&](const auto& d) {
+      return d.size() > c.size() && std::includes(d.begin(), d.end(), c.begin(), c.end());
+    });
+    if (!wider && std::any_of(c.begin(), c.end(), [&](int r) { return needed[r]; }))
+      primes.insert(c);
+  }
+  return primes;
+}
+
+// Merged pairs differ in one letter, ticks mean "inside a term of the next
+// pass", groups ascend, and the primes listed are the brute-force ones.
+::testing::AssertionResult consistent(const Tabulation& t, int n, const std::vector<char>& ones,
+                                      const std::vector<char>& free) {
+  std::vector<char> allowed(ones.size());
+  for (size_t r = 0; r < ones.size(); ++r) allowed[r] = ones[r] || free[r];
+  for (size_t p = 0; p < t.passes.size(); ++p) {
+    for (const TabulationTerm& term : t.passes[p]) {
+      const auto rows = rowsOfTerm(term, n);
+      for (int r : rows)
+        if (!allowed[static_cast<size_t>(r)])
+          return ::testing::AssertionFailure() << termBits(term, n) << " covers row " << r;
+      if (p > 0) {
+        const auto& a = t.passes[p - 1][static_cast<size_t>(term.from[0])];
+        const auto& b = t.passes[p - 1][static_cast<size_t>(term.from[1])];
+        const unsigned diff = a.val ^ b.val;
+        if (a.care != b.care || std::popcount(diff) != 1 || term.care != (a.care & ~diff))
+          return ::testing::AssertionFailure()
+                 << termBits(a, n) << " + " << termBits(b, n) << " -> " << termBits(term, n);
+      }
+      bool inside = false;
+      if (p + 1 < t.passes.size())
+        for (const TabulationTerm& bigger : t.passes[p + 1]) {
+          const auto big = rowsOfTerm(bigger, n);
+          inside = inside || std::includes(big.begin(), big.end(), rows.begin(), rows.end());
+        }
+      if (inside != term.ticked)
+        return ::testing::AssertionFailure() << termBits(term, n) << " tick " << term.ticked;
+    }
+    for (size_t i = 1; i < t.shown[p].size(); ++i)
+      if (onesOf(t.passes[p][static_cast<size_t>(t.shown[p][i - 1])]) >
+          onesOf(t.passes[p][static_cast<size_t>(t.shown[p][i])]))
+        return ::testing::AssertionFailure() << "pass " << p + 1 << " not grouped";
+  }
+  std::set<std::vector<int>> listed;
+  for (const auto& [pass, index] : t.primes)
+    listed.insert(rowsOfTerm(t.passes[static_cast<size_t>(pass)][static_cast<size_t>(index)], n));
+  if (listed != brutePrimes(n, allowed, ones) || listed.size() != t.primes.size())
+    return ::testing::AssertionFailure() << "primes differ from brute force";
+  return ::testing::AssertionSuccess();
+}
+
+// The P list written as simplicity writes its sum.
+std::string primeText(const Tabulation& t, int n) {
+  if (t.primes.empty()) return "0";
+  std::string s;
+  for (const auto& [pass, index] : t.primes)
+    s += (s.empty() ? "" : "+") +
+         termLetters(t.passes[static_cast<size_t>(pass)][static_cast<size_t>(index)], n);
+  return s.empty() ? "1" : s;
+}
+
+TEST(Tabulation, EveryFunctionOfUpToFourVariables) {
+  for (int n = 1; n <= 4; ++n) {
+    const int rows = 1 << n;
+    const std::vector<char> none(static_cast<size_t>(rows));
+    for (uint32_t f = 0; f < (1u << rows); ++f) {
+      std::vector<int> oneRows;
+      std::vector<char> ones(static_cast<size_t>(rows));
+      for (int r = 0; r < rows; ++r)
+        if (f >> r & 1u) {
+          oneRows.push_back(r);
+          ones[static_cast<size_t>(r)] = 1;
+        }
+      const std::string simple = rowTermList(oneRows, n);
+      const Tabulation t = tabulate(simple, {}, n);
+      ASSERT_TRUE(consistent(t, n, ones, none)) << "n " << n << " f " << f;
+      // The P list is the "主項" text, term for term.
+      ASSERT_EQ(primeText(t, n), simplicity(splitTerms(simple))) << "n " << n << " f " << f;
+    }
+  }
+}
+
+TEST(Tabulation, DontCareRowsMergeButListOnlyPrimesOfOneRows) {
+  std::mt19937 rng(27);
+  for (int trial = 0; trial < 400; ++trial) {
+    const int n = 3 + trial % 3;
+    const size_t rows = size_t{1} << n;
+    std::vector<char> ones(rows), free(rows);
+    std::vector<int> oneRows, freeRows;
+    for (size_t r = 0; r < rows; ++r) {
+      const unsigned v = rng() % 4;
+      if (v == 0) ones[r] = 1, oneRows.push_back(static_cast<int>(r));
+      if (v == 1) free[r] = 1, freeRows.push_back(static_cast<int>(r));
+    }
+    const Tabulation t = tabulate(rowTermList(oneRows, n), freeRows, n);
+    ASSERT_TRUE(consistent(t, n, ones, free)) << "trial " << trial;
+    if (t.passes.empty()) continue;
+    for (const TabulationTerm& term : t.passes[0])
+      ASSERT_EQ(term.dontCare, free[static_cast<size_t>(rowsOfTerm(term, n)[0])] != 0);
+  }
+}
+
+TEST(Tabulation, TenVariablesOfOnesMergeDownToOneBlankTerm) {
+  std::vector<int> all(1024);
+  for (int r = 0; r < 1024; ++r) all[static_cast<size_t>(r)] = r;
+  const Tabulation t = tabulate(rowTermList(all, 10), {}, 10);
+  ASSERT_EQ(t.passes.size(), 11u);
+  // Pass p holds every term of p blanks: C(10, p) * 2^(10 - p).
+  size_t choose = 1;
+  for (size_t p = 0; p <= 10; ++p) {
+    EXPECT_EQ(t.passes[p].size(), choose << (10 - p)) << p;
+    choose = choose * (10 - p) / (p + 1);
+  }
+  EXPECT_EQ(primeText(t, 10), "1");
+}
+
+}  // namespace
+}  // namespace ronri
