@@ -1,0 +1,58 @@
+// Times of the shared (multi-output) minimum: the seven-segment preset, and
+// seeded random tables of 6 inputs and 8 outputs with 10 % X rows.
+//
+//   multi_output_bench [count]      (default 100 random tables)
+// Prints median, p95 and max per series and how many were proven minimal.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+#include "core/multi_output.h"
+#include "core/multi_output_cover.h"
+
+using namespace ronri;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double percentile(std::vector<double> v, double p) {
+  std::sort(v.begin(), v.end());
+  const size_t i = static_cast<size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
+  return v[std::min(i, v.size() - 1)];
+}
+
+void series(const char* name, const std::vector<MultiTable>& tables) {
+  std::vector<double> seconds;
+  int proven = 0;
+  for (const MultiTable& t : tables) {
+    const auto start = Clock::now();
+    const MultiMinimum m = minimiseMultiOutput(t);
+    seconds.push_back(std::chrono::duration<double>(Clock::now() - start).count());
+    if (m.sharedStatus == CoverStatus::Proven) ++proven;
+  }
+  std::printf("%-22s n=%3zu  median %.3f s  p95 %.3f s  max %.3f s  proven %d/%zu\n", name,
+              tables.size(), percentile(seconds, 0.5), percentile(seconds, 0.95),
+              *std::max_element(seconds.begin(), seconds.end()), proven, tables.size());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
+  series("seven segments", std::vector<MultiTable>(20, multiPreset(MultiPreset::SevenSegment)));
+  std::mt19937 rng(6808);
+  std::vector<MultiTable> random;
+  for (int i = 0; i < count; ++i) {
+    MultiTable t = emptyMultiTable(6, 8);
+    for (auto& v : t.values)
+      for (char& c : v) {
+        const unsigned x = rng() % 100;
+        c = x < 10 ? 'X' : (x % 2 ? '1' : '0');
+      }
+    random.push_back(std::move(t));
+  }
+  series("random 6x8, 10 % X", random);
+}
