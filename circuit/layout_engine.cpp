@@ -40,33 +40,19 @@ char CircuitEngine::at(int pos) const {
 
 void CircuitEngine::ensureSlot(int slot) {
   const size_t need = static_cast<size_t>(slot) + 1;
-  if (nodeX_.size() < need) {
-    nodeX_.resize(need, 0);
-    nodeY_.resize(need, 0);
-    operands_.resize(need);
+  if (w_.nodeX.size() < need) {
+    w_.nodeX.resize(need, 0);
+    w_.nodeY.resize(need, 0);
+    w_.operands.resize(need);
   }
 }
 
 void CircuitEngine::start() {
   syoki = 0;
-  top_ = 0;
   forcount = 0;
-  nodeX_.assign(siki.size() + 1, 0);
-  nodeY_.assign(siki.size() + 1, 0);
-  operands_.assign(siki.size() + 1, Operand{});
-  lastY_ = 0;
-  level_ = 0;
-  firstPlaced_ = 0;
-  varRun_ = 0;
-  topY_ = secondY_ = 0;
-  chainOp_ = 0;
-  chainCount_ = 0;
-  chainGate_ = -1;
-  stagger_ = kStagger;
-  nextGateId_ = 0;
-  router_.reset(LR, OU);
+  w_ = {.stagger = kStagger, .router = Router(LR, OU)};
   // The window's caption stands over the drawing: nothing may run into it.
-  if (captionBottom > 0) router_.addText({kCaptionX, kCaptionY, captionRight, captionBottom});
+  if (captionBottom > 0) w_.router.addText({kCaptionX, kCaptionY, captionRight, captionBottom});
   buildMidExprs();
 }
 
@@ -97,32 +83,32 @@ void CircuitEngine::create(Surface& s) {
 }
 
 void CircuitEngine::variableToken(char t) {
-  ensureSlot(top_);
-  nodeY_[top_] = lastY_ + rowGap();
-  nodeX_[top_] = busColumn(t, LR);
-  operands_[top_] = Operand{};
-  operands_[top_].letter = t;
-  if (firstPlaced_ == 1) {
+  ensureSlot(w_.top);
+  w_.nodeY[w_.top] = w_.lastY + rowGap();
+  w_.nodeX[w_.top] = busColumn(t, LR);
+  w_.operands[w_.top] = Operand{};
+  w_.operands[w_.top].letter = t;
+  if (w_.firstPlaced == 1) {
     // Two variables in a row start a new sub-circuit back in the first column.
-    if (++varRun_ == 2) {
-      varRun_ = 0;
-      level_ = 0;
+    if (++w_.varRun == 2) {
+      w_.varRun = 0;
+      w_.level = 0;
     }
   } else {
-    firstPlaced_ = 1;
-    nodeY_[top_] = firstRowY();
+    w_.firstPlaced = 1;
+    w_.nodeY[w_.top] = firstRowY();
   }
-  lastY_ = nodeY_[top_];
-  ++top_;
+  w_.lastY = w_.nodeY[w_.top];
+  ++w_.top;
 }
 
 void CircuitEngine::notToken(Surface& s) {
-  if (top_ < 1) return;
+  if (w_.top < 1) return;
   // A complemented gate is a different gate: it never grows further.
-  if (mode24()) chainCount_ = 0;
-  varRun_ = 0;
-  --top_;
-  Operand& o = operands_[top_];
+  if (mode24()) w_.chainCount = 0;
+  w_.varRun = 0;
+  --w_.top;
+  Operand& o = w_.operands[w_.top];
   if (!o.gate) {
     // ~ on a plain letter (from "~(a)"): the operand is simply the other bus
     // of that variable; its wires are drawn when a gate takes it.
@@ -131,20 +117,20 @@ void CircuitEngine::notToken(Surface& s) {
     if (isNegatedLetter(o.letter)) other = static_cast<char>(o.letter - 13);
     if (other) {
       o.letter = other;
-      nodeX_[top_] = busColumn(other, LR);
+      w_.nodeX[w_.top] = busColumn(other, LR);
     }
-    ++top_;
+    ++w_.top;
     dropTestDigits(1);
     return;
   }
   const char op = complementGate(o.op) ? complementGate(o.op) : '~';
-  drawGate(s, op, top_, true);
+  drawGate(s, op, w_.top, true);
 }
 
 void CircuitEngine::operatorToken(Surface& s, char t) {
-  if (top_ < 2) return;  // nothing to join (a constant, or a malformed text)
-  varRun_ = 0;
-  level_ = level_ == 0 ? 1 : level_ + 0.6;
+  if (w_.top < 2) return;  // nothing to join (a constant, or a malformed text)
+  w_.varRun = 0;
+  w_.level = w_.level == 0 ? 1 : w_.level + 0.6;
 
   // A first-column AND or OR may take up to two more variables that follow
   // with the same operator. NAND and NOR are not associative, so
@@ -157,12 +143,12 @@ void CircuitEngine::operatorToken(Surface& s, char t) {
       extra = 2;
   }
 
-  topY_ = nodeY_[top_ - 1];
-  secondY_ = nodeY_[top_ - 2];
-  const double G = (secondY_ + topY_) / 2;
-  nodeY_[top_ - 2] = G;
+  w_.topY = w_.nodeY[w_.top - 1];
+  w_.secondY = w_.nodeY[w_.top - 2];
+  const double G = (w_.secondY + w_.topY) / 2;
+  w_.nodeY[w_.top - 2] = G;
 
-  if (level_ == 1 && !operands_[top_ - 1].gate && !operands_[top_ - 2].gate)
+  if (w_.level == 1 && !w_.operands[w_.top - 1].gate && !w_.operands[w_.top - 2].gate)
     firstColumnGate(s, t, G, mode24() ? extra : 0);
   else
     laterGate(s, t, G);
@@ -170,12 +156,12 @@ void CircuitEngine::operatorToken(Surface& s, char t) {
 
 void CircuitEngine::firstColumnGate(Surface& s, char t, double G, int extra) {
   const double Xg = yP * 125 + LR;
-  const double xTop = nodeX_[top_ - 1], xSecond = nodeX_[top_ - 2];
-  const double tapTop = tapX(top_ - 1), tapSecond = tapX(top_ - 2);
-  wire(s, tapTop, G + kPinFirst, Xg, G + kPinFirst, netOf(top_ - 1));
-  wire(s, tapSecond, G + kPinSecond, Xg, G + kPinSecond, netOf(top_ - 2));
-  junction(s, tapTop, G + kPinFirst, netOf(top_ - 1));
-  junction(s, tapSecond, G + kPinSecond, netOf(top_ - 2));
+  const double xTop = w_.nodeX[w_.top - 1], xSecond = w_.nodeX[w_.top - 2];
+  const double tapTop = tapX(w_.top - 1), tapSecond = tapX(w_.top - 2);
+  wire(s, tapTop, G + kPinFirst, Xg, G + kPinFirst, netOf(w_.top - 1));
+  wire(s, tapSecond, G + kPinSecond, Xg, G + kPinSecond, netOf(w_.top - 2));
+  junction(s, tapTop, G + kPinFirst, netOf(w_.top - 1));
+  junction(s, tapSecond, G + kPinSecond, netOf(w_.top - 2));
   drawDrop(s, xTop, G + kPinFirst);
   drawDrop(s, xSecond, G + kPinSecond);
 
@@ -205,30 +191,31 @@ void CircuitEngine::firstColumnGate(Surface& s, char t, double G, int extra) {
   // In test mode the gate shows the value of the last operator it took.
   dropTestDigits(static_cast<size_t>(extra));
 
-  nodeX_[top_ - 2] = level_ * yP * 125 + LR;
-  top_ -= 2;
-  Operand& g = operands_[top_];
-  g = Operand{};
-  g.gate = true;
-  g.op = t;
-  g.id = nextGateId_++;
-  g.extraPins = std::move(extraPins);
+  pushGate(s, t, w_.level * yP * 125 + LR, std::move(extraPins));
   // The chain stays: a later gate of its operator may still grow the chain
   // gate, but only when that gate itself is the operand below (laterGate).
-  if (extra == 2) chainCount_ = 0;
-  drawGate(s, t, top_, false);
+  if (extra == 2) w_.chainCount = 0;
+}
+
+int CircuitEngine::pushGate(Surface& s, char t, double x, std::vector<double> extraPins) {
+  w_.nodeX[w_.top - 2] = x;
+  w_.top -= 2;
+  const int id = w_.nextGateId++;
+  w_.operands[w_.top] = Operand{.gate = true, .op = t, .id = id, .extraPins = std::move(extraPins)};
+  drawGate(s, t, w_.top, false);
+  return id;
 }
 
 void CircuitEngine::route(Surface& s, int slot, double fromY, double gateX, double pinY,
                           double shift, int target) {
-  const double x = nodeX_[slot];
+  const double x = w_.nodeX[slot];
   const int net = netOf(slot);
-  const bool gate = operands_[slot].gate;
+  const bool gate = w_.operands[slot].gate;
   const double fromX = gate ? x + kGateWidth : tapX(slot);
   if (gate) fromY += kOutputY;
   const double half = gate ? (gateX + x) / 2 : (gateX + fromX) / 2;
-  const std::vector<Router::Point> path = router_.path(fromX, fromY, gateX, pinY, half + shift, net,
-                                                       gate ? operands_[slot].id : -1, target);
+  const std::vector<Router::Point> path = w_.router.path(
+      fromX, fromY, gateX, pinY, half + shift, net, gate ? w_.operands[slot].id : -1, target);
   if (!gate) junction(s, fromX, fromY, net);
   // Drawn as the three-segment route always was: from the source, from the
   // pin, then the joining run(s).
@@ -241,119 +228,112 @@ void CircuitEngine::route(Surface& s, int slot, double fromY, double gateX, doub
 }
 
 int CircuitEngine::netOf(int slot) const {
-  const Operand& o = operands_[slot];
+  const Operand& o = w_.operands[slot];
   return o.gate ? 1000 + o.id : o.letter;
 }
 
 double CircuitEngine::tapX(int slot) const {
   // On the drop line itself, so the junction mark sits where the wire meets it.
   InputColumn c;
-  if (!inputColumn(operands_[slot].letter, c)) return nodeX_[slot] - 100;
+  if (!inputColumn(w_.operands[slot].letter, c)) return w_.nodeX[slot] - 100;
   return c.dropX + LR;
 }
 
 void CircuitEngine::wire(Surface& s, double x1, double y1, double x2, double y2, int net) {
   line(s, x1, y1, x2, y2);
-  router_.addWire(x1, y1, x2, y2, net);
+  w_.router.addWire(x1, y1, x2, y2, net);
 }
 
 void CircuitEngine::junction(Surface& s, double x, double y, int net) {
   s.circle(tw(x), tw(y), tw(kJunctionRadius), kBlack);
-  router_.addJunction(x, y, net);
+  w_.router.addJunction(x, y, net);
 }
 
 void CircuitEngine::laterGate(Surface& s, char t, double G) {
   bool merge = false;
   if (mode24()) {
-    const Operand& second = operands_[top_ - 2];
-    const bool chainGateBelow = second.gate && second.id == chainGate_ && second.op == chainOp_;
-    if (chainCount_ == 0) {
-      chainOp_ = t;
-      chainCount_ = 1;
-    } else if (t != chainOp_ || chainCount_ > 2 || (t != '*' && t != '+') || !chainGateBelow) {
+    const Operand& second = w_.operands[w_.top - 2];
+    const bool chainGateBelow = second.gate && second.id == w_.chainGate && second.op == w_.chainOp;
+    if (w_.chainCount == 0) {
+      w_.chainOp = t;
+      w_.chainCount = 1;
+    } else if (t != w_.chainOp || w_.chainCount > 2 || (t != '*' && t != '+') || !chainGateBelow) {
       // XOR and XNOR never grow, nor do NAND and NOR (not associative), and
       // only the chain gate itself can take another input.
-      chainCount_ = 1;
-      chainOp_ = t;
+      w_.chainCount = 1;
+      w_.chainOp = t;
     } else {
-      ++chainCount_;
+      ++w_.chainCount;
       merge = true;
     }
   }
 
   // Stand right of both operands.
   const double pitch = yP * 125;
-  for (int slot : {top_ - 2, top_ - 1}) {
-    if (!operands_[slot].gate) continue;
-    const double c = (nodeX_[slot] - LR) / pitch;
-    if (c + 0.01 >= level_) level_ = c + 0.6;
+  for (int slot : {w_.top - 2, w_.top - 1}) {
+    if (!w_.operands[slot].gate) continue;
+    const double c = (w_.nodeX[slot] - LR) / pitch;
+    if (c + 0.01 >= w_.level) w_.level = c + 0.6;
   }
 
   if (!merge) {
     // A gate never touches another: further right until its place is free.
     for (int tries = 0; tries < 64; ++tries) {
-      const double X = tw(level_ * pitch + LR), Y = tw(G);
+      const double X = tw(w_.level * pitch + LR), Y = tw(G);
       // The picture and, when shown, its label above it.
       Area body{X, Y, X + kGateWidth, Y + kGateHeight};
       if (labelComing()) {
         const Area label = comingLabelArea(X, Y);
         body = {X, label.t, std::max(label.r, X + kGateWidth), Y + kGateHeight};
       }
-      if (router_.roomFor(body)) break;
-      level_ += 0.6;
+      if (w_.router.roomFor(body)) break;
+      w_.level += 0.6;
     }
-    const double Xg = level_ * pitch + LR;
-    route(s, top_ - 1, topY_, Xg, G + kPinSecond, 0, -1);
-    route(s, top_ - 2, secondY_, Xg, G + kPinFirst, 0, -1);
-    nodeX_[top_ - 2] = Xg;
-    top_ -= 2;
-    Operand& g = operands_[top_];
-    g = Operand{};
-    g.gate = true;
-    g.op = t;
-    g.id = nextGateId_++;
-    if (mode24()) chainGate_ = g.id;
-    drawGate(s, t, top_, false);
+    const double Xg = w_.level * pitch + LR;
+    route(s, w_.top - 1, w_.topY, Xg, G + kPinSecond, 0, -1);
+    route(s, w_.top - 2, w_.secondY, Xg, G + kPinFirst, 0, -1);
+    const int id = pushGate(s, t, Xg);
+    if (mode24()) w_.chainGate = id;
     return;
   }
 
   // The top operand becomes the third or fourth input of the chain gate,
   // which keeps its place; each merged wire turns a little further right.
-  const double Xc = nodeX_[top_ - 2];
-  const double pin = chainCount_ == 2 ? kPinGrownThird : kPinGrownFourth;
-  route(s, top_ - 1, topY_, Xc, secondY_ + pin, stagger_, operands_[top_ - 2].id);
-  stagger_ += kStagger;
-  nodeY_[top_ - 2] = secondY_;
-  top_ -= 1;
-  operands_[top_ - 1].extraPins.push_back(pin);
-  const double reach = inputReach(operands_[top_ - 1].op, pin);
-  line(s, Xc, secondY_ + pin, Xc + reach, secondY_ + pin);
+  const double Xc = w_.nodeX[w_.top - 2];
+  const double pin = w_.chainCount == 2 ? kPinGrownThird : kPinGrownFourth;
+  route(s, w_.top - 1, w_.topY, Xc, w_.secondY + pin, w_.stagger, w_.operands[w_.top - 2].id);
+  w_.stagger += kStagger;
+  w_.nodeY[w_.top - 2] = w_.secondY;
+  w_.top -= 1;
+  w_.operands[w_.top - 1].extraPins.push_back(pin);
+  const double reach = inputReach(w_.operands[w_.top - 1].op, pin);
+  line(s, Xc, w_.secondY + pin, Xc + reach, w_.secondY + pin);
   if (testOn == 1 && !testAns.empty()) {
     // The grown gate now has the value of this operator.
-    paintGate(s, top_ - 1);
-    writeTestDigit(s, top_ - 1);
+    paintGate(s, w_.top - 1);
+    writeTestDigit(s, w_.top - 1);
   }
 }
 
 void CircuitEngine::paintGate(Surface& s, int slot) const {
-  const Operand& g = operands_[slot];
-  const double X = nodeX_[slot], Y = nodeY_[slot];
+  const Operand& g = w_.operands[slot];
+  const double X = w_.nodeX[slot], Y = w_.nodeY[slot];
   s.picture(gatePicture(g.op), tw(X), tw(Y));
   // The pictures carry the stubs of two inputs; added inputs get their own.
   for (double pin : g.extraPins) line(s, X, Y + pin, X + inputReach(g.op, pin), Y + pin);
 }
 
 void CircuitEngine::drawGate(Surface& s, char op, int slot, bool isNot) {
-  operands_[slot].op = op;
+  w_.operands[slot].op = op;
   if (!isNot) {
-    const double X = tw(nodeX_[slot]), Y = tw(nodeY_[slot]);
-    router_.addGate({X, Y, X + kGateWidth, Y + kGateHeight}, operands_[slot].id);
+    const double X = tw(w_.nodeX[slot]), Y = tw(w_.nodeY[slot]);
+    w_.router.addGate({X, Y, X + kGateWidth, Y + kGateHeight}, w_.operands[slot].id);
   }
   paintGate(s, slot);
-  ++top_;
+  ++w_.top;
   if (!isNot && labelComing()) {
     placeLabel(s, slot);
-    ++midCount_;
+    ++w_.midCount;
   }
   writeTestDigit(s, slot);
 }
@@ -418,19 +398,19 @@ Area labelArea(const std::vector<std::string>& lines, double point, double X, do
 }  // namespace
 
 bool CircuitEngine::labelComing() const {
-  return InputState1 && showMidExprs && midCount_ + 1 < midExpr_.size() &&
-         !midExpr_[midCount_ + 1].empty() && forcount != static_cast<int>(siki.size());
+  return InputState1 && showMidExprs && w_.midCount + 1 < midExpr_.size() &&
+         !midExpr_[w_.midCount + 1].empty() && forcount != static_cast<int>(siki.size());
 }
 
 Area CircuitEngine::comingLabelArea(double X, double Y) const {
-  return labelArea(labelLines(midExpr_[midCount_], 7), 7, X, Y);
+  return labelArea(labelLines(midExpr_[w_.midCount], 7), 7, X, Y);
 }
 
 void CircuitEngine::placeLabel(Surface& s, int slot) {
   // Just above the picture (so repainting it for a NOT leaves the label
   // whole), in a smaller size where the full one would run into something.
-  const std::string& text = midExpr_[midCount_];
-  const double X = tw(nodeX_[slot]), Y = tw(nodeY_[slot]);
+  const std::string& text = midExpr_[w_.midCount];
+  const double X = tw(w_.nodeX[slot]), Y = tw(w_.nodeY[slot]);
   double point = kLabelPoint;
   std::vector<std::string> lines;
   Area at;
@@ -438,19 +418,19 @@ void CircuitEngine::placeLabel(Surface& s, int slot) {
     point = p;
     lines = labelLines(text, p);
     at = labelArea(lines, p, X, Y);
-    if (router_.textFits(at)) break;
+    if (w_.router.textFits(at)) break;
   }
   double y = at.t;
   for (const std::string& l : lines) {
     s.text(tw(X), tw(y), l, kBlack, point, TextFace::Expression);
     y += textBox(l, point).height;
   }
-  router_.addText(at);
+  w_.router.addText(at);
 }
 
 void CircuitEngine::writeTestDigit(Surface& s, int slot) {
   if (testOn != 1 || testAns.empty()) return;
-  s.text(tw(nodeX_[slot] + 500), tw(nodeY_[slot]), testAns.substr(0, 1), kLightRed, kLabelPoint,
+  s.text(tw(w_.nodeX[slot] + 500), tw(w_.nodeY[slot]), testAns.substr(0, 1), kLightRed, kLabelPoint,
          TextFace::Expression);
   testAns.erase(0, 1);
 }
@@ -460,18 +440,18 @@ void CircuitEngine::dropTestDigits(size_t count) {
 }
 
 void CircuitEngine::finish(Surface& s) {
-  if (top_ >= 1) {
-    const int S = top_ - 1;
-    double outX = nodeX_[S] + kGateWidth;
-    const double outY = nodeY_[S] + kOutputY;
-    if (!operands_[S].gate) {
+  if (w_.top >= 1) {
+    const int S = w_.top - 1;
+    double outX = w_.nodeX[S] + kGateWidth;
+    const double outY = w_.nodeY[S] + kOutputY;
+    if (!w_.operands[S].gate) {
       // A single variable: its bus feeds the output wire directly, which
       // starts right of every bus so it cannot run along one.
       outX = std::max(outX, busColumn('a', LR) + kGateWidth);
       const double tap = tapX(S);
       junction(s, tap, outY, netOf(S));
       line(s, tap, outY, outX, outY);
-      drawDrop(s, nodeX_[S], outY);
+      drawDrop(s, w_.nodeX[S], outY);
     }
     // Up to the caption: the wire ends just under it, below a caption that
     // reaches that far, and rises straight from a circuit wider than its end.
@@ -502,7 +482,7 @@ void CircuitEngine::drawDrop(Surface& s, double x, double y) {
     if (x - LR == c.baseX) {
       const double top = std::max(c.busY + OU, kDropTop);
       line(s, c.dropX + LR, y, c.dropX + LR, top);
-      router_.reachDrop(i, y);
+      w_.router.reachDrop(i, y);
       return;
     }
   }
@@ -521,7 +501,7 @@ double CircuitEngine::rowGap() const {
 
 void CircuitEngine::buildMidExprs() {
   midExpr_.clear();
-  midCount_ = 0;
+  w_.midCount = 0;
   if (!(InputState1 && showMidExprs)) return;
   struct Pending {
     std::string text;
@@ -554,7 +534,7 @@ void CircuitEngine::buildMidExprs() {
       stack.push_back({e, static_cast<long>(midExpr_.size()) - 1});
     }
   }
-  midCount_ = 0;
+  w_.midCount = 0;
 }
 
 std::string testDigits(const std::string& siki, const std::string& bits, int n) {

@@ -97,22 +97,29 @@ class CircuitEngine {
   void ensureSlot(int slot);
   bool mode24() const { return !InputState1 && InputState2; }
 
-  std::vector<double> nodeX_, nodeY_;
-  std::vector<Operand> operands_;
-  int top_ = 0;
-  double lastY_ = 0;
-  int varRun_ = 0;
-  double level_ = 0;
-  int firstPlaced_ = 0;
-  double topY_ = 0, secondY_ = 0;
-  char chainOp_ = 0;
-  int chainCount_ = 0;
-  int chainGate_ = -1;  // id of the gate that may still grow
-  double stagger_ = 0;  // set when a drawing starts
-  int nextGateId_ = 0;
-  Router router_;  // what is drawn so far, and the ways of new wires round it
+  // Everything one drawing builds up, started afresh with each drawing.
+  struct Walk {
+    std::vector<double> nodeX{}, nodeY{};  // each stack slot's place
+    std::vector<Operand> operands{};       // the operand stack
+    int top = 0;                           // slots in use
+    double lastY = 0;                      // row of the last variable
+    int varRun = 0;                        // variables in a row since the last operator
+    double level = 0;                      // column of the next gate, in pitches
+    int firstPlaced = 0;                   // 1 once the first variable has its row
+    double topY = 0, secondY = 0;          // rows of the two operands of the current gate
+    char chainOp = 0;
+    int chainCount = 0;
+    int chainGate = -1;  // id of the gate that may still grow
+    double stagger = 0;  // how far right the next merged input turns
+    int nextGateId = 0;
+    size_t midCount = 0;  // intermediate expressions written so far
+    Router router;        // what is drawn so far, and the ways of new wires round it
+  };
+  // The two top operands become gate t at x (where the lower one stood), drawn.
+  int pushGate(Surface& s, char t, double x, std::vector<double> extraPins = {});
+
+  Walk w_;
   std::vector<std::string> midExpr_;
-  size_t midCount_ = 0;
 };
 
 // The value of every gate for one input: one digit per operator token of

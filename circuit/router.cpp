@@ -44,14 +44,6 @@ InputColumn column(int i) {
 
 }  // namespace
 
-void Router::reset(double lr, double ou) {
-  lr_ = lr;
-  ou_ = ou;
-  obstacles_.clear();
-  budget_ = kSearchBudget;
-  std::fill(std::begin(dropReach_), std::end(dropReach_), 0.0);
-}
-
 void Router::addWire(double x1, double y1, double x2, double y2, int net) {
   obstacles_.add({std::min(tw(x1), tw(x2)), std::min(tw(y1), tw(y2)), std::max(tw(x1), tw(x2)),
                   std::max(tw(y1), tw(y2))},

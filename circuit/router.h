@@ -25,11 +25,12 @@ class Router {
   static constexpr double kNear = 15;
   // Route searches per drawing: a drawing of thousands of gates (which no
   // one reads wire by wire) stops looking for clear ways rather than take
-  // minutes. Each reset() restores it.
+  // minutes.
   static constexpr long kSearchBudget = 60000;
 
-  // Forgets everything: a new drawing, panned by (lr, ou) twips.
-  void reset(double lr, double ou);
+  Router() = default;
+  // An empty drawing, panned by (lr, ou) twips.
+  Router(double lr, double ou) : lr_(lr), ou_(ou) {}
 
   // What the caller drew. Wires are axis-parallel; `net` names the signal
   // (wires and marks of one net may meet), `gate` a gate's body.
