@@ -124,6 +124,7 @@ void CircuitEngine::notToken(Surface& s) {
     return;
   }
   const char op = complementGate(o.op) ? complementGate(o.op) : '~';
+  if (netlist) netlist->setOp(o.id, op);
   drawGate(s, op, w_.top, true);
 }
 
@@ -158,6 +159,12 @@ void CircuitEngine::firstColumnGate(Surface& s, char t, double G, int extra) {
   const double Xg = yP * 125 + LR;
   const double xTop = w_.nodeX[w_.top - 1], xSecond = w_.nodeX[w_.top - 2];
   const double tapTop = tapX(w_.top - 1), tapSecond = tapX(w_.top - 2);
+  if (netlist) {
+    netlist->pin(netOf(w_.top - 1), G + kPinFirst);
+    netlist->pin(netOf(w_.top - 2), G + kPinSecond);
+    if (extra >= 1) netlist->pin(at(forcount + 1), G + (extra == 1 ? kPinThree : kPinFourLow));
+    if (extra == 2) netlist->pin(at(forcount + 3), G + kPinFourHigh);
+  }
   wire(s, tapTop, G + kPinFirst, Xg, G + kPinFirst, netOf(w_.top - 1));
   wire(s, tapSecond, G + kPinSecond, Xg, G + kPinSecond, netOf(w_.top - 2));
   junction(s, tapTop, G + kPinFirst, netOf(w_.top - 1));
@@ -202,6 +209,7 @@ int CircuitEngine::pushGate(Surface& s, char t, double x, std::vector<double> ex
   w_.top -= 2;
   const int id = w_.nextGateId++;
   w_.operands[w_.top] = Operand{.gate = true, .op = t, .id = id, .extraPins = std::move(extraPins)};
+  if (netlist) netlist->addGate(id, t, x, w_.nodeY[w_.top]);
   drawGate(s, t, w_.top, false);
   return id;
 }
@@ -242,6 +250,7 @@ double CircuitEngine::tapX(int slot) const {
 void CircuitEngine::wire(Surface& s, double x1, double y1, double x2, double y2, int net) {
   line(s, x1, y1, x2, y2);
   w_.router.addWire(x1, y1, x2, y2, net);
+  if (netlist) netlist->addWire(x1, y1, x2, y2, net);
 }
 
 void CircuitEngine::junction(Surface& s, double x, double y, int net) {
@@ -290,6 +299,10 @@ void CircuitEngine::laterGate(Surface& s, char t, double G) {
       w_.level += 0.6;
     }
     const double Xg = w_.level * pitch + LR;
+    if (netlist) {
+      netlist->pin(netOf(w_.top - 1), G + kPinSecond);
+      netlist->pin(netOf(w_.top - 2), G + kPinFirst);
+    }
     route(s, w_.top - 1, w_.topY, Xg, G + kPinSecond, 0, -1);
     route(s, w_.top - 2, w_.secondY, Xg, G + kPinFirst, 0, -1);
     const int id = pushGate(s, t, Xg);
@@ -301,6 +314,7 @@ void CircuitEngine::laterGate(Surface& s, char t, double G) {
   // which keeps its place; each merged wire turns a little further right.
   const double Xc = w_.nodeX[w_.top - 2];
   const double pin = w_.chainCount == 2 ? kPinGrownThird : kPinGrownFourth;
+  if (netlist) netlist->addInput(w_.operands[w_.top - 2].id, netOf(w_.top - 1), w_.secondY + pin);
   route(s, w_.top - 1, w_.topY, Xc, w_.secondY + pin, w_.stagger, w_.operands[w_.top - 2].id);
   w_.stagger += kStagger;
   w_.nodeY[w_.top - 2] = w_.secondY;
@@ -451,6 +465,7 @@ void CircuitEngine::finish(Surface& s) {
       const double tap = tapX(S);
       junction(s, tap, outY, netOf(S));
       line(s, tap, outY, outX, outY);
+      if (netlist) netlist->addWire(tap, outY, outX, outY, netOf(S));
       drawDrop(s, w_.nodeX[S], outY);
     }
     // Up to the caption: the wire ends just under it, below a caption that
@@ -467,6 +482,19 @@ void CircuitEngine::finish(Surface& s) {
       line(s, outX, runY, endX, runY);
       line(s, endX, runY, endX, endY);
     }
+    if (netlist) {
+      const int net = netOf(S);
+      netlist->output = net;
+      netlist->outX = endX;
+      netlist->outY = endY;
+      if (endX == outX) {
+        netlist->addWire(outX, outY, outX, endY, net);
+      } else {
+        netlist->addWire(outX, outY, outX, runY, net);
+        netlist->addWire(outX, runY, endX, runY, net);
+        netlist->addWire(endX, runY, endX, endY, net);
+      }
+    }
   }
   testOn = 0;
   testAns.clear();
@@ -482,6 +510,7 @@ void CircuitEngine::drawDrop(Surface& s, double x, double y) {
     if (x - LR == c.baseX) {
       const double top = std::max(c.busY + OU, kDropTop);
       line(s, c.dropX + LR, y, c.dropX + LR, top);
+      if (netlist) netlist->addWire(c.dropX + LR, y, c.dropX + LR, top, kColumnLetters[i]);
       w_.router.reachDrop(i, y);
       return;
     }

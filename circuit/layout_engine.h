@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "circuit/netlist.h"
 #include "circuit/router.h"
 #include "core/surface.h"
 
@@ -26,10 +27,11 @@ class CircuitEngine {
   // Where the window's caption ends (its right and bottom edge, twips); 0 = no caption.
   double captionRight = 0, captionBottom = 0;
 
-  int syoki = 1;        // 1 = the next step starts a new drawing
-  int forcount = 0;     // 1-based index of the last token consumed
-  int testOn = 0;       // 1 = write every gate's value while drawing
-  std::string testAns;  // those values still to write, one per operator token
+  int syoki = 1;               // 1 = the next step starts a new drawing
+  int forcount = 0;            // 1-based index of the last token consumed
+  int testOn = 0;              // 1 = write every gate's value while drawing
+  std::string testAns;         // those values still to write, one per operator token
+  Netlist* netlist = nullptr;  // when set, what is drawn is recorded there too
 
   enum class Step {
     Drew,      // a token was consumed

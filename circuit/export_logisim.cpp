@@ -1,0 +1,273 @@
+#include "circuit/export_logisim.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "circuit/export_verilog.h"
+#include "circuit/gates.h"
+#include "core/expression.h"
+
+namespace ronri {
+
+namespace {
+
+constexpr double kTwipsPerUnit = 7.5;  // two Logisim units per pixel
+constexpr int kGrid = 10;
+// Left of the buses: the input pins, the taps down to the NOT gates of the
+// negated buses, and those gates' outputs (twips).
+constexpr int kPinX = -400, kTapX = -200, kNotOutX = 0;
+
+int tw(double v) {
+  return static_cast<int>(std::lround(v));
+}
+
+// Every value moved to a grid line of its own, in order, each gap at least
+// as wide as the drawn one.
+class Axis {
+ public:
+  void add(int v) { values_.insert(v); }
+  // The first value at `start`, room for the pins' labels before it.
+  void build(int start) {
+    int at = start;
+    bool first = true;
+    int last = 0;
+    for (int v : values_) {
+      if (!first) {
+        const int steps = std::max(1, int(std::ceil((v - last) / (kTwipsPerUnit * kGrid))));
+        at += steps * kGrid;
+      }
+      first = false;
+      map_[v] = at;
+      last = v;
+    }
+  }
+  int operator()(int v) const { return map_.at(v); }
+
+ private:
+  std::set<int> values_;
+  std::map<int, int> map_;
+};
+
+struct Seg {
+  int x1, y1, x2, y2, net;
+};
+
+// Logisim's names and the distance from a gate's output back to its inputs
+// (size 50; a bubble or the XOR's back curve adds 10 each).
+struct Kind {
+  const char* name;
+  int axis;
+};
+Kind kindOf(char op) {
+  switch (op) {
+    case '*':
+      return {"AND Gate", 50};
+    case '+':
+      return {"OR Gate", 50};
+    case '$':
+      return {"NAND Gate", 60};
+    case '|':
+      return {"NOR Gate", 60};
+    case '@':
+      return {"XOR Gate", 60};
+    case '%':
+      return {"XNOR Gate", 70};
+    default:
+      return {"NOT Gate", 30};
+  }
+}
+
+// Logisim's input offsets from the output, top to bottom, for size 50.
+std::vector<int> inputOffsets(int count) {
+  switch (count) {
+    case 1:
+      return {0};
+    case 2:
+      return {-20, 20};
+    case 3:
+      return {-20, 0, 20};
+    default:
+      return {-20, -10, 10, 20};
+  }
+}
+
+std::string point(int x, int y) {
+  return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+}
+
+// Wires of one signal split wherever another of its wires ends on them, and
+// none twice, so that Logisim (which joins only ends) joins what touches.
+std::vector<Seg> joinedAtEnds(const std::vector<Seg>& in) {
+  std::map<int, std::set<std::pair<int, int>>> ends;
+  for (const Seg& s : in) {
+    ends[s.net].insert({s.x1, s.y1});
+    ends[s.net].insert({s.x2, s.y2});
+  }
+  std::set<std::tuple<int, int, int, int, int>> out;
+  for (const Seg& s : in) {
+    if (s.x1 == s.x2 && s.y1 == s.y2) continue;
+    const bool vertical = s.x1 == s.x2;
+    const int lo = vertical ? std::min(s.y1, s.y2) : std::min(s.x1, s.x2);
+    const int hi = vertical ? std::max(s.y1, s.y2) : std::max(s.x1, s.x2);
+    std::vector<int> cuts{lo, hi};
+    for (const auto& [x, y] : ends[s.net]) {
+      if (vertical && x == s.x1 && y > lo && y < hi) cuts.push_back(y);
+      if (!vertical && y == s.y1 && x > lo && x < hi) cuts.push_back(x);
+    }
+    std::sort(cuts.begin(), cuts.end());
+    cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+    for (size_t i = 0; i + 1 < cuts.size(); ++i) {
+      if (vertical)
+        out.insert({s.x1, cuts[i], s.x1, cuts[i + 1], s.net});
+      else
+        out.insert({cuts[i], s.y1, cuts[i + 1], s.y1, s.net});
+    }
+  }
+  std::vector<Seg> result;
+  for (const auto& [x1, y1, x2, y2, net] : out) result.push_back({x1, y1, x2, y2, net});
+  return result;
+}
+
+}  // namespace
+
+std::string logisimCircuit(const Netlist& d) {
+  Axis X, Y;
+  std::vector<Seg> drawn;
+  auto addSeg = [&](double x1, double y1, double x2, double y2, int net) {
+    drawn.push_back({tw(x1), tw(y1), tw(x2), tw(y2), net});
+    X.add(tw(x1));
+    X.add(tw(x2));
+    Y.add(tw(y1));
+    Y.add(tw(y2));
+  };
+  for (const Netlist::Wire& w : d.wires) addSeg(w.x1, w.y1, w.x2, w.y2, w.net);
+
+  // The buses of the used variables, each from its input pin; a negated bus
+  // is fed by a NOT gate whose input taps the plain bus.
+  std::vector<char> used, negated;
+  for (int k = 0; k < d.variables; ++k) {
+    const char v = char('a' + k), n = char(v + 13);
+    if (!d.uses(v) && !d.uses(n)) continue;
+    used.push_back(v);
+    InputColumn plain;
+    inputColumn(v, plain);
+    addSeg(kPinX, plain.busY, plain.dropX, plain.busY, v);
+    if (d.uses(n)) {
+      negated.push_back(n);
+      InputColumn neg;
+      inputColumn(n, neg);
+      addSeg(kTapX, plain.busY, kTapX, neg.busY, v);
+      addSeg(kNotOutX, neg.busY, neg.dropX, neg.busY, n);
+    }
+  }
+  for (const Netlist::Gate& g : d.gates) {
+    X.add(tw(g.x));
+    X.add(tw(g.x + kGateWidth));
+    Y.add(tw(g.y + kOutputY));
+    for (const Netlist::Input& in : g.inputs) Y.add(tw(in.y));
+  }
+  if (d.output >= 0) {
+    X.add(tw(d.outX));
+    Y.add(tw(d.outY));
+  }
+  X.build(100);
+  Y.build(40);
+
+  std::vector<Seg> wires;
+  for (const Seg& s : drawn) wires.push_back({X(s.x1), Y(s.y1), X(s.x2), Y(s.y2), s.net});
+
+  std::string comps;
+  auto comp = [&](const char* lib, int x, int y, const char* name, const std::string& attrs) {
+    comps += std::string("    <comp lib=\"") + lib + "\" loc=\"" + point(x, y) + "\" name=\"" +
+             name + "\">" + attrs + "</comp>\n";
+  };
+  auto attr = [](const char* name, const std::string& val) {
+    return std::string("<a name=\"") + name + "\" val=\"" + val + "\"/>";
+  };
+  for (char v : used) {
+    InputColumn c;
+    inputColumn(v, c);
+    comp("0", X(kPinX), Y(tw(c.busY)), "Pin",
+         attr("tristate", "false") + attr("label", std::string(1, v)));
+  }
+  for (char n : negated) {
+    InputColumn c;
+    inputColumn(n, c);
+    const int y = Y(tw(c.busY)), out = X(kNotOutX);
+    comp("1", out, y, "NOT Gate", "");
+    wires.push_back({X(kTapX), y, out - kindOf('~').axis, y, n - 13});
+  }
+  for (const Netlist::Gate& g : d.gates) {
+    const Kind k = kindOf(g.op);
+    const int locX = X(tw(g.x + kGateWidth)), locY = Y(tw(g.y + kOutputY));
+    const int count = std::clamp(int(g.inputs.size()), 1, 4);
+    std::string attrs;
+    if (g.op != '~')
+      attrs = attr("size", "50") + attr("inputs", std::to_string(std::max(count, 2)));
+    comp("1", locX, locY, k.name, attrs);
+    // Each drawn input arrives at the left edge of the gate's box; it jogs
+    // to Logisim's pin. Jogs going down turn further right the higher they
+    // start, jogs going up the lower, so that no two cross.
+    std::vector<Netlist::Input> in = g.inputs;
+    std::stable_sort(in.begin(), in.end(),
+                     [](const Netlist::Input& a, const Netlist::Input& b) { return a.y < b.y; });
+    const std::vector<int> offsets = inputOffsets(count);
+    const int pinX = locX - k.axis, edge = X(tw(g.x));
+    int down = 0, up = 0;
+    for (size_t i = 0; i < in.size() && i < offsets.size(); ++i)
+      if (Y(tw(in[i].y)) < locY + offsets[i]) ++down;
+    int downRank = 0;
+    std::vector<int> jogX(in.size(), pinX);
+    for (size_t i = 0; i < in.size() && i < offsets.size(); ++i) {
+      const int from = Y(tw(in[i].y)), to = locY + offsets[i];
+      if (from < to) jogX[i] = pinX - kGrid * (1 + downRank++);
+    }
+    for (size_t i = in.size(); i-- > 0;) {
+      if (i >= offsets.size()) continue;
+      const int from = Y(tw(in[i].y)), to = locY + offsets[i];
+      if (from > to) jogX[i] = pinX - kGrid * (1 + up++);
+    }
+    (void)down;
+    for (size_t i = 0; i < in.size() && i < offsets.size(); ++i) {
+      const int from = Y(tw(in[i].y)), to = locY + offsets[i];
+      const int net = in[i].net;
+      if (from == to) {
+        wires.push_back({edge, from, pinX, to, net});
+      } else {
+        wires.push_back({edge, from, jogX[i], from, net});
+        wires.push_back({jogX[i], from, jogX[i], to, net});
+        wires.push_back({jogX[i], to, pinX, to, net});
+      }
+    }
+  }
+  if (d.output >= 0)
+    comp("0", X(tw(d.outX)), Y(tw(d.outY)), "Pin",
+         attr("facing", "south") + attr("output", "true") + attr("label", outputName(d.variables)) +
+             attr("labelloc", "north"));
+
+  std::string x =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
+      "<project source=\"2.7.1\" version=\"1.0\">\n"
+      "This file is intended to be loaded by Logisim (http://www.cburch.com/logisim/).\n"
+      "  <lib desc=\"#Wiring\" name=\"0\"/>\n"
+      "  <lib desc=\"#Gates\" name=\"1\"/>\n"
+      "  <lib desc=\"#Base\" name=\"2\"/>\n"
+      "  <main name=\"main\"/>\n"
+      "  <options>\n"
+      "    <a name=\"gateUndefined\" val=\"ignore\"/>\n"
+      "    <a name=\"simlimit\" val=\"1000\"/>\n"
+      "    <a name=\"simrand\" val=\"0\"/>\n"
+      "  </options>\n"
+      "  <circuit name=\"main\">\n"
+      "    <a name=\"circuit\" val=\"main\"/>\n";
+  for (const Seg& s : joinedAtEnds(wires))
+    x += "    <wire from=\"" + point(s.x1, s.y1) + "\" to=\"" + point(s.x2, s.y2) + "\"/>\n";
+  x += comps;
+  x += "  </circuit>\n</project>\n";
+  return x;
+}
+
+}  // namespace ronri

@@ -1,0 +1,134 @@
+#include "circuit/export_verilog.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "core/expression.h"
+
+namespace ronri {
+
+namespace {
+
+const char* primitive(char op) {
+  switch (op) {
+    case '*':
+      return "and";
+    case '+':
+      return "or";
+    case '$':
+      return "nand";
+    case '|':
+      return "nor";
+    case '@':
+      return "xor";
+    case '%':
+      return "xnor";
+    default:
+      return "not";
+  }
+}
+
+std::string ports(int n) {
+  std::string s = "module f(input ";
+  for (int k = 0; k < n; ++k) {
+    if (k) s += ", ";
+    s += char('a' + k);
+  }
+  return s + ", output " + outputName(n) + ");\n";
+}
+
+// Gates of one column stand at one x (within a pixel); rows go down.
+std::map<int, std::string> places(const Netlist& d) {
+  std::vector<double> xs;
+  for (const Netlist::Gate& g : d.gates) xs.push_back(std::round(g.x / 15));
+  std::sort(xs.begin(), xs.end());
+  xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+  std::map<int, std::string> out;
+  for (size_t c = 0; c < xs.size(); ++c) {
+    std::vector<std::pair<double, int>> column;
+    for (const Netlist::Gate& g : d.gates)
+      if (std::round(g.x / 15) == xs[c]) column.push_back({g.y, g.id});
+    std::sort(column.begin(), column.end());
+    for (size_t r = 0; r < column.size(); ++r)
+      out[column[r].second] = "c" + std::to_string(c + 1) + "_r" + std::to_string(r + 1);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string outputName(int n) {
+  return n >= 6 ? "out" : "f";
+}
+
+std::string gatePlace(const Netlist& drawing, int id) {
+  const auto all = places(drawing);
+  const auto it = all.find(id);
+  return it == all.end() ? std::string() : it->second;
+}
+
+std::string verilogModule(const Netlist& d) {
+  const std::map<int, std::string> place = places(d);
+  auto signal = [&](int net) -> std::string {
+    if (net >= Netlist::kGateNet) return place.at(net - Netlist::kGateNet);
+    if (isNegatedLetter(char(net))) return std::string("n") + char(net - 13);
+    return std::string(1, char(net));
+  };
+  std::string v =
+      "// Drawn by RonriLab. Each gate is named after its place in the drawing:\n"
+      "// c = column from the inputs, r = row from the top; na is the bus ~a.\n";
+  v += ports(d.variables);
+  std::string body;
+  for (int k = 0; k < d.variables; ++k) {
+    const char letter = char('a' + k);
+    if (!d.uses(char(letter + 13))) continue;
+    const std::string bus = std::string("n") + letter;
+    body += "  wire " + bus + ";\n  not not_" + bus + "(" + bus + ", " + letter + ");\n";
+  }
+  // Every gate's wire declared before any gate reads it.
+  for (const Netlist::Gate& g : d.gates)
+    if (d.output != Netlist::kGateNet + g.id) body += "  wire " + place.at(g.id) + ";\n";
+  for (const Netlist::Gate& g : d.gates) {
+    const std::string name = place.at(g.id);
+    const bool last = d.output == Netlist::kGateNet + g.id;
+    const std::string out = last ? outputName(d.variables) : name;
+    std::vector<Netlist::Input> in = g.inputs;
+    std::stable_sort(in.begin(), in.end(),
+                     [](const Netlist::Input& a, const Netlist::Input& b) { return a.y < b.y; });
+    body += "  " + std::string(primitive(g.op)) + " " + primitive(g.op) + "_" + name + "(" + out;
+    for (const Netlist::Input& i : in) body += ", " + signal(i.net);
+    body += ");\n";
+  }
+  if (d.output >= 0 && d.output < Netlist::kGateNet)
+    body += "  assign " + outputName(d.variables) + " = " + signal(d.output) + ";\n";
+  return v + body + "endmodule\n";
+}
+
+std::string verilogAssign(std::string_view rpn, int n) {
+  std::vector<std::string> stack;
+  for (char c : rpn) {
+    if (isVariable(c)) {
+      stack.emplace_back(1, c);
+    } else if (isNegatedLetter(c)) {
+      stack.push_back(std::string("~") + char(c - 13));
+    } else if (c == '~') {
+      if (stack.empty()) return {};
+      stack.back() = "~" + stack.back();
+    } else if (isBinaryOperator(c)) {
+      if (stack.size() < 2) return {};
+      const std::string r = stack.back();
+      stack.pop_back();
+      const std::string l = stack.back();
+      const std::string op = c == '*' || c == '$' ? " & " : c == '+' || c == '|' ? " | " : " ^ ";
+      const bool negated = c == '$' || c == '|' || c == '%';
+      stack.back() = std::string(negated ? "~(" : "(") + l + op + r + ")";
+    }
+  }
+  if (stack.size() != 1) return {};
+  return ports(n) + "  assign " + outputName(n) + " = " + stack.back() + ";\nendmodule\n";
+}
+
+}  // namespace ronri

@@ -1,0 +1,25 @@
+#pragma once
+// The drawn circuit as a structural Verilog module, and an expression as a
+// continuous assignment. The module is "f" with one input per variable
+// (a, b, ...) and the output f (out from six variables on, where f is one); every drawn gate is one
+// primitive instance named after its place in the drawing (column c, row r), and each negated bus
+// (~a) one "not" named after its bus.
+#include <string>
+#include <string_view>
+
+#include "circuit/netlist.h"
+
+namespace ronri {
+
+std::string verilogModule(const Netlist& drawing);
+// The output's name: f, or "out" where f is one of the n variables.
+std::string outputName(int n);
+// module f(...); assign f = <expression>; endmodule for a reverse Polish
+// text of n variables; empty when the text is no expression.
+std::string verilogAssign(std::string_view rpn, int n);
+
+// The place of every gate: gate id -> "c<column>_r<row>", columns counted
+// from the inputs, rows from the top, both from 1.
+std::string gatePlace(const Netlist& drawing, int id);
+
+}  // namespace ronri
