@@ -96,7 +96,7 @@ struct Label {
 // the window's texts, not from how the engine placed it.
 void checkGeometry(ReadDiagram& d, const std::vector<DrawCall>& calls, const std::vector<Seg>& segs,
                    const std::vector<Box>& boxes, int n, int LR, int OU,
-                   const std::vector<TextArea>& shown) {
+                   const std::vector<TextArea>& shown, const ReadOptions& options) {
   auto& out = d.geometry;
   auto body = [](const Box& b) { return Rect{b.x, b.y, b.x + 900, b.y + 600}; };
   // A line along an edge of a gate or text stays outside it.
@@ -187,6 +187,7 @@ void checkGeometry(ReadDiagram& d, const std::vector<DrawCall>& calls, const std
     for (const Seg& s : segs) {
       if (s.order < 0) continue;
       if (s.horizontal() && onSegment(s, c.x1, c.y1)) onWire = true;
+      if (options.fanOutMarks && s.vertical() && onSegment(s, c.x1, c.y1)) onDrop = true;
       if (s.vertical() && onSegment(s, c.x1, c.y1))
         for (const Bus& b : kBuses)
           if (s.x1 == b.dropX + LR && std::min(s.y1, s.y2) == std::max(b.busY + OU, kDropTop))
@@ -201,7 +202,7 @@ void checkGeometry(ReadDiagram& d, const std::vector<DrawCall>& calls, const std
 }  // namespace
 
 ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int OU,
-                        const std::vector<TextArea>& shown) {
+                        const std::vector<TextArea>& shown, const ReadOptions& options) {
   ReadDiagram d;
   std::vector<Seg> segs;
   std::vector<Box> boxes;
@@ -267,7 +268,7 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int O
     }
   }
 
-  checkGeometry(d, calls, segs, boxes, n, LR, OU, shown);
+  checkGeometry(d, calls, segs, boxes, n, LR, OU, shown, options);
 
   // Wires that touch are one net; a junction mark joins what ends inside it.
   UnionFind uf(segs.size());
@@ -392,6 +393,11 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int O
     d.gates.push_back(std::move(g));
   }
 
+  for (const auto& [x, y] : options.outputEnds) {
+    const std::set<int> at = netsAt(x, y);
+    d.outputNets.push_back(at.size() == 1 ? *at.begin() : -1);
+    if (at.size() == 1) ++consumers[size_t(*at.begin())];
+  }
   // The output wire rises highest of all right of the buses, up to the caption.
   int endX = 0, endY = 0;
   bool found = false;
@@ -403,7 +409,9 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int O
       endY = std::min(s.y1, s.y2);
     }
   const std::set<int> out = found ? netsAt(endX, endY) : std::set<int>{};
-  if (out.size() != 1 || endY > 1320) {
+  if (options.severalOutputs) {
+    // Their ends are given.
+  } else if (out.size() != 1 || endY > 1320) {
     d.problems.push_back("no single output wire up to the caption");
   } else {
     d.outputNet = *out.begin();
@@ -423,6 +431,10 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int O
 }
 
 std::vector<char> ReadDiagram::truthTable(int n) const {
+  return valuesOf(n, outputNet);
+}
+
+std::vector<char> ReadDiagram::valuesOf(int n, int outputNet) const {
   const size_t rows = size_t(1) << n;
   std::vector<char> out(rows, '?');
   if (outputNet < 0 || !problems.empty()) return out;

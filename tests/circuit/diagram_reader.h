@@ -33,9 +33,23 @@ struct ReadDiagram {
   std::vector<int> driverGate;
   int outputNet = -1;
 
+  // With ReadOptions::severalOutputs: the net at each output end, -1 where none or several.
+  std::vector<int> outputNets;
+
   // The value of the output for every row of n variables (a most significant),
   // '0' or '1'; '?' when the graph cannot be evaluated.
   std::vector<char> truthTable(int n) const;
+  // The same for any net.
+  std::vector<char> valuesOf(int n, int net) const;
+};
+
+// Drawings of several outputs (the two-level circuit): where each output
+// wire ends, and marks that join a branch to a vertical wire of its own
+// signal (a fan-out) besides those on drop lines.
+struct ReadOptions {
+  bool severalOutputs = false;
+  std::vector<std::pair<int, int>> outputEnds;
+  bool fanOutMarks = false;
 };
 
 // A text the window shows over the drawing (the caption), in twips.
@@ -48,6 +62,6 @@ struct TextArea {
 // by the pan offsets like the engine's drawing; at home their names stand
 // left of them. `shown` are the window's other texts over the drawing.
 ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR = 0, int OU = 0,
-                        const std::vector<TextArea>& shown = {});
+                        const std::vector<TextArea>& shown = {}, const ReadOptions& options = {});
 
 }  // namespace ronri::test
