@@ -1,10 +1,10 @@
 #pragma once
 // What a circuit drawing holds so far (wires, gate bodies, junction marks,
-// texts), kept in a grid of square cells so that a new wire or label can be
-// checked against what lies near it, not against everything drawn before.
+// texts), kept in grids of cells so that a new wire or label can be checked
+// against what lies near it, not against everything drawn before.
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
+#include <map>
 #include <vector>
 
 namespace ronri {
@@ -27,45 +27,45 @@ class Obstacles {
 
   void clear();
   void add(const Area& a, Kind kind, int net);
-  // Calls f(item) for every item whose area may meet `a` (and some near
-  // it); f returns false to stop early.
+  // Calls f(item) for every item whose area meets or touches `a` (and
+  // perhaps some near it); f returns false to stop early.
   template <class F>
   void near(const Area& a, F&& f) const {
-    for (size_t level = 0; level < levels_.size(); ++level) {
-      const double size = cellSize(level);
-      const auto& cells = levels_[level];
-      if (cells.empty()) continue;
+    for (const Grid& g : grids_) {
       // Items are filed under the cell of their top-left corner and reach at
-      // most one cell size further, so look one cell up and left as well.
-      const int64_t x0 = cell(a.l, size) - 1, x1 = cell(a.r, size);
-      const int64_t y0 = cell(a.t, size) - 1, y1 = cell(a.b, size);
-      if (double(x1 - x0 + 1) * double(y1 - y0 + 1) > double(cells.size())) {
-        // A long query: fewer cells are filled than it covers, so read them all.
-        for (const auto& [k, list] : cells)
-          for (size_t i : list)
-            if (items_[i].a.l <= a.r && a.l <= items_[i].a.r && items_[i].a.t <= a.b &&
-                a.t <= items_[i].a.b && !f(items_[i]))
-              return;
-        continue;
-      }
-      for (int64_t cy = y0; cy <= y1; ++cy)
-        for (int64_t cx = x0; cx <= x1; ++cx) {
-          auto it = cells.find(key(cx, cy));
-          if (it == cells.end()) continue;
-          for (size_t i : it->second)
-            if (!f(items_[i])) return;
-        }
+      // most one cell further, so look one cell up and left as well.
+      const int64_t x0 = cell(a.l, g.w) - 1, x1 = cell(a.r, g.w);
+      const int64_t y0 = cell(a.t, g.h) - 1, y1 = cell(a.b, g.h);
+      // Along the query's long side: a few lines of cells, and in each only
+      // the filled cells it covers.
+      const bool byRow = y1 - y0 <= x1 - x0;
+      const Lines& lines = byRow ? g.rows : g.cols;
+      const int64_t l0 = byRow ? y0 : x0, l1 = byRow ? y1 : x1;
+      const int64_t c0 = byRow ? x0 : y0, c1 = byRow ? x1 : y1;
+      for (auto line = lines.lower_bound(l0); line != lines.end() && line->first <= l1; ++line)
+        for (auto c = line->second.lower_bound(c0); c != line->second.end() && c->first <= c1; ++c)
+          for (uint32_t i : c->second) {
+            const Area& o = items_[i].a;
+            if (o.l <= a.r && a.l <= o.r && o.t <= a.b && a.t <= o.b && !f(items_[i])) return;
+          }
     }
   }
 
  private:
-  // Level k holds the items no longer than its cells (1200 x 4^k twips): a
-  // long wire is filed once, high up, and a query looks into a few cells per level.
-  static double cellSize(size_t level) { return 1200.0 * double(int64_t(1) << (2 * level)); }
+  // Items go to the grid whose cells are just wide and tall enough for them
+  // (1200 x 4^i by 1200 x 4^j twips), each filed once: a long wire lies in
+  // a long cell, and a query looks into few cells of each grid.
+  using Lines = std::map<int64_t, std::map<int64_t, std::vector<uint32_t>>>;
+  struct Grid {
+    int level = 0;  // i * kLevels + j
+    double w = 0, h = 0;
+    Lines rows, cols;  // filled cells by row then column, and by column then row
+  };
+  static constexpr int kLevels = 20;
+  static int levelOf(double extent);
   static int64_t cell(double v, double size);
-  static int64_t key(int64_t cx, int64_t cy) { return (cx << 32) ^ (cy & 0xffffffff); }
   std::vector<Item> items_;
-  std::vector<std::unordered_map<int64_t, std::vector<size_t>>> levels_;
+  std::vector<Grid> grids_;
 };
 
 }  // namespace ronri
