@@ -11,6 +11,8 @@
 #include "ui/windows/main_form.h"
 #include "ui/windows/map_count_form.h"
 #include "ui/windows/map_input_form.h"
+#include "ui/windows/multi_output_circuit_form.h"
+#include "ui/windows/multi_output_form.h"
 #include "ui/windows/notation_form.h"
 #include "ui/windows/pattern_form.h"
 #include "ui/windows/prime_chart_form.h"
@@ -43,7 +45,9 @@ App::App()
       Form16(std::make_unique<NotationForm>(*this)),
       Form17(std::make_unique<PatternForm>(*this)),
       Form18(std::make_unique<CompareForm>(*this)),
-      primeChart(std::make_unique<PrimeChartForm>(*this)) {}
+      primeChart(std::make_unique<PrimeChartForm>(*this)),
+      multiOutput(std::make_unique<MultiOutputForm>(*this)),
+      multiOutputCircuit(std::make_unique<MultiOutputCircuitForm>(*this)) {}
 
 App::~App() {
   // Windows go in reverse order of creation; their widgets with them.
@@ -97,6 +101,8 @@ Window& App::form(int k) const {
 void App::unloadOthers() {
   for (int k = 2; k <= 18; ++k) form(k).unload();
   primeChart->unload();
+  multiOutputCircuit->unload();
+  multiOutput->unload();
 }
 
 }  // namespace ronri

@@ -19,6 +19,8 @@ class NotationForm;
 class PatternForm;
 class CompareForm;
 class PrimeChartForm;
+class MultiOutputForm;
+class MultiOutputCircuitForm;
 
 class App {
   // Translations are installed before any window is made, so every window's
@@ -60,6 +62,9 @@ class App {
   std::unique_ptr<CompareForm> Form18;
   // Beside the designed windows: the prime-implicant chart, opened from Form9.
   std::unique_ptr<PrimeChartForm> primeChart;
+  // From the "入力" menu: a table of several outputs, and its two-level circuit.
+  std::unique_ptr<MultiOutputForm> multiOutput;
+  std::unique_ptr<MultiOutputCircuitForm> multiOutputCircuit;
 };
 
 }  // namespace ronri

@@ -17,6 +17,7 @@
 #include "ui/windows/compare_form.h"
 #include "ui/windows/expression_files.h"
 #include "ui/windows/map_count_form.h"
+#include "ui/windows/multi_output_form.h"
 #include "ui/windows/settings_dialog.h"
 #include "ui/windows/table_count_form.h"
 #include "ui/windows/truth_table_form.h"
@@ -200,6 +201,8 @@ void MainForm::buildMenus(QMainWindow* w) {
           [this] { app().Form8->show(); });
   connect(input->addAction(tr("カルノー図")), &QAction::triggered, this,
           [this] { app().Form12->show(); });
+  connect(input->addAction(tr("複数出力の真理値表")), &QAction::triggered, this,
+          [this] { app().multiOutput->show(); });
   QMenu* tools = bar->addMenu(tr("ツール"));
   connect(tools->addAction(tr("比較")), &QAction::triggered, this,
           [this] { app().Form18->show(); });

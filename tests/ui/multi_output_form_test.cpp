@@ -1,0 +1,97 @@
+// The multi-output table window as a person uses it: from the "入力" menu,
+// cells by click, right click and X, a preset, a refused CSV that leaves the
+// table alone, the results, "一覧へ", and the circuit with its test mode.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "ui/framework/app.h"
+#include "ui/windows/main_form.h"
+#include "ui/windows/multi_output_circuit_form.h"
+#include "ui/windows/multi_output_form.h"
+#include "ui_helpers.h"
+
+namespace ronri {
+namespace {
+
+using test::answeringMessages;
+using test::click;
+using test::find;
+
+TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
+  App app;
+  app.start();
+  for (QAction* menu : app.Form1->widget()->menuBar()->actions())
+    if (menu->menu())
+      for (QAction* a : menu->menu()->actions())
+        if (a->text() == QStringLiteral("複数出力の真理値表")) a->trigger();
+  MultiOutputForm& form = *app.multiOutput;
+  ASSERT_TRUE(form.isOpen());
+
+  // Cells: click 0 -> 1, right click X, X key back to 0.
+  auto* cell = find<QPushButton>(form, "Cell(3,1)");
+  click(cell);
+  EXPECT_EQ(form.table.values[1][3], '1');
+  QTest::mouseClick(cell, Qt::RightButton);
+  EXPECT_EQ(form.table.values[1][3], 'X');
+  cell->setFocus();
+  QTest::keyClick(cell, Qt::Key_X);
+  EXPECT_EQ(form.table.values[1][3], '0');
+
+  // A preset, saved and read back; a bad file is refused with its line.
+  form.setTable(multiPreset(MultiPreset::FullAdder));
+  QTemporaryDir dir;
+  const QString good = dir.filePath("adder.csv"), bad = dir.filePath("bad.csv");
+  ASSERT_TRUE(form.saveCsv(good));
+  QFile f(bad);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("a,b,y\n0,0,1\n0,0,0\n");
+  f.close();
+  const MultiTable before = form.table;
+  const QStringList shown = answeringMessages([&] { EXPECT_FALSE(form.openCsv(bad)); });
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_TRUE(shown[0].contains(QStringLiteral("3 行目"))) << shown[0].toStdString();
+  EXPECT_EQ(form.table, before);
+  form.setTable(emptyMultiTable(2, 1));
+  EXPECT_TRUE(form.openCsv(good));
+  EXPECT_EQ(form.table, before);
+
+  // Results: the totals side by side, "一覧へ" into the main list.
+  click(form, "Minimise");
+  ASSERT_TRUE(form.result());
+  auto* totals = find<QTableWidget>(form, "Totals");
+  EXPECT_EQ(totals->item(0, 1)->text().toInt(), form.result()->separateTotals.terms);
+  EXPECT_EQ(totals->item(0, 2)->text().toInt(), form.result()->sharedTotals.terms);
+  auto* list = find<QListWidget>(*app.Form1, "List2");
+  const int entries = list->count();
+  click(form, "ToList(1)");  // the carry
+  ASSERT_EQ(list->count(), entries + 1);
+  EXPECT_EQ(list->item(entries)->text(), QStringLiteral("b*c+a*c+a*b 2"));
+
+  // The circuit, and in test mode the outputs for a=1, b=1, c=0.
+  click(form, "Circuit");
+  MultiOutputCircuitForm& circuit = *app.multiOutputCircuit;
+  ASSERT_TRUE(circuit.isOpen());
+  find<QCheckBox>(circuit, "TestMode")->setChecked(true);
+  find<QCheckBox>(circuit, "Bit(0)")->setChecked(true);
+  find<QCheckBox>(circuit, "Bit(1)")->setChecked(true);
+  QStringList texts;
+  for (const DrawOp& op : circuit.drawing().ops())
+    if (op.kind == DrawOp::Text) texts << QString::fromStdString(op.str);
+  EXPECT_TRUE(texts.contains("S = 0") && texts.contains("Co = 1")) << texts.join('|').toStdString();
+  // Editing the table makes the results and the circuit stale.
+  click(find<QPushButton>(form, "Cell(0,0)"));
+  EXPECT_FALSE(form.result());
+  EXPECT_FALSE(circuit.isOpen());
+}
+
+}  // namespace
+}  // namespace ronri
