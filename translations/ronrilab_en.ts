@@ -2,6 +2,107 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>ronri::AnswerCheckForm</name>
+    <message>
+        <source>答え合わせ</source>
+        <translation>Check an answer</translation>
+    </message>
+    <message>
+        <source>判定</source>
+        <translation>Judge</translation>
+    </message>
+    <message>
+        <source>最小解を表示</source>
+        <translation>Show a minimal answer</translation>
+    </message>
+    <message>
+        <source>問題を作る</source>
+        <translation>Make a problem</translation>
+    </message>
+    <message>
+        <source> 変数</source>
+        <translation> variables</translation>
+    </message>
+    <message>
+        <source>ドントケアも</source>
+        <translation>with don&apos;t-cares</translation>
+    </message>
+    <message>
+        <source>問題</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>変数の数</source>
+        <translation>Variables</translation>
+    </message>
+    <message>
+        <source>答え</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>問題を入れてください</source>
+        <translation>Please enter a problem</translation>
+    </message>
+    <message>
+        <source>問題: %1</source>
+        <translation>Problem: %1</translation>
+    </message>
+    <message>
+        <source>問題の %1</source>
+        <translation>Problem, %1</translation>
+    </message>
+    <message>
+        <source>答えを入れてください</source>
+        <translation>Please enter an answer</translation>
+    </message>
+    <message>
+        <source>答えの %1</source>
+        <translation>Answer, %1</translation>
+    </message>
+    <message>
+        <source>正解です（和積形で最小: %1 項 %2 文字）</source>
+        <translation>Correct (a minimal product of sums: %1 sums, %2 letters)</translation>
+    </message>
+    <message>
+        <source>正解です（積和形で最小: %1 項 %2 文字）</source>
+        <translation>Correct (a minimal sum of products: %1 terms, %2 letters)</translation>
+    </message>
+    <message>
+        <source>等しいが最小ではありません。この答えは積和形でも和積形でもありません。積和形の最小は %1 項 %2 文字</source>
+        <translation>Equal but not minimal. This answer is neither a sum of products nor a product of sums. The minimal sum of products has %1 terms and %2 letters</translation>
+    </message>
+    <message>
+        <source>等しいが最小ではありません（和積形）。最小は %1 項 %2 文字、この答えは %3 項 %4 文字</source>
+        <translation>Equal but not minimal (product of sums). The minimum has %1 sums and %2 letters, this answer %3 sums and %4 letters</translation>
+    </message>
+    <message>
+        <source>等しいが最小ではありません（積和形）。最小は %1 項 %2 文字、この答えは %3 項 %4 文字</source>
+        <translation>Equal but not minimal (sum of products). The minimum has %1 terms and %2 letters, this answer %3 terms and %4 letters</translation>
+    </message>
+    <message>
+        <source>%1 (%2: 正しくは %3)</source>
+        <translation>%1 (%2: should be %3)</translation>
+    </message>
+    <message>
+        <source>違います。%1 行で値が違います: %2</source>
+        <translation>Wrong. %1 rows differ: %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>（最小かどうかは時間内に確かめきれませんでした）</source>
+        <translation> (whether it is minimal could not be settled in time)</translation>
+    </message>
+    <message>
+        <source>積和形: %1（%2 項 %3 文字）
+和積形: %4（%5 項 %6 文字）</source>
+        <translation>Sum of products: %1 (%2 terms, %3 letters)
+Product of sums: %4 (%5 sums, %6 letters)</translation>
+    </message>
+</context>
+<context>
     <name>ronri::CircuitForm</name>
     <message>
         <source>めっちゃ縮める</source>
@@ -214,11 +315,11 @@
     </message>
     <message>
         <source>（&#x3000;が多い気がしますよ</source>
-        <translation>Looks like one ( too many</translation>
+        <translation>Looks like too many (</translation>
     </message>
     <message>
         <source>）&#x3000;が多い気がしますよ</source>
-        <translation>Looks like one ) too many</translation>
+        <translation>Looks like too many )</translation>
     </message>
     <message>
         <source>同じ変数が二度選ばれています。BSで選び直してください</source>
@@ -300,6 +401,53 @@
 %1</source>
         <translation>Could not save the CSV.
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::ExpressionField</name>
+    <message>
+        <source>先に変数の数を選んでください</source>
+        <translation>Choose the number of variables first</translation>
+    </message>
+    <message>
+        <source>「%1」は入力できません（使えるのは %2 と ( ) + * ~ @ % $ |）</source>
+        <translation>&quot;%1&quot; cannot be typed (use %2 and ( ) + * ~ @ % $ |)</translation>
+    </message>
+    <message>
+        <source>%1 の前に変数がありません</source>
+        <translation>no variable before %1</translation>
+    </message>
+    <message>
+        <source>%1 の後に変数がありません</source>
+        <translation>no variable after %1</translation>
+    </message>
+    <message>
+        <source>%1 の前に演算子が必要です</source>
+        <translation>an operator is needed before %1</translation>
+    </message>
+    <message>
+        <source>この ) に対応する ( がありません</source>
+        <translation>this ) has no ( before it</translation>
+    </message>
+    <message>
+        <source>この ( が閉じていません</source>
+        <translation>this ( is never closed</translation>
+    </message>
+    <message>
+        <source>( ) の中が空です</source>
+        <translation>nothing between ( and )</translation>
+    </message>
+    <message>
+        <source>%1 は式に使えない文字です</source>
+        <translation>%1 cannot be used in an expression</translation>
+    </message>
+    <message>
+        <source>変数は %1 つなので %2 は使えません</source>
+        <translation>%2 cannot be used with %1 variables</translation>
+    </message>
+    <message>
+        <source>%1 文字目: %2</source>
+        <translation>Character %1: %2</translation>
     </message>
 </context>
 <context>
@@ -510,6 +658,14 @@
         <source>バージョン情報</source>
         <translation>Version</translation>
     </message>
+    <message>
+        <source>番号で入力…</source>
+        <translation>By row numbers…</translation>
+    </message>
+    <message>
+        <source>答え合わせ…</source>
+        <translation>Check an answer…</translation>
+    </message>
 </context>
 <context>
     <name>ronri::MapCountForm</name>
@@ -553,6 +709,53 @@
     <message>
         <source>長い式のため、先頭の %1 文字分だけを描いています。</source>
         <translation>The expression is long: only its first %1 characters are drawn.</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::NumberInputForm</name>
+    <message>
+        <source>番号で入力</source>
+        <translation>Input by row numbers</translation>
+    </message>
+    <message>
+        <source>「%1」は番号として読めません。0,1,2 や 8-10 のように書いてください</source>
+        <translation>&quot;%1&quot; cannot be read as row numbers. Write them like 0,1,2 or 8-10</translation>
+    </message>
+    <message>
+        <source>%1 は行の番号ではありません（変数 %2 つの行は 0～%3）</source>
+        <translation>%1 is not a row number (the rows of %2 variables are 0 to %3)</translation>
+    </message>
+    <message>
+        <source>範囲 %1 は逆向きです。小さい番号を先に書いてください</source>
+        <translation>The range %1 runs backwards. Write the smaller number first</translation>
+    </message>
+    <message>
+        <source>%1 が m と d の両方にあります</source>
+        <translation>%1 is in both m and d</translation>
+    </message>
+    <message>
+        <source>変数の数</source>
+        <translation>Variables</translation>
+    </message>
+    <message>
+        <source>1 の行</source>
+        <translation>1-rows</translation>
+    </message>
+    <message>
+        <source>ドントケア（なくてもよい）</source>
+        <translation>Don&apos;t-cares (optional)</translation>
+    </message>
+    <message>
+        <source>番号は 0 から。並べ方: m(0,1,2,5)、0,1,2,5、範囲 8-10</source>
+        <translation>Rows count from 0. Write m(0,1,2,5), 0,1,2,5 or ranges 8-10</translation>
+    </message>
+    <message>
+        <source>入力</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>1 になる行の番号を入れてください</source>
+        <translation>Please enter the numbers of the 1-rows</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "main_form_driver.h"
 #include "ui/windows/compare_form.h"
@@ -79,7 +82,7 @@ TEST_F(MainFormTest, LoadLocksTheEntryButtonsAndChoosingACountUnlocksThatManyLet
   EXPECT_EQ(d.list2()->item(0)->text(), QStringLiteral("a*e 4"));
 }
 
-TEST_F(MainFormTest, OnlyTheButtonsFillTheEntryField) {
+TEST_F(MainFormTest, ButtonsAndKeyboardFillTheEntryField) {
   d.chooseCount(10);
   d.type(QStringLiteral("()+*~@%$|"));
   EXPECT_EQ(d.text1()->text(), QStringLiteral("()+*~@%$|"));
@@ -90,7 +93,7 @@ TEST_F(MainFormTest, OnlyTheButtonsFillTheEntryField) {
   EXPECT_EQ(d.text1()->text(), QStringLiteral("()+*~@%$"));
   QTest::keyClicks(d.text1(), QStringLiteral("abc+"));
   QTest::keyClick(d.text1(), Qt::Key_Backspace);
-  EXPECT_EQ(d.text1()->text(), QStringLiteral("()+*~@%$"));
+  EXPECT_EQ(d.text1()->text(), QStringLiteral("()+*~@%$abc"));
   click(d.form(), QStringLiteral("Command2(0)"));  // CLR
   EXPECT_EQ(d.text1()->text(), QString());
   click(d.form(), QStringLiteral("Command2(1)"));  // BS on an empty field
@@ -112,6 +115,10 @@ TEST_F(MainFormTest, InputRefusesWithEachCheckMessageAndKeepsTheField) {
       {"a++b", "変数が少ないんとちがいます？演算子が多すぎますって"},
       {"(a+b", "（　が多い気がしますよ"},
       {"a+b)", "）　が多い気がしますよ"},
+      // well formed only in count: refused where the order goes wrong
+      {"ab+", "2 文字目: b の前に演算子が必要です"},
+      {")a+b(", "1 文字目: この ) に対応する ( がありません"},
+      {"a*(b+)c", "5 文字目: + の後に変数がありません"},
   };
   d.chooseCount(3);
   for (const auto& c : cases) {
@@ -121,6 +128,36 @@ TEST_F(MainFormTest, InputRefusesWithEachCheckMessageAndKeepsTheField) {
     EXPECT_EQ(d.text1()->text(), QString::fromUtf8(c.typed));
     EXPECT_EQ(d.list2()->count(), 0);
   }
+  // The cursor stands where the text goes wrong, also under a counting message.
+  for (const auto& [typed, cursor] : {std::pair{"a+b~", 3}, std::pair{"a(b)", 1}}) {
+    d.text1()->setText(QString::fromLatin1(typed));
+    d.store();
+    EXPECT_EQ(d.text1()->cursorPosition(), cursor) << typed;
+  }
+}
+
+TEST_F(MainFormTest, TypingAndPastingKeepToTheChosenLettersAndEnterStores) {
+  QTest::keyClicks(d.text1(), QStringLiteral("a"));
+  EXPECT_EQ(d.text1()->text(), QString());  // no count chosen yet
+  d.chooseCount(2);
+  QTest::keyClicks(d.text1(), QStringLiteral("~a + b"));
+  EXPECT_EQ(d.text1()->text(), QStringLiteral("~a+b"));
+  auto* status = d.form().widget()->statusBar();
+  for (const char* refused : {"c", "1", "A", "&"}) {
+    status->clearMessage();
+    QTest::keyClicks(d.text1(), QString::fromLatin1(refused));
+    EXPECT_EQ(d.text1()->text(), QStringLiteral("~a+b")) << refused;
+    EXPECT_TRUE(status->currentMessage().contains(QString::fromLatin1(refused))) << refused;
+  }
+  QApplication::clipboard()->setText(QStringLiteral(" *（a|b)"));
+  QTest::keyClick(d.text1(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(d.text1()->text(), QStringLiteral("~a+b*(a|b)"));
+  QApplication::clipboard()->setText(QStringLiteral("+c"));
+  QTest::keyClick(d.text1(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(d.text1()->text(), QStringLiteral("~a+b*(a|b)"));
+  EXPECT_TRUE(answeringMessages([&] { QTest::keyClick(d.text1(), Qt::Key_Return); }).isEmpty());
+  ASSERT_EQ(d.list2()->count(), 1);
+  EXPECT_EQ(d.list2()->item(0)->text(), QStringLiteral("~a+b*(a|b) 1"));
 }
 
 TEST_F(MainFormTest, InputStoresTheExpressionWithItsCountAndDeleteRemovesTheSelectedEntry) {

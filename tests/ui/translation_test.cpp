@@ -25,10 +25,12 @@
 #include "ui/framework/app.h"
 #include "ui/framework/messages.h"
 #include "ui/framework/translation.h"
+#include "ui/windows/answer_check_form.h"
 #include "ui/windows/circuit_form.h"
 #include "ui/windows/convert_form.h"
 #include "ui/windows/display_form.h"
 #include "ui/windows/map_count_form.h"
+#include "ui/windows/number_input_form.h"
 #include "ui/windows/pattern_form.h"
 #include "ui/windows/prime_chart_form.h"
 #include "ui/windows/settings_dialog.h"
@@ -307,6 +309,15 @@ TEST_F(Languages, InEnglishNoWindowShowsJapanese) {
     click(*app.Form12, "Command1");
   }
   menu("Compare");
+  // The row-number input and the answer check, with a verdict and the minimum shown.
+  for (const char* item : {"By row numbers…", "Check an answer…"})
+    menuAction(*app.Form1, QString::fromUtf8(item))->trigger();
+  look(app.numberInput->name(), visibleTexts(app.numberInput->widget()));
+  test::find<QLineEdit>(*app.answerCheck, "ProblemText")->setText("m(1,3)+d(0)");
+  test::find<QLineEdit>(*app.answerCheck, "AnswerText")->setText("a+b");
+  click(*app.answerCheck, "Judge");
+  click(*app.answerCheck, "ShowMinimal");
+  look(app.answerCheck->name(), visibleTexts(app.answerCheck->widget()));
   app.Form17->show();  // no road leads to it, but it is a window of the program
   look("settings", textsOfWhatOpens([&] { menuAction(*app.Form1, "Preferences")->trigger(); }));
   // The English help, from where the program is started.

@@ -42,6 +42,7 @@ class MainForm : public Window {
   QPointer<QListWidget> list1_;
   QPointer<QListWidget> list2_;
   QPointer<QLineEdit> text1_;
+  int chosenCount_ = 0;  // the variables typing may use; 0 while the buttons are locked
 };
 
 }  // namespace ronri
