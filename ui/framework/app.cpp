@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "ui/framework/translation.h"
+#include "ui/windows/answer_check_form.h"
 #include "ui/windows/circuit_form.h"
 #include "ui/windows/compare_form.h"
 #include "ui/windows/convert_form.h"
@@ -14,6 +15,7 @@
 #include "ui/windows/multi_output_circuit_form.h"
 #include "ui/windows/multi_output_form.h"
 #include "ui/windows/notation_form.h"
+#include "ui/windows/number_input_form.h"
 #include "ui/windows/pattern_form.h"
 #include "ui/windows/prime_chart_form.h"
 #include "ui/windows/table_count_form.h"
@@ -47,7 +49,9 @@ App::App()
       Form18(std::make_unique<CompareForm>(*this)),
       primeChart(std::make_unique<PrimeChartForm>(*this)),
       multiOutput(std::make_unique<MultiOutputForm>(*this)),
-      multiOutputCircuit(std::make_unique<MultiOutputCircuitForm>(*this)) {}
+      multiOutputCircuit(std::make_unique<MultiOutputCircuitForm>(*this)),
+      numberInput(std::make_unique<NumberInputForm>(*this)),
+      answerCheck(std::make_unique<AnswerCheckForm>(*this)) {}
 
 App::~App() {
   // Windows go in reverse order of creation; their widgets with them.
@@ -103,6 +107,8 @@ void App::unloadOthers() {
   primeChart->unload();
   multiOutputCircuit->unload();
   multiOutput->unload();
+  numberInput->unload();
+  answerCheck->unload();
 }
 
 }  // namespace ronri

@@ -19,6 +19,8 @@ class NotationForm;
 class PatternForm;
 class CompareForm;
 class PrimeChartForm;
+class NumberInputForm;
+class AnswerCheckForm;
 class MultiOutputForm;
 class MultiOutputCircuitForm;
 
@@ -65,6 +67,9 @@ class App {
   // From the "入力" menu: a table of several outputs, and its two-level circuit.
   std::unique_ptr<MultiOutputForm> multiOutput;
   std::unique_ptr<MultiOutputCircuitForm> multiOutputCircuit;
+  // From the main window's menus: a function by its row numbers, and the answer check.
+  std::unique_ptr<NumberInputForm> numberInput;
+  std::unique_ptr<AnswerCheckForm> answerCheck;
 };
 
 }  // namespace ronri

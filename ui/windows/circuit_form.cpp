@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QToolTip>
 
+#include "circuit/caption_lines.h"
 #include "circuit/gates.h"
 #include "core/expression.h"
 #include "ui/framework/app.h"
@@ -144,10 +146,30 @@ void appendBusNames(DisplayList& out, const QLabel& l) {
   }
 }
 
+// The caption in lines of the font no wider than room.
+std::vector<std::string> captionLinesIn(const QString& text, const QFont& font, int room,
+                                        size_t mostLines) {
+  const QFontMetrics fm(font);
+  return captionLines(
+      text.toStdString(), room,
+      [&fm](std::string_view s) {
+        return double(fm.horizontalAdvance(QString::fromUtf8(s.data(), qsizetype(s.size()))));
+      },
+      mostLines);
+}
+
+// The whole caption as its tooltip, in lines a screen can hold.
+QString wholeCaption(const QString& text) {
+  QStringList lines;
+  for (const std::string& l : captionLinesIn(text, QToolTip::font(), px(9000), SIZE_MAX))
+    lines << QString::fromStdString(l);
+  return lines.join(QLatin1Char('\n'));
+}
+
 // The caption under the title as it will stand: one line where it fits
 // before the spacing marks ("→" at x 9000, which its designed width would
-// reach), else wrapped after its operators there (and in a smaller size when
-// it would take more than two lines).
+// reach), else in lines broken after "+" there (in a smaller size when it
+// would take more than two), at most four with its middle left out.
 struct CaptionPlace {
   QString shown;
   QFont font;
@@ -158,30 +180,23 @@ CaptionPlace placeCaption(const QString& text) {
   CaptionPlace c;
   const QRect designed = pxRect(4800, 720, 5295, 375);
   const int room = px(9000 - 4800) - 4;
-  c.shown = text;
   for (double point : {12.0, 9.0}) {
     c.font = expressionFont(point, true);
     const QFontMetrics fm(c.font);
-    const int w = fm.horizontalAdvance(text);
-    if (w <= room) {
-      c.shown = text;
-      c.rect = QRect(designed.left(), designed.top(), std::max(room, w + 4),
-                     std::max(designed.height(), fm.height()));
-      c.right = 4800 + twips(w);
-      c.bottom = 720 + twips(fm.height());
-      return c;
+    const std::vector<std::string> lines = captionLinesIn(text, c.font, room, 4);
+    QStringList shown;
+    int w = 0;
+    for (const std::string& l : lines) {
+      shown << QString::fromStdString(l);
+      w = std::max(w, fm.horizontalAdvance(shown.back()));
     }
-    // Break after an operator where a line is full.
-    c.shown.clear();
-    for (QChar ch : text) {
-      c.shown += ch;
-      if (QStringLiteral("*+$|@%").contains(ch)) c.shown += QChar(0x200B);
-    }
-    const QRect need = fm.boundingRect(QRect(0, 0, room, 1 << 24), Qt::TextWordWrap, c.shown);
-    c.rect = QRect(designed.left(), designed.top(), room, need.height());
-    c.right = 4800 + twips(room);
-    c.bottom = 720 + twips(need.height());
-    if (need.height() <= 2 * fm.height() + 1) break;
+    c.shown = shown.join(QLatin1Char('\n'));
+    const int h = fm.height() + fm.lineSpacing() * (int(lines.size()) - 1);
+    c.rect = QRect(designed.left(), designed.top(), std::max(room, w + 4),
+                   std::max(designed.height(), h));
+    c.right = 4800 + twips(w);
+    c.bottom = 720 + twips(h);
+    if (lines.size() <= 2) break;
   }
   return c;
 }
@@ -345,6 +360,7 @@ void CircuitForm::load() {
   engine_.syoki = 1;
   constantShown_ = false;
   label6_->setText(QString());
+  label6_->setToolTip(QString());
   option1_->setChecked(InputState1);
   option2_->setChecked(InputState2);
   check1_->setEnabled(option1_->isChecked());
@@ -399,7 +415,8 @@ void CircuitForm::step() {
     // The caption is laid out now, so the drawing keeps clear of it.
     const CaptionPlace c = placeCaption(apsiki);
     label6_->setFont(c.font);
-    label6_->setWordWrap(c.shown != apsiki);
+    label6_->setWordWrap(false);
+    label6_->setToolTip(c.shown != apsiki ? wholeCaption(apsiki) : QString());
     label6_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label6_->setGeometry(c.rect);
     caption_ = c.shown;

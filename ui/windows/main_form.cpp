@@ -6,17 +6,22 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "core/expression.h"
+#include "core/wellformed.h"
 #include "ui/framework/app.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
 #include "ui/framework/translation.h"
+#include "ui/windows/answer_check_form.h"
 #include "ui/windows/compare_form.h"
+#include "ui/windows/expression_field.h"
 #include "ui/windows/expression_files.h"
 #include "ui/windows/map_count_form.h"
+#include "ui/windows/number_input_form.h"
 #include "ui/windows/multi_output_form.h"
 #include "ui/windows/settings_dialog.h"
 #include "ui/windows/table_count_form.h"
@@ -86,11 +91,15 @@ void MainForm::build(QMainWindow* w) {
   countRow->addWidget(label4, 0, Qt::AlignBottom);
   countRow->addStretch();
 
-  // Only the buttons fill the entry field: a read-only field drops typing,
-  // pasting and dropping alike.
+  // The keyboard fills the entry field like the buttons: what may not be
+  // typed is refused with a hint below, and Enter is "入力".
   text1_ = new QLineEdit(central);
   text1_->setObjectName(QStringLiteral("Text1"));
-  text1_->setReadOnly(true);
+  makeTypable(
+      text1_, [this] { return chosenCount_; },
+      [w](const QString& hint) { w->statusBar()->showMessage(hint, 6000); });
+  connect(text1_, &QLineEdit::returnPressed, this, &MainForm::store);
+  w->statusBar()->setObjectName(QStringLiteral("StatusBar"));
   text1_->setFont(expressionFont(12));
   text1_->setMinimumWidth(320);
 
@@ -201,11 +210,15 @@ void MainForm::buildMenus(QMainWindow* w) {
           [this] { app().Form8->show(); });
   connect(input->addAction(tr("カルノー図")), &QAction::triggered, this,
           [this] { app().Form12->show(); });
+  connect(input->addAction(tr("番号で入力…")), &QAction::triggered, this,
+          [this] { app().numberInput->show(); });
   connect(input->addAction(tr("複数出力の真理値表")), &QAction::triggered, this,
           [this] { app().multiOutput->show(); });
   QMenu* tools = bar->addMenu(tr("ツール"));
   connect(tools->addAction(tr("比較")), &QAction::triggered, this,
           [this] { app().Form18->show(); });
+  connect(tools->addAction(tr("答え合わせ…")), &QAction::triggered, this,
+          [this] { app().answerCheck->show(); });
   QMenu* settings = bar->addMenu(tr("設定"));
   connect(settings->addAction(tr("基本設定")), &QAction::triggered, this,
           [this] { showSettings(widget()); });
@@ -229,6 +242,7 @@ void MainForm::reload() {
 }
 
 void MainForm::lockButtons() {
+  chosenCount_ = 0;
   for (int k = 0; k < kMaxVariables; ++k)
     control<QPushButton>(indexed("Command1", k))->setEnabled(false);
   for (const TokenButton& t : kOperatorButtons)
@@ -240,6 +254,7 @@ void MainForm::lockButtons() {
 
 void MainForm::countChosen(int k) {
   if (k < 0 || k >= kMaxVariables) return;
+  chosenCount_ = k + 1;
   for (const TokenButton& t : kOperatorButtons)
     control<QPushButton>(indexed("Command1", t.index))->setEnabled(true);
   control<QPushButton>(indexed("Command2", 0))->setEnabled(true);
@@ -262,9 +277,22 @@ void MainForm::backspace() {
 
 void MainForm::store() {
   const QString built = text1_->text();
-  const std::string verdict = checkExp(ronri::InsideExp(built.toStdString()));
-  if (verdict != " ") {
-    showMessage(widget(), coreText(verdict));
+  // The counting check keeps its messages; where the text goes wrong is said
+  // beside them, or alone when only the order of the tokens is wrong.
+  const QList<QListWidgetItem*> count = list1_->selectedItems();
+  const int variables = count.isEmpty() ? 0 : list1_->row(count.first()) + 1;
+  const EntryCheck check = checkEntry(built.toStdString(), variables);
+  if (!check.accepted()) {
+    const QString where =
+        check.malformation ? malformationText(*check.malformation, variables) : QString();
+    if (check.message != " ")
+      showRefusal(widget(), coreText(check.message), where);
+    else
+      showMessage(widget(), where);
+    if (check.malformation && text1_) {
+      text1_->setFocus();
+      text1_->setCursorPosition(check.malformation->position - 1);
+    }
     return;
   }
   // The entry records the count; without one it could not be used later.
