@@ -47,7 +47,7 @@ case "${1:-run}" in
   test)
     install_missing "${PACKAGES[@]}"
     build build
-    QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --timeout 600
+    QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --timeout 600 -j "$(nproc)"
     ;;
   package)
     install_missing "${PACKAGES[@]}" "${PACKAGE_TOOLS[@]}"

@@ -32,7 +32,8 @@ std::string makeSimplifiedExpression(const std::string& values, int n) {
     for (int k = 0; k < n; ++k) list += char(((m >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
     list += '+';
   }
-  const std::string sum = minimalCoverWithDontCares(ones, free, n).sum;
+  // Fewest terms, then fewest letters, whether or not a row is X.
+  const std::string sum = smallestSumOfProducts(ones, free, n).sum;
   if (sum == "0" || sum.empty()) return "a*~a";
   if (sum == "1") return "a+~a";
   const std::string shown = wordchange(layout(sum));

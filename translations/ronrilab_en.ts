@@ -166,7 +166,7 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
     <message>
         <source>戻す</source>
-        <translation>Undo</translation>
+        <translation>Revert</translation>
     </message>
     <message>
         <source>簡単化した式を作れませんでした</source>
@@ -179,6 +179,14 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
 </context>
 <context>
     <name>ronri::CompareForm</name>
+    <message>
+        <source>式1</source>
+        <translation>Expr. 1</translation>
+    </message>
+    <message>
+        <source>式2</source>
+        <translation>Expr. 2</translation>
+    </message>
     <message>
         <source>論理式の比較</source>
         <translation>Compare expressions</translation>
@@ -453,6 +461,10 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
 <context>
     <name>ronri::HelpService</name>
     <message>
+        <source>見つかりません</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
         <source>検索</source>
         <translation>Search</translation>
     </message>
@@ -671,7 +683,7 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <name>ronri::MapCountForm</name>
     <message>
         <source>変数の数は？</source>
-        <translation>How many variables?</translation>
+        <translation>Variables</translation>
     </message>
 </context>
 <context>
@@ -804,8 +816,8 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <translation>The chosen cover (%1 terms). It has not been proven minimal, so no other covers are listed.</translation>
     </message>
     <message>
-        <source>項の数が最小（%1 項）の被覆：多数（すべては数えきれないため、見つかった %2 通りを表示）</source>
-        <translation>Covers with the fewest terms (%1): many (too many to count; the %2 found are shown)</translation>
+        <source>項の数が最小（%1 項）の被覆：何通りあるかは数えきれませんでした（%2 通りを表示）</source>
+        <translation>Covers with the fewest terms (%1): how many there are could not be counted (%2 shown)</translation>
     </message>
     <message>
         <source>項の数が最小（%1 項）の被覆：%2 通り（最初の %3 通りを表示）</source>
@@ -927,7 +939,7 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <name>ronri::TableCountForm</name>
     <message>
         <source>変数の数は？</source>
-        <translation>How many variables?</translation>
+        <translation>Variables</translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "core/expression.h"
 #include "core/rpn.h"
 #include "core/truthtable.h"
+#include "support/crosscheck_oracle.h"
 
 namespace ronri {
 namespace {
@@ -69,6 +71,38 @@ TEST(TableInput, ExpressionHasTheEnteredFunction) {
       if (e.size() > 2) ASSERT_EQ(checkExp(folded), " ") << e;
       std::vector<char> rows = evaluateRows(ReversePolishNotation(folded), n);
       for (size_t m = 0; m < values.size(); ++m) EXPECT_EQ(rows[m], values[m] ? '1' : '0') << e;
+    }
+}
+
+// "簡単化して入力" hands over a sum with the fewest terms and then the fewest
+// letters, with or without X rows (every third four-variable function, once
+// plain and once with one 0-row made X), against the oracle's smallest sums.
+TEST(TableInput, SimplifiedExpressionIsSmallest) {
+  const int n = 4;
+  const std::vector<test::SumCost> smallest = test::smallestSums(n);
+  for (unsigned f = 1; f + 1 < (1u << 16); f += 3)
+    for (int x = -1; x < 16; x += 17) {
+      std::string values(16, '0');
+      for (int r = 0; r < 16; ++r) values[r] = (f >> r) & 1 ? '1' : '0';
+      // The first 0-row as X; the oracle then wants the best over both values.
+      unsigned lo = f, hi = f;
+      if (x >= 0) {
+        const size_t z = values.find('0');
+        if (z == std::string::npos) continue;
+        values[z] = 'X';
+        hi |= 1u << z;
+      }
+      const std::string e = makeSimplifiedExpression(values, n);
+      test::SumCost want = smallest[lo];
+      if (hi != lo && (smallest[hi].terms < want.terms ||
+                       (smallest[hi].terms == want.terms && smallest[hi].letters < want.letters)))
+        want = smallest[hi];
+      if (want.terms == 1 && want.letters <= 1) continue;  // shown as "a*a", "a+~a"
+      const test::SumCost got{static_cast<int>(std::count(e.begin(), e.end(), '+')) + 1,
+                              static_cast<int>(std::count_if(e.begin(), e.end(), [](char c) {
+                                return c >= 'a' && c <= 'j';
+                              }))};
+      ASSERT_EQ(got, want) << values << " -> " << e;
     }
 }
 

@@ -101,9 +101,11 @@ TEST_F(CompareWindow, DifferingRowsAreListedUntilTheSame) {
   for (int r = 0; r < 2; ++r)
     rows << table->item(r, 0)->text() + " " + table->item(r, 1)->text() + table->item(r, 2)->text();
   EXPECT_EQ(rows, (QStringList{"01 01", "10 01"}));
-  EXPECT_EQ(table->horizontalHeaderItem(1)->text(), "a*b");
+  EXPECT_EQ(table->horizontalHeaderItem(1)->text(), "式1");
+  EXPECT_EQ(table->horizontalHeaderItem(2)->toolTip(), "a+b");
   pick(list2, "a+b 1");
   click(*app.Form18, "Command1(1)");
+  EXPECT_TRUE(table->isHidden());  // the rows were the old pair's
   moveDown("b*a 1");
   EXPECT_EQ(compareMessages(), QStringList{"同じです！"});
   EXPECT_TRUE(table->isHidden());

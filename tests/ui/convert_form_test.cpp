@@ -102,11 +102,20 @@ TEST_F(ConvertFixture, PrimeImplicantsThenTheConfirmedSimplification) {
   EXPECT_FALSE(enabled(form, "Command1"));
 }
 
-TEST_F(ConvertFixture, AnsweringNoLeavesTheSimplifiedBoxAndTheButtonAlone) {
+// "いいえ" does nothing and leaves the button to press again; the product of
+// sums asks the same from seven variables on.
+TEST_F(ConvertFixture, AnsweringNoLeavesTheBoxEmptyAndTheButtonUsable) {
   open(3, kThreeVariables);
   EXPECT_EQ(press("Command1", QMessageBox::No), QStringList{kConfirm});
   EXPECT_TRUE(text(form, "Text2").isEmpty());
-  EXPECT_FALSE(enabled(form, "Command1"));
+  EXPECT_TRUE(enabled(form, "Command1"));
+  form.unload();
+  open(7, QStringLiteral("nopqrst+"));
+  EXPECT_EQ(press("Command6", QMessageBox::No), QStringList{kConfirm});
+  EXPECT_TRUE(text(form, "Text8").isEmpty());
+  EXPECT_TRUE(enabled(form, "Command6"));
+  EXPECT_EQ(press("Command6", QMessageBox::Yes), QStringList{kConfirm});
+  EXPECT_FALSE(text(form, "Text8").isEmpty());
 }
 
 TEST_F(ConvertFixture, SimplifyingWithoutPrimeImplicantsComputesThem) {

@@ -4,7 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 
 #include "ui/framework/app.h"
@@ -57,6 +60,30 @@ TEST(HelpAndVersion, ContentsFallBackToTheInstalledHelp) {
   EXPECT_TRUE(messages[0].contains("help.hlp"));
 
   HelpService::resetInstalledDirs();
+  QDir::setCurrent(before);
+}
+
+// The search ignores case and takes a space for a hyphen; a miss says so.
+TEST(HelpAndVersion, SearchIgnoresCaseAndHyphens) {
+  App app;
+  app.start();
+  const QString before = QDir::currentPath();
+  QTemporaryDir here;
+  QDir::setCurrent(here.path());
+  writeHelp(QDir(here.path()).filePath("help.hlp"), "# Input\n\nA Don't-care row is X.\n");
+  EXPECT_TRUE(test::answeringMessages([&] { showHelpContents(*app.Form1); }).isEmpty());
+  QWidget* help = app.Form1->widget()->window()->findChild<QTextBrowser*>("HelpText")->window();
+  auto* search = help->findChild<QLineEdit*>("HelpSearch");
+  auto* status = help->findChild<QLabel*>("HelpSearchStatus");
+  auto* browser = help->findChild<QTextBrowser*>("HelpText");
+  for (const char* query : {"don't care", "DON’T-CARE", "dont care"}) {
+    browser->moveCursor(QTextCursor::Start);
+    search->setText(query);
+    QTest::keyClick(search, Qt::Key_Return);
+    const bool found = std::string(query) != "dont care";
+    EXPECT_EQ(browser->textCursor().hasSelection(), found) << query;
+    EXPECT_EQ(status->text().isEmpty(), found) << query;
+  }
   QDir::setCurrent(before);
 }
 

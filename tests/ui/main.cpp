@@ -2,13 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "ui/framework/fonts.h"
 #include "ui/framework/translation.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A home of its own, so tests running side by side never share settings.
+  QTemporaryDir home;
+  if (home.isValid()) qputenv("HOME", QFile::encodeName(home.path()));
   QApplication app(argc, argv);
   ronri::installDefaultFont();
   // Settings go to a test folder, never the user's; the windows are tested in

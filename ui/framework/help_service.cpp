@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTextBlock>
@@ -18,6 +19,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 
 #include "ui/framework/fonts.h"
@@ -46,9 +48,18 @@ void fillContents(QTreeWidget* contents, QTextBrowser* browser) {
         level == 1 || !chapter ? new QTreeWidgetItem(contents) : new QTreeWidgetItem(chapter);
     if (level == 1) chapter = item;
     item->setText(0, b.text());
+    item->setToolTip(0, b.text());
     item->setData(0, Qt::UserRole, b.position());
   }
   contents->expandAll();
+  // Wide enough for the longest heading, up to almost half the window.
+  contents->resizeColumnToContents(0);
+  if (auto* splitter = qobject_cast<QSplitter*>(contents->parentWidget())) {
+    const int total = splitter->width() > 100 ? splitter->width() : 760;
+    const int wanted = contents->columnWidth(0) + contents->frameWidth() * 2 + 24;
+    const int left = std::clamp(wanted, 200, total * 9 / 20);
+    splitter->setSizes({left, total - left});
+  }
 }
 
 void showHeading(QTextBrowser* browser, int position) {
@@ -59,12 +70,27 @@ void showHeading(QTextBrowser* browser, int position) {
       int(doc->documentLayout()->blockBoundingRect(block).top()));
 }
 
-// Finds the next occurrence, starting over at the top once.
-void findText(QTextBrowser* browser, const QString& text) {
-  if (text.isEmpty()) return;
-  if (browser->find(text)) return;
+// What the search box asks for, in any case, with a space, a hyphen or
+// nothing between its words alike, and either apostrophe.
+QRegularExpression searchPattern(const QString& text) {
+  QString pattern;
+  for (const QString& word :
+       text.split(QRegularExpression(QStringLiteral("[\\s\\-‐]+")), Qt::SkipEmptyParts)) {
+    if (!pattern.isEmpty()) pattern += QStringLiteral("[\\s\\-‐]*");
+    QString escaped = QRegularExpression::escape(word);
+    escaped.replace(QRegularExpression(QStringLiteral("\\\\?['’]")), QStringLiteral("['’]"));
+    pattern += escaped;
+  }
+  return QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption);
+}
+
+// Finds the next occurrence, starting over at the top once; false when there is none.
+bool findText(QTextBrowser* browser, const QString& text) {
+  const QRegularExpression pattern = searchPattern(text);
+  if (pattern.pattern().isEmpty()) return true;
+  if (browser->find(pattern)) return true;
   browser->moveCursor(QTextCursor::Start);
-  browser->find(text);
+  return browser->find(pattern);
 }
 
 QDialog* makeWindow(QWidget* owner) {
@@ -80,6 +106,9 @@ QDialog* makeWindow(QWidget* owner) {
   search->setObjectName(QStringLiteral("HelpSearch"));
   search->setClearButtonEnabled(true);
   searchRow->addWidget(search, 1);
+  auto* notFound = new QLabel(window);
+  notFound->setObjectName(QStringLiteral("HelpSearchStatus"));
+  searchRow->addWidget(notFound);
   layout->addLayout(searchRow);
 
   auto* splitter = new QSplitter(window);
@@ -97,8 +126,11 @@ QDialog* makeWindow(QWidget* owner) {
   QObject::connect(contents, &QTreeWidget::itemClicked, browser, [browser](QTreeWidgetItem* item) {
     showHeading(browser, item->data(0, Qt::UserRole).toInt());
   });
-  QObject::connect(search, &QLineEdit::returnPressed, browser,
-                   [browser, search] { findText(browser, search->text()); });
+  QObject::connect(search, &QLineEdit::returnPressed, browser, [browser, search, notFound] {
+    notFound->setText(findText(browser, search->text())
+                          ? QString()
+                          : QCoreApplication::translate("ronri::HelpService", "見つかりません"));
+  });
   window->resize(800, 560);
   return window;
 }

@@ -108,10 +108,14 @@ void CompareForm::add() {
     return;
   }
   moveEntry(list1_, item, list2_);
+  clearDifferences();  // the rows listed belonged to the pair before
 }
 
 void CompareForm::giveBack() {
-  if (QListWidgetItem* item = selectedEntry(list2_)) moveEntry(list2_, item, list1_);
+  if (QListWidgetItem* item = selectedEntry(list2_)) {
+    moveEntry(list2_, item, list1_);
+    clearDifferences();
+  }
 }
 
 void CompareForm::compare() {
@@ -149,12 +153,18 @@ void CompareForm::showDifferences(const QString& first, const QString& second) {
   }
   QString caption = tr("値が違う行：全 %1 行").arg(d->total);
   if (d->total > int(d->rows.size())) caption += tr("（最初の %1 行を表示）").arg(d->rows.size());
+  // Short column heads keep both values in view; the expressions stand above
+  // (and in the heads' tooltips), without the variable-count digit.
+  const QString expr1 = first.chopped(2), expr2 = second.chopped(2);
+  caption += QStringLiteral("\n") + tr("式1") + QStringLiteral(" = ") + expr1;
+  caption += QStringLiteral("\n") + tr("式2") + QStringLiteral(" = ") + expr2;
   diffLabel_->setText(caption);
   QString letters;
   for (int k = 0; k < d->variables; ++k) letters += QChar(u'a' + k);
-  // The expressions head their columns, without the variable-count digit.
   diffTable_->setColumnCount(3);
-  diffTable_->setHorizontalHeaderLabels({letters, first.chopped(2), second.chopped(2)});
+  diffTable_->setHorizontalHeaderLabels({letters, tr("式1"), tr("式2")});
+  diffTable_->horizontalHeaderItem(1)->setToolTip(expr1);
+  diffTable_->horizontalHeaderItem(2)->setToolTip(expr2);
   diffTable_->setRowCount(int(d->rows.size()));
   for (int i = 0; i < int(d->rows.size()); ++i) {
     const DifferingRows::Row& row = d->rows[size_t(i)];

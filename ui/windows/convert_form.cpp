@@ -28,6 +28,8 @@ namespace {
 
 const char* const kConfirm = QT_TRANSLATE_NOOP(
     "ronri::ConvertForm", "この作業は時間が異常にかかる可能性があります。よろしいですか？");
+// The variable count from which a cover search can run up to its whole budget.
+constexpr int kLongCoverVariables = 7;
 const char* const kUnreadablePrimes = QT_TRANSLATE_NOOP(
     "ronri::ConvertForm",
     "主項の欄に項として読めないものがあります。変数 a～j と ~、*、+ だけで書いてください。");
@@ -214,7 +216,12 @@ void ConvertForm::Command4_Click() {
 void ConvertForm::Command1_Click() {
   if (!isOpen()) return;
   button(QStringLiteral("Command1"))->setEnabled(false);
-  if (!askYesNo(widget(), tr(kConfirm)) || !isOpen()) return;
+  if (!askYesNo(widget(), tr(kConfirm))) {
+    // Nothing was done: the user may still ask for it later.
+    if (isOpen()) button(QStringLiteral("Command1"))->setEnabled(true);
+    return;
+  }
+  if (!isOpen()) return;
 
   const int n = variableCount();
   std::string primes;
@@ -297,8 +304,11 @@ void ConvertForm::Command5_Click(int index) {
 
 void ConvertForm::Command6_Click() {
   if (!isOpen()) return;
-  button(QStringLiteral("Command6"))->setEnabled(false);
   const int n = variableCount();
+  // From seven variables the search can take as long as "簡単化"'s: ask the same.
+  if (n >= kLongCoverVariables && !askYesNo(widget(), tr(kConfirm))) return;
+  if (!isOpen()) return;
+  button(QStringLiteral("Command6"))->setEnabled(false);
   Cover product;
   {
     WaitCursor wait;

@@ -260,8 +260,7 @@ void PrimeChartForm::fill() {
             .arg(size));
   else if (c.coverCount < 0)
     coverLabel_->setText(
-        tr("項の数が最小（%1 項）の被覆：多数（すべては数えきれないため、見つかった %2 "
-           "通りを表示）")
+        tr("項の数が最小（%1 項）の被覆：何通りあるかは数えきれませんでした（%2 通りを表示）")
             .arg(size)
             .arg(c.minimalCovers.size()));
   else if (!c.coversComplete)
