@@ -3,6 +3,7 @@
 // a 0-1 integer program solved by CBC under a time budget. Columns may carry
 // costs (the don't-care cover weighs terms and letters); without them every
 // column costs 1.
+#include <coin/CbcEventHandler.hpp>
 #include <coin/CbcModel.hpp>
 #include <coin/CbcSolver.hpp>
 #include <coin/CoinPackedMatrix.hpp>
@@ -13,8 +14,10 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <ctime>
 #include <string>
 
+#include "core/cover_improve.h"
 #include "core/simplify_detail.h"
 
 namespace ronri {
@@ -249,6 +252,7 @@ struct SubResult {
   std::vector<int> columns;  // local indices
   bool proven = false;
   int64_t lowerBound = 0;  // in cost
+  int64_t lpBound = 0;     // the relaxation's, rounded up
 };
 
 int64_t costOf(const std::vector<int>& cols, const std::vector<int64_t>& cost) {
@@ -256,6 +260,37 @@ int64_t costOf(const std::vector<int>& cols, const std::vector<int64_t>& cost) {
   for (int c : cols) sum += cost[static_cast<size_t>(c)];
   return sum;
 }
+
+// The end of a search by the wall clock or by this process's CPU time.
+class Timer {
+ public:
+  explicit Timer(const CoverLimits& limits)
+      : cpu_(limits.cpuClock), end_(now() + std::chrono::duration<double>(limits.budget).count()) {}
+  double left() const { return end_ - now(); }
+  bool over() const { return left() <= 0.0; }
+  bool cpu() const { return cpu_; }
+  // The same clock, ending after `share` of what is left.
+  Timer part(double share) const {
+    Timer t = *this;
+    t.end_ = now() + share * std::max(0.0, left());
+    return t;
+  }
+
+ private:
+  double now() const {
+    if (cpu_) return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+    return std::chrono::duration<double>(Clock::now().time_since_epoch()).count();
+  }
+  bool cpu_;
+  double end_;
+};
+
+// What a component's search tells the caller: a better cover (local
+// columns) or a better bound; and whether to stop.
+struct Watch {
+  std::function<bool()> stop;
+  std::function<void(const std::vector<int>&, int64_t)> improved;
+};
 
 // Drops columns that cover no row alone, trying them in the given order.
 std::vector<int> dropRedundant(const std::vector<std::vector<int>>& colRows, size_t rowCount,
@@ -301,15 +336,53 @@ std::vector<int> roundRelaxation(const std::vector<std::vector<int>>& rows,
   return dropRedundant(colRows, rows.size(), taken);
 }
 
+// Stops CBC when the time is up or the caller asks, and passes on each better
+// cover and bound it finds.
+class SearchWatcher : public CbcEventHandler {
+ public:
+  struct State {
+    const Timer* timer;
+    const Watch* watch;
+    int columnCount;
+    int64_t bestCost;
+    int64_t bound;
+  };
+  explicit SearchWatcher(State* state) : state_(state) {}
+  CbcEventHandler* clone() const override { return new SearchWatcher(*this); }
+  CbcAction event(CbcEvent) override {
+    if (state_->timer->over() || (state_->watch->stop && state_->watch->stop())) return stop;
+    if (!state_->watch->improved || !model_) return noAction;
+    const double* best = model_->bestSolution();
+    const auto found = static_cast<int64_t>(std::llround(model_->getObjValue()));
+    const auto bound = static_cast<int64_t>(std::ceil(model_->getBestPossibleObjValue() - 1e-6));
+    const bool better = best && found < state_->bestCost;
+    if (!better && bound <= state_->bound) return noAction;
+    std::vector<int> cols;
+    if (better) {
+      state_->bestCost = found;
+      for (int c = 0; c < state_->columnCount; ++c)
+        if (best[c] > 0.5) cols.push_back(c);
+    }
+    state_->bound = std::clamp(bound, state_->bound, state_->bestCost);
+    state_->watch->improved(cols, state_->bound);
+    return noAction;
+  }
+
+ private:
+  State* state_;
+};
+
 // Minimum set cover of one component as an integer program. With `exactly`
 // set, only covers of that many columns count, and `start` is one of them.
 SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCount,
-                         const std::vector<int64_t>& cost, Clock::time_point deadline,
-                         int exactly = -1, const std::vector<int>* start = nullptr) {
+                         const std::vector<int64_t>& cost, const Timer& timer,
+                         const Watch& watch = {}, int exactly = -1,
+                         const std::vector<int>* start = nullptr) {
   const size_t nc = static_cast<size_t>(columnCount);
   std::vector<std::vector<int>> colRows(nc);
   for (size_t r = 0; r < rows.size(); ++r)
     for (int c : rows[r]) colRows[static_cast<size_t>(c)].push_back(static_cast<int>(r));
+  auto timeUp = [&] { return timer.over() || (watch.stop && watch.stop()); };
 
   SubResult result;
   if (start) {
@@ -319,7 +392,8 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
     std::reverse(greedy.begin(), greedy.end());
     result.columns = dropRedundant(colRows, rows.size(), greedy);
   }
-  if (Clock::now() >= deadline) return result;
+  // The relaxation is solved even when the time is up: its bound is part of
+  // the answer.
 
   CoinPackedMatrix matrix(false, 0, 0);
   matrix.setDimensions(0, columnCount);
@@ -345,41 +419,61 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
   solver.initialSolve();
   if (solver.isProvenOptimal()) {
     result.lowerBound = static_cast<int64_t>(std::ceil(solver.getObjValue() - 1e-6));
+    result.lpBound = result.lowerBound;
     std::vector<int> rounded = roundRelaxation(rows, colRows, solver.getColSolution());
     const bool fits = exactly < 0 || static_cast<int>(rounded.size()) == exactly;
     if (fits && costOf(rounded, cost) < costOf(result.columns, cost))
       result.columns = std::move(rounded);
   }
+  // Unit costs: a better start is a tighter cutoff for the search.
+  if (exactly < 0)
+    result.columns = improveCover(colRows, rows.size(), result.columns, cost, timeUp);
+  if (watch.improved) watch.improved(result.columns, result.lowerBound);
   if (costOf(result.columns, cost) == result.lowerBound) {
     result.proven = true;
     return result;
   }
   for (int c = 0; c < columnCount; ++c) solver.setInteger(c);
 
-  // The solver looks at the clock only now and then and overshoots its limit,
-  // the more so on a busy machine; keep a margin for that.
-  const double seconds = 0.7 * std::chrono::duration<double>(deadline - Clock::now()).count() - 0.1;
-  if (seconds <= 0.0) return result;
+  // The watcher stops the search when the time is up or the caller asks.
+  const double seconds = timer.left();
+  if (seconds <= 0.0 || timeUp()) return result;
 
   CbcModel model(solver);
   model.setLogLevel(0);
   model.messageHandler()->setLogLevel(0);
   {
-    std::vector<double> start(nc, 0.0);
-    for (int c : result.columns) start[static_cast<size_t>(c)] = 1.0;
-    model.setBestSolution(start.data(), columnCount,
+    std::vector<double> startX(nc, 0.0);
+    for (int c : result.columns) startX[static_cast<size_t>(c)] = 1.0;
+    model.setBestSolution(startX.data(), columnCount,
                           static_cast<double>(costOf(result.columns, cost)), true);
   }
-  CbcMain0(model);
-  const std::string secs = std::to_string(seconds);
-  // Cut generation costs more than it saves on these covering problems; the
-  // budget is wall-clock time, since the user is waiting. No integer
-  // preprocessing: when the time runs out inside it, CBC's postprocessing
-  // dereferences a null pointer and the program crashes.
-  const char* argv[] = {"ronri",   "-log", "0",           "-slog",  "0",
-                        "-cuts",   "off",  "-preprocess", "off",    "-timeMode",
-                        "elapsed", "-sec", secs.c_str(),  "-solve", "-quit"};
-  CbcMain1(static_cast<int>(std::size(argv)), argv, model);
+  SearchWatcher::State state{&timer, &watch, columnCount, costOf(result.columns, cost),
+                             result.lowerBound};
+  SearchWatcher watcher(&state);
+  model.passInEventHandler(&watcher);
+  // The parameters live in `data`, not in CBC's globals: searches may run on
+  // two threads at once (a proof in the background).
+  CbcSolverUsefulData data;
+  data.useSignalHandler_ = false;
+  data.noPrinting_ = true;
+  CbcMain0(model, data);
+  // CBC's own limit ends its heuristics, where the watcher is not asked;
+  // they overshoot it by about a tenth of a second.
+  const std::string secs = std::to_string(std::max(0.05, seconds - 0.15));
+  // Cut generation costs more than it saves on these covering problems. No
+  // integer preprocessing: when the time runs out inside it, CBC's
+  // postprocessing dereferences a null pointer and the program crashes.
+  // The feasibility pump and the proximity search improve on the start
+  // cover far more than the search alone does in the same time.
+  const std::vector<const char*> argv = {
+      "ronri", "-log",       "0",           "-slog",     "0",
+      "-cuts", "off",        "-preprocess", "off",       "-feas",
+      "on",    "-proximity", "on",          "-timeMode", timer.cpu() ? "cpu" : "elapsed",
+      "-sec",  secs.c_str(), "-solve",      "-quit"};
+  CbcMain1(
+      static_cast<int>(argv.size()), const_cast<const char**>(argv.data()), model,
+      [](CbcModel*, int) { return 0; }, data);
 
   const double* best = model.bestSolution();
   if (best) {
@@ -393,8 +487,13 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
   }
   result.lowerBound = std::max(
       result.lowerBound, static_cast<int64_t>(std::ceil(model.getBestPossibleObjValue() - 1e-6)));
-  const int64_t found = costOf(result.columns, cost);
+  int64_t found = costOf(result.columns, cost);
   if (found <= result.lowerBound) result.proven = true;
+  if (!result.proven && exactly < 0) {
+    result.columns = improveCover(colRows, rows.size(), result.columns, cost);
+    found = costOf(result.columns, cost);
+    if (found <= result.lowerBound) result.proven = true;
+  }
   if (result.proven) result.lowerBound = found;
   return result;
 }
@@ -403,12 +502,11 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
 // unit costs in the first half of the time, which fixes their number for the
 // search by cost (a far tighter problem than the weighted one alone).
 SubResult solveTermsFirst(const std::vector<std::vector<int>>& rows, int columnCount,
-                          const std::vector<int64_t>& cost, Clock::time_point deadline) {
-  const auto now = Clock::now();
+                          const std::vector<int64_t>& cost, const Timer& timer) {
   const std::vector<int64_t> unit(static_cast<size_t>(columnCount), 1);
-  SubResult fewest = solveComponent(rows, columnCount, unit, now + (deadline - now) / 2);
-  if (!fewest.proven) return solveComponent(rows, columnCount, cost, deadline);
-  return solveComponent(rows, columnCount, cost, deadline, static_cast<int>(fewest.columns.size()),
+  SubResult fewest = solveComponent(rows, columnCount, unit, timer.part(0.5));
+  if (!fewest.proven) return solveComponent(rows, columnCount, cost, timer);
+  return solveComponent(rows, columnCount, cost, timer, {}, static_cast<int>(fewest.columns.size()),
                         &fewest.columns);
 }
 
@@ -427,36 +525,35 @@ TableReduction reduceCoverTable(const std::vector<std::vector<int>>& table, int 
   return out;
 }
 
-ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
-                      std::chrono::milliseconds budget) {
-  return exactCover(table, columnCount, budget,
-                    std::vector<int64_t>(static_cast<size_t>(std::max(columnCount, 0)), 1));
-}
+namespace {
 
-ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
-                      std::chrono::milliseconds budget, const std::vector<int64_t>& cost,
-                      bool fewestFirst) {
-  const auto deadline = Clock::now() + budget;
+ExactCover searchCover(const std::vector<std::vector<int>>& table, int columnCount,
+                       const CoverLimits& limits, const std::vector<int64_t>& cost,
+                       bool fewestFirst) {
+  const Timer timer(limits);
   Reducer red(table, columnCount, cost);
   red.reduce();
 
-  ExactCover out;
-  std::vector<int> chosen = red.chosen();
-  int64_t lowerBound = costOf(chosen, cost);
-
   // What remains falls apart into independent pieces; each is solved alone.
+  struct Piece {
+    std::vector<size_t> cols;  // global column of each local one
+    std::vector<std::vector<int>> rows;
+    SubResult best;
+  };
+  std::vector<Piece> pieces;
   std::vector<char> seenRow(red.rows(), 0);
   std::vector<char> seenCol(red.cols(), 0);
+  std::vector<int> local(red.cols(), -1);
   for (size_t start = 0; start < red.rows(); ++start) {
     if (!red.aliveRows().test(start) || seenRow[start]) continue;
     std::vector<size_t> compRows{start};
-    std::vector<size_t> compCols;
+    Piece piece;
     seenRow[start] = 1;
     for (size_t q = 0; q < compRows.size(); ++q) {
       forEachWithin(red.rowBits(compRows[q]), red.aliveCols(), [&](size_t c) {
         if (seenCol[c]) return;
         seenCol[c] = 1;
-        compCols.push_back(c);
+        piece.cols.push_back(c);
         forEachWithin(red.colBits(c), red.aliveRows(), [&](size_t r) {
           if (seenRow[r]) return;
           seenRow[r] = 1;
@@ -465,54 +562,92 @@ ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCoun
       });
     }
     std::sort(compRows.begin(), compRows.end());
-    std::sort(compCols.begin(), compCols.end());
-    std::vector<int> local(red.cols(), -1);
-    std::vector<int64_t> localCost(compCols.size());
-    for (size_t i = 0; i < compCols.size(); ++i) {
-      local[compCols[i]] = static_cast<int>(i);
-      localCost[i] = cost[compCols[i]];
-    }
-    std::vector<std::vector<int>> rows;
+    std::sort(piece.cols.begin(), piece.cols.end());
+    for (size_t i = 0; i < piece.cols.size(); ++i) local[piece.cols[i]] = static_cast<int>(i);
     for (size_t r : compRows) {
       std::vector<int> row;
       forEachWithin(red.rowBits(r), red.aliveCols(), [&](size_t c) { row.push_back(local[c]); });
-      rows.push_back(std::move(row));
+      piece.rows.push_back(std::move(row));
     }
-    SubResult sub =
-        fewestFirst ? solveTermsFirst(rows, static_cast<int>(compCols.size()), localCost, deadline)
-                    : solveComponent(rows, static_cast<int>(compCols.size()), localCost, deadline);
-    for (int c : sub.columns) chosen.push_back(static_cast<int>(compCols[static_cast<size_t>(c)]));
-    lowerBound += sub.lowerBound;
-    if (!sub.proven) out.proven = false;
+    pieces.push_back(std::move(piece));
   }
-  std::sort(chosen.begin(), chosen.end());
+
+  // The whole cover from each piece's best so far; only a watcher needs it
+  // before the end, and it needs a cover of every piece from the start.
+  auto compose = [&] {
+    ExactCover out;
+    out.columns = red.chosen();
+    int64_t bound = costOf(out.columns, cost), lp = bound;
+    for (const Piece& p : pieces) {
+      for (int c : p.best.columns) out.columns.push_back(static_cast<int>(p.cols[size_t(c)]));
+      bound += p.best.lowerBound;
+      lp += p.best.lpBound;
+      if (!p.best.proven) out.proven = false;
+    }
+    std::sort(out.columns.begin(), out.columns.end());
+    out.lowerBound = static_cast<int>(bound);
+    out.lpBound = static_cast<int>(lp);
+    return out;
+  };
+  std::vector<std::vector<int64_t>> localCosts;
+  for (Piece& p : pieces) {
+    std::vector<int64_t> c(p.cols.size());
+    for (size_t i = 0; i < p.cols.size(); ++i) c[i] = cost[p.cols[i]];
+    localCosts.push_back(std::move(c));
+    if (limits.improved) {
+      std::vector<int> greedy = greedyCover(p.rows, static_cast<int>(p.cols.size()));
+      p.best.columns = std::move(greedy);
+    }
+  }
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    Piece& p = pieces[i];
+    const int n = static_cast<int>(p.cols.size());
+    Watch watch{limits.stopRequested, {}};
+    if (limits.improved) {
+      watch.improved = [&](const std::vector<int>& cols, int64_t bound) {
+        if (!cols.empty()) p.best.columns = cols;
+        p.best.lowerBound = std::max(p.best.lowerBound, bound);
+        if (p.best.lpBound == 0) p.best.lpBound = p.best.lowerBound;
+        limits.improved(compose());
+      };
+    }
+    p.best = fewestFirst ? solveTermsFirst(p.rows, n, localCosts[i], timer)
+                         : solveComponent(p.rows, n, localCosts[i], timer, watch);
+  }
+  ExactCover out = compose();
 
   // A cover that is not proven smallest may still carry a term it can do
-  // without; drop such terms, the later ones first.
+  // without, or two that one other can replace.
   if (!out.proven) {
-    std::vector<int> coverCount(table.size(), 0);
     std::vector<std::vector<int>> colRows(static_cast<size_t>(columnCount));
     for (size_t r = 0; r < table.size(); ++r)
       for (int c : table[r]) colRows[static_cast<size_t>(c)].push_back(static_cast<int>(r));
-    for (int c : chosen)
-      for (int r : colRows[static_cast<size_t>(c)]) ++coverCount[static_cast<size_t>(r)];
-    std::vector<int> kept;
-    for (auto it = chosen.rbegin(); it != chosen.rend(); ++it) {
-      const auto& rs = colRows[static_cast<size_t>(*it)];
-      const bool needed = std::any_of(
-          rs.begin(), rs.end(), [&](int r) { return coverCount[static_cast<size_t>(r)] == 1; });
-      if (needed) {
-        kept.push_back(*it);
-      } else {
-        for (int r : rs) --coverCount[static_cast<size_t>(r)];
-      }
+    out.columns = improveCover(colRows, table.size(), std::move(out.columns), cost);
+    if (costOf(out.columns, cost) <= out.lowerBound) {
+      out.proven = true;
+      out.lowerBound = static_cast<int>(costOf(out.columns, cost));
     }
-    std::sort(kept.begin(), kept.end());
-    chosen = std::move(kept);
   }
-  out.columns = std::move(chosen);
-  out.lowerBound = static_cast<int>(lowerBound);
   return out;
+}
+
+}  // namespace
+
+ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
+                      std::chrono::milliseconds budget) {
+  return exactCover(table, columnCount, CoverLimits{budget, false, {}, {}});
+}
+
+ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
+                      const CoverLimits& limits) {
+  return searchCover(table, columnCount, limits,
+                     std::vector<int64_t>(static_cast<size_t>(std::max(columnCount, 0)), 1), false);
+}
+
+ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
+                      std::chrono::milliseconds budget, const std::vector<int64_t>& cost,
+                      bool fewestFirst) {
+  return searchCover(table, columnCount, CoverLimits{budget, false, {}, {}}, cost, fewestFirst);
 }
 
 }  // namespace ronri

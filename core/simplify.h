@@ -1,6 +1,7 @@
 #pragma once
 // Prime implicants and the choice of the smallest cover.
 #include <chrono>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,7 @@ enum class CoverStatus {
 struct Cover {
   std::string sum;  // term sum as useSC3 returns it; "" when status is NoCover
   CoverStatus status = CoverStatus::Proven;
+  int lowerBound = 0;  // no cover has fewer terms (its own count when Proven)
 };
 
 // The first smallest cover, by the prime implicants of the term sum `sc1`
@@ -33,6 +35,12 @@ struct Cover {
 // found is returned as BestFound.
 Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
                    std::chrono::milliseconds budget = std::chrono::milliseconds(2000));
+// The search of minimalCover without a time limit, for a proof in the
+// background: `stop` is asked now and then (true ends the search with what it
+// has, as BestFound), `improved` is told of each better cover or bound.
+Cover proveMinimalCover(std::string_view sc1, std::string_view simple, int n,
+                        const std::function<bool()>& stop,
+                        const std::function<void(const Cover&)>& improved);
 // The same, as plain text: "" when there is no cover.
 std::string useSC3(std::string_view sc1, std::string_view simple, int n);
 

@@ -2,10 +2,13 @@
 // Building blocks of simplicity and the cover choice, visible for the tests.
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/simplify.h"
 
 namespace ronri {
 
@@ -67,9 +70,27 @@ struct ExactCover {
   std::vector<int> columns;  // ascending
   bool proven = true;
   int lowerBound = 0;  // no cover of the table costs less (counts columns at unit cost)
+  int lpBound = 0;     // the part of lowerBound the relaxation alone gives (rounded up)
 };
 ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
                       std::chrono::milliseconds budget);
+
+// How long the search may run and who watches it.
+struct CoverLimits {
+  std::chrono::milliseconds budget{2000};
+  // The budget counts this process's CPU time instead of the wall clock
+  // (benchmarks on a shared machine).
+  bool cpuClock = false;
+  // Asked now and then; true stops the search with what it has.
+  std::function<bool()> stopRequested;
+  // Told of every better cover or bound while the search runs.
+  std::function<void(const ExactCover&)> improved;
+};
+ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
+                      const CoverLimits& limits);
+// minimalCover under `limits` (a benchmark counts CPU time).
+Cover minimalCoverWithin(std::string_view sc1, std::string_view simple, int n,
+                         const CoverLimits& limits);
 // The same with a positive cost per column: the cover of least total cost.
 // `fewestFirst` promises that one column more always costs more than any
 // cover can save by its choice of columns; the fewest columns are then proven

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <chrono>
 #include <climits>
 #include <cstdlib>
@@ -16,7 +17,9 @@
 #include <vector>
 
 #include "core/cover_dontcare.h"
+#include "core/cover_improve.h"
 #include "core/expression.h"
+#include "core/function.h"
 #include "core/product_of_sums.h"
 #include "core/simplify.h"
 #include "core/simplify_detail.h"
@@ -103,13 +106,17 @@ std::string checkFunction(const Table& f, int n, std::chrono::milliseconds budge
       if (j != i) others |= chosen[j];
     if (others == f) return "cover " + cover.sum + " has a redundant term";
   }
+  const bool proven = cover.status == CoverStatus::Proven;
+  if (proven ? cover.lowerBound != int(chosen.size()) : cover.lowerBound >= int(chosen.size()))
+    return "bound " + std::to_string(cover.lowerBound) + " beside " +
+           std::to_string(chosen.size()) + " terms";
   const std::optional<int> fewest = fewestOf(f, expectedPrimes, n);
   if (!fewest) return "";
   // A cover the search could not prove may be larger, never smaller.
-  const bool proven = cover.status == CoverStatus::Proven;
   if (proven ? int(chosen.size()) != *fewest : int(chosen.size()) < *fewest)
     return "cover " + cover.sum + " has " + std::to_string(chosen.size()) + " terms, fewest is " +
            std::to_string(*fewest);
+  if (cover.lowerBound > *fewest) return "bound " + std::to_string(cover.lowerBound) + " too high";
   return "";
 }
 
@@ -245,6 +252,22 @@ std::string checkDontCares(const Table& ones, const Table& free, int n,
            std::to_string(got->cost.letters) + " terms/letters, best completion " +
            std::to_string(want.terms) + "/" + std::to_string(want.letters);
   }
+  // The loops offered: the primes of ones and free rows that take a 1-row.
+  std::vector<int> freeRows;
+  for (int r = 0; r < (1 << n); ++r)
+    if (free[size_t(r)]) freeRows.push_back(r);
+  std::vector<Cube> wantPrimes, gotPrimes;
+  if (ones.any() && (ones | free) != test::allRows(n)) {
+    for (const Cube& c : test::primeImplicants(ones | free, n))
+      if ((test::pointsOf(c, n) & ones).any()) wantPrimes.push_back(c);
+    const std::string primes = primesWithDontCares(test::termListOf(ones, n), freeRows, n);
+    for (const std::string& t : splitTerms(primes)) {
+      const auto c = test::parseTerm(t, n);
+      if (!c) return "prime " + t + " is unreadable";
+      gotPrimes.push_back(*c);
+    }
+    if (!sameCubes(gotPrimes, wantPrimes)) return "primes " + primes + " are not those wanted";
+  }
   const Cover pos = minimalProductOfSums(test::termListOf(zeros, n), test::termListOf(free, n), n);
   const auto product = readProduct(wordchange(pos.sum), n);
   if (!product) return "product " + pos.sum + " is unreadable";
@@ -340,6 +363,78 @@ TEST(CrosscheckCover, DontCaresOfFiveToTenVariables) {
         if (sums) EXPECT_EQ(product->cost.terms, *sums) << what;
       }
     }
+  }
+}
+
+// Random cover tables against every subset of columns: the reductions keep
+// the optimum (the essentials plus the best cover of what is left), the local
+// moves turn any cover into a valid, irredundant one that is no larger, and
+// the search's bound never passes the optimum.
+TEST(CrosscheckCover, ReductionsAndLocalMovesKeepTheOptimum) {
+  std::mt19937 rng(3030);
+  for (int round = 0; round < 400; ++round) {
+    const int rows = 3 + int(rng() % 10), cols = 3 + int(rng() % 10);
+    std::bernoulli_distribution hit(0.15 + 0.1 * (round % 4));
+    std::vector<std::vector<int>> table(static_cast<size_t>(rows)),
+        colRows(static_cast<size_t>(cols));
+    for (int r = 0; r < rows; ++r) {
+      for (int c = 0; c < cols; ++c)
+        if (hit(rng)) table[size_t(r)].push_back(c);
+      if (table[size_t(r)].empty()) table[size_t(r)].push_back(int(rng() % unsigned(cols)));
+      for (int c : table[size_t(r)]) colRows[size_t(c)].push_back(r);
+    }
+    auto covers = [&](uint32_t set, const std::vector<int>& which) {
+      for (int r : which) {
+        const auto& row = table[size_t(r)];
+        if (std::none_of(row.begin(), row.end(), [&](int c) { return (set >> c) & 1u; }))
+          return false;
+      }
+      return true;
+    };
+    auto fewest = [&](const std::vector<int>& which, uint32_t allowed) {
+      int best = INT_MAX;
+      for (uint32_t set = allowed;; set = (set - 1) & allowed) {
+        if (std::popcount(set) < best && covers(set, which)) best = std::popcount(set);
+        if (set == 0) break;
+      }
+      return best;
+    };
+    std::vector<int> all(static_cast<size_t>(rows));
+    for (int r = 0; r < rows; ++r) all[size_t(r)] = r;
+    const int optimum = fewest(all, (1u << cols) - 1);
+    const std::string what = "round " + std::to_string(round);
+
+    const TableReduction red = reduceCoverTable(table, cols);
+    int taken = 0;
+    for (const ReductionStep& s : red.steps) taken += s.kind == ReductionStep::Essential;
+    uint32_t left = 0;
+    for (int c : red.columnsLeft) left |= 1u << c;
+    EXPECT_EQ(taken + (red.rowsLeft.empty() ? 0 : fewest(red.rowsLeft, left)), optimum) << what;
+
+    // From every column, and from a random cover.
+    uint32_t some = 0;
+    while (!covers(some, all)) some |= 1u << (rng() % unsigned(cols));
+    for (uint32_t start : {(1u << cols) - 1, some}) {
+      std::vector<int> cols0;
+      for (int c = 0; c < cols; ++c)
+        if ((start >> c) & 1u) cols0.push_back(c);
+      const std::vector<int> better =
+          improveCover(colRows, size_t(rows), cols0, std::vector<int64_t>(size_t(cols), 1));
+      uint32_t set = 0;
+      for (int c : better) set |= 1u << c;
+      EXPECT_TRUE(covers(set, all)) << what;
+      for (int c : better) EXPECT_FALSE(covers(set & ~(1u << c), all)) << what << " keeps " << c;
+      EXPECT_LE(better.size(), cols0.size()) << what;
+      EXPECT_GE(int(better.size()), optimum) << what;
+    }
+
+    const ExactCover quick = exactCover(table, cols, std::chrono::milliseconds(0));
+    EXPECT_LE(quick.lowerBound, optimum) << what;
+    EXPECT_LE(quick.lpBound, quick.lowerBound) << what;
+    const ExactCover exact = exactCover(table, cols, std::chrono::seconds(10));
+    EXPECT_TRUE(exact.proven) << what;
+    EXPECT_EQ(int(exact.columns.size()), optimum) << what;
+    EXPECT_EQ(exact.lowerBound, optimum) << what;
   }
 }
 

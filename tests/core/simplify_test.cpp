@@ -477,7 +477,12 @@ TEST(Cover, OutOfTimeGivesAFlaggedIrredundantCover) {
     const auto minterms = mintermPatterns(10, f);
     const std::string primes = simplicity(minterms);
     const Cover c = minimalCover(primes, termList(minterms), 10, std::chrono::milliseconds(0));
-    EXPECT_EQ(c.status, CoverStatus::BestFound);
+    // Without time only the relaxation's bound can prove a cover, and at 75 %
+    // ones it never does.
+    const int terms = int(std::count(c.sum.begin(), c.sum.end(), '+')) + 1;
+    if (ones > 0.5) EXPECT_EQ(c.status, CoverStatus::BestFound);
+    EXPECT_EQ(c.status == CoverStatus::Proven, c.lowerBound == terms);
+    EXPECT_LE(c.lowerBound, terms);
     expectValidCover(10, f, primes, c.sum);
     const auto implicants = splitTerms(primes);
     const auto table = coverTable(implicants, termList(minterms), 10);
