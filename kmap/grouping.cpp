@@ -12,7 +12,8 @@ namespace ronri::kmap {
 Grouping::Grouping(int variables) : variables_(variables) {}
 
 void Grouping::loadGroups(std::string_view dosiki1, bool minimalOnDemand) {
-  colorNo_ = kLightRed;
+  colorNo_ = readable_ ? kReadableColors[0] : kLightRed;
+  readableNext_ = 0;
   outline_ = Outline{};
   outlineShown_ = false;
   shown_.clear();
@@ -68,7 +69,7 @@ void Grouping::clearOutlines(Surface& s) {
 }
 
 void Grouping::eraseLast(Surface& s) {
-  drawOutline(s, outline_, kBackground);
+  drawOutline(s, outline_, kBackground, readable_);
   outlineShown_ = false;
   for (auto it = shown_.rbegin(); it != shown_.rend(); ++it) {
     if (!it->wholeMap && it->outline == outline_) {
@@ -79,16 +80,16 @@ void Grouping::eraseLast(Surface& s) {
   drawRuling(s, variables_);
   for (const Shown& o : shown_) {
     if (o.wholeMap)
-      drawWholeMap(s, variables_, o.color);
+      drawWholeMap(s, variables_, o.color, readable_);
     else
-      drawOutline(s, o.outline, o.color);
+      drawOutline(s, o.outline, o.color, readable_);
   }
 }
 
 bool Grouping::takeNext(Surface& s) {
   groupTerm_.clear();
   if (queue_ == "1") {
-    drawWholeMap(s, variables_, colorNo_);
+    drawWholeMap(s, variables_, colorNo_, readable_);
     const Shown whole{true, {}, colorNo_};
     if (std::find(shown_.begin(), shown_.end(), whole) == shown_.end()) shown_.push_back(whole);
     queue_.clear();
@@ -118,11 +119,16 @@ bool Grouping::takeNext(Surface& s) {
 
   const GroupCells cells = groupCells(groupTerm_, variables_);
   outline_ = outlineOf(cells, variables_);
-  drawOutline(s, outline_, colorNo_);
+  drawOutline(s, outline_, colorNo_, readable_);
   outlineShown_ = true;
   shown_.push_back({false, outline_, colorNo_});
-  if (colorNo_ == 0) colorNo_ = 15;
-  --colorNo_;
+  if (readable_) {
+    readableNext_ = (readableNext_ + 1) % std::size(kReadableColors);
+    colorNo_ = kReadableColors[readableNext_];
+  } else {
+    if (colorNo_ == 0) colorNo_ = 15;
+    --colorNo_;
+  }
   return !cells.error;
 }
 

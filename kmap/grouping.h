@@ -19,6 +19,9 @@ struct StepResult {
 class Grouping {
  public:
   explicit Grouping(int variables);
+  // The readable palette and two-pixel lines for the outlines drawn from now
+  // on (takes effect with the next loadGroups).
+  void setReadable(bool on) { readable_ = on; }
 
   // At window load: all prime implicants of the 1-cells of `dosiki1`, and the
   // minimal cover at once unless `minimalOnDemand` (the five-variable map,
@@ -75,6 +78,8 @@ class Grouping {
   bool minimalChosen_ = false;
   std::string queue_;
   int colorNo_ = kLightRed;
+  bool readable_ = false;
+  std::size_t readableNext_ = 0;  // index into kReadableColors
   std::string groupTerm_;
   Outline outline_;
   bool outlineShown_ = false;

@@ -1,5 +1,6 @@
 #include "kmap/outline.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "kmap/geometry.h"
@@ -193,7 +194,40 @@ void corners(Surface& s, const Outline& o, int color) {
 
 }  // namespace
 
-void drawOutline(Surface& s, const Outline& o, int color) {
+namespace {
+
+// Every line and rectangle once more, a pixel (15 twips) further right and
+// down, or inside for a rectangle.
+class WideLines : public Surface {
+ public:
+  explicit WideLines(Surface& s) : s_(s) {}
+  void line(int x1, int y1, int x2, int y2, int color) override {
+    s_.line(x1, y1, x2, y2, color);
+    const int dx = x1 == x2 ? 15 : 0, dy = x1 == x2 ? 0 : 15;
+    s_.line(x1 + dx, y1 + dy, x2 + dx, y2 + dy, color);
+  }
+  void rectangle(int x1, int y1, int x2, int y2, int color) override {
+    s_.rectangle(x1, y1, x2, y2, color);
+    s_.rectangle(std::min(x1, x2) + 15, std::min(y1, y2) + 15, std::max(x1, x2) - 15,
+                 std::max(y1, y2) - 15, color);
+  }
+  void circle(int x, int y, int r, int color) override { s_.circle(x, y, r, color); }
+  void picture(std::string_view name, int x, int y) override { s_.picture(name, x, y); }
+  void text(int x, int y, std::string_view utf8, int color, double pointSize,
+            TextFace face) override {
+    s_.text(x, y, utf8, color, pointSize, face);
+  }
+  void erase(int x1, int y1, int x2, int y2) override { s_.erase(x1, y1, x2, y2); }
+
+ private:
+  Surface& s_;
+};
+
+}  // namespace
+
+void drawOutline(Surface& target, const Outline& o, int color, bool wide) {
+  WideLines wideLines(target);
+  Surface& s = wide ? static_cast<Surface&>(wideLines) : target;
   switch (o.kind) {
     case OutlineKind::Box:
       s.rectangle(o.x1, o.y1, o.x2, o.y2, color);
@@ -241,7 +275,9 @@ void drawOutline(Surface& s, const Outline& o, int color) {
   }
 }
 
-void drawWholeMap(Surface& s, int variables, int color) {
+void drawWholeMap(Surface& target, int variables, int color, bool wide) {
+  WideLines wideLines(target);
+  Surface& s = wide ? static_cast<Surface&>(wideLines) : target;
   const MapShape& m = mapShape(variables);
   const int x2 = outlineRight(m.columns - 1);
   const int y2 = outlineBottom(m.rows - 1);

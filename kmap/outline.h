@@ -49,9 +49,15 @@ constexpr int kArmTop = 980;
 constexpr int kArmBottom = 3355;
 
 Outline outlineOf(const GroupCells& cells, int variables);
-// Draws the lines of an outline; with kBackground this erases it.
-void drawOutline(Surface& s, const Outline& o, int color);
+// Draws the lines of an outline; with kBackground this erases it. Wide lines
+// take two pixels (each line drawn again one pixel beside it).
+void drawOutline(Surface& s, const Outline& o, int color, bool wide = false);
 // The two rectangles around the whole map (the constant-true function).
-void drawWholeMap(Surface& s, int variables, int color);
+void drawWholeMap(Surface& s, int variables, int color, bool wide = false);
+
+// The readable palette of the outlines, in the order groups take them:
+// colours 16 and up of the drawing surfaces, each at least 3:1 against the
+// map's background and distinct under the common colour-vision deficiencies.
+constexpr int kReadableColors[] = {16, 17, 18, 19, 20, 21};
 
 }  // namespace ronri::kmap

@@ -410,6 +410,10 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <translation>Could not save the CSV.
 %1</translation>
     </message>
+    <message>
+        <source>印刷プレビュー…</source>
+        <translation>Print preview…</translation>
+    </message>
 </context>
 <context>
     <name>ronri::ExpressionField</name>
@@ -913,6 +917,28 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
 </context>
 <context>
+    <name>ronri::PrintHeader</name>
+    <message>
+        <source>f = %1&#x3000;（%2）</source>
+        <translation>f = %1  (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::PrintPages</name>
+    <message>
+        <source>プリンタがありません。PDF ファイルに印刷しますか？</source>
+        <translation>No printer is installed. Print to a PDF file?</translation>
+    </message>
+    <message>
+        <source>PDF ファイルに印刷</source>
+        <translation>Print to a PDF file</translation>
+    </message>
+    <message>
+        <source>PDF ファイル (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>ronri::SettingsDialog</name>
     <message>
         <source>基本設定</source>
@@ -933,6 +959,26 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <message>
         <source>言語の変更は、次に起動したときから有効になります。</source>
         <translation>A change of language takes effect the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>表示の大きさ</source>
+        <translation>Display size</translation>
+    </message>
+    <message>
+        <source>見やすい配色</source>
+        <translation>Readable colours</translation>
+    </message>
+    <message>
+        <source>カルノー図の囲みを、背景の上でも色覚の違いがあっても見分けやすい色の太い線で描きます。</source>
+        <translation>Draws the outlines of the Karnaugh maps in wide lines of colours that stand out on the background and stay distinct under colour-vision deficiencies.</translation>
+    </message>
+    <message>
+        <source>表示の大きさの変更は、次に起動したときから有効になります。</source>
+        <translation>A new display size takes effect the next time the program starts.</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,15 @@
 #include <QApplication>
 
 #include "ui/framework/app.h"
+#include "ui/framework/display_settings.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/start_check.h"
 
 int main(int argc, char** argv) {
+  // The display scale of 基本設定 sizes the whole program, so it is set first.
+  const double scale = ronri::applyDisplayScale();
   QApplication qapp(argc, argv);
+  if (scale > 1.0) ronri::keepWindowsOnScreen();
   QApplication::setApplicationName(QStringLiteral("RonriLab"));
   ronri::installDefaultFont();
   ronri::App app;

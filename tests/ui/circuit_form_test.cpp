@@ -70,7 +70,7 @@ TEST(CircuitWindow, OpensReadyWithTheControlsInPlaceAndTheUsedBuses) {
   App app;
   open(app, "ab*", "a*b", "ab+", 2);
   CircuitForm& f = *app.Form6;
-  EXPECT_EQ(f.widget()->windowTitle(), QStringLiteral("回路図"));
+  EXPECT_EQ(f.widget()->windowTitle(), QStringLiteral("回路図 — a*b"));
   EXPECT_EQ(find(f, "Command1")->geometry(), pxRect(480, 120, 735, 375));
   EXPECT_EQ(find(f, "Command3(1)")->pos(), QPoint(px(13080), px(240)));
   EXPECT_EQ(find(f, "Combo1")->pos(), QPoint(px(11160), px(240)));

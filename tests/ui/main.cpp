@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "ui/framework/display_settings.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/translation.h"
 
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
   // Japanese whatever the locale, and a test that wants English says so.
   QStandardPaths::setTestModeEnabled(true);
   ronri::saveLanguage(ronri::Language::Japanese);
+  // The designed look: the map outlines in the standard palette.
+  ronri::saveReadablePalette(false);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

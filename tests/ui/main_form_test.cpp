@@ -227,7 +227,7 @@ TEST_F(MainFormTest, CreateHandsTheSelectedEntryToTheTableWindow) {
   d.selectEntry(0);
   d.create();
   ASSERT_TRUE(app.Form2->isOpen());
-  EXPECT_EQ(app.Form2->widget()->windowTitle(), QStringLiteral("真理値表"));
+  EXPECT_EQ(app.Form2->widget()->windowTitle(), QStringLiteral("真理値表 — ~a*(b+c)"));
   EXPECT_EQ(app.Form2->trsiki, QStringLiteral("~a*(b+c)"));
   EXPECT_EQ(app.Form2->dosiki, QStringLiteral("n*(b+c)"));
   EXPECT_EQ(app.Form2->listindex, 2);

@@ -67,7 +67,7 @@ TEST(WindowFramework, MembersOutliveTheControlsAndSettingThemDoesNotOpen) {
   app.Form10->show();
   ASSERT_TRUE(app.Form10->isOpen());
   EXPECT_EQ(app.Form10->widget()->objectName(), QStringLiteral("Form10"));
-  EXPECT_EQ(app.Form10->widget()->windowTitle(), QStringLiteral("式表示"));
+  EXPECT_EQ(app.Form10->widget()->windowTitle(), QStringLiteral("式表示 — a*b"));
   app.Form10->unload();
   EXPECT_FALSE(app.Form10->isOpen());
   EXPECT_EQ(app.Form10->texts[0], QStringLiteral("a*b"));

@@ -2,11 +2,16 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/twips.h"
 
 namespace ronri {
+
+namespace {
+constexpr int kGrowthLimit = 2048;  // logical pixels
+}  // namespace
 
 Canvas::Canvas(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -23,7 +28,18 @@ void Canvas::ensureImage(QSize logical) {
   if (!image_.isNull() && image_.width() >= want.width() && image_.height() >= want.height() &&
       qFuzzyCompare(image_.devicePixelRatio(), dpr))
     return;
-  QImage grown(want.expandedTo(image_.size()), QImage::Format_ARGB32_Premultiplied);
+  // A drawing that grows call by call (a large circuit) would copy the whole
+  // image at every step: a side that must grow takes at least double its
+  // length (but no more than a screenful beyond what is asked).
+  QSize size = want;
+  if (!image_.isNull() && qFuzzyCompare(image_.devicePixelRatio(), dpr)) {
+    auto grow = [&](int have, int need) {
+      if (need <= have) return have;
+      return std::max(need, std::min(2 * have, need + int(kGrowthLimit * dpr)));
+    };
+    size = QSize(grow(image_.width(), want.width()), grow(image_.height(), want.height()));
+  }
+  QImage grown(size.expandedTo(image_.size()), QImage::Format_ARGB32_Premultiplied);
   grown.setDevicePixelRatio(dpr);
   grown.fill(background());
   if (!image_.isNull()) {

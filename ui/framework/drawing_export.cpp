@@ -12,8 +12,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QTextLayout>
@@ -23,6 +21,8 @@
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
 #include "ui/framework/painter_surface.h"
+#include "ui/framework/print_header.h"
+#include "ui/framework/print_pages.h"
 #include "ui/framework/twips.h"
 
 namespace ronri {
@@ -154,9 +154,14 @@ QRectF drawingBounds(const DisplayList& drawing) {
   return bounds;
 }
 
+QSizeF renderedSize(const DisplayList& drawing) {
+  const QRectF bounds = drawingBounds(drawing);
+  return QSizeF(bounds.width() + 2 * kMargin, bounds.height() + 2 * kMargin);
+}
+
 QImage renderDrawing(const DisplayList& drawing, qreal scale) {
   const QRectF bounds = drawingBounds(drawing);
-  const QSizeF logical(bounds.width() + 2 * kMargin, bounds.height() + 2 * kMargin);
+  const QSizeF logical = renderedSize(drawing);
   // A huge drawing (the prime-implicant chart of ten variables) is drawn at a
   // lower density: an image of gigabytes would exhaust the memory.
   constexpr qreal kMostPixels = 64.0 * 1024 * 1024;
@@ -215,19 +220,6 @@ bool saveDrawing(const DisplayList& drawing, const QString& path, QString* error
 
 namespace {
 
-void printDrawing(QWidget* parent, const DisplayList& drawing) {
-  QPrinter printer(QPrinter::HighResolution);
-  QPrintDialog dialog(&printer, parent);
-  if (dialog.exec() != QDialog::Accepted) return;
-  const QImage image = renderDrawing(drawing, 4.0);
-  QPainter p(&printer);
-  const QRect page = p.viewport();
-  QSize size = image.size();
-  size.scale(page.size(), Qt::KeepAspectRatio);
-  if (size.width() > image.width()) size = image.size();  // never enlarge past the image
-  p.drawImage(QRect(page.topLeft(), size), image);
-}
-
 QString askFileName(QWidget* parent, const QString& title) {
   return QFileDialog::getSaveFileName(parent, title);
 }
@@ -246,15 +238,20 @@ class ExportSources : public QObject {
   }
   std::function<DisplayList()> source;
   std::function<QByteArray()> csv;
+  std::vector<std::pair<QString, std::function<void()>>> actions;  // further entries
 };
 
-const ExportSources* sourcesOf(const QWidget* area) {
+ExportSources* sourcesOf(const QWidget* area) {
   for (QObject* child : area->children())
     if (auto* s = dynamic_cast<ExportSources*>(child)) return s;
   return nullptr;
 }
 
 }  // namespace
+
+void addExportAction(QWidget* area, const QString& caption, std::function<void()> run) {
+  if (ExportSources* s = sourcesOf(area)) s->actions.push_back({caption, std::move(run)});
+}
 
 DisplayList exportedDrawing(const QWidget* area) {
   const ExportSources* s = area ? sourcesOf(area) : nullptr;
@@ -277,11 +274,19 @@ void addExportMenu(QWidget* area, std::function<DisplayList()> source,
         menu.addAction(QCoreApplication::translate("ronri::DrawingExport", "画像として保存…"));
     QAction* copy = menu.addAction(QCoreApplication::translate("ronri::DrawingExport", "コピー"));
     QAction* print = menu.addAction(QCoreApplication::translate("ronri::DrawingExport", "印刷…"));
+    QAction* preview =
+        menu.addAction(QCoreApplication::translate("ronri::DrawingExport", "印刷プレビュー…"));
     QAction* saveCsv =
         csv ? menu.addAction(QCoreApplication::translate("ronri::DrawingExport", "CSVとして保存…"))
             : nullptr;
+    std::vector<std::pair<QAction*, std::function<void()>>> further;
+    if (const ExportSources* s = sourcesOf(area))
+      for (const auto& [caption, run] : s->actions)
+        further.push_back({menu.addAction(caption), run});
     QAction* chosen = menu.exec(area->mapToGlobal(pos));
     if (!chosen) return;
+    for (const auto& [action, run] : further)
+      if (chosen == action) return run();
     if (chosen == save) {
       QString path =
           askFileName(area, QCoreApplication::translate("ronri::DrawingExport", "画像として保存"));
@@ -297,7 +302,9 @@ void addExportMenu(QWidget* area, std::function<DisplayList()> source,
     } else if (chosen == copy) {
       QGuiApplication::clipboard()->setImage(renderDrawing(source(), 2.0));
     } else if (chosen == print) {
-      printDrawing(area, source());
+      printWithDialog(area, source(), printHeader(area));
+    } else if (chosen == preview) {
+      showPrintPreview(area, source(), printHeader(area));
     } else if (chosen == saveCsv) {
       QString path =
           askFileName(area, QCoreApplication::translate("ronri::DrawingExport", "CSVとして保存"));

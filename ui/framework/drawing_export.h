@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRect>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <functional>
 
@@ -26,6 +27,9 @@ DisplayList exportableDrawing(const Canvas& canvas, const QRect& areaTwips = QRe
 
 // The area the drawing covers, in logical pixels (empty when nothing is drawn).
 QRectF drawingBounds(const DisplayList& drawing);
+// The size of the picture renderDrawing() makes: the drawing and its margin,
+// in logical pixels.
+QSizeF renderedSize(const DisplayList& drawing);
 // The drawing on white at `scale` device pixels per logical pixel.
 QImage renderDrawing(const DisplayList& drawing, qreal scale = 2.0);
 QByteArray svgDocument(const DisplayList& drawing);
@@ -37,10 +41,14 @@ bool saveDrawing(const DisplayList& drawing, const QString& path, QString* error
 // Replaces the file at `path` with `bytes`, or leaves it as it was.
 bool saveFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
 
-// A right-click menu on `area` with "画像として保存…", "コピー" and "印刷…"
-// (and "CSVとして保存…" when `csv` is given), drawing what `source` returns.
+// A right-click menu on `area` with "画像として保存…", "コピー", "印刷…" and
+// "印刷プレビュー…" (and "CSVとして保存…" when `csv` is given), drawing what
+// `source` returns; the pages are headed by printHeader().
 void addExportMenu(QWidget* area, std::function<DisplayList()> source,
                    std::function<QByteArray()> csv = {});
+// A further entry of the right-click menu of `area` (given a menu by
+// addExportMenu), after its own entries.
+void addExportAction(QWidget* area, const QString& caption, std::function<void()> run);
 // What the right-click menu of `area` exports now (empty without a menu).
 DisplayList exportedDrawing(const QWidget* area);
 QByteArray exportedCsv(const QWidget* area);

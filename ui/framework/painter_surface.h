@@ -8,7 +8,8 @@
 
 namespace ronri {
 
-// The 16 colours of the standard palette; kBackground gives `background`.
+// The 16 colours of the standard palette, then (16 to 21) the readable outline
+// colours of the maps; kBackground gives `background`.
 QColor paletteColor(int index, const QColor& background);
 
 class PainterSurface : public Surface {

@@ -7,14 +7,14 @@
 
 namespace ronri {
 
-namespace {
-
-constexpr auto kKey = "language";
-
 QSettings userSettings() {
   return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("RonriLab"),
                    QStringLiteral("RonriLab"));
 }
+
+namespace {
+
+constexpr auto kKey = "language";
 
 // Every message the pure libraries return to be shown, so that lupdate
 // collects them; coreText() translates them.

@@ -3,12 +3,16 @@
 // default; English comes from our translation. Qt's own texts (file dialogs,
 // standard buttons, context menus) follow the same language.
 #include <QLocale>
+#include <QSettings>
 #include <QString>
 #include <string>
 
 namespace ronri {
 
 enum class Language { System, Japanese, English };
+
+// The user's settings of the program, kept between runs.
+QSettings userSettings();
 
 // The user's choice, kept between runs (settings key "language":
 // "system", "ja" or "en"; anything else reads as "system").

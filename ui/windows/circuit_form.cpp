@@ -21,10 +21,12 @@
 #include "ui/framework/canvas.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/drawing_export.h"
+#include "ui/framework/drawing_zoom.h"
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
 #include "ui/framework/painter_surface.h"
+#include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
 #include "ui/windows/truth_table_form.h"
 
@@ -254,6 +256,7 @@ void CircuitForm::build(QMainWindow* w) {
     }
     return out;
   });
+  addDrawingZoom(canvas, area);
   w->resize(px(14000), px(8400));
 
   step_ = makeButton(canvas, "Command1", "step", pxRect(480, 120, 735, 375));
@@ -357,6 +360,10 @@ void CircuitForm::build(QMainWindow* w) {
 }
 
 void CircuitForm::load() {
+  // The caption of the function drawn first, also while its minimal form shows.
+  QString function = Reverse == 1 ? QString::fromStdString(savedCaption_) : apsiki;
+  if (function.startsWith(QStringLiteral("f="))) function.remove(0, 2);
+  showFunctionInTitle(widget(), caption(), function);
   engine_.syoki = 1;
   constantShown_ = false;
   label6_->setText(QString());

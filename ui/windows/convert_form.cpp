@@ -18,6 +18,7 @@
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
+#include "ui/framework/print_header.h"
 #include "ui/windows/notation_form.h"
 #include "ui/windows/prime_chart_form.h"
 #include "ui/windows/truth_table_form.h"
@@ -188,6 +189,7 @@ void ConvertForm::build(QMainWindow* w) {
 
 void ConvertForm::load() {
   box(QStringLiteral("Text1"))->setText(trsiki);
+  showFunctionInTitle(widget(), caption(), trsiki);
   // The flag says the boxes of this showing hold prime implicants; the boxes
   // start empty, so it starts cleared.
   primeStr.clear();

@@ -10,6 +10,7 @@
 #include "ui/framework/app.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
+#include "ui/framework/print_header.h"
 #include "ui/windows/notation_form.h"
 
 namespace ronri {
@@ -44,6 +45,7 @@ void DisplayForm::build(QMainWindow* w) {
 void DisplayForm::load() {
   for (int row = 0; row < 3; ++row)
     control<QLineEdit>(QStringLiteral("Text1(%1)").arg(row))->setText(texts[row]);
+  showFunctionInTitle(widget(), caption(), texts[0]);
 }
 
 void DisplayForm::showRow(int row) {

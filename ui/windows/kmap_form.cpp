@@ -1,6 +1,9 @@
 #include "ui/windows/kmap_form.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,14 +11,19 @@
 #include <QRadioButton>
 
 #include "kmap/geometry.h"
+#include "ui/framework/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/controls.h"
+#include "ui/framework/display_settings.h"
 #include "ui/framework/drawing_export.h"
+#include "ui/framework/drawing_zoom.h"
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
+#include "ui/framework/print_header.h"
 #include "ui/framework/translation.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/truth_table_form.h"
 
 namespace ronri {
 
@@ -69,6 +77,23 @@ QLabel* mapLabel(QWidget* parent, const QString& name, const QString& text, QRec
   return makeLabel(parent, name, text, r, gothicFont(pt, true), align);
 }
 
+// The corner of the map names the variables of its columns (above the
+// diagonal) and rows (below it); "A" and "B" until the axes are chosen.
+void nameCorner(QLabel* l, const std::string& letters, bool columns) {
+  if (!l) return;
+  if (letters.empty()) {
+    l->setText(columns ? "A" : "B");
+    l->setFont(gothicFont(20.25, true));
+    l->setGeometry(columns ? pxRect(720, 240, 255, 495) : pxRect(120, 480, 375, 375));
+    l->setAlignment(Qt::AlignCenter);
+    return;
+  }
+  l->setText(QString::fromStdString(letters));
+  l->setFont(gothicFont(letters.size() == 1 ? 20.25 : letters.size() == 2 ? 14.25 : 12, true));
+  l->setGeometry(columns ? pxRect(480, 240, 600, 420) : pxRect(120, 540, 600, 375));
+  l->setAlignment((columns ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+}
+
 QRect rectOf(const kmap::Rect& r) {
   return pxRect(r.left, r.top, r.width, r.height);
 }
@@ -94,9 +119,16 @@ void KmapForm::build(QMainWindow* w) {
   // The export holds the map itself: its ruling, cells, headers and outlines.
   const int vars = variables_;
   addExportMenu(canvas, [canvas, vars] {
-    return exportableDrawing(*canvas,
-                             QRect(QPoint(0, 0), QPoint(kmap::farX(vars), kmap::farY(vars))));
+    DisplayList out =
+        exportableDrawing(*canvas, QRect(QPoint(0, 0), QPoint(kmap::farX(vars), kmap::farY(vars))));
+    // A caption line under the map says whose map it is.
+    const QString function = shownFunction(canvas);
+    if (!function.isEmpty())
+      out.text(kmap::kMapLeft, kmap::farY(vars) + 180, ("f=" + function).toStdString(), kBlack, 12,
+               TextFace::Expression);
+    return out;
   });
+  addDrawingZoom(canvas, canvas);
   canvas->setFixedSize(pxSize(L.width, L.height));
   w->setCentralWidget(canvas);
   w->setFixedSize(pxSize(L.width, L.height));
@@ -172,8 +204,16 @@ void KmapForm::build(QMainWindow* w) {
   auto* every = makeButton(canvas, "Command3(1)", tr("全て"), pxRect(L.allX, L.stepY, 735, 495),
                            gothicFont(14.25, true));
   connect(every, &QPushButton::clicked, this, [this] { stepAllPressed(); });
-  mapLabel(canvas, L.titleLabel, tr("囲む"), pxRect(L.titleX, L.titleY, 735, 420), 15.75,
-           Qt::AlignLeft | Qt::AlignVCenter);
+  QLabel* title = mapLabel(canvas, L.titleLabel, tr("囲む"), pxRect(L.titleX, L.titleY, 735, 420),
+                           15.75, Qt::AlignLeft | Qt::AlignVCenter);
+  // A translation wider than the designed label is set smaller rather than cut
+  // (in the widest map the label ends at the window's edge).
+  const int room = std::min(title->width(), px(L.width) - title->x()) - 3;
+  for (QFont f = title->font();
+       f.pointSizeF() > 8 && QFontMetrics(f).horizontalAdvance(title->text()) > room;) {
+    f.setPointSizeF(f.pointSizeF() - 0.75);
+    title->setFont(f);
+  }
 
   auto* text = new QLineEdit(canvas);
   text->setObjectName("Text2");
@@ -184,6 +224,7 @@ void KmapForm::build(QMainWindow* w) {
 }
 
 void KmapForm::load() {
+  showFunctionInTitle(widget(), caption(), app().Form2->trsiki);
   model_ = kmap::KmapModel(variables_);
   model_.dosiki1 = dosiki1.toStdString();
   model_.dosiki0 = dosiki0.toStdString();
@@ -191,6 +232,7 @@ void KmapForm::load() {
   bestFoundTold_ = false;
   if (hasGrouping()) {
     grouping_ = std::make_unique<kmap::Grouping>(variables_);
+    grouping_->setReadable(readablePalette());
     grouping_->loadGroups(model_.dosiki1, /*minimalOnDemand=*/variables_ == 5);
   } else {
     grouping_.reset();
@@ -219,6 +261,8 @@ kmap::Axis KmapForm::chosenAxis() const {
 void KmapForm::showAxes() {
   labelA_->setText(QString::fromStdString(model_.A));
   labelB_->setText(QString::fromStdString(model_.B));
+  nameCorner(control<QLabel>("Label1"), model_.A, true);
+  nameCorner(control<QLabel>("Label2"), model_.B, false);
 }
 
 void KmapForm::showCells() {

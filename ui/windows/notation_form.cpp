@@ -12,6 +12,7 @@
 #include "core/notation.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/drawing_export.h"
+#include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
 
 namespace ronri {
@@ -62,6 +63,7 @@ Canvas* NotationForm::canvas() const {
 }
 
 void NotationForm::load() {
+  showFunctionInTitle(widget(), caption(), siki);
   draw();
   // Wide and low: as wide as the drawing (within reason), one line of glyphs high.
   QWidget* c = canvas();

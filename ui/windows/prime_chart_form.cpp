@@ -15,11 +15,15 @@
 
 #include "core/display_list.h"
 #include "core/pi_chart.h"
+#include "ui/framework/app.h"
 #include "ui/framework/drawing_export.h"
+#include "ui/framework/drawing_zoom.h"
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/painter_surface.h"
+#include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/convert_form.h"
 
 namespace ronri {
 
@@ -171,6 +175,7 @@ void PrimeChartForm::build(QMainWindow* w) {
   for (QScrollBar* bar : {area_->horizontalScrollBar(), area_->verticalScrollBar()})
     connect(bar, &QScrollBar::valueChanged, view_, [this] { view_->update(); });
   topLayout->addWidget(area_, 1);
+  addDrawingZoom(view_, area_);
   // Right-click on the chart: picture, copy, print, and the chart as CSV.
   addExportMenu(
       view_, [this] { return view_ ? view_->drawing() : DisplayList(); },
@@ -227,6 +232,7 @@ void PrimeChartForm::showFor(const QString& termList, int n) {
 
 void PrimeChartForm::fill() {
   if (!isOpen()) return;
+  showFunctionInTitle(widget(), caption(), app().Form9->trsiki);
   {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     chart_ = std::make_unique<PrimeChart>(

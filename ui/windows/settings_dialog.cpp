@@ -1,11 +1,15 @@
 #include "ui/windows/settings_dialog.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/framework/display_settings.h"
 #include "ui/framework/translation.h"
 
 namespace ronri {
@@ -41,6 +45,27 @@ SettingsDialog::SettingsDialog(QWidget* parent) : QDialog(parent) {
   note->setWordWrap(true);
   layout->addWidget(note);
 
+  auto* look = new QGroupBox(tr("表示"), this);
+  look->setObjectName(QStringLiteral("LookFrame"));
+  auto* lookLayout = new QFormLayout(look);
+  scale_ = new QComboBox(look);
+  scale_->setObjectName(QStringLiteral("DisplayScale"));
+  for (int percent : kDisplayScales) scale_->addItem(QStringLiteral("%1 %").arg(percent), percent);
+  scale_->setCurrentIndex(std::max(0, scale_->findData(savedDisplayScale())));
+  lookLayout->addRow(tr("表示の大きさ"), scale_);
+  readable_ = new QCheckBox(tr("見やすい配色"), look);
+  readable_->setObjectName(QStringLiteral("ReadablePalette"));
+  readable_->setToolTip(
+      tr("カルノー図の囲みを、背景の上でも色覚の違いがあっても見分けやすい色の太い線で描きます。"));
+  readable_->setChecked(readablePalette());
+  lookLayout->addRow(readable_);
+  layout->addWidget(look);
+  auto* scaleNote =
+      new QLabel(tr("表示の大きさの変更は、次に起動したときから有効になります。"), this);
+  scaleNote->setObjectName(QStringLiteral("ScaleNote"));
+  scaleNote->setWordWrap(true);
+  layout->addWidget(scaleNote);
+
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->setObjectName(QStringLiteral("SettingsButtons"));
   connect(buttons, &QDialogButtonBox::accepted, this, &SettingsDialog::accept);
@@ -52,6 +77,8 @@ void SettingsDialog::accept() {
   saveLanguage(japanese_->isChecked()  ? Language::Japanese
                : english_->isChecked() ? Language::English
                                        : Language::System);
+  saveDisplayScale(scale_->currentData().toInt());
+  saveReadablePalette(readable_->isChecked());
   QDialog::accept();
 }
 

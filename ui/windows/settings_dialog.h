@@ -1,8 +1,11 @@
 #pragma once
-// "基本設定": the interface language (follow the system, Japanese, English),
-// kept between runs; it takes effect at the next start.
+// "基本設定": the interface language (follow the system, Japanese, English)
+// and the display scale, kept between runs and taking effect at the next
+// start, and the readable palette of the maps.
 #include <QDialog>
 
+class QCheckBox;
+class QComboBox;
 class QRadioButton;
 
 namespace ronri {
@@ -19,6 +22,8 @@ class SettingsDialog : public QDialog {
   QRadioButton* system_;
   QRadioButton* japanese_;
   QRadioButton* english_;
+  QComboBox* scale_;
+  QCheckBox* readable_;
 };
 
 // Opens the dialog modally over `parent`.

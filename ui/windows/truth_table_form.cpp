@@ -22,6 +22,7 @@
 #include "ui/framework/controls.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
+#include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
 #include "ui/windows/circuit_form.h"
 #include "ui/windows/convert_form.h"
@@ -282,6 +283,7 @@ void TruthTableForm::createTable() {
   }
   Q1 = QString::fromStdString(t.Q1);
   kairo = Q1;
+  showFunctionInTitle(widget(), caption(), trsiki);
   totalStr = QString::fromStdString(t.totalStr);
   carnotsiki1 = QString::fromStdString(t.carnotsiki1);
   carnotsiki0 = QString::fromStdString(t.carnotsiki0);

@@ -1,0 +1,95 @@
+// The time of "作成" in the circuit window for a large drawing, run by hand
+// (bench/circuit_window.sh), not a test: the canonical sum of 103 of the 128
+// rows of seven variables, from the click to the painted window.
+//   circuit_window_tool [runs]
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "core/expression.h"
+#include "core/truthtable.h"
+#include "ui/framework/app.h"
+#include "ui/framework/canvas.h"
+#include "ui/framework/fonts.h"
+#include "ui/windows/circuit_form.h"
+#include "ui/windows/truth_table_form.h"
+
+namespace {
+
+// The canonical sum of 103 rows of seven variables: every row but 25 chosen
+// by a fixed stride, so the terms mix plain and negated letters.
+std::string canonicalSum() {
+  constexpr int n = 7, rows = 1 << n;
+  std::vector<bool> left(rows, false);
+  for (int k = 0; k < rows - 103; ++k) left[(k * 37 + 11) % rows] = true;
+  std::string s;
+  for (int r = 0; r < rows; ++r) {
+    if (left[r]) continue;
+    if (!s.empty()) s += '+';
+    for (int v = 0; v < n; ++v) {
+      if (v) s += '*';
+      if (!((r >> (n - 1 - v)) & 1)) s += '~';
+      s += char('a' + v);
+    }
+  }
+  return s;
+}
+
+class PaintWatch : public QObject {
+ public:
+  bool painted = false;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) painted = true;
+    return false;
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication qapp(argc, argv);
+  ronri::installDefaultFont();
+  const int runs = std::max(1, QApplication::arguments().value(1, "5").toInt());
+  ronri::App app;
+  const std::string typed = canonicalSum();
+  const ronri::TruthTable t = ronri::createTable(ronri::InsideExp(typed), 7);
+  std::vector<double> ms;
+  for (int i = 0; i < runs; ++i) {
+    app.Form2->listindex = 6;
+    ronri::CircuitForm& f = *app.Form6;
+    f.LR = f.OU = 0;
+    f.syokiLabel = 1;
+    f.Reverse = 0;
+    f.siki = QString::fromStdString(t.Q1);
+    f.apsiki = QStringLiteral("f=") + QString::fromStdString(typed);
+    f.simple = QString::fromStdString(t.carnotsiki1);
+    f.InputState1 = false;
+    f.InputState2 = true;
+    f.show();
+    QApplication::processEvents();
+    auto* canvas = f.control<ronri::Canvas>(QStringLiteral("Canvas"));
+    PaintWatch watch;
+    canvas->installEventFilter(&watch);
+    QElapsedTimer timer;
+    timer.start();
+    QTest::mouseClick(f.control<QAbstractButton>(QStringLiteral("Command2")), Qt::LeftButton);
+    while (!watch.painted && timer.elapsed() < 120000) QApplication::processEvents();
+    ms.push_back(timer.nsecsElapsed() / 1e6);
+    if (canvas->displayList().ops().size() < 1000) qFatal("circuit not drawn");
+    canvas->removeEventFilter(&watch);
+    f.unload();
+    QApplication::processEvents();
+  }
+  std::vector<double> sorted = ms;
+  std::sort(sorted.begin(), sorted.end());
+  std::printf(
+      "作成, 7 variables, 103-term canonical sum, %d runs: median %.0f ms, min %.0f ms, "
+      "max %.0f ms\n",
+      runs, sorted[sorted.size() / 2], sorted.front(), sorted.back());
+  return 0;
+}

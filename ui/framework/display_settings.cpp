@@ -1,0 +1,100 @@
+#include "ui/framework/display_settings.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QScreen>
+#include <QScrollArea>
+#include <algorithm>
+
+#include "ui/framework/translation.h"
+
+namespace ronri {
+
+namespace {
+constexpr auto kScaleKey = "displayScale";
+constexpr auto kPaletteKey = "readablePalette";
+}  // namespace
+
+int savedDisplayScale() {
+  const int v = userSettings().value(QLatin1String(kScaleKey), 100).toInt();
+  return std::find(std::begin(kDisplayScales), std::end(kDisplayScales), v) !=
+                 std::end(kDisplayScales)
+             ? v
+             : 100;
+}
+
+void saveDisplayScale(int percent) {
+  QSettings s = userSettings();
+  s.setValue(QLatin1String(kScaleKey), percent);
+  s.sync();
+}
+
+double applyDisplayScale() {
+  if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+    const int percent = savedDisplayScale();
+    if (percent != 100) qputenv("QT_SCALE_FACTOR", QByteArray::number(percent / 100.0));
+  }
+  bool ok = false;
+  const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+  return ok && factor > 0 ? factor : 1.0;
+}
+
+namespace {
+
+// Room for the window frame and title bar around a window's client area.
+constexpr QSize kFrame(16, 48);
+
+void fitToScreen(QMainWindow* w) {
+  const QScreen* screen = w->screen();
+  if (!screen) return;
+  const QRect avail = screen->availableGeometry();
+  const QSize room = avail.size() - kFrame;
+  if (w->width() <= room.width() && w->height() <= room.height()) return;
+  QWidget* central = w->centralWidget();
+  if (central && !qobject_cast<QScrollArea*>(central)) {
+    central->setMinimumSize(central->size().expandedTo(central->minimumSizeHint()));
+    w->takeCentralWidget();
+    auto* scroll = new QScrollArea(w);
+    scroll->setObjectName(QStringLiteral("ScreenScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(central);
+    w->setCentralWidget(scroll);
+  }
+  w->setMinimumSize(0, 0);
+  w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  w->resize(w->size().boundedTo(room));
+  w->move(std::clamp(w->x(), avail.left(),
+                     std::max(avail.left(), avail.right() - w->width() - kFrame.width())),
+          std::clamp(w->y(), avail.top(),
+                     std::max(avail.top(), avail.bottom() - w->height() - kFrame.height())));
+}
+
+class ScreenFit : public QObject {
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::Show)
+      if (auto* w = qobject_cast<QMainWindow*>(o); w && w->isWindow()) fitToScreen(w);
+    return false;
+  }
+};
+
+}  // namespace
+
+void keepWindowsOnScreen() {
+  auto* fit = new ScreenFit;
+  fit->setParent(qApp);
+  qApp->installEventFilter(fit);
+}
+
+bool readablePalette() {
+  return userSettings().value(QLatin1String(kPaletteKey), true).toBool();
+}
+
+void saveReadablePalette(bool on) {
+  QSettings s = userSettings();
+  s.setValue(QLatin1String(kPaletteKey), on);
+  s.sync();
+}
+
+}  // namespace ronri
