@@ -1,5 +1,7 @@
 #include "ui/windows/convert_form.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
@@ -18,7 +20,7 @@
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
-#include "ui/framework/print_header.h"
+#include "ui/windows/cover_proof.h"
 #include "ui/windows/notation_form.h"
 #include "ui/windows/prime_chart_form.h"
 #include "ui/windows/truth_table_form.h"
@@ -40,6 +42,8 @@ const char* const kNoCover =
 const char* const kBestFound = QT_TRANSLATE_NOOP(
     "ronri::ConvertForm",
     "制限時間内に見つかった最良の結果です。これより項の少ない形がないことは確かめられていません。");
+// The bound beside a cover that is not proven smallest.
+const char* const kBound = QT_TRANSLATE_NOOP("ronri::ConvertForm", "最小は %1 項以上です。");
 const char* const kMalformed =
     QT_TRANSLATE_NOOP("ronri::ConvertForm", "式として読めないため変換できません。");
 
@@ -101,9 +105,25 @@ bool isTermSum(std::string_view s, int n) {
   return termLength > 0;
 }
 
+int termCount(const std::string& sum) {
+  return sum.empty() ? 0 : int(std::count(sum.begin(), sum.end(), '+')) + 1;
+}
+
 }  // namespace
 
-ConvertForm::ConvertForm(App& app) : Window(app, QStringLiteral("Form9"), tr("式変換")) {}
+ConvertForm::ConvertForm(App& app)
+    : Window(app, QStringLiteral("Form9"), tr("式変換")), proof_(new CoverProof(this)) {
+  connect(proof_, &CoverProof::improved, this, [this](const Cover& c) {
+    if (!isOpen()) return;
+    box(QStringLiteral("Text2"))->setText(fromStd(wordchange(layout(c.sum))));
+    showCoverNote(c, c.status != CoverStatus::Proven);
+  });
+  connect(proof_, &CoverProof::finished, this, [this](const Cover& c) {
+    if (!isOpen()) return;
+    box(QStringLiteral("Text2"))->setText(fromStd(wordchange(layout(c.sum))));
+    showCoverNote(c, false);
+  });
+}
 
 void ConvertForm::build(QMainWindow* w) {
   auto* central = new QWidget(w);
@@ -148,6 +168,20 @@ void ConvertForm::build(QMainWindow* w) {
   section(tr("主項"), QStringLiteral("Text7"), false, QStringLiteral("Command4"), 6);
   section(tr("簡単化"), QStringLiteral("Text2"), true, QStringLiteral("Command1"), 1);
   {
+    // Under "簡単化", shown only for a cover not proven smallest: its bound
+    // and the proof that can go on in the background.
+    auto* note = new QLabel(central);
+    note->setObjectName(QStringLiteral("LabelCoverBound"));
+    note->setWordWrap(true);
+    note->hide();
+    grid->addWidget(note, row, 0);
+    QPushButton* prove = makeButton(central, QStringLiteral("CommandProve"), tr("証明を続ける"));
+    prove->hide();
+    grid->addWidget(prove, row, 1, 1, 2);
+    connect(prove, &QPushButton::clicked, this, [this] { continueProof(); });
+    ++row;
+  }
+  {
     // The product of sums joins below "簡単化"; its line and label are
     // numbered after the others (Line7, Label7), which keep their numbers.
     const int before = lineNumber;
@@ -189,10 +223,46 @@ void ConvertForm::build(QMainWindow* w) {
 
 void ConvertForm::load() {
   box(QStringLiteral("Text1"))->setText(trsiki);
-  showFunctionInTitle(widget(), caption(), trsiki);
   // The flag says the boxes of this showing hold prime implicants; the boxes
   // start empty, so it starts cleared.
   primeStr.clear();
+  proof_->cancel();
+}
+
+void ConvertForm::unloading() {
+  proof_->cancel();
+}
+
+void ConvertForm::showCoverNote(const Cover& cover, bool searching) {
+  QLabel* note = control<QLabel>(QStringLiteral("LabelCoverBound"));
+  QPushButton* prove = button(QStringLiteral("CommandProve"));
+  const int terms = termCount(cover.sum);
+  if (cover.status == CoverStatus::Proven) {
+    note->setText(tr("最小であることを確かめました（%1 項）。").arg(terms));
+    prove->hide();
+  } else {
+    note->setText(
+        searching
+            ? tr("証明中：最良 %1 項、最小は %2 項以上です。").arg(terms).arg(cover.lowerBound)
+            : tr("この形は %1 項、最小は %2 項以上です。").arg(terms).arg(cover.lowerBound));
+    prove->setText(searching ? tr("証明を中止") : tr("証明を続ける"));
+    prove->show();
+  }
+  note->show();
+}
+
+void ConvertForm::continueProof() {
+  if (!isOpen() || proofPrimes_.empty()) return;
+  if (proof_->running()) {
+    // Stopped: what it found so far stays, and it may be started again.
+    proof_->cancel();
+    QLabel* note = control<QLabel>(QStringLiteral("LabelCoverBound"));
+    note->setText(note->text() + QLatin1Char(' ') + tr("（中止しました）"));
+    button(QStringLiteral("CommandProve"))->setText(tr("証明を続ける"));
+    return;
+  }
+  button(QStringLiteral("CommandProve"))->setText(tr("証明を中止"));
+  proof_->start(proofPrimes_, toStd(simple), proofVariables_);
 }
 
 QLineEdit* ConvertForm::box(const QString& name) const {
@@ -240,14 +310,19 @@ void ConvertForm::Command1_Click() {
   {
     WaitCursor wait;
     if (primes.empty()) primes = simplicity(patternsOf(simple));
-    cover = minimalCover(primes, toStd(simple), n);
+    cover = minimalCover(primes, toStd(simple), n, coverBudget);
   }
   if (cover.status == CoverStatus::NoCover) {
     showMessage(widget(), tr(kNoCover));
     return;
   }
   box(QStringLiteral("Text2"))->setText(fromStd(wordchange(layout(cover.sum))));
-  if (cover.status == CoverStatus::BestFound) showMessage(widget(), tr(kBestFound));
+  if (cover.status == CoverStatus::BestFound) {
+    proofPrimes_ = primes;
+    proofVariables_ = n;
+    showCoverNote(cover, false);
+    showMessage(widget(), tr(kBestFound) + QLatin1Char('\n') + tr(kBound).arg(cover.lowerBound));
+  }
 }
 
 std::string ConvertForm::gateSetSource() const {

@@ -4,12 +4,18 @@
 // "変換" button and drawn readably by its "表示" button.
 #include <QString>
 
+#include <chrono>
+#include <string>
+
 #include "ui/framework/window.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace ronri {
+
+class CoverProof;
+struct Cover;
 
 class ConvertForm : public Window {
   Q_OBJECT
@@ -18,6 +24,8 @@ class ConvertForm : public Window {
 
   QString trsiki;  // the expression as typed, shown in Text1 at load
   QString simple;  // the 1-row term list, set by the truth-table window
+  // The time "簡単化" gives the exact search (tests shorten it).
+  std::chrono::milliseconds coverBudget{2000};
 
   // The buttons' operations, callable as the buttons are pressed.
   void Command1_Click();           // simplify
@@ -27,10 +35,14 @@ class ConvertForm : public Window {
   void Command5_Click(int index);  // 0: NAND only, 1: NOR only
   void showPrimeChart();           // "主項表": the chart of this function's prime implicants
   void Command6_Click();           // smallest product of sums (Text8)
+  // "証明を続ける": the exact search of a "簡単化" left unproven goes on in the
+  // background; pressed again while it runs, it stops it.
+  void continueProof();
 
  protected:
   void build(QMainWindow* w) override;
   void load() override;
+  void unloading() override;
 
  private:
   QLineEdit* box(const QString& name) const;
@@ -40,6 +52,12 @@ class ConvertForm : public Window {
   std::string gateSetSource() const;
 
   QString primeStr;  // the prime-implicant sum of this showing; "" until "主項" ran
+
+  // The background proof of the "簡単化" cover and what it started from.
+  void showCoverNote(const Cover& cover, bool searching);
+  CoverProof* proof_;
+  std::string proofPrimes_;
+  int proofVariables_ = 0;
 };
 
 }  // namespace ronri

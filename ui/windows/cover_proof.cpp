@@ -1,0 +1,52 @@
+#include "ui/windows/cover_proof.h"
+
+#include <QMetaObject>
+#include <QPointer>
+
+namespace ronri {
+
+CoverProof::CoverProof(QObject* parent) : QObject(parent) {}
+
+CoverProof::~CoverProof() {
+  stopWorker();
+}
+
+void CoverProof::stopWorker() {
+  if (stop_) stop_->store(true);
+  if (worker_.joinable()) worker_.join();
+  stop_.reset();
+  done_ = true;
+}
+
+void CoverProof::cancel() {
+  stopWorker();
+}
+
+void CoverProof::start(const std::string& primes, const std::string& simple, int n) {
+  stopWorker();
+  auto stop = std::make_shared<std::atomic<bool>>(false);
+  stop_ = stop;
+  done_ = false;
+  // News goes through queued calls to this object: Qt drops those still
+  // pending when it is destroyed, and a cancelled search reports nothing.
+  QPointer<CoverProof> self(this);
+  auto post = [self, stop](auto call) {
+    QMetaObject::invokeMethod(
+        self.data(),
+        [self, stop, call] {
+          if (self && !stop->load()) call(self.data());
+        },
+        Qt::QueuedConnection);
+  };
+  worker_ = std::thread([=] {
+    const Cover result = proveMinimalCover(
+        primes, simple, n, [stop] { return stop->load(); },
+        [post](const Cover& c) { post([c](CoverProof* p) { emit p->improved(c); }); });
+    post([result](CoverProof* p) {
+      p->done_ = true;
+      emit p->finished(result);
+    });
+  });
+}
+
+}  // namespace ronri
