@@ -18,7 +18,7 @@ constexpr int kHeader = 420;
 constexpr int kRow = 270;
 constexpr int kGroupWidth = 270;
 constexpr int kMarkWidth = 480;
-constexpr int kBitWidth = 135;
+constexpr int kBitWidth = 115;  // a character of the fixed-pitch face
 constexpr int kCharWidth = 100;
 constexpr int kPad = 120;
 constexpr int kGap = 240;
@@ -91,13 +91,16 @@ Columns columnsOf(const Tabulation& t) {
   const int n = t.n;
   const int digits = static_cast<int>(std::to_string((1 << n) - 1).size());
   const int bitsWidth = n * kBitWidth + kPad;
+  // Room for the longest prime label ("P1170") or the tick.
+  const int labelChars = 1 + static_cast<int>(std::to_string(t.primes.size()).size());
+  const int markWidth = std::max(kMarkWidth, labelChars * kCharWidth + 2 * kPad);
   int x = kGap / 2;
   size_t most = t.primes.size();
   for (size_t p = 0; p < t.passes.size(); ++p) {
     Columns::Column col;
     col.x = x;
     col.mark = x + kGroupWidth;
-    col.bits = col.mark + kMarkWidth;
+    col.bits = col.mark + markWidth;
     col.numbers = col.bits + bitsWidth;
     // The longest numbers text the pass can have: 2^p numbers of up to
     // `digits` digits, or the cut-off text.
@@ -115,9 +118,9 @@ Columns columnsOf(const Tabulation& t) {
     Columns::Column col;
     col.x = x;
     col.mark = x;
-    col.bits = col.mark + kMarkWidth;
+    col.bits = col.mark + markWidth;
     col.expression = col.bits + bitsWidth;
-    col.numbers = col.expression + std::max(1, 3 * n) * kCharWidth + kPad;
+    col.numbers = col.expression + std::max(1, 3 * n) * kBitWidth + kPad;
     col.right = col.numbers + static_cast<int>(kNumberChars) * kCharWidth;
     col.rows = t.primes.size();
     c.columns.push_back(col);
@@ -133,9 +136,9 @@ void drawTick(Surface& s, int x, int y, int color) {
   s.line(x + 150, y + 210, x + 270, y + 50, color);
 }
 
+// In the fixed-pitch face, so the bits of a column stand under each other.
 void drawBits(Surface& s, const std::string& bits, int x, int y) {
-  for (size_t k = 0; k < bits.size(); ++k)
-    s.text(x + static_cast<int>(k) * kBitWidth, y, std::string(1, bits[k]), kBlack, kPoints);
+  s.text(x, y, bits, kBlack, kPoints, TextFace::Expression);
 }
 
 }  // namespace

@@ -4,14 +4,17 @@
 #include <iterator>
 #include <vector>
 
+#include "core/cover_dontcare.h"
 #include "core/expression.h"
+#include "core/function.h"
 #include "kmap/geometry.h"
 
 namespace ronri::kmap {
 
 Grouping::Grouping(int variables) : variables_(variables) {}
 
-void Grouping::loadGroups(std::string_view dosiki1, bool minimalOnDemand) {
+void Grouping::loadGroups(std::string_view dosiki1, bool minimalOnDemand,
+                          std::string_view dontCare) {
   colorNo_ = readable_ ? kReadableColors[0] : kLightRed;
   readableNext_ = 0;
   outline_ = Outline{};
@@ -32,7 +35,10 @@ void Grouping::loadGroups(std::string_view dosiki1, bool minimalOnDemand) {
     }
   }
   if (!term.empty()) minterms.push_back(std::move(term));
-  allPrimes_ = simplicity(minterms);
+  dontCare_ = std::string(dontCare);
+  allPrimes_ = dontCare_.empty()
+                   ? simplicity(minterms)
+                   : primesWithDontCares(dosiki1_, termRows(dontCare_, variables_), variables_);
   queue_ = allPrimes_;
 
   minPrimes_.clear();
@@ -42,8 +48,11 @@ void Grouping::loadGroups(std::string_view dosiki1, bool minimalOnDemand) {
 }
 
 CoverStatus Grouping::computeMinimal() {
-  const Cover cover = minimalCover(allPrimes_, dosiki1_, variables_);
+  const Cover cover = dontCare_.empty()
+                          ? minimalCover(allPrimes_, dosiki1_, variables_)
+                          : minimalCoverWithDontCares(dosiki1_, dontCare_, variables_);
   minStatus_ = cover.status;
+  minBound_ = cover.lowerBound;
   // No cover cannot happen for prime implicants of the same minterms; should
   // it, there is simply nothing to outline.
   minPrimes_ = cover.status == CoverStatus::NoCover ? std::string() : cover.sum;
@@ -83,6 +92,34 @@ void Grouping::eraseLast(Surface& s) {
       drawWholeMap(s, variables_, o.color, readable_);
     else
       drawOutline(s, o.outline, o.color, readable_);
+  }
+}
+
+int Grouping::primeColor(int k) const {
+  // Neighbouring numbers get clearly different colours.
+  static constexpr int kColors[] = {12, 9, 2, 13, 6, 1, 4, 10, 5, 3, 8, 11, 14, 0};
+  const auto pick = [k](const auto& colors) {
+    const int count = static_cast<int>(std::size(colors));
+    return colors[((k % count) + count) % count];
+  };
+  return readable_ ? pick(kReadableColors) : pick(kColors);
+}
+
+void Grouping::showTerms(const std::vector<std::pair<std::string, int>>& termsAndPrimes,
+                         Surface& s) {
+  clearOutlines(s);
+  queue_.clear();
+  groupTerm_.clear();
+  for (const auto& [term, prime] : termsAndPrimes) {
+    const int color = primeColor(prime);
+    if (term.empty()) {
+      drawWholeMap(s, variables_, color, readable_);
+      shown_.push_back({true, {}, color});
+      continue;
+    }
+    const Outline o = outlineOf(groupCells(term, variables_), variables_);
+    drawOutline(s, o, color, readable_);
+    shown_.push_back({false, o, color});
   }
 }
 

@@ -3,6 +3,7 @@
 // time or all together, each group in its own colour.
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/simplify.h"
@@ -26,11 +27,16 @@ class Grouping {
   // At window load: all prime implicants of the 1-cells of `dosiki1`, and the
   // minimal cover at once unless `minimalOnDemand` (the five-variable map,
   // where it may take long and is computed when first asked for).
-  void loadGroups(std::string_view dosiki1, bool minimalOnDemand);
+  // With don't-care cells (`dontCare`, a term list) the primes are those of
+  // the 1-cells together with them that take a 1-cell, and the cover is the
+  // smallest that uses them.
+  void loadGroups(std::string_view dosiki1, bool minimalOnDemand, std::string_view dontCare = {});
   bool minimalReady() const { return minReady_; }
   // Computes the minimal cover now; the status says whether it is proven.
   CoverStatus computeMinimal();
   CoverStatus minimalStatus() const { return minStatus_; }
+  // No cover has fewer terms (0 when unknown).
+  int minimalBound() const { return minBound_; }
 
   // Chooses all prime implicants (true) or the minimal cover for the next
   // pass and removes every outline.
@@ -42,6 +48,13 @@ class Grouping {
   bool stepAll(Surface& s);
   // Removes every outline; the ruling is drawn again.
   void clearOutlines(Surface& s);
+  // Outlines exactly these terms ("" is the whole map) in place of every
+  // outline shown, each in the colour of its prime's number, so a prime keeps
+  // its colour from one cover to the next. "一つ" and "全て" then start their
+  // list afresh.
+  void showTerms(const std::vector<std::pair<std::string, int>>& termsAndPrimes, Surface& s);
+  // The colour of prime `k` (0 for P1) in showTerms.
+  int primeColor(int k) const;
 
   const std::string& allPrimes() const { return allPrimes_; }
   const std::string& minPrimes() const { return minPrimes_; }
@@ -49,6 +62,16 @@ class Grouping {
   int colorNo() const { return colorNo_; }
   const std::string& groupTerm() const { return groupTerm_; }
   const Outline& outline() const { return outline_; }
+
+  // An outline on the map, in drawing order; wholeMap: the constant-true
+  // rectangles.
+  struct Shown {
+    bool wholeMap = false;
+    Outline outline;
+    int color = 0;
+    bool operator==(const Shown&) const = default;
+  };
+  const std::vector<Shown>& shown() const { return shown_; }
 
  private:
   void refill();
@@ -60,21 +83,14 @@ class Grouping {
   // are drawn again over the gaps.
   void eraseLast(Surface& s);
 
-  // An outline on the map, in drawing order; wholeMap: the constant-true
-  // rectangles.
-  struct Shown {
-    bool wholeMap = false;
-    Outline outline;
-    int color = 0;
-    bool operator==(const Shown&) const = default;
-  };
-
   int variables_;
   std::string dosiki1_;
+  std::string dontCare_;
   std::string allPrimes_;
   std::string minPrimes_;
   bool minReady_ = false;
   CoverStatus minStatus_ = CoverStatus::Proven;
+  int minBound_ = 0;
   bool minimalChosen_ = false;
   std::string queue_;
   int colorNo_ = kLightRed;

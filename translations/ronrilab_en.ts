@@ -103,6 +103,47 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
 </context>
 <context>
+    <name>ronri::CircuitFileExport</name>
+    <message>
+        <source>保存する回路がありません。先に回路を最後まで描いて下さい。</source>
+        <translation>There is no circuit to save. Draw the circuit to the end first.</translation>
+    </message>
+    <message>
+        <source>Logisim形式で保存</source>
+        <translation>Save as Logisim</translation>
+    </message>
+    <message>
+        <source>Logisim 回路 (*.circ)</source>
+        <translation>Logisim circuit (*.circ)</translation>
+    </message>
+    <message>
+        <source>Verilogで保存</source>
+        <translation>Save as Verilog</translation>
+    </message>
+    <message>
+        <source>Verilog (*.v)</source>
+        <translation>Verilog (*.v)</translation>
+    </message>
+    <message>
+        <source>ファイルを保存できませんでした。
+%1</source>
+        <translation>The file could not be saved.
+%1</translation>
+    </message>
+    <message>
+        <source>Logisim形式で保存…</source>
+        <translation>Save as Logisim…</translation>
+    </message>
+    <message>
+        <source>Verilogで保存…</source>
+        <translation>Save as Verilog…</translation>
+    </message>
+    <message>
+        <source>保存する式がありません。先に「変換」を押して下さい。</source>
+        <translation>There is no expression to save. Press &quot;Convert&quot; first.</translation>
+    </message>
+</context>
+<context>
     <name>ronri::CircuitForm</name>
     <message>
         <source>めっちゃ縮める</source>
@@ -306,6 +347,42 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <source>Norのみ</source>
         <translation>NOR only</translation>
     </message>
+    <message>
+        <source>証明を続ける</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クワイン・マクラスキー法</source>
+        <translation>Quine–McCluskey</translation>
+    </message>
+    <message>
+        <source>一覧へ</source>
+        <translation>To list</translation>
+    </message>
+    <message>
+        <source>この式を主画面の一覧に加えます</source>
+        <translation>Adds this expression to the list of the main window</translation>
+    </message>
+    <message>
+        <source>最小であることを確かめました（%1 項）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>証明中：最良 %1 項、最小は %2 項以上です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この形は %1 項、最小は %2 項以上です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>証明を中止</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（中止しました）</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ronri::CoreText</name>
@@ -346,6 +423,13 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
 </context>
 <context>
+    <name>ronri::CoverProof</name>
+    <message>
+        <source>最小は %1 項以上です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ronri::DisplayForm</name>
     <message>
         <source>式表示</source>
@@ -366,6 +450,14 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <message>
         <source>表示</source>
         <translation>Show</translation>
+    </message>
+    <message>
+        <source>一覧へ</source>
+        <translation>To list</translation>
+    </message>
+    <message>
+        <source>この式を主画面の一覧に加えます</source>
+        <translation>Adds this expression to the list of the main window</translation>
     </message>
 </context>
 <context>
@@ -682,6 +774,14 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <source>答え合わせ…</source>
         <translation>Check an answer…</translation>
     </message>
+    <message>
+        <source>「%1」の %2 番目の式は d(…) に読めない部分があったため、その部分を除いて読みました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>複数出力の真理値表</source>
+        <translation>Truth table with several outputs</translation>
+    </message>
 </context>
 <context>
     <name>ronri::MapCountForm</name>
@@ -704,12 +804,226 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <source>入力</source>
         <translation>Input</translation>
     </message>
+    <message>
+        <source>X付きで入力</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ronri::Messages</name>
     <message>
         <source>確認</source>
         <translation>Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::MultiOutputCircuitForm</name>
+    <message>
+        <source>複数出力の回路図</source>
+        <translation>Circuit of several outputs</translation>
+    </message>
+    <message>
+        <source>試す</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>入力に印を付けると 1 です。右クリックで画像の保存・コピー・印刷。</source>
+        <translation>A ticked input is 1. Right-click to save, copy or print the picture.</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::MultiOutputForm</name>
+    <message>
+        <source>複数出力の真理値表</source>
+        <translation>Truth table with several outputs</translation>
+    </message>
+    <message>
+        <source>例題…</source>
+        <translation>Examples…</translation>
+    </message>
+    <message>
+        <source>半加算器</source>
+        <translation>Half adder</translation>
+    </message>
+    <message>
+        <source>全加算器</source>
+        <translation>Full adder</translation>
+    </message>
+    <message>
+        <source>2ビット比較器</source>
+        <translation>2-bit comparator</translation>
+    </message>
+    <message>
+        <source>BCD→7セグメント</source>
+        <translation>BCD to 7 segments</translation>
+    </message>
+    <message>
+        <source>2→4デコーダ</source>
+        <translation>2-to-4 decoder</translation>
+    </message>
+    <message>
+        <source>開く…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>保存…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>入力数</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>出力数</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>クリックで 0/1、右クリックか X キーで X（どちらでもよい）</source>
+        <translation>Click for 0/1; right-click or the X key for X (don&apos;t care)</translation>
+    </message>
+    <message>
+        <source>共有項で最小化</source>
+        <translation>Minimise with shared terms</translation>
+    </message>
+    <message>
+        <source>回路図</source>
+        <translation>Circuit</translation>
+    </message>
+    <message>
+        <source>各出力の最小形</source>
+        <translation>Smallest form of each output</translation>
+    </message>
+    <message>
+        <source>共有する積項と出力</source>
+        <translation>Shared product terms and their outputs</translation>
+    </message>
+    <message>
+        <source>ゲート数</source>
+        <translation>Gate counts</translation>
+    </message>
+    <message>
+        <source>CSV ファイル (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>出力の名前には、ほかの出力と違う 16 バイトまでの名前を付けてください（コンマと引用符、入力の文字 a～f だけの名前は使えません）。</source>
+        <translation>Give the output a name of up to 16 bytes that no other output has (no commas or quotes, and not an input letter a to f alone).</translation>
+    </message>
+    <message>
+        <source>%1 を開けません: %2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 は真理値表の CSV としては大きすぎます。</source>
+        <translation>%1 is too large for a truth-table CSV.</translation>
+    </message>
+    <message>
+        <source>見出しの行がありません</source>
+        <translation>there is no header line</translation>
+    </message>
+    <message>
+        <source>見出しが入力 a で始まっていません</source>
+        <translation>the header does not start with the input a</translation>
+    </message>
+    <message>
+        <source>入力のあとに出力の列がありません</source>
+        <translation>there is no output column after the inputs</translation>
+    </message>
+    <message>
+        <source>入力が 6 個を超えています</source>
+        <translation>more than 6 inputs</translation>
+    </message>
+    <message>
+        <source>出力が 8 個を超えています</source>
+        <translation>more than 8 outputs</translation>
+    </message>
+    <message>
+        <source>出力の名前が空か、使えない文字を含むか、重なっています</source>
+        <translation>an output name is empty, has a character that is not allowed, or is used twice</translation>
+    </message>
+    <message>
+        <source>列の数が見出しと違います</source>
+        <translation>the number of cells differs from the header</translation>
+    </message>
+    <message>
+        <source>入力の欄が 0 でも 1 でもありません</source>
+        <translation>an input cell is neither 0 nor 1</translation>
+    </message>
+    <message>
+        <source>出力の欄が 0、1、X のどれでもありません</source>
+        <translation>an output cell is not 0, 1 or X</translation>
+    </message>
+    <message>
+        <source>同じ入力の行が前にもあります</source>
+        <translation>the same input row came before</translation>
+    </message>
+    <message>
+        <source>%1 は読み込めません。
+%2 行目: %3。
+表はそのままです。</source>
+        <translation>%1 cannot be read.
+Line %2: %3.
+The table is left as it was.</translation>
+    </message>
+    <message>
+        <source>%1 に保存できません: %2</source>
+        <translation>Cannot save to %1: %2</translation>
+    </message>
+    <message>
+        <source>「共有項で最小化」で、各出力の最小形と共有した最小形を求めます。</source>
+        <translation>&quot;Minimise with shared terms&quot; finds each output&apos;s smallest form and the smallest shared one.</translation>
+    </message>
+    <message>
+        <source>出力</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>個別の最小形</source>
+        <translation>Smallest alone</translation>
+    </message>
+    <message>
+        <source>共有項での形</source>
+        <translation>With shared terms</translation>
+    </message>
+    <message>
+        <source> （最良）</source>
+        <translation> (best found)</translation>
+    </message>
+    <message>
+        <source>一覧へ</source>
+        <translation>To list</translation>
+    </message>
+    <message>
+        <source>積項</source>
+        <translation>Product terms</translation>
+    </message>
+    <message>
+        <source>個別</source>
+        <translation>Separately</translation>
+    </message>
+    <message>
+        <source>共有</source>
+        <translation>Shared</translation>
+    </message>
+    <message>
+        <source>AND ゲート</source>
+        <translation>AND gates</translation>
+    </message>
+    <message>
+        <source>OR ゲート</source>
+        <translation>OR gates</translation>
+    </message>
+    <message>
+        <source>ゲート入力数</source>
+        <translation>Gate inputs</translation>
+    </message>
+    <message>
+        <source>共有した形は最小です（積項の数、次にゲート入力数）。</source>
+        <translation>The shared form is minimal (number of product terms, then gate inputs).</translation>
+    </message>
+    <message>
+        <source>制限時間内に見つかった最良の組合せです（最小とは限りません）</source>
+        <translation>The best combination found within the time limit (not necessarily the smallest)</translation>
     </message>
 </context>
 <context>
@@ -915,6 +1229,10 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <source>選んだ被覆（%1 項）：%2</source>
         <translation>The chosen cover (%1 terms): %2</translation>
     </message>
+    <message>
+        <source>地図に表示</source>
+        <translation>Show on map</translation>
+    </message>
 </context>
 <context>
     <name>ronri::PrintHeader</name>
@@ -936,6 +1254,21 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <message>
         <source>PDF ファイル (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::SendToList</name>
+    <message>
+        <source>一覧に加える式がありません。先に「変換」を押してください。</source>
+        <translation>There is no expression to add to the list. Press &quot;Convert&quot; first.</translation>
+    </message>
+    <message>
+        <source>定数 %1 は式ではないため、一覧に加えられません。</source>
+        <translation>The constant %1 is not an expression, so it cannot be added to the list.</translation>
+    </message>
+    <message>
+        <source>式が長すぎるため一覧に加えられません（%1 文字まで、この式は %2 文字）。</source>
+        <translation>The expression is too long to add to the list (at most %1 characters; this one has %2).</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1334,69 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <message>
         <source>入力</source>
         <translation>Input</translation>
+    </message>
+    <message>
+        <source>X付きで入力</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ronri::TabulationForm</name>
+    <message>
+        <source>クワイン・マクラスキー法</source>
+        <translation>Quine–McCluskey method</translation>
+    </message>
+    <message>
+        <source>左の数字：1 の個数のグループ&#x3000;✓：次の段で併合された項&#x3000;赤い P1, P2, …：併合されなかった項（主項、番号は「主項」の欄の順）&#x3000;X：ドントケアの行</source>
+        <translation>Grey number on the left: the group (number of ones).  ✓: merged in the next pass.  Red P1, P2, …: terms never merged (prime implicants, numbered as in the &quot;Prime implicants&quot; box).  X: a don&apos;t-care row</translation>
+    </message>
+    <message>
+        <source>段</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>1 の個数</source>
+        <translation>Ones</translation>
+    </message>
+    <message>
+        <source>ビット</source>
+        <translation>Bits</translation>
+    </message>
+    <message>
+        <source>項</source>
+        <translation>Term</translation>
+    </message>
+    <message>
+        <source>行</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>併合済</source>
+        <translation>Merged</translation>
+    </message>
+    <message>
+        <source>主項</source>
+        <translation>Prime implicants</translation>
+    </message>
+    <message>
+        <source>ドントケア</source>
+        <translation>Don&apos;t care</translation>
+    </message>
+    <message>
+        <source>最小項</source>
+        <translation>Minterms</translation>
+    </message>
+    <message>
+        <source>%1 回目の併合</source>
+        <translation>Merging %1</translation>
+    </message>
+    <message>
+        <source>値が 1 になる行がないため、主項はありません。</source>
+        <translation>No row has the value 1, so there are no prime implicants.</translation>
+    </message>
+    <message>
+        <source>行 %1 個から %2 回の併合で、項は全部で %3 個、主項は %4 個です。</source>
+        <translation>From %1 rows, %2 passes of merging: %3 terms in all, %4 prime implicants.</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 #include "ui/windows/prime_chart_form.h"
 #include "ui/windows/table_count_form.h"
 #include "ui/windows/table_input_form.h"
+#include "ui/windows/tabulation_form.h"
 #include "ui/windows/truth_table_form.h"
 
 namespace ronri {
@@ -51,7 +52,8 @@ App::App()
       multiOutput(std::make_unique<MultiOutputForm>(*this)),
       multiOutputCircuit(std::make_unique<MultiOutputCircuitForm>(*this)),
       numberInput(std::make_unique<NumberInputForm>(*this)),
-      answerCheck(std::make_unique<AnswerCheckForm>(*this)) {}
+      answerCheck(std::make_unique<AnswerCheckForm>(*this)),
+      tabulation(std::make_unique<TabulationForm>(*this)) {}
 
 App::~App() {
   // Windows go in reverse order of creation; their widgets with them.
@@ -109,6 +111,7 @@ void App::unloadOthers() {
   multiOutput->unload();
   numberInput->unload();
   answerCheck->unload();
+  tabulation->unload();
 }
 
 }  // namespace ronri

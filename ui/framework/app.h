@@ -19,10 +19,11 @@ class NotationForm;
 class PatternForm;
 class CompareForm;
 class PrimeChartForm;
-class NumberInputForm;
-class AnswerCheckForm;
 class MultiOutputForm;
 class MultiOutputCircuitForm;
+class NumberInputForm;
+class AnswerCheckForm;
+class TabulationForm;
 
 class App {
   // Translations are installed before any window is made, so every window's
@@ -70,6 +71,8 @@ class App {
   // From the main window's menus: a function by its row numbers, and the answer check.
   std::unique_ptr<NumberInputForm> numberInput;
   std::unique_ptr<AnswerCheckForm> answerCheck;
+  // Beside it: the tabulation of the same function's prime implicants.
+  std::unique_ptr<TabulationForm> tabulation;
 };
 
 }  // namespace ronri

@@ -12,6 +12,7 @@
 
 #include "core/cover_dontcare.h"
 #include "core/expression.h"
+#include "core/function.h"
 #include "core/gateset.h"
 #include "core/product_of_sums.h"
 #include "core/simplify.h"
@@ -20,9 +21,14 @@
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
+#include "ui/framework/print_header.h"
+#include "ui/windows/circuit_file_export.h"
 #include "ui/windows/cover_proof.h"
+#include "ui/windows/dont_care.h"
 #include "ui/windows/notation_form.h"
 #include "ui/windows/prime_chart_form.h"
+#include "ui/windows/send_to_list.h"
+#include "ui/windows/tabulation_form.h"
 #include "ui/windows/truth_table_form.h"
 
 namespace ronri {
@@ -42,8 +48,6 @@ const char* const kNoCover =
 const char* const kBestFound = QT_TRANSLATE_NOOP(
     "ronri::ConvertForm",
     "制限時間内に見つかった最良の結果です。これより項の少ない形がないことは確かめられていません。");
-// The bound beside a cover that is not proven smallest.
-const char* const kBound = QT_TRANSLATE_NOOP("ronri::ConvertForm", "最小は %1 項以上です。");
 const char* const kMalformed =
     QT_TRANSLATE_NOOP("ronri::ConvertForm", "式として読めないため変換できません。");
 
@@ -193,6 +197,10 @@ void ConvertForm::build(QMainWindow* w) {
   section(tr("Norとnotのみ"), QStringLiteral("Text4"), false, QStringLiteral("Command2(1)"), 3);
   section(tr("Nandのみ"), QStringLiteral("Text5"), false, QStringLiteral("Command5(0)"), 4);
   section(tr("Norのみ"), QStringLiteral("Text6"), false, QStringLiteral("Command5(1)"), 5);
+  // Each result saved as a Verilog assignment from its field's own menu.
+  for (const char* name : {"Text2", "Text8", "Text3", "Text4", "Text5", "Text6"})
+    addAssignExport(central->findChild<QLineEdit*>(QLatin1String(name)),
+                    [this] { return variableCount(); });
   grid->setRowStretch(row, 1);
 
   auto on = [&](const QString& name, auto handler) {
@@ -215,6 +223,25 @@ void ConvertForm::build(QMainWindow* w) {
     chart->setEnabled(false);
     grid->addWidget(chart, r, 3);
     connect(chart, &QPushButton::clicked, this, [this] { showPrimeChart(); });
+    // And the merging that found them, pass by pass.
+    QPushButton* tab =
+        makeButton(central, QStringLiteral("CommandTabulation"), tr("クワイン・マクラスキー法"));
+    tab->setEnabled(false);
+    grid->addWidget(tab, r, 4);
+    connect(tab, &QPushButton::clicked, this, [this] { showTabulation(); });
+  }
+
+  // Beside every result row: "一覧へ" makes that form an entry of the main list.
+  for (int index : {1, 7, 2, 3, 4, 5}) {
+    const QString boxName = QString::fromLatin1(kDisplayedBox[index]);
+    int r = 0, c = 0, rs = 0, cs = 0;
+    grid->getItemPosition(grid->indexOf(central->findChild<QLineEdit*>(boxName)), &r, &c, &rs, &cs);
+    QPushButton* send = makeButton(central, indexed("CommandToList", index), tr("一覧へ"));
+    send->setToolTip(tr("この式を主画面の一覧に加えます"));
+    grid->addWidget(send, r, 3);
+    connect(send, &QPushButton::clicked, this, [this, boxName] {
+      if (isOpen()) sendToList(app(), widget(), box(boxName)->text(), variableCount());
+    });
   }
 
   w->setCentralWidget(central);
@@ -223,6 +250,7 @@ void ConvertForm::build(QMainWindow* w) {
 
 void ConvertForm::load() {
   box(QStringLiteral("Text1"))->setText(trsiki);
+  showFunctionInTitle(widget(), caption(), withDontCares(trsiki, dontCares));
   // The flag says the boxes of this showing hold prime implicants; the boxes
   // start empty, so it starts cleared.
   primeStr.clear();
@@ -280,9 +308,10 @@ void ConvertForm::Command4_Click() {
   if (!isOpen()) return;
   button(QStringLiteral("Command4"))->setEnabled(false);
   WaitCursor wait;
-  primeStr = fromStd(wordchange(layout(simplicity(patternsOf(simple)))));
+  primeStr = fromStd(wordchange(layout(primesOfFunction())));
   box(QStringLiteral("Text7"))->setText(primeStr);
   button(QStringLiteral("CommandChart"))->setEnabled(true);
+  button(QStringLiteral("CommandTabulation"))->setEnabled(true);
 }
 
 void ConvertForm::Command1_Click() {
@@ -309,8 +338,10 @@ void ConvertForm::Command1_Click() {
   Cover cover;
   {
     WaitCursor wait;
-    if (primes.empty()) primes = simplicity(patternsOf(simple));
-    cover = minimalCover(primes, toStd(simple), n, coverBudget);
+    if (primes.empty()) primes = primesOfFunction();
+    // With X rows the letters decide between covers of as many terms.
+    cover = dontCares.empty() ? minimalCover(primes, toStd(simple), n, coverBudget)
+                              : fewestTermsThenLetters(primes, toStd(simple), n, coverBudget);
   }
   if (cover.status == CoverStatus::NoCover) {
     showMessage(widget(), tr(kNoCover));
@@ -321,7 +352,7 @@ void ConvertForm::Command1_Click() {
     proofPrimes_ = primes;
     proofVariables_ = n;
     showCoverNote(cover, false);
-    showMessage(widget(), tr(kBestFound) + QLatin1Char('\n') + tr(kBound).arg(cover.lowerBound));
+    showMessage(widget(), withBound(tr(kBestFound), cover.lowerBound));
   }
 }
 
@@ -331,7 +362,12 @@ std::string ConvertForm::gateSetSource() const {
     if (text.isEmpty()) text = box(QStringLiteral("Text7"))->text();
     return InsideExp(withoutBlanks(text));
   }
-  return layout(simplicity(patternsOf(simple)));
+  return layout(primesOfFunction());
+}
+
+std::string ConvertForm::primesOfFunction() const {
+  if (dontCares.empty()) return simplicity(patternsOf(simple));
+  return primesWithDontCares(toStd(simple), dontCares, variableCount());
 }
 
 void ConvertForm::Command2_Click(int index) {
@@ -389,7 +425,8 @@ void ConvertForm::Command6_Click() {
   Cover product;
   {
     WaitCursor wait;
-    product = minimalProductOfSums(otherRows(toStd(simple), "", n), "", n);
+    const std::string free = rowTerms(dontCares, n);
+    product = minimalProductOfSums(otherRows(toStd(simple), free, n), free, n);
   }
   box(QStringLiteral("Text8"))->setText(fromStd(wordchange(product.sum)));
   if (product.status == CoverStatus::BestFound)
@@ -400,7 +437,12 @@ void ConvertForm::Command6_Click() {
 
 void ConvertForm::showPrimeChart() {
   if (!isOpen()) return;
-  app().primeChart->showFor(simple, variableCount());
+  app().primeChart->showFor(simple, variableCount(), dontCares);
+}
+
+void ConvertForm::showTabulation() {
+  if (!isOpen()) return;
+  app().tabulation->showFor(simple, variableCount());
 }
 
 void ConvertForm::Command3_Click(int index) {

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "ui/framework/window.h"
 
@@ -22,8 +23,9 @@ class ConvertForm : public Window {
  public:
   explicit ConvertForm(App& app);
 
-  QString trsiki;  // the expression as typed, shown in Text1 at load
-  QString simple;  // the 1-row term list, set by the truth-table window
+  QString trsiki;              // the expression as typed, shown in Text1 at load
+  QString simple;              // the 1-row term list, set by the truth-table window
+  std::vector<int> dontCares;  // the X rows, set with it
   // The time "簡単化" gives the exact search (tests shorten it).
   std::chrono::milliseconds coverBudget{2000};
 
@@ -34,7 +36,8 @@ class ConvertForm : public Window {
   void Command4_Click();           // prime implicants
   void Command5_Click(int index);  // 0: NAND only, 1: NOR only
   void showPrimeChart();           // "主項表": the chart of this function's prime implicants
-  void Command6_Click();           // smallest product of sums (Text8)
+  void showTabulation();  // "クワイン・マクラスキー法": how the merging found them
+  void Command6_Click();  // smallest product of sums (Text8)
   // "証明を続ける": the exact search of a "簡単化" left unproven goes on in the
   // background; pressed again while it runs, it stops it.
   void continueProof();
@@ -50,6 +53,8 @@ class ConvertForm : public Window {
   int variableCount() const;
   // The text the forms with NOT start from (internal notation).
   std::string gateSetSource() const;
+  // The prime implicants of the 1-rows, with the X rows where there are any.
+  std::string primesOfFunction() const;
 
   QString primeStr;  // the prime-implicant sum of this showing; "" until "主項" ran
 

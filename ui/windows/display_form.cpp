@@ -12,6 +12,8 @@
 #include "ui/framework/expression_font.h"
 #include "ui/framework/print_header.h"
 #include "ui/windows/notation_form.h"
+#include "ui/windows/send_to_list.h"
+#include "ui/windows/truth_table_form.h"
 
 namespace ronri {
 
@@ -36,6 +38,14 @@ void DisplayForm::build(QMainWindow* w) {
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);
     grid->addWidget(show, row, 2);
+    if (row > 0) {
+      // The canonical forms can become entries of the main list.
+      QPushButton* send =
+          makeButton(central, QStringLiteral("CommandToList(%1)").arg(row), tr("一覧へ"));
+      send->setToolTip(tr("この式を主画面の一覧に加えます"));
+      grid->addWidget(send, row, 3);
+      connect(send, &QPushButton::clicked, this, [this, row] { sendRow(row); });
+    }
   }
   grid->setRowStretch(3, 1);
   w->setCentralWidget(central);
@@ -46,6 +56,12 @@ void DisplayForm::load() {
   for (int row = 0; row < 3; ++row)
     control<QLineEdit>(QStringLiteral("Text1(%1)").arg(row))->setText(texts[row]);
   showFunctionInTitle(widget(), caption(), texts[0]);
+}
+
+void DisplayForm::sendRow(int row) {
+  if (!isOpen() || row < 1 || row > 2) return;
+  sendToList(app(), widget(), control<QLineEdit>(QStringLiteral("Text1(%1)").arg(row))->text(),
+             app().Form2->listindex + 1);
 }
 
 void DisplayForm::showRow(int row) {

@@ -16,6 +16,8 @@ class DisplayForm : public Window {
 
   // "表示" of row `row` (Command1, Command2, Command3 for rows 0, 1, 2).
   void showRow(int row);
+  // "一覧へ" of row 1 or 2: that canonical form becomes an entry of the main list.
+  void sendRow(int row);
 
  protected:
   void build(QMainWindow* w) override;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/function.h"
 #include "kmap/geometry.h"
 #include "ui/framework/app.h"
 #include "ui/framework/canvas.h"
@@ -23,6 +24,8 @@
 #include "ui/framework/print_header.h"
 #include "ui/framework/translation.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/cover_proof.h"
+#include "ui/windows/dont_care.h"
 #include "ui/windows/truth_table_form.h"
 
 namespace ronri {
@@ -224,16 +227,17 @@ void KmapForm::build(QMainWindow* w) {
 }
 
 void KmapForm::load() {
-  showFunctionInTitle(widget(), caption(), app().Form2->trsiki);
+  showFunctionInTitle(widget(), caption(), withDontCares(app().Form2->trsiki, dontCares));
   model_ = kmap::KmapModel(variables_);
   model_.dosiki1 = dosiki1.toStdString();
   model_.dosiki0 = dosiki0.toStdString();
+  model_.dosikiX = rowTerms(dontCares, variables_);
   model_.loadMap();
   bestFoundTold_ = false;
   if (hasGrouping()) {
     grouping_ = std::make_unique<kmap::Grouping>(variables_);
     grouping_->setReadable(readablePalette());
-    grouping_->loadGroups(model_.dosiki1, /*minimalOnDemand=*/variables_ == 5);
+    grouping_->loadGroups(model_.dosiki1, /*minimalOnDemand=*/variables_ == 5, model_.dosikiX);
   } else {
     grouping_.reset();
   }
@@ -336,12 +340,35 @@ void KmapForm::listChosen(bool all) {
   }
   if (!all && grouping_->minimalStatus() == CoverStatus::BestFound && !bestFoundTold_) {
     bestFoundTold_ = true;
-    showMessage(widget(), tr(kBestFound));
+    showMessage(widget(), withBound(tr(kBestFound), grouping_->minimalBound()));
     if (!isOpen()) return;
   }
   allOption->setChecked(all);
   minOption->setChecked(!all);
   grouping_->chooseList(all, *canvas_);
+}
+
+bool KmapForm::showCover(const std::vector<std::pair<std::string, int>>& primes,
+                         const QString& name, const QString& tip) {
+  if (!isOpen() || !grouping_) return false;
+  if (!model_.groupingOffered()) {
+    // The outlines belong on the 1-cells with the default axes: lay the map
+    // out so, as "作成" with no letters chosen would.
+    model_.showOnes();
+    control<QRadioButton>("Option2(1)")->setChecked(true);
+    control<QRadioButton>("Option2(0)")->setChecked(false);
+    model_.A.clear();
+    model_.B.clear();
+    if (!model_.makeMap().grouping) return false;
+    showAxes();
+    showCells();
+    setGroupingEnabled(true);
+  }
+  grouping_->showTerms(primes, *canvas_);
+  termBox_->setText(name);
+  termBox_->setCursorPosition(0);
+  termBox_->setToolTip(tip);
+  return true;
 }
 
 void KmapForm::stepOnePressed() {

@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QString>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "kmap/grouping.h"
 #include "kmap/map_model.h"
@@ -27,12 +30,20 @@ class KmapForm : public Window {
   ~KmapForm() override;
   int variables() const { return variables_; }
 
-  QString dosiki1;  // term list of the 1-cells
-  QString dosiki0;  // term list of the 0-cells
+  QString dosiki1;             // term list of the 1-cells
+  QString dosiki0;             // term list of the 0-cells
+  std::vector<int> dontCares;  // rows shown "X", free for the loops
 
   // The map and grouping state of the open window (for tests and callers).
   const kmap::KmapModel& model() const { return model_; }
   const kmap::Grouping* grouping() const { return grouping_.get(); }
+
+  // Outlines exactly the given primes (term, number of the prime) on the map
+  // of the 1-cells with the default axes, and names them in the term box
+  // (`tip`: the whole cover, shown on hovering). The 3-, 4- and 5-variable
+  // maps only; false when the window is closed or has no grouping.
+  bool showCover(const std::vector<std::pair<std::string, int>>& primes, const QString& name,
+                 const QString& tip);
 
  protected:
   void build(QMainWindow* w) override;

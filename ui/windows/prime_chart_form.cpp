@@ -8,14 +8,18 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "core/cover_dontcare.h"
 #include "core/display_list.h"
+#include "core/function.h"
 #include "core/pi_chart.h"
 #include "ui/framework/app.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/drawing_zoom.h"
 #include "ui/framework/expression_font.h"
@@ -24,6 +28,8 @@
 #include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
 #include "ui/windows/convert_form.h"
+#include "ui/windows/dont_care.h"
+#include "ui/windows/kmap_form.h"
 
 namespace ronri {
 
@@ -207,6 +213,17 @@ void PrimeChartForm::build(QMainWindow* w) {
   covers_->setObjectName(QStringLiteral("CoverList"));
   covers_->setFont(expressionFont());
   right->addWidget(covers_, 1);
+  // A chosen cover on the function's map, each prime in its own colour.
+  coverOnMap_ = makeButton(bottom, QStringLiteral("CommandCoverOnMap"), tr("地図に表示"));
+  coverOnMap_->setEnabled(false);
+  right->addWidget(coverOnMap_, 0, Qt::AlignRight);
+  connect(covers_, &QListWidget::currentRowChanged, this, [this](int row) {
+    coverOnMap_->setEnabled(row >= 0 && chart_ && chart_->n >= 3 && chart_->n <= 5);
+  });
+  connect(coverOnMap_, &QPushButton::clicked, this,
+          [this] { showCoverOnMap(covers_->currentRow()); });
+  connect(covers_, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { showCoverOnMap(covers_->row(item)); });
   bottomLayout->addLayout(left, 3);
   bottomLayout->addLayout(right, 2);
 
@@ -223,20 +240,22 @@ void PrimeChartForm::unloading() {
   chart_.reset();
 }
 
-void PrimeChartForm::showFor(const QString& termList, int n) {
+void PrimeChartForm::showFor(const QString& termList, int n, const std::vector<int>& dontCareRows) {
   simple = termList;
   variables = n;
+  dontCares = dontCareRows;
   if (isOpen()) fill();
   show();
 }
 
 void PrimeChartForm::fill() {
   if (!isOpen()) return;
-  showFunctionInTitle(widget(), caption(), app().Form9->trsiki);
+  showFunctionInTitle(widget(), caption(), withDontCares(app().Form9->trsiki, dontCares));
   {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     chart_ = std::make_unique<PrimeChart>(
-        buildPrimeChart(simple.toStdString(), std::clamp(variables, 1, 10)));
+        buildPrimeChart(simple.toStdString(), std::clamp(variables, 1, 10),
+                        std::chrono::milliseconds(2000), dontCares));
     QApplication::restoreOverrideCursor();
   }
   const PrimeChart& c = *chart_;
@@ -347,6 +366,29 @@ QString PrimeChartForm::sentence(int index) const {
       return tr("選んだ被覆（%1 項）：%2").arg(s.primes.size()).arg(coverText(c, s.primes));
   }
   return {};
+}
+
+void PrimeChartForm::showCoverOnMap(int index) {
+  if (!chart_ || index < 0 || index >= int(chart_->minimalCovers.size())) return;
+  const int n = chart_->n;
+  KmapForm* map = n == 3   ? app().Form3.get()
+                  : n == 4 ? app().Form4.get()
+                  : n == 5 ? app().Form5.get()
+                           : nullptr;
+  if (!map) return;
+  // A map of another function (or none yet) is loaded with this one.
+  if (!map->isOpen() || map->dosiki1 != simple || map->dontCares != dontCares) {
+    map->dosiki1 = simple;
+    map->dosiki0 =
+        QString::fromStdString(otherRows(simple.toStdString(), rowTerms(dontCares, n), n));
+    map->dontCares = dontCares;
+    if (map->isOpen()) map->unload();
+  }
+  map->show();
+  const std::vector<int>& cover = chart_->minimalCovers[size_t(index)];
+  std::vector<std::pair<std::string, int>> primes;
+  for (int p : cover) primes.push_back({chart_->primes[size_t(p)], p});
+  map->showCover(primes, productLabel(cover), coverText(*chart_, cover));
 }
 
 QStringList PrimeChartForm::reductionText() const {

@@ -4,12 +4,14 @@
 #include <QPointer>
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "ui/framework/window.h"
 
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
 class QScrollArea;
 
 namespace ronri {
@@ -23,16 +25,20 @@ class PrimeChartForm : public Window {
   explicit PrimeChartForm(App& app);
   ~PrimeChartForm() override;
 
-  QString simple;     // the 1-row term list, as the conversion window holds it
-  int variables = 0;  // 1 ... 10
+  QString simple;              // the 1-row term list, as the conversion window holds it
+  int variables = 0;           // 1 ... 10
+  std::vector<int> dontCares;  // rows free for the primes, never chart columns
 
   // Sets the function and shows its chart; an open window is redrawn.
-  void showFor(const QString& termList, int n);
+  void showFor(const QString& termList, int n, const std::vector<int>& dontCareRows = {});
 
   // The sentences of the reduction, numbered, as shown.
   QStringList reductionText() const;
   // The smallest covers as shown, the program's choice first.
   QStringList coverTexts() const;
+  // "地図に表示": outlines the primes of cover `index` of that list on the
+  // function's Karnaugh map, opening it if needed (3 to 5 variables).
+  void showCoverOnMap(int index);
 
  protected:
   void build(QMainWindow* w) override;
@@ -49,6 +55,7 @@ class PrimeChartForm : public Window {
   QPointer<QPlainTextEdit> steps_;
   QPointer<QLabel> coverLabel_;
   QPointer<QListWidget> covers_;
+  QPointer<QPushButton> coverOnMap_;
 };
 
 }  // namespace ronri
