@@ -217,20 +217,16 @@ std::string logisimCircuit(const Netlist& d) {
     const std::vector<int> offsets = inputOffsets(count);
     const int pinX = locX - k.axis, edge = X(tw(g.x));
     int down = 0, up = 0;
-    for (size_t i = 0; i < in.size() && i < offsets.size(); ++i)
-      if (Y(tw(in[i].y)) < locY + offsets[i]) ++down;
-    int downRank = 0;
     std::vector<int> jogX(in.size(), pinX);
     for (size_t i = 0; i < in.size() && i < offsets.size(); ++i) {
       const int from = Y(tw(in[i].y)), to = locY + offsets[i];
-      if (from < to) jogX[i] = pinX - kGrid * (1 + downRank++);
+      if (from < to) jogX[i] = pinX - kGrid * (1 + down++);
     }
     for (size_t i = in.size(); i-- > 0;) {
       if (i >= offsets.size()) continue;
       const int from = Y(tw(in[i].y)), to = locY + offsets[i];
       if (from > to) jogX[i] = pinX - kGrid * (1 + up++);
     }
-    (void)down;
     for (size_t i = 0; i < in.size() && i < offsets.size(); ++i) {
       const int from = Y(tw(in[i].y)), to = locY + offsets[i];
       const int net = in[i].net;

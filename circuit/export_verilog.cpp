@@ -112,6 +112,8 @@ std::string verilogAssign(std::string_view rpn, int n) {
   for (char c : rpn) {
     if (isVariable(c)) {
       stack.emplace_back(1, c);
+    } else if (c == '0' || c == '1') {
+      stack.push_back(std::string("1'b") + c);
     } else if (isNegatedLetter(c)) {
       stack.push_back(std::string("~") + char(c - 13));
     } else if (c == '~') {

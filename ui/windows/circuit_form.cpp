@@ -28,6 +28,7 @@
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/circuit_file_export.h"
 #include "ui/windows/truth_table_form.h"
 
 namespace ronri {
@@ -255,6 +256,11 @@ void CircuitForm::build(QMainWindow* w) {
       if (l && l->isVisibleTo(canvas)) appendBusNames(out, *l);
     }
     return out;
+  });
+  // And the circuit itself, for a simulator or a synthesis tool.
+  addCircuitFileExport(canvas, [this]() -> std::optional<Netlist> {
+    if (!engine_.finished() || constantShown_) return std::nullopt;
+    return drawnNetlist(engine_);
   });
   addDrawingZoom(canvas, area);
   w->resize(px(14000), px(8400));

@@ -1,0 +1,68 @@
+// The drawn circuit saved for the lab's tools from the drawing's menu: the
+// entries are there once a circuit is drawn, and a file is written whole
+// under any name, or not at all. (What the files hold is proven by the
+// tools themselves in tests/circuit/export_tools_test.cpp.)
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "circuit/export_verilog.h"
+#include "ui/framework/app.h"
+#include "ui/framework/canvas.h"
+#include "ui/windows/circuit_file_export.h"
+#include "ui/windows/circuit_form.h"
+#include "ui/windows/truth_table_form.h"
+#include "ui_helpers.h"
+
+namespace ronri {
+namespace {
+
+TEST(CircuitFileExport, MenuOffersBothFormatsAndFilesAreWrittenWholeOrNotAtAll) {
+  App app;
+  app.Form2->listindex = 2;
+  CircuitForm& f = *app.Form6;
+  f.siki = "ab*c~+";
+  f.apsiki = "f=a*b+~c";
+  f.show();
+  test::click(f, "Command2");  // create
+  QStringList entries;
+  QTimer timer;
+  timer.setInterval(1);
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      for (QAction* a : menu->actions()) entries << a->text();
+      menu->close();
+    }
+  });
+  timer.start();
+  auto* canvas = test::find<Canvas>(f, "Canvas");
+  emit canvas->customContextMenuRequested(QPoint(4, 4));
+  timer.stop();
+  EXPECT_TRUE(entries.contains(QStringLiteral("Logisim形式で保存…")))
+      << entries.join('|').toStdString();
+  EXPECT_TRUE(entries.contains(QStringLiteral("Verilogで保存…")));
+
+  CircuitEngine engine;
+  engine.siki = "ab*c~+";
+  engine.listindex = 2;
+  const Netlist drawing = drawnNetlist(engine);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("回路 の図.v"));
+  QString error;
+  ASSERT_TRUE(saveCircuitFile(drawing, CircuitFormat::Verilog, path, &error));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll().toStdString(), verilogModule(drawing));
+  const QString nowhere = dir.filePath(QStringLiteral("ない フォルダ/f.circ"));
+  EXPECT_FALSE(saveCircuitFile(drawing, CircuitFormat::Logisim, nowhere, &error));
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 1);
+}
+
+}  // namespace
+}  // namespace ronri
