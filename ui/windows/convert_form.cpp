@@ -25,7 +25,6 @@
 #include "ui/windows/circuit_file_export.h"
 #include "ui/windows/cover_proof.h"
 #include "ui/windows/dont_care.h"
-#include "ui/windows/circuit_file_export.h"
 #include "ui/windows/notation_form.h"
 #include "ui/windows/prime_chart_form.h"
 #include "ui/windows/send_to_list.h"
