@@ -5,7 +5,9 @@
 #include <bit>
 #include <random>
 #include <set>
+#include <tuple>
 
+#include "core/display_list.h"
 #include "core/simplify.h"
 #include "core/simplify_detail.h"
 #include "core/tabulation.h"
@@ -152,6 +154,21 @@ TEST(Tabulation, TenVariablesOfOnesMergeDownToOneBlankTerm) {
     choose = choose * (10 - p) / (p + 1);
   }
   EXPECT_EQ(primeText(t, 10), "1");
+  // A screen's area draws a screenful, each text as the whole drawing has it.
+  DisplayList whole, part;
+  const TabulationCaptions captions{{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}, "P"};
+  drawTabulation(t, captions, whole);
+  drawTabulation(t, captions, part, {20000, 30000, 35000, 40000});
+  ASSERT_LT(part.ops().size() * 200, whole.ops().size());
+  std::set<std::tuple<int, int, std::string>> texts;
+  for (const DrawOp& op : whole.ops())
+    if (op.kind == DrawOp::Text) texts.insert({op.x1, op.y1, op.str});
+  size_t shown = 0;
+  for (const DrawOp& op : part.ops())
+    if (op.kind == DrawOp::Text) shown += texts.count({op.x1, op.y1, op.str});
+  EXPECT_GT(shown, 50u);
+  for (const DrawOp& op : part.ops())
+    if (op.kind == DrawOp::Text) EXPECT_TRUE(texts.count({op.x1, op.y1, op.str})) << op.str;
 }
 
 }  // namespace
