@@ -528,38 +528,78 @@ double CircuitEngine::rowGap() const {
   return g;
 }
 
+namespace {
+
+// A label shows only the beginning and the end of a long expression, so a
+// long one keeps just those: the texts of nested gates would otherwise take
+// memory and time growing as the square of the depth.
+constexpr size_t kKept = 256;
+
+struct Clipped {
+  std::string head, tail;  // the whole text in head while it is short
+  size_t size = 0;
+  bool whole() const { return size <= 2 * kKept; }
+  const std::string& end() const { return whole() ? head : tail; }
+  std::string text() const { return whole() ? head : head + "\u2026" + tail; }
+};
+
+Clipped clipped(std::string s) {
+  Clipped c;
+  c.size = s.size();
+  if (c.whole()) {
+    c.head = std::move(s);
+  } else {
+    c.head = s.substr(0, kKept);
+    c.tail = s.substr(s.size() - kKept);
+  }
+  return c;
+}
+
+Clipped operator+(const Clipped& a, const Clipped& b) {
+  Clipped c;
+  c.size = a.size + b.size;
+  if (c.whole()) {
+    c.head = a.head + b.head;
+    return c;
+  }
+  c.head = (a.whole() ? a.head + b.head.substr(0, kKept) : a.head).substr(0, kKept);
+  const std::string t = b.whole() ? a.end() + b.head : b.tail;
+  c.tail = t.substr(t.size() - kKept);
+  return c;
+}
+
+}  // namespace
+
 void CircuitEngine::buildMidExprs() {
   midExpr_.clear();
   w_.midCount = 0;
   if (!(InputState1 && showMidExprs)) return;
   struct Pending {
-    std::string text;
+    Clipped text;   // with ~a for the letter n and so on
     long mid = -1;  // the intermediate expression this operand is, if a gate
   };
   std::vector<Pending> stack;
   for (size_t i = 0; i < siki.size(); ++i) {
     const char ch = siki[i];
     if (isLetter(ch)) {
-      stack.push_back({std::string(1, ch), -1});
+      stack.push_back({clipped(wordchange(std::string(1, ch))), -1});
     } else if (ch == '~') {
       if (stack.empty()) continue;
       Pending& p = stack.back();
-      p.text = "~" + p.text;
-      if (p.mid >= 0)
-        midExpr_[static_cast<size_t>(p.mid)] = "~" + midExpr_[static_cast<size_t>(p.mid)];
+      p.text = clipped("~") + p.text;
+      if (p.mid >= 0) midExpr_[static_cast<size_t>(p.mid)] = p.text.text();
     } else if (isBinaryOperator(ch)) {
       if (stack.size() < 2) continue;
       Pending R = std::move(stack.back());
       stack.pop_back();
       Pending L = std::move(stack.back());
       stack.pop_back();
-      std::string e = "(" + L.text + ch + R.text + ")";
+      Clipped e = clipped("(") + L.text + clipped(std::string(1, ch)) + R.text + clipped(")");
       if (i + 1 < siki.size() && siki[i + 1] == '~') {
-        e = "~" + e;
+        e = clipped("~") + e;
         ++i;
       }
-      e = wordchange(e);
-      midExpr_.push_back(e);
+      midExpr_.push_back(e.text());
       stack.push_back({e, static_cast<long>(midExpr_.size()) - 1});
     }
   }

@@ -46,7 +46,9 @@ class CircuitEngine {
   bool atStart() const { return syoki == 1; }
 
   // The intermediate expressions of the two-operand gates, in drawing order
-  // (filled at the start of every drawing when they are to be shown).
+  // (filled at the start of every drawing when they are to be shown). One
+  // longer than 512 characters keeps its first and last 256 around "…":
+  // more than its label shows.
   void buildMidExprs();
   const std::vector<std::string>& midExprs() const { return midExpr_; }
 

@@ -229,6 +229,20 @@ TEST(CircuitLayout, IntermediateExpressionsAreWrittenAboveAllButTheLastGate) {
   draw(negated, "ao*~p+", 3, true);
   EXPECT_THAT(negated.engine.midExprs(), ElementsAre("~(a*~b)", "(~(a*~b)+~c)"));
 
+  // Deeply nested ones keep their first and last 256 characters.
+  Drawn deep;
+  deep.engine.showMidExprs = true;
+  std::string rpn = "c", text = "c";
+  for (int k = 0; k < 150; ++k) {
+    const char v = k % 2 ? 'a' : 'b', op = k % 2 ? '*' : '+';
+    rpn = std::string(1, v) + rpn + op + (k % 7 ? "" : "~");
+    text = std::string(k % 7 ? "" : "~") + "(" + v + op + text + ")";
+  }
+  draw(deep, rpn, 3, true);
+  const std::string shown =
+      text.size() <= 512 ? text : text.substr(0, 256) + "\u2026" + text.substr(text.size() - 256);
+  EXPECT_EQ(deep.engine.midExprs().back(), shown);
+
   Drawn notShown;  // only with 2-input gates
   notShown.engine.showMidExprs = true;
   draw(notShown, "ab*c+", 3, false);
