@@ -118,7 +118,10 @@ std::string verilogAssign(std::string_view rpn, int n) {
       stack.push_back(std::string("~") + char(c - 13));
     } else if (c == '~') {
       if (stack.empty()) return {};
-      stack.back() = "~" + stack.back();
+      // Every operand is a name, a constant or a group, each maybe negated
+      // once: a second negation takes the first away ("~~" is no operator).
+      std::string& e = stack.back();
+      e = e[0] == '~' ? e.substr(1) : "~" + e;
     } else if (isBinaryOperator(c)) {
       if (stack.size() < 2) return {};
       const std::string r = stack.back();

@@ -125,9 +125,11 @@ TEST(ExportTools, IverilogRunsEveryModuleToTheExpressionsTableAndYosysReadsItCle
   if (!have("iverilog") || !have("vvp")) GTEST_SKIP() << "iverilog is not installed";
   const fs::path dir = workDir("verilog");
   std::string yosysScript;
-  for (size_t i = 0; i < cases().size(); ++i) {
-    const Case& c = cases()[i];
-    const std::string module = verilogModule(c.drawing);
+  // Every drawn circuit, and each expression once as an assignment.
+  for (size_t i = 0; i < 3 * cases().size() / 2; ++i) {
+    const bool assign = i >= cases().size();
+    const Case& c = cases()[assign ? 2 * (i - cases().size()) : i];
+    const std::string module = assign ? verilogAssign(c.rpn, c.n) : verilogModule(c.drawing);
     const fs::path v = dir / ("f " + std::to_string(i) + ".v");
     write(v, module);
     std::string bench = "module tb;\n  reg [5:0] v;\n  wire out;\n  f dut(";
