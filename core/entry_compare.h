@@ -1,6 +1,7 @@
 #pragma once
-// Whether two stored entries ("a+b 1": expression, space, variable count - 1)
-// describe the same Boolean function.
+// Whether two stored entries ("a+b 1": expression, space, variable count - 1,
+// and perhaps don't-care rows " d(0,2)") describe the same Boolean function.
+// A row that is X in either entry may differ: it is left out of both.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,7 @@ struct DifferingRows {
   };
   std::vector<Row> rows;  // the first `limit` differing rows, ascending
   int total = 0;          // how many rows differ in all
+  int dontCares = 0;      // rows left out because either entry has X there
 };
 // nullopt when an entry is malformed or a row of either does not evaluate to
 // one digit.

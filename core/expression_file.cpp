@@ -4,6 +4,8 @@
 #include <cctype>
 #include <limits>
 
+#include "core/function.h"
+
 namespace ronri {
 
 namespace {
@@ -102,6 +104,11 @@ ExpressionFileContents readExpressionFile(std::string_view text) {
       break;
     }
     result.entries.push_back(withoutQuotes(line));
+    if (hasDontCarePart(result.entries.back())) {
+      const ReadEntry read = readEntry(result.entries.back());
+      result.entries.back() = entryText(*read.function);
+      if (read.damaged) result.damagedDontCares.push_back(result.entries.size() - 1);
+    }
   }
   return result;
 }

@@ -28,12 +28,17 @@ struct ExpressionFileContents {
   std::vector<std::string> entries;
   // False when the file ended before the announced number of entries.
   bool complete = true;
+  // The entries (0-based) whose don't-care part "d(...)" was damaged: each is
+  // kept with what could be read of it, the rest dropped.
+  std::vector<size_t> damagedDontCares;
 };
 
 // Reads an expression file. Lines may end in CR LF, LF or CR; every '"' is
 // removed wherever it stands; a leading UTF-8 byte-order mark is ignored.
 // Lines after the announced entries are ignored. A count below -1 reads no
-// entry; a count beyond the end of the file reads up to the end.
+// entry; a count beyond the end of the file reads up to the end. An entry with
+// don't-care rows is written back in its clean form ("a 0 d(1)"); every other
+// entry is kept as it stands.
 ExpressionFileContents readExpressionFile(std::string_view text);
 
 }  // namespace ronri

@@ -7,7 +7,9 @@
 #include <climits>
 #include <cmath>
 
+#include "core/cover_dontcare.h"
 #include "core/expression.h"
+#include "core/function.h"
 #include "core/simplify_detail.h"
 #include "core/truthtable.h"
 
@@ -237,12 +239,14 @@ std::string primeDisplay(const PrimeChart& chart, int prime) {
   return t.empty() ? std::string("1") : wordchange(layout(t));
 }
 
-PrimeChart buildPrimeChart(std::string_view simple, int n, std::chrono::milliseconds budget) {
+PrimeChart buildPrimeChart(std::string_view simple, int n, std::chrono::milliseconds budget,
+                           const std::vector<int>& dontCares) {
   PrimeChart c;
   c.n = n;
   const std::vector<std::string> patterns = splitTerms(simple);
   for (const std::string& p : patterns) c.minterms.push_back(rowNumber(p, n));
-  const std::string sc1 = simplicity(patterns);
+  const std::string sc1 =
+      dontCares.empty() ? simplicity(patterns) : primesWithDontCares(simple, dontCares, n);
   if (sc1 == "0" || patterns.empty()) {
     c.steps.push_back({ChartStep::Core});
     return c;
@@ -260,7 +264,8 @@ PrimeChart buildPrimeChart(std::string_view simple, int n, std::chrono::millisec
 
   // The cover the conversion window shows; the expansion again for its
   // products (it is what chose the cover whenever it reaches).
-  const Cover cover = minimalCover(sc1, simple, n, budget);
+  const Cover cover = dontCares.empty() ? minimalCover(sc1, simple, n, budget)
+                                        : fewestTermsThenLetters(sc1, simple, n, budget);
   c.status = cover.status;
   if (sc1 == "1") {
     c.chosen = {0};

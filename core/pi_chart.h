@@ -70,9 +70,11 @@ inline constexpr size_t kMaxListedCovers = 1000;
 
 // The chart of the function whose 1-rows are the term list `simple` (terms of
 // n letters, each followed by "+"), with the cover the conversion window
-// shows for it.
+// shows for it. With don't-care rows (ascending) the primes are those of the
+// 1-rows together with them that cover a 1-row; the columns stay the 1-rows.
 PrimeChart buildPrimeChart(std::string_view simple, int n,
-                           std::chrono::milliseconds budget = std::chrono::milliseconds(2000));
+                           std::chrono::milliseconds budget = std::chrono::milliseconds(2000),
+                           const std::vector<int>& dontCares = {});
 
 // Every cover of `table` (per row: its columns, ascending) with exactly `size`
 // columns, none of them in `excluded`, each once, ascending, in search order;

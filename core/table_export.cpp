@@ -1,5 +1,6 @@
 #include "core/table_export.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/expression.h"
@@ -11,9 +12,11 @@ namespace {
 
 // The shown rows with their values, as the filter selects them.
 template <class F>
-void forShownRows(std::string_view rpn, int n, int mode, F&& f) {
+void forShownRows(std::string_view rpn, int n, int mode, const std::vector<int>& dontCares, F&& f) {
   n = n < 1 ? 1 : (n > kMaxVariables ? kMaxVariables : n);
-  const std::vector<char> values = evaluateRows(rpn, n);
+  std::vector<char> values = evaluateRows(rpn, n);
+  for (int r : dontCares)
+    if (r >= 0 && size_t(r) < values.size()) values[size_t(r)] = 'X';
   for (int r = 0; r < (1 << n); ++r) {
     const char v = values[size_t(r)];
     if (mode == kAll || v == char('0' + mode)) f(rowBits(r, n), v);
@@ -28,14 +31,14 @@ constexpr double kPoints = 11;
 
 }  // namespace
 
-std::string tableCsv(std::string_view rpn, int n, int mode) {
+std::string tableCsv(std::string_view rpn, int n, int mode, const std::vector<int>& dontCares) {
   std::string out;
   for (int k = 0; k < n && k < kMaxVariables; ++k) {
     out += char('a' + k);
     out += ',';
   }
   out += "f\r\n";
-  forShownRows(rpn, n, mode, [&](const std::string& bits, char v) {
+  forShownRows(rpn, n, mode, dontCares, [&](const std::string& bits, char v) {
     for (char b : bits) {
       out += b;
       out += ',';
@@ -46,7 +49,8 @@ std::string tableCsv(std::string_view rpn, int n, int mode) {
   return out;
 }
 
-void drawTable(Surface& s, std::string_view rpn, int n, int mode) {
+void drawTable(Surface& s, std::string_view rpn, int n, int mode,
+               const std::vector<int>& dontCares) {
   n = n < 1 ? 1 : (n > kMaxVariables ? kMaxVariables : n);
   const int valueX = kLeft + n * kCell + kCell / 2;
   for (int k = 0; k < n; ++k)
@@ -56,7 +60,7 @@ void drawTable(Surface& s, std::string_view rpn, int n, int mode) {
   const int right = valueX + kCell;
   s.line(kLeft - 60, y - 30, right, y - 30, kBlack);
   int rows = 0;
-  forShownRows(rpn, n, mode, [&](const std::string& bits, char v) {
+  forShownRows(rpn, n, mode, dontCares, [&](const std::string& bits, char v) {
     for (int k = 0; k < n; ++k)
       s.text(kLeft + k * kCell, y, std::string(1, bits[size_t(k)]), kBlack, kPoints);
     s.text(valueX, y, std::string(1, v), kBlack, kPoints);
@@ -64,6 +68,16 @@ void drawTable(Surface& s, std::string_view rpn, int n, int mode) {
     ++rows;
   });
   s.line(valueX - kCell / 3, kTop, valueX - kCell / 3, kTop + (rows + 1) * kLine + 60, kBlack);
+}
+
+ShownColumns shownColumns(std::string_view rpn, int n, int mode,
+                          const std::vector<int>& dontCares) {
+  ShownColumns out;
+  forShownRows(rpn, n, mode, dontCares, [&](const std::string& bits, char v) {
+    out.column += assignmentLine(bits) + "\r\n";
+    out.results += v;
+  });
+  return out;
 }
 
 }  // namespace ronri

@@ -86,19 +86,22 @@ MakeResult KmapModel::makeMap() {
 
   std::fill(cells_.begin(), cells_.end(), std::string());
   std::string term;
-  auto mark = [&] {
+  auto mark = [&](const std::string& text) {
     std::sort(term.begin(), term.end());
     for (std::size_t i = 0; i < literals.size(); ++i)
       if (literals[i] == term) {
-        cells_[i] = ZorO;
+        cells_[i] = text;
         break;
       }
     term.clear();
   };
-  for (char c : dosiki) {
-    if (c == '+' || c == '*' || c == '@') continue;
-    term += c;
-    if (int(term.size()) == variables_) mark();
+  for (const std::string* list : {&dosiki, &dosikiX}) {
+    term.clear();
+    for (char c : *list) {
+      if (c == '+' || c == '*' || c == '@') continue;
+      term += c;
+      if (int(term.size()) == variables_) mark(list == &dosiki ? ZorO : std::string("X"));
+    }
   }
   return result;
 }

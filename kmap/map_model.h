@@ -24,8 +24,9 @@ class KmapModel {
   std::string B;  // row letters
   std::string dosiki1;
   std::string dosiki0;
-  std::string dosiki;  // the term list shown: dosiki1 or dosiki0
-  std::string ZorO;    // "1" or "0": which cells are shown, and their text
+  std::string dosikiX;  // term list of the don't-care cells: "X" whichever is shown
+  std::string dosiki;   // the term list shown: dosiki1 or dosiki0
+  std::string ZorO;     // "1" or "0": which cells are shown, and their text
 
   // At window load: axes emptied, the 1-cells chosen, every cell blank.
   void loadMap();
@@ -40,7 +41,7 @@ class KmapModel {
   void showZeros();
 
   bool groupingOffered() const { return grouping_; }
-  // Cell texts by cell number: "", "1" or "0".
+  // Cell texts by cell number: "", "1", "0" or "X".
   const std::vector<std::string>& cells() const { return cells_; }
   // The literals of cell (k, r) under the current axes, column letters first.
   std::string cellLiterals(int k, int r) const;

@@ -776,7 +776,7 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
     <message>
         <source>「%1」の %2 番目の式は d(…) に読めない部分があったため、その部分を除いて読みました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Part of d(…) in entry %2 of “%1” could not be read; the entry was read without that part.</translation>
     </message>
     <message>
         <source>複数出力の真理値表</source>
@@ -806,7 +806,7 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
     <message>
         <source>X付きで入力</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter with X</translation>
     </message>
 </context>
 <context>
@@ -1337,7 +1337,7 @@ The table is left as it was.</translation>
     </message>
     <message>
         <source>X付きで入力</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter with X</translation>
     </message>
 </context>
 <context>

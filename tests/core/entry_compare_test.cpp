@@ -93,5 +93,32 @@ TEST(EntryCompare, DifferingRowsInOrderWithBothValues) {
   EXPECT_FALSE(differingRows("a+ 1", "a 0"));
 }
 
+// m(1,3,7,11,15) + d(0,2,5): both minimal sums agree with it on every row that
+// is not X; the rows that are X in either entry are left out of the list.
+TEST(EntryCompare, DontCareRowsMayDiffer) {
+  const std::string f = "~a*~b*~c*d+~a*~b*c*d+~a*b*c*d+a*~b*c*d+a*b*c*d 3 d(0,2,5)";
+  const struct {
+    const char* other;
+    bool same;
+    int differing;
+  } cases[] = {{"~a*d+c*d 3", true, 0},
+               {"~a*~b+c*d 3", true, 0},
+               {"c*d 3", false, 1},
+               {"c*d+~a 3", false, 2},
+               {"c*d+~a*~b 3 d(4,6)", true, 0},
+               {"~a*~b*~c*d+c*d 3 d(0,2,5)", true, 0}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(sameFunction(f, c.other), c.same) << c.other;
+    EXPECT_EQ(sameFunction(c.other, f), c.same) << c.other;
+    const auto d = differingRows(f, c.other);
+    ASSERT_TRUE(d) << c.other;
+    EXPECT_EQ(d->total, c.differing) << c.other;
+    EXPECT_GE(d->dontCares, 3) << c.other;
+  }
+  // Over more variables the X rows of the narrower entry widen with it.
+  EXPECT_TRUE(sameFunction("a*b 1 d(0)", "a*b+~a*~b*c 2"));
+  EXPECT_FALSE(sameFunction("a*b 1 d(0)", "a*b+~a*b 2"));
+}
+
 }  // namespace
 }  // namespace ronri

@@ -105,6 +105,41 @@ TEST(ExpressionFile, EveryTruncationKeepsThePrefix) {
   }
 }
 
+// Entries with don't-care rows come back as written; a damaged "d(" part is
+// read as far as it makes sense, and the entry is named. "a*b" has row 3 as
+// its only 1-row.
+TEST(ExpressionFile, DontCareRowsRoundTripAndDamageIsDropped) {
+  const Entries written = {"a+b 1", "~a*~b*c*d+a*b*c*d 3 d(0,2,5)", "a 0"};
+  const ExpressionFileContents back = readExpressionFile(expressionFileText(written));
+  EXPECT_EQ(back.entries, written);
+  EXPECT_TRUE(back.damagedDontCares.empty());
+
+  const struct {
+    const char* stored;
+    const char* read;
+    bool damaged;
+  } cases[] = {
+      {"a*b 1 d(2,0,2)", "a*b 1 d(0,2)", false},  // order and repeats put right
+      {"a*b 1 d( 0, 2 )", "a*b 1 d(0,2)", false}, {"a*b 1 d()", "a*b 1", false},
+      {"a*b 1 d(0,x,2)", "a*b 1 d(0,2)", true},  // not a number
+      {"a*b 1 d(0,4)", "a*b 1 d(0)", true},      // beyond the four rows
+      {"a*b 1 d(0,3)", "a*b 1 d(0)", true},      // a 1-row
+      {"a*b 1 d(1,2", "a*b 1 d(1,2)", true},     // never closed
+      {"a*b 1 d(1)x", "a*b 1 d(1)", true},        {"a*b 1 d(-1)", "a*b 1", true},
+      {"a*b 1 x(1)", "a*b 1 x(1)", false},  // no "d(" part: kept as it stands
+  };
+  Entries stored;
+  for (const auto& c : cases) stored.push_back(c.stored);
+  const ExpressionFileContents read = readExpressionFile(expressionFileText(stored));
+  ASSERT_EQ(read.entries.size(), stored.size());
+  std::vector<size_t> damaged;
+  for (size_t i = 0; i < stored.size(); ++i) {
+    EXPECT_EQ(read.entries[i], cases[i].read) << cases[i].stored;
+    if (cases[i].damaged) damaged.push_back(i);
+  }
+  EXPECT_EQ(read.damagedDontCares, damaged);
+}
+
 TEST(ExpressionFile, RandomBytesNeverBreakTheReader) {
   std::mt19937 rng(11);
   for (int trial = 0; trial < 2000; ++trial) {

@@ -17,6 +17,11 @@ TEST(TableExport, CsvFollowsTheFilter) {
             "a,b,c,f\r\n0,0,1,1\r\n0,1,1,1\r\n1,0,1,1\r\n1,1,0,1\r\n1,1,1,1\r\n");
   EXPECT_EQ(tableCsv("an+", 1, 0), "a,f\r\n");  // never 0: only the header
   EXPECT_EQ(tableCsv("ab++", 2, 2), "a,b,f\r\n0,0,?\r\n0,1,?\r\n1,0,?\r\n1,1,?\r\n");
+  // Don't-care rows show X and belong to neither filter.
+  EXPECT_EQ(tableCsv(rpn, 3, 0, {0, 4}), "a,b,c,f\r\n0,1,0,0\r\n");
+  EXPECT_EQ(tableCsv(rpn, 3, 2, {0, 4}),
+            "a,b,c,f\r\n0,0,0,X\r\n0,0,1,1\r\n0,1,0,0\r\n0,1,1,1\r\n"
+            "1,0,0,X\r\n1,0,1,1\r\n1,1,0,1\r\n1,1,1,1\r\n");
 }
 
 TEST(TableExport, DrawsOneTextPerCellAndTwoRules) {

@@ -140,6 +140,21 @@ TEST_F(ExpressionFiles, DamagedFilesKeepWhatCouldBeRead) {
   }
 }
 
+// Don't-care rows round-trip; damaged ones are dropped and named once.
+TEST_F(ExpressionFiles, DontCareRowsRoundTripAndDamageIsToldOnce) {
+  list->addItems({"a*b 1 d(0,2)", "a 0"});
+  ASSERT_TRUE(save("x").isEmpty());
+  list->clear();
+  ASSERT_TRUE(open("x.txt").isEmpty());
+  EXPECT_EQ(texts(list), (QStringList{"a*b 1 d(0,2)", "a 0"}));
+  write(path("bad.txt"), "\"2\"\r\n\"a*b 1 d(0,z)\"\r\n\"a 0\"\r\n\"a*b 1 d(3,9)\"\r\n");
+  list->clear();
+  const QStringList told = open("bad.txt");
+  ASSERT_EQ(told.size(), 1);
+  EXPECT_TRUE(told[0].contains("1, 3")) << told[0].toStdString();
+  EXPECT_EQ(texts(list), (QStringList{"a*b 1 d(0)", "a 0", "a*b 1"}));
+}
+
 TEST_F(ExpressionFiles, AHugeFileIsReadInPartAndSaysSo) {
   const QByteArray header = "\"9999999\"\r\n";
   const QByteArray line = "a+b 1\r\n";

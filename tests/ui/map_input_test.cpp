@@ -89,7 +89,7 @@ TEST(MapInput, CellsStandAtTheirPlacesInGrayCodeOrder) {
         EXPECT_EQ(cellAt(w, columns[i], rows[j]), b);
       }
     }
-    EXPECT_EQ(w.widget()->findChildren<QPushButton*>().size(), (1 << n) + 2);
+    EXPECT_EQ(w.widget()->findChildren<QPushButton*>().size(), (1 << n) + 3);
     auto* input = find(w, "Command2");
     EXPECT_GT(input->geometry().top(), px(rowY[rows.size() - 1] + 375));
     EXPECT_TRUE(w.widget()->rect().contains(input->geometry()));

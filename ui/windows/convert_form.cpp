@@ -442,7 +442,7 @@ void ConvertForm::showPrimeChart() {
 
 void ConvertForm::showTabulation() {
   if (!isOpen()) return;
-  app().tabulation->showFor(simple, variableCount());
+  app().tabulation->showFor(simple, variableCount(), dontCares);
 }
 
 void ConvertForm::Command3_Click(int index) {

@@ -5,6 +5,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "core/function.h"
+#include "core/table_input.h"
+#include "ui/windows/entry_handoff.h"
+
 namespace ronri {
 
 namespace {
@@ -61,6 +65,22 @@ std::string rowValues(const QList<QPointer<QPushButton>>& buttons, int count) {
     values += t == QStringLiteral("1") ? '1' : t == QStringLiteral("X") ? 'X' : '0';
   }
   return values;
+}
+
+void handWithDontCares(App& app, const std::string& values, int variables, bool enableInput) {
+  std::vector<bool> ones(values.size());
+  std::vector<int> free;
+  for (size_t r = 0; r < values.size(); ++r) {
+    ones[r] = values[r] == '1';
+    if (values[r] == 'X') free.push_back(static_cast<int>(r));
+  }
+  handToEntryField(app, QString::fromStdString(makeExpression(ones, variables)), variables - 1,
+                   enableInput, free);
+}
+
+QString withDontCares(const QString& expression, const std::vector<int>& rows) {
+  if (rows.empty()) return expression;
+  return expression + QLatin1Char(' ') + QString::fromStdString(dontCareText(rows));
 }
 
 }  // namespace ronri

@@ -9,8 +9,10 @@
 
 namespace ronri {
 
-void handToEntryField(App& app, const QString& expression, int listIndex, bool enableInput) {
+void handToEntryField(App& app, const QString& expression, int listIndex, bool enableInput,
+                      const std::vector<int>& dontCares) {
   MainForm& main = *app.Form1;
+  main.setDontCares(expression, listIndex + 1, dontCares);
   if (auto* edit = main.control<QLineEdit>(QStringLiteral("Text1"))) {
     edit->setText(expression);
   } else if (auto* field = main.control<QWidget>(QStringLiteral("Text1"))) {

@@ -111,6 +111,15 @@ int openEntries(QWidget* parent, QListWidget* list, const QString& fileName) {
   for (const std::string& entry : contents.entries)
     entries << QString::fromUtf8(entry.data(), qsizetype(entry.size()));
   list->addItems(entries);
+  if (!contents.damagedDontCares.empty()) {
+    QStringList numbers;
+    for (size_t i : contents.damagedDontCares) numbers << QString::number(i + 1);
+    showMessage(parent, QCoreApplication::translate(
+                            "ronri::MainForm",
+                            "「%1」の %2 番目の式は d(…) に読めない部分があったため、"
+                            "その部分を除いて読みました。")
+                            .arg(shown(fileName), numbers.join(QStringLiteral(", "))));
+  }
   if (cut && contents.entries.size() < size_t(std::max(0LL, contents.announced + 1)))
     showMessage(parent,
                 QCoreApplication::translate(

@@ -9,6 +9,7 @@
 #include <QStatusBar>
 
 #include "core/expression.h"
+#include "core/function.h"
 #include "core/wellformed.h"
 #include "ui/framework/app.h"
 #include "ui/framework/controls.h"
@@ -21,8 +22,8 @@
 #include "ui/windows/expression_field.h"
 #include "ui/windows/expression_files.h"
 #include "ui/windows/map_count_form.h"
-#include "ui/windows/number_input_form.h"
 #include "ui/windows/multi_output_form.h"
+#include "ui/windows/number_input_form.h"
 #include "ui/windows/settings_dialog.h"
 #include "ui/windows/table_count_form.h"
 #include "ui/windows/truth_table_form.h"
@@ -127,11 +128,19 @@ void MainForm::build(QMainWindow* w) {
   editRow->addWidget(text1_, 1);
   editRow->addWidget(clear);
   editRow->addWidget(back);
+  // The don't-care rows "入力" will store with the field's expression.
+  dontCareLabel_ = new QLabel(central);
+  dontCareLabel_->setObjectName(QStringLiteral("DontCareLabel"));
+  dontCareLabel_->setFont(expressionFont(10));
+  dontCareLabel_->setWordWrap(true);
+  dontCareLabel_->hide();
+  connect(text1_, &QLineEdit::textChanged, this, &MainForm::showDontCares);
 
   auto* entry = new QVBoxLayout;
   entry->addLayout(countRow);
   entry->addSpacing(6);
   entry->addLayout(editRow);
+  entry->addWidget(dontCareLabel_);
   entry->addLayout(letters);
   entry->addSpacing(4);
   entry->addLayout(operators);
@@ -210,10 +219,10 @@ void MainForm::buildMenus(QMainWindow* w) {
           [this] { app().Form8->show(); });
   connect(input->addAction(tr("カルノー図")), &QAction::triggered, this,
           [this] { app().Form12->show(); });
-  connect(input->addAction(tr("番号で入力…")), &QAction::triggered, this,
-          [this] { app().numberInput->show(); });
   connect(input->addAction(tr("複数出力の真理値表")), &QAction::triggered, this,
           [this] { app().multiOutput->show(); });
+  connect(input->addAction(tr("番号で入力…")), &QAction::triggered, this,
+          [this] { app().numberInput->show(); });
   QMenu* tools = bar->addMenu(tr("ツール"));
   connect(tools->addAction(tr("比較")), &QAction::triggered, this,
           [this] { app().Form18->show(); });
@@ -300,8 +309,24 @@ void MainForm::store() {
   if (chosen.isEmpty()) return;
   const int k = list1_->row(chosen.first());
   trsiki = built;
+  Function f{built.toStdString(), k + 1, {}};
+  if (built == dontCareExpression_ && k + 1 == dontCareVariables_) f.dontCares = dontCares_;
   text1_->clear();
-  list2_->addItem(trsiki + QLatin1Char(' ') + QString::number(k));
+  list2_->addItem(QString::fromStdString(entryText(f)));
+}
+
+void MainForm::setDontCares(const QString& expression, int variables, std::vector<int> rows) {
+  dontCareExpression_ = expression;
+  dontCareVariables_ = variables;
+  dontCares_ = std::move(rows);
+  showDontCares();
+}
+
+void MainForm::showDontCares() {
+  if (!dontCareLabel_) return;
+  const bool applies = !dontCares_.empty() && text1_->text() == dontCareExpression_;
+  dontCareLabel_->setText(applies ? QString::fromStdString(dontCareText(dontCares_)) : QString());
+  dontCareLabel_->setVisible(applies);
 }
 
 void MainForm::create() {
@@ -319,6 +344,8 @@ void MainForm::create() {
   table.trsiki = entry.left(space);
   table.dosiki = InsideExp(table.trsiki);
   table.listindex = digit.unicode() - '0';
+  const std::optional<Function> f = readEntry(entry.toStdString()).function;
+  table.dontCares = f ? f->dontCares : std::vector<int>{};
   // An open table would still show the previous expression.
   if (table.isOpen()) table.rebuildTable();
   table.show();

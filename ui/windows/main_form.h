@@ -1,8 +1,10 @@
 #pragma once
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QString>
+#include <vector>
 
 #include "ui/framework/window.h"
 
@@ -22,6 +24,9 @@ class MainForm : public Window {
   void reload();
   // Folds ~x into negated letters.
   static QString InsideExp(const QString& siki);
+  // Don't-care rows that "入力" stores with `expression` while the entry field
+  // still holds exactly it and `variables` are chosen ("X付きで入力").
+  void setDontCares(const QString& expression, int variables, std::vector<int> rows);
 
  protected:
   void build(QMainWindow* w) override;
@@ -43,6 +48,12 @@ class MainForm : public Window {
   QPointer<QListWidget> list2_;
   QPointer<QLineEdit> text1_;
   int chosenCount_ = 0;  // the variables typing may use; 0 while the buttons are locked
+  QPointer<QLabel> dontCareLabel_;
+  void showDontCares();
+  // What the last "X付きで入力" handed over.
+  QString dontCareExpression_;
+  int dontCareVariables_ = 0;
+  std::vector<int> dontCares_;
 };
 
 }  // namespace ronri

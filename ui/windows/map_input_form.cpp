@@ -23,6 +23,7 @@ constexpr int kColumnStep = 960;
 // sets the two apart.
 constexpr int kHalfGap = 120;
 constexpr int kFirstRow = 1080;
+constexpr int kDontCareWidth = 1500;
 constexpr int kRowStep = 600;
 // Ruling runs halfway between neighbouring cells, and this far outside the outer ones.
 constexpr int kBorderX = (kColumnStep - MapInputForm::kCellWidth) / 2;
@@ -103,6 +104,15 @@ void MapInputForm::build(QMainWindow* w) {
   simplifyInput->setObjectName(QStringLiteral("Command3"));
   simplifyInput->setGeometry(pxRect(right - 1200 - 120 - 2040, bottom + 360, 2040, 420));
   connect(simplifyInput, &QPushButton::clicked, this, &MapInputForm::makeSimplifiedExpression);
+  // And "X付きで入力" left of that: the 1-cells with the X cells beside them.
+  auto* dontCareInput = new QPushButton(tr("X付きで入力"), canvas_);
+  dontCareInput->setObjectName(QStringLiteral("Command4"));
+  dontCareInput->setGeometry(
+      pxRect(right - 1200 - 120 - 2040 - 120 - kDontCareWidth, bottom + 360, kDontCareWidth, 420));
+  connect(dontCareInput, &QPushButton::clicked, this, [this] {
+    handWithDontCares(app(), rowValues(cells_, static_cast<int>(cells_.size())), variables_, false);
+    unload();
+  });
   const QSize size(px(right + 480), px(bottom + 360 + 420 + 360));
   w->setFixedSize(size);
   // The ruling is drawn at load, before the window is laid out: give the

@@ -109,6 +109,13 @@ void TableInputForm::build(QMainWindow* w) {
   simplifyInput_ = new QPushButton(tr("簡単化して入力"), outer);
   simplifyInput_->setObjectName(QStringLiteral("Command3"));
   connect(simplifyInput_, &QPushButton::clicked, this, &TableInputForm::makeSimplifiedExpression);
+
+  dontCareInput_ = new QPushButton(tr("X付きで入力"), outer);
+  dontCareInput_->setObjectName(QStringLiteral("Command4"));
+  connect(dontCareInput_, &QPushButton::clicked, this, [this] {
+    handWithDontCares(app(), rowValues(outputs_, rows()), loadedHen_, true);
+    unload();
+  });
 }
 
 void TableInputForm::load() {
@@ -189,13 +196,16 @@ void TableInputForm::placeControls() {
   const bool scrolls = viewHeight < bottom + 1;
   const int viewWidth =
       tableWidth + (scrolls ? scroll_->verticalScrollBar()->sizeHint().width() : 0);
-  // "簡単化して入力" stands left of "入力", in the same row.
+  // "簡単化して入力" stands left of "入力", in the same row, "X付きで入力" left of it.
   const int simplifyWidth = simplifyInput_->sizeHint().width() + 8;
-  const int width = std::max({viewWidth, 200, 2 * kMargin + 80 + 8 + simplifyWidth});
+  const int dontCareWidth = dontCareInput_->sizeHint().width() + 8;
+  const int width =
+      std::max({viewWidth, 200, 2 * kMargin + 80 + 8 + simplifyWidth + 8 + dontCareWidth});
   scroll_->setGeometry(0, 0, width, viewHeight);
   const int below = viewHeight - 1 + 14;  // as far below the table as ever
   input_->setGeometry(width - kMargin - 80, below, 80, 28);
   simplifyInput_->setGeometry(input_->x() - 8 - simplifyWidth, below, simplifyWidth, 28);
+  dontCareInput_->setGeometry(simplifyInput_->x() - 8 - dontCareWidth, below, dontCareWidth, 28);
   if (w) w->setFixedSize(width, input_->geometry().bottom() + 14);
 }
 

@@ -14,7 +14,8 @@ namespace ronri {
 // each row of its truth table; "入力" hands its canonical sum of products to
 // the main window. Rows may also be marked "X" (don't care): "入力" counts
 // them as 0, "簡単化して入力" (Command3) hands the smallest sum of products
-// that uses them as it likes.
+// that uses them as it likes, "X付きで入力" (Command4) the canonical sum with
+// the X rows beside it.
 class TableInputForm : public Window {
   Q_OBJECT
  public:
@@ -49,6 +50,7 @@ class TableInputForm : public Window {
   QPointer<QWidget> line1_, line2_;
   QPointer<QPushButton> input_;
   QPointer<QPushButton> simplifyInput_;
+  QPointer<QPushButton> dontCareInput_;  // "X付きで入力"
 };
 
 }  // namespace ronri

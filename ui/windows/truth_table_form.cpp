@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "core/expression.h"
+#include "core/function.h"
 #include "core/simplify.h"
 #include "core/truthtable.h"
 #include "ui/framework/app.h"
@@ -27,6 +28,7 @@
 #include "ui/windows/circuit_form.h"
 #include "ui/windows/convert_form.h"
 #include "ui/windows/display_form.h"
+#include "ui/windows/dont_care.h"
 #include "ui/windows/kmap_form.h"
 #include "ui/windows/main_form.h"
 #include "ui/windows/truth_table_progress.h"
@@ -130,11 +132,12 @@ void TruthTableForm::buildTable(QWidget* parent, QBoxLayout* into) {
         column,
         [this] {
           DisplayList d;
-          drawTable(d, Q1.toStdString(), variables(), mode_);
+          drawTable(d, Q1.toStdString(), variables(), mode_, dontCares);
           return d;
         },
         [this] {
-          return QByteArray::fromStdString(tableCsv(Q1.toStdString(), variables(), mode_));
+          return QByteArray::fromStdString(
+              tableCsv(Q1.toStdString(), variables(), mode_, dontCares));
         });
   }
   const QFontMetricsF fm(text5_->font());
@@ -283,12 +286,16 @@ void TruthTableForm::createTable() {
   }
   Q1 = QString::fromStdString(t.Q1);
   kairo = Q1;
-  showFunctionInTitle(widget(), caption(), trsiki);
+  showFunctionInTitle(widget(), caption(), withDontCares(trsiki, dontCares));
   totalStr = QString::fromStdString(t.totalStr);
   carnotsiki1 = QString::fromStdString(t.carnotsiki1);
-  carnotsiki0 = QString::fromStdString(t.carnotsiki0);
+  // A don't-care row is neither a 1-row nor a 0-row.
+  carnotsiki0 = QString::fromStdString(withoutRows(t.carnotsiki0, dontCares, n));
+  for (int r : dontCares)
+    if (r >= 0 && size_t(r) < t.results.size()) t.results[size_t(r)] = 'X';
   showColumns(t.column, t.results);
   app().Form9->simple = carnotsiki1;
+  app().Form9->dontCares = dontCares;
 }
 
 void TruthTableForm::fitColumnsTo(int n) {
@@ -325,6 +332,11 @@ void TruthTableForm::filter(int mode) {
     column = makeRows(rpn, mode, n, total, progress.callback());
     results = answer(rpn, mode, n, total, progress.callback());
     progress_->setValue(0);
+  }
+  if (!dontCares.empty()) {
+    ShownColumns shown = shownColumns(rpn, n, mode, dontCares);
+    column = std::move(shown.column);
+    results = std::move(shown.results);
   }
   totalStr = QString::fromStdString(total);
   showColumns(column, results);
@@ -408,6 +420,7 @@ void TruthTableForm::openMap() {
   if (showsThisTable(*map)) return map->show();
   map->dosiki1 = carnotsiki1;
   map->dosiki0 = carnotsiki0;
+  map->dontCares = dontCares;
   present(*map);
 }
 

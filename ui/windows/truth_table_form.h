@@ -5,6 +5,7 @@
 #include <QString>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "ui/framework/window.h"
 
@@ -28,6 +29,8 @@ class TruthTableForm : public Window {
   QString carnotsiki1;
   QString carnotsiki0;
   int OnOff = 0;
+  // The entry's don't-care rows, ascending (none of them a 1-row).
+  std::vector<int> dontCares;
 
   // Computes the table again from the members just set, in the open window.
   void rebuildTable();
