@@ -100,6 +100,10 @@ TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumO
       {"a+", 3, "a", "問題の 2 文字目: + の後に変数がありません"},
       {"m(9)", 3, "a", "問題: 9 は行の番号ではありません"},
       {"a+b", 3, "a(b)", "答えの 2 文字目: ( の前に演算子が必要です"},
+      {"ｍ（１，２）", 2, "a@b",
+       "等しいが最小ではありません。この答えは積和形でも和積形でもありません"},
+      {"（a＋b）", 2, "b+a", "正解です"},
+      {"a×b", 2, "a", "問題の 2 文字目: ? は式に使えない文字です"},
   };
   for (const auto& c : cases) {
     problem->setText(QString::fromUtf8(c.problem));

@@ -125,22 +125,24 @@ void AnswerCheckForm::resetVerdict() {
 
 std::string AnswerCheckForm::problemValues() {
   const int n = count_->value();
-  const std::string text = problem_->text().trimmed().toStdString();
-  if (text.empty()) {
+  // Full-width signs from an input method read as ASCII.
+  const QString typed = problem_->text().trimmed().normalized(QString::NormalizationForm_KC);
+  if (typed.isEmpty()) {
     verdict_->setText(tr("問題を入れてください"));
     return {};
   }
-  if (looksLikeRowNumbers(text)) {
-    const RowNumbers f = parseRowFunction(text, n);
+  if (looksLikeRowNumbers(typed.toStdString())) {
+    const RowNumbers f = parseRowFunction(typed.toStdString(), n);
     if (f.error) {
       verdict_->setText(tr("問題: %1").arg(NumberInputForm::errorText(*f.error, n)));
       return {};
     }
     return functionValues(f);
   }
+  // Anything else outside ASCII stays one character, so positions count characters.
   std::string expression;
-  for (char c : text)
-    if (c != ' ') expression += c;
+  for (QChar c : typed)
+    if (c != QLatin1Char(' ')) expression += c.unicode() > 127 ? '?' : char(c.unicode());
   if (const auto m = findMalformation(expression, n)) {
     verdict_->setText(tr("問題の %1").arg(malformationText(*m, n)));
     return {};

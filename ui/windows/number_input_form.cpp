@@ -77,8 +77,11 @@ void NumberInputForm::build(QMainWindow* w) {
 
 void NumberInputForm::handOver() {
   const int n = count_->value();
-  const RowNumbers f =
-      parseRowNumbers(ones_->text().toStdString(), dontCares_->text().toStdString(), n);
+  // Full-width digits and signs from an input method read as ASCII.
+  const auto field = [](const QLineEdit* e) {
+    return e->text().normalized(QString::NormalizationForm_KC).toStdString();
+  };
+  const RowNumbers f = parseRowNumbers(field(ones_), field(dontCares_), n);
   if (f.error) {
     showMessage(widget(), errorText(*f.error, n));
     return;
