@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
+#include <QScrollArea>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 #include "main_form_driver.h"
 #include "ui/framework/app.h"
 #include "ui/framework/drawing_export.h"
+#include "ui/framework/drawing_zoom.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/print_header.h"
 #include "ui/framework/print_pages.h"
@@ -108,6 +111,32 @@ TEST_F(PrintWindows, TitlesNameTheFunctionAndPrintsFillThePage) {
     EXPECT_GE(std::max(share.width(), share.height()), 0.8)
         << w->name().toStdString() << " " << share.width() << " x " << share.height();
   }
+}
+
+// Ctrl + wheel zooms the circuit: a view of the drawing drawn again larger
+// over the window, gone at 100 %.
+TEST_F(PrintWindows, CtrlWheelZoomsTheDrawing) {
+  click(*app.Form2, "Command3");
+  click(*app.Form6, "Command2");
+  QWidget* area = exportArea(*app.Form6);
+  ASSERT_TRUE(area);
+  auto wheel = [&](int delta) {
+    QWheelEvent e(QPointF(50, 50), area->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, delta),
+                  Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(area, &e);
+  };
+  wheel(120);
+  wheel(120);
+  EXPECT_EQ(drawingZoom(area), 150);
+  auto* view = app.Form6->widget()->findChild<QScrollArea*>(QStringLiteral("ZoomView"));
+  ASSERT_TRUE(view && view->isVisible());
+  const QSize shown = view->widget()->size();
+  const QSizeF drawn = renderedSize(exportedDrawing(area)) * 1.5;
+  EXPECT_NEAR(shown.width(), drawn.width(), 2);
+  wheel(-120);
+  wheel(-120);
+  EXPECT_EQ(drawingZoom(area), 100);
+  EXPECT_FALSE(view->isVisible());
 }
 
 TEST(Printing, SplitsOnlyWhereTextWouldFallUnderSixPoints) {

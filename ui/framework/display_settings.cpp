@@ -1,6 +1,7 @@
 #include "ui/framework/display_settings.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMainWindow>
 #include <QScreen>
 #include <QScrollArea>
@@ -44,22 +45,24 @@ namespace {
 // Room for the window frame and title bar around a window's client area.
 constexpr QSize kFrame(16, 48);
 
-void fitToScreen(QMainWindow* w) {
+void fitToScreen(QWidget* w) {
   const QScreen* screen = w->screen();
   if (!screen) return;
   const QRect avail = screen->availableGeometry();
   const QSize room = avail.size() - kFrame;
   if (w->width() <= room.width() && w->height() <= room.height()) return;
-  QWidget* central = w->centralWidget();
+  // A window's content scrolls; a dialog's layout takes the smaller size.
+  auto* main = qobject_cast<QMainWindow*>(w);
+  QWidget* central = main ? main->centralWidget() : nullptr;
   if (central && !qobject_cast<QScrollArea*>(central)) {
     central->setMinimumSize(central->size().expandedTo(central->minimumSizeHint()));
-    w->takeCentralWidget();
+    main->takeCentralWidget();
     auto* scroll = new QScrollArea(w);
     scroll->setObjectName(QStringLiteral("ScreenScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setWidget(central);
-    w->setCentralWidget(scroll);
+    main->setCentralWidget(scroll);
   }
   w->setMinimumSize(0, 0);
   w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -74,7 +77,9 @@ class ScreenFit : public QObject {
  protected:
   bool eventFilter(QObject* o, QEvent* e) override {
     if (e->type() == QEvent::Show)
-      if (auto* w = qobject_cast<QMainWindow*>(o); w && w->isWindow()) fitToScreen(w);
+      if (auto* w = qobject_cast<QWidget*>(o);
+          w && w->isWindow() && (qobject_cast<QMainWindow*>(w) || qobject_cast<QDialog*>(w)))
+        fitToScreen(w);
     return false;
   }
 };

@@ -9,12 +9,14 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
 
 #include "ui/framework/app.h"
+#include "ui/framework/display_settings.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/translation.h"
 #include "ui/windows/circuit_form.h"
@@ -68,6 +70,16 @@ void save(QWidget* w, const QString& name) {
   const QString file = QStringLiteral("%1/%2-%3.png").arg(g_dir, name, g_lang);
   if (!w->grab().save(file)) qFatal("cannot write %s", qPrintable(file));
   std::printf("%s\n", qPrintable(file));
+  if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+    // Scaled up (QT_SCALE_FACTOR=2 on a 1366 x 768 screen): the whole screen,
+    // and whether the window stays on it.
+    QScreen* screen = w->screen();
+    screen->grabWindow(0).save(QStringLiteral("%1/%2-%3-screen.png").arg(g_dir, name, g_lang));
+    const QRect frame = w->frameGeometry(), avail = screen->availableGeometry();
+    std::printf("  %s %dx%d at %d,%d on %dx%d: %s\n", qPrintable(name), frame.width(),
+                frame.height(), frame.x(), frame.y(), avail.width(), avail.height(),
+                avail.contains(frame) ? "on the screen" : "CUT OFF");
+  }
 }
 
 void save(const Window& w) {
@@ -78,6 +90,7 @@ void save(const Window& w) {
 
 int main(int argc, char** argv) {
   QApplication qapp(argc, argv);
+  if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) ronri::keepWindowsOnScreen();
   ronri::installDefaultFont();
   if (argc < 2) {
     std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
