@@ -258,7 +258,9 @@ void CircuitEngine::junction(Surface& s, double x, double y, int net) {
   w_.router.addJunction(x, y, net);
 }
 
-void CircuitEngine::laterGate(Surface& s, char t, double G) {
+// Whether gate t grows the chain gate below it (2-4-input gates only),
+// keeping count of the chain.
+bool CircuitEngine::growsChain(char t) {
   bool merge = false;
   if (mode24()) {
     const Operand& second = w_.operands[w_.top - 2];
@@ -276,7 +278,11 @@ void CircuitEngine::laterGate(Surface& s, char t, double G) {
       merge = true;
     }
   }
+  return merge;
+}
 
+void CircuitEngine::laterGate(Surface& s, char t, double G) {
+  const bool merge = growsChain(t);
   // Stand right of both operands.
   const double pitch = yP * 125;
   for (int slot : {w_.top - 2, w_.top - 1}) {
@@ -285,33 +291,36 @@ void CircuitEngine::laterGate(Surface& s, char t, double G) {
     if (c + 0.01 >= w_.level) w_.level = c + 0.6;
   }
 
-  if (!merge) {
-    // A gate never touches another: further right until its place is free.
-    for (int tries = 0; tries < 64; ++tries) {
-      const double X = tw(w_.level * pitch + LR), Y = tw(G);
-      // The picture and, when shown, its label above it.
-      Area body{X, Y, X + kGateWidth, Y + kGateHeight};
-      if (labelComing()) {
-        const Area label = comingLabelArea(X, Y);
-        body = {X, label.t, std::max(label.r, X + kGateWidth), Y + kGateHeight};
-      }
-      if (w_.router.roomFor(body)) break;
-      w_.level += 0.6;
-    }
-    const double Xg = w_.level * pitch + LR;
-    if (netlist) {
-      netlist->pin(netOf(w_.top - 1), G + kPinSecond);
-      netlist->pin(netOf(w_.top - 2), G + kPinFirst);
-    }
-    route(s, w_.top - 1, w_.topY, Xg, G + kPinSecond, 0, -1);
-    route(s, w_.top - 2, w_.secondY, Xg, G + kPinFirst, 0, -1);
-    const int id = pushGate(s, t, Xg);
-    if (mode24()) w_.chainGate = id;
+  if (merge) {
+    growChain(s);
     return;
   }
+  // A gate never touches another: further right until its place is free.
+  for (int tries = 0; tries < 64; ++tries) {
+    const double X = tw(w_.level * pitch + LR), Y = tw(G);
+    // The picture and, when shown, its label above it.
+    Area body{X, Y, X + kGateWidth, Y + kGateHeight};
+    if (labelComing()) {
+      const Area label = comingLabelArea(X, Y);
+      body = {X, label.t, std::max(label.r, X + kGateWidth), Y + kGateHeight};
+    }
+    if (w_.router.roomFor(body)) break;
+    w_.level += 0.6;
+  }
+  const double Xg = w_.level * pitch + LR;
+  if (netlist) {
+    netlist->pin(netOf(w_.top - 1), G + kPinSecond);
+    netlist->pin(netOf(w_.top - 2), G + kPinFirst);
+  }
+  route(s, w_.top - 1, w_.topY, Xg, G + kPinSecond, 0, -1);
+  route(s, w_.top - 2, w_.secondY, Xg, G + kPinFirst, 0, -1);
+  const int id = pushGate(s, t, Xg);
+  if (mode24()) w_.chainGate = id;
+}
 
-  // The top operand becomes the third or fourth input of the chain gate,
-  // which keeps its place; each merged wire turns a little further right.
+// The top operand becomes the third or fourth input of the chain gate,
+// which keeps its place; each merged wire turns a little further right.
+void CircuitEngine::growChain(Surface& s) {
   const double Xc = w_.nodeX[w_.top - 2];
   const double pin = w_.chainCount == 2 ? kPinGrownThird : kPinGrownFourth;
   if (netlist) netlist->addInput(w_.operands[w_.top - 2].id, netOf(w_.top - 1), w_.secondY + pin);

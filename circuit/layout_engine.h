@@ -82,6 +82,8 @@ class CircuitEngine {
   void operatorToken(Surface& s, char t);
   void firstColumnGate(Surface& s, char t, double G, int extra);
   void laterGate(Surface& s, char t, double G);
+  bool growsChain(char t);
+  void growChain(Surface& s);
   void route(Surface& s, int slot, double fromY, double gateX, double pinY, double shift,
              int target);
   // A wire or junction mark drawn and recorded, to keep later ones clear.
