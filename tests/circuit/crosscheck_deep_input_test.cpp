@@ -57,9 +57,9 @@ void drawEveryWay(const std::string& infix, int n) {
   }
 }
 
-// Routing checks every new wire against the wires drawn so far, so a drawing
-// of the longest expression takes long; the sanitizer build (which samples,
-// see RONRI_CROSSCHECK_SAMPLE) draws one of 4,095 characters instead.
+// Routing searches many ways for each wire, so a drawing of the longest
+// expression takes a while; the sanitizer build (which samples, see
+// RONRI_CROSSCHECK_SAMPLE) draws one of 4,095 characters instead.
 TEST(CrosscheckDeepCircuit, TheLongestExpressionOfTheEntryField) {
   const char* sample = std::getenv("RONRI_CROSSCHECK_SAMPLE");
   const size_t length = sample && std::atoi(sample) > 1 ? 4095 : kLongest;
