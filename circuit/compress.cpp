@@ -57,12 +57,14 @@ Compressed compressExpression(std::string_view simple, int n, bool smallestCover
       if (c.status != CoverStatus::NoCover && !c.sum.empty()) {
         cache.sc3Cache = c.sum;
         cache.sc3BestFound = c.status == CoverStatus::BestFound;
+        cache.sc3LowerBound = c.lowerBound;
       }
     }
     // Without a cover the prime implicants, which are sound, are drawn instead.
     if (!cache.sc3Cache.empty()) {
       m = cache.sc3Cache;
       out.bestFound = cache.sc3BestFound;
+      out.lowerBound = cache.sc3LowerBound;
     }
   }
   m = layout(m);

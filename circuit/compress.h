@@ -14,6 +14,7 @@ struct CompressCache {
   std::string minCache;  // all prime implicants
   std::string sc3Cache;  // the chosen smallest cover
   bool sc3BestFound = false;
+  int sc3LowerBound = 0;
 };
 
 struct Compressed {
@@ -21,6 +22,7 @@ struct Compressed {
   std::string caption;  // readable form for the caption
   bool constant = false;
   bool bestFound = false;  // the cover search ran out of time: maybe not the smallest
+  int lowerBound = 0;      // then no cover has fewer terms than this
   bool failed = false;     // no sound expression was found; nothing is to be drawn
 };
 

@@ -55,6 +55,7 @@ Cover fewestTermsThenLetters(std::string_view primes, std::string_view simple, i
   };
   std::vector<int> chosen;
   CoverStatus status = CoverStatus::Proven;
+  int lowerBound = 0;  // in terms
   if (auto candidates = expandCover(table)) {
     // Every irredundant cover is a candidate, so the smallest is among them.
     const std::vector<int>* best = nullptr;
@@ -79,8 +80,11 @@ Cover fewestTermsThenLetters(std::string_view primes, std::string_view simple, i
         exactCover(table, static_cast<int>(implicants.size()), budget, cost, /*fewestFirst=*/true);
     chosen = std::move(exact.columns);
     if (!exact.proven) status = CoverStatus::BestFound;
+    // The letters of a cover cost less than one term: whole terms of the bound.
+    lowerBound = static_cast<int>(exact.lowerBound / perTerm);
   }
-  return {joinChosen(implicants, chosen), status};
+  if (status == CoverStatus::Proven) lowerBound = static_cast<int>(chosen.size());
+  return {joinChosen(implicants, chosen), status, lowerBound};
 }
 
 std::string otherRows(std::string_view simple, std::string_view dontCare, int n) {

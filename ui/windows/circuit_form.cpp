@@ -25,6 +25,7 @@
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
+#include "ui/windows/cover_proof.h"
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
@@ -569,7 +570,7 @@ void CircuitForm::compress() {
   compress_->show();
   compress_->setText(tr("戻す"));
   check2_->hide();
-  if (c.bestFound) showMessage(widget(), tr(kBestFound));
+  if (c.bestFound) showMessage(widget(), withBound(tr(kBestFound), c.lowerBound));
 }
 
 void CircuitForm::restore() {

@@ -1,9 +1,16 @@
 #include "ui/windows/cover_proof.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QPointer>
 
 namespace ronri {
+
+QString withBound(const QString& note, int lowerBound) {
+  if (lowerBound <= 0) return note;
+  return note + QLatin1Char('\n') +
+         QCoreApplication::translate("ronri::CoverProof", "最小は %1 項以上です。").arg(lowerBound);
+}
 
 CoverProof::CoverProof(QObject* parent) : QObject(parent) {}
 

@@ -3,6 +3,7 @@
 // while its window stays usable. The search itself is pure code; this object
 // only carries its news back to the window's thread.
 #include <QObject>
+#include <QString>
 
 #include <atomic>
 #include <memory>
@@ -12,6 +13,10 @@
 #include "core/simplify.h"
 
 namespace ronri {
+
+// A note on a cover not proven smallest, with the bound below which no cover
+// lies ("最小は N 項以上です。") when the search knows one.
+QString withBound(const QString& note, int lowerBound);
 
 class CoverProof : public QObject {
   Q_OBJECT
