@@ -349,7 +349,7 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
     <message>
         <source>証明を続ける</source>
-        <translation type="unfinished"></translation>
+        <translation>Continue proof</translation>
     </message>
     <message>
         <source>クワイン・マクラスキー法</source>
@@ -365,23 +365,23 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
     <message>
         <source>最小であることを確かめました（%1 項）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Proven minimal (%1 terms).</translation>
     </message>
     <message>
         <source>証明中：最良 %1 項、最小は %2 項以上です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Proving: best %1 terms; the minimum has at least %2 terms.</translation>
     </message>
     <message>
         <source>この形は %1 項、最小は %2 項以上です。</source>
-        <translation type="unfinished"></translation>
+        <translation>This form has %1 terms; the minimum has at least %2 terms.</translation>
     </message>
     <message>
         <source>証明を中止</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop proof</translation>
     </message>
     <message>
         <source>（中止しました）</source>
-        <translation type="unfinished"></translation>
+        <translation>(stopped)</translation>
     </message>
 </context>
 <context>
@@ -426,7 +426,7 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <name>ronri::CoverProof</name>
     <message>
         <source>最小は %1 項以上です。</source>
-        <translation type="unfinished"></translation>
+        <translation>The minimum has at least %1 terms.</translation>
     </message>
 </context>
 <context>
