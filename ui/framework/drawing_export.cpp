@@ -283,14 +283,8 @@ void addExportMenu(QWidget* area, std::function<DisplayList()> source,
     if (const ExportSources* s = sourcesOf(area))
       for (const auto& [caption, run] : s->actions)
         further.push_back({menu.addAction(caption), run});
-    std::vector<std::pair<QAction*, std::function<void()>>> further;
-    if (const ExportSources* s = sourcesOf(area))
-      for (const auto& [caption, run] : s->actions)
-        further.push_back({menu.addAction(caption), run});
     QAction* chosen = menu.exec(area->mapToGlobal(pos));
     if (!chosen) return;
-    for (const auto& [action, run] : further)
-      if (chosen == action) return run();
     for (const auto& [action, run] : further)
       if (chosen == action) return run();
     if (chosen == save) {
