@@ -75,6 +75,24 @@ TEST(TabulationWindow, ListsThePrimesOfTheConversionWindowInItsOrder) {
   EXPECT_TRUE(csv.contains("\r\n3,0,-0-0,~b*~d,\"0,2,8,10\",,P"));
   EXPECT_FALSE(exportedDrawing(view).ops().empty());
   EXPECT_FALSE(view->grab().isNull());
+
+  // With X rows the "主項" box lists the primes of the 1-rows and X rows that
+  // cover a 1-row; the tabulation marks the X rows and lists the same.
+  app.Form9->unload();
+  app.Form9->simple = rows({1, 3, 7, 11, 15}, 4);
+  app.Form9->dontCares = {0, 2, 5};
+  app.Form9->show();
+  click(*app.Form9, "Command4");
+  click(*app.Form9, "CommandTabulation");
+  const Tabulation& x = *tab.tabulation();
+  listed.clear();
+  for (const auto& [pass, index] : x.primes)
+    listed << QString::fromStdString(
+        wordchange(layout(termLetters(x.passes[size_t(pass)][size_t(index)], 4))));
+  EXPECT_EQ(listed.join('+'), find<QLineEdit>(*app.Form9, "Text7")->text());
+  EXPECT_EQ(std::count_if(x.passes[0].begin(), x.passes[0].end(),
+                          [](const TabulationTerm& r) { return r.dontCare; }),
+            3);
   app.unloadOthers();
   EXPECT_FALSE(tab.isOpen());
 }

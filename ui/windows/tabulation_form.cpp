@@ -10,10 +10,14 @@
 #include <QVBoxLayout>
 
 #include "core/tabulation.h"
+#include "ui/framework/app.h"
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/painter_surface.h"
+#include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/convert_form.h"
+#include "ui/windows/dont_care.h"
 
 namespace ronri {
 
@@ -148,6 +152,7 @@ TabulationCaptions TabulationForm::captions() const {
 
 void TabulationForm::fill() {
   if (!isOpen()) return;
+  showFunctionInTitle(widget(), caption(), withDontCares(app().Form9->trsiki, dontCares));
   QApplication::setOverrideCursor(Qt::WaitCursor);
   tab_ = std::make_unique<Tabulation>(
       tabulate(simple.toStdString(), dontCares, std::clamp(variables, 1, 10)));
