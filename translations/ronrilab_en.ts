@@ -1025,6 +1025,10 @@ The table is left as it was.</translation>
         <source>制限時間内に見つかった最良の組合せです（最小とは限りません）</source>
         <translation>The best combination found within the time limit (not necessarily the smallest)</translation>
     </message>
+    <message>
+        <source>入力した値は消えます。よろしいですか？</source>
+        <translation>The values entered will be lost. Continue?</translation>
+    </message>
 </context>
 <context>
     <name>ronri::NotationForm</name>

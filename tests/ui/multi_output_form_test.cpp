@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -45,6 +46,14 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   cell->setFocus();
   QTest::keyClick(cell, Qt::Key_X);
   EXPECT_EQ(form.table.values[1][3], '0');
+
+  // Another input count asks before the entered values go.
+  click(cell);
+  auto* inputs = find<QSpinBox>(form, "Inputs");
+  answeringMessages([&] { inputs->setValue(2); }, QMessageBox::No);
+  EXPECT_EQ(form.table.inputs, 3);
+  EXPECT_EQ(inputs->value(), 3);
+  EXPECT_EQ(form.table.values[1][3], '1');
 
   // A preset, saved and read back; a bad file is refused with its line.
   form.setTable(multiPreset(MultiPreset::FullAdder));

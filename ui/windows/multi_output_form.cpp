@@ -177,12 +177,25 @@ void MultiOutputForm::build(QMainWindow* w) {
 
   connect(inputs_, &QSpinBox::valueChanged, this, [this](int n) {
     if (n == table.inputs) return;
+    if (!mayClearValues()) {
+      const QSignalBlocker quiet(inputs_);
+      inputs_->setValue(table.inputs);
+      return;
+    }
     setInputCount(table, n);
     clearResults();
     rebuildGrid();
   });
   connect(outputs_, &QSpinBox::valueChanged, this, [this](int m) {
     if (m == table.outputs()) return;
+    bool dropped = false;  // fewer outputs: the last columns go
+    for (int j = m; j < table.outputs(); ++j)
+      dropped |= table.values[size_t(j)].find_first_not_of('0') != std::string::npos;
+    if (dropped && !askYesNo(widget(), tr("入力した値は消えます。よろしいですか？"))) {
+      const QSignalBlocker quiet(outputs_);
+      outputs_->setValue(table.outputs());
+      return;
+    }
     setOutputCount(table, m);
     clearResults();
     rebuildGrid();
@@ -305,9 +318,16 @@ void MultiOutputForm::nameEdited(int output) {
 }
 
 void MultiOutputForm::choosePreset(int index) {
-  if (index <= 0 || index > kMultiPresetCount) return;
-  setTable(multiPreset(MultiPreset(index - 1)));
   preset_->setCurrentIndex(0);
+  if (index <= 0 || index > kMultiPresetCount || !mayClearValues()) return;
+  setTable(multiPreset(MultiPreset(index - 1)));
+}
+
+bool MultiOutputForm::mayClearValues() {
+  bool entered = false;
+  for (const std::string& v : table.values)
+    entered |= v.find_first_not_of('0') != std::string::npos;
+  return !entered || askYesNo(widget(), tr("入力した値は消えます。よろしいですか？"));
 }
 
 bool MultiOutputForm::openCsv(const QString& path) {

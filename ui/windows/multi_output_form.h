@@ -58,6 +58,8 @@ class MultiOutputForm : public Window {
   void cellChanged(int row, int output, char value);
   void nameEdited(int output);
   void choosePreset(int index);
+  // Whether the table may go back to 0 (asked when it holds anything else).
+  bool mayClearValues();
   QString sumText(const std::string& sum) const;
 
   std::optional<MultiMinimum> result_;
