@@ -81,6 +81,17 @@ int main(int argc, char** argv) {
     save(tab.widget(), dir, "tabulation-scrolled");
   }
 
+  // With don't-cares: m(1,3,7,11,15) + d(0,2,5).
+  convert.unload();
+  app.Form2->listindex = 3;
+  convert.simple = rows({1, 3, 7, 11, 15}, 4);
+  convert.dontCares = {0, 2, 5};
+  convert.show();
+  click(convert, "Command4");
+  click(convert, "CommandTabulation");
+  save(tab.widget(), dir, "tabulation-x");
+  convert.dontCares.clear();
+
   // The cyclic function m(0,1,2,5,6,7): its two covers on the map in turn.
   app.Form2->listindex = 2;
   convert.unload();
