@@ -3,9 +3,11 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "main_form_driver.h"
@@ -169,6 +171,20 @@ TEST(Printing, PrintsToAPdfFileInTheDrawingsOrientation) {
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(5) == "%PDF-");
   EXPECT_GT(pdf.size(), 1000);
+
+  // The preview opens on the same pages.
+  int previewPages = 0;
+  QTimer close;
+  QObject::connect(&close, &QTimer::timeout, [&] {
+    if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      if (d->objectName() == QStringLiteral("PrintPreview"))
+        if (auto* view = d->findChild<QPrintPreviewWidget*>()) previewPages = view->pageCount();
+      d->reject();
+    }
+  });
+  close.start(20);
+  showPrintPreview(nullptr, wide, QStringLiteral("f = a*b"));
+  EXPECT_EQ(previewPages, 1);
 }
 
 TEST(Printing, LongTitlesAreShortenedToTheScreen) {
