@@ -33,6 +33,7 @@
 #include "ui/windows/number_input_form.h"
 #include "ui/windows/pattern_form.h"
 #include "ui/windows/prime_chart_form.h"
+#include "ui/windows/tabulation_form.h"
 #include "ui/windows/settings_dialog.h"
 #include "ui/windows/table_count_form.h"
 #include "ui/windows/truth_table_form.h"
@@ -287,6 +288,9 @@ TEST_F(Languages, InEnglishNoWindowShowsJapanese) {
   look("message", test::answeringMessages([&] { click(*app.Form9, "CommandChart"); }));
   ASSERT_TRUE(app.primeChart->isOpen());
   look(app.primeChart->name(), visibleTexts(app.primeChart->widget()));
+  click(*app.Form9, "CommandTabulation");
+  ASSERT_TRUE(app.tabulation->isOpen());
+  look(app.tabulation->name(), visibleTexts(app.tabulation->widget()));
   // The circuit drawn, so its later buttons show.
   look("message", test::answeringMessages([&] {
          for (QAbstractButton* b : app.Form6->widget()->findChildren<QAbstractButton*>())
