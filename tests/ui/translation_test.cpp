@@ -33,9 +33,9 @@
 #include "ui/windows/number_input_form.h"
 #include "ui/windows/pattern_form.h"
 #include "ui/windows/prime_chart_form.h"
-#include "ui/windows/tabulation_form.h"
 #include "ui/windows/settings_dialog.h"
 #include "ui/windows/table_count_form.h"
+#include "ui/windows/tabulation_form.h"
 #include "ui/windows/truth_table_form.h"
 
 namespace ronri {
