@@ -101,6 +101,14 @@
         <translation>Sum of products: %1 (%2 terms, %3 letters)
 Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
+    <message>
+        <source>（開いているカルノー図に枠で示しました）</source>
+        <translation> (outlined on the open Karnaugh map)</translation>
+    </message>
+    <message>
+        <source>答えと値が違うセル</source>
+        <translation>Cells where the answer differs</translation>
+    </message>
 </context>
 <context>
     <name>ronri::CircuitFileExport</name>

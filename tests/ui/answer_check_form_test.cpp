@@ -11,6 +11,7 @@
 #include "core/row_numbers.h"
 #include "ui/framework/app.h"
 #include "ui/windows/answer_check_form.h"
+#include "ui/windows/kmap_form.h"
 #include "ui/windows/main_form.h"
 #include "ui/windows/number_input_form.h"
 #include "ui_helpers.h"
@@ -113,6 +114,23 @@ TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumO
     EXPECT_TRUE(verdict->text().startsWith(QString::fromUtf8(c.verdict)))
         << c.answer << ": " << verdict->text().toStdString();
     EXPECT_FALSE(minimal->isVisible());
+  }
+  // With a map of the problem open, the differing cells are outlined on it;
+  // a map of another function is left alone.
+  for (const bool same : {false, true}) {
+    KmapForm& map = *app.Form3;
+    map.unload();
+    map.dosiki1 = same ? QStringLiteral("noc+nbp+nbc+") : QStringLiteral("noc+");
+    map.dosiki0 = QStringLiteral("nop+aop+aoc+abp+abc+");
+    map.dontCares.clear();
+    map.show();
+    problem->setText(QStringLiteral("m(1,2,3)"));
+    count->setValue(3);
+    answer->setText(QStringLiteral("a+b"));
+    click(f, QStringLiteral("Judge"));
+    EXPECT_EQ(verdict->text().contains(QStringLiteral("カルノー図")), same);
+    ASSERT_TRUE(map.grouping());
+    EXPECT_EQ(map.grouping()->shown().size(), same ? 5u : 0u);
   }
   problem->setText(QStringLiteral("m(0,2,4,6)"));
   count->setValue(3);

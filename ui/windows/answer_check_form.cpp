@@ -16,9 +16,11 @@
 #include "core/expression.h"
 #include "core/row_numbers.h"
 #include "core/truthtable.h"
+#include "ui/framework/app.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
 #include "ui/windows/expression_field.h"
+#include "ui/windows/kmap_form.h"
 #include "ui/windows/number_input_form.h"
 
 namespace ronri {
@@ -205,12 +207,40 @@ void AnswerCheckForm::judge() {
       }
       if (size_t(v.differing) > v.differingRows.size()) rows << QStringLiteral("…");
       text = tr("違います。%1 行で値が違います: %2").arg(v.differing).arg(rows.join(tr("、")));
+      if (markOnMap(values, v.differingRows))
+        text += tr("（開いているカルノー図に枠で示しました）");
       break;
     }
   }
   if (!v.minimal.proven && v.kind != AnswerVerdict::Unreadable)
     text += tr("（最小かどうかは時間内に確かめきれませんでした）");
   verdict_->setText(text);
+}
+
+bool AnswerCheckForm::markOnMap(const std::string& values, const std::vector<int>& rows) {
+  const int n = count_->value();
+  KmapForm* map = n == 3   ? app().Form3.get()
+                  : n == 4 ? app().Form4.get()
+                  : n == 5 ? app().Form5.get()
+                           : nullptr;
+  if (!map || !map->isOpen()) return false;
+  // Only a map of this very function: its 1-cells and its free cells.
+  QString ones;
+  std::vector<int> free;
+  for (size_t r = 0; r < values.size(); ++r) {
+    if (values[r] == '1') ones += QString::fromStdString(rowTerm(rowBits(int(r), n)));
+    if (values[r] == 'X') free.push_back(int(r));
+  }
+  if (map->dosiki1 != ones || map->dontCares != free) return false;
+  std::vector<std::pair<std::string, int>> cells;
+  QStringList names;
+  for (int r : rows) {
+    std::string term = rowTerm(rowBits(r, n));
+    term.pop_back();  // the "+"
+    cells.push_back({term, 0});
+    names << QString::number(r);
+  }
+  return map->showCover(cells, names.join(QLatin1Char(',')), tr("答えと値が違うセル"));
 }
 
 void AnswerCheckForm::showMinimal() {

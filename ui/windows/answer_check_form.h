@@ -3,6 +3,7 @@
 #include <QString>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "ui/framework/window.h"
 
@@ -31,6 +32,9 @@ class AnswerCheckForm : public Window {
   // The problem's rows ('0', '1', 'X'), or "" after saying what is wrong with it.
   std::string problemValues();
   void resetVerdict();
+  // Outlines the differing rows on an open Karnaugh map of the same function;
+  // false when there is none.
+  bool markOnMap(const std::string& values, const std::vector<int>& rows);
 
   QPointer<QLineEdit> problem_;
   QPointer<QSpinBox> count_;
