@@ -48,7 +48,7 @@ class CellButton : public QPushButton {
     connect(this, &QPushButton::clicked, this, [this] { set(value() == '1' ? '0' : '1'); });
   }
   char value() const { return text() == QStringLiteral("1") ? '1' : text() == "X" ? 'X' : '0'; }
-  void show(char v) { setText(QString(QChar(v))); }
+  void display(char v) { setText(QString(QChar(v))); }
 
  protected:
   void mousePressEvent(QMouseEvent* e) override {
@@ -72,7 +72,7 @@ class CellButton : public QPushButton {
  private:
   void markX() { set(value() == 'X' ? '0' : 'X'); }
   void set(char v) {
-    show(v);
+    display(v);
     changed_(v);
   }
   std::function<void(char)> changed_;
@@ -285,7 +285,7 @@ void MultiOutputForm::rebuildGrid() {
     for (int j = 0; j < table.outputs(); ++j) {
       auto* cell = new CellButton(grid, [this, r, j](char v) { cellChanged(r, j, v); });
       cell->setObjectName(cellName(r, j));
-      cell->show(table.values[size_t(j)][size_t(r)]);
+      cell->display(table.values[size_t(j)][size_t(r)]);
       layout->addWidget(cell, r + 1, table.inputs + 1 + j, Qt::AlignCenter);
     }
   }
