@@ -217,8 +217,19 @@ void sharedCover(MultiMinimum& m, int n, const std::vector<OutputRows>& outs,
     uint8_t useful = 0;
     for (size_t j = 0; j < outs.size(); ++j)
       if (((p.outputs >> j) & 1) && (rows & outs[j].on)) useful |= uint8_t(1u << j);
-    // Every non-empty subset of the useful outputs.
+    // Every non-empty subset of the useful outputs for which no larger cube
+    // would do (that one covers more rows for no more cost).
+    uint8_t parentTags[8];
+    int parents = 0;
+    for (int bit = 0; bit < n; ++bit)
+      if ((p.cube.mask >> bit) & 1) {
+        const Cube up{uint8_t(p.cube.mask & ~(1 << bit)), uint8_t(p.cube.value & ~(1 << bit))};
+        parentTags[parents++] = implicantOf(rowsOf(up, n), outs);
+      }
     for (unsigned s = useful; s; s = (s - 1) & useful) {
+      bool dominated = false;
+      for (int k = 0; k < parents && !dominated; ++k) dominated = (s & ~parentTags[k]) == 0;
+      if (dominated) continue;
       const int col = static_cast<int>(columns.size());
       columns.push_back({p.cube, uint8_t(s)});
       int64_t c = perTerm + andInputs(p.cube);
