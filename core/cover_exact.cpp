@@ -6,6 +6,7 @@
 #include <coin/CbcEventHandler.hpp>
 #include <coin/CbcModel.hpp>
 #include <coin/CbcSolver.hpp>
+#include <coin/CbcTree.hpp>
 #include <coin/CoinPackedMatrix.hpp>
 #include <coin/CoinPackedVector.hpp>
 #include <coin/OsiClpSolverInterface.hpp>
@@ -343,28 +344,53 @@ class SearchWatcher : public CbcEventHandler {
   struct State {
     const Timer* timer;
     const Watch* watch;
-    int columnCount;
+    const std::vector<std::vector<int>>* rows;
+    const std::vector<int64_t>* cost;
     int64_t bestCost;
     int64_t bound;
+    double lastSeen = 0.0;  // the incumbent's value last looked at
+    int64_t nodes = 0;
   };
   explicit SearchWatcher(State* state) : state_(state) {}
   CbcEventHandler* clone() const override { return new SearchWatcher(*this); }
-  CbcAction event(CbcEvent) override {
-    if (state_->timer->over() || (state_->watch->stop && state_->watch->stop())) return stop;
-    if (!state_->watch->improved || !model_) return noAction;
-    const double* best = model_->bestSolution();
-    const auto found = static_cast<int64_t>(std::llround(model_->getObjValue()));
-    const auto bound = static_cast<int64_t>(std::ceil(model_->getBestPossibleObjValue() - 1e-6));
-    const bool better = best && found < state_->bestCost;
-    if (!better && bound <= state_->bound) return noAction;
-    std::vector<int> cols;
-    if (better) {
-      state_->bestCost = found;
-      for (int c = 0; c < state_->columnCount; ++c)
-        if (best[c] > 0.5) cols.push_back(c);
+  CbcAction event(CbcEvent e) override {
+    State& s = *state_;
+    if (s.timer->over() || (s.watch->stop && s.watch->stop())) return stop;
+    if (!model_) return noAction;
+    // The model's own bound is not sound mid-search (between the root's
+    // heuristics and the first branch it is the incumbent's value); the open
+    // nodes' least bound after a node is done is.
+    if (e == node && ++s.nodes % 32 == 0 && model_->tree() && model_->tree()->size() > 0) {
+      const auto bound =
+          static_cast<int64_t>(std::ceil(model_->tree()->getBestPossibleObjective() - 1e-6));
+      if (bound > s.bound && bound <= s.bestCost) {
+        s.bound = bound;
+        if (s.watch->improved) s.watch->improved({}, bound);
+      }
     }
-    state_->bound = std::clamp(bound, state_->bound, state_->bestCost);
-    state_->watch->improved(cols, state_->bound);
+    if (!s.watch->improved) return noAction;
+    // Mid-search the model's incumbent is not always a finished cover: only
+    // a checked one, cheaper than the last, is passed on.
+    const double* best = model_->bestSolution();
+    if (best && model_->getObjValue() != s.lastSeen) {
+      s.lastSeen = model_->getObjValue();
+      std::vector<int> cols;
+      int64_t found = 0;
+      for (size_t c = 0; c < s.cost->size(); ++c) {
+        if (best[c] > 0.5) {
+          cols.push_back(static_cast<int>(c));
+          found += (*s.cost)[c];
+        }
+      }
+      const bool covers = std::all_of(s.rows->begin(), s.rows->end(), [&](const auto& row) {
+        return std::any_of(row.begin(), row.end(), [&](int c) { return best[c] > 0.5; });
+      });
+      if (covers && found < s.bestCost) {
+        s.bestCost = found;
+        s.bound = std::min(s.bound, found);
+        s.watch->improved(cols, s.bound);
+      }
+    }
     return noAction;
   }
 
@@ -448,7 +474,7 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
     model.setBestSolution(startX.data(), columnCount,
                           static_cast<double>(costOf(result.columns, cost)), true);
   }
-  SearchWatcher::State state{&timer, &watch, columnCount, costOf(result.columns, cost),
+  SearchWatcher::State state{&timer,           &watch, &rows, &cost, costOf(result.columns, cost),
                              result.lowerBound};
   SearchWatcher watcher(&state);
   model.passInEventHandler(&watcher);
@@ -485,8 +511,7 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
       result.proven = model.isProvenOptimal();
     }
   }
-  result.lowerBound = std::max(
-      result.lowerBound, static_cast<int64_t>(std::ceil(model.getBestPossibleObjValue() - 1e-6)));
+  result.lowerBound = std::max(result.lowerBound, state.bound);
   int64_t found = costOf(result.columns, cost);
   if (found <= result.lowerBound) result.proven = true;
   if (!result.proven && exactly < 0) {
