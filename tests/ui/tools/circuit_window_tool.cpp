@@ -1,7 +1,7 @@
 // The time of "作成" in the circuit window for a large drawing, run by hand
 // (bench/circuit_window.sh), not a test: the canonical sum of 103 of the 128
 // rows of seven variables, from the click to the painted window.
-//   circuit_window_tool [runs]
+//   circuit_window_tool [runs [picture.png]]
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -83,6 +83,9 @@ int main(int argc, char** argv) {
     ms.push_back(timer.nsecsElapsed() / 1e6);
     if (canvas->displayList().ops().size() < 1000) qFatal("circuit not drawn");
     drawn = canvas->size();
+    // The drawing as the window holds it, to compare between builds.
+    if (i == 0 && QApplication::arguments().size() > 2)
+      canvas->image().copy(QRect(QPoint(0, 0), drawn)).save(QApplication::arguments().at(2));
     canvas->removeEventFilter(&watch);
     f.unload();
     QApplication::processEvents();
