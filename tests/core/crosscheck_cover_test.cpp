@@ -23,6 +23,7 @@
 #include "core/product_of_sums.h"
 #include "core/simplify.h"
 #include "core/simplify_detail.h"
+#include "support/cover_check.h"
 #include "support/crosscheck_oracle.h"
 
 namespace ronri {
@@ -43,13 +44,6 @@ std::vector<std::string> mintermPatterns(const std::string& termList, int n) {
   for (size_t p = 0; p + size_t(n) <= termList.size(); p += size_t(n) + 1)
     out.push_back(termList.substr(p, size_t(n)));
   return out;
-}
-
-std::string describe(const Table& f, int n) {
-  std::string s = "n=" + std::to_string(n) + " ones:";
-  for (int r = 0; r < (1 << n); ++r)
-    if (f[size_t(r)]) s += " " + std::to_string(r);
-  return s;
 }
 
 bool sameCubes(std::vector<Cube> a, std::vector<Cube> b) {
@@ -75,46 +69,20 @@ std::string checkFunction(const Table& f, int n, std::chrono::milliseconds budge
   const std::string primes = simplicity(mintermPatterns(simple, n));
   const Cover cover = minimalCover(primes, simple, n, budget);
   if (status) *status = cover.status;
-  if (f.none()) return primes == "0" && cover.sum == "0" ? "" : "constant 0 gives " + cover.sum;
-  if (f == test::allRows(n))
-    return primes == "1" && cover.sum == "1" ? "" : "constant 1 gives " + cover.sum;
-
-  const std::vector<Cube> expectedPrimes = test::primeImplicants(f, n);
-  std::vector<Cube> listed;
-  for (const std::string& t : splitTerms(primes)) {
-    const auto c = test::parseTerm(t, n);
-    if (!c) return "prime list holds " + t;
-    listed.push_back(*c);
-  }
-  if (listed.size() != expectedPrimes.size() || !sameCubes(listed, expectedPrimes))
-    return "prime implicants " + primes;
-
-  std::vector<Table> chosen;
-  Table covered;
-  for (const std::string& t : splitTerms(cover.sum)) {
-    const auto c = test::parseTerm(t, n);
-    if (!c) return "cover holds " + t;
-    if (std::find(expectedPrimes.begin(), expectedPrimes.end(), *c) == expectedPrimes.end())
-      return "cover term " + t + " is not prime";
-    chosen.push_back(test::pointsOf(*c, n));
-    covered |= chosen.back();
-  }
-  if (covered != f) return "cover " + cover.sum + " is another function";
-  for (size_t i = 0; i < chosen.size(); ++i) {
-    Table others;
-    for (size_t j = 0; j < chosen.size(); ++j)
-      if (j != i) others |= chosen[j];
-    if (others == f) return "cover " + cover.sum + " has a redundant term";
-  }
+  if (std::string problem = test::primeListProblem(f, n, primes); !problem.empty()) return problem;
+  if (std::string problem = test::coverProblem(f, n, cover.sum); !problem.empty())
+    return "cover " + cover.sum + ": " + problem;
+  if (f.none() || f == test::allRows(n)) return "";
+  const int terms = int(splitTerms(cover.sum).size());
   const bool proven = cover.status == CoverStatus::Proven;
-  if (proven ? cover.lowerBound != int(chosen.size()) : cover.lowerBound >= int(chosen.size()))
-    return "bound " + std::to_string(cover.lowerBound) + " beside " +
-           std::to_string(chosen.size()) + " terms";
-  const std::optional<int> fewest = fewestOf(f, expectedPrimes, n);
+  if (proven ? cover.lowerBound != terms : cover.lowerBound >= terms)
+    return "bound " + std::to_string(cover.lowerBound) + " beside " + std::to_string(terms) +
+           " terms";
+  const std::optional<int> fewest = fewestOf(f, test::primeImplicants(f, n), n);
   if (!fewest) return "";
   // A cover the search could not prove may be larger, never smaller.
-  if (proven ? int(chosen.size()) != *fewest : int(chosen.size()) < *fewest)
-    return "cover " + cover.sum + " has " + std::to_string(chosen.size()) + " terms, fewest is " +
+  if (proven ? terms != *fewest : terms < *fewest)
+    return "cover " + cover.sum + " has " + std::to_string(terms) + " terms, fewest is " +
            std::to_string(*fewest);
   if (cover.lowerBound > *fewest) return "bound " + std::to_string(cover.lowerBound) + " too high";
   return "";
@@ -133,7 +101,8 @@ TEST(CrosscheckCover, EveryFunctionOfUpToFourVariables) {
       for (int r = 0; r < (1 << n); ++r) f[size_t(r)] = (bits >> r) & 1u;
       const std::string problem = checkFunction(f, n, std::chrono::milliseconds(2000));
       ++checked;
-      if (!problem.empty() && ++failures <= 10) ADD_FAILURE() << describe(f, n) << ": " << problem;
+      if (!problem.empty() && ++failures <= 10)
+        ADD_FAILURE() << test::describeTable(f, n) << ": " << problem;
     }
   }
   EXPECT_EQ(failures, 0) << "of " << checked << " functions";
@@ -150,8 +119,8 @@ void checkRandomFunctions(int n, int count, std::mt19937& rng, const Oracle& ora
       Table f;
       for (int r = 0; r < (1 << n); ++r) f[size_t(r)] = one(rng);
       CoverStatus status = CoverStatus::Proven;
-      EXPECT_EQ(checkFunction(f, n, budget, oracle, &status), "") << describe(f, n);
-      if (mustProve) EXPECT_EQ(status, CoverStatus::Proven) << describe(f, n);
+      EXPECT_EQ(checkFunction(f, n, budget, oracle, &status), "") << test::describeTable(f, n);
+      if (mustProve) EXPECT_EQ(status, CoverStatus::Proven) << test::describeTable(f, n);
     }
   }
 }
@@ -213,7 +182,7 @@ std::optional<ReadSum> readProduct(const std::string& product, int n) {
 }
 
 std::string describe(const Table& ones, const Table& free, int n) {
-  std::string s = describe(ones, n) + " free:";
+  std::string s = test::describeTable(ones, n) + " free:";
   for (int r = 0; r < (1 << n); ++r)
     if (free[size_t(r)]) s += " " + std::to_string(r);
   return s;

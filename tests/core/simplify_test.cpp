@@ -11,7 +11,6 @@
 #include <climits>
 #include <cstdint>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -20,6 +19,7 @@
 #include "core/product_of_sums.h"
 #include "core/simplify.h"
 #include "core/simplify_detail.h"
+#include "support/cover_assert.h"
 
 namespace ronri {
 namespace {
@@ -31,7 +31,7 @@ std::string rowPattern(int n, int r) {
   return t;
 }
 
-std::vector<std::string> mintermPatterns(int n, const std::vector<bool>& f) {
+std::vector<std::string> mintermPatterns(int n, const test::Table& f) {
   std::vector<std::string> out;
   for (int r = 0; r < (1 << n); ++r)
     if (f[r]) out.push_back(rowPattern(n, r));
@@ -44,74 +44,15 @@ std::string termList(const std::vector<std::string>& patterns) {
   return s;
 }
 
-std::vector<bool> randomFunction(int n, double ones, std::mt19937& rng) {
+test::Table randomFunction(int n, double ones, std::mt19937& rng) {
   std::bernoulli_distribution bit(ones);
-  std::vector<bool> f(1u << n);
-  for (size_t r = 0; r < f.size(); ++r) f[r] = bit(rng);
+  test::Table f;
+  for (int r = 0; r < (1 << n); ++r) f[r] = bit(rng);
   return f;
-}
-
-// A term (letters only) is true on row r when every literal agrees with it.
-bool termTrue(const std::string& term, int n, int r) {
-  for (char c : term) {
-    const bool plain = isVariable(c);
-    const int k = plain ? c - 'a' : c - 'n';
-    if (k >= n) return false;
-    if ((((r >> (n - 1 - k)) & 1) != 0) != plain) return false;
-  }
-  return true;
 }
 
 std::vector<std::string> termsOf(const std::string& sum) {
   return splitTerms(sum);
-}
-
-// Every prime implicant, found by trying all 3^n cubes.
-std::set<std::string> brutePrimes(int n, const std::vector<bool>& f) {
-  auto implies = [&](const std::string& term) {
-    for (int r = 0; r < (1 << n); ++r)
-      if (termTrue(term, n, r) && !f[r]) return false;
-    return true;
-  };
-  std::set<std::string> primes;
-  int cubes = 1;
-  for (int k = 0; k < n; ++k) cubes *= 3;
-  for (int code = 0; code < cubes; ++code) {
-    std::string term;
-    int x = code;
-    for (int k = 0; k < n; ++k, x /= 3) {
-      if (x % 3 == 1) term += static_cast<char>('a' + k);
-      if (x % 3 == 2) term += static_cast<char>('n' + k);
-    }
-    if (!implies(term)) continue;
-    bool prime = true;
-    for (size_t drop = 0; drop < term.size() && prime; ++drop) {
-      std::string wider = term;
-      wider.erase(drop, 1);
-      if (implies(wider)) prime = false;
-    }
-    if (prime) primes.insert(term.empty() ? "1" : term);
-  }
-  return primes;
-}
-
-// A cover must be exactly the function, made of primes, and need every term.
-void expectValidCover(int n, const std::vector<bool>& f, const std::string& primes,
-                      const std::string& cover) {
-  const auto all = termsOf(primes);
-  const auto terms = termsOf(cover);
-  for (const auto& t : terms)
-    ASSERT_NE(std::find(all.begin(), all.end(), t), all.end()) << t << " is not a prime";
-  std::vector<int> count(1u << n, 0);
-  for (int r = 0; r < (1 << n); ++r)
-    for (const auto& t : terms) count[r] += termTrue(t, n, r) ? 1 : 0;
-  for (int r = 0; r < (1 << n); ++r)
-    ASSERT_EQ(count[r] > 0, static_cast<bool>(f[r])) << "row " << r;
-  for (const auto& t : terms) {
-    bool needed = false;
-    for (int r = 0; r < (1 << n) && !needed; ++r) needed = termTrue(t, n, r) && count[r] == 1;
-    EXPECT_TRUE(needed) << t << " can be left out of " << cover;
-  }
 }
 
 // The cover expansion written out on index-product texts, step by step, to
@@ -226,8 +167,7 @@ TEST(Simplicity, ConstantFunctions) {
   EXPECT_EQ(simplicity({}), "0");
   EXPECT_EQ(simplicity({"", "abc"}), "0");  // the first empty entry ends the list
   for (int n = 1; n <= 10; ++n) {
-    std::vector<bool> all(1u << n, true);
-    const auto minterms = mintermPatterns(n, all);
+    const auto minterms = mintermPatterns(n, test::allRows(n));
     ASSERT_EQ(simplicity(minterms), "1") << n;
     EXPECT_EQ(useSC3("1", termList(minterms), n), "1");
   }
@@ -313,59 +253,21 @@ TEST(Simplicity, PrimesMatchBruteForceInTheMergeOrder) {
       const std::string primes = simplicity(minterms);
       // Same text as the plain pairwise merge, including the order.
       ASSERT_EQ(primes, simplicityByPairs(minterms)) << n << "/" << trial;
-      std::set<std::string> expected = brutePrimes(n, f);
-      if (expected.empty()) expected.insert("0");
-      const auto got = termsOf(primes);
-      EXPECT_EQ(std::set<std::string>(got.begin(), got.end()), expected);
-      EXPECT_EQ(got.size(), expected.size()) << "a prime listed twice in " << primes;
+      EXPECT_EQ(test::primeListProblem(f, n, primes), "") << test::describeTable(f, n);
     }
   }
 }
 
 TEST(Cover, EveryFunctionOfUpToFourVariablesGetsAMinimumCover) {
   for (int n = 1; n <= 4; ++n) {
-    const int rows = 1 << n;
-    const uint32_t functions = 1u << rows;
-    // Fewest cubes whose union is exactly the function, by breadth-first search.
-    std::vector<uint32_t> cubes;
-    int codes = 1;
-    for (int k = 0; k < n; ++k) codes *= 3;
-    for (int code = 0; code < codes; ++code) {
-      uint32_t mask = 0;
-      for (int r = 0; r < rows; ++r) {
-        bool in = true;
-        int x = code;
-        for (int k = 0; k < n; ++k, x /= 3) {
-          const int bit = (r >> (n - 1 - k)) & 1;
-          if ((x % 3 == 1 && !bit) || (x % 3 == 2 && bit)) in = false;
-        }
-        if (in) mask |= 1u << r;
-      }
-      cubes.push_back(mask);
-    }
-    std::vector<int> fewest(functions, -1);
-    std::vector<uint32_t> frontier{0};
-    fewest[0] = 0;
-    for (int level = 1; !frontier.empty(); ++level) {
-      std::vector<uint32_t> next;
-      for (uint32_t m : frontier)
-        for (uint32_t c : cubes)
-          if (fewest[m | c] < 0) {
-            fewest[m | c] = level;
-            next.push_back(m | c);
-          }
-      frontier.swap(next);
-    }
-    for (uint32_t fn = 1; fn < functions; ++fn) {
-      std::vector<bool> f(rows);
-      for (int r = 0; r < rows; ++r) f[r] = (fn >> r) & 1;
+    const std::vector<test::SumCost> smallest = test::smallestSums(n);
+    for (uint32_t fn = 1; fn < smallest.size(); ++fn) {
+      const test::Table f(fn);
       const auto minterms = mintermPatterns(n, f);
       const std::string primes = simplicity(minterms);
       const Cover c = minimalCover(primes, termList(minterms), n);
       ASSERT_EQ(c.status, CoverStatus::Proven);
-      const int terms = c.sum == "1" ? 1 : static_cast<int>(termsOf(c.sum).size());
-      ASSERT_EQ(terms, fewest[fn]) << n << " variables, function " << fn << ": " << c.sum;
-      if (c.sum != "1") expectValidCover(n, f, primes, c.sum);
+      ASSERT_TRUE(test::isValidCover(f, n, c.sum, {primes, smallest[fn].terms}));
     }
   }
 }
@@ -382,7 +284,7 @@ TEST(Cover, RandomCoversAreValidAndAgreeWithTheExactSolver) {
       if (primes == "1") continue;
       const Cover c = minimalCover(primes, termList(minterms), n);
       ASSERT_EQ(c.status, CoverStatus::Proven);
-      expectValidCover(n, f, primes, c.sum);
+      EXPECT_TRUE(test::isValidCover(f, n, c.sum, {primes}));
       // The expansion and the integer program must agree on the size.
       const auto implicants = splitTerms(primes);
       const auto table = coverTable(implicants, termList(minterms), n);
@@ -460,7 +362,7 @@ TEST(Cover, LargeRandomFunctionsGetTheOptimum) {
     const std::string primes = simplicity(minterms);
     const Cover c = minimalCover(primes, termList(minterms), n, std::chrono::seconds(60));
     ASSERT_EQ(c.status, CoverStatus::Proven);
-    expectValidCover(n, f, primes, c.sum);
+    EXPECT_TRUE(test::isValidCover(f, n, c.sum, {primes}));
     const auto implicants = splitTerms(primes);
     const int optimum =
         optimumOfWholeTable(coverTable(implicants, termList(minterms), n), implicants.size());
@@ -483,7 +385,7 @@ TEST(Cover, OutOfTimeGivesAFlaggedIrredundantCover) {
     if (ones > 0.5) EXPECT_EQ(c.status, CoverStatus::BestFound);
     EXPECT_EQ(c.status == CoverStatus::Proven, c.lowerBound == terms);
     EXPECT_LE(c.lowerBound, terms);
-    expectValidCover(10, f, primes, c.sum);
+    EXPECT_TRUE(test::isValidCover(f, 10, c.sum, {primes}));
     const auto implicants = splitTerms(primes);
     const auto table = coverTable(implicants, termList(minterms), 10);
     const ExactCover bounded =
