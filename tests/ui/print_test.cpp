@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -185,6 +186,14 @@ TEST(Printing, PrintsToAPdfFileInTheDrawingsOrientation) {
   close.start(20);
   showPrintPreview(nullptr, wide, QStringLiteral("f = a*b"));
   EXPECT_EQ(previewPages, 1);
+
+  // Without a printer "印刷…" says so once and offers a PDF file instead.
+  if (QPrinterInfo::availablePrinters().isEmpty()) {
+    const QStringList said = answeringMessages(
+        [&] { printWithDialog(nullptr, wide, QStringLiteral("f = a*b")); }, QMessageBox::No);
+    EXPECT_EQ(said,
+              QStringList{QStringLiteral("プリンタがありません。PDF ファイルに印刷しますか？")});
+  }
 }
 
 TEST(Printing, LongTitlesAreShortenedToTheScreen) {
