@@ -11,6 +11,7 @@
 #include "core/simplify.h"
 #include "core/simplify_detail.h"
 #include "core/tabulation.h"
+#include "support/crosscheck_oracle.h"
 
 namespace ronri {
 namespace {
@@ -25,26 +26,20 @@ std::string rowTermList(const std::vector<int>& rows, int n) {
   return s;
 }
 
-// Every cube inside `allowed` that no wider such cube contains and that
-// touches `needed`, as a set of rows.
+// The oracle's prime implicants of the allowed rows that touch a needed row,
+// each as its rows.
 std::set<std::vector<int>> brutePrimes(int n, const std::vector<char>& allowed,
                                        const std::vector<char>& needed) {
-  std::set<std::vector<int>> cubes;
-  for (int care = 0; care < (1 << n); ++care)
-    for (int val = 0;; val = (val - care) & care) {
-      TabulationTerm t{static_cast<uint16_t>(care), static_cast<uint16_t>(val)};
-      const auto rows = rowsOfTerm(t, n);
-      if (std::all_of(rows.begin(), rows.end(), [&](int r) { return allowed[r]; }))
-        cubes.insert(rows);
-      if (val == care) break;
-    }
+  test::Table within;
+  for (size_t r = 0; r < allowed.size(); ++r) within[r] = allowed[r] != 0;
   std::set<std::vector<int>> primes;
-  for (const auto& c : cubes) {
-    const bool wider = std::any_of(cubes.begin(), cubes.end(), [&](const auto& d) {
-      return d.size() > c.size() && std::includes(d.begin(), d.end(), c.begin(), c.end());
-    });
-    if (!wider && std::any_of(c.begin(), c.end(), [&](int r) { return needed[r]; }))
-      primes.insert(c);
+  for (const test::Cube& c : test::primeImplicants(within, n)) {
+    const test::Table points = test::pointsOf(c, n);
+    std::vector<int> rows;
+    for (int r = 0; r < (1 << n); ++r)
+      if (points[static_cast<size_t>(r)]) rows.push_back(r);
+    if (std::any_of(rows.begin(), rows.end(), [&](int r) { return needed[size_t(r)]; }))
+      primes.insert(rows);
   }
   return primes;
 }
