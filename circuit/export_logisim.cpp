@@ -20,6 +20,35 @@ constexpr int kGrid = 10;
 // negated buses, and those gates' outputs (twips).
 constexpr int kPinX = -400, kTapX = -200, kNotOutX = 0;
 
+constexpr int kConstantGap = 300;  // twips from a constant to its output pin
+
+std::string xmlEscaped(const std::string& s) {
+  std::string out;
+  for (char c : s) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&apos;";
+        break;
+      default:
+        // XML 1.0 has no control characters but tab, newline and return.
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
+    }
+  }
+  return out;
+}
+
 int tw(double v) {
   return static_cast<int>(std::lround(v));
 }
@@ -173,6 +202,11 @@ std::string logisimCircuit(const Netlist& d) {
     X.add(tw(d.outX));
     Y.add(tw(d.outY));
   }
+  for (const Netlist::Output& o : d.outputs) {
+    X.add(tw(o.x));
+    X.add(tw(o.x) - kConstantGap);
+    Y.add(tw(o.y));
+  }
   X.build(100);
   Y.build(40);
 
@@ -243,6 +277,19 @@ std::string logisimCircuit(const Netlist& d) {
     comp("0", X(tw(d.outX)), Y(tw(d.outY)), "Pin",
          attr("facing", "south") + attr("output", "true") + attr("label", outputName(d.variables)) +
              attr("labelloc", "north"));
+  // Several outputs: a pin each, labelled with the user's name; a constant
+  // output is fed by a constant just left of its pin.
+  for (const Netlist::Output& o : d.outputs) {
+    const int x = X(tw(o.x)), y = Y(tw(o.y));
+    comp("0", x, y, "Pin",
+         attr("facing", "west") + attr("output", "true") + attr("label", xmlEscaped(o.name)) +
+             attr("labelloc", "east"));
+    if (o.constant) {
+      const int from = X(tw(o.x) - kConstantGap);
+      comp("0", from, y, "Constant", attr("value", o.constant == '1' ? "0x1" : "0x0"));
+      wires.push_back({from, y, x, y, -2});
+    }
+  }
 
   std::string x =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"

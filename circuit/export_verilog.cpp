@@ -1,6 +1,7 @@
 #include "circuit/export_verilog.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <map>
 #include <set>
@@ -58,7 +59,77 @@ std::map<int, std::string> places(const Netlist& d) {
   return out;
 }
 
+const std::set<std::string>& keywords() {
+  static const std::set<std::string> all = {
+      "always", "and", "assign", "automatic", "begin", "buf", "bufif0", "bufif1", "case", "casex",
+      "casez", "cell", "cmos", "config", "deassign", "default", "defparam", "design", "disable",
+      "edge", "else", "end", "endcase", "endconfig", "endfunction", "endgenerate", "endmodule",
+      "endprimitive", "endspecify", "endtable", "endtask", "event", "for", "force", "forever",
+      "fork", "function", "generate", "genvar", "highz0", "highz1", "if", "ifnone", "incdir",
+      "include", "initial", "inout", "input", "instance", "integer", "join", "large", "liblist",
+      "library", "localparam", "macromodule", "medium", "module", "nand", "negedge", "nmos", "nor",
+      "noshowcancelled", "not", "notif0", "notif1", "or", "output", "parameter", "pmos", "posedge",
+      "primitive", "pull0", "pull1", "pulldown", "pullup", "pulsestyle_onevent",
+      "pulsestyle_ondetect", "rcmos", "real", "realtime", "reg", "release", "repeat", "rnmos",
+      "rpmos", "rtran", "rtranif0", "rtranif1", "scalared", "showcancelled", "signed", "small",
+      "specify", "specparam", "strong0", "strong1", "supply0", "supply1", "table", "task", "time",
+      "tran", "tranif0", "tranif1", "tri", "tri0", "tri1", "triand", "trior", "trireg", "unsigned",
+      "use", "uwire", "vectored", "wait", "wand", "weak0", "weak1", "while", "wire", "wor", "xnor",
+      "xor",
+      // SystemVerilog's, so that the file also reads as SystemVerilog
+      "logic", "bit", "byte", "int", "shortint", "longint", "type", "typedef", "enum", "struct",
+      "union", "interface", "class", "package", "import", "export", "assert", "assume", "cover",
+      "always_comb", "always_ff", "always_latch", "unique", "priority", "void", "return", "break",
+      "continue", "final", "string", "let", "program", "property", "sequence", "checker"};
+  return all;
+}
+
+bool plainIdentifier(const std::string& s) {
+  if (s.empty() || std::isdigit(static_cast<unsigned char>(s[0]))) return false;
+  for (unsigned char c : s)
+    if (!(std::isalnum(c) || c == '_') || c >= 128) return false;
+  return !keywords().count(s);
+}
+
+// Text safe inside a line comment: one line, and no "*/" for tools that
+// read the comment as a block.
+std::string commentSafe(const std::string& s) {
+  std::string out;
+  for (unsigned char c : s)
+    if (c >= 0x20 && c != 0x7f) out += char(c);
+  for (size_t at; (at = out.find("*/")) != std::string::npos;) out.erase(at, 2);
+  return out;
+}
+
+// Every name the module declares besides its outputs.
+std::set<std::string> declaredNames(const Netlist& d, const std::map<int, std::string>& place) {
+  std::set<std::string> taken;
+  for (int k = 0; k < d.variables; ++k) {
+    const std::string letter(1, char('a' + k));
+    taken.insert(letter);
+    taken.insert("n" + letter);
+    taken.insert("not_n" + letter);
+  }
+  for (const Netlist::Gate& g : d.gates) {
+    taken.insert(place.at(g.id));
+    taken.insert(std::string(primitive(g.op)) + "_" + place.at(g.id));
+  }
+  return taken;
+}
+
 }  // namespace
+
+std::vector<std::string> verilogOutputNames(const Netlist& d) {
+  std::set<std::string> taken = declaredNames(d, places(d));
+  std::vector<std::string> names(d.outputs.size());
+  for (size_t j = 0; j < names.size(); ++j)
+    if (plainIdentifier(d.outputs[j].name) && taken.insert(d.outputs[j].name).second)
+      names[j] = d.outputs[j].name;
+  for (size_t j = 0; j < names.size(); ++j)
+    for (size_t k = j + 1; names[j].empty(); ++k)
+      if (taken.insert("out" + std::to_string(k)).second) names[j] = "out" + std::to_string(k);
+  return names;
+}
 
 std::string outputName(int n) {
   return n >= 6 ? "out" : "f";
@@ -72,6 +143,7 @@ std::string gatePlace(const Netlist& drawing, int id) {
 
 std::string verilogModule(const Netlist& d) {
   const std::map<int, std::string> place = places(d);
+  const bool several = !d.outputs.empty();
   auto signal = [&](int net) -> std::string {
     if (net >= Netlist::kGateNet) return place.at(net - Netlist::kGateNet);
     if (isNegatedLetter(char(net))) return std::string("n") + char(net - 13);
@@ -80,8 +152,19 @@ std::string verilogModule(const Netlist& d) {
   std::string v =
       "// Drawn by RonriLab. Each gate is named after its place in the drawing:\n"
       "// c = column from the inputs, r = row from the top; na is the bus ~a.\n";
-  v += ports(d.variables);
   std::string body;
+  const std::vector<std::string> names = verilogOutputNames(d);
+  if (several) {
+    for (size_t j = 0; j < names.size(); ++j)
+      if (names[j] != d.outputs[j].name)
+        v += "// " + names[j] + " is the output " + commentSafe(d.outputs[j].name) + "\n";
+    v += "module f(input ";
+    for (int k = 0; k < d.variables; ++k) v += std::string(k ? ", " : "") + char('a' + k);
+    for (const std::string& name : names) v += ", output " + name;
+    v += ");\n";
+  } else {
+    v += ports(d.variables);
+  }
   for (int k = 0; k < d.variables; ++k) {
     const char letter = char('a' + k);
     if (!d.uses(char(letter + 13))) continue;
@@ -104,6 +187,11 @@ std::string verilogModule(const Netlist& d) {
   }
   if (d.output >= 0 && d.output < Netlist::kGateNet)
     body += "  assign " + outputName(d.variables) + " = " + signal(d.output) + ";\n";
+  for (size_t j = 0; j < names.size(); ++j) {
+    const Netlist::Output& o = d.outputs[j];
+    body += "  assign " + names[j] + " = " +
+            (o.constant ? std::string("1'b") + o.constant : signal(o.net)) + ";\n";
+  }
   return v + body + "endmodule\n";
 }
 

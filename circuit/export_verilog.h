@@ -6,12 +6,17 @@
 // (~a) one "not" named after its bus.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "circuit/netlist.h"
 
 namespace ronri {
 
 std::string verilogModule(const Netlist& drawing);
+// The Verilog names of a drawing's several outputs, in order: the user's
+// name where it is a plain identifier, no keyword and clashes with nothing
+// else in the module; otherwise out1, out2, ... by its place.
+std::vector<std::string> verilogOutputNames(const Netlist& drawing);
 // The output's name: f, or "out" where f is one of the n variables.
 std::string outputName(int n);
 // module f(...); assign f = <expression>; endmodule for a reverse Polish

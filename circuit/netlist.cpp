@@ -37,6 +37,8 @@ const Netlist::Gate* Netlist::gate(int id) const {
 
 bool Netlist::uses(char letter) const {
   if (output == letter) return true;
+  for (const Output& o : outputs)
+    if (o.net == letter) return true;
   for (const Gate& g : gates)
     for (const Input& in : g.inputs)
       if (in.net == letter) return true;

@@ -2,6 +2,7 @@
 // A drawn circuit as data: its gates (kind, place, inputs) and its wires as
 // drawn, each on the signal it carries. The layout engine fills one while it
 // draws; the file exports read it. Coordinates are the drawing's twips.
+#include <string>
 #include <vector>
 
 namespace ronri {
@@ -32,6 +33,15 @@ struct Netlist {
   std::vector<Wire> wires;
   int output = -1;            // the signal on the output wire (-1: nothing drawn)
   double outX = 0, outY = 0;  // where the output wire ends
+  // Several named outputs (the two-level drawing); when there are any, they
+  // stand for the one output above.
+  struct Output {
+    std::string name;     // as the user typed it
+    int net = -1;         // -1 for a constant
+    char constant = 0;    // '0' or '1' for a constant output
+    double x = 0, y = 0;  // where its wire ends
+  };
+  std::vector<Output> outputs;
 
   // Recording, in the order the engine draws.
   void addWire(double x1, double y1, double x2, double y2, int net);
@@ -42,6 +52,7 @@ struct Netlist {
   const Gate* gate(int id) const;
   // Whether the letter's bus (plain or negated) carries a signal the drawing uses.
   bool uses(char letter) const;
+  bool drawn() const { return output >= 0 || !outputs.empty(); }
 
  private:
   std::vector<Input> pending_;

@@ -320,6 +320,20 @@ TwoLevelCircuit layoutTwoLevel(int inputs, const std::vector<std::string>& names
   return c;
 }
 
+Netlist twoLevelNetlist(const TwoLevelCircuit& c) {
+  static_assert(TwoLevelCircuit::kGateNet == Netlist::kGateNet);
+  Netlist n;
+  n.variables = c.inputs;
+  for (size_t g = 0; g < c.gates.size(); ++g) {
+    const auto& gt = c.gates[g];
+    for (const auto& p : gt.inputs) n.pin(p.net, p.y);
+    n.addGate(int(g), gt.op, gt.x, gt.y);
+  }
+  for (const auto& w : c.wires) n.addWire(w.x1, w.y1, w.x2, w.y2, w.net);
+  for (const auto& o : c.outputs) n.outputs.push_back({o.name, o.net, o.constant, o.x, o.y});
+  return n;
+}
+
 std::string twoLevelValues(const TwoLevelCircuit& c, const std::string& bits) {
   std::string values(c.gates.size(), '0');
   auto value = [&](int net) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "circuit/netlist.h"
 #include "core/multi_output_cover.h"
 #include "core/surface.h"
 
@@ -54,6 +55,10 @@ struct TwoLevelCircuit {
 
 TwoLevelCircuit layoutTwoLevel(int inputs, const std::vector<std::string>& names,
                                const MultiMinimum& m);
+
+// The drawing as a netlist of several outputs (gate ids are the gates'
+// places in `gates`), for the file exports.
+Netlist twoLevelNetlist(const TwoLevelCircuit& c);
 
 // Gate values for input bits ("0110", a first): one '0'/'1' per gate.
 std::string twoLevelValues(const TwoLevelCircuit& c, const std::string& bits);
