@@ -12,24 +12,22 @@
 #include <QTimer>
 
 #include "circuit/export_verilog.h"
+#include "circuit/two_level.h"
+#include "core/multi_output.h"
+#include "core/multi_output_cover.h"
 #include "ui/framework/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/windows/circuit_file_export.h"
 #include "ui/windows/circuit_form.h"
+#include "ui/windows/multi_output_circuit_form.h"
 #include "ui/windows/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {
 namespace {
 
-TEST(CircuitFileExport, MenuOffersBothFormatsAndFilesAreWrittenWholeOrNotAtAll) {
-  App app;
-  app.Form2->listindex = 2;
-  CircuitForm& f = *app.Form6;
-  f.siki = "ab*c~+";
-  f.apsiki = "f=a*b+~c";
-  f.show();
-  test::click(f, "Command2");  // create
+// The entries of the right-click menu `area` opens.
+QStringList menuEntries(QWidget* area) {
   QStringList entries;
   QTimer timer;
   timer.setInterval(1);
@@ -40,9 +38,19 @@ TEST(CircuitFileExport, MenuOffersBothFormatsAndFilesAreWrittenWholeOrNotAtAll) 
     }
   });
   timer.start();
-  auto* canvas = test::find<Canvas>(f, "Canvas");
-  emit canvas->customContextMenuRequested(QPoint(4, 4));
-  timer.stop();
+  emit area->customContextMenuRequested(QPoint(4, 4));
+  return entries;
+}
+
+TEST(CircuitFileExport, MenuOffersBothFormatsAndFilesAreWrittenWholeOrNotAtAll) {
+  App app;
+  app.Form2->listindex = 2;
+  CircuitForm& f = *app.Form6;
+  f.siki = "ab*c~+";
+  f.apsiki = "f=a*b+~c";
+  f.show();
+  test::click(f, "Command2");  // create
+  const QStringList entries = menuEntries(test::find<Canvas>(f, "Canvas"));
   EXPECT_TRUE(entries.contains(QStringLiteral("Logisim形式で保存…")))
       << entries.join('|').toStdString();
   EXPECT_TRUE(entries.contains(QStringLiteral("Verilogで保存…")));
@@ -62,6 +70,24 @@ TEST(CircuitFileExport, MenuOffersBothFormatsAndFilesAreWrittenWholeOrNotAtAll) 
   EXPECT_FALSE(saveCircuitFile(drawing, CircuitFormat::Logisim, nowhere, &error));
   EXPECT_FALSE(error.isEmpty());
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 1);
+}
+
+TEST(CircuitFileExport, MultiOutputCircuitOffersBothFormatsWithItsOutputs) {
+  App app;
+  MultiOutputCircuitForm& f = *app.multiOutputCircuit;
+  const MultiTable t = multiPreset(MultiPreset::FullAdder);
+  f.showFor(t, minimiseMultiOutput(t));
+  const QStringList entries = menuEntries(test::find<QWidget>(f, "Drawing"));
+  EXPECT_TRUE(entries.contains(QStringLiteral("Logisim形式で保存…")) &&
+              entries.contains(QStringLiteral("Verilogで保存…")))
+      << entries.join('|').toStdString();
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("全加算 器.v"));
+  QString error;
+  ASSERT_TRUE(saveCircuitFile(twoLevelNetlist(f.circuit()), CircuitFormat::Verilog, path, &error));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().contains("module f(input a, b, c, output S, output Co);"));
 }
 
 }  // namespace

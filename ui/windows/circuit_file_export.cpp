@@ -26,7 +26,7 @@ QString askPath(QWidget* parent, const QString& title, const QString& filter,
 }
 
 void save(QWidget* area, const std::optional<Netlist>& drawing, CircuitFormat format) {
-  if (!drawing || drawing->output < 0) {
+  if (!drawing || !drawing->drawn()) {
     showMessage(area, QCoreApplication::translate(
                           "ronri::CircuitFileExport",
                           "保存する回路がありません。先に回路を最後まで描いて下さい。"));

@@ -11,6 +11,7 @@
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/circuit_file_export.h"
 
 namespace ronri {
 
@@ -68,6 +69,7 @@ void MultiOutputCircuitForm::build(QMainWindow* w) {
   view_ = new TwoLevelView(area_);
   area_->setWidget(view_);
   addExportMenu(view_, [this] { return view_ ? view_->drawing() : DisplayList(); });
+  addCircuitFileExport(view_, [this] { return std::optional<Netlist>(twoLevelNetlist(circuit_)); });
   auto* layout = new QVBoxLayout(central);
   layout->addLayout(top);
   layout->addWidget(hint);
