@@ -490,13 +490,17 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
   // Cut generation costs more than it saves on these covering problems. No
   // integer preprocessing: when the time runs out inside it, CBC's
   // postprocessing dereferences a null pointer and the program crashes.
-  // The feasibility pump and the proximity search improve on the start
-  // cover far more than the search alone does in the same time.
+  // Where the start lies well above the bound, the feasibility pump and the
+  // proximity search improve on it far more than the search alone does in
+  // the same time; near the bound the search proves sooner without them.
+  const bool farFromBound = costOf(result.columns, cost) - result.lowerBound >
+                            2 * *std::min_element(cost.begin(), cost.end());
+  const char* heuristics = farFromBound ? "on" : "off";
   const std::vector<const char*> argv = {
-      "ronri", "-log",       "0",           "-slog",     "0",
-      "-cuts", "off",        "-preprocess", "off",       "-feas",
-      "on",    "-proximity", "on",          "-timeMode", timer.cpu() ? "cpu" : "elapsed",
-      "-sec",  secs.c_str(), "-solve",      "-quit"};
+      "ronri",    "-log",       "0",           "-slog",     "0",
+      "-cuts",    "off",        "-preprocess", "off",       "-feas",
+      heuristics, "-proximity", heuristics,    "-timeMode", timer.cpu() ? "cpu" : "elapsed",
+      "-sec",     secs.c_str(), "-solve",      "-quit"};
   CbcMain1(
       static_cast<int>(argv.size()), const_cast<const char**>(argv.data()), model,
       [](CbcModel*, int) { return 0; }, data);
