@@ -146,6 +146,9 @@ const std::vector<MultiCase>& multiCases() {
         t.names[j] = names[rng() % names.size()];
         for (char& v : t.values[j]) v = "0011X"[rng() % 5];
       }
+      // A constant 0, a constant 1 and a lone negated letter, which have no gate.
+      for (size_t r = 0; i < 3 && r < t.values[0].size(); ++r)
+        t.values[0][r] = i < 2 ? "01"[i] : ((r >> (t.inputs - 1)) & 1) ? '0' : '1';
       tables.push_back(t);
     }
     std::vector<MultiCase> out;
@@ -341,9 +344,8 @@ TEST(ExportTools, LogisimSimulatesEveryCircuitFileToTheExpressionsTable) {
 TEST(ExportTools, LogisimSimulatesMultiOutputCircuitFilesToTheirTables) {
   const std::string logisim = logisimCommand();
   if (logisim.empty()) GTEST_SKIP() << "logisim is not installed";
-  const size_t stride = std::getenv("RONRI_LOGISIM_ALL") ? 1 : 3;
   const fs::path dir = workDir("multi logisim");
-  for (size_t i = 0; i < multiCases().size(); i += stride) {
+  for (size_t i = 0; i < multiCases().size(); ++i) {
     const MultiCase& c = multiCases()[i];
     const std::string circ = logisimCircuit(c.drawing);
     int pins = 0;
