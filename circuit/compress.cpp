@@ -1,6 +1,8 @@
 #include "circuit/compress.h"
 
+#include "core/cover_dontcare.h"
 #include "core/expression.h"
+#include "core/function.h"
 #include "core/rpn.h"
 #include "core/simplify.h"
 #include "core/truthtable.h"
@@ -17,8 +19,10 @@ std::vector<std::string> splitTerms(std::string_view simple, int n) {
 
 namespace {
 
-// Whether the reverse Polish text has exactly the 1-rows of `simple`.
-bool sameFunction(std::string_view rpn, std::string_view simple, int n) {
+// Whether the reverse Polish text has exactly the 1-rows of `simple`, don't-care
+// rows aside.
+bool sameFunction(std::string_view rpn, std::string_view simple, int n,
+                  const std::vector<int>& dontCares) {
   std::vector<char> want(size_t(1) << n, '0');
   for (const std::string& term : splitTerms(simple, n)) {
     if (static_cast<int>(term.size()) != n) return false;
@@ -33,27 +37,34 @@ bool sameFunction(std::string_view rpn, std::string_view simple, int n) {
     }
     want[row] = '1';
   }
-  return evaluateRows(rpn, n) == want;
+  std::vector<char> got = evaluateRows(rpn, n);
+  for (int r : dontCares)
+    if (r >= 0 && size_t(r) < want.size()) got[size_t(r)] = want[size_t(r)];
+  return got == want;
 }
 
 }  // namespace
 
 Compressed compressExpression(std::string_view simple, int n, bool smallestCover,
-                              CompressCache& cache) {
-  if (cache.simple != simple || cache.n != n) {
+                              CompressCache& cache, const std::vector<int>& dontCares) {
+  if (cache.simple != simple || cache.n != n || cache.dontCares != dontCares) {
     cache = CompressCache{};
     cache.simple = std::string(simple);
     cache.n = n;
+    cache.dontCares = dontCares;
   }
   Compressed out;
   std::string m = cache.minCache;
   if (m.empty()) {
-    m = simplicity(splitTerms(simple, n));
+    m = dontCares.empty() ? simplicity(splitTerms(simple, n))
+                          : primesWithDontCares(simple, dontCares, n);
     cache.minCache = m;
   }
   if (smallestCover && m != "0" && m != "1") {
     if (cache.sc3Cache.empty()) {
-      const Cover c = minimalCover(m, simple, n);
+      const Cover c = dontCares.empty()
+                          ? minimalCover(m, simple, n)
+                          : minimalCoverWithDontCares(simple, rowTerms(dontCares, n), n);
       if (c.status != CoverStatus::NoCover && !c.sum.empty()) {
         cache.sc3Cache = c.sum;
         cache.sc3BestFound = c.status == CoverStatus::BestFound;
@@ -74,12 +85,12 @@ Compressed compressExpression(std::string_view simple, int n, bool smallestCover
     out.constant = true;
     // A constant must match the table too.
     const size_t ones = splitTerms(simple, n).size();
-    out.failed = m == "1" ? ones != (size_t(1) << n) : ones != 0;
+    out.failed = m == "1" ? ones + dontCares.size() != (size_t(1) << n) : ones != 0;
     return out;
   }
   out.caption = wordchange(m);
   out.siki = ReversePolishNotation(m);
-  out.failed = !sameFunction(out.siki, simple, n);
+  out.failed = !sameFunction(out.siki, simple, n, dontCares);
   return out;
 }
 

@@ -11,6 +11,7 @@ namespace ronri {
 struct CompressCache {
   std::string simple;  // term list the entries belong to
   int n = 0;
+  std::vector<int> dontCares;
   std::string minCache;  // all prime implicants
   std::string sc3Cache;  // the chosen smallest cover
   bool sc3BestFound = false;
@@ -31,8 +32,10 @@ std::vector<std::string> splitTerms(std::string_view simple, int n);
 
 // The expression "圧縮" draws for the 1-rows `simple` of an n-variable
 // function: all prime implicants, or with `smallestCover` the chosen cover.
-// The result is checked against `simple` before it is handed out.
+// Don't-care rows (ascending) may take either value: the primes and the cover
+// are those with them. The result is checked against `simple` on every other
+// row before it is handed out.
 Compressed compressExpression(std::string_view simple, int n, bool smallestCover,
-                              CompressCache& cache);
+                              CompressCache& cache, const std::vector<int>& dontCares = {});
 
 }  // namespace ronri

@@ -280,6 +280,10 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <source>（最初の %1 行を表示）</source>
         <translation> (the first %1 shown)</translation>
     </message>
+    <message>
+        <source>X の行（%1 行）は比べていません。</source>
+        <translation>Rows that are X (%1 rows) are not compared.</translation>
+    </message>
 </context>
 <context>
     <name>ronri::ConvertForm</name>
@@ -814,7 +818,7 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
     <message>
         <source>X付きで入力</source>
-        <translation>Enter with X</translation>
+        <translation>Input with X</translation>
     </message>
 </context>
 <context>
@@ -1349,7 +1353,7 @@ The table is left as it was.</translation>
     </message>
     <message>
         <source>X付きで入力</source>
-        <translation>Enter with X</translation>
+        <translation>Input with X</translation>
     </message>
 </context>
 <context>

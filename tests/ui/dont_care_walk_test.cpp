@@ -3,16 +3,26 @@
 // ~a*d + c*d.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 
+#include "core/entry_compare.h"
+#include "kmap/grouping.h"
 #include "main_form_driver.h"
 #include "ui/framework/app.h"
+#include "ui/windows/circuit_form.h"
+#include "ui/windows/compare_form.h"
+#include "ui/windows/convert_form.h"
+#include "ui/windows/kmap_form.h"
+#include "ui/windows/prime_chart_form.h"
 #include "ui/windows/table_input_form.h"
 #include "ui/windows/truth_table_form.h"
 #include "ui_helpers.h"
@@ -20,6 +30,7 @@
 namespace ronri {
 namespace {
 
+using test::answeringMessages;
 using test::click;
 using test::find;
 
@@ -81,6 +92,86 @@ TEST(DontCareWalk, TruthTableShowsXAndFiltersLeaveThemOut) {
     EXPECT_EQ(values.count(QString::number(mode)), values.size());
     EXPECT_EQ(lines(app, "Text5").size(), values.size());
   }
+}
+
+// Whether a window's answer agrees with the function on every row not X, with
+// as many terms and letters as the textbook's (without X: 2 terms, 6 letters).
+void expectAnswer(const QString& text, int terms) {
+  const std::string entry = kCanonical.toStdString() + " 3 d(0,2,5)";
+  EXPECT_TRUE(sameFunction(entry, text.toStdString() + " 3")) << text.toStdString();
+  EXPECT_EQ(text.count(QLatin1Char('+')) + 1, terms) << text.toStdString();
+  EXPECT_EQ(text.count(QRegularExpression("[a-d]")), 2 * terms) << text.toStdString();
+}
+
+TEST(DontCareWalk, EveryWindowUsesTheXRows) {
+  App app;
+  app.Form1->show();
+  test::MainDriver main(app);
+  enterWithDontCares(app);
+  ASSERT_TRUE(main.store().isEmpty());
+  main.selectEntry(0);
+  main.create();
+  EXPECT_TRUE(app.Form2->widget()->windowTitle().endsWith("d(0,2,5)"));
+
+  // The map: X cells, the three primes ~a*~b, ~a*d, c*d, a cover of two.
+  click(*app.Form2, "Command2");
+  KmapForm& map = *app.Form4;
+  ASSERT_TRUE(map.isOpen());
+  answeringMessages([&] { click(map, "Command2(1)"); });  // 作成 with the default axes
+  const auto& cells = map.model().cells();
+  EXPECT_EQ(std::count(cells.begin(), cells.end(), "X"), 3);
+  EXPECT_EQ(map.grouping()->allPrimes().size(), std::string("no+nd+cd+").size() - 1);
+  const QString minimal = QString::fromStdString(map.grouping()->minPrimes());
+  EXPECT_EQ(minimal.count('+'), 1);
+  EXPECT_TRUE(minimal.contains("cd")) << minimal.toStdString();
+
+  // The conversion window: primes, both minimal forms, the product of sums.
+  click(*app.Form2, "Command6");
+  ConvertForm& convert = *app.Form9;
+  ASSERT_TRUE(convert.isOpen());
+  EXPECT_TRUE(convert.widget()->windowTitle().endsWith("d(0,2,5)"));
+  convert.Command4_Click();
+  EXPECT_EQ(find<QLineEdit>(convert, "Text7")->text().count('+'), 2);
+  answeringMessages([&] { convert.Command1_Click(); }, QMessageBox::Yes);
+  expectAnswer(find<QLineEdit>(convert, "Text2")->text(), 2);
+  convert.Command6_Click();
+  EXPECT_EQ(find<QLineEdit>(convert, "Text8")->text().remove(' '), "(~a+c)*d");
+
+  // The chart: columns are the five 1-rows; both covers are listed.
+  convert.showPrimeChart();
+  ASSERT_TRUE(app.primeChart->isOpen());
+  const QStringList covers = app.primeChart->coverTexts();
+  ASSERT_EQ(covers.size(), 2);
+  for (QString c : covers) expectAnswer(c.section(QChar(0x3000), 0, 0).remove(' '), 2);
+
+  // The circuit's 圧縮 draws a minimal form, not c*d + ~a*~b*~c*d.
+  click(*app.Form2, "Command3");
+  CircuitForm& circuit = *app.Form6;
+  ASSERT_TRUE(circuit.isOpen());
+  answeringMessages([&] { find<QCheckBox>(circuit, "Check2")->setChecked(true); });
+  click(circuit, "Command2");  // the whole circuit, then 圧縮
+  answeringMessages([&] { click(circuit, "Command4"); });
+  expectAnswer(circuit.apsiki, 2);
+
+  // The comparison: equal to a minimal form; the X rows are named as left out.
+  main.list2()->addItems({"~a*d+c*d 3", "c*d 3"});
+  app.Form18->show();
+  auto pick = [&](const char* list, const QString& entry) {
+    auto* l = find<QListWidget>(*app.Form18, list);
+    l->setCurrentItem(l->findItems(entry, Qt::MatchExactly).value(0));
+  };
+  auto compare = [&] { return answeringMessages([&] { click(*app.Form18, "Command2"); }); };
+  for (const QString& e : {kCanonical + " 3 d(0,2,5)", QString("~a*d+c*d 3")}) {
+    pick("List1", e);
+    click(*app.Form18, "Command1(0)");
+  }
+  EXPECT_EQ(compare(), QStringList{"同じです！"});
+  pick("List2", "~a*d+c*d 3");
+  click(*app.Form18, "Command1(1)");
+  pick("List1", "c*d 3");
+  click(*app.Form18, "Command1(0)");
+  EXPECT_EQ(compare(), QStringList{"違います！"});
+  EXPECT_TRUE(find<QLabel>(*app.Form18, "DiffLabel")->text().contains("X の行（3 行）"));
 }
 
 }  // namespace

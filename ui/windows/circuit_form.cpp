@@ -25,11 +25,12 @@
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
-#include "ui/windows/cover_proof.h"
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
 #include "ui/windows/circuit_file_export.h"
+#include "ui/windows/cover_proof.h"
+#include "ui/windows/dont_care.h"
 #include "ui/windows/truth_table_form.h"
 
 namespace ronri {
@@ -370,7 +371,7 @@ void CircuitForm::load() {
   // The caption of the function drawn first, also while its minimal form shows.
   QString function = Reverse == 1 ? QString::fromStdString(savedCaption_) : apsiki;
   if (function.startsWith(QStringLiteral("f="))) function.remove(0, 2);
-  showFunctionInTitle(widget(), caption(), function);
+  showFunctionInTitle(widget(), caption(), withDontCares(function, dontCares));
   engine_.syoki = 1;
   constantShown_ = false;
   label6_->setText(QString());
@@ -541,8 +542,8 @@ void CircuitForm::compressOrRestore() {
 }
 
 void CircuitForm::compress() {
-  const Compressed c =
-      compressExpression(simple.toStdString(), variables(), check2_->isChecked(), cache_);
+  const Compressed c = compressExpression(simple.toStdString(), variables(), check2_->isChecked(),
+                                          cache_, dontCares);
   if (c.failed) {
     showMessage(widget(), tr("簡単化した式を作れませんでした"));
     return;

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include <vector>
+
 #include "circuit/compress.h"
 #include "circuit/layout_engine.h"
 #include "ui/framework/window.h"
@@ -29,15 +31,16 @@ class CircuitForm : public Window {
   ~CircuitForm() override;
 
   // Set by the truth-table window before it shows this one.
-  int LR = 0;                // horizontal pan offset (0 or a negative multiple of 500)
-  int OU = 0;                // vertical pan offset (likewise)
-  int syokiLabel = 1;        // 1 = the next load shows the buses of the used variables
-  int Reverse = 0;           // 1 = the minimal expression is drawn
-  QString siki;              // reverse Polish text being drawn
-  QString apsiki;            // caption under the finished circuit
-  QString simple;            // term list of the rows of value 1
-  bool InputState1 = false;  // "2"
-  bool InputState2 = true;   // "2-4"
+  int LR = 0;                  // horizontal pan offset (0 or a negative multiple of 500)
+  int OU = 0;                  // vertical pan offset (likewise)
+  int syokiLabel = 1;          // 1 = the next load shows the buses of the used variables
+  int Reverse = 0;             // 1 = the minimal expression is drawn
+  QString siki;                // reverse Polish text being drawn
+  QString apsiki;              // caption under the finished circuit
+  QString simple;              // term list of the rows of value 1
+  std::vector<int> dontCares;  // rows "圧縮" may use either way
+  bool InputState1 = false;    // "2"
+  bool InputState2 = true;     // "2-4"
 
   QString sikitmp;  // siki before "圧縮"
   int state = 0;    // window state kept across a reload (2 = maximized)

@@ -10,12 +10,14 @@
 #include <QVBoxLayout>
 
 #include "core/entry_compare.h"
+#include "core/function.h"
 #include "core/truthtable.h"
 #include "ui/framework/app.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
+#include "ui/windows/dont_care.h"
 #include "ui/windows/main_form.h"
 
 namespace ronri {
@@ -153,9 +155,15 @@ void CompareForm::showDifferences(const QString& first, const QString& second) {
   }
   QString caption = tr("値が違う行：全 %1 行").arg(d->total);
   if (d->total > int(d->rows.size())) caption += tr("（最初の %1 行を表示）").arg(d->rows.size());
+  if (d->dontCares > 0)
+    caption += QStringLiteral("\n") + tr("X の行（%1 行）は比べていません。").arg(d->dontCares);
   // Short column heads keep both values in view; the expressions stand above
   // (and in the heads' tooltips), without the variable-count digit.
-  const QString expr1 = first.chopped(2), expr2 = second.chopped(2);
+  const auto named = [](const QString& entry) {
+    const std::optional<Function> f = readEntry(entry.toStdString()).function;
+    return f ? withDontCares(QString::fromStdString(f->expression), f->dontCares) : entry;
+  };
+  const QString expr1 = named(first), expr2 = named(second);
   caption += QStringLiteral("\n") + tr("式1") + QStringLiteral(" = ") + expr1;
   caption += QStringLiteral("\n") + tr("式2") + QStringLiteral(" = ") + expr2;
   diffLabel_->setText(caption);

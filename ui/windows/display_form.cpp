@@ -11,6 +11,7 @@
 #include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
 #include "ui/framework/print_header.h"
+#include "ui/windows/dont_care.h"
 #include "ui/windows/notation_form.h"
 #include "ui/windows/send_to_list.h"
 #include "ui/windows/truth_table_form.h"
@@ -47,7 +48,11 @@ void DisplayForm::build(QMainWindow* w) {
       connect(send, &QPushButton::clicked, this, [this, row] { sendRow(row); });
     }
   }
-  grid->setRowStretch(3, 1);
+  auto* dontCare = new QLabel(central);
+  dontCare->setObjectName(QStringLiteral("DontCareLabel"));
+  dontCare->setFont(expressionFont());
+  grid->addWidget(dontCare, 3, 1);
+  grid->setRowStretch(4, 1);
   w->setCentralWidget(central);
   w->resize(640, w->sizeHint().height());
 }
@@ -55,7 +60,10 @@ void DisplayForm::build(QMainWindow* w) {
 void DisplayForm::load() {
   for (int row = 0; row < 3; ++row)
     control<QLineEdit>(QStringLiteral("Text1(%1)").arg(row))->setText(texts[row]);
-  showFunctionInTitle(widget(), caption(), texts[0]);
+  showFunctionInTitle(widget(), caption(), withDontCares(texts[0], dontCares));
+  auto* dontCare = control<QLabel>(QStringLiteral("DontCareLabel"));
+  dontCare->setText(withDontCares(QString(), dontCares).trimmed());
+  dontCare->setVisible(!dontCares.empty());
 }
 
 void DisplayForm::sendRow(int row) {

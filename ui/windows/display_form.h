@@ -2,6 +2,7 @@
 // The expression-display window: the expression as typed and its two
 // canonical forms, each with a "表示" button for the readable rendering.
 #include <QString>
+#include <vector>
 
 #include "ui/framework/window.h"
 
@@ -13,6 +14,8 @@ class DisplayForm : public Window {
   explicit DisplayForm(App& app);
 
   QString texts[3];  // Text1(0..2): as typed, sum of products, product of sums
+  // Rows in neither canonical form (don't care), named beside them.
+  std::vector<int> dontCares;
 
   // "表示" of row `row` (Command1, Command2, Command3 for rows 0, 1, 2).
   void showRow(int row);

@@ -390,6 +390,7 @@ void TruthTableForm::openDisplay() {
   d.texts[0] = trsiki;
   d.texts[1] = QString::fromStdString(wordchange(layout(carnotsiki1.toStdString())));
   d.texts[2] = QString::fromStdString(wordchange(layoutPlus(carnotsiki0.toStdString())));
+  d.dontCares = dontCares;
   present(d);
 }
 
@@ -434,6 +435,7 @@ void TruthTableForm::openCircuit() {
   c.siki = kairo;
   c.apsiki = QStringLiteral("f=") + trsiki;
   c.simple = carnotsiki1;
+  c.dontCares = dontCares;
   c.InputState1 = false;
   c.InputState2 = true;
   present(c);
