@@ -21,6 +21,7 @@
 #include "ui/windows/circuit_form.h"
 #include "ui/windows/compare_form.h"
 #include "ui/windows/convert_form.h"
+#include "ui/windows/display_form.h"
 #include "ui/windows/kmap_form.h"
 #include "ui/windows/prime_chart_form.h"
 #include "ui/windows/table_input_form.h"
@@ -112,6 +113,13 @@ TEST(DontCareWalk, EveryWindowUsesTheXRows) {
   main.selectEntry(0);
   main.create();
   EXPECT_TRUE(app.Form2->widget()->windowTitle().endsWith("d(0,2,5)"));
+
+  // The canonical forms: the 1-rows and the 0-rows only, the X rows beside.
+  click(*app.Form2, "Command1");
+  ASSERT_TRUE(app.Form10->isOpen());
+  EXPECT_EQ(find<QLabel>(*app.Form10, "DontCareLabel")->text(), "d(0,2,5)");
+  EXPECT_EQ(find<QLineEdit>(*app.Form10, "Text1(1)")->text().count('+'), 4);
+  EXPECT_EQ(find<QLineEdit>(*app.Form10, "Text1(2)")->text().count('('), 8);
 
   // The map: X cells, the three primes ~a*~b, ~a*d, c*d, a cover of two.
   click(*app.Form2, "Command2");
