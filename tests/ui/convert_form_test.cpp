@@ -65,7 +65,7 @@ const QString kThreeVariables = QStringLiteral("nop+noc+nbc+abc+");
 
 TEST_F(ConvertFixture, HasEveryRowAndShowsTheTypedExpression) {
   open(3, kThreeVariables, QStringLiteral("~a*~b+b*c"));
-  EXPECT_EQ(form.widget()->windowTitle(), QStringLiteral("式変換"));
+  EXPECT_EQ(form.widget()->windowTitle(), QStringLiteral("式変換 — ~a*~b+b*c"));
   EXPECT_EQ(text(form, "Text1"), QStringLiteral("~a*~b+b*c"));
   for (const char* b :
        {"Command1", "Command2(0)", "Command2(1)", "Command4", "Command5(0)", "Command5(1)"})
@@ -369,7 +369,7 @@ TEST(ReadableWindow, GrowsForLongTextsAndNotesClipping) {
   app.Form16->siki = QStringLiteral("a+b");
   app.Form16->show();
   EXPECT_TRUE(find<QLabel>(*app.Form16, "Label1")->isHidden());
-  EXPECT_EQ(app.Form16->widget()->windowTitle(), QStringLiteral("見やすい式への変換？"));
+  EXPECT_EQ(app.Form16->widget()->windowTitle(), QStringLiteral("見やすい式への変換？ — a+b"));
 }
 
 // The chart opens beside the "主項" row once the primes are known, explains
@@ -382,7 +382,7 @@ TEST_F(ConvertFixture, PrimeChartOfTheCyclicFunction) {
   click(form, "CommandChart");
   PrimeChartForm& chart = *app.primeChart;
   ASSERT_TRUE(chart.isOpen());
-  EXPECT_EQ(chart.widget()->windowTitle(), QStringLiteral("主項表"));
+  EXPECT_EQ(chart.widget()->windowTitle(), QStringLiteral("主項表 — a*b"));
   EXPECT_EQ(chart.coverTexts(),
             (QStringList{QStringLiteral("~a*~b + b*~c + a*c　（このプログラムの選択）"),
                          QStringLiteral("~a*~c + ~b*c + a*b")}));
