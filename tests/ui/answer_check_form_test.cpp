@@ -72,7 +72,7 @@ TEST_F(RowNumberWindows, NumberInputHandsTheCanonicalSumAndSaysWhatIsWrong) {
       answeringMessages([&] { click(*app.Form1, QStringLiteral("Command3(0)")); }).isEmpty());
   auto* list = find<QListWidget>(*app.Form1, QStringLiteral("List2"));
   ASSERT_EQ(list->count(), 1);
-  EXPECT_EQ(list->item(0)->text(), QStringLiteral("~a*~b*~c+a*~b*c+a*b*~c 2"));
+  EXPECT_EQ(list->item(0)->text(), QStringLiteral("~a*~b*~c+a*~b*c+a*b*~c 2 d(7)"));
 }
 
 TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumOnRequest) {

@@ -93,7 +93,8 @@ void NumberInputForm::handOver() {
   }
   std::vector<bool> values(size_t{1} << n, false);
   for (int r : f.ones) values[size_t(r)] = true;
-  handToEntryField(app(), QString::fromStdString(makeExpression(values, n)), n - 1, true);
+  handToEntryField(app(), QString::fromStdString(makeExpression(values, n)), n - 1, true,
+                   f.dontCares);
   unload();
 }
 
