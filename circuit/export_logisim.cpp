@@ -160,137 +160,174 @@ std::vector<Seg> joinedAtEnds(const std::vector<Seg>& in) {
   return result;
 }
 
-}  // namespace
-
-std::string logisimCircuit(const Netlist& d) {
+// The drawn wires in the drawing's twips, and the axes that move every x and
+// y the file uses onto Logisim's grid.
+struct Grid {
   Axis X, Y;
   std::vector<Seg> drawn;
-  auto addSeg = [&](double x1, double y1, double x2, double y2, int net) {
+  std::vector<char> used, negated;  // the input buses, in pin order
+
+  void addWire(double x1, double y1, double x2, double y2, int net) {
     drawn.push_back({tw(x1), tw(y1), tw(x2), tw(y2), net});
     X.add(tw(x1));
     X.add(tw(x2));
     Y.add(tw(y1));
     Y.add(tw(y2));
-  };
-  for (const Netlist::Wire& w : d.wires) addSeg(w.x1, w.y1, w.x2, w.y2, w.net);
+  }
+};
 
-  // The buses of the used variables, each from its input pin; a negated bus
-  // is fed by a NOT gate whose input taps the plain bus.
-  std::vector<char> used, negated;
+// The buses of the used variables, each from its input pin; a negated bus
+// is fed by a NOT gate whose input taps the plain bus.
+void addInputBuses(const Netlist& d, Grid& grid) {
   for (int k = 0; k < d.variables; ++k) {
     const char v = char('a' + k), n = char(v + 13);
     if (!d.uses(v) && !d.uses(n)) continue;
-    used.push_back(v);
+    grid.used.push_back(v);
     InputColumn plain;
     inputColumn(v, plain);
-    addSeg(kPinX, plain.busY, plain.dropX, plain.busY, v);
+    grid.addWire(kPinX, plain.busY, plain.dropX, plain.busY, v);
     if (d.uses(n)) {
-      negated.push_back(n);
+      grid.negated.push_back(n);
       InputColumn neg;
       inputColumn(n, neg);
-      addSeg(kTapX, plain.busY, kTapX, neg.busY, v);
-      addSeg(kNotOutX, neg.busY, neg.dropX, neg.busY, n);
+      grid.addWire(kTapX, plain.busY, kTapX, neg.busY, v);
+      grid.addWire(kNotOutX, neg.busY, neg.dropX, neg.busY, n);
     }
   }
+}
+
+// The gates' boxes, their pins and the outputs' ends need grid lines too.
+void addGateAndOutputPlaces(const Netlist& d, Grid& grid) {
   for (const Netlist::Gate& g : d.gates) {
-    X.add(tw(g.x));
-    X.add(tw(g.x + kGateWidth));
-    Y.add(tw(g.y + kOutputY));
-    for (const Netlist::Input& in : g.inputs) Y.add(tw(in.y));
+    grid.X.add(tw(g.x));
+    grid.X.add(tw(g.x + kGateWidth));
+    grid.Y.add(tw(g.y + kOutputY));
+    for (const Netlist::Input& in : g.inputs) grid.Y.add(tw(in.y));
   }
   if (d.output >= 0) {
-    X.add(tw(d.outX));
-    Y.add(tw(d.outY));
+    grid.X.add(tw(d.outX));
+    grid.Y.add(tw(d.outY));
   }
   for (const Netlist::Output& o : d.outputs) {
-    X.add(tw(o.x));
-    X.add(tw(o.x) - kConstantGap);
-    Y.add(tw(o.y));
+    grid.X.add(tw(o.x));
+    grid.X.add(tw(o.x) - kConstantGap);
+    grid.Y.add(tw(o.y));
   }
-  X.build(100);
-  Y.build(40);
+}
 
-  std::vector<Seg> wires;
-  for (const Seg& s : drawn) wires.push_back({X(s.x1), Y(s.y1), X(s.x2), Y(s.y2), s.net});
+Grid measuredGrid(const Netlist& d) {
+  Grid grid;
+  for (const Netlist::Wire& w : d.wires) grid.addWire(w.x1, w.y1, w.x2, w.y2, w.net);
+  addInputBuses(d, grid);
+  addGateAndOutputPlaces(d, grid);
+  grid.X.build(100);
+  grid.Y.build(40);
+  return grid;
+}
 
+std::string attr(const char* name, const std::string& val) {
+  return std::string("<a name=\"") + name + "\" val=\"" + val + "\"/>";
+}
+
+// What the file lists, on Logisim's grid: the components in the order they
+// are placed, and the wires.
+struct Sheet {
   std::string comps;
-  auto comp = [&](const char* lib, int x, int y, const char* name, const std::string& attrs) {
+  std::vector<Seg> wires;
+
+  void comp(const char* lib, int x, int y, const char* name, const std::string& attrs) {
     comps += std::string("    <comp lib=\"") + lib + "\" loc=\"" + point(x, y) + "\" name=\"" +
              name + "\">" + attrs + "</comp>\n";
-  };
-  auto attr = [](const char* name, const std::string& val) {
-    return std::string("<a name=\"") + name + "\" val=\"" + val + "\"/>";
-  };
-  for (char v : used) {
+  }
+};
+
+void placeInputPins(const Grid& grid, Sheet& sheet) {
+  for (char v : grid.used) {
     InputColumn c;
     inputColumn(v, c);
-    comp("0", X(kPinX), Y(tw(c.busY)), "Pin",
-         attr("tristate", "false") + attr("label", std::string(1, v)));
+    sheet.comp("0", grid.X(kPinX), grid.Y(tw(c.busY)), "Pin",
+               attr("tristate", "false") + attr("label", std::string(1, v)));
   }
-  for (char n : negated) {
+}
+
+void placeNegationGates(const Grid& grid, Sheet& sheet) {
+  for (char n : grid.negated) {
     InputColumn c;
     inputColumn(n, c);
-    const int y = Y(tw(c.busY)), out = X(kNotOutX);
-    comp("1", out, y, "NOT Gate", "");
-    wires.push_back({X(kTapX), y, out - kindOf('~').axis, y, n - 13});
+    const int y = grid.Y(tw(c.busY)), out = grid.X(kNotOutX);
+    sheet.comp("1", out, y, "NOT Gate", "");
+    sheet.wires.push_back({grid.X(kTapX), y, out - kindOf('~').axis, y, n - 13});
   }
-  for (const Netlist::Gate& g : d.gates) {
-    const Kind k = kindOf(g.op);
-    const int locX = X(tw(g.x + kGateWidth)), locY = Y(tw(g.y + kOutputY));
-    const int count = std::clamp(int(g.inputs.size()), 1, 4);
-    std::string attrs;
-    if (g.op != '~')
-      attrs = attr("size", "50") + attr("inputs", std::to_string(std::max(count, 2)));
-    comp("1", locX, locY, k.name, attrs);
-    // Each drawn input arrives at the left edge of the gate's box; it jogs
-    // to Logisim's pin. Jogs going down turn further right the higher they
-    // start, jogs going up the lower, so that no two cross.
-    std::vector<Netlist::Input> in = g.inputs;
-    std::stable_sort(in.begin(), in.end(),
-                     [](const Netlist::Input& a, const Netlist::Input& b) { return a.y < b.y; });
-    const std::vector<int> offsets = inputOffsets(count);
-    const int pinX = locX - k.axis, edge = X(tw(g.x));
-    int down = 0, up = 0;
-    std::vector<int> jogX(in.size(), pinX);
-    for (size_t i = 0; i < in.size() && i < offsets.size(); ++i) {
-      const int from = Y(tw(in[i].y)), to = locY + offsets[i];
-      if (from < to) jogX[i] = pinX - kGrid * (1 + down++);
-    }
-    for (size_t i = in.size(); i-- > 0;) {
-      if (i >= offsets.size()) continue;
-      const int from = Y(tw(in[i].y)), to = locY + offsets[i];
-      if (from > to) jogX[i] = pinX - kGrid * (1 + up++);
-    }
-    for (size_t i = 0; i < in.size() && i < offsets.size(); ++i) {
-      const int from = Y(tw(in[i].y)), to = locY + offsets[i];
-      const int net = in[i].net;
-      if (from == to) {
-        wires.push_back({edge, from, pinX, to, net});
-      } else {
-        wires.push_back({edge, from, jogX[i], from, net});
-        wires.push_back({jogX[i], from, jogX[i], to, net});
-        wires.push_back({jogX[i], to, pinX, to, net});
-      }
+}
+
+// Where each input's jog turns, given the heights it comes from and goes to.
+// Jogs going down turn further right the higher they start, jogs going up
+// the lower, so that no two cross.
+std::vector<int> jogColumns(const std::vector<int>& from, const std::vector<int>& to, int pinX) {
+  std::vector<int> jogX(from.size(), pinX);
+  int down = 0, up = 0;
+  for (size_t i = 0; i < from.size(); ++i)
+    if (from[i] < to[i]) jogX[i] = pinX - kGrid * (1 + down++);
+  for (size_t i = from.size(); i-- > 0;)
+    if (from[i] > to[i]) jogX[i] = pinX - kGrid * (1 + up++);
+  return jogX;
+}
+
+// Each drawn input arrives at the left edge of the gate's box; it jogs to
+// Logisim's pin.
+void placeGate(const Netlist::Gate& g, const Grid& grid, Sheet& sheet) {
+  const Kind k = kindOf(g.op);
+  const int locX = grid.X(tw(g.x + kGateWidth)), locY = grid.Y(tw(g.y + kOutputY));
+  const int count = std::clamp(int(g.inputs.size()), 1, 4);
+  std::string attrs;
+  if (g.op != '~') attrs = attr("size", "50") + attr("inputs", std::to_string(std::max(count, 2)));
+  sheet.comp("1", locX, locY, k.name, attrs);
+
+  std::vector<Netlist::Input> in = g.inputs;
+  std::stable_sort(in.begin(), in.end(),
+                   [](const Netlist::Input& a, const Netlist::Input& b) { return a.y < b.y; });
+  const std::vector<int> offsets = inputOffsets(count);
+  const size_t wired = std::min(in.size(), offsets.size());
+  std::vector<int> from, to;
+  for (size_t i = 0; i < wired; ++i) {
+    from.push_back(grid.Y(tw(in[i].y)));
+    to.push_back(locY + offsets[i]);
+  }
+  const int pinX = locX - k.axis, edge = grid.X(tw(g.x));
+  const std::vector<int> jogX = jogColumns(from, to, pinX);
+  for (size_t i = 0; i < wired; ++i) {
+    const int net = in[i].net;
+    if (from[i] == to[i]) {
+      sheet.wires.push_back({edge, from[i], pinX, to[i], net});
+    } else {
+      sheet.wires.push_back({edge, from[i], jogX[i], from[i], net});
+      sheet.wires.push_back({jogX[i], from[i], jogX[i], to[i], net});
+      sheet.wires.push_back({jogX[i], to[i], pinX, to[i], net});
     }
   }
+}
+
+void placeOutputs(const Netlist& d, const Grid& grid, Sheet& sheet) {
   if (d.output >= 0)
-    comp("0", X(tw(d.outX)), Y(tw(d.outY)), "Pin",
-         attr("facing", "south") + attr("output", "true") + attr("label", outputName(d.variables)) +
-             attr("labelloc", "north"));
+    sheet.comp("0", grid.X(tw(d.outX)), grid.Y(tw(d.outY)), "Pin",
+               attr("facing", "south") + attr("output", "true") +
+                   attr("label", outputName(d.variables)) + attr("labelloc", "north"));
   // Several outputs: a pin each, labelled with the user's name; a constant
   // output is fed by a constant just left of its pin.
   for (const Netlist::Output& o : d.outputs) {
-    const int x = X(tw(o.x)), y = Y(tw(o.y));
-    comp("0", x, y, "Pin",
-         attr("facing", "west") + attr("output", "true") + attr("label", xmlEscaped(o.name)) +
-             attr("labelloc", "east"));
+    const int x = grid.X(tw(o.x)), y = grid.Y(tw(o.y));
+    sheet.comp("0", x, y, "Pin",
+               attr("facing", "west") + attr("output", "true") + attr("label", xmlEscaped(o.name)) +
+                   attr("labelloc", "east"));
     if (o.constant) {
-      const int from = X(tw(o.x) - kConstantGap);
-      comp("0", from, y, "Constant", attr("value", o.constant == '1' ? "0x1" : "0x0"));
-      wires.push_back({from, y, x, y, -2});
+      const int from = grid.X(tw(o.x) - kConstantGap);
+      sheet.comp("0", from, y, "Constant", attr("value", o.constant == '1' ? "0x1" : "0x0"));
+      sheet.wires.push_back({from, y, x, y, -2});
     }
   }
+}
 
+std::string projectXml(const Sheet& sheet) {
   std::string x =
       "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
       "<project source=\"2.7.1\" version=\"1.0\">\n"
@@ -306,11 +343,26 @@ std::string logisimCircuit(const Netlist& d) {
       "  </options>\n"
       "  <circuit name=\"main\">\n"
       "    <a name=\"circuit\" val=\"main\"/>\n";
-  for (const Seg& s : joinedAtEnds(wires))
+  for (const Seg& s : joinedAtEnds(sheet.wires))
     x += "    <wire from=\"" + point(s.x1, s.y1) + "\" to=\"" + point(s.x2, s.y2) + "\"/>\n";
-  x += comps;
+  x += sheet.comps;
   x += "  </circuit>\n</project>\n";
   return x;
+}
+
+}  // namespace
+
+// Measure the drawing, place its parts on Logisim's grid, then write the file.
+std::string logisimCircuit(const Netlist& d) {
+  const Grid grid = measuredGrid(d);
+  Sheet sheet;
+  for (const Seg& s : grid.drawn)
+    sheet.wires.push_back({grid.X(s.x1), grid.Y(s.y1), grid.X(s.x2), grid.Y(s.y2), s.net});
+  placeInputPins(grid, sheet);
+  placeNegationGates(grid, sheet);
+  for (const Netlist::Gate& g : d.gates) placeGate(g, grid, sheet);
+  placeOutputs(d, grid, sheet);
+  return projectXml(sheet);
 }
 
 }  // namespace ronri
