@@ -33,41 +33,96 @@ namespace ronri {
 // Positions in twips of everything below the map; the map itself is the same
 // in every window (kmap/geometry.h).
 struct KmapLayout {
-  int width, height;                   // client area
-  int optionAY, optionBY;              // Option1(0) / Option1(1); the letter row and the BS row
-  int axisLabelWidth;                  // the labels at x 840 showing A and B
-  int letterX, letterStep;             // Command1(i)
-  int bsX, bsWidth, makeX, makeWidth;  // Command2(0) "BS", Command2(1) "作成"
-  int frame1X, frame1Y, frame1Width;   // Frame1, 735 high
-  int ones1X, ones1Y;                  // Option2(1)
-  int frame2X, frame2Y;                // Frame2 (grouping windows)
-  int oneX, allX, stepY;               // Command3(0) / Command3(1)
-  int titleX, titleY;                  // the "囲む" label
-  int textX, textY;                    // Text2
-  int sepX1, sepY1, sepX2, sepY2;      // the line between the map controls and the grouping
-  const char* axisLabels[2];
-  const char* titleLabel;
+  struct At {
+    int x, y;
+  };
+  int width, height;  // client area
+  // Option1(0) with the letter buttons, Option1(1) with "BS" and "作成"; the
+  // labels at x 840 show the letters chosen for A and B.
+  struct {
+    int aY, bY, lettersWidth;
+    const char* lettersNames[2];
+  } axes;
+  struct {
+    int x, step;
+  } letterButtons;  // Command1(i)
+  struct {
+    int x, width;
+  } backspace, make;  // Command2(0) "BS", Command2(1) "作成"
+  struct {
+    int x, y, width;
+  } cellChoice;  // Frame1, 735 high
+  At ones;       // Option2(1)
+  // The grouping controls (none in the six-variable window).
+  At listChoice{};  // Frame2
+  struct {
+    int oneX, allX, y;
+  } steps{};  // Command3(0) "一つ", Command3(1) "全て"
+  At title{};
+  const char* titleName = nullptr;  // the "囲む" label
+  At termBox{};                     // Text2
+  struct {
+    At from, to;
+  } separator{};  // the line between the map controls and the grouping
 };
 
 namespace {
 
 const KmapLayout kLayouts[] = {
-    {5235,     6150, 2400, 3120, 2175, 3240, 600,  3240, 495,  3840,
-     1095,     120,  3720, 1815, 1080, 3960, 120,  4680, 2760, 3600,
-     4680,     4440, 4800, 2760, 5280, 120,  4560, 5115, 4560, {"Label10", "Label11"},
-     "Label12"},
-    {5235,     7245, 3600, 4320, 1575, 2640, 600,  2640, 1095, 3840,
-     1095,     120,  4920, 1815, 1080, 5160, 120,  5880, 2640, 3480,
-     5880,     4320, 6000, 2760, 6480, 120,  5760, 5115, 5760, {"Label12", "Label13"},
-     "Label14"},
-    {9360,     6135, 3600, 4320, 2295, 3360, 600,  3360, 1095, 4560,
-     1095,     120,  4920, 1695, 1080, 5160, 6960, 3480, 6960, 7800,
-     4800,     8640, 4920, 6960, 5400, 6480, 3480, 6480, 6000, {"Label16", "Label17"},
-     "Label18"},
-    {9120,   8295, 6120, 6840, 2295, 3360, 600, 3360, 1095, 4560,
-     1095,   120,  7440, 1695, 1080, 7680, 0,   0,    0,    0,
-     0,      0,    0,    0,    0,    0,    0,   0,    0,    {"Label20", "Label21"},
-     nullptr},
+    // Form3
+    {.width = 5235,
+     .height = 6150,
+     .axes = {.aY = 2400, .bY = 3120, .lettersWidth = 2175, .lettersNames = {"Label10", "Label11"}},
+     .letterButtons = {.x = 3240, .step = 600},
+     .backspace = {.x = 3240, .width = 495},
+     .make = {.x = 3840, .width = 1095},
+     .cellChoice = {.x = 120, .y = 3720, .width = 1815},
+     .ones = {.x = 1080, .y = 3960},
+     .listChoice = {.x = 120, .y = 4680},
+     .steps = {.oneX = 2760, .allX = 3600, .y = 4680},
+     .title = {.x = 4440, .y = 4800},
+     .titleName = "Label12",
+     .termBox = {.x = 2760, .y = 5280},
+     .separator = {.from = {.x = 120, .y = 4560}, .to = {.x = 5115, .y = 4560}}},
+    // Form4
+    {.width = 5235,
+     .height = 7245,
+     .axes = {.aY = 3600, .bY = 4320, .lettersWidth = 1575, .lettersNames = {"Label12", "Label13"}},
+     .letterButtons = {.x = 2640, .step = 600},
+     .backspace = {.x = 2640, .width = 1095},
+     .make = {.x = 3840, .width = 1095},
+     .cellChoice = {.x = 120, .y = 4920, .width = 1815},
+     .ones = {.x = 1080, .y = 5160},
+     .listChoice = {.x = 120, .y = 5880},
+     .steps = {.oneX = 2640, .allX = 3480, .y = 5880},
+     .title = {.x = 4320, .y = 6000},
+     .titleName = "Label14",
+     .termBox = {.x = 2760, .y = 6480},
+     .separator = {.from = {.x = 120, .y = 5760}, .to = {.x = 5115, .y = 5760}}},
+    // Form5
+    {.width = 9360,
+     .height = 6135,
+     .axes = {.aY = 3600, .bY = 4320, .lettersWidth = 2295, .lettersNames = {"Label16", "Label17"}},
+     .letterButtons = {.x = 3360, .step = 600},
+     .backspace = {.x = 3360, .width = 1095},
+     .make = {.x = 4560, .width = 1095},
+     .cellChoice = {.x = 120, .y = 4920, .width = 1695},
+     .ones = {.x = 1080, .y = 5160},
+     .listChoice = {.x = 6960, .y = 3480},
+     .steps = {.oneX = 6960, .allX = 7800, .y = 4800},
+     .title = {.x = 8640, .y = 4920},
+     .titleName = "Label18",
+     .termBox = {.x = 6960, .y = 5400},
+     .separator = {.from = {.x = 6480, .y = 3480}, .to = {.x = 6480, .y = 6000}}},
+    // Form7 (no grouping controls)
+    {.width = 9120,
+     .height = 8295,
+     .axes = {.aY = 6120, .bY = 6840, .lettersWidth = 2295, .lettersNames = {"Label20", "Label21"}},
+     .letterButtons = {.x = 3360, .step = 600},
+     .backspace = {.x = 3360, .width = 1095},
+     .make = {.x = 4560, .width = 1095},
+     .cellChoice = {.x = 120, .y = 7440, .width = 1695},
+     .ones = {.x = 1080, .y = 7680}},
 };
 
 const KmapLayout& layoutFor(int variables) {
@@ -101,6 +156,17 @@ QRect rectOf(const kmap::Rect& r) {
   return pxRect(r.left, r.top, r.width, r.height);
 }
 
+// A translation wider than the designed label is set smaller rather than cut
+// (in the widest map the label ends at the window's edge).
+void fitTitle(QLabel* title, int windowWidth) {
+  const int room = std::min(title->width(), windowWidth - title->x()) - 3;
+  for (QFont f = title->font();
+       f.pointSizeF() > 8 && QFontMetrics(f).horizontalAdvance(title->text()) > room;) {
+    f.setPointSizeF(f.pointSizeF() - 0.75);
+    title->setFont(f);
+  }
+}
+
 const char* const kBestFound = QT_TRANSLATE_NOOP(
     "ronri::KmapForm", "制限時間内に見つかった最良の組合せです（最小とは限りません）");
 
@@ -115,8 +181,15 @@ KmapForm::KmapForm(App& app, int variables)
 KmapForm::~KmapForm() = default;
 
 void KmapForm::build(QMainWindow* w) {
+  Canvas* canvas = buildCanvas(w);
+  buildMapLabels(canvas);
+  buildAxisControls(canvas);
+  buildCellChoice(canvas);
+  if (hasGrouping()) buildGroupingControls(canvas);
+}
+
+Canvas* KmapForm::buildCanvas(QMainWindow* w) {
   const KmapLayout& L = layout_;
-  const kmap::MapShape& m = kmap::mapShape(variables_);
   auto* canvas = new Canvas(w);
   canvas_ = canvas;
   // The export holds the map itself: its ruling, cells, headers and outlines.
@@ -135,7 +208,12 @@ void KmapForm::build(QMainWindow* w) {
   canvas->setFixedSize(pxSize(L.width, L.height));
   w->setCentralWidget(canvas);
   w->setFixedSize(pxSize(L.width, L.height));
+  return canvas;
+}
 
+// The corner labels, the Gray-code headers and one label per cell.
+void KmapForm::buildMapLabels(Canvas* canvas) {
+  const kmap::MapShape& m = kmap::mapShape(variables_);
   mapLabel(canvas, "Label1", "A", pxRect(720, 240, 255, 495), 20.25);
   mapLabel(canvas, "Label2", "B", pxRect(120, 480, 375, 375), 20.25);
   const int colBits = m.maxA, rowBits = m.maxB;
@@ -149,50 +227,63 @@ void KmapForm::build(QMainWindow* w) {
     for (int k = 0; k < m.columns; ++k)
       mapLabel(canvas, indexed("Label9", kmap::cellNumber(k, r)), QString(),
                rectOf(kmap::cellRect(variables_, k, r)), 18);
+}
 
+// Choosing the variables of each axis: the A/B options with the letters
+// chosen so far, a button per variable, "BS" and "作成".
+void KmapForm::buildAxisControls(Canvas* canvas) {
+  const KmapLayout& L = layout_;
   const int optionW = 615, rowH = 495;
   for (int i = 0; i < 2; ++i) {
     auto* o = new QRadioButton(i == 0 ? "A" : "B", canvas);
     o->setObjectName(indexed("Option1", i));
-    o->setGeometry(pxRect(120, i == 0 ? L.optionAY : L.optionBY, optionW, rowH));
+    o->setGeometry(pxRect(120, i == 0 ? L.axes.aY : L.axes.bY, optionW, rowH));
     o->setFont(gothicFont(15.75, true));
   }
-  labelA_ =
-      mapLabel(canvas, L.axisLabels[0], QString(), pxRect(840, L.optionAY, L.axisLabelWidth, rowH),
-               18, Qt::AlignLeft | Qt::AlignVCenter);
-  labelB_ =
-      mapLabel(canvas, L.axisLabels[1], QString(), pxRect(840, L.optionBY, L.axisLabelWidth, rowH),
-               18, Qt::AlignLeft | Qt::AlignVCenter);
+  columnLetters_ = mapLabel(canvas, L.axes.lettersNames[0], QString(),
+                            pxRect(840, L.axes.aY, L.axes.lettersWidth, rowH), 18,
+                            Qt::AlignLeft | Qt::AlignVCenter);
+  rowLetters_ = mapLabel(canvas, L.axes.lettersNames[1], QString(),
+                         pxRect(840, L.axes.bY, L.axes.lettersWidth, rowH), 18,
+                         Qt::AlignLeft | Qt::AlignVCenter);
 
   for (int i = 0; i < variables_; ++i) {
     auto* b = makeButton(canvas, indexed("Command1", i), QString(QChar('a' + i)),
-                         pxRect(L.letterX + L.letterStep * i, L.optionAY, 495, 495),
+                         pxRect(L.letterButtons.x + L.letterButtons.step * i, L.axes.aY, 495, 495),
                          gothicFont(12, true));
     connect(b, &QPushButton::clicked, this, [this, i] { letterPressed(i); });
   }
-  auto* bs = makeButton(canvas, "Command2(0)", "BS", pxRect(L.bsX, L.optionBY, L.bsWidth, rowH),
+  auto* bs = makeButton(canvas, "Command2(0)", "BS",
+                        pxRect(L.backspace.x, L.axes.bY, L.backspace.width, rowH),
                         gothicFont(14.25, true));
   connect(bs, &QPushButton::clicked, this, [this] { backspacePressed(); });
   auto* make = makeButton(canvas, "Command2(1)", tr("作成"),
-                          pxRect(L.makeX, L.optionBY, L.makeWidth, rowH), gothicFont(14.25, true));
+                          pxRect(L.make.x, L.axes.bY, L.make.width, rowH), gothicFont(14.25, true));
   connect(make, &QPushButton::clicked, this, [this] { makePressed(); });
+}
 
+// Whether the map shows the 0-cells or the 1-cells.
+void KmapForm::buildCellChoice(Canvas* canvas) {
+  const KmapLayout& L = layout_;
   auto* frame1 = new QGroupBox(tr("０，１どちらを表示？"), canvas);
   frame1->setObjectName("Frame1");
-  frame1->setGeometry(pxRect(L.frame1X, L.frame1Y, L.frame1Width, 735));
+  frame1->setGeometry(pxRect(L.cellChoice.x, L.cellChoice.y, L.cellChoice.width, 735));
   auto* zeros = makeOption(frame1, "Option2(0)", "0", pxRect(360, 240, 495, 375));
   connect(zeros, &QRadioButton::clicked, this, [this] { zerosChosen(); });
   // Over the frame but not in it, so it is not grouped with "0".
-  auto* ones = makeOption(canvas, "Option2(1)", "1", pxRect(L.ones1X, L.ones1Y, 495, 375));
+  auto* ones = makeOption(canvas, "Option2(1)", "1", pxRect(L.ones.x, L.ones.y, 495, 375));
   connect(ones, &QRadioButton::clicked, this, [this] { onesChosen(); });
   ones->raise();
+}
 
-  if (!hasGrouping()) return;
+// Which primes to outline, the "一つ" / "全て" steps and the term box.
+void KmapForm::buildGroupingControls(Canvas* canvas) {
+  const KmapLayout& L = layout_;
   auto* frame2 = new QGroupBox(tr("囲むのは？"), canvas);
   frame2->setObjectName("Frame2");
   // Wider than 1815 and a little smaller type, so "必要最小主項（簡単化）" is
   // shown whole; the five-variable window still has room on its right.
-  frame2->setGeometry(pxRect(L.frame2X, L.frame2Y, 2370, 1215));
+  frame2->setGeometry(pxRect(L.listChoice.x, L.listChoice.y, 2370, 1215));
   auto* all = makeOption(frame2, "Option3(0)", tr("全ての主項"), pxRect(240, 240, 2070, 375));
   auto* minimal =
       makeOption(frame2, "Option3(1)", tr("必要最小主項（簡単化）"), pxRect(240, 720, 2070, 375));
@@ -201,26 +292,19 @@ void KmapForm::build(QMainWindow* w) {
   connect(all, &QRadioButton::clicked, this, [this] { listChosen(true); });
   connect(minimal, &QRadioButton::clicked, this, [this] { listChosen(false); });
 
-  auto* one = makeButton(canvas, "Command3(0)", tr("一つ"), pxRect(L.oneX, L.stepY, 735, 495),
-                         gothicFont(14.25, true));
+  auto* one = makeButton(canvas, "Command3(0)", tr("一つ"),
+                         pxRect(L.steps.oneX, L.steps.y, 735, 495), gothicFont(14.25, true));
   connect(one, &QPushButton::clicked, this, [this] { stepOnePressed(); });
-  auto* every = makeButton(canvas, "Command3(1)", tr("全て"), pxRect(L.allX, L.stepY, 735, 495),
-                           gothicFont(14.25, true));
+  auto* every = makeButton(canvas, "Command3(1)", tr("全て"),
+                           pxRect(L.steps.allX, L.steps.y, 735, 495), gothicFont(14.25, true));
   connect(every, &QPushButton::clicked, this, [this] { stepAllPressed(); });
-  QLabel* title = mapLabel(canvas, L.titleLabel, tr("囲む"), pxRect(L.titleX, L.titleY, 735, 420),
-                           15.75, Qt::AlignLeft | Qt::AlignVCenter);
-  // A translation wider than the designed label is set smaller rather than cut
-  // (in the widest map the label ends at the window's edge).
-  const int room = std::min(title->width(), px(L.width) - title->x()) - 3;
-  for (QFont f = title->font();
-       f.pointSizeF() > 8 && QFontMetrics(f).horizontalAdvance(title->text()) > room;) {
-    f.setPointSizeF(f.pointSizeF() - 0.75);
-    title->setFont(f);
-  }
+  fitTitle(mapLabel(canvas, L.titleName, tr("囲む"), pxRect(L.title.x, L.title.y, 735, 420), 15.75,
+                    Qt::AlignLeft | Qt::AlignVCenter),
+           px(L.width));
 
   auto* text = new QLineEdit(canvas);
   text->setObjectName("Text2");
-  text->setGeometry(pxRect(L.textX, L.textY, 1695, 615));
+  text->setGeometry(pxRect(L.termBox.x, L.termBox.y, 1695, 615));
   text->setFont(expressionFont(12, true));  // a Gothic "~" reads as an overline
   text->setReadOnly(true);
   termBox_ = text;
@@ -253,7 +337,9 @@ void KmapForm::load() {
 void KmapForm::drawFrame() {
   kmap::drawRuling(*canvas_, variables_);
   const KmapLayout& L = layout_;
-  if (hasGrouping()) canvas_->line(L.sepX1, L.sepY1, L.sepX2, L.sepY2, kBlack);
+  if (hasGrouping())
+    canvas_->line(L.separator.from.x, L.separator.from.y, L.separator.to.x, L.separator.to.y,
+                  kBlack);
 }
 
 kmap::Axis KmapForm::chosenAxis() const {
@@ -263,8 +349,8 @@ kmap::Axis KmapForm::chosenAxis() const {
 }
 
 void KmapForm::showAxes() {
-  labelA_->setText(QString::fromStdString(model_.A));
-  labelB_->setText(QString::fromStdString(model_.B));
+  columnLetters_->setText(QString::fromStdString(model_.A));
+  rowLetters_->setText(QString::fromStdString(model_.B));
   nameCorner(control<QLabel>("Label1"), model_.A, true);
   nameCorner(control<QLabel>("Label2"), model_.B, false);
 }

@@ -50,6 +50,11 @@ class KmapForm : public Window {
   void load() override;
 
  private:
+  Canvas* buildCanvas(QMainWindow* w);
+  void buildMapLabels(Canvas* canvas);
+  void buildAxisControls(Canvas* canvas);
+  void buildCellChoice(Canvas* canvas);
+  void buildGroupingControls(Canvas* canvas);
   bool hasGrouping() const { return variables_ < 6; }
   kmap::Axis chosenAxis() const;
   void letterPressed(int i);
@@ -72,8 +77,8 @@ class KmapForm : public Window {
   bool bestFoundTold_ = false;
 
   QPointer<Canvas> canvas_;
-  QPointer<QLabel> labelA_;
-  QPointer<QLabel> labelB_;
+  QPointer<QLabel> columnLetters_;  // the letters chosen for the columns (A)
+  QPointer<QLabel> rowLetters_;     // and for the rows (B)
   QPointer<QLineEdit> termBox_;
 };
 
