@@ -107,7 +107,18 @@ MultiOutputForm::~MultiOutputForm() = default;
 void MultiOutputForm::build(QMainWindow* w) {
   auto* central = new QWidget(w);
   w->setCentralWidget(central);
+  QLayout* tablePane = buildTablePane(central);
+  QLayout* resultsPane = buildResultsPane(central);
+  auto* outer = new QHBoxLayout(central);
+  outer->addLayout(tablePane, 2);
+  outer->addSpacing(10);
+  outer->addLayout(resultsPane, 3);
+  w->resize(1240, 760);
+  if (!chooseFile) chooseFile = &MultiOutputForm::askForCsvFile;
+}
 
+// The counts, the presets and the file buttons above the table.
+QLayout* MultiOutputForm::buildTopRow(QWidget* central) {
   inputs_ = new QSpinBox(central);
   inputs_->setObjectName(QStringLiteral("Inputs"));
   inputs_->setRange(1, kMultiMaxInputs);
@@ -132,6 +143,23 @@ void MultiOutputForm::build(QMainWindow* w) {
   top->addWidget(open);
   top->addWidget(save);
 
+  connect(inputs_, &QSpinBox::valueChanged, this, &MultiOutputForm::inputCountChosen);
+  connect(outputs_, &QSpinBox::valueChanged, this, &MultiOutputForm::outputCountChosen);
+  connect(preset_, &QComboBox::activated, this, &MultiOutputForm::choosePreset);
+  connect(open, &QPushButton::clicked, this, [this] {
+    const QString path = chooseFile(widget(), false);
+    if (!path.isEmpty()) openCsv(path);
+  });
+  connect(save, &QPushButton::clicked, this, [this] {
+    const QString path = chooseFile(widget(), true);
+    if (!path.isEmpty()) saveCsv(path);
+  });
+  return top;
+}
+
+// The left side: the top row, the table of cells and the commands below it.
+QLayout* MultiOutputForm::buildTablePane(QWidget* central) {
+  QLayout* top = buildTopRow(central);
   gridArea_ = new QScrollArea(central);
   gridArea_->setObjectName(QStringLiteral("Table"));
   gridArea_->setWidgetResizable(false);
@@ -145,13 +173,22 @@ void MultiOutputForm::build(QMainWindow* w) {
   commands->addWidget(minimiseButton);
   commands->addWidget(circuit_);
   commands->addStretch();
+  connect(minimiseButton, &QPushButton::clicked, this, &MultiOutputForm::minimise);
+  connect(circuit_, &QPushButton::clicked, this, [this] {
+    if (!result_) return;
+    app().multiOutputCircuit->showFor(table, *result_);
+  });
 
   auto* left = new QVBoxLayout;
   left->addLayout(top);
   left->addWidget(gridArea_, 1);
   left->addWidget(hint);
   left->addLayout(commands);
+  return left;
+}
 
+// The right side: each output alone, the shared terms, the gate counts.
+QLayout* MultiOutputForm::buildResultsPane(QWidget* central) {
   status_ = new QLabel(central);
   status_->setObjectName(QStringLiteral("Status"));
   status_->setWordWrap(true);
@@ -168,64 +205,45 @@ void MultiOutputForm::build(QMainWindow* w) {
   right->addWidget(new QLabel(tr("ゲート数"), central));
   right->addWidget(totals_, 2);
   right->addWidget(status_);
+  return right;
+}
 
-  auto* outer = new QHBoxLayout(central);
-  outer->addLayout(left, 2);
-  outer->addSpacing(10);
-  outer->addLayout(right, 3);
-  w->resize(1240, 760);
-
-  connect(inputs_, &QSpinBox::valueChanged, this, [this](int n) {
-    if (n == table.inputs) return;
-    if (!mayClearValues()) {
-      const QSignalBlocker quiet(inputs_);
-      inputs_->setValue(table.inputs);
-      return;
-    }
-    setInputCount(table, n);
-    clearResults();
-    rebuildGrid();
-  });
-  connect(outputs_, &QSpinBox::valueChanged, this, [this](int m) {
-    if (m == table.outputs()) return;
-    bool dropped = false;  // fewer outputs: the last columns go
-    for (int j = m; j < table.outputs(); ++j)
-      dropped |= table.values[size_t(j)].find_first_not_of('0') != std::string::npos;
-    if (dropped && !askYesNo(widget(), tr("入力した値は消えます。よろしいですか？"))) {
-      const QSignalBlocker quiet(outputs_);
-      outputs_->setValue(table.outputs());
-      return;
-    }
-    setOutputCount(table, m);
-    clearResults();
-    rebuildGrid();
-  });
-  connect(preset_, &QComboBox::activated, this, &MultiOutputForm::choosePreset);
-  connect(open, &QPushButton::clicked, this, [this] {
-    const QString path = chooseFile(widget(), false);
-    if (!path.isEmpty()) openCsv(path);
-  });
-  connect(save, &QPushButton::clicked, this, [this] {
-    const QString path = chooseFile(widget(), true);
-    if (!path.isEmpty()) saveCsv(path);
-  });
-  connect(minimiseButton, &QPushButton::clicked, this, &MultiOutputForm::minimise);
-  connect(circuit_, &QPushButton::clicked, this, [this] {
-    if (!result_) return;
-    app().multiOutputCircuit->showFor(table, *result_);
-  });
-  if (!chooseFile) {
-    chooseFile = [](QWidget* parent, bool saving) {
-      QFileDialog dialog(parent, saving ? tr("保存…") : tr("開く…"));
-      dialog.setOption(QFileDialog::DontUseNativeDialog);
-      dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-      dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-      dialog.setNameFilter(tr("CSV ファイル (*.csv)"));
-      if (saving) dialog.setDefaultSuffix(QStringLiteral("csv"));
-      if (dialog.exec() != QDialog::Accepted) return QString();
-      return dialog.selectedFiles().value(0);
-    };
+void MultiOutputForm::inputCountChosen(int n) {
+  if (n == table.inputs) return;
+  if (!mayClearValues()) {
+    const QSignalBlocker quiet(inputs_);
+    inputs_->setValue(table.inputs);
+    return;
   }
+  setInputCount(table, n);
+  clearResults();
+  rebuildGrid();
+}
+
+void MultiOutputForm::outputCountChosen(int m) {
+  if (m == table.outputs()) return;
+  bool dropped = false;  // fewer outputs: the last columns go
+  for (int j = m; j < table.outputs(); ++j)
+    dropped |= table.values[size_t(j)].find_first_not_of('0') != std::string::npos;
+  if (dropped && !askYesNo(widget(), tr("入力した値は消えます。よろしいですか？"))) {
+    const QSignalBlocker quiet(outputs_);
+    outputs_->setValue(table.outputs());
+    return;
+  }
+  setOutputCount(table, m);
+  clearResults();
+  rebuildGrid();
+}
+
+QString MultiOutputForm::askForCsvFile(QWidget* parent, bool saving) {
+  QFileDialog dialog(parent, saving ? tr("保存…") : tr("開く…"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setNameFilter(tr("CSV ファイル (*.csv)"));
+  if (saving) dialog.setDefaultSuffix(QStringLiteral("csv"));
+  if (dialog.exec() != QDialog::Accepted) return QString();
+  return dialog.selectedFiles().value(0);
 }
 
 void MultiOutputForm::load() {

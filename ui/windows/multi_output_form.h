@@ -15,6 +15,7 @@
 class QComboBox;
 class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
@@ -52,6 +53,13 @@ class MultiOutputForm : public Window {
   void load() override;
 
  private:
+  QLayout* buildTopRow(QWidget* central);
+  QLayout* buildTablePane(QWidget* central);
+  QLayout* buildResultsPane(QWidget* central);
+  void inputCountChosen(int n);
+  void outputCountChosen(int m);
+  // The file dialog used unless a test has put its own in chooseFile.
+  static QString askForCsvFile(QWidget* parent, bool saving);
   void rebuildGrid();
   void showResults();
   void clearResults();
