@@ -124,6 +124,29 @@ void TruthTableForm::buildTable(QWidget* parent, QBoxLayout* into) {
   v->setContentsMargins(0, 0, 0, 0);
   v->setSpacing(2);
 
+  buildColumns(area);
+  QWidget* headers = buildHeaders(area);
+  auto* columns = new QHBoxLayout;
+  columns->setSpacing(0);
+  columns->addWidget(text5_);
+  columns->addWidget(text2_);
+  columns->addStretch();
+  v->addWidget(headers);
+  v->addLayout(columns, 1);
+  into->addWidget(area);
+
+  // Whatever scrolls one column (the wheel, the keys) scrolls the other too.
+  QScrollBar* s5 = text5_->verticalScrollBar();
+  QScrollBar* s2 = text2_->verticalScrollBar();
+  connect(s5, &QScrollBar::valueChanged, s2, &QScrollBar::setValue);
+  connect(s2, &QScrollBar::valueChanged, s5, &QScrollBar::setValue);
+
+  into->addLayout(buildScrollButtons(parent, headers->height() + 2));
+}
+
+// The assignment column (Text5) and the result column (Text2), each
+// kVisibleLines high.
+void TruthTableForm::buildColumns(QWidget* area) {
   text5_ = makeColumn(area, "Text5");
   text2_ = makeColumn(area, "Text2");
   // Right-click on either column: the table as shown, as a picture or as CSV.
@@ -146,8 +169,12 @@ void TruthTableForm::buildTable(QWidget* parent, QBoxLayout* into) {
   text5_->setMinimumHeight(lines + frame);
   text2_->setMinimumHeight(lines + frame);
   text2_->setFixedWidth(columnWidth(text2_, 1));
+}
 
+// The variable names over the assignment column (Text1(k)).
+QWidget* TruthTableForm::buildHeaders(QWidget* area) {
   // Each header stands over its digit: bit k of a line begins 4k characters in.
+  const QFontMetricsF fm(text5_->font());
   auto* headers = new QWidget(area);
   headers->setProperty(kBackgroundProperty, true);
   headers->setFixedHeight(int(std::ceil(fm.height())) + 6);
@@ -165,24 +192,14 @@ void TruthTableForm::buildTable(QWidget* parent, QBoxLayout* into) {
         textLeft + fm.horizontalAdvance(QString(4 * k, QLatin1Char(' '))) + cw / 2;
     h->setGeometry(int(std::lround(center - width / 2.0)), 0, width, headers->height());
   }
+  return headers;
+}
 
-  auto* columns = new QHBoxLayout;
-  columns->setSpacing(0);
-  columns->addWidget(text5_);
-  columns->addWidget(text2_);
-  columns->addStretch();
-  v->addWidget(headers);
-  v->addLayout(columns, 1);
-  into->addWidget(area);
-
-  // Whatever scrolls one column (the wheel, the keys) scrolls the other too.
-  QScrollBar* s5 = text5_->verticalScrollBar();
-  QScrollBar* s2 = text2_->verticalScrollBar();
-  connect(s5, &QScrollBar::valueChanged, s2, &QScrollBar::setValue);
-  connect(s2, &QScrollBar::valueChanged, s5, &QScrollBar::setValue);
-
+// The buttons beside the table that scroll it by a page or a line; the first
+// stands `top` pixels down, level with the first row.
+QLayout* TruthTableForm::buildScrollButtons(QWidget* parent, int top) {
   auto* scroll = new QVBoxLayout;
-  scroll->addSpacing(headers->height() + 2);
+  scroll->addSpacing(top);
   const struct {
     const char* base;
     int index;
@@ -200,7 +217,7 @@ void TruthTableForm::buildTable(QWidget* parent, QBoxLayout* into) {
     connect(b, &QPushButton::clicked, this, [this, lines] { scrollBoth(lines); });
     scroll->addWidget(b);
   }
-  into->addLayout(scroll);
+  return scroll;
 }
 
 void TruthTableForm::buildControls(QWidget* parent, QBoxLayout* into) {

@@ -10,6 +10,7 @@
 #include "ui/framework/window.h"
 
 class QBoxLayout;
+class QLayout;
 
 namespace ronri {
 
@@ -44,6 +45,9 @@ class TruthTableForm : public Window {
  private:
   int variables() const;
   void buildTable(QWidget* parent, QBoxLayout* into);
+  void buildColumns(QWidget* area);
+  QWidget* buildHeaders(QWidget* area);
+  QLayout* buildScrollButtons(QWidget* parent, int top);
   void buildControls(QWidget* parent, QBoxLayout* into);
   void createTable();
   void fitColumnsTo(int n);
