@@ -75,16 +75,16 @@ std::string sumOfProducts(const std::vector<std::vector<int>>& products) {
   return s;
 }
 
-void explainReductions(PrimeChart& c) {
-  const int primeCount = static_cast<int>(c.primes.size());
-  // The primes that alone cover a minterm are in every cover.
+// The primes that alone cover a minterm are in every cover; the minterms
+// they cover are done.
+void explainEssentials(PrimeChart& c) {
   std::vector<int> done;
-  for (int p = 0; p < primeCount; ++p) {
-    if (!c.essential[static_cast<size_t>(p)]) continue;
+  for (size_t p = 0; p < c.primes.size(); ++p) {
+    if (!c.essential[p]) continue;
     ChartStep step{ChartStep::Essential};
-    step.prime = p;
+    step.prime = static_cast<int>(p);
     for (size_t j = 0; j < c.minterms.size(); ++j)
-      if (c.essentialBy[j] == p) step.minterms.push_back(c.minterms[j]);
+      if (c.essentialBy[j] == step.prime) step.minterms.push_back(c.minterms[j]);
     c.steps.push_back(std::move(step));
   }
   for (size_t j = 0; j < c.minterms.size(); ++j) {
@@ -102,54 +102,53 @@ void explainReductions(PrimeChart& c) {
     step.minterms = std::move(done);
     c.steps.push_back(std::move(step));
   }
+}
 
-  // Then the dominance reductions, as the exact search makes them. Its first
-  // round takes the essential primes just listed.
-  const TableReduction red = reduceCoverTable(c.coverers, primeCount);
+// One reduction of the exact search in the chart's words: its rows are the
+// chart's minterms, its columns the primes.
+ChartStep chartStepOf(const ReductionStep& r, const std::vector<int>& minterms) {
+  const auto minterm = [&](int row) { return minterms[static_cast<size_t>(row)]; };
+  switch (r.kind) {
+    case ReductionStep::Essential: {
+      ChartStep step{ChartStep::Forced};
+      step.prime = r.column;
+      step.minterms = {minterm(r.row)};
+      return step;
+    }
+    case ReductionStep::RowDominated: {
+      ChartStep step{ChartStep::MintermDominated};
+      step.minterms = {minterm(r.row), minterm(r.by)};
+      return step;
+    }
+    case ReductionStep::ColumnDominated: {
+      ChartStep step{ChartStep::PrimeDominated};
+      step.prime = r.column;
+      step.other = r.by;
+      return step;
+    }
+    case ReductionStep::ColumnUnused:
+      break;
+  }
+  // ColumnUnused: the prime covers no minterm that is left.
+  ChartStep step{ChartStep::PrimeUnused};
+  step.prime = r.column;
+  return step;
+}
+
+// Then the dominance reductions, as the exact search makes them, the first
+// kListedReductions one by one and the rest counted; then what is left.
+void explainReductions(PrimeChart& c) {
+  explainEssentials(c);
+  const TableReduction red = reduceCoverTable(c.coverers, static_cast<int>(c.primes.size()));
+  // The search's first round takes the essential primes just listed.
   size_t first = 0;
   while (first < red.steps.size() && red.steps[first].kind == ReductionStep::Essential) ++first;
-  size_t listed = 0;
-  long long omitted = 0;
-  for (size_t i = first; i < red.steps.size(); ++i) {
-    const ReductionStep& r = red.steps[i];
-    if (listed == kListedReductions) {
-      ++omitted;
-      continue;
-    }
-    ++listed;
-    switch (r.kind) {
-      case ReductionStep::Essential: {
-        ChartStep step{ChartStep::Forced};
-        step.prime = r.column;
-        step.minterms = {c.minterms[static_cast<size_t>(r.row)]};
-        c.steps.push_back(std::move(step));
-        break;
-      }
-      case ReductionStep::RowDominated: {
-        ChartStep step{ChartStep::MintermDominated};
-        step.minterms = {c.minterms[static_cast<size_t>(r.row)],
-                         c.minterms[static_cast<size_t>(r.by)]};
-        c.steps.push_back(std::move(step));
-        break;
-      }
-      case ReductionStep::ColumnDominated: {
-        ChartStep step{ChartStep::PrimeDominated};
-        step.prime = r.column;
-        step.other = r.by;
-        c.steps.push_back(std::move(step));
-        break;
-      }
-      case ReductionStep::ColumnUnused: {
-        ChartStep step{ChartStep::PrimeUnused};
-        step.prime = r.column;
-        c.steps.push_back(std::move(step));
-        break;
-      }
-    }
-  }
-  if (omitted > 0) {
+  const size_t listedEnd = std::min(red.steps.size(), first + kListedReductions);
+  for (size_t i = first; i < listedEnd; ++i)
+    c.steps.push_back(chartStepOf(red.steps[i], c.minterms));
+  if (red.steps.size() > listedEnd) {
     ChartStep step{ChartStep::Omitted};
-    step.count = omitted;
+    step.count = static_cast<long long>(red.steps.size() - listedEnd);
     c.steps.push_back(std::move(step));
   }
   ChartStep core{ChartStep::Core};
