@@ -78,8 +78,59 @@ std::string finishSum(std::string r) {
   return r;
 }
 
+using Later = std::array<std::pair<int, int>, kMaxVars>;  // (position, letter)
+
+// Looks up the neighbours of pattern `i` of a pass (its patterns with the
+// same blanks and one letter flipped) by key; returns whether it has any (then
+// it is not prime). Those after it go to `later` sorted by position, since new
+// patterns are listed in the order of their first merge: by i, then j.
+bool findNeighbours(const Pattern& p, int i, const std::vector<int16_t>& where, Later& later,
+                    int& laterCount) {
+  laterCount = 0;
+  bool merged = false;
+  for (unsigned rest = p.care; rest; rest &= rest - 1) {
+    const int k = std::countr_zero(rest);
+    const int bit = 1 << k;
+    const int j = where[static_cast<size_t>((p.val & bit) ? p.key - kPow3[k] : p.key + kPow3[k])];
+    if (j < 0) continue;
+    merged = true;
+    if (j > i) {
+      int t = laterCount++;
+      while (t > 0 && later[t - 1].first > j) {
+        later[t] = later[t - 1];
+        --t;
+      }
+      later[t] = {j, k};
+    }
+  }
+  return merged;
+}
+
+// A pass as it starts: its patterns and, after the first, the two patterns
+// of the pass before that each was merged from.
+std::vector<TabulationTerm>& recordPass(Tabulation& record, const std::vector<Pattern>& cur,
+                                        const std::vector<std::array<int, 2>>& curFrom) {
+  const bool first = record.passes.empty();
+  std::vector<TabulationTerm>& pass = record.passes.emplace_back(cur.size());
+  for (size_t i = 0; i < cur.size(); ++i) {
+    pass[i].care = cur[i].care;
+    pass[i].val = cur[i].val;
+    if (!first) pass[i].from = curFrom[i];
+  }
+  return pass;
+}
+
+// Whether term `i` of the last pass merged on; if not, it is the next prime.
+void recordTerm(Tabulation& record, std::vector<TabulationTerm>& pass, int i, bool merged) {
+  pass[static_cast<size_t>(i)].ticked = merged;
+  if (merged) return;
+  pass[static_cast<size_t>(i)].prime = static_cast<int>(record.primes.size());
+  record.primes.push_back({static_cast<int>(record.passes.size()) - 1, i});
+}
+
 // The merging of simplicity; with `record`, every pass is written down as it
-// goes (the tabulation window shows exactly this merging).
+// goes (the tabulation window shows exactly this merging, so the two share
+// this one loop).
 std::string mergeByNeighbours(const std::vector<std::string>& barabara, Tabulation* record) {
   int n = 0;
   std::vector<Pattern> cur;
@@ -94,7 +145,7 @@ std::string mergeByNeighbours(const std::vector<std::string>& barabara, Tabulati
   // differ in one letter, so instead of comparing every pair each pattern
   // looks up its n neighbours. A pattern's key (care, val) is unique over all
   // passes; `where` holds its position in its pass, and neighbours lie close
-  // together in it.
+  // together in it. The table is large, so it is kept and cleared key by key.
   static thread_local std::vector<int16_t> where(kPow3[kMaxVars], -1);
   static thread_local std::vector<int> used;  // keys to clear again on the way out
   used.clear();
@@ -106,49 +157,24 @@ std::string mergeByNeighbours(const std::vector<std::string>& barabara, Tabulati
   std::string r;
   static thread_local std::vector<Pattern> next;
   next.reserve(15360);
-  std::array<std::pair<int, int>, kMaxVars> later{};  // (j, position)
+  Later later{};
   std::vector<std::array<int, 2>> curFrom, nextFrom;  // recorded pairs of each pattern
   while (!cur.empty()) {
     next.clear();
-    std::vector<TabulationTerm>* pass = nullptr;
-    if (record) {
-      const int before = static_cast<int>(record->passes.size()) - 1;
-      pass = &record->passes.emplace_back(cur.size());
-      for (size_t i = 0; i < cur.size(); ++i) {
-        TabulationTerm& t = (*pass)[i];
-        t.care = cur[i].care;
-        t.val = cur[i].val;
-        if (before >= 0) t.from = curFrom[i];
-      }
-      nextFrom.clear();
-    }
+    std::vector<TabulationTerm>* pass = record ? &recordPass(*record, cur, curFrom) : nullptr;
+    nextFrom.clear();
     for (size_t i = 0; i < cur.size(); ++i) {
       const Pattern p = cur[i];
-      const int key = p.key;
       int laterCount = 0;
-      bool merged = false;  // a pattern with any neighbour is not prime
-      for (unsigned rest = p.care; rest; rest &= rest - 1) {
-        const int k = std::countr_zero(rest);
-        const int bit = 1 << k;
-        const int j = where[static_cast<size_t>((p.val & bit) ? key - kPow3[k] : key + kPow3[k])];
-        if (j < 0) continue;
-        merged = true;
-        if (j > static_cast<int>(i)) {
-          // New patterns are listed in the order of their first merge: by i, then j.
-          int t = laterCount++;
-          while (t > 0 && later[t - 1].first > j) {
-            later[t] = later[t - 1];
-            --t;
-          }
-          later[t] = {j, k};
-        }
-      }
+      const bool merged = findNeighbours(p, static_cast<int>(i), where, later, laterCount);
+      // Each merge with a later neighbour, once: the letter they differ in
+      // becomes a blank.
       for (int t = 0; t < laterCount; ++t) {
         const uint16_t bit = static_cast<uint16_t>(1u << later[t].second);
         const int k = later[t].second;
         const Pattern cand{static_cast<uint16_t>(p.care & ~bit),
                            static_cast<uint16_t>(p.val & ~bit),
-                           key + ((p.val & bit) ? 1 : 2) * kPow3[k]};
+                           p.key + ((p.val & bit) ? 1 : 2) * kPow3[k]};
         int16_t& slot = where[static_cast<size_t>(cand.key)];
         if (slot >= 0) continue;
         slot = static_cast<int16_t>(next.size());
@@ -157,15 +183,7 @@ std::string mergeByNeighbours(const std::vector<std::string>& barabara, Tabulati
         if (record) nextFrom.push_back({static_cast<int>(i), later[t].first});
       }
       if (!merged) appendPattern(r, p, n);
-      if (pass) {
-        TabulationTerm& t = (*pass)[i];
-        t.ticked = merged;
-        if (!merged) {
-          t.prime = static_cast<int>(record->primes.size());
-          record->primes.push_back(
-              {static_cast<int>(record->passes.size()) - 1, static_cast<int>(i)});
-        }
-      }
+      if (pass) recordTerm(*record, *pass, static_cast<int>(i), merged);
     }
     cur.swap(next);
     curFrom.swap(nextFrom);
