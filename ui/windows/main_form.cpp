@@ -52,6 +52,9 @@ const TokenButton kOperatorButtons[] = {
     {28, "nor|", '|'},
 };
 
+// The keypad's rows hold five buttons each.
+constexpr int kKeysPerRow = 5;
+
 // The keypad's buttons share one minimum width, so the grid stays even.
 QPushButton* keyButton(QWidget* parent, const QString& name, const QString& caption) {
   QPushButton* b = makeButton(parent, name, caption);
@@ -71,71 +74,28 @@ void MainForm::build(QMainWindow* w) {
   auto* central = new QWidget(w);
   w->setCentralWidget(central);
   buildMenus(w);
+  QLayout* entry = buildEntry(central, w);
+  QLayout* stored = buildStoredList(central);
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(entry);
+  columns->addSpacing(12);
+  columns->addLayout(stored, 1);
+  auto* outer = new QVBoxLayout(central);
+  outer->addLayout(columns, 1);
+  outer->addWidget(makeProgressBar(central));
+  connectCountList();
+  connectStoredList();
+}
 
-  // The variable count reads as a sentence: "変数は [３つ] 使用".
-  auto* label3 = new QLabel(tr("変数は"), central);
-  label3->setObjectName(QStringLiteral("Label3"));
-  list1_ = new QListWidget(central);
-  list1_->setObjectName(QStringLiteral("List1"));
-  for (const char* item :
-       {QT_TR_NOOP("１つ"), QT_TR_NOOP("２つ"), QT_TR_NOOP("３つ"), QT_TR_NOOP("４つ"),
-        QT_TR_NOOP("５つ"), QT_TR_NOOP("６つ"), QT_TR_NOOP("７つ"), QT_TR_NOOP("８つ"),
-        QT_TR_NOOP("９つ"), QT_TR_NOOP("１０つ")})
-    list1_->addItem(tr(item));
-  list1_->setFixedWidth(96);
-  list1_->setFixedHeight(list1_->sizeHintForRow(0) * 4 + 2 * list1_->frameWidth());
-  auto* label4 = new QLabel(tr("使用"), central);
-  label4->setObjectName(QStringLiteral("Label4"));
-  auto* countRow = new QHBoxLayout;
-  countRow->addWidget(label3, 0, Qt::AlignTop);
-  countRow->addWidget(list1_);
-  countRow->addWidget(label4, 0, Qt::AlignBottom);
-  countRow->addStretch();
-
-  // The keyboard fills the entry field like the buttons: what may not be
-  // typed is refused with a hint below, and Enter is "入力".
-  text1_ = new QLineEdit(central);
-  text1_->setObjectName(QStringLiteral("Text1"));
-  makeTypable(
-      text1_, [this] { return chosenCount_; },
-      [w](const QString& hint) { w->statusBar()->showMessage(hint, 6000); });
-  connect(text1_, &QLineEdit::returnPressed, this, &MainForm::store);
-  w->statusBar()->setObjectName(QStringLiteral("StatusBar"));
-  text1_->setFont(expressionFont(12));
-  text1_->setMinimumWidth(320);
-
-  auto* letters = new QGridLayout;
-  for (int k = 0; k < kMaxVariables; ++k) {
-    const QString letter(QChar('a' + k));
-    auto* b = keyButton(central, indexed("Command1", k), letter);
-    connect(b, &QPushButton::clicked, this, [this, letter] { append(letter); });
-    letters->addWidget(b, k / 5, k % 5);
-  }
-  auto* operators = new QGridLayout;
-  for (size_t i = 0; i < std::size(kOperatorButtons); ++i) {
-    const TokenButton& t = kOperatorButtons[i];
-    auto* b = keyButton(central, indexed("Command1", t.index), tr(t.caption));
-    const QString token(QChar::fromLatin1(t.token));
-    connect(b, &QPushButton::clicked, this, [this, token] { append(token); });
-    operators->addWidget(b, int(i) / 5, int(i) % 5);
-  }
-
-  auto* clear = keyButton(central, indexed("Command2", 0), QStringLiteral("CLR"));
-  connect(clear, &QPushButton::clicked, this, [this] { text1_->clear(); });
-  auto* back = keyButton(central, indexed("Command2", 1), QStringLiteral("BS"));
-  connect(back, &QPushButton::clicked, this, &MainForm::backspace);
-  auto* editRow = new QHBoxLayout;
-  editRow->addWidget(text1_, 1);
-  editRow->addWidget(clear);
-  editRow->addWidget(back);
-  // The don't-care rows "入力" will store with the field's expression.
-  dontCareLabel_ = new QLabel(central);
-  dontCareLabel_->setObjectName(QStringLiteral("DontCareLabel"));
-  dontCareLabel_->setFont(expressionFont(10));
-  dontCareLabel_->setWordWrap(true);
-  dontCareLabel_->hide();
-  connect(text1_, &QLineEdit::textChanged, this, &MainForm::showDontCares);
-
+// The left column: the count, the entry field with its edit keys, the
+// don't-care rows and the keypad.
+QLayout* MainForm::buildEntry(QWidget* central, QMainWindow* w) {
+  QLayout* countRow = buildCountRow(central);
+  makeEntryField(central, w);
+  QLayout* letters = buildLetterKeys(central);
+  QLayout* operators = buildOperatorKeys(central);
+  QLayout* editRow = buildEditRow(central);
+  makeDontCareLabel(central);
   auto* entry = new QVBoxLayout;
   entry->addLayout(countRow);
   entry->addSpacing(6);
@@ -145,7 +105,95 @@ void MainForm::build(QMainWindow* w) {
   entry->addSpacing(4);
   entry->addLayout(operators);
   entry->addStretch();
+  return entry;
+}
 
+// The variable count reads as a sentence: "変数は [３つ] 使用".
+QLayout* MainForm::buildCountRow(QWidget* central) {
+  auto* before = new QLabel(tr("変数は"), central);
+  before->setObjectName(QStringLiteral("Label3"));
+  variableCountList_ = new QListWidget(central);
+  variableCountList_->setObjectName(QStringLiteral("List1"));
+  for (const char* item :
+       {QT_TR_NOOP("１つ"), QT_TR_NOOP("２つ"), QT_TR_NOOP("３つ"), QT_TR_NOOP("４つ"),
+        QT_TR_NOOP("５つ"), QT_TR_NOOP("６つ"), QT_TR_NOOP("７つ"), QT_TR_NOOP("８つ"),
+        QT_TR_NOOP("９つ"), QT_TR_NOOP("１０つ")})
+    variableCountList_->addItem(tr(item));
+  variableCountList_->setFixedWidth(96);
+  variableCountList_->setFixedHeight(variableCountList_->sizeHintForRow(0) * 4 +
+                                     2 * variableCountList_->frameWidth());
+  auto* after = new QLabel(tr("使用"), central);
+  after->setObjectName(QStringLiteral("Label4"));
+  auto* countRow = new QHBoxLayout;
+  countRow->addWidget(before, 0, Qt::AlignTop);
+  countRow->addWidget(variableCountList_);
+  countRow->addWidget(after, 0, Qt::AlignBottom);
+  countRow->addStretch();
+  return countRow;
+}
+
+// The keyboard fills the entry field like the buttons: what may not be
+// typed is refused with a hint below, and Enter is "入力".
+void MainForm::makeEntryField(QWidget* central, QMainWindow* w) {
+  entryField_ = new QLineEdit(central);
+  entryField_->setObjectName(QStringLiteral("Text1"));
+  makeTypable(
+      entryField_, [this] { return chosenCount_; },
+      [w](const QString& hint) { w->statusBar()->showMessage(hint, 6000); });
+  connect(entryField_, &QLineEdit::returnPressed, this, &MainForm::store);
+  w->statusBar()->setObjectName(QStringLiteral("StatusBar"));
+  entryField_->setFont(expressionFont(12));
+  entryField_->setMinimumWidth(320);
+}
+
+QLayout* MainForm::buildLetterKeys(QWidget* central) {
+  auto* letters = new QGridLayout;
+  for (int k = 0; k < kMaxVariables; ++k) {
+    const QString letter(QChar('a' + k));
+    auto* b = keyButton(central, indexed("Command1", k), letter);
+    connect(b, &QPushButton::clicked, this, [this, letter] { append(letter); });
+    letters->addWidget(b, k / kKeysPerRow, k % kKeysPerRow);
+  }
+  return letters;
+}
+
+QLayout* MainForm::buildOperatorKeys(QWidget* central) {
+  auto* operators = new QGridLayout;
+  for (size_t i = 0; i < std::size(kOperatorButtons); ++i) {
+    const TokenButton& t = kOperatorButtons[i];
+    auto* b = keyButton(central, indexed("Command1", t.index), tr(t.caption));
+    const QString token(QChar::fromLatin1(t.token));
+    connect(b, &QPushButton::clicked, this, [this, token] { append(token); });
+    operators->addWidget(b, int(i) / kKeysPerRow, int(i) % kKeysPerRow);
+  }
+  return operators;
+}
+
+// The entry field with "CLR" and "BS" beside it.
+QLayout* MainForm::buildEditRow(QWidget* central) {
+  auto* clear = keyButton(central, indexed("Command2", 0), QStringLiteral("CLR"));
+  connect(clear, &QPushButton::clicked, this, [this] { entryField_->clear(); });
+  auto* back = keyButton(central, indexed("Command2", 1), QStringLiteral("BS"));
+  connect(back, &QPushButton::clicked, this, &MainForm::backspace);
+  auto* editRow = new QHBoxLayout;
+  editRow->addWidget(entryField_, 1);
+  editRow->addWidget(clear);
+  editRow->addWidget(back);
+  return editRow;
+}
+
+// The don't-care rows "入力" will store with the field's expression.
+void MainForm::makeDontCareLabel(QWidget* central) {
+  dontCareLabel_ = new QLabel(central);
+  dontCareLabel_->setObjectName(QStringLiteral("DontCareLabel"));
+  dontCareLabel_->setFont(expressionFont(10));
+  dontCareLabel_->setWordWrap(true);
+  dontCareLabel_->hide();
+  connect(entryField_, &QLineEdit::textChanged, this, &MainForm::showDontCares);
+}
+
+// The right column: "入力", "作成", "削除" above the stored expressions.
+QLayout* MainForm::buildStoredList(QWidget* central) {
   auto* store = keyButton(central, indexed("Command3", 0), tr("入力"));
   connect(store, &QPushButton::clicked, this, &MainForm::store);
   auto* create = keyButton(central, indexed("Command3", 1), tr("作成"));
@@ -157,54 +205,55 @@ void MainForm::build(QMainWindow* w) {
   commands->addWidget(create);
   commands->addWidget(remove);
 
-  list2_ = new QListWidget(central);
-  list2_->setObjectName(QStringLiteral("List2"));
-  list2_->setFont(expressionFont(11));
-  list2_->setMinimumWidth(220);
+  storedList_ = new QListWidget(central);
+  storedList_->setObjectName(QStringLiteral("List2"));
+  storedList_->setFont(expressionFont(11));
+  storedList_->setMinimumWidth(220);
   auto* stored = new QVBoxLayout;
   stored->addLayout(commands);
-  stored->addWidget(list2_, 1);
+  stored->addWidget(storedList_, 1);
+  return stored;
+}
 
+QWidget* MainForm::makeProgressBar(QWidget* central) {
   auto* progress = new QProgressBar(central);
   progress->setObjectName(QStringLiteral("ProgressBar1"));
   progress->setRange(0, 100);
   progress->setValue(0);
   progress->setTextVisible(false);
+  return progress;
+}
 
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(entry);
-  columns->addSpacing(12);
-  columns->addLayout(stored, 1);
-  auto* outer = new QVBoxLayout(central);
-  outer->addLayout(columns, 1);
-  outer->addWidget(progress);
-
-  // Choosing a count: by a click (also on the row already chosen, which must
-  // unlock the buttons again after the table window closed) or by another
-  // window selecting a row.
-  connect(list1_, &QListWidget::currentRowChanged, this, [this](int k) {
-    if (k >= 0 && list1_->item(k)->isSelected()) countChosen(k);
+// Choosing a count: by a click (also on the row already chosen, which must
+// unlock the buttons again after the table window closed) or by another
+// window selecting a row.
+void MainForm::connectCountList() {
+  connect(variableCountList_, &QListWidget::currentRowChanged, this, [this](int k) {
+    if (k >= 0 && variableCountList_->item(k)->isSelected()) countChosen(k);
   });
-  connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
+  connect(variableCountList_, &QListWidget::itemSelectionChanged, this, [this] {
     // A chosen count stays chosen: Ctrl+click would otherwise leave the
     // letters enabled with no count for "入力" to record.
-    if (list1_->selectedItems().isEmpty() && list1_->currentItem()) {
-      list1_->currentItem()->setSelected(true);
+    if (variableCountList_->selectedItems().isEmpty() && variableCountList_->currentItem()) {
+      variableCountList_->currentItem()->setSelected(true);
       return;
     }
-    const int k = list1_->currentRow();
-    if (k >= 0 && list1_->item(k)->isSelected()) countChosen(k);
+    const int k = variableCountList_->currentRow();
+    if (k >= 0 && variableCountList_->item(k)->isSelected()) countChosen(k);
   });
-  connect(list1_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { countChosen(list1_->row(item)); });
-  // A click on an entry enables "削除" even when the entry was selected
-  // already (it still is after the table window closes, or after "保存").
+  connect(variableCountList_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { countChosen(variableCountList_->row(item)); });
+}
+
+// A click on an entry enables "削除" even when the entry was selected
+// already (it still is after the table window closes, or after "保存").
+void MainForm::connectStoredList() {
   const auto enableDelete = [this] {
-    if (!list2_->selectedItems().isEmpty())
+    if (!storedList_->selectedItems().isEmpty())
       control<QPushButton>(indexed("Command3", 2))->setEnabled(true);
   };
-  connect(list2_, &QListWidget::itemSelectionChanged, this, enableDelete);
-  connect(list2_, &QListWidget::itemClicked, this, enableDelete);
+  connect(storedList_, &QListWidget::itemSelectionChanged, this, enableDelete);
+  connect(storedList_, &QListWidget::itemClicked, this, enableDelete);
 }
 
 void MainForm::buildMenus(QMainWindow* w) {
@@ -246,7 +295,7 @@ void MainForm::reload() {
   dosiki.clear();
   trsiki.clear();
   if (!isOpen()) return;
-  list1_->setEnabled(true);
+  variableCountList_->setEnabled(true);
   lockButtons();
 }
 
@@ -274,22 +323,22 @@ void MainForm::countChosen(int k) {
 }
 
 void MainForm::append(const QString& token) {
-  text1_->setText(text1_->text() + token);
+  entryField_->setText(entryField_->text() + token);
 }
 
 void MainForm::backspace() {
-  QString s = text1_->text();
+  QString s = entryField_->text();
   if (s.isEmpty()) return;
   s.chop(1);
-  text1_->setText(s);
+  entryField_->setText(s);
 }
 
 void MainForm::store() {
-  const QString built = text1_->text();
+  const QString built = entryField_->text();
   // The counting check keeps its messages; where the text goes wrong is said
   // beside them, or alone when only the order of the tokens is wrong.
-  const QList<QListWidgetItem*> count = list1_->selectedItems();
-  const int variables = count.isEmpty() ? 0 : list1_->row(count.first()) + 1;
+  const QList<QListWidgetItem*> count = variableCountList_->selectedItems();
+  const int variables = count.isEmpty() ? 0 : variableCountList_->row(count.first()) + 1;
   const EntryCheck check = checkEntry(built.toStdString(), variables);
   if (!check.accepted()) {
     const QString where =
@@ -298,21 +347,21 @@ void MainForm::store() {
       showRefusal(widget(), coreText(check.message), where);
     else
       showMessage(widget(), where);
-    if (check.malformation && text1_) {
-      text1_->setFocus();
-      text1_->setCursorPosition(check.malformation->position - 1);
+    if (check.malformation && entryField_) {
+      entryField_->setFocus();
+      entryField_->setCursorPosition(check.malformation->position - 1);
     }
     return;
   }
   // The entry records the count; without one it could not be used later.
-  const QList<QListWidgetItem*> chosen = list1_->selectedItems();
+  const QList<QListWidgetItem*> chosen = variableCountList_->selectedItems();
   if (chosen.isEmpty()) return;
-  const int k = list1_->row(chosen.first());
+  const int k = variableCountList_->row(chosen.first());
   trsiki = built;
   Function f{built.toStdString(), k + 1, {}};
   if (built == dontCareExpression_ && k + 1 == dontCareVariables_) f.dontCares = dontCares_;
-  text1_->clear();
-  list2_->addItem(QString::fromStdString(entryText(f)));
+  entryField_->clear();
+  storedList_->addItem(QString::fromStdString(entryText(f)));
 }
 
 void MainForm::setDontCares(const QString& expression, int variables, std::vector<int> rows) {
@@ -324,13 +373,13 @@ void MainForm::setDontCares(const QString& expression, int variables, std::vecto
 
 void MainForm::showDontCares() {
   if (!dontCareLabel_) return;
-  const bool applies = !dontCares_.empty() && text1_->text() == dontCareExpression_;
+  const bool applies = !dontCares_.empty() && entryField_->text() == dontCareExpression_;
   dontCareLabel_->setText(applies ? QString::fromStdString(dontCareText(dontCares_)) : QString());
   dontCareLabel_->setVisible(applies);
 }
 
 void MainForm::create() {
-  QListWidgetItem* item = list2_->currentItem();
+  QListWidgetItem* item = storedList_->currentItem();
   if (!item || !item->isSelected()) return;
   // "expression d": entries read from a file are not checked, so one without a
   // count digit is left alone.
@@ -352,11 +401,11 @@ void MainForm::create() {
 }
 
 void MainForm::remove() {
-  QListWidgetItem* item = list2_->currentItem();
+  QListWidgetItem* item = storedList_->currentItem();
   if (!item || !item->isSelected()) return;
   delete item;
-  list2_->setCurrentRow(-1);
-  list2_->clearSelection();
+  storedList_->setCurrentRow(-1);
+  storedList_->clearSelection();
 }
 
 // Closing the main window ends the program: every other window goes first.

@@ -35,6 +35,17 @@ class MainForm : public Window {
 
  private:
   void buildMenus(QMainWindow* w);
+  QLayout* buildEntry(QWidget* central, QMainWindow* w);
+  QLayout* buildCountRow(QWidget* central);
+  void makeEntryField(QWidget* central, QMainWindow* w);
+  QLayout* buildLetterKeys(QWidget* central);
+  QLayout* buildOperatorKeys(QWidget* central);
+  QLayout* buildEditRow(QWidget* central);
+  void makeDontCareLabel(QWidget* central);
+  QLayout* buildStoredList(QWidget* central);
+  QWidget* makeProgressBar(QWidget* central);
+  void connectCountList();
+  void connectStoredList();
   void lockButtons();
   // The rules for choosing k + 1 variables in List1.
   void countChosen(int k);
@@ -44,9 +55,9 @@ class MainForm : public Window {
   void create();  // "作成"
   void remove();  // "削除"
 
-  QPointer<QListWidget> list1_;
-  QPointer<QListWidget> list2_;
-  QPointer<QLineEdit> text1_;
+  QPointer<QListWidget> variableCountList_;  // "List1"
+  QPointer<QListWidget> storedList_;         // "List2"
+  QPointer<QLineEdit> entryField_;           // "Text1"
   int chosenCount_ = 0;  // the variables typing may use; 0 while the buttons are locked
   QPointer<QLabel> dontCareLabel_;
   void showDontCares();
