@@ -93,6 +93,52 @@ constexpr double kRowGap[] = {200, 300, 400, 500, 600};
 constexpr double kPitch[] = {24, 25, 26, 27, 28};
 constexpr int kNormalSpacing = 2;
 
+// Where the controls above the drawing stand, in twips (the two radio
+// buttons relative to their frame).
+struct TwipsRect {
+  int left, top, width, height;
+};
+QRect inPixels(const TwipsRect& r) {
+  return pxRect(r.left, r.top, r.width, r.height);
+}
+struct ControlPlaces {
+  TwipsRect step, create, inputsFrame, twoInputs, upToFourInputs;
+  TwipsRect compress, essentialOnly, testInput, testWith, test;
+  TwipsRect resizeLabel, xMark, xArrow, pitchList, yMark, yArrow, rowGapList, midExpressions;
+  TwipsRect caption;
+};
+constexpr ControlPlaces kPlaces{
+    .step = {480, 120, 735, 375},
+    .create = {1320, 120, 735, 375},
+    .inputsFrame = {2160, -30, 1455, 615},
+    .twoInputs = {120, 240, 495, 300},
+    .upToFourInputs = {2880 - 2160, 240, 615, 300},
+    .compress = {3720, 120, 855, 375},
+    .essentialOnly = {4680, 120, 1455, 375},
+    .testInput = {6240, 120, 1215, 375},
+    .testWith = {7560, 240, 255, 255},
+    .test = {7800, 120, 555, 375},
+    .resizeLabel = {8400, 120, 600, 495},
+    .xMark = {9000, 120, 360, 375},
+    .xArrow = {9000, 480, 360, 375},
+    .pitchList = {9360, 240, 1215, 330},
+    .yMark = {10560, 120, 360, 375},
+    .yArrow = {10800, 240, 360, 375},
+    .rowGapList = {11160, 240, 1215, 330},
+    .midExpressions = {10680, 600, 1695, 300},
+    .caption = {4800, 720, 5295, 375},
+};
+
+// The pan buttons, by direction: up, right, down, left.
+struct PanButton {
+  const char* caption;
+  TwipsRect at;
+};
+constexpr PanButton kPanButtons[] = {{"↑", {12720, 0, 360, 360}},
+                                     {"→", {13080, 240, 360, 360}},
+                                     {"↓", {12720, 360, 360, 360}},
+                                     {"←", {12360, 240, 360, 360}}};
+
 // Bus labels and lines of variable k (0 = a): Label1..5 for a..e and
 // Label12..16 for f..j; Line20/19 for a, Line18/17 for b ... Line12/11 for e,
 // then Line1/2 for f ... Line9/10 for j (plain bus first).
@@ -228,8 +274,23 @@ int CircuitForm::variables() const {
 }
 
 void CircuitForm::build(QMainWindow* w) {
-  // The canvas lies in a plain frame that clips it: it grows with the drawing
-  // while the window keeps the size the user gives it.
+  buildDrawingArea(w);
+  buildDrawingButtons();
+  buildCompressControls();
+  buildTestControls();
+  buildSpacingControls();
+  buildPanButtons();
+  captionLabel_ =
+      makeLabel(canvas_, "Label6", QString(), inPixels(kPlaces.caption), expressionFont(12, true));
+  buildBuses();
+  for (QWidget* hidden : std::initializer_list<QWidget*>{
+           compress_, essentialOnlyCheck_, testInputField_, testWithLabel_, test_, captionLabel_})
+    hidden->hide();
+}
+
+// The canvas lies in a plain frame that clips it: it grows with the drawing
+// while the window keeps the size the user gives it.
+void CircuitForm::buildDrawingArea(QMainWindow* w) {
   auto* area = new QWidget(w);
   area->setObjectName(QStringLiteral("DrawingArea"));
   area->installEventFilter(this);
@@ -266,93 +327,106 @@ void CircuitForm::build(QMainWindow* w) {
   });
   addDrawingZoom(canvas, area);
   w->resize(px(14000), px(8400));
+}
 
-  step_ = makeButton(canvas, "Command1", "step", pxRect(480, 120, 735, 375));
-  create_ = makeButton(canvas, "Command2", "create", pxRect(1320, 120, 735, 375));
+// "step", "create" and the gate inputs "2" / "2-4".
+void CircuitForm::buildDrawingButtons() {
+  step_ = makeButton(canvas_, "Command1", "step", inPixels(kPlaces.step));
+  create_ = makeButton(canvas_, "Command2", "create", inPixels(kPlaces.create));
   connect(step_, &QPushButton::clicked, this, &CircuitForm::step);
   connect(create_, &QPushButton::clicked, this, &CircuitForm::create);
 
-  auto* frame = new QGroupBox(tr("入力数"), canvas);
+  auto* frame = new QGroupBox(tr("入力数"), canvas_);
   frame->setObjectName(QStringLiteral("Frame1"));
-  frame->setGeometry(pxRect(2160, -30, 1455, 615));
-  option1_ = new QRadioButton(QStringLiteral("2"), frame);
-  option1_->setObjectName(QStringLiteral("Option1"));
-  option1_->setGeometry(pxRect(120, 240, 495, 300));
-  option2_ = new QRadioButton(QStringLiteral("2-4"), frame);
-  option2_->setObjectName(QStringLiteral("Option2"));
-  option2_->setGeometry(pxRect(2880 - 2160, 240, 615, 300));
-  connect(option1_, &QRadioButton::clicked, this, [this] { selectInputs(true); });
-  connect(option2_, &QRadioButton::clicked, this, [this] { selectInputs(false); });
+  frame->setGeometry(inPixels(kPlaces.inputsFrame));
+  twoInputsOption_ = new QRadioButton(QStringLiteral("2"), frame);
+  twoInputsOption_->setObjectName(QStringLiteral("Option1"));
+  twoInputsOption_->setGeometry(inPixels(kPlaces.twoInputs));
+  upToFourInputsOption_ = new QRadioButton(QStringLiteral("2-4"), frame);
+  upToFourInputsOption_->setObjectName(QStringLiteral("Option2"));
+  upToFourInputsOption_->setGeometry(inPixels(kPlaces.upToFourInputs));
+  connect(twoInputsOption_, &QRadioButton::clicked, this, [this] { selectInputs(true); });
+  connect(upToFourInputsOption_, &QRadioButton::clicked, this, [this] { selectInputs(false); });
+}
 
-  compress_ = makeButton(canvas, "Command4", tr("圧縮"), pxRect(3720, 120, 855, 375));
+// "圧縮" and its choice of the essential prime implicants only.
+void CircuitForm::buildCompressControls() {
+  compress_ = makeButton(canvas_, "Command4", tr("圧縮"), inPixels(kPlaces.compress));
   connect(compress_, &QPushButton::clicked, this, &CircuitForm::compressOrRestore);
-  check2_ = new QCheckBox(tr("必要最小主項"), canvas);
-  check2_->setObjectName(QStringLiteral("Check2"));
-  check2_->setGeometry(pxRect(4680, 120, 1455, 375));
-  connect(check2_, &QCheckBox::toggled, this, [this](bool on) {
+  essentialOnlyCheck_ = new QCheckBox(tr("必要最小主項"), canvas_);
+  essentialOnlyCheck_->setObjectName(QStringLiteral("Check2"));
+  essentialOnlyCheck_->setGeometry(inPixels(kPlaces.essentialOnly));
+  connect(essentialOnlyCheck_, &QCheckBox::toggled, this, [this](bool on) {
     if (on)
       showMessage(widget(), tr("この作業には異常に時間がかかる可能性があります。"
                                "もしアレならチェックを外して下さい。"));
   });
+}
 
-  text1_ = new QLineEdit(canvas);
-  text1_->setObjectName(QStringLiteral("Text1"));
-  text1_->setGeometry(pxRect(6240, 120, 1215, 375));
-  text1_->installEventFilter(this);
-  label17_ = makeLabel(canvas, "Label17", tr("で"), pxRect(7560, 240, 255, 255), gothicFont(9));
-  test_ = makeButton(canvas, "Command5", tr("試す"), pxRect(7800, 120, 555, 375));
+// The input values "[...] で 試す".
+void CircuitForm::buildTestControls() {
+  testInputField_ = new QLineEdit(canvas_);
+  testInputField_->setObjectName(QStringLiteral("Text1"));
+  testInputField_->setGeometry(inPixels(kPlaces.testInput));
+  testInputField_->installEventFilter(this);
+  testWithLabel_ =
+      makeLabel(canvas_, "Label17", tr("で"), inPixels(kPlaces.testWith), gothicFont(9));
+  test_ = makeButton(canvas_, "Command5", tr("試す"), inPixels(kPlaces.test));
   connect(test_, &QPushButton::clicked, this, &CircuitForm::runTest);
+}
 
+// "サイズ変更": the column pitch (X →), the row gap (Y ↓) and the
+// intermediate expressions.
+void CircuitForm::buildSpacingControls() {
   const QFont mark = gothicFont(12, true);
-  auto* label7 =
-      makeLabel(canvas, "Label7", tr("サイズ変更"), pxRect(8400, 120, 600, 495), gothicFont(9));
-  label7->setWordWrap(true);
-  makeLabel(canvas, "Label8", "X", pxRect(9000, 120, 360, 375), mark);
-  makeLabel(canvas, "Label10", "→", pxRect(9000, 480, 360, 375), mark);
-  combo2_ = makeSpacingList(canvas, "Combo2", pxRect(9360, 240, 1215, 330));
-  makeLabel(canvas, "Label9", "Y", pxRect(10560, 120, 360, 375), mark);
-  makeLabel(canvas, "Label11", "↓", pxRect(10800, 240, 360, 375), mark);
-  combo1_ = makeSpacingList(canvas, "Combo1", pxRect(11160, 240, 1215, 330));
-  connect(combo1_, &QComboBox::activated, this, [this](int i) {
+  auto* resize =
+      makeLabel(canvas_, "Label7", tr("サイズ変更"), inPixels(kPlaces.resizeLabel), gothicFont(9));
+  resize->setWordWrap(true);
+  makeLabel(canvas_, "Label8", "X", inPixels(kPlaces.xMark), mark);
+  makeLabel(canvas_, "Label10", "→", inPixels(kPlaces.xArrow), mark);
+  pitchList_ = makeSpacingList(canvas_, "Combo2", inPixels(kPlaces.pitchList));
+  makeLabel(canvas_, "Label9", "Y", inPixels(kPlaces.yMark), mark);
+  makeLabel(canvas_, "Label11", "↓", inPixels(kPlaces.yArrow), mark);
+  rowGapList_ = makeSpacingList(canvas_, "Combo1", inPixels(kPlaces.rowGapList));
+  connect(rowGapList_, &QComboBox::activated, this, [this](int i) {
     if (i < 0 || i > 4) return;
     xP = kRowGap[i];
     engine_.syoki = 1;
   });
-  connect(combo2_, &QComboBox::activated, this, [this](int i) {
+  connect(pitchList_, &QComboBox::activated, this, [this](int i) {
     if (i < 0 || i > 4) return;
     yP = kPitch[i];
     engine_.syoki = 1;
   });
 
-  check1_ = new QCheckBox(tr("途中の式も表示"), canvas);
-  check1_->setObjectName(QStringLiteral("Check1"));
-  check1_->setGeometry(pxRect(10680, 600, 1695, 300));
+  midExpressionsCheck_ = new QCheckBox(tr("途中の式も表示"), canvas_);
+  midExpressionsCheck_->setObjectName(QStringLiteral("Check1"));
+  midExpressionsCheck_->setGeometry(inPixels(kPlaces.midExpressions));
+}
 
-  const char* arrows[] = {"↑", "→", "↓", "←"};
-  const QRect arrowAt[] = {pxRect(12720, 0, 360, 360), pxRect(13080, 240, 360, 360),
-                           pxRect(12720, 360, 360, 360), pxRect(12360, 240, 360, 360)};
-  for (int i = 0; i < 4; ++i) {
-    auto* b = makeButton(canvas, indexed("Command3", i), arrows[i], arrowAt[i]);
+void CircuitForm::buildPanButtons() {
+  for (int i = 0; i < int(std::size(kPanButtons)); ++i) {
+    const PanButton& p = kPanButtons[i];
+    auto* b = makeButton(canvas_, indexed("Command3", i), p.caption, inPixels(p.at));
     connect(b, &QPushButton::clicked, this, [this, i] { pan(i); });
   }
+}
 
-  label6_ = makeLabel(canvas, "Label6", QString(), pxRect(4800, 720, 5295, 375),
-                      expressionFont(12, true));
-
-  // The names of the two buses of each variable and the buses themselves.
+// The names of the two buses of each variable and the buses themselves.
+void CircuitForm::buildBuses() {
   const char* names[] = {" a ~a", " b ~b", " c ~c", " d ~d", " e ~e",
                          " f ~f", " g ~g", " h ~h", " i ~i", " J ~J"};
   for (int k = 0; k < kMaxVariables; ++k) {
     InputColumn plain;
     inputColumn(char('a' + k), plain);
-    auto* l = new BusLabel(QString::fromUtf8(names[k]), canvas);
+    auto* l = new BusLabel(QString::fromUtf8(names[k]), canvas_);
     l->setObjectName(busLabel(k));
     l->setGeometry(pxRect(120, int(plain.busY) - 120, 255, 375));
     l->setFont(expressionFont(7.5));
     for (bool negated : {false, true}) {
       InputColumn c;
       inputColumn(char((negated ? 'n' : 'a') + k), c);
-      auto* line = new QFrame(canvas);
+      auto* line = new QFrame(canvas_);
       line->setObjectName(busLine(k, negated));
       line->setGeometry(px(360), px(int(c.busY)), px(int(c.dropX)) - px(360) + 1, 1);
       line->setAutoFillBackground(true);
@@ -361,10 +435,6 @@ void CircuitForm::build(QMainWindow* w) {
       line->setPalette(pal);
     }
   }
-
-  for (QWidget* hidden :
-       std::initializer_list<QWidget*>{compress_, check2_, text1_, label17_, test_, label6_})
-    hidden->hide();
 }
 
 void CircuitForm::load() {
@@ -374,11 +444,11 @@ void CircuitForm::load() {
   showFunctionInTitle(widget(), caption(), withDontCares(function, dontCares));
   engine_.syoki = 1;
   constantShown_ = false;
-  label6_->setText(QString());
-  label6_->setToolTip(QString());
-  option1_->setChecked(InputState1);
-  option2_->setChecked(InputState2);
-  check1_->setEnabled(option1_->isChecked());
+  captionLabel_->setText(QString());
+  captionLabel_->setToolTip(QString());
+  twoInputsOption_->setChecked(InputState1);
+  upToFourInputsOption_->setChecked(InputState2);
+  midExpressionsCheck_->setEnabled(twoInputsOption_->isChecked());
   const int n = variables();
   if (LR != 0 || OU != 0) {
     showBuses(0);  // the buses do not move with the drawing
@@ -388,7 +458,7 @@ void CircuitForm::load() {
   }
   xP = 400;
   yP = 26;
-  text1_->setMaxLength(n);
+  testInputField_->setMaxLength(n);
   if (normalGeometry_.isValid()) widget()->setGeometry(normalGeometry_);
   if (state == 2) widget()->setWindowState(widget()->windowState() | Qt::WindowMaximized);
 }
@@ -410,9 +480,9 @@ void CircuitForm::showBuses(int count) {
 void CircuitForm::selectInputs(bool twoInputs) {
   InputState1 = twoInputs;
   InputState2 = !twoInputs;
-  option1_->setChecked(twoInputs);
-  option2_->setChecked(!twoInputs);
-  check1_->setEnabled(twoInputs);
+  twoInputsOption_->setChecked(twoInputs);
+  upToFourInputsOption_->setChecked(!twoInputs);
+  midExpressionsCheck_->setEnabled(twoInputs);
 }
 
 void CircuitForm::step() {
@@ -425,34 +495,34 @@ void CircuitForm::step() {
     engine_.OU = OU;
     engine_.InputState1 = InputState1;
     engine_.InputState2 = InputState2;
-    engine_.showMidExprs = check1_->isChecked();
+    engine_.showMidExprs = midExpressionsCheck_->isChecked();
     engine_.listindex = variables() - 1;
     // The caption is laid out now, so the drawing keeps clear of it.
     const CaptionPlace c = placeCaption(apsiki);
-    label6_->setFont(c.font);
-    label6_->setWordWrap(false);
-    label6_->setToolTip(c.shown != apsiki ? wholeCaption(apsiki) : QString());
-    label6_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label6_->setGeometry(c.rect);
+    captionLabel_->setFont(c.font);
+    captionLabel_->setWordWrap(false);
+    captionLabel_->setToolTip(c.shown != apsiki ? wholeCaption(apsiki) : QString());
+    captionLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    captionLabel_->setGeometry(c.rect);
     caption_ = c.shown;
     engine_.captionRight = c.right;
     engine_.captionBottom = c.bottom;
-    for (QWidget* c :
-         std::initializer_list<QWidget*>{combo1_, combo2_, option1_, option2_, check1_})
+    for (QWidget* c : std::initializer_list<QWidget*>{rowGapList_, pitchList_, twoInputsOption_,
+                                                      upToFourInputsOption_, midExpressionsCheck_})
       c->setEnabled(false);
   }
   if (engine_.step(*surface_) == CircuitEngine::Step::Finished) finishedDrawing();
 }
 
 void CircuitForm::finishedDrawing() {
-  label6_->setText(caption_);
-  label6_->show();
+  captionLabel_->setText(caption_);
+  captionLabel_->show();
   fitWindowToDrawing();
   compress_->show();
-  check2_->setVisible(Reverse == 0);
-  const bool twoInputs = option1_->isChecked();
-  text1_->setVisible(twoInputs);
-  label17_->setVisible(twoInputs);
+  essentialOnlyCheck_->setVisible(Reverse == 0);
+  const bool twoInputs = twoInputsOption_->isChecked();
+  testInputField_->setVisible(twoInputs);
+  testWithLabel_->setVisible(twoInputs);
   test_->setVisible(twoInputs);
   step_->setEnabled(false);
   create_->setEnabled(false);
@@ -464,7 +534,7 @@ void CircuitForm::fitWindowToDrawing() {
   QMainWindow* w = widget();
   if (!w || w->isMaximized() || !canvas_) return;
   QRectF bounds = drawingBounds(canvas_->displayList());
-  bounds |= QRectF(label6_->geometry());
+  bounds |= QRectF(captionLabel_->geometry());
   const QSize area = canvas_->parentWidget()->size();
   const QSize want(std::max(area.width(), int(bounds.right()) + 16),
                    std::max(area.height(), int(bounds.bottom()) + 16));
@@ -491,7 +561,7 @@ void CircuitForm::create() {
   const qsizetype steps = siki.size() + 1;
   for (qsizetype i = 0; i < steps && isOpen(); ++i) step();
   compress_->show();
-  check2_->setVisible(Reverse == 0);
+  essentialOnlyCheck_->setVisible(Reverse == 0);
 }
 
 void CircuitForm::reload() {
@@ -523,8 +593,8 @@ void CircuitForm::pan(int direction) {
     compress_->setText(tr("戻す"));
     if (siki == "0" || siki == "1") {
       constantShown_ = true;
-      label6_->setText(siki);
-      label6_->show();
+      captionLabel_->setText(siki);
+      captionLabel_->show();
       compress_->show();
       step_->setEnabled(false);
       create_->setEnabled(false);
@@ -542,26 +612,26 @@ void CircuitForm::compressOrRestore() {
 }
 
 void CircuitForm::compress() {
-  const Compressed c = compressExpression(simple.toStdString(), variables(), check2_->isChecked(),
-                                          cache_, dontCares);
+  const Compressed c = compressExpression(simple.toStdString(), variables(),
+                                          essentialOnlyCheck_->isChecked(), cache_, dontCares);
   if (c.failed) {
     showMessage(widget(), tr("簡単化した式を作れませんでした"));
     return;
   }
   Reverse = 1;
-  const bool tick = check1_->isChecked();
+  const bool tick = midExpressionsCheck_->isChecked();
   sikitmp = siki;
   siki = QString::fromStdString(c.siki);
   syokiLabel = 1;
   reload();
-  check1_->setChecked(tick);
+  midExpressionsCheck_->setChecked(tick);
   savedCaption_ = apsiki.toStdString();
   apsiki = QString::fromStdString(c.caption);
   if (c.constant) {
     // Nothing to draw: the caption says it all, and step/create stay off.
     constantShown_ = true;
-    label6_->setText(siki);
-    label6_->show();
+    captionLabel_->setText(siki);
+    captionLabel_->show();
     step_->setEnabled(false);
     create_->setEnabled(false);
   } else {
@@ -570,26 +640,26 @@ void CircuitForm::compress() {
   }
   compress_->show();
   compress_->setText(tr("戻す"));
-  check2_->hide();
+  essentialOnlyCheck_->hide();
   if (c.bestFound) showMessage(widget(), withBound(tr(kBestFound), c.lowerBound));
 }
 
 void CircuitForm::restore() {
   Reverse = 0;
-  const bool tick = check1_->isChecked();
+  const bool tick = midExpressionsCheck_->isChecked();
   siki = sikitmp;
   syokiLabel = 1;
   constantShown_ = false;
   reload();
-  check1_->setChecked(tick);
+  midExpressionsCheck_->setChecked(tick);
   apsiki = QString::fromStdString(savedCaption_);
   create();
   compress_->setText(tr("圧縮"));
-  check2_->show();
+  essentialOnlyCheck_->show();
 }
 
 void CircuitForm::runTest() {
-  const QString t = text1_->text();
+  const QString t = testInputField_->text();
   const int n = variables();
   const bool digits = std::all_of(t.begin(), t.end(), [](QChar c) { return c == '0' || c == '1'; });
   if (t.size() != n || !digits) {
@@ -608,7 +678,7 @@ bool CircuitForm::eventFilter(QObject* watched, QEvent* event) {
     const QSize area = static_cast<QWidget*>(watched)->size();
     canvas_->resize(canvas_->size().expandedTo(area));
   }
-  if (watched == text1_ && event->type() == QEvent::KeyPress) {
+  if (watched == testInputField_ && event->type() == QEvent::KeyPress) {
     const auto* k = static_cast<QKeyEvent*>(event);
     const QString s = k->text();
     const bool allowed = s == "0" || s == "1" || s == "." || k->key() == Qt::Key_Backspace;

@@ -74,6 +74,15 @@ class CircuitForm : public Window {
   void compress();
   void restore();
 
+  // The parts of build().
+  void buildDrawingArea(QMainWindow* w);
+  void buildDrawingButtons();
+  void buildCompressControls();
+  void buildTestControls();
+  void buildSpacingControls();
+  void buildPanButtons();
+  void buildBuses();
+
   CircuitEngine engine_;
   CompressCache cache_;
   std::string savedCaption_;
@@ -87,15 +96,15 @@ class CircuitForm : public Window {
   QPushButton* create_ = nullptr;
   QPushButton* compress_ = nullptr;
   QPushButton* test_ = nullptr;
-  QRadioButton* option1_ = nullptr;
-  QRadioButton* option2_ = nullptr;
-  QCheckBox* check1_ = nullptr;
-  QCheckBox* check2_ = nullptr;
-  QComboBox* combo1_ = nullptr;
-  QComboBox* combo2_ = nullptr;
-  QLineEdit* text1_ = nullptr;
-  QLabel* label6_ = nullptr;
-  QLabel* label17_ = nullptr;
+  QRadioButton* twoInputsOption_ = nullptr;       // "Option1"
+  QRadioButton* upToFourInputsOption_ = nullptr;  // "Option2"
+  QCheckBox* midExpressionsCheck_ = nullptr;      // "Check1"
+  QCheckBox* essentialOnlyCheck_ = nullptr;       // "Check2"
+  QComboBox* rowGapList_ = nullptr;               // "Combo1"
+  QComboBox* pitchList_ = nullptr;                // "Combo2"
+  QLineEdit* testInputField_ = nullptr;           // "Text1"
+  QLabel* captionLabel_ = nullptr;                // "Label6"
+  QLabel* testWithLabel_ = nullptr;               // "Label17"
 };
 
 }  // namespace ronri
