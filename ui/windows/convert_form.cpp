@@ -129,6 +129,80 @@ ConvertForm::ConvertForm(App& app)
   });
 }
 
+// One row of the window: a line and a label above it where it has a label,
+// the box, its "変換" button where it has one, and its "表示" button.
+struct ConvertForm::Section {
+  int line = 0;  // Line/Label number; 0 = no line and label
+  const char* label = nullptr;
+  const char* box;
+  bool readOnly = false;
+  const char* convert = nullptr;
+  int display;  // Command3(display) shows the box
+  bool coverNoteBelow = false;
+};
+
+namespace {
+
+// The product of sums joins below "簡単化"; its line and label are numbered
+// after the others (Line7, Label7), which keep their numbers.
+const ConvertForm::Section kSections[] = {
+    {.box = "Text1", .readOnly = true, .display = 0},
+    {.line = 1,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "主項"),
+     .box = "Text7",
+     .convert = "Command4",
+     .display = 6},
+    {.line = 2,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "簡単化"),
+     .box = "Text2",
+     .readOnly = true,
+     .convert = "Command1",
+     .display = 1,
+     .coverNoteBelow = true},
+    {.line = 7,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "簡単化（和積形）"),
+     .box = "Text8",
+     .readOnly = true,
+     .convert = "Command6",
+     .display = 7},
+    {.line = 3,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "Nandとnotのみ"),
+     .box = "Text3",
+     .convert = "Command2(0)",
+     .display = 2},
+    {.line = 4,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "Norとnotのみ"),
+     .box = "Text4",
+     .convert = "Command2(1)",
+     .display = 3},
+    {.line = 5,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "Nandのみ"),
+     .box = "Text5",
+     .convert = "Command5(0)",
+     .display = 4},
+    {.line = 6,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "Norのみ"),
+     .box = "Text6",
+     .convert = "Command5(1)",
+     .display = 5},
+};
+
+// The result rows by their "表示" index: each box is saved as a Verilog
+// assignment from its own menu and sent to the main list by its "一覧へ".
+const int kResultDisplays[] = {1, 7, 2, 3, 4, 5};
+
+constexpr int kBoxMinimumWidth = 420;
+constexpr int kWindowWidth = 640;
+
+// The grid row a widget stands in.
+int rowOf(QGridLayout* grid, QWidget* widget) {
+  int r = 0, c = 0, rs = 0, cs = 0;
+  grid->getItemPosition(grid->indexOf(widget), &r, &c, &rs, &cs);
+  return r;
+}
+
+}  // namespace
+
 void ConvertForm::build(QMainWindow* w) {
   auto* central = new QWidget(w);
   auto* grid = new QGridLayout(central);
@@ -136,73 +210,65 @@ void ConvertForm::build(QMainWindow* w) {
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(4);
   int row = 0;
-  int lineNumber = 0;
-
-  // One section: label (if any), box, convert button (if any), display button.
-  auto section = [&](const QString& label, const QString& boxName, bool readOnly,
-                     const QString& convertName, int displayIndex) {
-    if (!label.isEmpty()) {
-      auto* line = new QFrame(central);
-      line->setObjectName(QStringLiteral("Line%1").arg(++lineNumber));
-      line->setFrameShape(QFrame::HLine);
-      line->setFrameShadow(QFrame::Sunken);
-      grid->addWidget(line, row++, 0, 1, 3);
-      auto* l = new QLabel(label, central);
-      l->setObjectName(QStringLiteral("Label%1").arg(lineNumber));
-      l->setFont(gothicFont(9, true));
-      grid->addWidget(l, row++, 0, 1, 3);
-    }
-    auto* edit = new QLineEdit(central);
-    edit->setObjectName(boxName);
-    edit->setFont(expressionFont());
-    edit->setMaxLength(int(kMaxRewriteLength));
-    edit->setReadOnly(readOnly);  // read-only boxes discard every key
-    edit->setMinimumWidth(420);
-    grid->addWidget(edit, row, 0);
-    if (!convertName.isEmpty())
-      grid->addWidget(makeButton(central, convertName, tr("変換")), row, 1);
-    auto* show = makeButton(central, indexed("Command3", displayIndex), tr("表示"));
-    grid->addWidget(show, row, 2);
-    connect(show, &QPushButton::clicked, this,
-            [this, displayIndex] { Command3_Click(displayIndex); });
-    ++row;
-  };
-
-  section({}, QStringLiteral("Text1"), true, {}, 0);
-  section(tr("主項"), QStringLiteral("Text7"), false, QStringLiteral("Command4"), 6);
-  section(tr("簡単化"), QStringLiteral("Text2"), true, QStringLiteral("Command1"), 1);
-  {
-    // Under "簡単化", shown only for a cover not proven smallest: its bound
-    // and the proof that can go on in the background.
-    auto* note = new QLabel(central);
-    note->setObjectName(QStringLiteral("LabelCoverBound"));
-    note->setWordWrap(true);
-    note->hide();
-    grid->addWidget(note, row, 0);
-    QPushButton* prove = makeButton(central, QStringLiteral("CommandProve"), tr("証明を続ける"));
-    prove->hide();
-    grid->addWidget(prove, row, 1, 1, 2);
-    connect(prove, &QPushButton::clicked, this, [this] { continueProof(); });
-    ++row;
+  for (const Section& section : kSections) {
+    addSection(central, grid, row, section);
+    if (section.coverNoteBelow) addCoverNote(central, grid, row);
   }
-  {
-    // The product of sums joins below "簡単化"; its line and label are
-    // numbered after the others (Line7, Label7), which keep their numbers.
-    const int before = lineNumber;
-    lineNumber = 6;
-    section(tr("簡単化（和積形）"), QStringLiteral("Text8"), true, QStringLiteral("Command6"), 7);
-    lineNumber = before;
-  }
-  section(tr("Nandとnotのみ"), QStringLiteral("Text3"), false, QStringLiteral("Command2(0)"), 2);
-  section(tr("Norとnotのみ"), QStringLiteral("Text4"), false, QStringLiteral("Command2(1)"), 3);
-  section(tr("Nandのみ"), QStringLiteral("Text5"), false, QStringLiteral("Command5(0)"), 4);
-  section(tr("Norのみ"), QStringLiteral("Text6"), false, QStringLiteral("Command5(1)"), 5);
-  // Each result saved as a Verilog assignment from its field's own menu.
-  for (const char* name : {"Text2", "Text8", "Text3", "Text4", "Text5", "Text6"})
-    addAssignExport(central->findChild<QLineEdit*>(QLatin1String(name)),
+  for (int index : kResultDisplays)
+    addAssignExport(central->findChild<QLineEdit*>(QLatin1String(kDisplayedBox[index])),
                     [this] { return variableCount(); });
   grid->setRowStretch(row, 1);
+  connectConvertButtons(central);
+  addPrimeButtons(central, grid);
+  addSendButtons(central, grid);
+  w->setCentralWidget(central);
+  w->resize(kWindowWidth, w->sizeHint().height());
+}
 
+void ConvertForm::addSection(QWidget* central, QGridLayout* grid, int& row, const Section& s) {
+  if (s.line != 0) {
+    auto* line = new QFrame(central);
+    line->setObjectName(QStringLiteral("Line%1").arg(s.line));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(line, row++, 0, 1, 3);
+    auto* l = new QLabel(tr(s.label), central);
+    l->setObjectName(QStringLiteral("Label%1").arg(s.line));
+    l->setFont(gothicFont(9, true));
+    grid->addWidget(l, row++, 0, 1, 3);
+  }
+  auto* edit = new QLineEdit(central);
+  edit->setObjectName(QLatin1String(s.box));
+  edit->setFont(expressionFont());
+  edit->setMaxLength(int(kMaxRewriteLength));
+  edit->setReadOnly(s.readOnly);  // read-only boxes discard every key
+  edit->setMinimumWidth(kBoxMinimumWidth);
+  grid->addWidget(edit, row, 0);
+  if (s.convert) grid->addWidget(makeButton(central, QLatin1String(s.convert), tr("変換")), row, 1);
+  const int displayIndex = s.display;
+  auto* show = makeButton(central, indexed("Command3", displayIndex), tr("表示"));
+  grid->addWidget(show, row, 2);
+  connect(show, &QPushButton::clicked, this,
+          [this, displayIndex] { Command3_Click(displayIndex); });
+  ++row;
+}
+
+// Under "簡単化", shown only for a cover not proven smallest: its bound and
+// the proof that can go on in the background.
+void ConvertForm::addCoverNote(QWidget* central, QGridLayout* grid, int& row) {
+  auto* note = new QLabel(central);
+  note->setObjectName(QStringLiteral("LabelCoverBound"));
+  note->setWordWrap(true);
+  note->hide();
+  grid->addWidget(note, row, 0);
+  QPushButton* prove = makeButton(central, QStringLiteral("CommandProve"), tr("証明を続ける"));
+  prove->hide();
+  grid->addWidget(prove, row, 1, 1, 2);
+  connect(prove, &QPushButton::clicked, this, [this] { continueProof(); });
+  ++row;
+}
+
+void ConvertForm::connectConvertButtons(QWidget* central) {
   auto on = [&](const QString& name, auto handler) {
     connect(central->findChild<QPushButton*>(name), &QPushButton::clicked, this, handler);
   };
@@ -213,29 +279,28 @@ void ConvertForm::build(QMainWindow* w) {
   on(QStringLiteral("Command2(1)"), [this] { Command2_Click(1); });
   on(QStringLiteral("Command5(0)"), [this] { Command5_Click(0); });
   on(QStringLiteral("Command5(1)"), [this] { Command5_Click(1); });
+}
 
-  // Beside the "主項" row: the chart of the prime implicants, once they are known.
-  {
-    int r = 0, c = 0, rs = 0, cs = 0;
-    grid->getItemPosition(grid->indexOf(central->findChild<QLineEdit*>(QStringLiteral("Text7"))),
-                          &r, &c, &rs, &cs);
-    QPushButton* chart = makeButton(central, QStringLiteral("CommandChart"), tr("主項表"));
-    chart->setEnabled(false);
-    grid->addWidget(chart, r, 3);
-    connect(chart, &QPushButton::clicked, this, [this] { showPrimeChart(); });
-    // And the merging that found them, pass by pass.
-    QPushButton* tab =
-        makeButton(central, QStringLiteral("CommandTabulation"), tr("クワイン・マクラスキー法"));
-    tab->setEnabled(false);
-    grid->addWidget(tab, r, 4);
-    connect(tab, &QPushButton::clicked, this, [this] { showTabulation(); });
-  }
+// Beside the "主項" row: the chart of the prime implicants, once they are
+// known, and the merging that found them, pass by pass.
+void ConvertForm::addPrimeButtons(QWidget* central, QGridLayout* grid) {
+  const int r = rowOf(grid, central->findChild<QLineEdit*>(QStringLiteral("Text7")));
+  QPushButton* chart = makeButton(central, QStringLiteral("CommandChart"), tr("主項表"));
+  chart->setEnabled(false);
+  grid->addWidget(chart, r, 3);
+  connect(chart, &QPushButton::clicked, this, [this] { showPrimeChart(); });
+  QPushButton* tab =
+      makeButton(central, QStringLiteral("CommandTabulation"), tr("クワイン・マクラスキー法"));
+  tab->setEnabled(false);
+  grid->addWidget(tab, r, 4);
+  connect(tab, &QPushButton::clicked, this, [this] { showTabulation(); });
+}
 
-  // Beside every result row: "一覧へ" makes that form an entry of the main list.
-  for (int index : {1, 7, 2, 3, 4, 5}) {
+// Beside every result row: "一覧へ" makes that form an entry of the main list.
+void ConvertForm::addSendButtons(QWidget* central, QGridLayout* grid) {
+  for (int index : kResultDisplays) {
     const QString boxName = QString::fromLatin1(kDisplayedBox[index]);
-    int r = 0, c = 0, rs = 0, cs = 0;
-    grid->getItemPosition(grid->indexOf(central->findChild<QLineEdit*>(boxName)), &r, &c, &rs, &cs);
+    const int r = rowOf(grid, central->findChild<QLineEdit*>(boxName));
     QPushButton* send = makeButton(central, indexed("CommandToList", index), tr("一覧へ"));
     send->setToolTip(tr("この式を主画面の一覧に加えます"));
     grid->addWidget(send, r, 3);
@@ -243,9 +308,6 @@ void ConvertForm::build(QMainWindow* w) {
       if (isOpen()) sendToList(app(), widget(), box(boxName)->text(), variableCount());
     });
   }
-
-  w->setCentralWidget(central);
-  w->resize(640, w->sizeHint().height());
 }
 
 void ConvertForm::load() {

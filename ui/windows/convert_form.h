@@ -10,6 +10,7 @@
 
 #include "ui/framework/window.h"
 
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -42,12 +43,21 @@ class ConvertForm : public Window {
   // background; pressed again while it runs, it stops it.
   void continueProof();
 
+  struct Section;  // one row of boxes and buttons
+
  protected:
   void build(QMainWindow* w) override;
   void load() override;
   void unloading() override;
 
  private:
+  // The parts of build().
+  void addSection(QWidget* central, QGridLayout* grid, int& row, const Section& s);
+  void addCoverNote(QWidget* central, QGridLayout* grid, int& row);
+  void connectConvertButtons(QWidget* central);
+  void addPrimeButtons(QWidget* central, QGridLayout* grid);
+  void addSendButtons(QWidget* central, QGridLayout* grid);
+
   QLineEdit* box(const QString& name) const;
   QPushButton* button(const QString& name) const;
   int variableCount() const;
