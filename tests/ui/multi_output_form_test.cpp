@@ -93,7 +93,8 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   find<QCheckBox>(circuit, "Bit(0)")->setChecked(true);
   find<QCheckBox>(circuit, "Bit(1)")->setChecked(true);
   QStringList texts;
-  for (const DrawOp& op : circuit.drawing().ops())
+  const DisplayList drawing = circuit.drawing();  // ops() refers into it
+  for (const DrawOp& op : drawing.ops())
     if (op.kind == DrawOp::Text) texts << QString::fromStdString(op.str);
   EXPECT_TRUE(texts.contains("S = 0") && texts.contains("Co = 1")) << texts.join('|').toStdString();
   // Editing the table makes the results and the circuit stale.
