@@ -11,6 +11,7 @@
 #include "core/expression.h"
 #include "core/function.h"
 #include "core/simplify_detail.h"
+#include "core/table_export.h"
 #include "core/truthtable.h"
 
 namespace ronri {
@@ -371,15 +372,7 @@ std::vector<std::vector<int>> coversOfSize(const std::vector<std::vector<int>>& 
 
 std::string primeChartCsv(const PrimeChart& chart, std::string_view essentialHeader,
                           std::string_view coverHeader) {
-  auto field = [](std::string_view s) {
-    if (s.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(s);
-    std::string q = "\"";
-    for (char ch : s) {
-      if (ch == '"') q += '"';
-      q += ch;
-    }
-    return q + "\"";
-  };
+  const auto field = csvField;
   std::string out = ",," + field(essentialHeader) + "," + field(coverHeader);
   for (int m : chart.minterms) out += "," + std::to_string(m);
   out += "\r\n,,,";

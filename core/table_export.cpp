@@ -80,4 +80,14 @@ ShownColumns shownColumns(std::string_view rpn, int n, int mode,
   return out;
 }
 
+std::string csvField(std::string_view s) {
+  if (s.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(s);
+  std::string q = "\"";
+  for (char ch : s) {
+    if (ch == '"') q += '"';
+    q += ch;
+  }
+  return q + "\"";
+}
+
 }  // namespace ronri

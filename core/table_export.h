@@ -21,6 +21,10 @@ void drawTable(Surface& s, std::string_view rpn, int n, int mode,
 
 // The table window's two columns for a filter: the assignment lines (each
 // ending CR LF) and one value per shown row.
+// One CSV field: as it is, or quoted (inner quotes doubled) when it holds a
+// comma, a quote or a line break.
+std::string csvField(std::string_view s);
+
 struct ShownColumns {
   std::string column;
   std::string results;

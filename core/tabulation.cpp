@@ -8,6 +8,7 @@
 #include "core/expression.h"
 #include "core/simplify.h"
 #include "core/simplify_detail.h"
+#include "core/table_export.h"
 
 namespace ronri {
 
@@ -56,16 +57,6 @@ std::string numbersText(const TabulationTerm& t, int n, bool merged) {
     s += next;
   }
   return s + ")";
-}
-
-std::string csvField(std::string_view s) {
-  if (s.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(s);
-  std::string q = "\"";
-  for (char ch : s) {
-    if (ch == '"') q += '"';
-    q += ch;
-  }
-  return q + "\"";
 }
 
 std::string termDisplay(const TabulationTerm& t, int n) {
