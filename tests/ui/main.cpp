@@ -10,6 +10,20 @@
 #include "ui/framework/fonts.h"
 #include "ui/framework/translation.h"
 
+namespace {
+
+// Delivers what a test left queued (closed windows' deferred deletes, focus
+// and activation changes) before the next test starts, so no test sees the
+// previous one's events: a late deactivation closes the next test's menus.
+class DeliverLeftoverEvents : public ::testing::EmptyTestEventListener {
+  void OnTestEnd(const ::testing::TestInfo&) override {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+  }
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   // A home of its own, so tests running side by side never share settings.
@@ -24,5 +38,6 @@ int main(int argc, char** argv) {
   // The designed look: the map outlines in the standard palette.
   ronri::saveReadablePalette(false);
   ::testing::InitGoogleTest(&argc, argv);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new DeliverLeftoverEvents);
   return RUN_ALL_TESTS();
 }
