@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -22,6 +23,9 @@ namespace {
 using test::answeringMessages;
 using test::click;
 using test::find;
+using test::isOpen;
+using test::visible;
+using ::testing::IsEmpty;
 
 void chooseMenu(App& app, const QString& item) {
   for (QAction* menu : app.Form1->widget()->menuBar()->actions())
@@ -39,7 +43,7 @@ class RowNumberWindows : public ::testing::Test {
 TEST_F(RowNumberWindows, NumberInputHandsTheCanonicalSumAndSaysWhatIsWrong) {
   chooseMenu(app, QStringLiteral("番号で入力…"));
   Window& f = *app.numberInput;
-  ASSERT_TRUE(f.isOpen());
+  ASSERT_TRUE(isOpen(f));
   auto* ones = find<QLineEdit>(f, QStringLiteral("OnesText"));
   auto* free = find<QLineEdit>(f, QStringLiteral("DontCareText"));
   find<QSpinBox>(f, QStringLiteral("CountBox"))->setValue(3);
@@ -60,16 +64,16 @@ TEST_F(RowNumberWindows, NumberInputHandsTheCanonicalSumAndSaysWhatIsWrong) {
     EXPECT_EQ(answeringMessages([&] { click(f, QStringLiteral("Command1")); }),
               QStringList{QString::fromUtf8(c.message)})
         << c.ones;
-    EXPECT_TRUE(f.isOpen());
+    EXPECT_TRUE(isOpen(f));
   }
   ones->setText(QStringLiteral("m(0,5-6)"));
   free->setText(QStringLiteral("d(7)"));
-  EXPECT_TRUE(answeringMessages([&] { click(f, QStringLiteral("Command1")); }).isEmpty());
-  EXPECT_FALSE(f.isOpen());
+  EXPECT_THAT(answeringMessages([&] { click(f, QStringLiteral("Command1")); }), IsEmpty());
+  EXPECT_FALSE(isOpen(f));
   EXPECT_EQ(find<QLineEdit>(*app.Form1, QStringLiteral("Text1"))->text(),
             QStringLiteral("~a*~b*~c+a*~b*c+a*b*~c"));
-  EXPECT_TRUE(
-      answeringMessages([&] { click(*app.Form1, QStringLiteral("Command3(0)")); }).isEmpty());
+  EXPECT_THAT(answeringMessages([&] { click(*app.Form1, QStringLiteral("Command3(0)")); }),
+              IsEmpty());
   auto* list = find<QListWidget>(*app.Form1, QStringLiteral("List2"));
   ASSERT_EQ(list->count(), 1);
   EXPECT_EQ(list->item(0)->text(), QStringLiteral("~a*~b*~c+a*~b*c+a*b*~c 2 d(7)"));
@@ -78,7 +82,7 @@ TEST_F(RowNumberWindows, NumberInputHandsTheCanonicalSumAndSaysWhatIsWrong) {
 TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumOnRequest) {
   chooseMenu(app, QStringLiteral("答え合わせ…"));
   Window& f = *app.answerCheck;
-  ASSERT_TRUE(f.isOpen());
+  ASSERT_TRUE(isOpen(f));
   EXPECT_EQ(f.widget()->windowTitle(), QStringLiteral("答え合わせ"));
   auto* problem = find<QLineEdit>(f, QStringLiteral("ProblemText"));
   auto* count = find<QSpinBox>(f, QStringLiteral("ProblemCount"));
@@ -113,7 +117,7 @@ TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumO
     click(f, QStringLiteral("Judge"));
     EXPECT_TRUE(verdict->text().startsWith(QString::fromUtf8(c.verdict)))
         << c.answer << ": " << verdict->text().toStdString();
-    EXPECT_FALSE(minimal->isVisible());
+    EXPECT_FALSE(visible(minimal));
   }
   // With a map of the problem open, the differing cells are outlined on it;
   // a map of another function is left alone.
@@ -135,7 +139,7 @@ TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumO
   problem->setText(QStringLiteral("m(0,2,4,6)"));
   count->setValue(3);
   click(f, QStringLiteral("ShowMinimal"));
-  EXPECT_TRUE(minimal->isVisible());
+  EXPECT_TRUE(visible(minimal));
   EXPECT_EQ(minimal->text(),
             QStringLiteral("積和形: ~c（1 項 1 文字）\n和積形: ~c（1 項 1 文字）"));
 
@@ -146,7 +150,7 @@ TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumO
   EXPECT_EQ(count->value(), 5);
   EXPECT_FALSE(parseRowFunction(problem->text().toStdString(), 5).error);
   EXPECT_TRUE(problem->text().startsWith(QStringLiteral("m(")));
-  EXPECT_FALSE(minimal->isVisible());
+  EXPECT_FALSE(visible(minimal));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -21,8 +22,12 @@ namespace ronri {
 namespace {
 
 using test::answeringMessages;
+using test::checked;
 using test::click;
+using test::enabled;
 using test::find;
+using test::isOpen;
+using ::testing::IsEmpty;
 
 // Opens the window as the truth-table window does.
 void open(App& app, const QString& rpn, const QString& typed, const QString& simple, int n) {
@@ -41,18 +46,14 @@ void open(App& app, const QString& rpn, const QString& typed, const QString& sim
   f.show();
 }
 
-bool visible(const CircuitForm& f, const QString& name) {
+::testing::AssertionResult visible(const CircuitForm& f, const QString& name) {
   QWidget* w = find(f, name);
-  return w && w->isVisibleTo(f.widget());
+  return test::stated(w, w && w->isVisibleTo(f.widget()), "visible");
 }
 
-// Whether the drawing has a pixel of this colour inside the rectangle (twips).
-bool drawn(const CircuitForm& f, QRect twipsRect, QRgb color) {
-  auto* canvas = find<Canvas>(f, "Canvas");
-  if (!canvas) return false;
-  const QImage& img = canvas->image();
-  const QRect r(px(twipsRect.left()), px(twipsRect.top()), px(twipsRect.width()),
-                px(twipsRect.height()));
+// The pixels of this colour inside the rectangle (pixels).
+QRect colourBounds(const QImage& img, const QRect& r, QRgb color) {
+  QRect found;
   for (int y = r.top(); y <= r.bottom(); ++y)
     for (int x = r.left(); x <= r.right(); ++x)
       if (img.valid(x, y)) {
@@ -61,9 +62,31 @@ bool drawn(const CircuitForm& f, QRect twipsRect, QRgb color) {
         const bool match =
             qRed(color) == 0 ? qRed(p) + qGreen(p) + qBlue(p) < 200
                              : qRed(p) > 180 && qRed(p) - qGreen(p) > 60 && qRed(p) - qBlue(p) > 60;
-        if (match) return true;
+        if (match) found |= QRect(x, y, 1, 1);
       }
-  return false;
+  return found;
+}
+
+// Whether the drawing has a pixel of this colour inside the rectangle (twips);
+// the message says where that colour is there, or else in the whole drawing.
+::testing::AssertionResult drawn(const CircuitForm& f, QRect twipsRect, QRgb color) {
+  auto* canvas = find<Canvas>(f, "Canvas");
+  if (!canvas) return ::testing::AssertionFailure() << "no canvas";
+  const QImage& img = canvas->image();
+  const QRect r(px(twipsRect.left()), px(twipsRect.top()), px(twipsRect.width()),
+                px(twipsRect.height()));
+  const QRect inside = colourBounds(img, r, color);
+  auto show = [](QRect b) {  // in twips, as the tests write them
+    return QStringLiteral("(%1, %2, %3, %4)")
+        .arg(twips(b.x()))
+        .arg(twips(b.y()))
+        .arg(twips(b.width()))
+        .arg(twips(b.height()))
+        .toStdString();
+  };
+  if (!inside.isNull()) return ::testing::AssertionSuccess() << "that colour at " << show(inside);
+  return ::testing::AssertionFailure() << "none of that colour there; in the drawing at "
+                                       << show(colourBounds(img, img.rect(), color));
 }
 
 TEST(CircuitWindow, OpensReadyWithTheControlsInPlaceAndTheUsedBuses) {
@@ -82,8 +105,8 @@ TEST(CircuitWindow, OpensReadyWithTheControlsInPlaceAndTheUsedBuses) {
   for (const char* hidden : {"Label3", "Label16", "Line16", "Line1", "Line10", "Command4", "Check2",
                              "Text1", "Command5", "Label6"})
     EXPECT_FALSE(visible(f, hidden)) << hidden;
-  EXPECT_TRUE(find<QRadioButton>(f, "Option2")->isChecked());
-  EXPECT_FALSE(find(f, "Check1")->isEnabled());
+  EXPECT_TRUE(checked(f, "Option2"));
+  EXPECT_FALSE(enabled(f, "Check1"));
   // The a bus ends where its drops come down.
   EXPECT_EQ(find(f, "Line20")->geometry().right(), px(2760));
   EXPECT_EQ(find(f, "Line20")->geometry().top(), px(600));
@@ -95,7 +118,7 @@ TEST(CircuitWindow, StepLocksTheSettingsAndTheFinishShowsTheCaption) {
   CircuitForm& f = *app.Form6;
   click(f, "Command1");
   for (const char* locked : {"Combo1", "Combo2", "Option1", "Option2", "Check1"})
-    EXPECT_FALSE(find(f, locked)->isEnabled()) << locked;
+    EXPECT_FALSE(enabled(f, locked)) << locked;
   click(f, "Command1");
   click(f, "Command1");
   EXPECT_FALSE(visible(f, "Label6"));
@@ -105,8 +128,8 @@ TEST(CircuitWindow, StepLocksTheSettingsAndTheFinishShowsTheCaption) {
   EXPECT_TRUE(visible(f, "Command4"));
   EXPECT_TRUE(visible(f, "Check2"));
   EXPECT_FALSE(visible(f, "Text1"));  // no test with 2-to-4-input gates
-  EXPECT_FALSE(find(f, "Command1")->isEnabled());
-  EXPECT_FALSE(find(f, "Command2")->isEnabled());
+  EXPECT_FALSE(enabled(f, "Command1"));
+  EXPECT_FALSE(enabled(f, "Command2"));
   // The AND picture, and the output wire up to the caption.
   EXPECT_TRUE(drawn(f, QRect(3250, 1825, 900, 600), qRgb(0, 0, 0)));
   EXPECT_TRUE(drawn(f, QRect(7290, 960, 30, 300), qRgb(0, 0, 0)));
@@ -117,7 +140,7 @@ TEST(CircuitWindow, TestWritesEveryGateValueAndRejectsWrongInput) {
   open(app, "ab*", "a*b", "ab+", 2);
   CircuitForm& f = *app.Form6;
   click(f, "Option1");
-  EXPECT_TRUE(find(f, "Check1")->isEnabled());
+  EXPECT_TRUE(enabled(f, "Check1"));
   click(f, "Command2");
   ASSERT_TRUE(visible(f, "Text1"));
   EXPECT_TRUE(visible(f, "Label17"));
@@ -131,10 +154,10 @@ TEST(CircuitWindow, TestWritesEveryGateValueAndRejectsWrongInput) {
             QStringList{QStringLiteral("おかしいです")});
   EXPECT_FALSE(drawn(f, QRect(3700, 1825, 400, 300), qRgb(255, 0, 0)));
   QTest::keyClicks(text, "0");
-  EXPECT_TRUE(answeringMessages([&] { click(f, "Command5"); }).isEmpty());
+  EXPECT_THAT(answeringMessages([&] { click(f, "Command5"); }), IsEmpty());
   // a = 1, b = 0: the AND gives 0, written in light red at (3750, 1825).
   EXPECT_TRUE(drawn(f, QRect(3750, 1825, 300, 300), qRgb(255, 0, 0)));
-  EXPECT_FALSE(find(f, "Command1")->isEnabled());
+  EXPECT_FALSE(enabled(f, "Command1"));
 
   text->setText("1.");
   EXPECT_EQ(answeringMessages([&] { click(f, "Command5"); }),
@@ -161,7 +184,7 @@ TEST(CircuitWindow, PanningRedrawsShiftedAndHidesTheBusesUntilHome) {
   click(f, "Command3(0)");  // ↑ at home: nothing moves, but all is drawn again
   EXPECT_EQ(f.OU, 0);
   EXPECT_TRUE(visible(f, "Label6"));
-  EXPECT_FALSE(find(f, "Command1")->isEnabled());
+  EXPECT_FALSE(enabled(f, "Command1"));
   click(f, "Command3(2)");  // ↓
   EXPECT_EQ(f.OU, -500);
   EXPECT_TRUE(drawn(f, QRect(3250, 1325, 900, 600), qRgb(0, 0, 0)));
@@ -194,7 +217,7 @@ TEST(CircuitWindow, PanningWhileCompressedKeepsTheMinimalCircuitAndLeavesNoStubs
   click(f, "Command4");
   click(f, "Command3(1)");
   EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("1"));
-  EXPECT_FALSE(find(f, "Command2")->isEnabled());
+  EXPECT_FALSE(enabled(f, "Command2"));
   EXPECT_FALSE(drawn(f, QRect(0, 600, 9000, 3000), qRgb(0, 0, 0)));
 }
 
@@ -239,7 +262,7 @@ TEST(CircuitWindow, SpacingListsSetTheDrawingBeforeTheFirstStep) {
   click(f, "Command2");
   EXPECT_EQ(f.engine().xP, 600);
   EXPECT_EQ(f.engine().yP, 28);
-  EXPECT_FALSE(find(f, "Combo1")->isEnabled());
+  EXPECT_FALSE(enabled(f, "Combo1"));
   // Gates 3500 twips per pitch unit.
   EXPECT_TRUE(drawn(f, QRect(3500, 2300, 900, 600), qRgb(0, 0, 0)));
 }
@@ -260,7 +283,7 @@ TEST(CircuitWindow, CompressDrawsTheMinimalExpressionAndRestoreBringsItBack) {
   EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("a"));
   EXPECT_EQ(find<QPushButton>(f, "Command4")->text(), QStringLiteral("戻す"));
   EXPECT_FALSE(visible(f, "Check2"));
-  EXPECT_TRUE(find<QCheckBox>(f, "Check1")->isChecked());  // carried over
+  EXPECT_TRUE(checked(f, "Check1"));  // carried over
   EXPECT_TRUE(visible(f, "Label1"));
   click(f, "Command4");
   EXPECT_EQ(f.Reverse, 0);
@@ -279,20 +302,20 @@ TEST(CircuitWindow, CompressOfAConstantDrawsNothingAndStepStaysOff) {
   EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("1"));
   EXPECT_TRUE(visible(f, "Label6"));
   EXPECT_TRUE(visible(f, "Command4"));
-  EXPECT_FALSE(find(f, "Command1")->isEnabled());
-  EXPECT_FALSE(find(f, "Command2")->isEnabled());
+  EXPECT_FALSE(enabled(f, "Command1"));
+  EXPECT_FALSE(enabled(f, "Command2"));
   f.step();
   f.create();
   EXPECT_FALSE(drawn(f, QRect(3000, 1000, 6000, 3000), qRgb(0, 0, 0)));
   click(f, "Command4");  // back to the given expression, drawn again
-  EXPECT_FALSE(find(f, "Command1")->isEnabled());
+  EXPECT_FALSE(enabled(f, "Command1"));
   EXPECT_TRUE(drawn(f, QRect(3250, 1450, 900, 600), qRgb(0, 0, 0)));
 
   // Closed while the constant is shown, then opened for another expression.
   click(f, "Command4");
   f.unload();
   open(app, "ab*", "a*b", "ab+", 2);
-  EXPECT_TRUE(find(f, "Command2")->isEnabled());
+  EXPECT_TRUE(enabled(f, "Command2"));
   click(f, "Command2");
   EXPECT_TRUE(drawn(f, QRect(3250, 1825, 900, 600), qRgb(0, 0, 0)));
 }
@@ -320,7 +343,7 @@ TEST(CircuitWindow, SmallestCoverDrawsFewerTermsThanAllPrimeImplicants) {
   CircuitForm& f = *app.Form6;
   click(f, "Command2");
   answeringMessages([&] { click(f, "Check2"); });
-  EXPECT_TRUE(answeringMessages([&] { click(f, "Command4"); }).isEmpty());
+  EXPECT_THAT(answeringMessages([&] { click(f, "Command4"); }), IsEmpty());
   const QString caption = find<QLabel>(f, "Label6")->text();
   EXPECT_EQ(caption.count('+'), 2) << caption.toStdString();
   EXPECT_FALSE(caption.contains("a*d")) << caption.toStdString();
@@ -335,7 +358,7 @@ TEST(CircuitWindow, TickingTheSmallestCoverWarns) {
   const QStringList shown = answeringMessages([&] { click(f, "Check2"); });
   EXPECT_EQ(shown, QStringList{QStringLiteral("この作業には異常に時間がかかる可能性があります。"
                                               "もしアレならチェックを外して下さい。")});
-  EXPECT_TRUE(find<QCheckBox>(f, "Check2")->isChecked());
+  EXPECT_TRUE(checked(f, "Check2"));
 }
 
 TEST(CircuitWindow, DrawingSurvivesResizing) {

@@ -14,6 +14,7 @@ namespace {
 using test::answeringMessages;
 using test::click;
 using test::find;
+using test::hidden;
 
 QStringList texts(QListWidget* list) {
   QStringList out;
@@ -96,7 +97,7 @@ TEST_F(CompareWindow, DifferingRowsAreListedUntilTheSame) {
   EXPECT_EQ(compareMessages(), QStringList{"違います！"});
   auto* table = find<QTableWidget>(*app.Form18, "DiffTable");
   ASSERT_EQ(table->rowCount(), 2);
-  EXPECT_FALSE(table->isHidden());
+  EXPECT_FALSE(hidden(table));
   QStringList rows;
   for (int r = 0; r < 2; ++r)
     rows << table->item(r, 0)->text() + " " + table->item(r, 1)->text() + table->item(r, 2)->text();
@@ -105,10 +106,10 @@ TEST_F(CompareWindow, DifferingRowsAreListedUntilTheSame) {
   EXPECT_EQ(table->horizontalHeaderItem(2)->toolTip(), "a+b");
   pick(list2, "a+b 1");
   click(*app.Form18, "Command1(1)");
-  EXPECT_TRUE(table->isHidden());  // the rows were the old pair's
+  EXPECT_TRUE(hidden(table));  // the rows were the old pair's
   moveDown("b*a 1");
   EXPECT_EQ(compareMessages(), QStringList{"同じです！"});
-  EXPECT_TRUE(table->isHidden());
+  EXPECT_TRUE(hidden(table));
   EXPECT_EQ(table->rowCount(), 0);
 }
 

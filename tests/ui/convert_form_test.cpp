@@ -1,5 +1,6 @@
 #include "ui/windows/convert_form.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -26,16 +27,17 @@ namespace {
 
 using test::answeringMessages;
 using test::click;
+using test::enabled;
 using test::find;
+using test::hidden;
+using test::isOpen;
+using ::testing::IsEmpty;
 
 const QString kConfirm =
     QStringLiteral("この作業は時間が異常にかかる可能性があります。よろしいですか？");
 
 QString text(const Window& w, const QString& name) {
   return find<QLineEdit>(w, name)->text();
-}
-bool enabled(const Window& w, const QString& name) {
-  return find<QPushButton>(w, name)->isEnabled();
 }
 void setText(const Window& w, const QString& name, const QString& t) {
   find<QLineEdit>(w, name)->setText(t);
@@ -51,7 +53,7 @@ struct ConvertFixture : ::testing::Test {
     form.trsiki = typed;
     form.simple = terms;
     form.show();
-    ASSERT_TRUE(form.isOpen());
+    ASSERT_TRUE(isOpen(form));
   }
   // Clicks a button; every box it opens is answered with `answer`.
   QStringList press(const QString& name, QMessageBox::StandardButton answer = QMessageBox::Yes,
@@ -77,7 +79,7 @@ TEST_F(ConvertFixture, HasEveryRowAndShowsTheTypedExpression) {
   for (QLabel* l : form.widget()->findChildren<QLabel*>()) labels << l->text();
   for (const char* l : {"主項", "簡単化", "Nandとnotのみ", "Norとnotのみ", "Nandのみ", "Norのみ"})
     EXPECT_TRUE(labels.contains(QString::fromUtf8(l))) << l;
-  for (int k = 2; k <= 7; ++k) EXPECT_TRUE(text(form, QStringLiteral("Text%1").arg(k)).isEmpty());
+  for (int k = 2; k <= 7; ++k) EXPECT_EQ(text(form, QStringLiteral("Text%1").arg(k)), QString());
 }
 
 TEST_F(ConvertFixture, ReadOnlyBoxesDiscardKeysOthersAcceptThem) {
@@ -111,12 +113,12 @@ TEST_F(ConvertFixture, PrimeImplicantsThenTheConfirmedSimplification) {
 TEST_F(ConvertFixture, AnsweringNoLeavesTheBoxEmptyAndTheButtonUsable) {
   open(3, kThreeVariables);
   EXPECT_EQ(press("Command1", QMessageBox::No), QStringList{kConfirm});
-  EXPECT_TRUE(text(form, "Text2").isEmpty());
+  EXPECT_EQ(text(form, "Text2"), QString());
   EXPECT_TRUE(enabled(form, "Command1"));
   form.unload();
   open(7, QStringLiteral("nopqrst+"));
   EXPECT_EQ(press("Command6", QMessageBox::No), QStringList{kConfirm});
-  EXPECT_TRUE(text(form, "Text8").isEmpty());
+  EXPECT_EQ(text(form, "Text8"), QString());
   EXPECT_TRUE(enabled(form, "Command6"));
   EXPECT_EQ(press("Command6", QMessageBox::Yes), QStringList{kConfirm});
   EXPECT_FALSE(text(form, "Text8").isEmpty());
@@ -182,7 +184,7 @@ TEST_F(ConvertFixture, ProductOfSumsRowBelowTheSimplifiedForm) {
   EXPECT_EQ(find<QLabel>(form, "Label7")->text(), QStringLiteral("簡単化（和積形）"));
   EXPECT_EQ(find<QLabel>(form, "Label3")->text(), QStringLiteral("Nandとnotのみ"));
   EXPECT_EQ(find<QPushButton>(form, "Command6")->text(), QStringLiteral("変換"));
-  EXPECT_TRUE(press("Command6").isEmpty());
+  EXPECT_THAT(press("Command6"), IsEmpty());
   EXPECT_EQ(box->text(), QStringLiteral("(~b+c)*(~a+b)"));
   EXPECT_FALSE(enabled(form, "Command6"));
   click(form, "Command3(7)");
@@ -239,7 +241,7 @@ TEST_F(ConvertFixture, NandOnlyFirstComputesItsCompanionSilently) {
   setText(form, "Text7", QStringLiteral("a*b"));
   press("Command5(0)");
   EXPECT_EQ(text(form, "Text5"), QStringLiteral("(a$b)$(a$b)"));
-  EXPECT_TRUE(text(form, "Text3").isEmpty());
+  EXPECT_EQ(text(form, "Text3"), QString());
   EXPECT_TRUE(enabled(form, "Command2(0)"));
   EXPECT_FALSE(enabled(form, "Command5(0)"));
   // The companion is still there to produce.
@@ -263,17 +265,17 @@ TEST_F(ConvertFixture, EmptyOrUnreadableSourcesShowNothing) {
   open(3, kThreeVariables);
   press("Command4");
   setText(form, "Text7", QString());
-  EXPECT_TRUE(press("Command2(0)").isEmpty());
-  EXPECT_TRUE(press("Command5(1)").isEmpty());
-  EXPECT_TRUE(text(form, "Text3").isEmpty());
-  EXPECT_TRUE(text(form, "Text6").isEmpty());
+  EXPECT_THAT(press("Command2(0)"), IsEmpty());
+  EXPECT_THAT(press("Command5(1)"), IsEmpty());
+  EXPECT_EQ(text(form, "Text3"), QString());
+  EXPECT_EQ(text(form, "Text6"), QString());
 
   setText(form, "Text7", QStringLiteral("a*"));
   EXPECT_EQ(press("Command2(1)").size(), 1);
-  EXPECT_TRUE(text(form, "Text4").isEmpty());
+  EXPECT_EQ(text(form, "Text4"), QString());
   setText(form, "Text3", QStringLiteral("a$$b"));
   EXPECT_EQ(press("Command5(0)").size(), 1);
-  EXPECT_TRUE(text(form, "Text5").isEmpty());
+  EXPECT_EQ(text(form, "Text5"), QString());
 }
 
 TEST_F(ConvertFixture, ShowingAgainWhileOpenKeepsTheBoxesReloadingResetsThem) {
@@ -296,7 +298,7 @@ TEST_F(ConvertFixture, ShowingAgainWhileOpenKeepsTheBoxesReloadingResetsThem) {
   form.unload();
   form.show();
   EXPECT_EQ(text(form, "Text1"), QStringLiteral("second"));
-  for (int k = 2; k <= 7; ++k) EXPECT_TRUE(text(form, QStringLiteral("Text%1").arg(k)).isEmpty());
+  for (int k = 2; k <= 7; ++k) EXPECT_EQ(text(form, QStringLiteral("Text%1").arg(k)), QString());
   for (const char* b :
        {"Command1", "Command2(0)", "Command2(1)", "Command4", "Command5(0)", "Command5(1)"})
     EXPECT_TRUE(enabled(form, b)) << b;
@@ -321,7 +323,7 @@ TEST_F(ConvertFixture, DisplayButtonsDrawTheirBoxReadably) {
   open(3, kThreeVariables, QStringLiteral("~(~(a*b)+c)"));
   press("Command4");
   click(form, "Command3(0)");
-  ASSERT_TRUE(app.Form16->isOpen());
+  ASSERT_TRUE(isOpen(*app.Form16));
   EXPECT_EQ(app.Form16->siki, QStringLiteral("~(~(a*b)+c)"));
   EXPECT_EQ(recorded(app.Form16->canvas()), expectedDrawing("~(~(a*b)+c)"));
   click(form, "Command3(6)");
@@ -342,7 +344,7 @@ TEST(DisplayWindow, ShowsItsThreeRowsAndOverlaysInTheReadableWindow) {
               labels[row]);
   }
   click(*app.Form10, "Command1");
-  ASSERT_TRUE(app.Form16->isOpen());
+  ASSERT_TRUE(isOpen(*app.Form16));
   EXPECT_EQ(app.Form16->siki, QStringLiteral("~(a+b)"));
   const std::string first = recorded(app.Form16->canvas());
   EXPECT_FALSE(first.empty());
@@ -364,11 +366,11 @@ TEST(ReadableWindow, GrowsForLongTextsAndNotesClipping) {
   app.Form16->show();
   Canvas* canvas = app.Form16->canvas();
   EXPECT_GE(canvas->width(), (100 + 300 * NotationForm::kMaxCells) / 15);
-  EXPECT_FALSE(find<QLabel>(*app.Form16, "Label1")->isHidden());
+  EXPECT_FALSE(hidden(find<QLabel>(*app.Form16, "Label1")));
   app.Form16->unload();
   app.Form16->siki = QStringLiteral("a+b");
   app.Form16->show();
-  EXPECT_TRUE(find<QLabel>(*app.Form16, "Label1")->isHidden());
+  EXPECT_TRUE(hidden(find<QLabel>(*app.Form16, "Label1")));
   EXPECT_EQ(app.Form16->widget()->windowTitle(), QStringLiteral("見やすい式への変換？ — a+b"));
 }
 
@@ -381,7 +383,7 @@ TEST_F(ConvertFixture, PrimeChartOfTheCyclicFunction) {
   ASSERT_TRUE(enabled(form, "CommandChart"));
   click(form, "CommandChart");
   PrimeChartForm& chart = *app.primeChart;
-  ASSERT_TRUE(chart.isOpen());
+  ASSERT_TRUE(isOpen(chart));
   EXPECT_EQ(chart.widget()->windowTitle(), QStringLiteral("主項表 — a*b"));
   EXPECT_EQ(chart.coverTexts(),
             (QStringList{QStringLiteral("~a*~b + b*~c + a*c　（このプログラムの選択）"),
@@ -392,7 +394,7 @@ TEST_F(ConvertFixture, PrimeChartOfTheCyclicFunction) {
   EXPECT_TRUE(exportedCsv(view).startsWith(",,必須,選択,0,1,2,5,6,7\r\n"));
   EXPECT_FALSE(exportedDrawing(view).ops().empty());
   app.unloadOthers();
-  EXPECT_FALSE(chart.isOpen());
+  EXPECT_FALSE(isOpen(chart));
 }
 
 // A cover the search could not prove in its time shows its bound; "証明を続ける"

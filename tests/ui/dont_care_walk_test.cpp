@@ -1,6 +1,7 @@
 // A function with don't-care rows from the truth-table input through the
 // windows: m(1,3,7,11,15) + d(0,2,5), whose minimal sums are ~a*~b + c*d and
 // ~a*d + c*d.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -34,6 +35,9 @@ namespace {
 using test::answeringMessages;
 using test::click;
 using test::find;
+using test::isOpen;
+using test::visible;
+using ::testing::IsEmpty;
 
 const std::string kRows = "X1X10X0100010001";  // rows 0..15
 const QString kCanonical = "~a*~b*~c*d+~a*~b*c*d+~a*b*c*d+a*~b*c*d+a*b*c*d";
@@ -59,18 +63,18 @@ TEST(DontCareWalk, EntryKeepsItsXRowsUntilTheFieldChanges) {
   app.Form1->show();
   test::MainDriver main(app);
   enterWithDontCares(app);
-  EXPECT_FALSE(app.Form11->isOpen());
+  EXPECT_FALSE(isOpen(*app.Form11));
   EXPECT_EQ(main.text1()->text(), kCanonical);
   EXPECT_EQ(find<QLabel>(*app.Form1, "DontCareLabel")->text(), "d(0,2,5)");
-  ASSERT_TRUE(main.store().isEmpty());
+  ASSERT_THAT(main.store(), IsEmpty());
   EXPECT_EQ(main.list2()->item(0)->text(), kCanonical + " 3 d(0,2,5)");
 
   // Changed by a button, the field holds a plain expression again.
   enterWithDontCares(app);
   click(*app.Form1, "Command2(1)");  // BS
   main.type("c");
-  EXPECT_FALSE(find<QLabel>(*app.Form1, "DontCareLabel")->isVisible());
-  ASSERT_TRUE(main.store().isEmpty());
+  EXPECT_FALSE(visible(find<QLabel>(*app.Form1, "DontCareLabel")));
+  ASSERT_THAT(main.store(), IsEmpty());
   EXPECT_EQ(main.list2()->item(1)->text(), kCanonical.chopped(1) + "c 3");
 }
 
@@ -79,10 +83,10 @@ TEST(DontCareWalk, TruthTableShowsXAndFiltersLeaveThemOut) {
   app.Form1->show();
   test::MainDriver main(app);
   enterWithDontCares(app);
-  ASSERT_TRUE(main.store().isEmpty());
+  ASSERT_THAT(main.store(), IsEmpty());
   main.selectEntry(0);
   main.create();
-  ASSERT_TRUE(app.Form2->isOpen());
+  ASSERT_TRUE(isOpen(*app.Form2));
   QString shown;
   for (const QString& v : lines(app, "Text2")) shown += v;
   EXPECT_EQ(shown.toStdString(), std::string("X1X10X0100010001"));
@@ -109,14 +113,14 @@ TEST(DontCareWalk, EveryWindowUsesTheXRows) {
   app.Form1->show();
   test::MainDriver main(app);
   enterWithDontCares(app);
-  ASSERT_TRUE(main.store().isEmpty());
+  ASSERT_THAT(main.store(), IsEmpty());
   main.selectEntry(0);
   main.create();
   EXPECT_TRUE(app.Form2->widget()->windowTitle().endsWith("d(0,2,5)"));
 
   // The canonical forms: the 1-rows and the 0-rows only, the X rows beside.
   click(*app.Form2, "Command1");
-  ASSERT_TRUE(app.Form10->isOpen());
+  ASSERT_TRUE(isOpen(*app.Form10));
   EXPECT_EQ(find<QLabel>(*app.Form10, "DontCareLabel")->text(), "d(0,2,5)");
   EXPECT_EQ(find<QLineEdit>(*app.Form10, "Text1(1)")->text().count('+'), 4);
   EXPECT_EQ(find<QLineEdit>(*app.Form10, "Text1(2)")->text().count('('), 8);
@@ -124,7 +128,7 @@ TEST(DontCareWalk, EveryWindowUsesTheXRows) {
   // The map: X cells, the three primes ~a*~b, ~a*d, c*d, a cover of two.
   click(*app.Form2, "Command2");
   KmapForm& map = *app.Form4;
-  ASSERT_TRUE(map.isOpen());
+  ASSERT_TRUE(isOpen(map));
   answeringMessages([&] { click(map, "Command2(1)"); });  // 作成 with the default axes
   const auto& cells = map.model().cells();
   EXPECT_EQ(std::count(cells.begin(), cells.end(), "X"), 3);
@@ -136,7 +140,7 @@ TEST(DontCareWalk, EveryWindowUsesTheXRows) {
   // The conversion window: primes, both minimal forms, the product of sums.
   click(*app.Form2, "Command6");
   ConvertForm& convert = *app.Form9;
-  ASSERT_TRUE(convert.isOpen());
+  ASSERT_TRUE(isOpen(convert));
   EXPECT_TRUE(convert.widget()->windowTitle().endsWith("d(0,2,5)"));
   convert.Command4_Click();
   EXPECT_EQ(find<QLineEdit>(convert, "Text7")->text().count('+'), 2);
@@ -147,7 +151,7 @@ TEST(DontCareWalk, EveryWindowUsesTheXRows) {
 
   // The chart: columns are the five 1-rows; both covers are listed.
   convert.showPrimeChart();
-  ASSERT_TRUE(app.primeChart->isOpen());
+  ASSERT_TRUE(isOpen(*app.primeChart));
   const QStringList covers = app.primeChart->coverTexts();
   ASSERT_EQ(covers.size(), 2);
   for (QString c : covers) expectAnswer(c.section(QChar(0x3000), 0, 0).remove(' '), 2);
@@ -155,7 +159,7 @@ TEST(DontCareWalk, EveryWindowUsesTheXRows) {
   // The circuit's 圧縮 draws a minimal form, not c*d + ~a*~b*~c*d.
   click(*app.Form2, "Command3");
   CircuitForm& circuit = *app.Form6;
-  ASSERT_TRUE(circuit.isOpen());
+  ASSERT_TRUE(isOpen(circuit));
   answeringMessages([&] { find<QCheckBox>(circuit, "Check2")->setChecked(true); });
   click(circuit, "Command2");  // the whole circuit, then 圧縮
   answeringMessages([&] { click(circuit, "Command4"); });

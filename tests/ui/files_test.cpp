@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -21,7 +22,9 @@ namespace ronri {
 namespace {
 
 using test::answeringMessages;
+using test::enabled;
 using test::find;
+using ::testing::IsEmpty;
 
 QStringList texts(QListWidget* list) {
   QStringList out;
@@ -68,17 +71,17 @@ class ExpressionFiles : public ::testing::Test {
 
 TEST_F(ExpressionFiles, SaveWritesExactRecordsAndOpenAppendsThem) {
   list->addItems({"a+b 1", "~a*(b+c) 2"});
-  EXPECT_TRUE(save("list").isEmpty());
+  EXPECT_THAT(save("list"), IsEmpty());
   EXPECT_EQ(contents(path("list.txt")), "\"1\"\r\n\"a+b 1\"\r\n\"~a*(b+c) 2\"\r\n");
   EXPECT_FALSE(QFile::exists(path("list")));
   // The last entry is left selected, as after a click.
   EXPECT_EQ(list->currentRow(), 1);
-  EXPECT_TRUE(find(*app.Form1, "Command3(2)")->isEnabled());
+  EXPECT_TRUE(enabled(*app.Form1, "Command3(2)"));
 
   list->clear();
   list->addItem("c 2");
-  EXPECT_TRUE(open("list.txt").isEmpty());
-  EXPECT_TRUE(open("list.txt").isEmpty());
+  EXPECT_THAT(open("list.txt"), IsEmpty());
+  EXPECT_THAT(open("list.txt"), IsEmpty());
   EXPECT_EQ(texts(list), (QStringList{"c 2", "a+b 1", "~a*(b+c) 2", "a+b 1", "~a*(b+c) 2"}));
 }
 
@@ -101,14 +104,14 @@ TEST_F(ExpressionFiles, AnEmptyListIsMinusOne) {
   save("empty");
   EXPECT_EQ(contents(path("empty.txt")), "\"-1\"\r\n");
   list->addItem("a 0");
-  EXPECT_TRUE(open("empty.txt").isEmpty());
+  EXPECT_THAT(open("empty.txt"), IsEmpty());
   EXPECT_EQ(texts(list), QStringList{"a 0"});
 }
 
 TEST_F(ExpressionFiles, CancellingIsSilent) {
   list->addItem("a 0");
-  EXPECT_TRUE(save("").isEmpty());
-  EXPECT_TRUE(open("").isEmpty());
+  EXPECT_THAT(save(""), IsEmpty());
+  EXPECT_THAT(open(""), IsEmpty());
   EXPECT_EQ(texts(list), QStringList{"a 0"});
   EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
@@ -135,7 +138,7 @@ TEST_F(ExpressionFiles, DamagedFilesKeepWhatCouldBeRead) {
     list->clear();
     list->addItem("kept 0");
     write(path(c.name), c.bytes);
-    EXPECT_TRUE(open(c.name).isEmpty()) << c.name;
+    EXPECT_THAT(open(c.name), IsEmpty()) << c.name;
     EXPECT_EQ(texts(list), QStringList{"kept 0"} + c.entries) << c.name;
   }
 }
@@ -143,9 +146,9 @@ TEST_F(ExpressionFiles, DamagedFilesKeepWhatCouldBeRead) {
 // Don't-care rows round-trip; damaged ones are dropped and named once.
 TEST_F(ExpressionFiles, DontCareRowsRoundTripAndDamageIsToldOnce) {
   list->addItems({"a*b 1 d(0,2)", "a 0"});
-  ASSERT_TRUE(save("x").isEmpty());
+  ASSERT_THAT(save("x"), IsEmpty());
   list->clear();
-  ASSERT_TRUE(open("x.txt").isEmpty());
+  ASSERT_THAT(open("x.txt"), IsEmpty());
   EXPECT_EQ(texts(list), (QStringList{"a*b 1 d(0,2)", "a 0"}));
   write(path("bad.txt"), "\"2\"\r\n\"a*b 1 d(0,z)\"\r\n\"a 0\"\r\n\"a*b 1 d(3,9)\"\r\n");
   list->clear();
@@ -248,7 +251,7 @@ TEST(HelpAndVersion, ContentsOpenHelpHlpFromTheCurrentFolder) {
 
   // The shipped help, where the program is started from.
   QDir::setCurrent(QStringLiteral(RONRI_SOURCE_DIR));
-  EXPECT_TRUE(answeringMessages([&] { showHelpContents(*app.Form1); }).isEmpty());
+  EXPECT_THAT(answeringMessages([&] { showHelpContents(*app.Form1); }), IsEmpty());
   QDir::setCurrent(before);
   auto* browser = app.Form1->widget()->window()->findChild<QTextBrowser*>("HelpText");
   ASSERT_TRUE(browser);

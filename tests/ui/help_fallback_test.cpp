@@ -1,5 +1,6 @@
 // "目次" from anywhere: help.hlp in the current folder first, as always; when it
 // is not there, the installed copy; the help service's message when neither is.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -18,6 +19,7 @@
 
 namespace ronri {
 namespace {
+using ::testing::IsEmpty;
 
 void writeHelp(const QString& path, const char* text) {
   QFile f(path);
@@ -36,7 +38,7 @@ TEST(HelpAndVersion, ContentsFallBackToTheInstalledHelp) {
   const QString installedHelp = QDir(installed.path()).filePath("help.hlp");
   const auto shownText = [&] {
     const QStringList messages = test::answeringMessages([&] { showHelpContents(*app.Form1); });
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(' ').toStdString();
+    EXPECT_THAT(messages, IsEmpty()) << messages.join(' ').toStdString();
     auto* browser = app.Form1->widget()->window()->findChild<QTextBrowser*>("HelpText");
     return browser ? browser->toPlainText() : QString();
   };
@@ -71,7 +73,7 @@ TEST(HelpAndVersion, SearchIgnoresCaseAndHyphens) {
   QTemporaryDir here;
   QDir::setCurrent(here.path());
   writeHelp(QDir(here.path()).filePath("help.hlp"), "# Input\n\nA Don't-care row is X.\n");
-  EXPECT_TRUE(test::answeringMessages([&] { showHelpContents(*app.Form1); }).isEmpty());
+  EXPECT_THAT(test::answeringMessages([&] { showHelpContents(*app.Form1); }), IsEmpty());
   QWidget* help = app.Form1->widget()->window()->findChild<QTextBrowser*>("HelpText")->window();
   auto* search = help->findChild<QLineEdit*>("HelpSearch");
   auto* status = help->findChild<QLabel*>("HelpSearchStatus");

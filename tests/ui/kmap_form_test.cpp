@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
@@ -26,8 +27,12 @@ namespace ronri {
 namespace {
 
 using test::answeringMessages;
+using test::checked;
 using test::click;
+using test::enabled;
 using test::find;
+using test::isOpen;
+using ::testing::IsEmpty;
 
 // The term list of the given rows of n variables.
 QString terms(std::initializer_list<int> rows, int n) {
@@ -55,15 +60,9 @@ void open(KmapForm& f, std::initializer_list<int> ones) {
   f.dosiki1 = terms(ones, f.variables());
   f.dosiki0 = others(ones, f.variables());
   f.show();
-  ASSERT_TRUE(f.isOpen());
+  ASSERT_TRUE(isOpen(f));
 }
 
-bool enabled(const KmapForm& f, const char* name) {
-  return find<QWidget>(f, name)->isEnabled();
-}
-bool checked(const KmapForm& f, const char* name) {
-  return find<QRadioButton>(f, name)->isChecked();
-}
 QString text(const KmapForm& f, const QString& name) {
   return find<QLabel>(f, name)->text();
 }
@@ -102,7 +101,7 @@ TEST(KmapWindow, GroupingIsOfferedOnlyForOnesWithDefaultAxes) {
   EXPECT_FALSE(enabled(f, "Command3(0)"));
   EXPECT_FALSE(enabled(f, "Command3(1)"));
   EXPECT_EQ(text(f, "Label9(8)"), "1");  // not refilled until "作成"
-  EXPECT_TRUE(answeringMessages([&] { click(f, "Command2(1)"); }).isEmpty());
+  EXPECT_THAT(answeringMessages([&] { click(f, "Command2(1)"); }), IsEmpty());
   EXPECT_EQ(text(f, "Label9(8)"), "");
   EXPECT_EQ(text(f, "Label9(0)"), "0");
   EXPECT_FALSE(enabled(f, "Option3(0)"));
@@ -145,7 +144,7 @@ TEST(KmapWindow, LetterButtonsFillTheChosenAxisUpToItsSize) {
   EXPECT_EQ(f.model().A, "c");
   EXPECT_EQ(text(f, "Label10"), "c");
   click(f, "Command1(1)");
-  EXPECT_TRUE(answeringMessages([&] { click(f, "Command2(1)"); }).isEmpty());
+  EXPECT_THAT(answeringMessages([&] { click(f, "Command2(1)"); }), IsEmpty());
   EXPECT_FALSE(enabled(f, "Command3(0)"));
   // Columns cb, row a: a*b + ~a*~b*c sits at cb = 10 with a = 0, and at
   // cb = 01 and 11 with a = 1.
@@ -170,7 +169,7 @@ TEST(KmapWindow, RepeatedVariableIsRefusedWithAMessage) {
   EXPECT_EQ(text(f, "Label9(0)"), "");
   click(f, "Command2(0)");
   click(f, "Command1(3)");
-  EXPECT_TRUE(answeringMessages([&] { click(f, "Command2(1)"); }).isEmpty());
+  EXPECT_THAT(answeringMessages([&] { click(f, "Command2(1)"); }), IsEmpty());
   EXPECT_EQ(text(f, "Label9(0)"), "1");
   EXPECT_TRUE(enabled(f, "Command3(0)"));
 }
@@ -200,7 +199,7 @@ TEST(KmapWindow, FiveVariableMinimalListIsAskedUntilYes) {
   click(f, "Option3(0)");
   EXPECT_TRUE(checked(f, "Option3(0)"));
   EXPECT_FALSE(checked(f, "Option3(1)"));
-  EXPECT_TRUE(answeringMessages([&] { click(f, "Option3(1)"); }).isEmpty());
+  EXPECT_THAT(answeringMessages([&] { click(f, "Option3(1)"); }), IsEmpty());
   EXPECT_TRUE(checked(f, "Option3(1)"));
 
   // Asked again after the window is loaded afresh.
@@ -340,10 +339,10 @@ TEST(KmapWindow, OpenedFromTheTruthTable) {
   app.start();
   test::MainDriver d(app);
   d.tableFor(QStringLiteral("a*b+~c"), 3);
-  ASSERT_TRUE(app.Form2->isOpen());
+  ASSERT_TRUE(isOpen(*app.Form2));
   click(*app.Form2, "Command2");
   KmapForm& f = *app.Form3;
-  ASSERT_TRUE(f.isOpen());
+  ASSERT_TRUE(isOpen(f));
   EXPECT_EQ(answeringMessages([&] { click(f, "Command2(1)"); }),
             QStringList{"デフォルト値を入力します"});
   QStringList cells;
@@ -357,7 +356,7 @@ TEST(KmapWindow, OpenedFromTheTruthTable) {
   app.Form2->unload();
   d.tableFor(QStringLiteral("a*b*c"), 3);
   click(*app.Form2, "Command2");
-  ASSERT_TRUE(f.isOpen());
+  ASSERT_TRUE(isOpen(f));
   EXPECT_EQ(find<QLineEdit>(f, "Text2")->text(), "");
   EXPECT_EQ(f.grouping()->allPrimes(), "abc");
   answeringMessages([&] { click(f, "Command2(1)"); });

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -18,7 +19,10 @@ namespace {
 
 using test::answeringMessages;
 using test::click;
+using test::enabled;
+using test::isOpen;
 using test::MainDriver;
+using ::testing::IsEmpty;
 
 // Enabled state of the entry buttons: letters a..j, then the nine operator
 // and parenthesis buttons, CLR, BS, 入力, 作成, 削除.
@@ -53,7 +57,7 @@ class MainFormTest : public ::testing::Test {
 
 TEST_F(MainFormTest, LoadLocksTheEntryButtonsAndChoosingACountUnlocksThatManyLetters) {
   EXPECT_EQ(app.Form1->widget()->windowTitle(), QStringLiteral("main"));
-  EXPECT_TRUE(d.list1()->isEnabled());
+  EXPECT_TRUE(enabled(d.list1()));
   ASSERT_EQ(d.list1()->count(), 10);
   EXPECT_EQ(d.list1()->item(0)->text(), QStringLiteral("１つ"));
   EXPECT_EQ(d.list1()->item(9)->text(), QStringLiteral("１０つ"));
@@ -77,7 +81,7 @@ TEST_F(MainFormTest, LoadLocksTheEntryButtonsAndChoosingACountUnlocksThatManyLet
   EXPECT_TRUE(d.list1()->item(4)->isSelected());
   EXPECT_EQ(enabledState(d), QStringLiteral("abcde----- 911111"));
   d.type(QStringLiteral("a*e"));
-  EXPECT_TRUE(d.store().isEmpty());
+  EXPECT_THAT(d.store(), IsEmpty());
   ASSERT_EQ(d.list2()->count(), 1);
   EXPECT_EQ(d.list2()->item(0)->text(), QStringLiteral("a*e 4"));
 }
@@ -155,7 +159,7 @@ TEST_F(MainFormTest, TypingAndPastingKeepToTheChosenLettersAndEnterStores) {
   QApplication::clipboard()->setText(QStringLiteral("+c"));
   QTest::keyClick(d.text1(), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(d.text1()->text(), QStringLiteral("~a+b*(a|b)"));
-  EXPECT_TRUE(answeringMessages([&] { QTest::keyClick(d.text1(), Qt::Key_Return); }).isEmpty());
+  EXPECT_THAT(answeringMessages([&] { QTest::keyClick(d.text1(), Qt::Key_Return); }), IsEmpty());
   ASSERT_EQ(d.list2()->count(), 1);
   EXPECT_EQ(d.list2()->item(0)->text(), QStringLiteral("~a+b*(a|b) 1"));
 }
@@ -163,15 +167,15 @@ TEST_F(MainFormTest, TypingAndPastingKeepToTheChosenLettersAndEnterStores) {
 TEST_F(MainFormTest, InputStoresTheExpressionWithItsCountAndDeleteRemovesTheSelectedEntry) {
   d.chooseCount(2);
   d.type(QStringLiteral("a+b"));
-  EXPECT_TRUE(d.store().isEmpty());
+  EXPECT_THAT(d.store(), IsEmpty());
   EXPECT_EQ(d.text1()->text(), QString());
   EXPECT_EQ(app.Form1->trsiki, QStringLiteral("a+b"));
 
   d.chooseCount(3);
   d.type(QStringLiteral("a*b+~c"));
-  EXPECT_TRUE(d.store().isEmpty());
+  EXPECT_THAT(d.store(), IsEmpty());
   d.type(QStringLiteral("~~a$b"));
-  EXPECT_TRUE(d.store().isEmpty());
+  EXPECT_THAT(d.store(), IsEmpty());
   ASSERT_EQ(d.list2()->count(), 3);
   EXPECT_EQ(d.list2()->item(0)->text(), QStringLiteral("a+b 1"));
   EXPECT_EQ(d.list2()->item(1)->text(), QStringLiteral("a*b+~c 2"));
@@ -196,15 +200,15 @@ TEST_F(MainFormTest, ClickingAnEntryEnablesDeleteWhetherOrNotItWasSelected) {
   d.type(QStringLiteral("a@b"));
   d.store();
   app.Form1->reload();
-  EXPECT_FALSE(d.button(QStringLiteral("Command3(2)"))->isEnabled());
+  EXPECT_FALSE(enabled(d.button(QStringLiteral("Command3(2)"))));
   d.selectEntry(0);
-  EXPECT_TRUE(d.button(QStringLiteral("Command3(2)"))->isEnabled());
+  EXPECT_TRUE(enabled(d.button(QStringLiteral("Command3(2)"))));
   // The table window closing locks "削除" while the entry stays selected.
   app.Form1->reload();
   ASSERT_TRUE(d.list2()->item(0)->isSelected());
-  EXPECT_FALSE(d.button(QStringLiteral("Command3(2)"))->isEnabled());
+  EXPECT_FALSE(enabled(d.button(QStringLiteral("Command3(2)"))));
   d.selectEntry(0);
-  EXPECT_TRUE(d.button(QStringLiteral("Command3(2)"))->isEnabled());
+  EXPECT_TRUE(enabled(d.button(QStringLiteral("Command3(2)"))));
   click(d.form(), QStringLiteral("Command3(2)"));
   EXPECT_EQ(d.list2()->count(), 0);
 }
@@ -214,7 +218,7 @@ TEST_F(MainFormTest, CreateWithoutASelectionDoesNothing) {
   d.type(QStringLiteral("a+b"));
   d.store();
   d.create();
-  EXPECT_FALSE(app.Form2->isOpen());
+  EXPECT_FALSE(isOpen(*app.Form2));
 }
 
 TEST_F(MainFormTest, CreateHandsTheSelectedEntryToTheTableWindow) {
@@ -226,7 +230,7 @@ TEST_F(MainFormTest, CreateHandsTheSelectedEntryToTheTableWindow) {
   d.store();
   d.selectEntry(0);
   d.create();
-  ASSERT_TRUE(app.Form2->isOpen());
+  ASSERT_TRUE(isOpen(*app.Form2));
   EXPECT_EQ(app.Form2->widget()->windowTitle(), QStringLiteral("真理値表 — ~a*(b+c)"));
   EXPECT_EQ(app.Form2->trsiki, QStringLiteral("~a*(b+c)"));
   EXPECT_EQ(app.Form2->dosiki, QStringLiteral("n*(b+c)"));
@@ -243,7 +247,7 @@ TEST_F(MainFormTest, CreateWhileTheTableIsOpenShowsTheNewExpression) {
   d.store();
   d.selectEntry(1);
   d.create();
-  ASSERT_TRUE(app.Form2->isOpen());
+  ASSERT_TRUE(isOpen(*app.Form2));
   EXPECT_EQ(app.Form2->trsiki, QStringLiteral("a+b+c"));
   EXPECT_EQ(app.Form2->carnotsiki0, QStringLiteral("nop+"));
   auto* text2 = test::find<QPlainTextEdit>(*app.Form2, QStringLiteral("Text2"));
@@ -254,10 +258,10 @@ TEST_F(MainFormTest, CreateWhileTheTableIsOpenShowsTheNewExpression) {
 
 TEST_F(MainFormTest, ClosingTheTableLocksTheButtonsAgainAndZeroesBothBars) {
   d.tableFor(QStringLiteral("a*b+~c"), 3);
-  ASSERT_TRUE(app.Form2->isOpen());
+  ASSERT_TRUE(isOpen(*app.Form2));
   app.Form1->trsiki = QStringLiteral("a*b+~c");
   app.Form2->widget()->close();
-  EXPECT_FALSE(app.Form2->isOpen());
+  EXPECT_FALSE(isOpen(*app.Form2));
   EXPECT_EQ(enabledState(d), QStringLiteral("---------- 000110"));
   EXPECT_EQ(d.list1()->currentRow(), 2);  // the count stays shown
   EXPECT_TRUE(d.list1()->item(2)->isSelected());
@@ -277,11 +281,11 @@ TEST_F(MainFormTest, MenusOpenTheirWindows) {
   for (const char* item : {"保存", "開く", "目次"}) menuAction(*app.Form1, QString::fromUtf8(item));
 
   menuAction(*app.Form1, QStringLiteral("真理値表"))->trigger();
-  EXPECT_TRUE(app.Form8->isOpen());
+  EXPECT_TRUE(isOpen(*app.Form8));
   menuAction(*app.Form1, QStringLiteral("カルノー図"))->trigger();
-  EXPECT_TRUE(app.Form12->isOpen());
+  EXPECT_TRUE(isOpen(*app.Form12));
   menuAction(*app.Form1, QStringLiteral("比較"))->trigger();
-  EXPECT_TRUE(app.Form18->isOpen());
+  EXPECT_TRUE(isOpen(*app.Form18));
   // "基本設定" opens the settings dialog (its own test is with the languages).
   QString settings;
   QTimer close;

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -24,7 +25,10 @@ namespace {
 
 using test::answeringMessages;
 using test::click;
+using test::enabled;
 using test::find;
+using test::isOpen;
+using ::testing::IsEmpty;
 
 MapInputForm& mapWindow(App& app, int n) {
   return n == 3 ? *app.Form13 : n == 4 ? *app.Form14 : *app.Form15;
@@ -50,12 +54,12 @@ TEST(MapInput, CountDialogOpensTheMapOfThatSize) {
   app.Form12->show();
   EXPECT_EQ(answeringMessages([&] { click(*app.Form12, "Command1"); }),
             QStringList{"選んでください"});
-  EXPECT_TRUE(app.Form12->isOpen());
+  EXPECT_TRUE(isOpen(*app.Form12));
   for (int n = 3; n <= 5; ++n) {
     app.Form12->show();
     find<QRadioButton>(*app.Form12, QStringLiteral("Option%1").arg(n))->setChecked(true);
     click(*app.Form12, "Command1");
-    EXPECT_FALSE(app.Form12->isOpen());
+    EXPECT_FALSE(isOpen(*app.Form12));
     for (int k = 3; k <= 5; ++k) EXPECT_EQ(mapWindow(app, k).isOpen(), k == n) << n;
     EXPECT_EQ(mapWindow(app, n).widget()->windowTitle(), QStringLiteral("カルノー図入力"));
     mapWindow(app, n).unload();
@@ -142,8 +146,8 @@ TEST(MapInput, InputWritesTheMintermsInNumericOrder) {
   click(*app.Form13, "Command2");
   EXPECT_EQ(text1->text(), "a*~b*c+a*b*~c");
   EXPECT_EQ(find<QListWidget>(*app.Form1, "List1")->currentRow(), 2);
-  EXPECT_FALSE(app.Form13->isOpen());
-  EXPECT_FALSE(input->isEnabled());  // the map windows leave "入力" alone
+  EXPECT_FALSE(isOpen(*app.Form13));
+  EXPECT_FALSE(enabled(input));  // the map windows leave "入力" alone
 
   app.Form14->show();
   QPushButton* cell = cellAt(*app.Form14, "10", "11");
@@ -164,7 +168,7 @@ TEST(MapInput, InputWritesTheMintermsInNumericOrder) {
   app.Form14->show();
   click(*app.Form14, "Command2");
   EXPECT_EQ(text1->text(), "");
-  EXPECT_FALSE(input->isEnabled());
+  EXPECT_FALSE(enabled(input));
 }
 
 // A BCD digit of five or more: the codes 10..15 never occur and are marked X
@@ -186,9 +190,9 @@ TEST(MapInput, DontCareCellsAndTheSimplifiedInput) {
       EXPECT_EQ(cell->text(), m <= 9 ? "1" : "X");
     }
     click(*app.Form14, button);
-    EXPECT_FALSE(app.Form14->isOpen());
+    EXPECT_FALSE(isOpen(*app.Form14));
     EXPECT_EQ(find<QListWidget>(*app.Form1, "List1")->currentRow(), 3);
-    EXPECT_FALSE(input->isEnabled());
+    EXPECT_FALSE(enabled(input));
     EXPECT_EQ(text1->text(), QString(button) == "Command2"
                                  ? "~a*b*~c*d+~a*b*c*~d+~a*b*c*d+a*~b*~c*~d+a*~b*~c*d"
                                  : "b*d+b*c+a");
@@ -211,7 +215,7 @@ TEST(MapInput, StoredExpressionHasTheClickedFunction) {
         if (values[m]) click(w, QStringLiteral("Command1(%1)").arg(m));
       click(w, "Command2");
       const int before = list2->count();
-      ASSERT_TRUE(answeringMessages([&] { click(*app.Form1, "Command3(0)"); }).isEmpty());
+      ASSERT_THAT(answeringMessages([&] { click(*app.Form1, "Command3(0)"); }), IsEmpty());
       ASSERT_EQ(list2->count(), before + 1);
       const std::string entry = list2->item(before)->text().toStdString();
       ASSERT_EQ(entry.substr(entry.size() - 2), " " + std::to_string(n - 1));

@@ -26,6 +26,7 @@ namespace {
 using test::answeringMessages;
 using test::click;
 using test::find;
+using test::isOpen;
 
 TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   App app;
@@ -35,7 +36,7 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
       for (QAction* a : menu->menu()->actions())
         if (a->text() == QStringLiteral("複数出力の真理値表")) a->trigger();
   MultiOutputForm& form = *app.multiOutput;
-  ASSERT_TRUE(form.isOpen());
+  ASSERT_TRUE(isOpen(form));
 
   // Cells: click 0 -> 1, right click X, X key back to 0.
   auto* cell = find<QPushButton>(form, "Cell(3,1)");
@@ -88,7 +89,7 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   // The circuit, and in test mode the outputs for a=1, b=1, c=0.
   click(form, "Circuit");
   MultiOutputCircuitForm& circuit = *app.multiOutputCircuit;
-  ASSERT_TRUE(circuit.isOpen());
+  ASSERT_TRUE(isOpen(circuit));
   find<QCheckBox>(circuit, "TestMode")->setChecked(true);
   find<QCheckBox>(circuit, "Bit(0)")->setChecked(true);
   find<QCheckBox>(circuit, "Bit(1)")->setChecked(true);
@@ -100,7 +101,7 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   // Editing the table makes the results and the circuit stale.
   click(find<QPushButton>(form, "Cell(0,0)"));
   EXPECT_FALSE(form.result());
-  EXPECT_FALSE(circuit.isOpen());
+  EXPECT_FALSE(isOpen(circuit));
 }
 
 }  // namespace

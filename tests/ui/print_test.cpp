@@ -31,6 +31,8 @@ namespace {
 
 using test::answeringMessages;
 using test::click;
+using test::isOpen;
+using test::visible;
 
 // The widget of a window that carries its right-click export.
 QWidget* exportArea(const Window& w) {
@@ -60,7 +62,7 @@ class PrintWindows : public ::testing::Test {
   void SetUp() override {
     app.start();
     d.tableFor(function, 4);
-    ASSERT_TRUE(app.Form2->isOpen());
+    ASSERT_TRUE(isOpen(*app.Form2));
   }
 };
 
@@ -86,7 +88,7 @@ TEST_F(PrintWindows, TitlesNameTheFunctionAndPrintsFillThePage) {
   const Window* windows[] = {&table,          app.Form4.get(),      app.Form6.get(),
                              app.Form9.get(), app.primeChart.get(), app.Form16.get()};
   for (const Window* w : windows) {
-    ASSERT_TRUE(w->isOpen()) << w->name().toStdString();
+    ASSERT_TRUE(isOpen(*w)) << w->name().toStdString();
     EXPECT_EQ(w->widget()->windowTitle(), w->caption() + QStringLiteral(" — ") + function)
         << w->name().toStdString();
     QWidget* area = exportArea(*w);
@@ -139,7 +141,7 @@ TEST_F(PrintWindows, CtrlWheelZoomsTheDrawing) {
   wheel(-120);
   wheel(-120);
   EXPECT_EQ(drawingZoom(area), 100);
-  EXPECT_FALSE(view->isVisible());
+  EXPECT_FALSE(visible(view));
 }
 
 TEST(Printing, SplitsOnlyWhereTextWouldFallUnderSixPoints) {

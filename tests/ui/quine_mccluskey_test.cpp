@@ -31,7 +31,9 @@ namespace {
 
 using test::answeringMessages;
 using test::click;
+using test::enabled;
 using test::find;
+using test::isOpen;
 
 QString rows(std::initializer_list<int> ones, int n) {
   QString s;
@@ -55,7 +57,7 @@ TEST(TabulationWindow, ListsThePrimesOfTheConversionWindowInItsOrder) {
   app.Form2->listindex = 3;
   app.Form9->simple = rows({0, 1, 2, 5, 6, 7, 8, 9, 10, 14}, 4);
   app.Form9->show();
-  EXPECT_FALSE(find<QPushButton>(*app.Form9, "CommandTabulation")->isEnabled());
+  EXPECT_FALSE(enabled(*app.Form9, "CommandTabulation"));
   click(*app.Form9, "Command4");
   click(*app.Form9, "CommandTabulation");
   TabulationForm& tab = *app.tabulation;
@@ -94,7 +96,7 @@ TEST(TabulationWindow, ListsThePrimesOfTheConversionWindowInItsOrder) {
                           [](const TabulationTerm& r) { return r.dontCare; }),
             3);
   app.unloadOthers();
-  EXPECT_FALSE(tab.isOpen());
+  EXPECT_FALSE(isOpen(tab));
 }
 
 // The cyclic function has two smallest covers: each is outlined alone, each
@@ -113,7 +115,7 @@ TEST(CoversOnTheMap, TheCyclicFunctionShowsItsTwoCoversInTurn) {
   std::set<int> seen;
   for (int k = 0; k < 2; ++k) {
     list->setCurrentRow(k);
-    ASSERT_TRUE(toMap->isEnabled());
+    ASSERT_TRUE(enabled(toMap));
     click(toMap);
     ASSERT_TRUE(map.isOpen() && map.grouping());
     std::vector<kmap::Grouping::Shown> expected;
@@ -152,10 +154,10 @@ TEST(SendBack, ANandOnlyResultDrawsItsCircuit) {
   EXPECT_EQ(list->item(0)->text(), QString(nand).remove(' ') + " 2");
   EXPECT_TRUE(list->item(0)->isSelected());
   click(*app.Form1, "Command3(1)");
-  ASSERT_TRUE(app.Form2->isOpen());
+  ASSERT_TRUE(isOpen(*app.Form2));
   click(*app.Form2, "Command3");
   CircuitForm& circuit = *app.Form6;
-  ASSERT_TRUE(circuit.isOpen());
+  ASSERT_TRUE(isOpen(circuit));
   click(circuit, "Command2");
   EXPECT_TRUE(find<QLabel>(circuit, "Label6")->isVisibleTo(circuit.widget()));
   EXPECT_EQ(circuit.apsiki, "f=" + QString(nand).remove(' '));

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -30,7 +31,11 @@ namespace {
 
 using test::answeringMessages;
 using test::click;
+using test::enabled;
 using test::find;
+using test::isOpen;
+using test::visible;
+using ::testing::IsEmpty;
 
 QString entryField(App& app) {
   return find<QLineEdit>(*app.Form1, "Text1")->text();
@@ -60,12 +65,12 @@ TEST(TableInput, CountDialogAsksUntilACountIsChosen) {
   app.Form8->show();
   EXPECT_EQ(answeringMessages([&] { click(*app.Form8, "Command1"); }),
             QStringList{"選んでください"});
-  EXPECT_TRUE(app.Form8->isOpen());
-  EXPECT_FALSE(app.Form11->isOpen());
+  EXPECT_TRUE(isOpen(*app.Form8));
+  EXPECT_FALSE(isOpen(*app.Form11));
   find<QRadioButton>(*app.Form8, "Option4")->setChecked(true);
   click(*app.Form8, "Command1");
-  EXPECT_FALSE(app.Form8->isOpen());
-  ASSERT_TRUE(app.Form11->isOpen());
+  EXPECT_FALSE(isOpen(*app.Form8));
+  ASSERT_TRUE(isOpen(*app.Form11));
   EXPECT_EQ(app.Form11->hen, 4);
   EXPECT_EQ(app.Form11->widget()->windowTitle(), QStringLiteral("真理値表入力"));
 }
@@ -162,8 +167,8 @@ TEST(TableInput, DontCareRowsAndTheSimplifiedInput) {
   click(simplify);
   EXPECT_EQ(entryField(app), "~a*c+b*~c");
   EXPECT_EQ(find<QListWidget>(*app.Form1, "List1")->currentRow(), 2);
-  EXPECT_TRUE(find(*app.Form1, "Command3(0)")->isEnabled());
-  EXPECT_FALSE(app.Form11->isOpen());
+  EXPECT_TRUE(enabled(*app.Form1, "Command3(0)"));
+  EXPECT_FALSE(isOpen(*app.Form11));
 
   openTable(app, 3);
   setRows(app, "0111XX10");
@@ -193,13 +198,12 @@ TEST(TableInput, InputHandsTheSumOfProductsToTheMainWindow) {
     setOutputs(app, c.values);
     click(*app.Form11, "Command2");
     EXPECT_EQ(entryField(app), c.expression);
-    EXPECT_TRUE(find(*app.Form1, "Command3(0)")->isEnabled());
+    EXPECT_TRUE(enabled(*app.Form1, "Command3(0)"));
     EXPECT_EQ(find<QListWidget>(*app.Form1, "List1")->currentRow(), c.hen - 1);
     // Choosing the count unlocks exactly its letters.
-    EXPECT_TRUE(find(*app.Form1, QStringLiteral("Command1(%1)").arg(c.hen - 1))->isEnabled());
-    if (c.hen < 10)
-      EXPECT_FALSE(find(*app.Form1, QStringLiteral("Command1(%1)").arg(c.hen))->isEnabled());
-    EXPECT_FALSE(app.Form11->isOpen());
+    EXPECT_TRUE(enabled(*app.Form1, QStringLiteral("Command1(%1)").arg(c.hen - 1)));
+    if (c.hen < 10) EXPECT_FALSE(enabled(*app.Form1, QStringLiteral("Command1(%1)").arg(c.hen)));
+    EXPECT_FALSE(isOpen(*app.Form11));
   }
 }
 
@@ -208,13 +212,13 @@ TEST(TableInput, SameCountAgainStillUnlocksTheMainWindow) {
   app.start();
   find<QListWidget>(*app.Form1, "List1")->setCurrentRow(2);
   app.Form1->reload();  // as when the table window closes: the buttons lock again
-  ASSERT_FALSE(find(*app.Form1, "Command1(0)")->isEnabled());
+  ASSERT_FALSE(enabled(*app.Form1, "Command1(0)"));
   openTable(app, 3);
   setOutputs(app, {false, false, false, true, false, false, false, false});
   click(*app.Form11, "Command2");
   EXPECT_EQ(entryField(app), "~a*b*c");
-  EXPECT_TRUE(find(*app.Form1, "Command1(2)")->isEnabled());
-  EXPECT_TRUE(find(*app.Form1, "Command1(22)")->isEnabled());
+  EXPECT_TRUE(enabled(*app.Form1, "Command1(2)"));
+  EXPECT_TRUE(enabled(*app.Form1, "Command1(22)"));
 }
 
 // Choosing another count while a table is open replaces the table: its
@@ -227,7 +231,7 @@ TEST(TableInput, ANewCountReplacesAnOpenTable) {
   app.Form8->show();
   find<QRadioButton>(*app.Form8, "Option2")->setChecked(true);
   click(*app.Form8, "Command1");
-  EXPECT_FALSE(find(*app.Form11, "Command1(4)")->isVisible());
+  EXPECT_FALSE(visible(find(*app.Form11, "Command1(4)")));
   setOutputs(app, {false, false, false, true});
   click(*app.Form11, "Command2");
   EXPECT_EQ(entryField(app), "a*b");
@@ -249,11 +253,11 @@ TEST(TableInput, MenuItemsOpenTheInputAndComparisonWindows) {
     ADD_FAILURE() << "no menu item " << caption.toStdString();
   };
   trigger("真理値表");
-  EXPECT_TRUE(app.Form8->isOpen());
+  EXPECT_TRUE(isOpen(*app.Form8));
   trigger("カルノー図");
-  EXPECT_TRUE(app.Form12->isOpen());
+  EXPECT_TRUE(isOpen(*app.Form12));
   trigger("比較");
-  EXPECT_TRUE(app.Form18->isOpen());
+  EXPECT_TRUE(isOpen(*app.Form18));
 }
 
 TEST(TableInput, WithoutTheMainWindowInputStillCloses) {
@@ -261,7 +265,7 @@ TEST(TableInput, WithoutTheMainWindowInputStillCloses) {
   openTable(app, 2);
   setOutputs(app, {true, false, false, false});
   click(*app.Form11, "Command2");
-  EXPECT_FALSE(app.Form11->isOpen());
+  EXPECT_FALSE(isOpen(*app.Form11));
 }
 
 // Entering a random function and storing it gives an expression with exactly
@@ -295,7 +299,7 @@ TEST(TableInput, StoredExpressionHasTheClickedFunction) {
         find<QLineEdit>(*app.Form1, "Text1")->clear();
         continue;
       }
-      ASSERT_TRUE(messages.isEmpty()) << messages.join(" ").toStdString();
+      ASSERT_THAT(messages, IsEmpty()) << messages.join(" ").toStdString();
       ASSERT_EQ(list2->count(), before + 1);
       const std::string entry = list2->item(before)->text().toStdString();
       ASSERT_EQ(entry.substr(entry.size() - 2), " " + std::to_string(hen - 1));

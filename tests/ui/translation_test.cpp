@@ -1,5 +1,6 @@
 // The interface language: Japanese by default (Qt's own dialogs included),
 // English when chosen, with no Japanese left anywhere a user looks.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -42,7 +43,10 @@ namespace ronri {
 namespace {
 
 using test::click;
+using test::isOpen;
 using test::MainDriver;
+using test::visible;
+using ::testing::IsEmpty;
 
 bool hasJapanese(const QString& s) {
   for (QChar c : s) {
@@ -227,7 +231,7 @@ TEST(EnglishTranslation, EveryJapaneseLiteralIsASourceText) {
     }
   }
   EXPECT_GT(seen, 100);
-  EXPECT_TRUE(bare.isEmpty()) << bare.join('\n').toStdString();
+  EXPECT_THAT(bare, IsEmpty()) << bare.join('\n').toStdString();
 }
 
 // The English help has a section for every section of the Japanese one.
@@ -286,10 +290,10 @@ TEST_F(Languages, InEnglishNoWindowShowsJapanese) {
            if (b->isEnabled() && !b->objectName().startsWith("Command3(")) b->click();
        }));
   look("message", test::answeringMessages([&] { click(*app.Form9, "CommandChart"); }));
-  ASSERT_TRUE(app.primeChart->isOpen());
+  ASSERT_TRUE(isOpen(*app.primeChart));
   look(app.primeChart->name(), visibleTexts(app.primeChart->widget()));
   click(*app.Form9, "CommandTabulation");
-  ASSERT_TRUE(app.tabulation->isOpen());
+  ASSERT_TRUE(isOpen(*app.tabulation));
   look(app.tabulation->name(), visibleTexts(app.tabulation->widget()));
   // The circuit drawn, so its later buttons show.
   look("message", test::answeringMessages([&] {
@@ -331,7 +335,7 @@ TEST_F(Languages, InEnglishNoWindowShowsJapanese) {
   QDir::setCurrent(before);
   QDialog* help = app.Form1->widget()->findChild<QDialog*>("HelpWindow");
   ASSERT_TRUE(help);
-  EXPECT_TRUE(help->isVisible());
+  EXPECT_TRUE(visible(help));
   look("help", visibleTexts(help));
 
   for (int k = 1; k <= 18; ++k) {
@@ -339,7 +343,7 @@ TEST_F(Languages, InEnglishNoWindowShowsJapanese) {
     EXPECT_TRUE(w.isOpen() || k == 8 || k == 12) << w.name().toStdString();
     if (w.isOpen()) look(w.name(), visibleTexts(w.widget()));
   }
-  EXPECT_TRUE(seen.isEmpty()) << seen.join('\n').toStdString();
+  EXPECT_THAT(seen, IsEmpty()) << seen.join('\n').toStdString();
 }
 
 }  // namespace

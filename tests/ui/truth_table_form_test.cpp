@@ -18,9 +18,13 @@ namespace ronri {
 namespace {
 
 using test::answeringMessages;
+using test::checked;
 using test::click;
+using test::enabled;
 using test::find;
+using test::isOpen;
 using test::MainDriver;
+using test::visible;
 
 // The assignment lines of the rows, as the column shows them.
 QString linesOf(std::initializer_list<const char*> rows) {
@@ -59,7 +63,7 @@ class TruthTableFormTest : public ::testing::Test {
 
 TEST_F(TruthTableFormTest, TypicalRoadFillsColumnsAndTermLists) {
   d.tableFor(QStringLiteral("a*b+~c"), 3);
-  ASSERT_TRUE(form().isOpen());
+  ASSERT_TRUE(isOpen(form()));
   EXPECT_EQ(form().Q1, QStringLiteral("ab*p+"));
   EXPECT_EQ(form().kairo, QStringLiteral("ab*p+"));
   EXPECT_EQ(form().totalStr, QStringLiteral("000001010011100101110111"));
@@ -71,7 +75,7 @@ TEST_F(TruthTableFormTest, TypicalRoadFillsColumnsAndTermLists) {
   EXPECT_EQ(text2()->toPlainText(), QStringLiteral("1\n0\n1\n0\n1\n0\n1\n1"));
   EXPECT_EQ(form().OnOff, 0);
   EXPECT_EQ(bar()->value(), 0);
-  EXPECT_TRUE(find<QRadioButton>(form(), QStringLiteral("Option1(2)"))->isChecked());
+  EXPECT_TRUE(checked(form(), QStringLiteral("Option1(2)")));
   for (int k = 0; k < 10; ++k)
     EXPECT_EQ(find<QLabel>(form(), QStringLiteral("Text1(%1)").arg(k))->isVisible(), k < 3) << k;
 }
@@ -95,7 +99,7 @@ TEST_F(TruthTableFormTest, FiltersShowTheRowsOfTheirValue) {
   option(0);
   EXPECT_EQ(text5()->toPlainText(), linesOf({"001", "011", "101"}));
   EXPECT_EQ(text2()->toPlainText(), QStringLiteral("0\n0\n0"));
-  EXPECT_FALSE(find<QRadioButton>(form(), QStringLiteral("Option1(2)"))->isChecked());
+  EXPECT_FALSE(checked(form(), QStringLiteral("Option1(2)")));
   option(1);
   EXPECT_EQ(text5()->toPlainText(), linesOf({"000", "010", "100", "110", "111"}));
   EXPECT_EQ(text2()->toPlainText(), QStringLiteral("1\n1\n1\n1\n1"));
@@ -120,7 +124,7 @@ TEST_F(TruthTableFormTest, FilterWithNoMatchingRowLeavesBothColumnsEmpty) {
 
 TEST_F(TruthTableFormTest, ColumnsStandSideBySideWithHeadersOverTheirDigits) {
   d.tableFor(QStringLiteral("a*b*c*d*e*f*g*h*i*j"), 10);
-  ASSERT_TRUE(form().isOpen());
+  ASSERT_TRUE(isOpen(form()));
   QWidget* top = form().widget();
   // The assignment column begins where the marker does: 240 twips.
   EXPECT_EQ(text5()->mapTo(top, QPoint(0, 0)).x(), 16);
@@ -186,12 +190,12 @@ TEST_F(TruthTableFormTest, MarkerFollowsPressesOnTheBackgroundWhileSwitchedOn) {
   QWidget* top = form().widget();
   const QPoint margin(5, 120);  // left of the columns
   QTest::mousePress(central(), Qt::LeftButton, {}, margin);
-  EXPECT_FALSE(marker()->isVisible());
+  EXPECT_FALSE(visible(marker()));
 
   click(form(), QStringLiteral("Command7(0)"));  // 線を引く
   EXPECT_EQ(form().OnOff, 1);
   QTest::mousePress(central(), Qt::LeftButton, {}, margin);
-  ASSERT_TRUE(marker()->isVisible());
+  ASSERT_TRUE(visible(marker()));
   EXPECT_EQ(marker()->geometry(), QRect(16, 120, 409, 7));
 
   // The blank part of the table area is background too.
@@ -207,16 +211,16 @@ TEST_F(TruthTableFormTest, MarkerFollowsPressesOnTheBackgroundWhileSwitchedOn) {
 
   click(form(), QStringLiteral("Command7(1)"));  // 線を消す
   EXPECT_EQ(form().OnOff, 0);
-  EXPECT_FALSE(marker()->isVisible());
+  EXPECT_FALSE(visible(marker()));
   QTest::mousePress(central(), Qt::LeftButton, {}, margin);
-  EXPECT_FALSE(marker()->isVisible());
+  EXPECT_FALSE(visible(marker()));
 
   // A new table starts with the marker off.
   click(form(), QStringLiteral("Command7(0)"));
   QTest::mousePress(central(), Qt::LeftButton, {}, margin);
   d.create();
   EXPECT_EQ(form().OnOff, 0);
-  EXPECT_FALSE(marker()->isVisible());
+  EXPECT_FALSE(visible(marker()));
 }
 
 TEST_F(TruthTableFormTest, MapButtonRefusesTooFewAndTooManyVariables) {
@@ -227,13 +231,13 @@ TEST_F(TruthTableFormTest, MapButtonRefusesTooFewAndTooManyVariables) {
   d.tableFor(QStringLiteral("a+g"), 7);
   EXPECT_EQ(answeringMessages([&] { click(form(), QStringLiteral("Command2")); }),
             QStringList{QStringLiteral("大きすぎて対応していません")});
-  for (int k = 3; k <= 18; ++k) EXPECT_FALSE(app.form(k).isOpen()) << k;
+  for (int k = 3; k <= 18; ++k) EXPECT_FALSE(isOpen(app.form(k))) << k;
 }
 
 TEST_F(TruthTableFormTest, MapButtonOpensTheMapForTheCountWithTheTermLists) {
   d.tableFor(QStringLiteral("a*b+~c"), 3);
   answeringMessages([&] { click(form(), QStringLiteral("Command2")); });
-  ASSERT_TRUE(app.Form3->isOpen());
+  ASSERT_TRUE(isOpen(*app.Form3));
   EXPECT_EQ(app.Form3->dosiki1, QStringLiteral("nop+nbp+aop+abp+abc+"));
   EXPECT_EQ(app.Form3->dosiki0, QStringLiteral("noc+nbc+aoc+"));
   QMainWindow* first = app.Form3->widget();
@@ -245,21 +249,21 @@ TEST_F(TruthTableFormTest, MapButtonOpensTheMapForTheCountWithTheTermLists) {
   form().unload();
   d.tableFor(QStringLiteral("a@b@c"), 3);
   answeringMessages([&] { click(form(), QStringLiteral("Command2")); });
-  ASSERT_TRUE(app.Form3->isOpen());
+  ASSERT_TRUE(isOpen(*app.Form3));
   EXPECT_NE(app.Form3->widget(), first);
   EXPECT_EQ(app.Form3->dosiki1, QStringLiteral("noc+nbp+aop+abc+"));
 
   form().unload();
   d.tableFor(QStringLiteral("a*f"), 6);
   answeringMessages([&] { click(form(), QStringLiteral("Command2")); });
-  EXPECT_TRUE(app.Form7->isOpen());
+  EXPECT_TRUE(isOpen(*app.Form7));
   EXPECT_EQ(app.Form7->dosiki1.size(), 16 * 7);
 }
 
 TEST_F(TruthTableFormTest, ViewButtonsHandTheirWindowsTheTable) {
   d.tableFor(QStringLiteral("a*b+~c"), 3);
   answeringMessages([&] { click(form(), QStringLiteral("Command1")); });
-  EXPECT_TRUE(app.Form10->isOpen());
+  EXPECT_TRUE(isOpen(*app.Form10));
   EXPECT_EQ(app.Form10->texts[0], QStringLiteral("a*b+~c"));
   EXPECT_EQ(app.Form10->texts[1], QStringLiteral("~a*~b*~c+~a*b*~c+a*~b*~c+a*b*~c+a*b*c"));
   EXPECT_EQ(app.Form10->texts[2], QStringLiteral("(a+b+~c)*(a+~b+~c)*(~a+b+~c)"));
@@ -272,7 +276,7 @@ TEST_F(TruthTableFormTest, ViewButtonsHandTheirWindowsTheTable) {
   c.InputState1 = true;
   c.InputState2 = false;
   answeringMessages([&] { click(form(), QStringLiteral("Command3")); });
-  EXPECT_TRUE(c.isOpen());
+  EXPECT_TRUE(isOpen(c));
   EXPECT_EQ(c.LR, 0);
   EXPECT_EQ(c.OU, 0);
   // syokiLabel = 1 is consumed by the circuit window's own load.
@@ -284,7 +288,7 @@ TEST_F(TruthTableFormTest, ViewButtonsHandTheirWindowsTheTable) {
   EXPECT_TRUE(c.InputState2);
 
   answeringMessages([&] { click(form(), QStringLiteral("Command6")); }, QMessageBox::No);
-  EXPECT_TRUE(app.Form9->isOpen());
+  EXPECT_TRUE(isOpen(*app.Form9));
   EXPECT_EQ(app.Form9->trsiki, QStringLiteral("a*b+~c"));
 
   auto* l1 = find<QLabel>(form(), QStringLiteral("Label1"));
@@ -298,15 +302,15 @@ TEST_F(TruthTableFormTest, ClosingRunsTheMainLoadRoutineAndZeroesBothBars) {
   ASSERT_EQ(d.bar()->value(), 7);
   QWidget* mainBar = d.bar();
   form().widget()->close();
-  EXPECT_FALSE(form().isOpen());
+  EXPECT_FALSE(isOpen(form()));
   EXPECT_EQ(static_cast<QProgressBar*>(mainBar)->value(), 0);
-  EXPECT_FALSE(d.button(QStringLiteral("Command1(0)"))->isEnabled());
-  EXPECT_FALSE(d.button(QStringLiteral("Command1(22)"))->isEnabled());
-  EXPECT_TRUE(d.button(QStringLiteral("Command3(1)"))->isEnabled());
+  EXPECT_FALSE(enabled(d.button(QStringLiteral("Command1(0)"))));
+  EXPECT_FALSE(enabled(d.button(QStringLiteral("Command1(22)"))));
+  EXPECT_TRUE(enabled(d.button(QStringLiteral("Command3(1)"))));
   // The entry is still there and makes the same table again.
   d.selectEntry(0);
   d.create();
-  ASSERT_TRUE(form().isOpen());
+  ASSERT_TRUE(isOpen(form()));
   EXPECT_EQ(text2()->toPlainText(), QStringLiteral("1\n0\n1\n0\n1\n0\n1\n1"));
 }
 

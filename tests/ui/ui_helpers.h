@@ -1,6 +1,8 @@
 #pragma once
 // Helpers for window tests: find controls by design name, click them as a
 // person would, and answer the message boxes an action opens.
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -8,8 +10,14 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <ostream>
 
 #include "ui/framework/window.h"
+
+// gtest prints a QString as its text (found by lookup beside QString).
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
 
 namespace ronri::test {
 
@@ -18,6 +26,43 @@ T* find(const Window& w, const QString& name) {
   T* c = w.control<T>(name);
   if (!c) ADD_FAILURE() << "no control " << name.toStdString() << " in " << w.name().toStdString();
   return c;
+}
+
+// A control's state as an assertion naming the control and its text either
+// way, so EXPECT_TRUE and EXPECT_FALSE both say which control failed.
+inline ::testing::AssertionResult stated(const QWidget* c, bool on, const char* what) {
+  auto r = on ? ::testing::AssertionSuccess() : ::testing::AssertionFailure();
+  if (!c) return r << "no such control";
+  return r << c->objectName().toStdString() << " \"" << c->property("text").toString().toStdString()
+           << "\" is " << (on ? "" : "not ") << what;
+}
+inline ::testing::AssertionResult enabled(const QWidget* c) {
+  return stated(c, c && c->isEnabled(), "enabled");
+}
+inline ::testing::AssertionResult enabled(const Window& w, const QString& name) {
+  return enabled(find(w, name));
+}
+inline ::testing::AssertionResult visible(const QWidget* c) {
+  return stated(c, c && c->isVisible(), "visible");
+}
+inline ::testing::AssertionResult hidden(const QWidget* c) {
+  return stated(c, c && c->isHidden(), "hidden");
+}
+inline ::testing::AssertionResult checked(const QAbstractButton* b) {
+  return stated(b, b && b->isChecked(), "checked");
+}
+inline ::testing::AssertionResult checked(const Window& w, const QString& name) {
+  return checked(find<QAbstractButton>(w, name));
+}
+
+// Whether the window is open; the message lists the windows on screen.
+inline ::testing::AssertionResult isOpen(const Window& w) {
+  auto r = w.isOpen() ? ::testing::AssertionSuccess() : ::testing::AssertionFailure();
+  r << w.name().toStdString() << " is " << (w.isOpen() ? "" : "not ") << "open; on screen:";
+  for (const QWidget* t : QApplication::topLevelWidgets())
+    if (t->isVisible())
+      r << " " << t->objectName().toStdString() << " \"" << t->windowTitle().toStdString() << '"';
+  return r;
 }
 
 inline void click(QAbstractButton* b) {

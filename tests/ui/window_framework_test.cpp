@@ -22,6 +22,7 @@ namespace {
 
 using test::click;
 using test::find;
+using test::isOpen;
 
 // Whether "~" in this font is a tilde: its ink starts below the x-height, not
 // up where the Japanese Gothic faces draw it, an overline over nothing.
@@ -63,13 +64,13 @@ TEST(WindowFramework, EveryControlShowingAnExpressionDrawsARealTilde) {
 TEST(WindowFramework, MembersOutliveTheControlsAndSettingThemDoesNotOpen) {
   App app;
   app.Form10->texts[0] = QStringLiteral("a*b");
-  EXPECT_FALSE(app.Form10->isOpen());
+  EXPECT_FALSE(isOpen(*app.Form10));
   app.Form10->show();
-  ASSERT_TRUE(app.Form10->isOpen());
+  ASSERT_TRUE(isOpen(*app.Form10));
   EXPECT_EQ(app.Form10->widget()->objectName(), QStringLiteral("Form10"));
   EXPECT_EQ(app.Form10->widget()->windowTitle(), QStringLiteral("式表示 — a*b"));
   app.Form10->unload();
-  EXPECT_FALSE(app.Form10->isOpen());
+  EXPECT_FALSE(isOpen(*app.Form10));
   EXPECT_EQ(app.Form10->texts[0], QStringLiteral("a*b"));
 }
 
@@ -111,7 +112,7 @@ TEST(WindowFramework, ClosingTheMainWindowUnloadsTheOthersFromForm2ToForm18) {
   ASSERT_EQ(open.size(), 10);
   app.Form1->unload();
   EXPECT_EQ(order.names, open);
-  for (int k = 1; k <= 18; ++k) EXPECT_FALSE(app.form(k).isOpen()) << "Form" << k;
+  for (int k = 1; k <= 18; ++k) EXPECT_FALSE(isOpen(app.form(k))) << "Form" << k;
 }
 
 // A closed window's controls are deleted later, by the event loop, and get
@@ -138,7 +139,7 @@ TEST(WindowFramework, ClosedWindowsDieWithoutTheWindowLookingOn) {
   for (int k : {2, 6, 8, 11}) app.form(k).show();
   app.Form1->unload();  // quitting with them open
   destroyClosed();
-  for (int k = 1; k <= 18; ++k) EXPECT_FALSE(app.form(k).isOpen()) << "Form" << k;
+  for (int k = 1; k <= 18; ++k) EXPECT_FALSE(isOpen(app.form(k))) << "Form" << k;
 }
 
 }  // namespace
