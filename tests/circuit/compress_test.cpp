@@ -1,5 +1,6 @@
 #include "circuit/compress.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "core/expression.h"
@@ -7,10 +8,11 @@
 
 namespace ronri {
 namespace {
+using ::testing::IsEmpty;
 
 TEST(CircuitCompress, SplitsTermListsIntoTerms) {
   EXPECT_EQ(splitTerms("aob+abp+", 3), (std::vector<std::string>{"aob", "abp"}));
-  EXPECT_TRUE(splitTerms("", 3).empty());
+  EXPECT_THAT(splitTerms("", 3), IsEmpty());
 }
 
 TEST(CircuitCompress, PrimeImplicantsOrTheSmallestCoverDrawTheSameFunction) {

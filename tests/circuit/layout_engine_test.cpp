@@ -16,6 +16,7 @@ using test::DrawCall;
 using test::RecordingSurface;
 using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 using ::testing::Not;
 
 DrawCall L(int x1, int y1, int x2, int y2) {
@@ -28,13 +29,21 @@ DrawCall P(const char* name, int x, int y) {
   return {DrawCall::Picture, x, y, 0, 0, 0, name, 0};
 }
 
-// A line matches whichever way round it was drawn.
-bool hasLine(const RecordingSurface& s, int x1, int y1, int x2, int y2) {
-  for (const DrawCall& c : s.of(DrawCall::Line))
+// A line matches whichever way round it was drawn; when it is missing, the
+// message lists the lines drawn from either of its ends.
+::testing::AssertionResult hasLine(const RecordingSurface& s, int x1, int y1, int x2, int y2) {
+  std::string fromEnds;
+  for (const DrawCall& c : s.of(DrawCall::Line)) {
     if ((c.x1 == x1 && c.y1 == y1 && c.x2 == x2 && c.y2 == y2) ||
         (c.x1 == x2 && c.y1 == y2 && c.x2 == x1 && c.y2 == y1))
-      return true;
-  return false;
+      return ::testing::AssertionSuccess() << test::describe(c);
+    for (auto [x, y] : {std::pair{x1, y1}, std::pair{x2, y2}})
+      if ((c.x1 == x && c.y1 == y) || (c.x2 == x && c.y2 == y))
+        fromEnds += "; " + test::describe(c);
+  }
+  return ::testing::AssertionFailure()
+         << "no line " << x1 << "," << y1 << "-" << x2 << "," << y2 << ", lines from its ends"
+         << (fromEnds.empty() ? ": none" : fromEnds);
 }
 
 std::vector<std::string> pictures(const RecordingSurface& s) {
@@ -80,7 +89,7 @@ TEST(CircuitLayout, StepsAreResumableAndStopAfterTheFinish) {
   EXPECT_TRUE(d.engine.atStart());
   EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Drew);  // a
   EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Drew);  // b
-  EXPECT_TRUE(d.surface.calls.empty());  // variables only take their places
+  EXPECT_THAT(d.surface.calls, IsEmpty());  // variables only take their places
   EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Drew);
   EXPECT_EQ(d.surface.of(DrawCall::Picture).size(), 1u);
   EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Finished);
@@ -182,14 +191,14 @@ TEST(CircuitLayout, ExclusiveAndNandNorChainsNeverGrow) {
 TEST(CircuitLayout, SingleVariableFeedsTheOutputWire) {
   Drawn d;
   draw(d, "a", 1, false);
-  EXPECT_TRUE(d.surface.of(DrawCall::Picture).empty());
+  EXPECT_THAT(d.surface.of(DrawCall::Picture), IsEmpty());
   EXPECT_TRUE(hasLine(d.surface, 3775, 1550, 3775, 1320));
   EXPECT_TRUE(hasLine(d.surface, 3775, 1320, 7300, 1320));
   // ...and is joined to the bus of a.
   EXPECT_TRUE(hasLine(d.surface, 2760, 1550, 3775, 1550));
   EXPECT_TRUE(hasLine(d.surface, 2760, 1550, 2760, 600));
   const auto read = test::readDiagram(d.surface.calls, 1);
-  EXPECT_TRUE(read.problems.empty()) << read.problems.front();
+  EXPECT_THAT(read.problems, IsEmpty()) << read.problems.front();
   EXPECT_EQ(read.truthTable(1), (std::vector<char>{'0', '1'}));
 }
 
@@ -246,8 +255,8 @@ TEST(CircuitLayout, IntermediateExpressionsAreWrittenAboveAllButTheLastGate) {
   Drawn notShown;  // only with 2-input gates
   notShown.engine.showMidExprs = true;
   draw(notShown, "ab*c+", 3, false);
-  EXPECT_TRUE(notShown.engine.midExprs().empty());
-  EXPECT_TRUE(notShown.surface.of(DrawCall::Text).empty());
+  EXPECT_THAT(notShown.engine.midExprs(), IsEmpty());
+  EXPECT_THAT(notShown.surface.of(DrawCall::Text), IsEmpty());
 }
 
 TEST(CircuitLayout, TestDigitsAreWrittenInLightRedAtEachGate) {
@@ -264,7 +273,7 @@ TEST(CircuitLayout, TestDigitsAreWrittenInLightRedAtEachGate) {
   EXPECT_EQ(texts[0].y1, 1825);
   EXPECT_EQ(texts[0].color, kLightRed);
   EXPECT_EQ(d.engine.testOn, 0);
-  EXPECT_TRUE(d.engine.testAns.empty());
+  EXPECT_THAT(d.engine.testAns, IsEmpty());
 
   // A NOT writes its digit where the digit of the gate it complements stands.
   Drawn n;
@@ -286,7 +295,7 @@ TEST(CircuitLayout, ChainGrowsOnlyIntoItsOwnGate) {
   Drawn d;
   draw(d, "ab*c+de*f++", 6, false);
   const auto read = test::readDiagram(d.surface.calls, 6);
-  ASSERT_TRUE(read.problems.empty()) << read.problems.front() << "\n" << d.surface.dump();
+  ASSERT_THAT(read.problems, IsEmpty()) << read.problems.front() << "\n" << d.surface.dump();
   EXPECT_EQ(read.truthTable(6), evaluateRows("ab*c+de*f++", 6));
 }
 
@@ -297,7 +306,7 @@ TEST(CircuitLayout, SumOfProductsGrowsOneOrGate) {
   for (const DrawCall& c : d.surface.of(DrawCall::Picture)) kinds.push_back(c.str.substr(5));
   EXPECT_EQ(kinds, (std::vector<std::string>{"and", "and", "or", "and"}));
   const auto read = test::readDiagram(d.surface.calls, 6);
-  ASSERT_TRUE(read.problems.empty()) << read.problems.front();
+  ASSERT_THAT(read.problems, IsEmpty()) << read.problems.front();
   EXPECT_EQ(read.truthTable(6), evaluateRows("ab*cd*+ef*+", 6));
 }
 
@@ -307,7 +316,7 @@ TEST(CircuitLayout, OnlyTheChainGateItselfGrows) {
     Drawn d;
     draw(d, siki, 5, false);
     const auto read = test::readDiagram(d.surface.calls, 5);
-    ASSERT_TRUE(read.problems.empty()) << siki << ": " << read.problems.front();
+    ASSERT_THAT(read.problems, IsEmpty()) << siki << ": " << read.problems.front();
     EXPECT_EQ(read.truthTable(5), evaluateRows(siki, 5)) << siki;
   }
 }
@@ -319,7 +328,7 @@ TEST(CircuitLayout, NotOnAPlainLetterUsesTheOtherBus) {
   EXPECT_TRUE(hasLine(d.surface, 2640, 2280, 2640, 720));
   EXPECT_TRUE(d.surface.of(DrawCall::Picture).size() == 1);
   const auto read = test::readDiagram(d.surface.calls, 2);
-  ASSERT_TRUE(read.problems.empty()) << read.problems.front();
+  ASSERT_THAT(read.problems, IsEmpty()) << read.problems.front();
   EXPECT_EQ(read.truthTable(2), evaluateRows("a~b*", 2));
 }
 
@@ -327,7 +336,7 @@ TEST(CircuitLayout, ConstantsAndBrokenTextsDrawNothingWrong) {
   for (const char* siki : {"0", "1", "", "*", "a*", "~"}) {
     Drawn d;
     draw(d, siki, 2, true);
-    EXPECT_TRUE(d.surface.of(DrawCall::Picture).empty()) << siki;
+    EXPECT_THAT(d.surface.of(DrawCall::Picture), IsEmpty()) << siki;
     EXPECT_TRUE(d.engine.finished()) << siki;
   }
 }

@@ -2,6 +2,7 @@
 // reverse Polish text keeps a "(" ("ab(+"). The table skips it and shows a+b;
 // the circuit once took it for a gate, drew wires into nothing and wrote gate
 // values of another function.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "circuit/diagram_reader.h"
@@ -13,6 +14,7 @@
 
 namespace ronri {
 namespace {
+using ::testing::IsEmpty;
 
 TEST(RegressionStrayParenthesis, CircuitDrawsTheFunctionTheTableShows) {
   for (const char* text : {")a+b(", "a)+(b", ")a*~(b)@c(", "a$b)*(c"}) {
@@ -33,7 +35,7 @@ TEST(RegressionStrayParenthesis, CircuitDrawsTheFunctionTheTableShows) {
       test::RecordingSurface s;
       engine.create(s);
       const test::ReadDiagram read = test::readDiagram(s.calls, n);
-      ASSERT_TRUE(read.problems.empty()) << read.problems.front();
+      ASSERT_THAT(read.problems, IsEmpty()) << read.problems.front();
       EXPECT_EQ(read.truthTable(n), values);
     }
     for (int r = 0; r < (1 << n); ++r) {

@@ -1,5 +1,6 @@
 #include "core/answer_check.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,6 +10,7 @@
 
 namespace ronri {
 namespace {
+using ::testing::IsEmpty;
 
 // An independent minimum, by brute force over every product of up to four
 // letters: a cube is (care mask, value bits) over n variables.
@@ -242,7 +244,7 @@ TEST(RowNumbers, ListsRangesAndTheirMistakes) {
     const std::string values = functionValues(f);
     EXPECT_NE(values.find('1'), std::string::npos);
     EXPECT_NE(values.find('0'), std::string::npos);
-    if (seed % 2 == 0) EXPECT_TRUE(f.dontCares.empty());
+    if (seed % 2 == 0) EXPECT_THAT(f.dontCares, IsEmpty());
     EXPECT_EQ(functionValues(parseRowFunction(rowNumbersText(f.ones, f.dontCares), f.variables)),
               values);
   }

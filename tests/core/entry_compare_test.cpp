@@ -7,6 +7,17 @@
 namespace ronri {
 namespace {
 
+// sameFunction, with the rows where the two entries differ in the message.
+::testing::AssertionResult same(std::string_view a, std::string_view b) {
+  auto r = sameFunction(a, b) ? ::testing::AssertionSuccess() : ::testing::AssertionFailure();
+  const auto d = differingRows(a, b, 4);
+  if (!d) return r << "an entry does not evaluate on every row";
+  r << d->total << " of " << (1 << d->variables) << " rows differ";
+  for (const auto& row : d->rows)
+    r << ", row " << row.row << ": " << row.first << " vs " << row.second;
+  return r;
+}
+
 TEST(EntryCompare, EntriesSplitIntoExpressionAndCount) {
   ASSERT_TRUE(parseEntry("~a*(b+c) 2"));
   EXPECT_EQ(parseEntry("~a*(b+c) 2")->expression, "~a*(b+c)");
@@ -18,35 +29,35 @@ TEST(EntryCompare, EntriesSplitIntoExpressionAndCount) {
 }
 
 TEST(EntryCompare, EquivalenceOverTheLargerTable) {
-  EXPECT_TRUE(sameFunction("a*b 1", "b*a 1"));
-  EXPECT_FALSE(sameFunction("a+b 1", "a+b+c 2"));
-  EXPECT_TRUE(sameFunction("a+b 1", "a+b 2"));
-  EXPECT_TRUE(sameFunction("a+b 2", "a+b 1"));
-  EXPECT_TRUE(sameFunction("~(a*b) 1", "~a+~b 1"));
-  EXPECT_TRUE(sameFunction("a$b 1", "~a+~b 1"));
-  EXPECT_FALSE(sameFunction("a@b 1", "a%b 1"));
-  EXPECT_TRUE(sameFunction("a@b 1", "~(a%b) 1"));
+  EXPECT_TRUE(same("a*b 1", "b*a 1"));
+  EXPECT_FALSE(same("a+b 1", "a+b+c 2"));
+  EXPECT_TRUE(same("a+b 1", "a+b 2"));
+  EXPECT_TRUE(same("a+b 2", "a+b 1"));
+  EXPECT_TRUE(same("~(a*b) 1", "~a+~b 1"));
+  EXPECT_TRUE(same("a$b 1", "~a+~b 1"));
+  EXPECT_FALSE(same("a@b 1", "a%b 1"));
+  EXPECT_TRUE(same("a@b 1", "~(a%b) 1"));
   // A variable beyond the smaller count still counts in the larger table.
-  EXPECT_FALSE(sameFunction("a*b+c*~c 1", "a*b*j 9"));
-  EXPECT_TRUE(sameFunction("a*j+a*~j 9", "a*a 0"));
+  EXPECT_FALSE(same("a*b+c*~c 1", "a*b*j 9"));
+  EXPECT_TRUE(same("a*j+a*~j 9", "a*a 0"));
 }
 
 TEST(EntryCompare, MalformedEntriesAreNeverEqual) {
   for (const char* bad : {"", "a", "a+b", "a++b 1", "ab 1", "a*~ 1", " 1", "a+c 1x"}) {
-    EXPECT_FALSE(sameFunction(bad, bad)) << bad;
-    EXPECT_FALSE(sameFunction(bad, "a+b 1")) << bad;
-    EXPECT_FALSE(sameFunction("a+b 1", bad)) << bad;
+    EXPECT_FALSE(same(bad, bad)) << bad;
+    EXPECT_FALSE(same(bad, "a+b 1")) << bad;
+    EXPECT_FALSE(same("a+b 1", bad)) << bad;
   }
   // A letter beyond the declared count cannot be evaluated: different, even from itself.
-  EXPECT_FALSE(sameFunction("a+c 1", "a+c 1"));
+  EXPECT_FALSE(same("a+c 1", "a+c 1"));
 }
 
 // The input check's verdict does not decide: an entry that evaluates on every
 // row is compared by its table (a lone letter fails the check but has one).
 TEST(EntryCompare, EntriesThatEvaluateCompareByTheirTables) {
-  EXPECT_TRUE(sameFunction("a 0", "a*a 0"));
-  EXPECT_TRUE(sameFunction("~~b 1", "b 1"));
-  EXPECT_FALSE(sameFunction("a 0", "~a 0"));
+  EXPECT_TRUE(same("a 0", "a*a 0"));
+  EXPECT_TRUE(same("~~b 1", "b 1"));
+  EXPECT_FALSE(same("a 0", "~a 0"));
 }
 
 // Rewriting an expression by laws of the algebra keeps it the same function;
@@ -64,10 +75,10 @@ TEST(EntryCompare, RandomRewritingsStayEqual) {
     const std::string y = randomExpression(n, 3, randomExpression);
     const std::string d = " " + std::to_string(n - 1);
     const std::string wider = " " + std::to_string(n - 1 + rng() % (11 - n));
-    EXPECT_TRUE(sameFunction(x + "*" + y + d, y + "*" + x + wider)) << x << " " << y;
-    EXPECT_TRUE(sameFunction("~(" + x + "+" + y + ")" + d, "~" + x + "*~" + y + d));
-    EXPECT_TRUE(sameFunction(x + "@" + y + d, "(" + x + "*~" + y + ")+(~" + x + "*" + y + ")" + d));
-    EXPECT_FALSE(sameFunction(x + d, "~" + x + d));
+    EXPECT_TRUE(same(x + "*" + y + d, y + "*" + x + wider)) << x << " " << y;
+    EXPECT_TRUE(same("~(" + x + "+" + y + ")" + d, "~" + x + "*~" + y + d));
+    EXPECT_TRUE(same(x + "@" + y + d, "(" + x + "*~" + y + ")+(~" + x + "*" + y + ")" + d));
+    EXPECT_FALSE(same(x + d, "~" + x + d));
     EXPECT_EQ(differingRows(x + d, "~" + x + d).value_or(DifferingRows{}).total, 1 << n);
   }
 }
@@ -116,8 +127,8 @@ TEST(EntryCompare, DontCareRowsMayDiffer) {
     EXPECT_GE(d->dontCares, 3) << c.other;
   }
   // Over more variables the X rows of the narrower entry widen with it.
-  EXPECT_TRUE(sameFunction("a*b 1 d(0)", "a*b+~a*~b*c 2"));
-  EXPECT_FALSE(sameFunction("a*b 1 d(0)", "a*b+~a*b 2"));
+  EXPECT_TRUE(same("a*b 1 d(0)", "a*b+~a*~b*c 2"));
+  EXPECT_FALSE(same("a*b 1 d(0)", "a*b+~a*b 2"));
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 #include "core/expression_file.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <random>
 
 namespace ronri {
 namespace {
+using ::testing::IsEmpty;
 
 using Entries = std::vector<std::string>;
 
@@ -83,7 +85,7 @@ TEST(ExpressionFile, TextThatIsNoExpressionFileReadsNothing) {
         std::string_view("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)}) {
     auto c = readExpressionFile(bad);
     EXPECT_FALSE(c.readable) << bad;
-    EXPECT_TRUE(c.entries.empty());
+    EXPECT_THAT(c.entries, IsEmpty());
   }
 }
 
@@ -112,7 +114,7 @@ TEST(ExpressionFile, DontCareRowsRoundTripAndDamageIsDropped) {
   const Entries written = {"a+b 1", "~a*~b*c*d+a*b*c*d 3 d(0,2,5)", "a 0"};
   const ExpressionFileContents back = readExpressionFile(expressionFileText(written));
   EXPECT_EQ(back.entries, written);
-  EXPECT_TRUE(back.damagedDontCares.empty());
+  EXPECT_THAT(back.damagedDontCares, IsEmpty());
 
   const struct {
     const char* stored;
@@ -148,7 +150,7 @@ TEST(ExpressionFile, RandomBytesNeverBreakTheReader) {
     if (trial % 2) bytes = "\"" + std::to_string(int(rng() % 40) - 5) + "\"\r\n" + bytes;
     auto c = readExpressionFile(bytes);
     for (const auto& e : c.entries) EXPECT_EQ(e.find('"'), std::string::npos);
-    if (!c.readable) EXPECT_TRUE(c.entries.empty());
+    if (!c.readable) EXPECT_THAT(c.entries, IsEmpty());
   }
 }
 

@@ -71,8 +71,8 @@ TEST(GateSet, EmptyAndMalformedSourcesGiveNoText) {
     EXPECT_EQ(r.text, "") << infix;
   }
   EXPECT_FALSE(gateSetRpn("(a+b"));
-  EXPECT_FALSE(gateSetRpn(")a("));
-  EXPECT_FALSE(gateSetRpn("a*B"));
+  EXPECT_EQ(gateSetRpn(")a("), std::nullopt);
+  EXPECT_EQ(gateSetRpn("a*B"), std::nullopt);
 }
 
 // Random sums of products in the folded notation, as the prime-implicant and

@@ -2,6 +2,7 @@
 // and the smallest covers against brute force over independently found primes.
 #include "core/pi_chart.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@ namespace {
 
 using test::Cube;
 using test::Table;
+using ::testing::IsEmpty;
 
 Table tableOf(const std::vector<int>& ones) {
   Table f;
@@ -83,7 +85,7 @@ TEST(PrimeChart, EssentialPrimesMatchBruteForce) {
     for (int r = 0; r < (1 << n); ++r) f[static_cast<size_t>(r)] = bit(rng);
     const PrimeChart c = buildPrimeChart(test::termListOf(f, n), n);
     if (f.none()) {
-      EXPECT_TRUE(c.primes.empty());
+      EXPECT_THAT(c.primes, IsEmpty());
       continue;
     }
     const std::vector<Cube> primes = test::primeImplicants(f, n);

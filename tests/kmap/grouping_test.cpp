@@ -1,5 +1,6 @@
 #include "kmap/grouping.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -16,6 +17,7 @@ namespace {
 using ronri::test::DrawCall;
 using ronri::test::RecordingSurface;
 using sample::Function;
+using ::testing::IsEmpty;
 
 std::vector<DrawCall> inColour(const RecordingSurface& s, bool background) {
   std::vector<DrawCall> out;
@@ -61,7 +63,7 @@ TEST(KmapGrouping, StepAllThenStepOneStartsAgain) {
 
   RecordingSurface all;
   EXPECT_FALSE(g.stepAll(all));
-  EXPECT_TRUE(inColour(all, true).empty());
+  EXPECT_THAT(inColour(all, true), IsEmpty());
   EXPECT_EQ(g.queue(), "");
   RecordingSurface last;
   drawOutline(last, g.outline(), 10);
@@ -97,7 +99,7 @@ TEST(KmapGrouping, ChoosingTheMinimalListClearsTheMap) {
   EXPECT_EQ(g.queue(), "no+bc");
   s.clear();
   EXPECT_EQ(g.stepOne(s).term, "~a*~b");
-  EXPECT_TRUE(inColour(s, true).empty());  // nothing left to erase
+  EXPECT_THAT(inColour(s, true), IsEmpty());  // nothing left to erase
   g.stepOne(s);
   EXPECT_EQ(g.stepOne(s).term, "~a*~b");  // the minimal list again
 }
@@ -123,12 +125,12 @@ TEST(KmapGrouping, NoOnesDrawNothing) {
   RecordingSurface s;
   EXPECT_EQ(g.stepOne(s).term, "");
   EXPECT_FALSE(g.stepAll(s));
-  EXPECT_TRUE(s.calls.empty()) << s.dump();
+  EXPECT_THAT(s.calls, IsEmpty()) << s.dump();
   EXPECT_EQ(g.computeMinimal(), CoverStatus::Proven);
   g.chooseList(false, s);
   s.clear();
   g.stepOne(s);
-  EXPECT_TRUE(s.calls.empty()) << s.dump();
+  EXPECT_THAT(s.calls, IsEmpty()) << s.dump();
 }
 
 // Truth-table rows of the cells a group's drawn lines enclose.

@@ -1,5 +1,6 @@
 #pragma once
 // A Surface that remembers every call, so tests can assert drawings by meaning.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ struct DrawCall {
 };
 
 std::string describe(const DrawCall& c);
+// gtest prints a call as describe() does.
+inline void PrintTo(const DrawCall& c, std::ostream* os) {
+  *os << describe(c);
+}
 
 class RecordingSurface : public Surface {
  public:

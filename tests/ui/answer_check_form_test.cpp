@@ -26,6 +26,7 @@ using test::find;
 using test::isOpen;
 using test::visible;
 using ::testing::IsEmpty;
+using ::testing::StartsWith;
 
 void chooseMenu(App& app, const QString& item) {
   for (QAction* menu : app.Form1->widget()->menuBar()->actions())
@@ -115,8 +116,7 @@ TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumO
     count->setValue(c.variables);
     answer->setText(QString::fromUtf8(c.answer));
     click(f, QStringLiteral("Judge"));
-    EXPECT_TRUE(verdict->text().startsWith(QString::fromUtf8(c.verdict)))
-        << c.answer << ": " << verdict->text().toStdString();
+    EXPECT_THAT(verdict->text().toStdString(), StartsWith(c.verdict)) << c.answer;
     EXPECT_FALSE(visible(minimal));
   }
   // With a map of the problem open, the differing cells are outlined on it;

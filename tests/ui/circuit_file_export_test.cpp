@@ -78,7 +78,7 @@ TEST(CircuitFileExport, MenuOffersBothFormatsAndFilesAreWrittenWholeOrNotAtAll) 
   QString error;
   ASSERT_TRUE(saveCircuitFile(drawing, CircuitFormat::Verilog, path, &error));
   QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.errorString().toStdString();
   EXPECT_EQ(file.readAll().toStdString(), verilogModule(drawing));
   const QString nowhere = dir.filePath(QStringLiteral("ない フォルダ/f.circ"));
   EXPECT_FALSE(saveCircuitFile(drawing, CircuitFormat::Logisim, nowhere, &error));
@@ -100,7 +100,7 @@ TEST(CircuitFileExport, MultiOutputCircuitOffersBothFormatsWithItsOutputs) {
   menuEntries(test::find<QWidget>(f, "Drawing"), QStringLiteral("Verilogで保存…"),
               dir.filePath(QStringLiteral("全加算 器")));
   QFile file(dir.filePath(QStringLiteral("全加算 器.v")));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.errorString().toStdString();
   EXPECT_EQ(file.readAll().toStdString(), verilogModule(twoLevelNetlist(f.circuit())));
   EXPECT_NE(verilogModule(twoLevelNetlist(f.circuit())).find("output S, output Co);"),
             std::string::npos);

@@ -31,7 +31,11 @@ using test::enabled;
 using test::find;
 using test::hidden;
 using test::isOpen;
+using ::testing::Contains;
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::StartsWith;
 
 const QString kConfirm =
     QStringLiteral("この作業は時間が異常にかかる可能性があります。よろしいですか？");
@@ -78,7 +82,7 @@ TEST_F(ConvertFixture, HasEveryRowAndShowsTheTypedExpression) {
   QStringList labels;
   for (QLabel* l : form.widget()->findChildren<QLabel*>()) labels << l->text();
   for (const char* l : {"主項", "簡単化", "Nandとnotのみ", "Norとnotのみ", "Nandのみ", "Norのみ"})
-    EXPECT_TRUE(labels.contains(QString::fromUtf8(l))) << l;
+    EXPECT_THAT(labels, Contains(QString::fromUtf8(l)));
   for (int k = 2; k <= 7; ++k) EXPECT_EQ(text(form, QStringLiteral("Text%1").arg(k)), QString());
 }
 
@@ -388,10 +392,11 @@ TEST_F(ConvertFixture, PrimeChartOfTheCyclicFunction) {
   EXPECT_EQ(chart.coverTexts(),
             (QStringList{QStringLiteral("~a*~b + b*~c + a*c　（このプログラムの選択）"),
                          QStringLiteral("~a*~c + ~b*c + a*b")}));
-  EXPECT_TRUE(chart.reductionText().join("\n").contains(
-      "(P1+P2)(P1+P3)(P2+P4)(P3+P5)(P4+P6)(P5+P6)\n   = P1P2P5P6 + P1P3P4P6 + P1P4P5"));
+  EXPECT_THAT(
+      chart.reductionText().join("\n").toStdString(),
+      HasSubstr("(P1+P2)(P1+P3)(P2+P4)(P3+P5)(P4+P6)(P5+P6)\n   = P1P2P5P6 + P1P3P4P6 + P1P4P5"));
   QWidget* view = find<QWidget>(chart, "Chart");
-  EXPECT_TRUE(exportedCsv(view).startsWith(",,必須,選択,0,1,2,5,6,7\r\n"));
+  EXPECT_THAT(exportedCsv(view).toStdString(), StartsWith(",,必須,選択,0,1,2,5,6,7\r\n"));
   EXPECT_FALSE(exportedDrawing(view).ops().empty());
   app.unloadOthers();
   EXPECT_FALSE(isOpen(chart));
@@ -420,8 +425,7 @@ TEST_F(ConvertFixture, ProofInTheBackgroundCanBeStoppedAndReplacesTheCover) {
   QLabel* note = find<QLabel>(form, "LabelCoverBound");
   QPushButton* prove = find<QPushButton>(form, "CommandProve");
   ASSERT_TRUE(prove->isVisible() && note->isVisible());
-  EXPECT_TRUE(shown[1].endsWith(QStringLiteral("最小は 81 項以上です。")))
-      << shown[1].toStdString();
+  EXPECT_THAT(shown[1].toStdString(), EndsWith("最小は 81 項以上です。")) << shown[1].toStdString();
   EXPECT_EQ(prove->text(), QStringLiteral("証明を続ける"));
 
   click(prove);
@@ -429,7 +433,7 @@ TEST_F(ConvertFixture, ProofInTheBackgroundCanBeStoppedAndReplacesTheCover) {
   click(prove);  // stopped at once: nothing it would still report arrives
   QApplication::processEvents();
   EXPECT_EQ(prove->text(), QStringLiteral("証明を続ける"));
-  EXPECT_TRUE(note->text().endsWith(QStringLiteral("（中止しました）")));
+  EXPECT_THAT(note->text().toStdString(), EndsWith("（中止しました）"));
 
   click(prove);
   form.unload();  // stops it: nothing touches the closed window

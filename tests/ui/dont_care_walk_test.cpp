@@ -37,6 +37,8 @@ using test::click;
 using test::find;
 using test::isOpen;
 using test::visible;
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
 const std::string kRows = "X1X10X0100010001";  // rows 0..15
@@ -116,7 +118,7 @@ TEST(DontCareWalk, EveryWindowUsesTheXRows) {
   ASSERT_THAT(main.store(), IsEmpty());
   main.selectEntry(0);
   main.create();
-  EXPECT_TRUE(app.Form2->widget()->windowTitle().endsWith("d(0,2,5)"));
+  EXPECT_THAT(app.Form2->widget()->windowTitle().toStdString(), EndsWith("d(0,2,5)"));
 
   // The canonical forms: the 1-rows and the 0-rows only, the X rows beside.
   click(*app.Form2, "Command1");
@@ -135,13 +137,13 @@ TEST(DontCareWalk, EveryWindowUsesTheXRows) {
   EXPECT_EQ(map.grouping()->allPrimes().size(), std::string("no+nd+cd+").size() - 1);
   const QString minimal = QString::fromStdString(map.grouping()->minPrimes());
   EXPECT_EQ(minimal.count('+'), 1);
-  EXPECT_TRUE(minimal.contains("cd")) << minimal.toStdString();
+  EXPECT_THAT(minimal.toStdString(), HasSubstr("cd"));
 
   // The conversion window: primes, both minimal forms, the product of sums.
   click(*app.Form2, "Command6");
   ConvertForm& convert = *app.Form9;
   ASSERT_TRUE(isOpen(convert));
-  EXPECT_TRUE(convert.widget()->windowTitle().endsWith("d(0,2,5)"));
+  EXPECT_THAT(convert.widget()->windowTitle().toStdString(), EndsWith("d(0,2,5)"));
   convert.Command4_Click();
   EXPECT_EQ(find<QLineEdit>(convert, "Text7")->text().count('+'), 2);
   answeringMessages([&] { convert.Command1_Click(); }, QMessageBox::Yes);
@@ -183,7 +185,8 @@ TEST(DontCareWalk, EveryWindowUsesTheXRows) {
   pick("List1", "c*d 3");
   click(*app.Form18, "Command1(0)");
   EXPECT_EQ(compare(), QStringList{"違います！"});
-  EXPECT_TRUE(find<QLabel>(*app.Form18, "DiffLabel")->text().contains("X の行（3 行）"));
+  EXPECT_THAT(find<QLabel>(*app.Form18, "DiffLabel")->text().toStdString(),
+              HasSubstr("X の行（3 行）"));
 }
 
 }  // namespace

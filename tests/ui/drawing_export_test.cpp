@@ -82,7 +82,7 @@ TEST(DrawingExport, AFailedWriteKeepsTheOldFile) {
   QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   if (wrote) GTEST_SKIP() << "running as a user who may write anywhere";
   QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.errorString().toStdString();
   EXPECT_EQ(f.readAll(), "old");
 }
 

@@ -24,6 +24,7 @@ namespace {
 using test::answeringMessages;
 using test::enabled;
 using test::find;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
 QStringList texts(QListWidget* list) {
@@ -39,7 +40,7 @@ QByteArray contents(const QString& path) {
 
 void write(const QString& path, const QByteArray& bytes) {
   QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << f.errorString().toStdString();
   f.write(bytes);
 }
 
@@ -154,7 +155,7 @@ TEST_F(ExpressionFiles, DontCareRowsRoundTripAndDamageIsToldOnce) {
   list->clear();
   const QStringList told = open("bad.txt");
   ASSERT_EQ(told.size(), 1);
-  EXPECT_TRUE(told[0].contains("1, 3")) << told[0].toStdString();
+  EXPECT_THAT(told[0].toStdString(), HasSubstr("1, 3"));
   EXPECT_EQ(texts(list), (QStringList{"a*b 1 d(0)", "a 0", "a*b 1"}));
 }
 
@@ -164,11 +165,11 @@ TEST_F(ExpressionFiles, AHugeFileIsReadInPartAndSaysSo) {
   write(path("huge"), header + line.repeated(1 << 18));
   const QStringList messages = open("huge");
   ASSERT_EQ(messages.size(), 1);
-  EXPECT_TRUE(messages[0].contains("大きすぎる"));
+  EXPECT_THAT(messages[0].toStdString(), HasSubstr("大きすぎる"));
   // Whole lines only, and all of them the entry that was written.
   EXPECT_GT(list->count(), 10000);
   EXPECT_LT(list->count(), 1 << 18);
-  EXPECT_TRUE(messages[0].contains(QString::number(list->count())));
+  EXPECT_THAT(messages[0].toStdString(), HasSubstr(QString::number(list->count()).toStdString()));
   EXPECT_EQ(list->item(0)->text(), "a+b 1");
   EXPECT_EQ(list->item(list->count() - 1)->text(), "a+b 1");
 }
@@ -181,7 +182,7 @@ TEST_F(ExpressionFiles, FilesThatCannotBeReadAtAllAreReported) {
   for (const char* name : {"missing", "empty", "words", "binary"}) {
     const QStringList messages = open(name);
     ASSERT_EQ(messages.size(), 1) << name;
-    EXPECT_TRUE(messages[0].contains(name)) << messages[0].toStdString();
+    EXPECT_THAT(messages[0].toStdString(), HasSubstr(name));
   }
   QDir(dir.path()).mkdir("folder");
   EXPECT_EQ(open("folder").size(), 1);
@@ -247,7 +248,7 @@ TEST(HelpAndVersion, ContentsOpenHelpHlpFromTheCurrentFolder) {
   EXPECT_EQ(call.command, 11);
   EXPECT_EQ(call.data, 0);
   ASSERT_EQ(messages.size(), 1);  // the help service's own message
-  EXPECT_TRUE(messages[0].contains("help.hlp"));
+  EXPECT_THAT(messages[0].toStdString(), HasSubstr("help.hlp"));
 
   // The shipped help, where the program is started from.
   QDir::setCurrent(QStringLiteral(RONRI_SOURCE_DIR));

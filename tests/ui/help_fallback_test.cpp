@@ -19,11 +19,12 @@
 
 namespace ronri {
 namespace {
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
 void writeHelp(const QString& path, const char* text) {
   QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << f.errorString().toStdString();
   f.write(text);
 }
 
@@ -45,12 +46,12 @@ TEST(HelpAndVersion, ContentsFallBackToTheInstalledHelp) {
 
   writeHelp(installedHelp, "# installed copy\n");
   EXPECT_EQ(HelpService::locate("help.hlp"), installedHelp);
-  EXPECT_TRUE(shownText().contains("installed copy"));
+  EXPECT_THAT(shownText().toStdString(), HasSubstr("installed copy"));
   EXPECT_EQ(HelpService::lastCall().file, "help.hlp");  // the call itself is unchanged
 
   writeHelp(hereHelp, "# current folder\n");
   EXPECT_EQ(HelpService::locate("help.hlp"), hereHelp);
-  EXPECT_TRUE(shownText().contains("current folder"));
+  EXPECT_THAT(shownText().toStdString(), HasSubstr("current folder"));
 
   // A folder of that name is no help file.
   QFile::remove(hereHelp);
@@ -59,7 +60,7 @@ TEST(HelpAndVersion, ContentsFallBackToTheInstalledHelp) {
   EXPECT_EQ(HelpService::locate("help.hlp"), QString());
   const QStringList messages = test::answeringMessages([&] { showHelpContents(*app.Form1); });
   ASSERT_EQ(messages.size(), 1);
-  EXPECT_TRUE(messages[0].contains("help.hlp"));
+  EXPECT_THAT(messages[0].toStdString(), HasSubstr("help.hlp"));
 
   HelpService::resetInstalledDirs();
   QDir::setCurrent(before);

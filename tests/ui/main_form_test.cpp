@@ -22,6 +22,7 @@ using test::click;
 using test::enabled;
 using test::isOpen;
 using test::MainDriver;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
 // Enabled state of the entry buttons: letters a..j, then the nine operator
@@ -151,7 +152,9 @@ TEST_F(MainFormTest, TypingAndPastingKeepToTheChosenLettersAndEnterStores) {
     status->clearMessage();
     QTest::keyClicks(d.text1(), QString::fromLatin1(refused));
     EXPECT_EQ(d.text1()->text(), QStringLiteral("~a+b")) << refused;
-    EXPECT_TRUE(status->currentMessage().contains(QString::fromLatin1(refused))) << refused;
+    EXPECT_THAT(status->currentMessage().toStdString(),
+                HasSubstr(QString::fromLatin1(refused).toStdString()))
+        << refused;
   }
   QApplication::clipboard()->setText(QStringLiteral(" *（a|b)"));
   QTest::keyClick(d.text1(), Qt::Key_V, Qt::ControlModifier);

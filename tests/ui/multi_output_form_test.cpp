@@ -1,6 +1,7 @@
 // The multi-output table window as a person uses it: from the "入力" menu,
 // cells by click, right click and X, a preset, a refused CSV that leaves the
 // table alone, the results, "一覧へ", and the circuit with its test mode.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -27,6 +28,7 @@ using test::answeringMessages;
 using test::click;
 using test::find;
 using test::isOpen;
+using ::testing::HasSubstr;
 
 TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   App app;
@@ -62,13 +64,13 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   const QString good = dir.filePath("adder.csv"), bad = dir.filePath("bad.csv");
   ASSERT_TRUE(form.saveCsv(good));
   QFile f(bad);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << f.errorString().toStdString();
   f.write("a,b,y\n0,0,1\n0,0,0\n");
   f.close();
   const MultiTable before = form.table;
   const QStringList shown = answeringMessages([&] { EXPECT_FALSE(form.openCsv(bad)); });
   ASSERT_EQ(shown.size(), 1);
-  EXPECT_TRUE(shown[0].contains(QStringLiteral("3 行目"))) << shown[0].toStdString();
+  EXPECT_THAT(shown[0].toStdString(), HasSubstr("3 行目"));
   EXPECT_EQ(form.table, before);
   form.setTable(emptyMultiTable(2, 1));
   EXPECT_TRUE(form.openCsv(good));

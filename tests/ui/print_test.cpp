@@ -1,4 +1,5 @@
 // Printed pages and window titles of the windows that show a function.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -33,6 +34,8 @@ using test::answeringMessages;
 using test::click;
 using test::isOpen;
 using test::visible;
+using ::testing::EndsWith;
+using ::testing::StartsWith;
 
 // The widget of a window that carries its right-click export.
 QWidget* exportArea(const Window& w) {
@@ -96,7 +99,8 @@ TEST_F(PrintWindows, TitlesNameTheFunctionAndPrintsFillThePage) {
     const DisplayList drawing = exportedDrawing(area);
     ASSERT_FALSE(drawing.ops().empty()) << w->name().toStdString();
     const QString header = printHeader(area);
-    EXPECT_TRUE(header.startsWith(QStringLiteral("f = ") + function)) << header.toStdString();
+    EXPECT_THAT(header.toStdString(),
+                StartsWith((QStringLiteral("f = ") + function).toStdString()));
 
     // A4 at 50 dpi, less 10 mm margins, turned as the printer turns it.
     const QSizeF size = renderedSize(drawing);
@@ -171,7 +175,7 @@ TEST(Printing, PrintsToAPdfFileInTheDrawingsOrientation) {
   printDrawingOn(printer, wide, QStringLiteral("f = a*b"));
   EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
   QFile pdf(printer.outputFileName());
-  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << pdf.errorString().toStdString();
   EXPECT_TRUE(pdf.read(5) == "%PDF-");
   EXPECT_GT(pdf.size(), 1000);
 
@@ -200,8 +204,8 @@ TEST(Printing, PrintsToAPdfFileInTheDrawingsOrientation) {
 
 TEST(Printing, LongTitlesAreShortenedToTheScreen) {
   const QString title = functionTitle(QStringLiteral("回路図"), QString(3000, 'a'), 1366);
-  EXPECT_TRUE(title.startsWith(QStringLiteral("回路図 — a")));
-  EXPECT_TRUE(title.endsWith(QChar(0x2026)));
+  EXPECT_THAT(title.toStdString(), StartsWith("回路図 — a"));
+  EXPECT_THAT(title.toStdString(), EndsWith("…"));
   EXPECT_LT(QFontMetrics(QApplication::font()).horizontalAdvance(title), 1366);
 }
 

@@ -1,5 +1,6 @@
 // The tabulation window, the chart's covers on the map, and results sent
 // back to the main list.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -34,6 +35,8 @@ using test::click;
 using test::enabled;
 using test::find;
 using test::isOpen;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 QString rows(std::initializer_list<int> ones, int n) {
   QString s;
@@ -73,8 +76,9 @@ TEST(TabulationWindow, ListsThePrimesOfTheConversionWindowInItsOrder) {
 
   QWidget* view = find(tab, "Tabulation");
   const QByteArray csv = exportedCsv(view);
-  EXPECT_TRUE(csv.startsWith("段,1 の個数,ビット,項,行,併合済,主項,ドントケア\r\n1,0,0000,"));
-  EXPECT_TRUE(csv.contains("\r\n3,0,-0-0,~b*~d,\"0,2,8,10\",,P"));
+  EXPECT_THAT(csv.toStdString(),
+              StartsWith("段,1 の個数,ビット,項,行,併合済,主項,ドントケア\r\n1,0,0000,"));
+  EXPECT_THAT(csv.toStdString(), HasSubstr("\r\n3,0,-0-0,~b*~d,\"0,2,8,10\",,P"));
   EXPECT_FALSE(exportedDrawing(view).ops().empty());
   EXPECT_FALSE(view->grab().isNull());
 
@@ -176,7 +180,8 @@ TEST(SendBack, EmptyConstantAndOverlongFormsAreRefused) {
   const QString longest = QString("a+").repeated(kMaxEntryLength / 2 + 1) + "a";
   said = answeringMessages([&] { sendToList(app, nullptr, longest, 1); });
   EXPECT_EQ(said.size(), 1);
-  EXPECT_TRUE(said.value(0).contains(QString::number(kMaxEntryLength)));
+  EXPECT_THAT(said.value(0).toStdString(),
+              HasSubstr(QString::number(kMaxEntryLength).toStdString()));
   EXPECT_EQ(find<QListWidget>(*app.Form1, "List2")->count(), 0);
 
   // The display window's canonical forms go as they are.

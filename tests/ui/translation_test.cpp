@@ -46,6 +46,7 @@ using test::click;
 using test::isOpen;
 using test::MainDriver;
 using test::visible;
+using ::testing::Contains;
 using ::testing::IsEmpty;
 
 bool hasJapanese(const QString& s) {
@@ -157,9 +158,8 @@ TEST_F(Languages, QtOwnDialogsFollowTheLanguage) {
                   no = QCoreApplication::translate("QPlatformTheme", "&No");
     for (const QString& t : {saveButton, fileName, cancel, yes, no})
       EXPECT_EQ(hasJapanese(t), japanese) << t.toStdString();
-    for (const QString& t : {saveButton, fileName, cancel})
-      EXPECT_TRUE(save.contains(t)) << t.toStdString();
-    for (const QString& t : {yes, no}) EXPECT_TRUE(yesNo.contains(t)) << t.toStdString();
+    for (const QString& t : {saveButton, fileName, cancel}) EXPECT_THAT(save, Contains(t));
+    for (const QString& t : {yes, no}) EXPECT_THAT(yesNo, Contains(t));
     EXPECT_EQ(hasJapanese(save.join(' ')), japanese);
     EXPECT_EQ(hasJapanese(yesNo.join(' ')), japanese);
   }
@@ -202,7 +202,7 @@ TEST_F(Languages, TheChoiceIsKeptAndSystemMeansEnglishOnlyForAnEnglishLocale) {
 // English translation, or a piece of one (a literal continued on the next line).
 TEST(EnglishTranslation, EveryJapaneseLiteralIsASourceText) {
   QFile tsFile(QStringLiteral(RONRI_SOURCE_DIR "/translations/ronrilab_en.ts"));
-  ASSERT_TRUE(tsFile.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(tsFile.open(QIODevice::ReadOnly)) << tsFile.errorString().toStdString();
   QString sources;
   for (QXmlStreamReader ts(&tsFile); !ts.atEnd();)
     if (ts.readNext() == QXmlStreamReader::StartElement && ts.name() == QLatin1String("source"))
@@ -216,7 +216,7 @@ TEST(EnglishTranslation, EveryJapaneseLiteralIsASourceText) {
                        {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
       QFile f(files.next());
-      ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+      ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.errorString().toStdString();
       for (const QString& line : QString::fromUtf8(f.readAll()).split('\n')) {
         const QString code = QString(line).remove(comment);
         for (auto m = literal.globalMatch(code); m.hasNext();) {
@@ -277,7 +277,7 @@ TEST_F(Languages, InEnglishNoWindowShowsJapanese) {
     look(map.name(), visibleTexts(map.widget()));
     const QStringList menu = textsOfWhatOpens(
         [&] { emit map.widget()->centralWidget()->customContextMenuRequested(QPoint(4, 4)); });
-    EXPECT_TRUE(menu.contains(QStringLiteral("Copy"))) << menu.join(' ').toStdString();
+    EXPECT_THAT(menu, Contains(QStringLiteral("Copy")));
     look("export menu", menu);
   }
   d.tableFor("a*b+~c", 3);
