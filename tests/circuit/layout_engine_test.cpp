@@ -18,6 +18,7 @@ using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::Not;
+using ::testing::SizeIs;
 
 DrawCall L(int x1, int y1, int x2, int y2) {
   return {DrawCall::Line, x1, y1, x2, y2, kBlack, {}, 0};
@@ -42,8 +43,8 @@ DrawCall P(const char* name, int x, int y) {
         fromEnds += "; " + test::describe(c);
   }
   return ::testing::AssertionFailure()
-         << "no line " << x1 << "," << y1 << "-" << x2 << "," << y2 << ", lines from its ends"
-         << (fromEnds.empty() ? ": none" : fromEnds);
+         << "no line " << x1 << "," << y1 << "-" << x2 << "," << y2
+         << "; lines from its ends: " << (fromEnds.empty() ? "none" : fromEnds.substr(2));
 }
 
 std::vector<std::string> pictures(const RecordingSurface& s) {
@@ -326,7 +327,7 @@ TEST(CircuitLayout, NotOnAPlainLetterUsesTheOtherBus) {
   Drawn d;
   draw(d, "a~b*", 2, true);
   EXPECT_TRUE(hasLine(d.surface, 2640, 2280, 2640, 720));
-  EXPECT_TRUE(d.surface.of(DrawCall::Picture).size() == 1);
+  EXPECT_THAT(d.surface.of(DrawCall::Picture), SizeIs(1));
   const auto read = test::readDiagram(d.surface.calls, 2);
   ASSERT_THAT(read.problems, IsEmpty()) << read.problems.front();
   EXPECT_EQ(read.truthTable(2), evaluateRows("a~b*", 2));

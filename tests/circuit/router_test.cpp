@@ -85,8 +85,8 @@ TEST(CircuitRouter, RoutedWiresStayOutOfGatesAndTexts) {
       const std::vector<Router::Point> path = router.path(a.x, a.y, b.x, b.y, turn, net, -1, -1);
       ++routes;
       ASSERT_GE(path.size(), 4u);
-      EXPECT_TRUE(path.front().x == a.x && path.front().y == a.y);
-      EXPECT_TRUE(path.back().x == b.x && path.back().y == b.y);
+      EXPECT_EQ(std::pair(path.front().x, path.front().y), std::pair(a.x, a.y));
+      EXPECT_EQ(std::pair(path.back().x, path.back().y), std::pair(b.x, b.y));
       bool through = false;
       for (size_t i = 0; i + 1 < path.size(); ++i) {
         const Router::Point p = path[i], q = path[i + 1];

@@ -5,6 +5,7 @@
 // The entry field has no maximum length of its own, so it holds at most the
 // 32,767 characters of the toolkit's default; files may bring longer entries,
 // which the same functions take.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,6 +22,8 @@
 
 namespace ronri {
 namespace {
+
+using ::testing::AnyOf;
 
 constexpr size_t kLongest = 32767;
 constexpr int kDeep = 10000;
@@ -84,12 +87,12 @@ void expectWholePipeline(const std::string& e, const std::string& sameAs, int n)
   // The rewritings either give the function or say the text is too long.
   for (bool nand : {true, false}) {
     const Rewritten w = rewriteWithNot(rpn, nand);
-    ASSERT_TRUE(w.status == RewriteStatus::Ok || w.status == RewriteStatus::TooLong);
+    ASSERT_THAT(w.status, AnyOf(RewriteStatus::Ok, RewriteStatus::TooLong));
     if (w.status != RewriteStatus::Ok) continue;
     // (The test's own evaluator recurses, so the program's evaluates here.)
     EXPECT_EQ(evaluateRows(ReversePolishNotation(InsideExp(w.text)), n), values);
     const Rewritten o = rewriteOnly(w.text, nand);
-    ASSERT_TRUE(o.status == RewriteStatus::Ok || o.status == RewriteStatus::TooLong);
+    ASSERT_THAT(o.status, AnyOf(RewriteStatus::Ok, RewriteStatus::TooLong));
     if (o.status == RewriteStatus::Ok)
       EXPECT_EQ(evaluateRows(ReversePolishNotation(o.text), n), values);
   }
@@ -137,10 +140,10 @@ TEST(CrosscheckDeepInput, RewritingsOfDeepNegationStayWithinTheirLimit) {
       ReversePolishNotation(InsideExp(repeat("~(a$", kDeep) + "b" + repeat(")", kDeep)));
   for (bool nand : {true, false}) {
     const Rewritten with = rewriteWithNot(alternating, nand);
-    ASSERT_TRUE(with.status == RewriteStatus::Ok || with.status == RewriteStatus::TooLong);
+    ASSERT_THAT(with.status, AnyOf(RewriteStatus::Ok, RewriteStatus::TooLong));
     if (with.status == RewriteStatus::Ok) {
       const Rewritten only = rewriteOnly(with.text, nand);
-      EXPECT_TRUE(only.status == RewriteStatus::Ok || only.status == RewriteStatus::TooLong);
+      EXPECT_THAT(only.status, AnyOf(RewriteStatus::Ok, RewriteStatus::TooLong));
       EXPECT_LE(only.text.size(), kMaxRewriteLength);
     }
   }

@@ -70,7 +70,7 @@ TEST(GateSet, EmptyAndMalformedSourcesGiveNoText) {
     EXPECT_EQ(r.status, RewriteStatus::Malformed) << infix;
     EXPECT_EQ(r.text, "") << infix;
   }
-  EXPECT_FALSE(gateSetRpn("(a+b"));
+  EXPECT_EQ(gateSetRpn("(a+b"), std::nullopt);
   EXPECT_EQ(gateSetRpn(")a("), std::nullopt);
   EXPECT_EQ(gateSetRpn("a*B"), std::nullopt);
 }

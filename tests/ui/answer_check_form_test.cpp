@@ -149,7 +149,7 @@ TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumO
   click(f, QStringLiteral("MakeProblem"));
   EXPECT_EQ(count->value(), 5);
   EXPECT_FALSE(parseRowFunction(problem->text().toStdString(), 5).error);
-  EXPECT_TRUE(problem->text().startsWith(QStringLiteral("m(")));
+  EXPECT_THAT(problem->text().toStdString(), StartsWith("m("));
   EXPECT_FALSE(visible(minimal));
 }
 

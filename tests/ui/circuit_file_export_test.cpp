@@ -2,6 +2,7 @@
 // entries are there once a circuit is drawn, and a file is written whole
 // under any name, or not at all. (What the files hold is proven by the
 // tools themselves in tests/circuit/export_tools_test.cpp.)
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -27,6 +28,8 @@
 
 namespace ronri {
 namespace {
+
+using ::testing::Contains;
 
 // The entries of the right-click menu `area` opens; with `choose`, that
 // entry is taken and its file dialog answered with `path`.
@@ -65,9 +68,8 @@ TEST(CircuitFileExport, MenuOffersBothFormatsAndFilesAreWrittenWholeOrNotAtAll) 
   f.show();
   test::click(f, "Command2");  // create
   const QStringList entries = menuEntries(test::find<Canvas>(f, "Canvas"));
-  EXPECT_TRUE(entries.contains(QStringLiteral("Logisim形式で保存…")))
-      << entries.join('|').toStdString();
-  EXPECT_TRUE(entries.contains(QStringLiteral("Verilogで保存…")));
+  EXPECT_THAT(entries, Contains(QStringLiteral("Logisim形式で保存…")));
+  EXPECT_THAT(entries, Contains(QStringLiteral("Verilogで保存…")));
 
   CircuitEngine engine;
   engine.siki = "ab*c~+";
@@ -76,7 +78,8 @@ TEST(CircuitFileExport, MenuOffersBothFormatsAndFilesAreWrittenWholeOrNotAtAll) 
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("回路 の図.v"));
   QString error;
-  ASSERT_TRUE(saveCircuitFile(drawing, CircuitFormat::Verilog, path, &error));
+  ASSERT_TRUE(saveCircuitFile(drawing, CircuitFormat::Verilog, path, &error))
+      << error.toStdString();
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.errorString().toStdString();
   EXPECT_EQ(file.readAll().toStdString(), verilogModule(drawing));

@@ -85,8 +85,9 @@ QRect colourBounds(const QImage& img, const QRect& r, QRgb color) {
         .toStdString();
   };
   if (!inside.isNull()) return ::testing::AssertionSuccess() << "that colour at " << show(inside);
-  return ::testing::AssertionFailure() << "none of that colour there; in the drawing at "
-                                       << show(colourBounds(img, img.rect(), color));
+  const QRect all = colourBounds(img, img.rect(), color);
+  return ::testing::AssertionFailure() << "none of that colour there; in the drawing "
+                                       << (all.isNull() ? "none" : "at " + show(all));
 }
 
 TEST(CircuitWindow, OpensReadyWithTheControlsInPlaceAndTheUsedBuses) {

@@ -76,7 +76,7 @@ TEST(DrawingExport, AFailedWriteKeepsTheOldFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("keep.csv"));
   QString error;
-  ASSERT_TRUE(saveFileAtomically(path, "old", &error));
+  ASSERT_TRUE(saveFileAtomically(path, "old", &error)) << error.toStdString();
   QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
   const bool wrote = saveFileAtomically(path, "new", &error);
   QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

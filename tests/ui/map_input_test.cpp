@@ -28,6 +28,8 @@ using test::click;
 using test::enabled;
 using test::find;
 using test::isOpen;
+using test::overlap;
+using test::within;
 using ::testing::IsEmpty;
 
 MapInputForm& mapWindow(App& app, int n) {
@@ -96,12 +98,12 @@ TEST(MapInput, CellsStandAtTheirPlacesInGrayCodeOrder) {
     EXPECT_EQ(w.widget()->findChildren<QPushButton*>().size(), (1 << n) + 3);
     auto* input = find(w, "Command2");
     EXPECT_GT(input->geometry().top(), px(rowY[rows.size() - 1] + 375));
-    EXPECT_TRUE(w.widget()->rect().contains(input->geometry()));
+    EXPECT_TRUE(within(input->geometry(), w.widget()->rect()));
     // "簡単化して入力" beside "入力", clear of it and of the map.
     auto* simplify = find(w, "Command3");
     EXPECT_EQ(simplify->geometry().top(), input->geometry().top());
-    EXPECT_FALSE(simplify->geometry().intersects(input->geometry()));
-    EXPECT_TRUE(w.widget()->rect().contains(simplify->geometry()));
+    EXPECT_FALSE(overlap(simplify->geometry(), input->geometry()));
+    EXPECT_TRUE(within(simplify->geometry(), w.widget()->rect()));
     w.unload();
   }
 }

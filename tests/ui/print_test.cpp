@@ -176,7 +176,7 @@ TEST(Printing, PrintsToAPdfFileInTheDrawingsOrientation) {
   EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
   QFile pdf(printer.outputFileName());
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << pdf.errorString().toStdString();
-  EXPECT_TRUE(pdf.read(5) == "%PDF-");
+  EXPECT_EQ(pdf.read(5).toStdString(), "%PDF-");
   EXPECT_GT(pdf.size(), 1000);
 
   // The preview opens on the same pages.

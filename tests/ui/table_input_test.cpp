@@ -34,7 +34,9 @@ using test::click;
 using test::enabled;
 using test::find;
 using test::isOpen;
+using test::overlap;
 using test::visible;
+using test::within;
 using ::testing::IsEmpty;
 
 QString entryField(App& app) {
@@ -106,7 +108,7 @@ TEST(TableInput, ButtonsLineUpWithTheirRows) {
       EXPECT_GT(b->geometry().left(), text2->geometry().right());
       EXPECT_GT(b->geometry().top(), previousTop);  // no two buttons overlap
       previousTop = b->geometry().bottom();
-      EXPECT_TRUE(b->parentWidget()->rect().contains(b->geometry()));
+      EXPECT_TRUE(within(b->geometry(), b->parentWidget()->rect()));
     }
     for (int k = 0; k < 5; ++k)
       EXPECT_EQ(find(*app.Form11, QStringLiteral("Text1(%1)").arg(k))->isVisible(), k < hen);
@@ -120,7 +122,7 @@ TEST(TableInput, ButtonsLineUpWithTheirRows) {
     QWidget* last = find(*app.Form11, QStringLiteral("Command1(%1)").arg(rows - 1));
     scroll->ensureWidgetVisible(last);
     const QRect shown(last->mapTo(scroll->viewport(), QPoint(0, 0)), last->size());
-    EXPECT_TRUE(scroll->viewport()->rect().contains(shown)) << hen;
+    EXPECT_TRUE(within(shown, scroll->viewport()->rect())) << hen;
     app.Form11->unload();
   }
 }
@@ -161,9 +163,9 @@ TEST(TableInput, DontCareRowsAndTheSimplifiedInput) {
   auto* simplify = find<QPushButton>(*app.Form11, "Command3");
   auto* input = find<QPushButton>(*app.Form11, "Command2");
   EXPECT_EQ(simplify->text(), QStringLiteral("簡単化して入力"));
-  EXPECT_FALSE(simplify->geometry().intersects(input->geometry()));
+  EXPECT_FALSE(overlap(simplify->geometry(), input->geometry()));
   EXPECT_EQ(simplify->geometry().top(), input->geometry().top());
-  EXPECT_TRUE(simplify->parentWidget()->rect().contains(simplify->geometry()));
+  EXPECT_TRUE(within(simplify->geometry(), simplify->parentWidget()->rect()));
   click(simplify);
   EXPECT_EQ(entryField(app), "~a*c+b*~c");
   EXPECT_EQ(find<QListWidget>(*app.Form1, "List1")->currentRow(), 2);

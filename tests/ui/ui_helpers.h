@@ -55,6 +55,27 @@ inline ::testing::AssertionResult checked(const Window& w, const QString& name) 
   return checked(find<QAbstractButton>(w, name));
 }
 
+// Whether `inner` lies inside `outer` / whether two rectangles overlap, both
+// rectangles in the message either way.
+inline std::string rectText(const QRect& r) {
+  return QStringLiteral("(%1, %2, %3x%4)")
+      .arg(r.x())
+      .arg(r.y())
+      .arg(r.width())
+      .arg(r.height())
+      .toStdString();
+}
+inline ::testing::AssertionResult within(const QRect& inner, const QRect& outer) {
+  const bool in = outer.contains(inner);
+  return (in ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
+         << rectText(inner) << (in ? " lies inside " : " is not inside ") << rectText(outer);
+}
+inline ::testing::AssertionResult overlap(const QRect& a, const QRect& b) {
+  const bool meet = a.intersects(b);
+  return (meet ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
+         << rectText(a) << (meet ? " overlaps " : " does not overlap ") << rectText(b);
+}
+
 // Whether the window is open; the message lists the windows on screen.
 inline ::testing::AssertionResult isOpen(const Window& w) {
   auto r = w.isOpen() ? ::testing::AssertionSuccess() : ::testing::AssertionFailure();
