@@ -19,6 +19,7 @@
 #include <string>
 
 #include "core/cover_improve.h"
+#include "core/cover_local_search.h"
 #include "core/simplify_detail.h"
 
 namespace ronri {
@@ -270,10 +271,11 @@ class Timer {
   double left() const { return end_ - now(); }
   bool over() const { return left() <= 0.0; }
   bool cpu() const { return cpu_; }
-  // The same clock, ending after `share` of what is left.
-  Timer part(double share) const {
+  // The same clock, ending after `share` of what is left, or sooner after
+  // `cap` seconds.
+  Timer part(double share, double cap = 1e9) const {
     Timer t = *this;
-    t.end_ = now() + share * std::max(0.0, left());
+    t.end_ = now() + std::min(cap, share * std::max(0.0, left()));
     return t;
   }
 
@@ -335,6 +337,28 @@ std::vector<int> roundRelaxation(const std::vector<std::vector<int>>& rows,
   }
   std::reverse(taken.begin(), taken.end());
   return dropRedundant(colRows, rows.size(), taken);
+}
+
+// With every column at the same cost, a local search finds small covers far
+// sooner than the tree search. It has a short look first; where its cover is
+// then still two columns or more above the bound, a proof is far off and it
+// keeps half of what is left (at most ten seconds) before the tree search.
+std::vector<int> walkCover(const std::vector<std::vector<int>>& colRows, size_t rowCount,
+                           std::vector<int> cols, int64_t unit, int64_t bound, const Timer& timer,
+                           const Watch& watch) {
+  const size_t target = static_cast<size_t>((bound + unit - 1) / unit);
+  LocalSearchLimits limits;
+  limits.target = target;
+  if (watch.improved)
+    limits.improved = [&](const std::vector<int>& better) { watch.improved(better, bound); };
+  const Timer first = timer.part(0.05, 0.1);
+  limits.timeUp = [&] { return first.over() || (watch.stop && watch.stop()); };
+  cols = localSearchCover(colRows, rowCount, cols, limits);
+  if (cols.size() < target + 2) return cols;
+  const Timer second = timer.part(0.5, 10.0);
+  limits.timeUp = [&] { return second.over() || (watch.stop && watch.stop()); };
+  limits.seed = 2;
+  return localSearchCover(colRows, rowCount, cols, limits);
 }
 
 // Stops CBC when the time is up or the caller asks, and passes on each better
@@ -454,6 +478,11 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
   // Unit costs: a better start is a tighter cutoff for the search.
   if (exactly < 0)
     result.columns = improveCover(colRows, rows.size(), result.columns, cost, timeUp);
+  const bool unitCosts =
+      std::all_of(cost.begin(), cost.end(), [&](int64_t c) { return c == cost[0]; });
+  if (exactly < 0 && unitCosts && !cost.empty() && costOf(result.columns, cost) > result.lowerBound)
+    result.columns =
+        walkCover(colRows, rows.size(), result.columns, cost[0], result.lowerBound, timer, watch);
   if (watch.improved) watch.improved(result.columns, result.lowerBound);
   if (costOf(result.columns, cost) == result.lowerBound) {
     result.proven = true;
@@ -534,7 +563,9 @@ SubResult solveTermsFirst(const std::vector<std::vector<int>>& rows, int columnC
                           const std::vector<int64_t>& cost, const Timer& timer) {
   const std::vector<int64_t> unit(static_cast<size_t>(columnCount), 1);
   SubResult fewest = solveComponent(rows, columnCount, unit, timer.part(0.5));
-  if (!fewest.proven) return solveComponent(rows, columnCount, cost, timer);
+  // Fewer columns always cost less: the unit search's cover is a good start.
+  if (!fewest.proven)
+    return solveComponent(rows, columnCount, cost, timer, {}, -1, &fewest.columns);
   return solveComponent(rows, columnCount, cost, timer, {}, static_cast<int>(fewest.columns.size()),
                         &fewest.columns);
 }

@@ -267,6 +267,7 @@ PrimeChart buildPrimeChart(std::string_view simple, int n, std::chrono::millisec
   const Cover cover = dontCares.empty() ? minimalCover(sc1, simple, n, budget)
                                         : fewestTermsThenLetters(sc1, simple, n, budget);
   c.status = cover.status;
+  c.lowerBound = cover.lowerBound;
   if (sc1 == "1") {
     c.chosen = {0};
   } else {

@@ -53,7 +53,8 @@ struct PrimeChart {
   std::vector<int> essentialBy;            // per column: the prime covering it alone, or -1
   std::vector<int> chosen;                 // the program's cover, ascending prime indices
   CoverStatus status = CoverStatus::Proven;
-  bool expanded = false;                     // chosen by the product-of-sums expansion
+  int lowerBound = 0;     // no cover has fewer terms (the chosen count when proven)
+  bool expanded = false;  // chosen by the product-of-sums expansion
   std::vector<std::vector<int>> candidates;  // the expansion's products, in its order
   std::vector<ChartStep> steps;
   // Every cover with the fewest terms, the program's choice first (at most

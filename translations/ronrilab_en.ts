@@ -1249,6 +1249,10 @@ The table is left as it was.</translation>
         <source>地図に表示</source>
         <translation>Show on map</translation>
     </message>
+    <message>
+        <source>最小は %1 項以上です。</source>
+        <translation> The minimum has at least %1 terms.</translation>
+    </message>
 </context>
 <context>
     <name>ronri::PrintHeader</name>

@@ -18,6 +18,7 @@
 
 #include "core/cover_dontcare.h"
 #include "core/cover_improve.h"
+#include "core/cover_local_search.h"
 #include "core/expression.h"
 #include "core/function.h"
 #include "core/product_of_sums.h"
@@ -337,7 +338,8 @@ TEST(CrosscheckCover, DontCaresOfFiveToTenVariables) {
 
 // Random cover tables against every subset of columns: the reductions keep
 // the optimum (the essentials plus the best cover of what is left), the local
-// moves turn any cover into a valid, irredundant one that is no larger, and
+// moves turn any cover into a valid, irredundant one that is no larger, the
+// local search finds the optimum, and
 // the search's bound never passes the optimum.
 TEST(CrosscheckCover, ReductionsAndLocalMovesKeepTheOptimum) {
   std::mt19937 rng(3030);
@@ -396,6 +398,15 @@ TEST(CrosscheckCover, ReductionsAndLocalMovesKeepTheOptimum) {
       EXPECT_LE(better.size(), cols0.size()) << what;
       EXPECT_GE(int(better.size()), optimum) << what;
     }
+    // The local search walks from every column to a smallest cover.
+    LocalSearchLimits walk;
+    walk.patience = 5000;
+    std::vector<int> every(static_cast<size_t>(cols));
+    for (int c = 0; c < cols; ++c) every[size_t(c)] = c;
+    uint32_t walked = 0;
+    for (int c : localSearchCover(colRows, size_t(rows), every, walk)) walked |= 1u << c;
+    EXPECT_TRUE(covers(walked, all)) << what;
+    EXPECT_EQ(std::popcount(walked), optimum) << what;
 
     const ExactCover quick = exactCover(table, cols, std::chrono::milliseconds(0));
     EXPECT_LE(quick.lowerBound, optimum) << what;

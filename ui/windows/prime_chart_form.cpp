@@ -282,7 +282,8 @@ void PrimeChartForm::fill() {
     coverLabel_->setText(
         tr("選んだ被覆（%1 "
            "項）。最小であることが確かめられていないため、ほかの被覆は挙げられません。")
-            .arg(size));
+            .arg(size) +
+        tr("最小は %1 項以上です。").arg(c.lowerBound));
   else if (c.coverCount < 0)
     coverLabel_->setText(
         tr("項の数が最小（%1 項）の被覆：何通りあるかは数えきれませんでした（%2 通りを表示）")
