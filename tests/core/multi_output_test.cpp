@@ -6,10 +6,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <random>
+#include <sstream>
 
 #include "core/multi_output.h"
 #include "core/multi_output_cover.h"
@@ -210,65 +208,44 @@ TEST(MultiOutput, PresetsAndSmallRandomTablesAgainstBruteForce) {
 std::optional<std::pair<int, int>> byGlpsol(const MultiTable& t) {
   const std::vector<Candidate> cands = candidates(t, false);
   const int big = 10000;
-  char dirTemplate[] = "/tmp/ronri-multi-XXXXXX";
-  if (!mkdtemp(dirTemplate)) return std::nullopt;
-  const std::filesystem::path dir = dirTemplate;
-  {
-    std::ofstream lp(dir / "multi.lp");
-    lp << "Minimize\n obj:";
-    for (size_t c = 0; c < cands.size(); ++c)
-      lp << " + " << big + (cands[c].cube.letters() >= 2 ? cands[c].cube.letters() : 0) << " x"
-         << c;
-    for (int j = 0; j < t.outputs(); ++j) lp << " + w" << j;
-    lp << "\nSubject To\n";
-    for (size_t c = 0; c < cands.size(); ++c)
-      for (int j : cands[c].outputs)
-        lp << " l" << c << "_" << j << ": y" << c << "_" << j << " - x" << c << " <= 0\n";
-    for (int j = 0; j < t.outputs(); ++j) {
-      const Rows on = rowsWith(t.values[size_t(j)], '1');
-      for (int r = 0; r < t.rows(); ++r) {
-        if (!((on >> r) & 1)) continue;
-        lp << " c" << j << "_" << r << ":";
-        for (size_t c = 0; c < cands.size(); ++c)
-          if (((cands[c].rows >> r) & 1) &&
-              std::count(cands[c].outputs.begin(), cands[c].outputs.end(), j))
-            lp << " + y" << c << "_" << j;
-        lp << " >= 1\n";
-      }
-      // w_j >= feeds - 1000 s_j;  feeds + 1000 s_j <= 1001
-      lp << " w" << j << ": w" << j << " + 1000 s" << j;
-      std::string feeds;
+  std::ostringstream lp;
+  lp << "Minimize\n obj:";
+  for (size_t c = 0; c < cands.size(); ++c)
+    lp << " + " << big + (cands[c].cube.letters() >= 2 ? cands[c].cube.letters() : 0) << " x" << c;
+  for (int j = 0; j < t.outputs(); ++j) lp << " + w" << j;
+  lp << "\nSubject To\n";
+  for (size_t c = 0; c < cands.size(); ++c)
+    for (int j : cands[c].outputs)
+      lp << " l" << c << "_" << j << ": y" << c << "_" << j << " - x" << c << " <= 0\n";
+  for (int j = 0; j < t.outputs(); ++j) {
+    const Rows on = rowsWith(t.values[size_t(j)], '1');
+    for (int r = 0; r < t.rows(); ++r) {
+      if (!((on >> r) & 1)) continue;
+      lp << " c" << j << "_" << r << ":";
       for (size_t c = 0; c < cands.size(); ++c)
-        if (std::count(cands[c].outputs.begin(), cands[c].outputs.end(), j))
-          feeds += " - y" + std::to_string(c) + "_" + std::to_string(j);
-      lp << feeds << " >= 0\n o" << j << ": - 1000 s" << j << feeds << " >= -1001\n";
+        if (((cands[c].rows >> r) & 1) &&
+            std::count(cands[c].outputs.begin(), cands[c].outputs.end(), j))
+          lp << " + y" << c << "_" << j;
+      lp << " >= 1\n";
     }
-    lp << "Binary\n";
-    for (size_t c = 0; c < cands.size(); ++c) {
-      lp << " x" << c << "\n";
-      for (int j : cands[c].outputs) lp << " y" << c << "_" << j << "\n";
-    }
-    for (int j = 0; j < t.outputs(); ++j) lp << " s" << j << "\n";
-    lp << "End\n";
+    // w_j >= feeds - 1000 s_j;  feeds + 1000 s_j <= 1001
+    lp << " w" << j << ": w" << j << " + 1000 s" << j;
+    std::string feeds;
+    for (size_t c = 0; c < cands.size(); ++c)
+      if (std::count(cands[c].outputs.begin(), cands[c].outputs.end(), j))
+        feeds += " - y" + std::to_string(c) + "_" + std::to_string(j);
+    lp << feeds << " >= 0\n o" << j << ": - 1000 s" << j << feeds << " >= -1001\n";
   }
-  const std::string command = "glpsol --lp " + (dir / "multi.lp").string() + " --tmlim 60 -o " +
-                              (dir / "out.txt").string() + " >/dev/null 2>&1";
-  std::optional<std::pair<int, int>> result;
-  if (std::system(command.c_str()) == 0) {
-    std::ifstream out(dir / "out.txt");
-    std::string line;
-    bool optimal = false;
-    long value = -1;
-    while (std::getline(out, line)) {
-      if (line.starts_with("Status:") && line.find("INTEGER OPTIMAL") != std::string::npos)
-        optimal = true;
-      if (line.starts_with("Objective:"))
-        value = std::strtol(line.c_str() + line.find('=') + 1, nullptr, 10);
-    }
-    if (optimal && value >= 0) result = std::make_pair(int(value / big), int(value % big));
+  lp << "Binary\n";
+  for (size_t c = 0; c < cands.size(); ++c) {
+    lp << " x" << c << "\n";
+    for (int j : cands[c].outputs) lp << " y" << c << "_" << j << "\n";
   }
-  std::filesystem::remove_all(dir);
-  return result;
+  for (int j = 0; j < t.outputs(); ++j) lp << " s" << j << "\n";
+  lp << "End\n";
+  const std::optional<long> value = test::glpsolOptimum(lp.str(), 60);
+  if (!value) return std::nullopt;
+  return std::make_pair(int(*value / big), int(*value % big));
 }
 
 TEST(MultiOutput, LargerRandomTablesAgainstGlpsol) {

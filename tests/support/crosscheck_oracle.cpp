@@ -452,35 +452,15 @@ bool glpsolInstalled() {
   return std::system("glpsol --version >/dev/null 2>&1") == 0;
 }
 
-std::optional<int> minimumCoverSizeByGlpsol(const Table& f, const std::vector<Cube>& cubes, int n,
-                                            int seconds) {
-  if (f.none()) return 0;
-  // The reductions first: they leave glpsol a much smaller program.
-  int forced = 0;
-  std::vector<std::vector<int>> rows;
-  if (!CoverSearch(f, cubes, n).core(forced, rows)) return std::nullopt;
-  if (rows.empty()) return forced;
+std::optional<long> glpsolOptimum(const std::string& program, int seconds) {
   char dirTemplate[] = "/tmp/ronri-glpsol-XXXXXX";
   if (!mkdtemp(dirTemplate)) return std::nullopt;
   const std::filesystem::path dir = dirTemplate;
-  {
-    std::ofstream lp(dir / "cover.lp");
-    lp << "Minimize\n obj:";
-    for (size_t c = 0; c < cubes.size(); ++c) lp << " + x" << c;
-    lp << "\nSubject To\n";
-    for (size_t r = 0; r < rows.size(); ++r) {
-      lp << " m" << r << ":";
-      for (int c : rows[r]) lp << " + x" << c;
-      lp << " >= 1\n";
-    }
-    lp << "Binary\n";
-    for (size_t c = 0; c < cubes.size(); ++c) lp << " x" << c << "\n";
-    lp << "End\n";
-  }
-  const std::string command = "glpsol --lp " + (dir / "cover.lp").string() + " --tmlim " +
-                              std::to_string(seconds) + " -o " + (dir / "out.txt").string() + " >" +
-                              (dir / "log.txt").string() + " 2>&1";
-  std::optional<int> result;
+  std::ofstream(dir / "program.lp") << program;
+  const std::string command = "glpsol --lp " + (dir / "program.lp").string() + " --tmlim " +
+                              std::to_string(seconds) + " -o " + (dir / "out.txt").string() +
+                              " >/dev/null 2>&1";
+  std::optional<long> result;
   if (std::system(command.c_str()) == 0) {
     std::ifstream out(dir / "out.txt");
     std::string line;
@@ -494,11 +474,36 @@ std::optional<int> minimumCoverSizeByGlpsol(const Table& f, const std::vector<Cu
         if (eq != std::string::npos) value = std::strtol(line.c_str() + eq + 1, nullptr, 10);
       }
     }
-    if (optimal && value >= 0) result = forced + int(value);
+    if (optimal && value >= 0) result = value;
   }
   std::error_code ignored;
   std::filesystem::remove_all(dir, ignored);
   return result;
+}
+
+std::optional<int> minimumCoverSizeByGlpsol(const Table& f, const std::vector<Cube>& cubes, int n,
+                                            int seconds) {
+  if (f.none()) return 0;
+  // The reductions first: they leave glpsol a much smaller program.
+  int forced = 0;
+  std::vector<std::vector<int>> rows;
+  if (!CoverSearch(f, cubes, n).core(forced, rows)) return std::nullopt;
+  if (rows.empty()) return forced;
+  std::ostringstream lp;
+  lp << "Minimize\n obj:";
+  for (size_t c = 0; c < cubes.size(); ++c) lp << " + x" << c;
+  lp << "\nSubject To\n";
+  for (size_t r = 0; r < rows.size(); ++r) {
+    lp << " m" << r << ":";
+    for (int c : rows[r]) lp << " + x" << c;
+    lp << " >= 1\n";
+  }
+  lp << "Binary\n";
+  for (size_t c = 0; c < cubes.size(); ++c) lp << " x" << c << "\n";
+  lp << "End\n";
+  const std::optional<long> value = glpsolOptimum(lp.str(), seconds);
+  if (!value) return std::nullopt;
+  return forced + int(*value);
 }
 
 std::string termListOf(const Table& f, int n) {

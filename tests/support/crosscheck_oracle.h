@@ -64,6 +64,9 @@ std::vector<SumCost> smallestSums(int n);
 std::optional<int> minimumCoverSizeByGlpsol(const Table& f, const std::vector<Cube>& cubes, int n,
                                             int seconds);
 bool glpsolInstalled();
+// The optimal objective glpsol proves for the program (LP format) within
+// `seconds`; nullopt when it proves none or is not installed.
+std::optional<long> glpsolOptimum(const std::string& program, int seconds);
 
 // The term list of a table's 1-rows as the truth table builds it ("noc+aoc+").
 std::string termListOf(const Table& f, int n);
