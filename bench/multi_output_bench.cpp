@@ -5,36 +5,28 @@
 // Prints median, p95 and max (wall clock and CPU) per series and how many
 // were proven minimal.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <random>
 #include <vector>
 
+#include "bench/timing.h"
 #include "core/multi_output.h"
 #include "core/multi_output_cover.h"
 
 using namespace ronri;
-using Clock = std::chrono::steady_clock;
+using namespace ronri::bench;
 
 namespace {
-
-double percentile(std::vector<double> v, double p) {
-  std::sort(v.begin(), v.end());
-  const size_t i = static_cast<size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-  return v[std::min(i, v.size() - 1)];
-}
 
 void series(const char* name, const std::vector<MultiTable>& tables) {
   std::vector<double> seconds, cpu;
   int proven = 0;
   for (const MultiTable& t : tables) {
-    const auto start = Clock::now();
-    const std::clock_t c0 = std::clock();
+    const Stopwatch watch;
     const MultiMinimum m = minimiseMultiOutput(t);
-    seconds.push_back(std::chrono::duration<double>(Clock::now() - start).count());
-    cpu.push_back(double(std::clock() - c0) / CLOCKS_PER_SEC);
+    seconds.push_back(watch.wallSeconds());
+    cpu.push_back(watch.cpuSeconds());
     if (m.sharedStatus == CoverStatus::Proven) ++proven;
   }
   std::printf(
