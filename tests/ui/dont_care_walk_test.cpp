@@ -56,6 +56,14 @@ void enterWithDontCares(App& app) {
   click(*app.Form11, "Command4");
 }
 
+// The entry handed over with its X rows, stored, and its truth table opened.
+void storeAndCreate(App& app, test::MainDriver& main) {
+  enterWithDontCares(app);
+  ASSERT_THAT(main.store(), IsEmpty());
+  main.selectEntry(0);
+  main.create();
+}
+
 QStringList lines(App& app, const char* column) {
   return find<QPlainTextEdit>(*app.Form2, column)->toPlainText().split('\n');
 }
@@ -84,10 +92,7 @@ TEST(DontCareWalk, TruthTableShowsXAndFiltersLeaveThemOut) {
   App app;
   app.Form1->show();
   test::MainDriver main(app);
-  enterWithDontCares(app);
-  ASSERT_THAT(main.store(), IsEmpty());
-  main.selectEntry(0);
-  main.create();
+  ASSERT_NO_FATAL_FAILURE(storeAndCreate(app, main));
   ASSERT_TRUE(isOpen(*app.Form2));
   QString shown;
   for (const QString& v : lines(app, "Text2")) shown += v;
@@ -114,10 +119,7 @@ TEST(DontCareWalk, EveryWindowUsesTheXRows) {
   App app;
   app.Form1->show();
   test::MainDriver main(app);
-  enterWithDontCares(app);
-  ASSERT_THAT(main.store(), IsEmpty());
-  main.selectEntry(0);
-  main.create();
+  ASSERT_NO_FATAL_FAILURE(storeAndCreate(app, main));
   EXPECT_THAT(app.Form2->widget()->windowTitle().toStdString(), EndsWith("d(0,2,5)"));
 
   // The canonical forms: the 1-rows and the 0-rows only, the X rows beside.

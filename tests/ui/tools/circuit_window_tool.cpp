@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/timing.h"
 #include "core/expression.h"
 #include "core/truthtable.h"
 #include "ui/framework/app.h"
@@ -90,12 +91,10 @@ int main(int argc, char** argv) {
     f.unload();
     QApplication::processEvents();
   }
-  std::vector<double> sorted = ms;
-  std::sort(sorted.begin(), sorted.end());
   std::printf(
       "作成, 7 variables, 103-term canonical sum (a drawing of %d x %d pixels), %d runs: "
       "median %.0f ms, min %.0f ms, max %.0f ms\n",
-      drawn.width(), drawn.height(), runs, sorted[sorted.size() / 2], sorted.front(),
-      sorted.back());
+      drawn.width(), drawn.height(), runs, ronri::bench::percentile(ms, 0.5),
+      ronri::bench::percentile(ms, 0), ronri::bench::percentile(ms, 1));
   return 0;
 }

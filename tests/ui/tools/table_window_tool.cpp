@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/timing.h"
 #include "ui/framework/app.h"
 #include "ui/framework/fonts.h"
 #include "ui/windows/main_form.h"
@@ -78,12 +79,11 @@ int time(App& app, int runs) {
     app.Form2->unload();
     QApplication::processEvents();
   }
-  std::vector<double> sorted = ms;
-  std::sort(sorted.begin(), sorted.end());
   std::printf(
       "作成, 10 variables (1024 rows), %d runs: median %.1f ms, min %.1f ms, max %.1f ms, "
       "first %.1f ms\n",
-      runs, sorted[sorted.size() / 2], sorted.front(), sorted.back(), ms.front());
+      runs, ronri::bench::percentile(ms, 0.5), ronri::bench::percentile(ms, 0),
+      ronri::bench::percentile(ms, 1), ms.front());
   return 0;
 }
 
