@@ -38,8 +38,11 @@ std::string rowPattern(int r, int n) {
 
 }  // namespace
 
-Cover fewestTermsThenLetters(std::string_view primes, std::string_view simple, int n,
-                             std::chrono::milliseconds budget) {
+namespace {
+
+Cover searchTermsThenLetters(std::string_view primes, std::string_view simple, int n,
+                             const CoverLimits& limits,
+                             const std::function<void(const Cover&)>& improved) {
   if (primes == "1") return {"1", CoverStatus::Proven};
   const std::vector<std::string> implicants = splitTerms(primes);
   const std::vector<std::vector<int>> table = coverTable(implicants, simple, n);
@@ -76,15 +79,38 @@ Cover fewestTermsThenLetters(std::string_view primes, std::string_view simple, i
     std::vector<int64_t> cost(implicants.size());
     for (size_t c = 0; c < cost.size(); ++c)
       cost[c] = perTerm + static_cast<int64_t>(implicants[c].size());
-    ExactCover exact =
-        exactCover(table, static_cast<int>(implicants.size()), budget, cost, /*fewestFirst=*/true);
+    // The letters of a cover cost less than one term: whole terms of the bound.
+    auto asCover = [&](const ExactCover& e) {
+      return Cover{
+          joinChosen(implicants, e.columns),
+          e.proven ? CoverStatus::Proven : CoverStatus::BestFound,
+          e.proven ? static_cast<int>(e.columns.size()) : static_cast<int>(e.lowerBound / perTerm)};
+    };
+    CoverLimits watched = limits;
+    if (improved) watched.improved = [&](const ExactCover& e) { improved(asCover(e)); };
+    ExactCover exact = exactCover(table, static_cast<int>(implicants.size()), watched, cost,
+                                  /*fewestFirst=*/true);
     chosen = std::move(exact.columns);
     if (!exact.proven) status = CoverStatus::BestFound;
-    // The letters of a cover cost less than one term: whole terms of the bound.
     lowerBound = static_cast<int>(exact.lowerBound / perTerm);
   }
   if (status == CoverStatus::Proven) lowerBound = static_cast<int>(chosen.size());
   return {joinChosen(implicants, chosen), status, lowerBound};
+}
+
+}  // namespace
+
+Cover fewestTermsThenLetters(std::string_view primes, std::string_view simple, int n,
+                             std::chrono::milliseconds budget) {
+  return searchTermsThenLetters(primes, simple, n, CoverLimits{budget, false, {}, {}}, {});
+}
+
+Cover proveFewestTermsThenLetters(std::string_view primes, std::string_view simple, int n,
+                                  const std::function<bool()>& stop,
+                                  const std::function<void(const Cover&)>& improved) {
+  // A day: in practice the user stops it first.
+  return searchTermsThenLetters(primes, simple, n,
+                                CoverLimits{std::chrono::hours(24), false, stop, {}}, improved);
 }
 
 std::string otherRows(std::string_view simple, std::string_view dontCare, int n) {

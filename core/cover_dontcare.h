@@ -26,6 +26,11 @@ Cover minimalCoverWithDontCares(std::string_view simple, std::string_view dontCa
 // solver with a cost per term that puts every term before every letter.
 Cover fewestTermsThenLetters(std::string_view primes, std::string_view simple, int n,
                              std::chrono::milliseconds budget);
+// Its search without a time limit, for a proof in the background (as
+// proveMinimalCover).
+Cover proveFewestTermsThenLetters(std::string_view primes, std::string_view simple, int n,
+                                  const std::function<bool()>& stop,
+                                  const std::function<void(const Cover&)>& improved);
 
 // The same with fewest letters as the second aim even without don't-care rows.
 Cover smallestSumOfProducts(std::string_view simple, std::string_view dontCare, int n,

@@ -560,14 +560,28 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
 // unit costs in the first half of the time, which fixes their number for the
 // search by cost (a far tighter problem than the weighted one alone).
 SubResult solveTermsFirst(const std::vector<std::vector<int>>& rows, int columnCount,
-                          const std::vector<int64_t>& cost, const Timer& timer) {
+                          const std::vector<int64_t>& cost, const Timer& timer,
+                          const Watch& watch) {
   const std::vector<int64_t> unit(static_cast<size_t>(columnCount), 1);
-  SubResult fewest = solveComponent(rows, columnCount, unit, timer.part(0.5));
+  // While the columns are counted, k of them cost at least k cheapest ones.
+  Watch counting{watch.stop, {}};
+  if (watch.improved) {
+    const int64_t cheapest = *std::min_element(cost.begin(), cost.end());
+    counting.improved = [&](const std::vector<int>& cols, int64_t bound) {
+      watch.improved(cols, bound * cheapest);
+    };
+  }
+  SubResult fewest = solveComponent(rows, columnCount, unit, timer.part(0.5), counting);
   // Fewer columns always cost less: the unit search's cover is a good start.
-  if (!fewest.proven)
-    return solveComponent(rows, columnCount, cost, timer, {}, -1, &fewest.columns);
-  return solveComponent(rows, columnCount, cost, timer, {}, static_cast<int>(fewest.columns.size()),
-                        &fewest.columns);
+  if (!fewest.proven) {
+    SubResult r = solveComponent(rows, columnCount, cost, timer, watch, -1, &fewest.columns);
+    if (!r.proven)
+      r.lowerBound =
+          std::max(r.lowerBound, fewest.lowerBound * *std::min_element(cost.begin(), cost.end()));
+    return r;
+  }
+  return solveComponent(rows, columnCount, cost, timer, watch,
+                        static_cast<int>(fewest.columns.size()), &fewest.columns);
 }
 
 }  // namespace
@@ -671,7 +685,7 @@ ExactCover searchCover(const std::vector<std::vector<int>>& table, int columnCou
         limits.improved(compose());
       };
     }
-    p.best = fewestFirst ? solveTermsFirst(p.rows, n, localCosts[i], timer)
+    p.best = fewestFirst ? solveTermsFirst(p.rows, n, localCosts[i], timer, watch)
                          : solveComponent(p.rows, n, localCosts[i], timer, watch);
   }
   ExactCover out = compose();
@@ -708,6 +722,12 @@ ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCoun
                       std::chrono::milliseconds budget, const std::vector<int64_t>& cost,
                       bool fewestFirst) {
   return searchCover(table, columnCount, CoverLimits{budget, false, {}, {}}, cost, fewestFirst);
+}
+
+ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
+                      const CoverLimits& limits, const std::vector<int64_t>& cost,
+                      bool fewestFirst) {
+  return searchCover(table, columnCount, limits, cost, fewestFirst);
 }
 
 }  // namespace ronri

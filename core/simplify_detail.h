@@ -98,5 +98,8 @@ Cover minimalCoverWithin(std::string_view sc1, std::string_view simple, int n,
 ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
                       std::chrono::milliseconds budget, const std::vector<int64_t>& cost,
                       bool fewestFirst = false);
+ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
+                      const CoverLimits& limits, const std::vector<int64_t>& cost,
+                      bool fewestFirst);
 
 }  // namespace ronri

@@ -352,7 +352,7 @@ void ConvertForm::continueProof() {
     return;
   }
   button(QStringLiteral("CommandProve"))->setText(tr("証明を中止"));
-  proof_->start(proofPrimes_, toStd(simple), proofVariables_);
+  proof_->start(proofPrimes_, toStd(simple), proofVariables_, !dontCares.empty());
 }
 
 QLineEdit* ConvertForm::box(const QString& name) const {

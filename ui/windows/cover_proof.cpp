@@ -4,6 +4,8 @@
 #include <QMetaObject>
 #include <QPointer>
 
+#include "core/cover_dontcare.h"
+
 namespace ronri {
 
 QString withBound(const QString& note, int lowerBound) {
@@ -29,7 +31,8 @@ void CoverProof::cancel() {
   stopWorker();
 }
 
-void CoverProof::start(const std::string& primes, const std::string& simple, int n) {
+void CoverProof::start(const std::string& primes, const std::string& simple, int n,
+                       bool lettersToo) {
   stopWorker();
   auto stop = std::make_shared<std::atomic<bool>>(false);
   stop_ = stop;
@@ -46,9 +49,13 @@ void CoverProof::start(const std::string& primes, const std::string& simple, int
         Qt::QueuedConnection);
   };
   worker_ = std::thread([=] {
-    const Cover result = proveMinimalCover(
-        primes, simple, n, [stop] { return stop->load(); },
-        [post](const Cover& c) { post([c](CoverProof* p) { emit p->improved(c); }); });
+    const auto stopped = [stop] { return stop->load(); };
+    const auto better = [post](const Cover& c) {
+      post([c](CoverProof* p) { emit p->improved(c); });
+    };
+    const Cover result = lettersToo
+                             ? proveFewestTermsThenLetters(primes, simple, n, stopped, better)
+                             : proveMinimalCover(primes, simple, n, stopped, better);
     post([result](CoverProof* p) {
       p->done_ = true;
       emit p->finished(result);
