@@ -340,9 +340,10 @@ std::vector<int> roundRelaxation(const std::vector<std::vector<int>>& rows,
 }
 
 // With every column at the same cost, a local search finds small covers far
-// sooner than the tree search. It has a short look first; where its cover is
-// then still two columns or more above the bound, a proof is far off and it
-// keeps half of what is left (at most ten seconds) before the tree search.
+// sooner than the tree search. It has a short look first, until it stops
+// finding smaller covers; where its cover is then still two columns or more
+// above the bound, a proof is far off and it keeps half of what is left (at
+// most ten seconds) before the tree search, or until it comes within one.
 std::vector<int> walkCover(const std::vector<std::vector<int>>& colRows, size_t rowCount,
                            std::vector<int> cols, int64_t unit, int64_t bound, const Timer& timer,
                            const Watch& watch) {
@@ -353,8 +354,11 @@ std::vector<int> walkCover(const std::vector<std::vector<int>>& colRows, size_t 
     limits.improved = [&](const std::vector<int>& better) { watch.improved(better, bound); };
   const Timer first = timer.part(0.05, 0.1);
   limits.timeUp = [&] { return first.over() || (watch.stop && watch.stop()); };
+  limits.patience = 50000;  // some 20 ms
   cols = localSearchCover(colRows, rowCount, cols, limits);
   if (cols.size() < target + 2) return cols;
+  limits.patience = 0;
+  limits.target = target + 1;
   const Timer second = timer.part(0.5, 10.0);
   limits.timeUp = [&] { return second.over() || (watch.stop && watch.stop()); };
   limits.seed = 2;
