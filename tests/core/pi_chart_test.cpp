@@ -16,6 +16,7 @@ namespace {
 
 using test::Cube;
 using test::Table;
+using ::testing::Each;
 using ::testing::IsEmpty;
 
 Table tableOf(const std::vector<int>& ones) {
@@ -42,7 +43,7 @@ TEST(PrimeChart, CyclicExampleHasTwoSmallestCoversOfFiveCandidates) {
   const PrimeChart c = buildPrimeChart(test::termListOf(tableOf({0, 1, 2, 5, 6, 7}), n), n);
   EXPECT_EQ(c.primes, (std::vector<std::string>{"no", "np", "oc", "bp", "ac", "ab"}));
   EXPECT_EQ(c.minterms, (std::vector<int>{0, 1, 2, 5, 6, 7}));
-  EXPECT_TRUE(std::none_of(c.essential.begin(), c.essential.end(), [](char e) { return e; }));
+  EXPECT_THAT(c.essential, Each(0));
   ASSERT_TRUE(c.expanded);
   EXPECT_EQ(c.candidates, (std::vector<std::vector<int>>{
                               {0, 1, 4, 5}, {0, 2, 3, 5}, {0, 3, 4}, {1, 2, 3, 4}, {1, 2, 5}}));

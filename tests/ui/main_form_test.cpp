@@ -22,6 +22,7 @@ using test::click;
 using test::enabled;
 using test::isOpen;
 using test::MainDriver;
+using test::selected;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
@@ -79,7 +80,7 @@ TEST_F(MainFormTest, LoadLocksTheEntryButtonsAndChoosingACountUnlocksThatManyLet
   // "入力" still has a count to record.
   QTest::mouseClick(d.list1()->viewport(), Qt::LeftButton, Qt::ControlModifier,
                     d.list1()->visualItemRect(d.list1()->item(4)).center());
-  EXPECT_TRUE(d.list1()->item(4)->isSelected());
+  EXPECT_TRUE(selected(d.list1(), 4));
   EXPECT_EQ(enabledState(d), QStringLiteral("abcde----- 911111"));
   d.type(QStringLiteral("a*e"));
   EXPECT_THAT(d.store(), IsEmpty());
@@ -208,7 +209,7 @@ TEST_F(MainFormTest, ClickingAnEntryEnablesDeleteWhetherOrNotItWasSelected) {
   EXPECT_TRUE(enabled(d.button(QStringLiteral("Command3(2)"))));
   // The table window closing locks "削除" while the entry stays selected.
   app.Form1->reload();
-  ASSERT_TRUE(d.list2()->item(0)->isSelected());
+  ASSERT_TRUE(selected(d.list2(), 0));
   EXPECT_FALSE(enabled(d.button(QStringLiteral("Command3(2)"))));
   d.selectEntry(0);
   EXPECT_TRUE(enabled(d.button(QStringLiteral("Command3(2)"))));
@@ -267,7 +268,7 @@ TEST_F(MainFormTest, ClosingTheTableLocksTheButtonsAgainAndZeroesBothBars) {
   EXPECT_FALSE(isOpen(*app.Form2));
   EXPECT_EQ(enabledState(d), QStringLiteral("---------- 000110"));
   EXPECT_EQ(d.list1()->currentRow(), 2);  // the count stays shown
-  EXPECT_TRUE(d.list1()->item(2)->isSelected());
+  EXPECT_TRUE(selected(d.list1(), 2));
   EXPECT_EQ(app.Form1->trsiki, QString());
   EXPECT_EQ(d.bar()->value(), 0);
   EXPECT_EQ(d.list2()->count(), 1);

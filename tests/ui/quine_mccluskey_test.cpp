@@ -35,6 +35,7 @@ using test::click;
 using test::enabled;
 using test::find;
 using test::isOpen;
+using test::selected;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
@@ -156,7 +157,7 @@ TEST(SendBack, ANandOnlyResultDrawsItsCircuit) {
   auto* list = find<QListWidget>(*app.Form1, "List2");
   ASSERT_EQ(list->count(), 1);
   EXPECT_EQ(list->item(0)->text(), QString(nand).remove(' ') + " 2");
-  EXPECT_TRUE(list->item(0)->isSelected());
+  EXPECT_TRUE(selected(list, 0));
   click(*app.Form1, "Command3(1)");
   ASSERT_TRUE(isOpen(*app.Form2));
   click(*app.Form2, "Command3");

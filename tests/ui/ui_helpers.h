@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTest>
@@ -74,6 +75,18 @@ inline ::testing::AssertionResult overlap(const QRect& a, const QRect& b) {
   const bool meet = a.intersects(b);
   return (meet ? ::testing::AssertionSuccess() : ::testing::AssertionFailure())
          << rectText(a) << (meet ? " overlaps " : " does not overlap ") << rectText(b);
+}
+
+// Whether row `row` of the list is selected; the message names the selected rows.
+inline ::testing::AssertionResult selected(const QListWidget* list, int row) {
+  const QListWidgetItem* item = list ? list->item(row) : nullptr;
+  auto r =
+      item && item->isSelected() ? ::testing::AssertionSuccess() : ::testing::AssertionFailure();
+  r << "row " << row << (item && item->isSelected() ? " is" : " is not") << " selected; selected:";
+  if (list)
+    for (const QListWidgetItem* i : list->selectedItems())
+      r << " " << list->row(i) << " \"" << i->text().toStdString() << '"';
+  return r;
 }
 
 // Whether the window is open; the message lists the windows on screen.
