@@ -7,6 +7,9 @@
 //   P % ones and Q % don't-care rows, minimised with the don't-cares;
 //   "n-P:i,j,k" only the functions i, j and k of the series.
 //   cpu: the 2 s budget counts CPU time (a fair measure on a busy machine).
+//   simplify_stats_bench prove SECONDS n-P:i,j  runs the proof in the
+//   background ("証明を続ける") on each function for at most SECONDS of CPU
+//   time and prints every better cover and bound as it comes.
 // Every series also reports the mean excess of the answers over the rounded-up
 // bound of the relaxation and over the bound the search proved.
 #include <algorithm>
@@ -170,9 +173,45 @@ void runSeries(int n, int percent, int percentFree, const std::vector<int>& indi
   std::fflush(stdout);
 }
 
+double cpuSeconds() {
+  return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+void runProof(int n, int percent, int index, double seconds) {
+  const auto minterms = patterns(n, randomMinterms(n, percent, index));
+  const std::string primes = simplicity(minterms);
+  const double start = cpuSeconds();
+  auto at = [&] { return cpuSeconds() - start; };
+  const Cover result = proveMinimalCover(
+      primes, termList(minterms), n, [&] { return at() > seconds; },
+      [&](const Cover& c) {
+        std::printf("  %6.1f s CPU: %zu terms, bound %d\n", at(), termCount(c.sum), c.lowerBound);
+        std::fflush(stdout);
+      });
+  std::printf("%d-%d:%d: %zu terms, %s after %.1f s CPU (bound %d)\n", n, percent, index,
+              termCount(result.sum), result.status == CoverStatus::Proven ? "proven" : "not proven",
+              at(), result.lowerBound);
+  std::fflush(stdout);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 3 && std::string(argv[1]) == "prove") {
+    const double seconds = std::atof(argv[2]);
+    for (int a = 3; a < argc; ++a) {
+      const std::string s = argv[a];
+      const size_t dash = s.find('-'), colon = s.find(':');
+      if (dash == std::string::npos || colon == std::string::npos) continue;
+      for (size_t p = colon + 1; p != std::string::npos && p < s.size();) {
+        runProof(std::atoi(s.c_str()), std::atoi(s.c_str() + dash + 1), std::atoi(s.c_str() + p),
+                 seconds);
+        p = s.find(',', p);
+        if (p != std::string::npos) ++p;
+      }
+    }
+    return 0;
+  }
   const int count = argc > 1 ? std::atoi(argv[1]) : 100;
   const double optimumSeconds = argc > 2 ? std::atof(argv[2]) : 60.0;
   bool cpu = false;
