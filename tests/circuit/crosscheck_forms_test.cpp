@@ -66,21 +66,6 @@ bool usesOnly(const std::string& text, std::string_view allowed) {
   return true;
 }
 
-// The drawn circuit of a reverse Polish text, read back, as a table text.
-std::string drawnTable(const std::string& rpn, int n, bool twoInputs) {
-  CircuitEngine engine;
-  engine.siki = rpn;
-  engine.listindex = n - 1;
-  engine.InputState1 = twoInputs;
-  engine.InputState2 = !twoInputs;
-  test::RecordingSurface surface;
-  engine.create(surface);
-  const test::ReadDiagram read = test::readDiagram(surface.calls, n);
-  if (!read.problems.empty()) return "drawing: " + read.problems.front();
-  const std::vector<char> t = read.truthTable(n);
-  return std::string(t.begin(), t.end());
-}
-
 int sampleStep() {
   const char* s = std::getenv("RONRI_CROSSCHECK_SAMPLE");
   const int k = s ? std::atoi(s) : 1;
@@ -128,9 +113,9 @@ TEST(CrosscheckForms, EveryFormOfAnExpressionHasItsTruthTable) {
     const Compressed compressed = compressExpression(t.carnotsiki1, n, true, cache);
     ASSERT_FALSE(compressed.failed);
     for (bool two : {true, false}) {
-      EXPECT_EQ(drawnTable(t.Q1, n, two), want) << (two ? "2-input" : "2-4-input");
+      EXPECT_EQ(test::drawnTable(t.Q1, n, two), want) << (two ? "2-input" : "2-4-input");
       if (!compressed.constant)
-        EXPECT_EQ(drawnTable(compressed.siki, n, two), want)
+        EXPECT_EQ(test::drawnTable(compressed.siki, n, two), want)
             << "compressed " << compressed.caption << (two ? " 2-input" : " 2-4-input");
     }
     if (HasFailure()) return;

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "circuit/gates.h"
+#include "circuit/layout_engine.h"
 
 namespace ronri::test {
 
@@ -491,6 +492,20 @@ std::vector<char> ReadDiagram::valuesOf(int n, int outputNet) const {
     out[r] = v < 0 ? '?' : char('0' + v);
   }
   return out;
+}
+
+std::string drawnTable(const std::string& rpn, int n, bool twoInputs) {
+  CircuitEngine engine;
+  engine.siki = rpn;
+  engine.listindex = n - 1;
+  engine.InputState1 = twoInputs;
+  engine.InputState2 = !twoInputs;
+  RecordingSurface surface;
+  engine.create(surface);
+  const ReadDiagram read = readDiagram(surface.calls, n);
+  if (!read.problems.empty()) return "drawing: " + read.problems.front();
+  const std::vector<char> t = read.truthTable(n);
+  return std::string(t.begin(), t.end());
 }
 
 }  // namespace ronri::test

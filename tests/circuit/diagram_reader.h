@@ -64,4 +64,9 @@ struct TextArea {
 ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR = 0, int OU = 0,
                         const std::vector<TextArea>& shown = {}, const ReadOptions& options = {});
 
+// The circuit the engine draws for a reverse Polish text of n variables (two-
+// input gates or up to four), read back: its output column as "0110...", or
+// "drawing: " and the first problem of the drawing.
+std::string drawnTable(const std::string& rpn, int n, bool twoInputs);
+
 }  // namespace ronri::test
