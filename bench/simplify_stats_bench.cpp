@@ -16,26 +16,19 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 #include <vector>
 
 #include "bench/simplify_functions.h"
+#include "bench/timing.h"
 #include "core/cover_dontcare.h"
 #include "core/simplify.h"
 #include "core/simplify_detail.h"
 
 using namespace ronri;
 using namespace ronri::bench;
-using Clock = std::chrono::steady_clock;
 
 namespace {
-
-double percentile(std::vector<double> v, double p) {
-  std::sort(v.begin(), v.end());
-  const size_t i = static_cast<size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-  return v[std::min(i, v.size() - 1)];
-}
 
 size_t termCount(const std::string& sum) {
   return sum.empty() ? 0 : static_cast<size_t>(std::count(sum.begin(), sum.end(), '+')) + 1;
@@ -79,8 +72,7 @@ void runSeries(int n, int percent, int percentFree, const std::vector<int>& indi
     const auto minterms = patterns(n, oneRows);
     const std::string simple = termList(minterms);
     const std::string dontCare = termList(patterns(n, freeRows));
-    const auto t0 = Clock::now();
-    const std::clock_t c0 = std::clock();
+    const Stopwatch watch;
     std::string primes;
     Cover cover;
     if (percentFree > 0) {
@@ -90,8 +82,8 @@ void runSeries(int n, int percent, int percentFree, const std::vector<int>& indi
       cover =
           minimalCoverWithin(primes, simple, n, CoverLimits{std::chrono::seconds(2), cpu, {}, {}});
     }
-    ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
-    cpuMs.push_back(1000.0 * static_cast<double>(std::clock() - c0) / CLOCKS_PER_SEC);
+    ms.push_back(1000.0 * watch.wallSeconds());
+    cpuMs.push_back(1000.0 * watch.cpuSeconds());
     const int terms = static_cast<int>(termCount(cover.sum));
     termsSum += terms;
     if (percentFree == 0) {
@@ -173,15 +165,11 @@ void runSeries(int n, int percent, int percentFree, const std::vector<int>& indi
   std::fflush(stdout);
 }
 
-double cpuSeconds() {
-  return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
-
 void runProof(int n, int percent, int index, double seconds) {
   const auto minterms = patterns(n, randomMinterms(n, percent, index));
   const std::string primes = simplicity(minterms);
-  const double start = cpuSeconds();
-  auto at = [&] { return cpuSeconds() - start; };
+  const Stopwatch watch;
+  auto at = [&] { return watch.cpuSeconds(); };
   const Cover result = proveMinimalCover(
       primes, termList(minterms), n, [&] { return at() > seconds; },
       [&](const Cover& c) {

@@ -341,9 +341,10 @@ std::vector<int> roundRelaxation(const std::vector<std::vector<int>>& rows,
 
 // With every column at the same cost, a local search finds small covers far
 // sooner than the tree search. It has a short look first, until it stops
-// finding smaller covers; where its cover is then still two columns or more
-// above the bound, a proof is far off and it keeps half of what is left (at
-// most ten seconds) before the tree search, or until it comes within one.
+// finding smaller covers. Where its cover is then still two columns or more
+// above the bound, a proof is far off: it walks on until it comes within
+// one, for half of what is left but at most two seconds (a proof in the
+// background needs its time for the tree search).
 std::vector<int> walkCover(const std::vector<std::vector<int>>& colRows, size_t rowCount,
                            std::vector<int> cols, int64_t unit, int64_t bound, const Timer& timer,
                            const Watch& watch) {
@@ -359,7 +360,7 @@ std::vector<int> walkCover(const std::vector<std::vector<int>>& colRows, size_t 
   if (cols.size() < target + 2) return cols;
   limits.patience = 0;
   limits.target = target + 1;
-  const Timer second = timer.part(0.5, 10.0);
+  const Timer second = timer.part(0.5, 2.0);
   limits.timeUp = [&] { return second.over() || (watch.stop && watch.stop()); };
   limits.seed = 2;
   return localSearchCover(colRows, rowCount, cols, limits);

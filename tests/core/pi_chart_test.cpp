@@ -165,5 +165,23 @@ TEST(PrimeChart, ListedCoversAreEverySmallestCover) {
   EXPECT_GE(checked, 100);
 }
 
+// Without time for the search, the chart keeps the best cover found and the
+// bound no cover can pass, and lists no other covers.
+TEST(PrimeChart, AnUnprovenCoverCarriesItsBound) {
+  std::mt19937 rng(3);
+  std::bernoulli_distribution one(0.6);
+  std::string simple;
+  for (int r = 0; r < 512; ++r) {
+    if (!one(rng)) continue;
+    for (int k = 0; k < 9; ++k) simple += char(((r >> (8 - k)) & 1) ? 'a' + k : 'n' + k);
+    simple += '+';
+  }
+  const PrimeChart c = buildPrimeChart(simple, 9, std::chrono::milliseconds(0));
+  ASSERT_EQ(c.status, CoverStatus::BestFound);
+  EXPECT_GT(c.lowerBound, 0);
+  EXPECT_LT(c.lowerBound, int(c.chosen.size()));
+  EXPECT_EQ(c.minimalCovers, std::vector<std::vector<int>>{c.chosen});
+}
+
 }  // namespace
 }  // namespace ronri
