@@ -109,8 +109,9 @@ Cover proveFewestTermsThenLetters(std::string_view primes, std::string_view simp
                                   const std::function<bool()>& stop,
                                   const std::function<void(const Cover&)>& improved) {
   // A day: in practice the user stops it first.
-  return searchTermsThenLetters(primes, simple, n,
-                                CoverLimits{std::chrono::hours(24), false, stop, {}}, improved);
+  return searchTermsThenLetters(
+      primes, simple, n, CoverLimits{std::chrono::hours(24), false, stop, {}, proofThreads()},
+      improved);
 }
 
 std::string otherRows(std::string_view simple, std::string_view dontCare, int n) {

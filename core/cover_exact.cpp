@@ -16,7 +16,9 @@
 #include <cmath>
 #include <cstdint>
 #include <ctime>
+#include <mutex>
 #include <string>
+#include <thread>
 
 #include "core/cover_improve.h"
 #include "core/cover_local_search.h"
@@ -293,6 +295,7 @@ class Timer {
 struct Watch {
   std::function<bool()> stop;
   std::function<void(const std::vector<int>&, int64_t)> improved;
+  int threads = 1;  // the tree search's
 };
 
 // Drops columns that cover no row alone, trying them in the given order.
@@ -379,17 +382,21 @@ class SearchWatcher : public CbcEventHandler {
     int64_t bound;
     double lastSeen = 0.0;  // the incumbent's value last looked at
     int64_t nodes = 0;
+    std::mutex lock;  // the search's threads share this state
   };
   explicit SearchWatcher(State* state) : state_(state) {}
   CbcEventHandler* clone() const override { return new SearchWatcher(*this); }
   CbcAction event(CbcEvent e) override {
     State& s = *state_;
+    const std::lock_guard<std::mutex> hold(s.lock);
     if (s.timer->over() || (s.watch->stop && s.watch->stop())) return stop;
     if (!model_) return noAction;
     // The model's own bound is not sound mid-search (between the root's
     // heuristics and the first branch it is the incumbent's value); the open
-    // nodes' least bound after a node is done is.
-    if (e == node && ++s.nodes % 32 == 0 && model_->tree() && model_->tree()->size() > 0) {
+    // nodes' least bound after a node is done is. A thread's model holds only
+    // its share of the nodes: with threads, the bound waits for the end.
+    if (e == node && s.watch->threads == 1 && ++s.nodes % 32 == 0 && model_->tree() &&
+        model_->tree()->size() > 0) {
       const auto bound =
           static_cast<int64_t>(std::ceil(model_->tree()->getBestPossibleObjective() - 1e-6));
       if (bound > s.bound && bound <= s.bestCost) {
@@ -530,11 +537,28 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
   const bool farFromBound = costOf(result.columns, cost) - result.lowerBound >
                             2 * *std::min_element(cost.begin(), cost.end());
   const char* heuristics = farFromBound ? "on" : "off";
-  const std::vector<const char*> argv = {
-      "ronri",    "-log",       "0",           "-slog",     "0",
-      "-cuts",    "off",        "-preprocess", "off",       "-feas",
-      heuristics, "-proximity", heuristics,    "-timeMode", timer.cpu() ? "cpu" : "elapsed",
-      "-sec",     secs.c_str(), "-solve",      "-quit"};
+  const std::string threads = std::to_string(std::max(1, watch.threads));
+  const std::vector<const char*> argv = {"ronri",
+                                         "-log",
+                                         "0",
+                                         "-slog",
+                                         "0",
+                                         "-cuts",
+                                         "off",
+                                         "-preprocess",
+                                         "off",
+                                         "-feas",
+                                         heuristics,
+                                         "-proximity",
+                                         heuristics,
+                                         "-timeMode",
+                                         timer.cpu() ? "cpu" : "elapsed",
+                                         "-sec",
+                                         secs.c_str(),
+                                         "-threads",
+                                         watch.threads > 1 ? threads.c_str() : "0",
+                                         "-solve",
+                                         "-quit"};
   CbcMain1(
       static_cast<int>(argv.size()), const_cast<const char**>(argv.data()), model,
       [](CbcModel*, int) { return 0; }, data);
@@ -569,7 +593,7 @@ SubResult solveTermsFirst(const std::vector<std::vector<int>>& rows, int columnC
                           const Watch& watch) {
   const std::vector<int64_t> unit(static_cast<size_t>(columnCount), 1);
   // While the columns are counted, k of them cost at least k cheapest ones.
-  Watch counting{watch.stop, {}};
+  Watch counting{watch.stop, {}, watch.threads};
   if (watch.improved) {
     const int64_t cheapest = *std::min_element(cost.begin(), cost.end());
     counting.improved = [&](const std::vector<int>& cols, int64_t bound) {
@@ -590,6 +614,10 @@ SubResult solveTermsFirst(const std::vector<std::vector<int>>& rows, int columnC
 }
 
 }  // namespace
+
+int proofThreads() {
+  return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+}
 
 TableReduction reduceCoverTable(const std::vector<std::vector<int>>& table, int columnCount) {
   TableReduction out;
@@ -681,7 +709,7 @@ ExactCover searchCover(const std::vector<std::vector<int>>& table, int columnCou
   for (size_t i = 0; i < pieces.size(); ++i) {
     Piece& p = pieces[i];
     const int n = static_cast<int>(p.cols.size());
-    Watch watch{limits.stopRequested, {}};
+    Watch watch{limits.stopRequested, {}, limits.threads};
     if (limits.improved) {
       watch.improved = [&](const std::vector<int>& cols, int64_t bound) {
         if (!cols.empty()) p.best.columns = cols;

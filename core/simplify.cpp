@@ -382,7 +382,7 @@ Cover proveMinimalCover(std::string_view sc1, std::string_view simple, int n,
                         const std::function<bool()>& stop,
                         const std::function<void(const Cover&)>& improved) {
   // A day: in practice the user stops it first.
-  const CoverLimits limits{std::chrono::hours(24), false, stop, {}};
+  const CoverLimits limits{std::chrono::hours(24), false, stop, {}, proofThreads()};
   return searchMinimalCover(sc1, simple, n, limits, improved);
 }
 

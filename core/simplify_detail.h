@@ -85,9 +85,14 @@ struct CoverLimits {
   std::function<bool()> stopRequested;
   // Told of every better cover or bound while the search runs.
   std::function<void(const ExactCover&)> improved;
+  // Threads the tree search may use (a proof in the background takes the
+  // machine's cores; the budgeted search keeps to one).
+  int threads = 1;
 };
 ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
                       const CoverLimits& limits);
+// The threads a proof in the background uses: the machine's cores, at most four.
+int proofThreads();
 // minimalCover under `limits` (a benchmark counts CPU time).
 Cover minimalCoverWithin(std::string_view sc1, std::string_view simple, int n,
                          const CoverLimits& limits);
