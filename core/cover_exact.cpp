@@ -490,9 +490,9 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
   // Unit costs: a better start is a tighter cutoff for the search.
   if (exactly < 0)
     result.columns = improveCover(colRows, rows.size(), result.columns, cost, timeUp);
-  const bool unitCosts =
-      std::all_of(cost.begin(), cost.end(), [&](int64_t c) { return c == cost[0]; });
-  if (exactly < 0 && unitCosts && !cost.empty() && costOf(result.columns, cost) > result.lowerBound)
+  const bool unitCosts = !cost.empty() && std::all_of(cost.begin(), cost.end(),
+                                                      [&](int64_t c) { return c == cost[0]; });
+  if (exactly < 0 && unitCosts && costOf(result.columns, cost) > result.lowerBound)
     result.columns =
         walkCover(colRows, rows.size(), result.columns, cost[0], result.lowerBound, timer, watch);
   if (watch.improved) watch.improved(result.columns, result.lowerBound);
@@ -537,28 +537,14 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
   const bool farFromBound = costOf(result.columns, cost) - result.lowerBound >
                             2 * *std::min_element(cost.begin(), cost.end());
   const char* heuristics = farFromBound ? "on" : "off";
-  const std::string threads = std::to_string(std::max(1, watch.threads));
-  const std::vector<const char*> argv = {"ronri",
-                                         "-log",
-                                         "0",
-                                         "-slog",
-                                         "0",
-                                         "-cuts",
-                                         "off",
-                                         "-preprocess",
-                                         "off",
-                                         "-feas",
-                                         heuristics,
-                                         "-proximity",
-                                         heuristics,
-                                         "-timeMode",
-                                         timer.cpu() ? "cpu" : "elapsed",
-                                         "-sec",
-                                         secs.c_str(),
-                                         "-threads",
-                                         watch.threads > 1 ? threads.c_str() : "0",
-                                         "-solve",
-                                         "-quit"};
+  // "-threads 0" is CBC's single search without threads.
+  const std::string threads = std::to_string(watch.threads > 1 ? watch.threads : 0);
+  const std::vector<const char*> argv = {
+      "ronri",    "-log",       "0",           "-slog",         "0",
+      "-cuts",    "off",        "-preprocess", "off",           "-feas",
+      heuristics, "-proximity", heuristics,    "-timeMode",     timer.cpu() ? "cpu" : "elapsed",
+      "-sec",     secs.c_str(), "-threads",    threads.c_str(), "-solve",
+      "-quit"};
   CbcMain1(
       static_cast<int>(argv.size()), const_cast<const char**>(argv.data()), model,
       [](CbcModel*, int) { return 0; }, data);
@@ -593,9 +579,9 @@ SubResult solveTermsFirst(const std::vector<std::vector<int>>& rows, int columnC
                           const Watch& watch) {
   const std::vector<int64_t> unit(static_cast<size_t>(columnCount), 1);
   // While the columns are counted, k of them cost at least k cheapest ones.
+  const int64_t cheapest = *std::min_element(cost.begin(), cost.end());
   Watch counting{watch.stop, {}, watch.threads};
   if (watch.improved) {
-    const int64_t cheapest = *std::min_element(cost.begin(), cost.end());
     counting.improved = [&](const std::vector<int>& cols, int64_t bound) {
       watch.improved(cols, bound * cheapest);
     };
@@ -604,9 +590,7 @@ SubResult solveTermsFirst(const std::vector<std::vector<int>>& rows, int columnC
   // Fewer columns always cost less: the unit search's cover is a good start.
   if (!fewest.proven) {
     SubResult r = solveComponent(rows, columnCount, cost, timer, watch, -1, &fewest.columns);
-    if (!r.proven)
-      r.lowerBound =
-          std::max(r.lowerBound, fewest.lowerBound * *std::min_element(cost.begin(), cost.end()));
+    if (!r.proven) r.lowerBound = std::max(r.lowerBound, fewest.lowerBound * cheapest);
     return r;
   }
   return solveComponent(rows, columnCount, cost, timer, watch,
