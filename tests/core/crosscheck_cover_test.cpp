@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cover_branch_bound.h"
 #include "core/cover_dontcare.h"
 #include "core/cover_improve.h"
 #include "core/cover_local_search.h"
@@ -150,6 +151,47 @@ TEST(CrosscheckCover, RandomFunctionsOfEightToTenVariables) {
   checkRandomFunctions(9, 1, rng, none, std::chrono::seconds(2), false, {0.75});
   checkRandomFunctions(10, 1, rng, glpsol, std::chrono::seconds(20), true, {0.25, 0.5});
   checkRandomFunctions(10, 1, rng, none, std::chrono::seconds(2), false, {0.75});
+}
+
+// The branch and bound on whole prime tables of dense functions, against the
+// independent search (7 variables) and glpsol (8 and 9): no cover below the
+// optimum, a smallest one at it.
+TEST(CrosscheckCover, BranchAndBoundMatchesTheOracles) {
+  std::mt19937 rng(20261208);
+  for (const auto& [n, ones] :
+       std::vector<std::pair<int, double>>{{7, 0.6}, {7, 0.75}, {8, 0.6}, {8, 0.75}, {9, 0.7}}) {
+    if (n > 7 && !test::glpsolInstalled()) continue;
+    Table f;
+    std::bernoulli_distribution one(ones);
+    for (int r = 0; r < (1 << n); ++r) f[size_t(r)] = one(rng);
+    const std::vector<Cube> primes = test::primeImplicants(f, n);
+    std::vector<Table> points;
+    for (const Cube& c : primes) points.push_back(test::pointsOf(c, n));
+    std::vector<std::vector<int>> table;
+    for (int r = 0; r < (1 << n); ++r) {
+      if (!f[size_t(r)]) continue;
+      table.emplace_back();
+      for (size_t c = 0; c < primes.size(); ++c)
+        if (points[c][size_t(r)]) table.back().push_back(int(c));
+    }
+    const std::optional<int> optimum =
+        n <= 7 ? std::optional<int>(test::minimumCoverSize(f, primes, n))
+               : test::minimumCoverSizeByGlpsol(f, primes, n, 60);
+    if (!optimum) {
+      ADD_FAILURE() << n << " variables: glpsol proved no optimum in 60 s";
+      continue;
+    }
+    const std::string what = std::to_string(n) + " variables, optimum " + std::to_string(*optimum);
+    const int columns = int(primes.size());
+    const AtMostResult below = coverOfAtMost(table, columns, *optimum - 1, {});
+    EXPECT_TRUE(below.finished && !below.found) << what << ", " << below.columns.size();
+    const AtMostResult at = coverOfAtMost(table, columns, *optimum, {});
+    EXPECT_TRUE(at.finished && at.found) << what;
+    EXPECT_EQ(int(at.columns.size()), *optimum) << what;
+    Table covered;
+    for (int c : at.columns) covered |= points[size_t(c)];
+    EXPECT_EQ(covered & f, f) << what;
+  }
 }
 
 // A sum of products as the program writes it: its table, terms and letters.
@@ -350,7 +392,7 @@ TEST(CrosscheckCover, DontCaresOfFiveToTenVariables) {
 // Random cover tables against every subset of columns: the reductions keep
 // the optimum (the essentials plus the best cover of what is left), the local
 // moves turn any cover into a valid, irredundant one that is no larger, the
-// local search finds the optimum, and
+// local search finds the optimum, the branch and bound proves it, and
 // the search's bound never passes the optimum.
 TEST(CrosscheckCover, ReductionsAndLocalMovesKeepTheOptimum) {
   std::mt19937 rng(3030);
@@ -418,6 +460,16 @@ TEST(CrosscheckCover, ReductionsAndLocalMovesKeepTheOptimum) {
     for (int c : localSearchCover(colRows, size_t(rows), every, walk)) walked |= 1u << c;
     EXPECT_TRUE(covers(walked, all)) << what;
     EXPECT_EQ(std::popcount(walked), optimum) << what;
+
+    // The branch and bound finds nothing below the optimum, and from one
+    // above it walks down to a smallest cover.
+    const AtMostResult below = coverOfAtMost(table, cols, optimum - 1, {});
+    EXPECT_TRUE(below.finished && !below.found) << what;
+    const AtMostResult down = coverOfAtMost(table, cols, optimum + 1, {});
+    uint32_t found = 0;
+    for (int c : down.columns) found |= 1u << c;
+    EXPECT_TRUE(down.finished && down.found && covers(found, all)) << what;
+    EXPECT_EQ(std::popcount(found), optimum) << what;
 
     const ExactCover quick = exactCover(table, cols, std::chrono::milliseconds(0));
     EXPECT_LE(quick.lowerBound, optimum) << what;
