@@ -1,13 +1,13 @@
 #include "core/cover_branch_bound.h"
 
-#include <coin/CoinPackedMatrix.hpp>
-#include <coin/CoinPackedVector.hpp>
 #include <coin/CoinWarmStart.hpp>
 #include <coin/OsiClpSolverInterface.hpp>
 
 #include <algorithm>
 #include <memory>
 #include <utility>
+
+#include "core/cover_matrix.h"
 
 namespace ronri {
 
@@ -25,13 +25,7 @@ class Search {
          const std::function<bool()>& timeUp,
          const std::function<void(const std::vector<int>&)>& found)
       : rows_(rows), columns_(columnCount), target_(target), timeUp_(timeUp), found_(found) {
-    CoinPackedMatrix matrix(false, 0, 0);
-    matrix.setDimensions(0, columnCount);
-    for (const auto& row : rows) {
-      CoinPackedVector v;
-      for (int c : row) v.insert(c, 1.0);
-      matrix.appendRow(v);
-    }
+    const CoinPackedMatrix matrix = coverMatrix(rows, columnCount);
     const size_t n = static_cast<size_t>(columnCount);
     std::vector<double> lower(n, 0.0), upper(n, 1.0), cost(n, 1.0);
     std::vector<double> rowLower(rows.size(), 1.0), rowUpper(rows.size(), COIN_DBL_MAX);

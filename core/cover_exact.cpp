@@ -23,6 +23,7 @@
 #include "core/cover_branch_bound.h"
 #include "core/cover_improve.h"
 #include "core/cover_local_search.h"
+#include "core/cover_matrix.h"
 #include "core/simplify_detail.h"
 
 namespace ronri {
@@ -458,13 +459,7 @@ SubResult solveComponent(const std::vector<std::vector<int>>& rows, int columnCo
   // The relaxation is solved even when the time is up: its bound is part of
   // the answer.
 
-  CoinPackedMatrix matrix(false, 0, 0);
-  matrix.setDimensions(0, columnCount);
-  for (const auto& row : rows) {
-    CoinPackedVector v;
-    for (int c : row) v.insert(c, 1.0);
-    matrix.appendRow(v);
-  }
+  CoinPackedMatrix matrix = coverMatrix(rows, columnCount);
   std::vector<double> colLower(nc, 0.0), colUpper(nc, 1.0), objective(nc);
   for (size_t c = 0; c < nc; ++c) objective[c] = static_cast<double>(cost[c]);
   std::vector<double> rowLower(rows.size(), 1.0), rowUpper(rows.size(), COIN_DBL_MAX);
