@@ -384,7 +384,7 @@ class SearchWatcher : public CbcEventHandler {
     int64_t bound;
     double lastSeen = 0.0;  // the incumbent's value last looked at
     int64_t nodes = 0;
-    std::mutex lock;  // the search's threads share this state
+    std::mutex lock{};  // the search's threads share this state
   };
   explicit SearchWatcher(State* state) : state_(state) {}
   CbcEventHandler* clone() const override { return new SearchWatcher(*this); }
