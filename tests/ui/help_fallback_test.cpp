@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -64,6 +66,18 @@ TEST(HelpAndVersion, ContentsFallBackToTheInstalledHelp) {
 
   HelpService::resetInstalledDirs();
   QDir::setCurrent(before);
+}
+
+// The contents pane fits any window: 200 px wide where there is room, never
+// more than 9/20 of a narrow window (a window 101-444 px wide once aborted).
+TEST(HelpAndVersion, ContentsPaneFitsAnyWindowWidth) {
+  for (int total = 0; total <= 1000; ++total)
+    for (int wanted : {0, 150, 250, 2000}) {
+      const int left = HelpService::contentsWidth(wanted, total);
+      ASSERT_GE(left, 0) << total;
+      ASSERT_LE(left, total * 9 / 20) << total << " " << wanted;
+      if (total * 9 / 20 >= 200) ASSERT_EQ(left, std::clamp(wanted, 200, total * 9 / 20));
+    }
 }
 
 // The search ignores case and takes a space for a hyphen; a miss says so.

@@ -57,7 +57,7 @@ void fillContents(QTreeWidget* contents, QTextBrowser* browser) {
   if (auto* splitter = qobject_cast<QSplitter*>(contents->parentWidget())) {
     const int total = splitter->width() > 100 ? splitter->width() : 760;
     const int wanted = contents->columnWidth(0) + contents->frameWidth() * 2 + 24;
-    const int left = std::clamp(wanted, 200, total * 9 / 20);
+    const int left = HelpService::contentsWidth(wanted, total);
     splitter->setSizes({left, total - left});
   }
 }
@@ -161,6 +161,13 @@ void HelpService::setInstalledDirs(const QStringList& dirs) {
 
 void HelpService::resetInstalledDirs() {
   g_installedDirs.reset();
+}
+
+int HelpService::contentsWidth(int wanted, int total) {
+  // At least 200 px, but never more than 9/20 of the window: in a narrow
+  // window the upper bound wins, so the text keeps the larger part.
+  const int most = std::max(total * 9 / 20, 0);
+  return std::min(std::max(wanted, 200), most);
 }
 
 QString HelpService::locate(const QString& file) {

@@ -32,6 +32,9 @@ class HelpService {
   // The folders of the installed help, in order: share/ronrilab beside the
   // program's own bin folder, then the one of the prefix it was built for.
   static QStringList installedDirs();
+  // The contents pane's width for a heading column `wanted` px wide in a
+  // splitter `total` px wide: 200 px up to 9/20 of the window, any size safe.
+  static int contentsWidth(int wanted, int total);
   // Tests replace the installed folders; resetInstalledDirs() brings back the above.
   static void setInstalledDirs(const QStringList& dirs);
   static void resetInstalledDirs();
