@@ -7,8 +7,8 @@
 #include <string>
 
 #include "circuit/layout_engine.h"
-#include "core/expression.h"
-#include "core/rpn.h"
+#include "core/expression/expression.h"
+#include "core/expression/rpn.h"
 
 namespace {
 

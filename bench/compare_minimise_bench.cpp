@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "bench/simplify_functions.h"
-#include "core/simplify.h"
-#include "core/simplify_detail.h"
+#include "core/cover/simplify.h"
+#include "core/cover/simplify_detail.h"
 
 int main(int argc, char** argv) {
   using namespace ronri;

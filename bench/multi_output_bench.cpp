@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "bench/timing.h"
-#include "core/multi_output.h"
-#include "core/multi_output_cover.h"
+#include "core/multi/multi_output.h"
+#include "core/multi/multi_output_cover.h"
 
 using namespace ronri;
 using namespace ronri::bench;

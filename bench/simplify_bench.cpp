@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "bench/simplify_functions.h"
-#include "core/simplify.h"
+#include "core/cover/simplify.h"
 
 namespace {
 

@@ -21,9 +21,9 @@
 
 #include "bench/simplify_functions.h"
 #include "bench/timing.h"
-#include "core/cover_dontcare.h"
-#include "core/simplify.h"
-#include "core/simplify_detail.h"
+#include "core/cover/cover_dontcare.h"
+#include "core/cover/simplify.h"
+#include "core/cover/simplify_detail.h"
 
 using namespace ronri;
 using namespace ronri::bench;

@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/simplify_functions.h"
-#include "core/display_list.h"
-#include "core/simplify.h"
-#include "core/tabulation.h"
+#include "core/cover/simplify.h"
+#include "core/cover/tabulation.h"
+#include "core/draw/display_list.h"
 
 namespace {
 

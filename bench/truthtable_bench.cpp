@@ -2,9 +2,9 @@
 // lists and both display columns, for ten variables.
 #include <benchmark/benchmark.h>
 
-#include "core/expression.h"
-#include "core/rpn.h"
-#include "core/truthtable.h"
+#include "core/expression/expression.h"
+#include "core/expression/rpn.h"
+#include "core/table/truthtable.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "circuit/compress.h"
 
-#include "core/cover_dontcare.h"
-#include "core/expression.h"
-#include "core/function.h"
-#include "core/rpn.h"
-#include "core/simplify.h"
-#include "core/truthtable.h"
+#include "core/cover/cover_dontcare.h"
+#include "core/cover/simplify.h"
+#include "core/expression/expression.h"
+#include "core/expression/rpn.h"
+#include "core/table/function.h"
+#include "core/table/truthtable.h"
 
 namespace ronri {
 

@@ -8,7 +8,7 @@
 
 #include "circuit/export_verilog.h"
 #include "circuit/gates.h"
-#include "core/expression.h"
+#include "core/expression/expression.h"
 
 namespace ronri {
 

@@ -7,7 +7,7 @@
 #include <set>
 #include <vector>
 
-#include "core/expression.h"
+#include "core/expression/expression.h"
 
 namespace ronri {
 

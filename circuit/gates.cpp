@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/expression.h"
+#include "core/expression/expression.h"
 
 namespace ronri {
 

@@ -5,8 +5,8 @@
 
 #include "circuit/gates.h"
 #include "circuit/router.h"
-#include "core/expression.h"
-#include "core/rpn.h"
+#include "core/expression/expression.h"
+#include "core/expression/rpn.h"
 
 namespace ronri {
 

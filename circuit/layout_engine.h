@@ -8,7 +8,7 @@
 
 #include "circuit/netlist.h"
 #include "circuit/router.h"
-#include "core/surface.h"
+#include "core/draw/surface.h"
 
 namespace ronri {
 

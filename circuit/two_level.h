@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "circuit/netlist.h"
-#include "core/multi_output_cover.h"
-#include "core/surface.h"
+#include "core/draw/surface.h"
+#include "core/multi/multi_output_cover.h"
 
 namespace ronri {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/surface.h"
+#include "core/draw/surface.h"
 
 namespace ronri::fuzz {
 

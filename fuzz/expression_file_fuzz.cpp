@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
-#include "core/expression.h"
-#include "core/expression_file.h"
-#include "core/truthtable.h"
+#include "core/expression/expression.h"
+#include "core/table/expression_file.h"
+#include "core/table/truthtable.h"
 #include "fuzz/fuzz_input.h"
 
 using namespace ronri;

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "core/expression.h"
-#include "core/rpn.h"
-#include "core/simplify.h"
-#include "core/truthtable.h"
+#include "core/cover/simplify.h"
+#include "core/expression/expression.h"
+#include "core/expression/rpn.h"
+#include "core/table/truthtable.h"
 #include "fuzz/fuzz_input.h"
 
 using namespace ronri;

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "core/expression.h"
-#include "core/gateset.h"
-#include "core/rpn.h"
-#include "core/truthtable.h"
+#include "core/expression/expression.h"
+#include "core/expression/gateset.h"
+#include "core/expression/rpn.h"
+#include "core/table/truthtable.h"
 #include "fuzz/fuzz_input.h"
 
 using namespace ronri;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/notation.h"
+#include "core/draw/notation.h"
 #include "fuzz/bounds_surface.h"
 #include "fuzz/fuzz_input.h"
 

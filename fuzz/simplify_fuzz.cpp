@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "core/cover_dontcare.h"
-#include "core/product_of_sums.h"
-#include "core/simplify.h"
-#include "core/simplify_detail.h"
+#include "core/cover/cover_dontcare.h"
+#include "core/cover/product_of_sums.h"
+#include "core/cover/simplify.h"
+#include "core/cover/simplify_detail.h"
 #include "fuzz/fuzz_input.h"
 #include "support/cover_check.h"
 

@@ -3,7 +3,7 @@
 // numbers and the twips positions of the ruling, headers, cells and outlines.
 #include <string>
 
-#include "core/surface.h"
+#include "core/draw/surface.h"
 
 namespace ronri::kmap {
 

@@ -4,9 +4,9 @@
 #include <iterator>
 #include <vector>
 
-#include "core/cover_dontcare.h"
-#include "core/expression.h"
-#include "core/function.h"
+#include "core/cover/cover_dontcare.h"
+#include "core/expression/expression.h"
+#include "core/table/function.h"
 #include "kmap/geometry.h"
 
 namespace ronri::kmap {

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/simplify.h"
-#include "core/surface.h"
+#include "core/cover/simplify.h"
+#include "core/draw/surface.h"
 #include "kmap/outline.h"
 
 namespace ronri::kmap {

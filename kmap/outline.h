@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/surface.h"
+#include "core/draw/surface.h"
 
 namespace ronri::kmap {
 

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "ui/framework/app.h"
+#include "ui/app.h"
 #include "ui/framework/display_settings.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/start_check.h"

@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/expression.h"
-#include "core/truthtable.h"
+#include "core/expression/expression.h"
+#include "core/table/truthtable.h"
 
 namespace ronri {
 namespace {

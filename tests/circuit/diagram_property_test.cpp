@@ -9,9 +9,9 @@
 #include "circuit/diagram_reader.h"
 #include "circuit/gates.h"
 #include "circuit/layout_engine.h"
-#include "core/expression.h"
-#include "core/rpn.h"
-#include "core/truthtable.h"
+#include "core/expression/expression.h"
+#include "core/expression/rpn.h"
+#include "core/table/truthtable.h"
 #include "support/recording_surface.h"
 
 namespace ronri {

@@ -15,11 +15,11 @@
 #include "circuit/export_verilog.h"
 #include "circuit/layout_engine.h"
 #include "circuit/two_level.h"
-#include "core/expression.h"
-#include "core/multi_output.h"
-#include "core/multi_output_cover.h"
-#include "core/rpn.h"
-#include "core/truthtable.h"
+#include "core/expression/expression.h"
+#include "core/expression/rpn.h"
+#include "core/multi/multi_output.h"
+#include "core/multi/multi_output_cover.h"
+#include "core/table/truthtable.h"
 
 namespace ronri {
 namespace {

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "circuit/diagram_reader.h"
-#include "core/truthtable.h"
+#include "core/table/truthtable.h"
 #include "support/recording_surface.h"
 
 namespace ronri {

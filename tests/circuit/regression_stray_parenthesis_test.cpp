@@ -6,9 +6,9 @@
 
 #include "circuit/diagram_reader.h"
 #include "circuit/layout_engine.h"
-#include "core/expression.h"
-#include "core/rpn.h"
-#include "core/truthtable.h"
+#include "core/expression/expression.h"
+#include "core/expression/rpn.h"
+#include "core/table/truthtable.h"
 
 namespace ronri {
 namespace {

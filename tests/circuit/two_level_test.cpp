@@ -9,8 +9,8 @@
 #include "circuit/diagram_reader.h"
 #include "circuit/gates.h"
 #include "circuit/two_level.h"
-#include "core/multi_output.h"
-#include "core/multi_output_cover.h"
+#include "core/multi/multi_output.h"
+#include "core/multi/multi_output_cover.h"
 #include "support/recording_surface.h"
 
 namespace ronri {

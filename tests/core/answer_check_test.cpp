@@ -1,4 +1,4 @@
-#include "core/answer_check.h"
+#include "core/teaching/answer_check.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -6,7 +6,7 @@
 #include <map>
 #include <random>
 
-#include "core/row_numbers.h"
+#include "core/table/row_numbers.h"
 
 namespace ronri {
 namespace {

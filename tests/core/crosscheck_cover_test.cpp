@@ -16,15 +16,15 @@
 #include <string>
 #include <vector>
 
-#include "core/cover_branch_bound.h"
-#include "core/cover_dontcare.h"
-#include "core/cover_improve.h"
-#include "core/cover_local_search.h"
-#include "core/expression.h"
-#include "core/function.h"
-#include "core/product_of_sums.h"
-#include "core/simplify.h"
-#include "core/simplify_detail.h"
+#include "core/cover/cover_branch_bound.h"
+#include "core/cover/cover_dontcare.h"
+#include "core/cover/cover_improve.h"
+#include "core/cover/cover_local_search.h"
+#include "core/cover/product_of_sums.h"
+#include "core/cover/simplify.h"
+#include "core/cover/simplify_detail.h"
+#include "core/expression/expression.h"
+#include "core/table/function.h"
 #include "support/cover_check.h"
 #include "support/crosscheck_oracle.h"
 

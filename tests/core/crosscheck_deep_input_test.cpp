@@ -10,13 +10,13 @@
 
 #include <string>
 
-#include "core/expression.h"
-#include "core/expression_file.h"
-#include "core/gateset.h"
-#include "core/notation.h"
-#include "core/rpn.h"
-#include "core/simplify.h"
-#include "core/truthtable.h"
+#include "core/cover/simplify.h"
+#include "core/draw/notation.h"
+#include "core/expression/expression.h"
+#include "core/expression/gateset.h"
+#include "core/expression/rpn.h"
+#include "core/table/expression_file.h"
+#include "core/table/truthtable.h"
 #include "support/crosscheck_oracle.h"
 #include "support/recording_surface.h"
 

@@ -1,4 +1,4 @@
-#include "core/entry_compare.h"
+#include "core/table/entry_compare.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/expression_file.h"
+#include "core/table/expression_file.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "core/expression.h"
+#include "core/expression/expression.h"
 
 #include <gtest/gtest.h>
 

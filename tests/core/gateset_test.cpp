@@ -1,12 +1,12 @@
-#include "core/gateset.h"
+#include "core/expression/gateset.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "core/expression.h"
-#include "core/rpn.h"
-#include "core/truthtable.h"
+#include "core/expression/expression.h"
+#include "core/expression/rpn.h"
+#include "core/table/truthtable.h"
 
 namespace ronri {
 namespace {

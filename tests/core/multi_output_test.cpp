@@ -9,9 +9,9 @@
 #include <random>
 #include <sstream>
 
-#include "core/multi_output.h"
-#include "core/multi_output_cover.h"
-#include "core/simplify_detail.h"
+#include "core/cover/simplify_detail.h"
+#include "core/multi/multi_output.h"
+#include "core/multi/multi_output_cover.h"
 #include "support/crosscheck_oracle.h"
 
 namespace ronri {

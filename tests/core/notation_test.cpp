@@ -1,4 +1,4 @@
-#include "core/notation.h"
+#include "core/draw/notation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The prime-implicant chart: the worked examples, and the essential primes
 // and the smallest covers against brute force over independently found primes.
-#include "core/pi_chart.h"
+#include "core/cover/pi_chart.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -9,9 +9,9 @@
 #include <chrono>
 #include <string>
 
-#include "core/simplify.h"
-#include "core/simplify_detail.h"
-#include "core/truthtable.h"
+#include "core/cover/simplify.h"
+#include "core/cover/simplify_detail.h"
+#include "core/table/truthtable.h"
 
 namespace ronri {
 namespace {

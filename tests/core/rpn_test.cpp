@@ -1,8 +1,8 @@
-#include "core/rpn.h"
+#include "core/expression/rpn.h"
 
 #include <gtest/gtest.h>
 
-#include "core/expression.h"
+#include "core/expression/expression.h"
 
 namespace ronri {
 namespace {

@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "core/cover_dontcare.h"
-#include "core/expression.h"
-#include "core/product_of_sums.h"
-#include "core/simplify.h"
-#include "core/simplify_detail.h"
+#include "core/cover/cover_dontcare.h"
+#include "core/cover/product_of_sums.h"
+#include "core/cover/simplify.h"
+#include "core/cover/simplify_detail.h"
+#include "core/expression/expression.h"
 #include "support/cover_assert.h"
 
 namespace ronri {

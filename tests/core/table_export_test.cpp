@@ -1,4 +1,4 @@
-#include "core/table_export.h"
+#include "core/table/table_export.h"
 
 #include <gtest/gtest.h>
 

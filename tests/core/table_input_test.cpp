@@ -1,13 +1,13 @@
-#include "core/table_input.h"
+#include "core/table/table_input.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
-#include "core/expression.h"
-#include "core/rpn.h"
-#include "core/truthtable.h"
+#include "core/expression/expression.h"
+#include "core/expression/rpn.h"
+#include "core/table/truthtable.h"
 #include "support/crosscheck_oracle.h"
 
 namespace ronri {

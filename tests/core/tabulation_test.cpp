@@ -7,10 +7,10 @@
 #include <set>
 #include <tuple>
 
-#include "core/display_list.h"
-#include "core/simplify.h"
-#include "core/simplify_detail.h"
-#include "core/tabulation.h"
+#include "core/cover/simplify.h"
+#include "core/cover/simplify_detail.h"
+#include "core/cover/tabulation.h"
+#include "core/draw/display_list.h"
 #include "support/crosscheck_oracle.h"
 
 namespace ronri {

@@ -1,11 +1,11 @@
-#include "core/truthtable.h"
+#include "core/table/truthtable.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "core/expression.h"
-#include "core/rpn.h"
+#include "core/expression/expression.h"
+#include "core/expression/rpn.h"
 
 namespace ronri {
 namespace {

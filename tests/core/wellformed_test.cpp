@@ -1,8 +1,8 @@
-#include "core/wellformed.h"
+#include "core/expression/wellformed.h"
 
 #include <gtest/gtest.h>
 
-#include "core/entry_typing.h"
+#include "core/expression/entry_typing.h"
 
 namespace ronri {
 namespace {

@@ -42,7 +42,7 @@
 #include <random>
 #include <thread>
 
-#include "ui/framework/app.h"
+#include "ui/app.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/window.h"
 

@@ -9,12 +9,12 @@
 #include <QMenuBar>
 #include <QSpinBox>
 
-#include "core/row_numbers.h"
-#include "ui/framework/app.h"
-#include "ui/windows/answer_check_form.h"
-#include "ui/windows/kmap_form.h"
-#include "ui/windows/main_form.h"
-#include "ui/windows/number_input_form.h"
+#include "core/table/row_numbers.h"
+#include "ui/app.h"
+#include "ui/windows/added/answer_check_form.h"
+#include "ui/windows/added/number_input_form.h"
+#include "ui/windows/designed/kmap_form.h"
+#include "ui/windows/designed/main_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

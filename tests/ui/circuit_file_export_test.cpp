@@ -16,14 +16,14 @@
 
 #include "circuit/export_verilog.h"
 #include "circuit/two_level.h"
-#include "core/multi_output.h"
-#include "core/multi_output_cover.h"
-#include "ui/framework/app.h"
+#include "core/multi/multi_output.h"
+#include "core/multi/multi_output_cover.h"
+#include "ui/app.h"
 #include "ui/framework/canvas.h"
-#include "ui/windows/circuit_file_export.h"
-#include "ui/windows/circuit_form.h"
-#include "ui/windows/multi_output_circuit_form.h"
-#include "ui/windows/truth_table_form.h"
+#include "ui/windows/added/multi_output_circuit_form.h"
+#include "ui/windows/designed/circuit_form.h"
+#include "ui/windows/designed/truth_table_form.h"
+#include "ui/windows/helpers/circuit_file_export.h"
 #include "ui_helpers.h"
 
 namespace ronri {

@@ -9,13 +9,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/expression.h"
-#include "core/truthtable.h"
-#include "ui/framework/app.h"
+#include "core/expression/expression.h"
+#include "core/table/truthtable.h"
+#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/circuit_form.h"
-#include "ui/windows/truth_table_form.h"
+#include "ui/windows/designed/circuit_form.h"
+#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

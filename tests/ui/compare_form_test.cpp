@@ -3,9 +3,9 @@
 #include <QListWidget>
 #include <QTableWidget>
 
-#include "ui/framework/app.h"
-#include "ui/windows/compare_form.h"
-#include "ui/windows/main_form.h"
+#include "ui/app.h"
+#include "ui/windows/designed/compare_form.h"
+#include "ui/windows/designed/main_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

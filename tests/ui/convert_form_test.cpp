@@ -1,4 +1,4 @@
-#include "ui/windows/convert_form.h"
+#include "ui/windows/designed/convert_form.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,15 +11,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "core/notation.h"
+#include "core/draw/notation.h"
 #include "support/recording_surface.h"
-#include "ui/framework/app.h"
+#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/drawing_export.h"
-#include "ui/windows/display_form.h"
-#include "ui/windows/notation_form.h"
-#include "ui/windows/prime_chart_form.h"
-#include "ui/windows/truth_table_form.h"
+#include "ui/windows/added/prime_chart_form.h"
+#include "ui/windows/designed/display_form.h"
+#include "ui/windows/designed/notation_form.h"
+#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

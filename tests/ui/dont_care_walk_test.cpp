@@ -15,18 +15,18 @@
 #include <QTest>
 #include <algorithm>
 
-#include "core/entry_compare.h"
+#include "core/table/entry_compare.h"
 #include "kmap/grouping.h"
 #include "main_form_driver.h"
-#include "ui/framework/app.h"
-#include "ui/windows/circuit_form.h"
-#include "ui/windows/compare_form.h"
-#include "ui/windows/convert_form.h"
-#include "ui/windows/display_form.h"
-#include "ui/windows/kmap_form.h"
-#include "ui/windows/prime_chart_form.h"
-#include "ui/windows/table_input_form.h"
-#include "ui/windows/truth_table_form.h"
+#include "ui/app.h"
+#include "ui/windows/added/prime_chart_form.h"
+#include "ui/windows/designed/circuit_form.h"
+#include "ui/windows/designed/compare_form.h"
+#include "ui/windows/designed/convert_form.h"
+#include "ui/windows/designed/display_form.h"
+#include "ui/windows/designed/kmap_form.h"
+#include "ui/windows/designed/table_input_form.h"
+#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

@@ -5,13 +5,13 @@
 #include <QtMath>
 #include <set>
 
-#include "ui/framework/app.h"
+#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/drawing_export.h"
-#include "ui/windows/circuit_form.h"
-#include "ui/windows/kmap_form.h"
-#include "ui/windows/notation_form.h"
-#include "ui/windows/truth_table_form.h"
+#include "ui/windows/designed/circuit_form.h"
+#include "ui/windows/designed/kmap_form.h"
+#include "ui/windows/designed/notation_form.h"
+#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 #include <QLineEdit>

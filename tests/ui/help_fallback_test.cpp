@@ -13,10 +13,10 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "ui/framework/app.h"
+#include "ui/app.h"
 #include "ui/framework/help_service.h"
-#include "ui/windows/expression_files.h"
-#include "ui/windows/main_form.h"
+#include "ui/windows/designed/main_form.h"
+#include "ui/windows/helpers/expression_files.h"
 #include "ui_helpers.h"
 
 namespace ronri {

@@ -16,11 +16,11 @@
 #include "kmap/outline.h"
 #include "main_form_driver.h"
 #include "support/recording_surface.h"
-#include "ui/framework/app.h"
+#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/kmap_form.h"
-#include "ui/windows/truth_table_form.h"
+#include "ui/windows/designed/kmap_form.h"
+#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

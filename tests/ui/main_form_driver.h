@@ -5,8 +5,8 @@
 #include <QProgressBar>
 #include <QString>
 
-#include "ui/framework/app.h"
-#include "ui/windows/main_form.h"
+#include "ui/app.h"
+#include "ui/windows/designed/main_form.h"
 #include "ui_helpers.h"
 
 namespace ronri::test {

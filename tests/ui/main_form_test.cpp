@@ -9,10 +9,10 @@
 #include <QStatusBar>
 
 #include "main_form_driver.h"
-#include "ui/windows/compare_form.h"
-#include "ui/windows/map_count_form.h"
-#include "ui/windows/table_count_form.h"
-#include "ui/windows/truth_table_form.h"
+#include "ui/windows/designed/compare_form.h"
+#include "ui/windows/designed/map_count_form.h"
+#include "ui/windows/designed/table_count_form.h"
+#include "ui/windows/designed/truth_table_form.h"
 
 namespace ronri {
 namespace {

@@ -9,15 +9,15 @@
 #include <QTest>
 #include <random>
 
-#include "core/expression.h"
-#include "core/rpn.h"
-#include "core/truthtable.h"
-#include "ui/framework/app.h"
+#include "core/expression/expression.h"
+#include "core/expression/rpn.h"
+#include "core/table/truthtable.h"
+#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/main_form.h"
-#include "ui/windows/map_count_form.h"
-#include "ui/windows/map_input_form.h"
+#include "ui/windows/designed/main_form.h"
+#include "ui/windows/designed/map_count_form.h"
+#include "ui/windows/designed/map_input_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

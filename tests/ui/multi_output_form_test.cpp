@@ -15,10 +15,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include "ui/framework/app.h"
-#include "ui/windows/main_form.h"
-#include "ui/windows/multi_output_circuit_form.h"
-#include "ui/windows/multi_output_form.h"
+#include "ui/app.h"
+#include "ui/windows/added/multi_output_circuit_form.h"
+#include "ui/windows/added/multi_output_form.h"
+#include "ui/windows/designed/main_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

@@ -13,18 +13,18 @@
 #include <QWheelEvent>
 
 #include "main_form_driver.h"
-#include "ui/framework/app.h"
+#include "ui/app.h"
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/drawing_zoom.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/print_header.h"
 #include "ui/framework/print_pages.h"
-#include "ui/windows/circuit_form.h"
-#include "ui/windows/convert_form.h"
-#include "ui/windows/kmap_form.h"
-#include "ui/windows/notation_form.h"
-#include "ui/windows/prime_chart_form.h"
-#include "ui/windows/truth_table_form.h"
+#include "ui/windows/added/prime_chart_form.h"
+#include "ui/windows/designed/circuit_form.h"
+#include "ui/windows/designed/convert_form.h"
+#include "ui/windows/designed/kmap_form.h"
+#include "ui/windows/designed/notation_form.h"
+#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

@@ -14,16 +14,16 @@
 #include <algorithm>
 #include <random>
 
-#include "core/expression.h"
-#include "core/rpn.h"
-#include "core/table_input.h"
-#include "core/truthtable.h"
-#include "ui/framework/app.h"
-#include "ui/windows/compare_form.h"
-#include "ui/windows/main_form.h"
-#include "ui/windows/map_count_form.h"
-#include "ui/windows/table_count_form.h"
-#include "ui/windows/table_input_form.h"
+#include "core/expression/expression.h"
+#include "core/expression/rpn.h"
+#include "core/table/table_input.h"
+#include "core/table/truthtable.h"
+#include "ui/app.h"
+#include "ui/windows/designed/compare_form.h"
+#include "ui/windows/designed/main_form.h"
+#include "ui/windows/designed/map_count_form.h"
+#include "ui/windows/designed/table_count_form.h"
+#include "ui/windows/designed/table_input_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

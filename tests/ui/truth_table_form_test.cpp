@@ -7,12 +7,12 @@
 #include <QTextBlock>
 
 #include "main_form_driver.h"
-#include "ui/windows/circuit_form.h"
-#include "ui/windows/convert_form.h"
-#include "ui/windows/display_form.h"
-#include "ui/windows/kmap_form.h"
-#include "ui/windows/truth_table_form.h"
-#include "ui/windows/truth_table_progress.h"
+#include "ui/windows/designed/circuit_form.h"
+#include "ui/windows/designed/convert_form.h"
+#include "ui/windows/designed/display_form.h"
+#include "ui/windows/designed/kmap_form.h"
+#include "ui/windows/designed/truth_table_form.h"
+#include "ui/windows/helpers/truth_table_progress.h"
 
 namespace ronri {
 namespace {

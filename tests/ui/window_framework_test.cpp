@@ -7,14 +7,14 @@
 #include <QRadioButton>
 
 #include "main_form_driver.h"
-#include "ui/framework/app.h"
+#include "ui/app.h"
 #include "ui/framework/fonts.h"
-#include "ui/windows/circuit_form.h"
-#include "ui/windows/display_form.h"
-#include "ui/windows/kmap_form.h"
-#include "ui/windows/main_form.h"
-#include "ui/windows/notation_form.h"
-#include "ui/windows/truth_table_form.h"
+#include "ui/windows/designed/circuit_form.h"
+#include "ui/windows/designed/display_form.h"
+#include "ui/windows/designed/kmap_form.h"
+#include "ui/windows/designed/main_form.h"
+#include "ui/windows/designed/notation_form.h"
+#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

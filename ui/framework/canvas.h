@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
-#include "core/display_list.h"
-#include "core/surface.h"
+#include "core/draw/display_list.h"
+#include "core/draw/surface.h"
 
 namespace ronri {
 

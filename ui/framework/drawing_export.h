@@ -9,7 +9,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/display_list.h"
+#include "core/draw/display_list.h"
 
 class QLabel;
 class QWidget;

@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QPainter>
 
-#include "core/surface.h"
+#include "core/draw/surface.h"
 
 namespace ronri {
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "ui/framework/app.h"
+#include "ui/app.h"
 #include "ui/framework/help_service.h"
 #include "ui/framework/window.h"
 

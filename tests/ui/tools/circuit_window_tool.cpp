@@ -12,13 +12,13 @@
 #include <vector>
 
 #include "bench/timing.h"
-#include "core/expression.h"
-#include "core/truthtable.h"
-#include "ui/framework/app.h"
+#include "core/expression/expression.h"
+#include "core/table/truthtable.h"
+#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/fonts.h"
-#include "ui/windows/circuit_form.h"
-#include "ui/windows/truth_table_form.h"
+#include "ui/windows/designed/circuit_form.h"
+#include "ui/windows/designed/truth_table_form.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/framework/app.h"
-#include "ui/windows/kmap_form.h"
-#include "ui/windows/main_form.h"
-#include "ui/windows/table_input_form.h"
-#include "ui/windows/truth_table_form.h"
+#include "ui/app.h"
+#include "ui/windows/designed/kmap_form.h"
+#include "ui/windows/designed/main_form.h"
+#include "ui/windows/designed/table_input_form.h"
+#include "ui/windows/designed/truth_table_form.h"
 
 namespace {
 

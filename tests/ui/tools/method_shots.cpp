@@ -11,12 +11,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/framework/app.h"
-#include "ui/windows/convert_form.h"
-#include "ui/windows/kmap_form.h"
-#include "ui/windows/prime_chart_form.h"
-#include "ui/windows/tabulation_form.h"
-#include "ui/windows/truth_table_form.h"
+#include "ui/app.h"
+#include "ui/windows/added/prime_chart_form.h"
+#include "ui/windows/added/tabulation_form.h"
+#include "ui/windows/designed/convert_form.h"
+#include "ui/windows/designed/kmap_form.h"
+#include "ui/windows/designed/truth_table_form.h"
 
 namespace {
 

@@ -19,10 +19,10 @@
 #include <vector>
 
 #include "bench/timing.h"
-#include "ui/framework/app.h"
+#include "ui/app.h"
 #include "ui/framework/fonts.h"
-#include "ui/windows/main_form.h"
-#include "ui/windows/truth_table_form.h"
+#include "ui/windows/designed/main_form.h"
+#include "ui/windows/designed/truth_table_form.h"
 
 namespace {
 

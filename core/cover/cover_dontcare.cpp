@@ -1,0 +1,173 @@
+#include "core/cover/cover_dontcare.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "core/cover/simplify_detail.h"
+
+namespace ronri {
+
+namespace {
+
+// The row numbers of a term list, the first letter the most significant bit;
+// terms that are not clean rows of n variables are skipped.
+std::vector<bool> rowsOf(std::string_view termList, int n) {
+  std::vector<bool> rows(size_t{1} << n, false);
+  const size_t stride = static_cast<size_t>(n) + 1;
+  for (size_t pos = 0; pos + static_cast<size_t>(n) <= termList.size(); pos += stride) {
+    int r = 0;
+    bool clean = true;
+    for (int k = 0; k < n && clean; ++k) {
+      const char c = termList[pos + static_cast<size_t>(k)];
+      if (c == 'a' + k)
+        r |= 1 << (n - 1 - k);
+      else if (c != 'n' + k)
+        clean = false;
+    }
+    if (clean) rows[static_cast<size_t>(r)] = true;
+  }
+  return rows;
+}
+
+std::string rowPattern(int r, int n) {
+  std::string t;
+  for (int k = 0; k < n; ++k) t += static_cast<char>(((r >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
+  return t;
+}
+
+}  // namespace
+
+namespace {
+
+Cover searchTermsThenLetters(std::string_view primes, std::string_view simple, int n,
+                             const CoverLimits& limits,
+                             const std::function<void(const Cover&)>& improved) {
+  if (primes == "1") return {"1", CoverStatus::Proven};
+  const std::vector<std::string> implicants = splitTerms(primes);
+  const std::vector<std::vector<int>> table = coverTable(implicants, simple, n);
+  if (table.empty()) return {"0", CoverStatus::Proven};
+  if (primes == "0" || implicants.empty()) return {"", CoverStatus::NoCover};
+  for (const auto& row : table)
+    if (row.empty()) return {"", CoverStatus::NoCover};
+
+  auto letters = [&](const std::vector<int>& cover) {
+    size_t sum = 0;
+    for (int c : cover) sum += implicants[static_cast<size_t>(c)].size();
+    return sum;
+  };
+  std::vector<int> chosen;
+  CoverStatus status = CoverStatus::Proven;
+  int lowerBound = 0;  // in terms
+  if (auto candidates = expandCover(table)) {
+    // Every irredundant cover is a candidate, so the smallest is among them.
+    const std::vector<int>* best = nullptr;
+    size_t bestLetters = 0;
+    for (const auto& c : *candidates) {
+      const size_t l = letters(c);
+      if (!best || c.size() < best->size() || (c.size() == best->size() && l < bestLetters)) {
+        best = &c;
+        bestLetters = l;
+      }
+    }
+    if (best) chosen = *best;
+  }
+  if (chosen.empty()) {
+    // One term more always costs more than any letters a cover can save: a
+    // smallest cover has at most one term per row, each of at most n letters.
+    const int64_t perTerm = static_cast<int64_t>(n) * static_cast<int64_t>(table.size()) + 1;
+    std::vector<int64_t> cost(implicants.size());
+    for (size_t c = 0; c < cost.size(); ++c)
+      cost[c] = perTerm + static_cast<int64_t>(implicants[c].size());
+    // The letters of a cover cost less than one term: whole terms of the bound.
+    auto asCover = [&](const ExactCover& e) {
+      return Cover{
+          joinChosen(implicants, e.columns),
+          e.proven ? CoverStatus::Proven : CoverStatus::BestFound,
+          e.proven ? static_cast<int>(e.columns.size()) : static_cast<int>(e.lowerBound / perTerm)};
+    };
+    CoverLimits watched = limits;
+    if (improved) watched.improved = [&](const ExactCover& e) { improved(asCover(e)); };
+    ExactCover exact = exactCover(table, static_cast<int>(implicants.size()), watched, cost,
+                                  /*fewestFirst=*/true);
+    chosen = std::move(exact.columns);
+    if (!exact.proven) status = CoverStatus::BestFound;
+    lowerBound = static_cast<int>(exact.lowerBound / perTerm);
+  }
+  if (status == CoverStatus::Proven) lowerBound = static_cast<int>(chosen.size());
+  return {joinChosen(implicants, chosen), status, lowerBound};
+}
+
+}  // namespace
+
+Cover fewestTermsThenLetters(std::string_view primes, std::string_view simple, int n,
+                             std::chrono::milliseconds budget) {
+  return searchTermsThenLetters(primes, simple, n, CoverLimits{budget, false, {}, {}}, {});
+}
+
+Cover proveFewestTermsThenLetters(std::string_view primes, std::string_view simple, int n,
+                                  const std::function<bool()>& stop,
+                                  const std::function<void(const Cover&)>& improved) {
+  // A day: in practice the user stops it first.
+  return searchTermsThenLetters(
+      primes, simple, n, CoverLimits{std::chrono::hours(24), false, stop, {}, proofThreads()},
+      improved);
+}
+
+std::string otherRows(std::string_view simple, std::string_view dontCare, int n) {
+  if (n < 1 || n > 10) return "";
+  const std::vector<bool> ones = rowsOf(simple, n);
+  const std::vector<bool> free = rowsOf(dontCare, n);
+  std::string out;
+  for (int r = 0; r < (1 << n); ++r)
+    if (!ones[static_cast<size_t>(r)] && !free[static_cast<size_t>(r)])
+      out += rowPattern(r, n) + "+";
+  return out;
+}
+
+namespace {
+
+struct Rows {
+  std::vector<std::string> ones;  // patterns, in row order
+  std::vector<std::string> all;   // ones and free rows, in row order
+  std::string oneList;            // the ones as a term list
+  bool anyFree = false;
+};
+
+Rows readRows(std::string_view simple, std::string_view dontCare, int n) {
+  const std::vector<bool> ones = rowsOf(simple, n);
+  const std::vector<bool> free = rowsOf(dontCare, n);
+  Rows out;
+  for (int r = 0; r < (1 << n); ++r) {
+    if (ones[static_cast<size_t>(r)]) {
+      out.ones.push_back(rowPattern(r, n));
+      out.all.push_back(out.ones.back());
+      out.oneList += out.ones.back() + "+";
+    } else if (free[static_cast<size_t>(r)]) {
+      out.all.push_back(rowPattern(r, n));
+      out.anyFree = true;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+Cover smallestSumOfProducts(std::string_view simple, std::string_view dontCare, int n,
+                            std::chrono::milliseconds budget) {
+  if (n < 1 || n > 10) return {"", CoverStatus::NoCover};
+  const Rows rows = readRows(simple, dontCare, n);
+  if (rows.ones.empty()) return {"0", CoverStatus::Proven};
+  return fewestTermsThenLetters(simplicity(rows.all), rows.oneList, n, budget);
+}
+
+Cover minimalCoverWithDontCares(std::string_view simple, std::string_view dontCare, int n,
+                                std::chrono::milliseconds budget) {
+  if (n < 1 || n > 10) return {"", CoverStatus::NoCover};
+  const Rows rows = readRows(simple, dontCare, n);
+  if (!rows.anyFree) return minimalCover(simplicity(rows.ones), rows.oneList, n, budget);
+  if (rows.ones.empty()) return {"0", CoverStatus::Proven};
+  return fewestTermsThenLetters(simplicity(rows.all), rows.oneList, n, budget);
+}
+
+}  // namespace ronri

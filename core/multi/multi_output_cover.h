@@ -1,0 +1,77 @@
+#pragma once
+// Minimising the outputs of a multi-output table, each alone and together
+// (product terms shared between outputs: one AND gate feeding several ORs).
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/cover/simplify.h"
+#include "core/multi/multi_output.h"
+
+namespace ronri {
+
+// A product term of up to 6 letters: the variables in `mask` (bit k of the
+// row number, a the highest), each 1 or 0 as `value` says.
+struct Cube {
+  uint8_t mask = 0;
+  uint8_t value = 0;
+  bool operator==(const Cube&) const = default;
+  // The term in the core's letters: "a" for a, "n" for ~a, ... ("" for no letter).
+  std::string text(int inputs) const;
+  int letters() const;
+};
+
+// Gate counts of a two-level circuit: an AND gate per term of two letters or
+// more, an OR gate per output of two terms or more; a lone letter or a lone
+// term feeds its OR or its output directly.
+struct GateTotals {
+  int terms = 0;  // product terms (a term feeding several outputs counts once when shared)
+  int andGates = 0;
+  int orGates = 0;
+  int gateInputs = 0;
+  bool operator==(const GateTotals&) const = default;
+};
+
+struct SharedTerm {
+  Cube cube;
+  std::vector<int> outputs;  // ascending
+};
+
+struct MultiMinimum {
+  // Each output alone: its smallest sum of products with its X rows (term
+  // list as the core writes it, "0" or "1" for a constant).
+  std::vector<Cover> separate;
+  GateTotals separateTotals;
+  // Together: fewest distinct product terms, then fewest gate inputs.
+  std::vector<SharedTerm> shared;
+  std::vector<char> constant;  // per output: '0' or '1' when constant, else 0
+  CoverStatus sharedStatus = CoverStatus::Proven;
+  GateTotals sharedTotals;
+
+  // Output j of the shared solution as a term list ("0" or "1" when constant).
+  std::string sharedSum(int output, int inputs) const;
+};
+
+// Cubes that may be shared: implicants of some outputs (1 or X on every row)
+// that no larger cube contains as an implicant of all those outputs, with the
+// outputs they are implicants of, in ascending order of (mask, value).
+struct MultiPrime {
+  Cube cube;
+  uint8_t outputs = 0;  // bit j: an implicant of output j
+};
+std::vector<MultiPrime> multiOutputPrimes(const MultiTable& t);
+
+MultiMinimum minimiseMultiOutput(
+    const MultiTable& t, std::chrono::milliseconds budget = std::chrono::milliseconds(2000));
+
+// Gate totals of a two-level circuit given by its terms and, per output, the
+// indices of the terms feeding it.
+GateTotals gateTotals(const std::vector<Cube>& terms, const std::vector<std::vector<int>>& feeds);
+
+// A term list in display form for the main window's entry field ("~a*c+b"),
+// as the table input hands it over: a lone letter x as "x*x", 0 as "a*~a",
+// 1 as "a+~a".
+std::string entryExpression(const std::string& sum);
+
+}  // namespace ronri

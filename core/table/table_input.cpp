@@ -1,0 +1,83 @@
+#include "core/table/table_input.h"
+
+#include "core/cover/cover_dontcare.h"
+#include "core/expression/expression.h"
+
+namespace ronri {
+
+std::string mintermText(int m, int n) {
+  std::string out;
+  for (int k = 0; k < n; ++k) {
+    if (k > 0) out += '*';
+    if (((m >> (n - 1 - k)) & 1) == 0) out += '~';
+    out += char('a' + k);
+  }
+  out += '+';
+  return out;
+}
+
+std::string makeExpression(const std::vector<bool>& values, int n) {
+  std::string out;
+  for (size_t m = 0; m < values.size(); ++m)
+    if (values[m]) out += mintermText(static_cast<int>(m), n);
+  if (!out.empty()) out.pop_back();
+  return out;
+}
+
+std::string makeSimplifiedExpression(const std::string& values, int n) {
+  std::string ones, free;
+  for (size_t m = 0; m < values.size(); ++m) {
+    if (values[m] != '1' && values[m] != 'X') continue;
+    std::string& list = values[m] == '1' ? ones : free;
+    for (int k = 0; k < n; ++k) list += char(((m >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
+    list += '+';
+  }
+  // Fewest terms, then fewest letters, whether or not a row is X.
+  const std::string sum = smallestSumOfProducts(ones, free, n).sum;
+  if (sum == "0" || sum.empty()) return "a*~a";
+  if (sum == "1") return "a+~a";
+  const std::string shown = wordchange(layout(sum));
+  if (sum.size() == 1) return shown + "*" + shown;
+  return shown;
+}
+
+std::string rowLabels(int hen) {
+  if (hen <= 1) return "0" + std::string(23, ' ') + "1";
+  std::string out;
+  for (int r = 0; r < (1 << hen); ++r) {
+    if (r > 0) out += "\r\n";
+    for (int k = 0; k < hen; ++k) {
+      if (k > 0) out += "    ";
+      out += char('0' + ((r >> (hen - 1 - k)) & 1));
+    }
+  }
+  return out;
+}
+
+MapShape mapShape(int n) {
+  switch (n) {
+    case 3:
+      return {2, 1};
+    case 4:
+      return {2, 2};
+    default:
+      return {3, 2};
+  }
+}
+
+int grayCode(int i) {
+  return i ^ (i >> 1);
+}
+
+std::string codeText(int value, int bits) {
+  std::string out;
+  for (int k = bits - 1; k >= 0; --k) out += char('0' + ((value >> k) & 1));
+  return out;
+}
+
+int mapCell(int n, int column, int row) {
+  MapShape s = mapShape(n);
+  return (grayCode(column) << s.rowVariables) + grayCode(row);
+}
+
+}  // namespace ronri

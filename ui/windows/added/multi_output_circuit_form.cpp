@@ -1,0 +1,115 @@
+#include "ui/windows/added/multi_output_circuit_form.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "ui/framework/drawing_export.h"
+#include "ui/framework/painter_surface.h"
+#include "ui/framework/twips.h"
+#include "ui/windows/helpers/circuit_file_export.h"
+
+namespace ronri {
+
+class TwoLevelView : public QWidget {
+ public:
+  explicit TwoLevelView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Drawing"));
+  }
+  void setDrawing(DisplayList d, double widthTwips, double heightTwips) {
+    drawing_ = std::move(d);
+    setFixedSize(px(int(widthTwips)) + 1, px(int(heightTwips)) + 1);
+    update();
+  }
+  const DisplayList& drawing() const { return drawing_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    PainterSurface surface(p, Qt::white);
+    drawing_.replay(surface);
+  }
+
+ private:
+  DisplayList drawing_;
+};
+
+MultiOutputCircuitForm::MultiOutputCircuitForm(App& app)
+    : Window(app, QStringLiteral("MultiOutputCircuitForm"), tr("複数出力の回路図")) {}
+
+MultiOutputCircuitForm::~MultiOutputCircuitForm() = default;
+
+void MultiOutputCircuitForm::build(QMainWindow* w) {
+  auto* central = new QWidget(w);
+  w->setCentralWidget(central);
+  test_ = new QCheckBox(tr("試す"), central);
+  test_->setObjectName(QStringLiteral("TestMode"));
+  auto* top = new QHBoxLayout;
+  top->addWidget(test_);
+  bits_.clear();
+  for (int k = 0; k < 6; ++k) {
+    auto* bit = new QCheckBox(QString(QChar('a' + k)), central);
+    bit->setObjectName(QStringLiteral("Bit(%1)").arg(k));
+    connect(bit, &QCheckBox::toggled, this, &MultiOutputCircuitForm::redraw);
+    top->addWidget(bit);
+    bits_.emplace_back(bit);
+  }
+  top->addStretch();
+  auto* hint =
+      new QLabel(tr("入力に印を付けると 1 です。右クリックで画像の保存・コピー・印刷。"), central);
+  connect(test_, &QCheckBox::toggled, this, &MultiOutputCircuitForm::redraw);
+  area_ = new QScrollArea(central);
+  area_->setObjectName(QStringLiteral("DrawingArea"));
+  area_->setBackgroundRole(QPalette::Base);
+  view_ = new TwoLevelView(area_);
+  area_->setWidget(view_);
+  addExportMenu(view_, [this] { return view_ ? view_->drawing() : DisplayList(); });
+  addCircuitFileExport(view_, [this] { return std::optional<Netlist>(twoLevelNetlist(circuit_)); });
+  auto* layout = new QVBoxLayout(central);
+  layout->addLayout(top);
+  layout->addWidget(hint);
+  layout->addWidget(area_, 1);
+  w->resize(900, 640);
+}
+
+void MultiOutputCircuitForm::load() {
+  redraw();
+}
+
+void MultiOutputCircuitForm::showFor(const MultiTable& t, const MultiMinimum& m) {
+  circuit_ = layoutTwoLevel(t.inputs, t.names, m);
+  show();
+  redraw();
+  if (QWidget* w = widget()) {
+    w->raise();
+    w->activateWindow();
+  }
+}
+
+std::string MultiOutputCircuitForm::testBits() const {
+  if (!test_ || !test_->isChecked()) return {};
+  std::string bits;
+  for (int k = 0; k < circuit_.inputs && k < int(bits_.size()); ++k)
+    bits += bits_[size_t(k)] && bits_[size_t(k)]->isChecked() ? '1' : '0';
+  return bits;
+}
+
+DisplayList MultiOutputCircuitForm::drawing() const {
+  DisplayList d;
+  drawTwoLevel(d, circuit_, {true, testBits()});
+  return d;
+}
+
+void MultiOutputCircuitForm::redraw() {
+  if (!isOpen()) return;
+  for (size_t k = 0; k < bits_.size(); ++k)
+    if (bits_[k]) bits_[k]->setVisible(int(k) < circuit_.inputs);
+  view_->setDrawing(drawing(), circuit_.width, circuit_.height);
+}
+
+}  // namespace ronri

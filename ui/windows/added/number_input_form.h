@@ -1,0 +1,34 @@
+#pragma once
+#include <QPointer>
+
+#include "core/table/row_numbers.h"
+#include "ui/framework/window.h"
+
+class QLineEdit;
+class QSpinBox;
+
+namespace ronri {
+
+// "番号で入力": a function given by its row numbers, m(…) and optionally
+// d(…), for one to ten variables; "入力" hands its canonical sum of products
+// (and the don't-care rows) to the main window's entry field.
+class NumberInputForm : public Window {
+  Q_OBJECT
+ public:
+  explicit NumberInputForm(App& app);
+
+  // A reading mistake in the interface language.
+  static QString errorText(const RowNumberError& e, int variables);
+
+ protected:
+  void build(QMainWindow* w) override;
+
+ private:
+  void handOver();  // "入力"
+
+  QPointer<QSpinBox> count_;
+  QPointer<QLineEdit> ones_;
+  QPointer<QLineEdit> dontCares_;
+};
+
+}  // namespace ronri

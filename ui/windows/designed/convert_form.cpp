@@ -1,0 +1,516 @@
+#include "ui/windows/designed/convert_form.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include "core/cover/cover_dontcare.h"
+#include "core/cover/product_of_sums.h"
+#include "core/cover/simplify.h"
+#include "core/expression/expression.h"
+#include "core/expression/gateset.h"
+#include "core/table/function.h"
+#include "ui/app.h"
+#include "ui/framework/controls.h"
+#include "ui/framework/expression_font.h"
+#include "ui/framework/fonts.h"
+#include "ui/framework/messages.h"
+#include "ui/framework/print_header.h"
+#include "ui/windows/added/prime_chart_form.h"
+#include "ui/windows/added/tabulation_form.h"
+#include "ui/windows/designed/notation_form.h"
+#include "ui/windows/designed/truth_table_form.h"
+#include "ui/windows/helpers/circuit_file_export.h"
+#include "ui/windows/helpers/cover_proof.h"
+#include "ui/windows/helpers/dont_care.h"
+#include "ui/windows/helpers/send_to_list.h"
+
+namespace ronri {
+
+namespace {
+
+const char* const kConfirm = QT_TRANSLATE_NOOP(
+    "ronri::ConvertForm", "この作業は時間が異常にかかる可能性があります。よろしいですか？");
+// The variable count from which a cover search can run up to its whole budget.
+constexpr int kLongCoverVariables = 7;
+const char* const kUnreadablePrimes = QT_TRANSLATE_NOOP(
+    "ronri::ConvertForm",
+    "主項の欄に項として読めないものがあります。変数 a～j と ~、*、+ だけで書いてください。");
+const char* const kNoCover =
+    QT_TRANSLATE_NOOP("ronri::ConvertForm",
+                      "主項の欄の項では、値が 1 になる行をすべて覆えないため、簡単化できません。");
+const char* const kBestFound = QT_TRANSLATE_NOOP(
+    "ronri::ConvertForm",
+    "制限時間内に見つかった最良の結果です。これより項の少ない形がないことは確かめられていません。");
+const char* const kMalformed =
+    QT_TRANSLATE_NOOP("ronri::ConvertForm", "式として読めないため変換できません。");
+
+QString tooLongMessage() {
+  return QCoreApplication::translate("ronri::ConvertForm",
+                                     "変換結果が長すぎるため表示できません（%1 文字まで）。")
+      .arg(qulonglong(kMaxRewriteLength));
+}
+
+// The row of each "表示" button: Command3(index) shows this box.
+const char* const kDisplayedBox[8] = {"Text1", "Text2", "Text3", "Text4",
+                                      "Text5", "Text6", "Text7", "Text8"};
+
+// Long computations run inside the click; the cursor says so.
+struct WaitCursor {
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+std::string toStd(const QString& s) {
+  return s.toStdString();
+}
+QString fromStd(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+// A hand-edited box as an expression: blanks ("~a + b*c") are left out, the
+// same for every reader of the box.
+std::string withoutBlanks(const QString& s) {
+  QString t;
+  for (QChar c : s)
+    if (!c.isSpace()) t += c;
+  return toStd(t);
+}
+
+// The minterm patterns of a term list ("aoc+nbc+").
+std::vector<std::string> patternsOf(const QString& termList) {
+  std::vector<std::string> out;
+  for (const QString& t : termList.split(QLatin1Char('+'), Qt::SkipEmptyParts))
+    out.push_back(toStd(t));
+  return out;
+}
+
+// A term sum of operand letters of the first n variables, or "0" / "1".
+bool isTermSum(std::string_view s, int n) {
+  if (s == "0" || s == "1") return true;
+  if (s.empty()) return false;
+  std::size_t termLength = 0;
+  for (char c : s) {
+    if (c == '+') {
+      if (termLength == 0) return false;
+      termLength = 0;
+    } else if (isOperand(c) && (isVariable(c) ? c - 'a' : c - 'n') < n) {
+      ++termLength;
+    } else {
+      return false;
+    }
+  }
+  return termLength > 0;
+}
+
+int termCount(const std::string& sum) {
+  return sum.empty() ? 0 : int(std::count(sum.begin(), sum.end(), '+')) + 1;
+}
+
+}  // namespace
+
+ConvertForm::ConvertForm(App& app)
+    : Window(app, QStringLiteral("Form9"), tr("式変換")), proof_(new CoverProof(this)) {
+  connect(proof_, &CoverProof::improved, this, [this](const Cover& c) {
+    if (!isOpen()) return;
+    box(QStringLiteral("Text2"))->setText(fromStd(wordchange(layout(c.sum))));
+    showCoverNote(c, c.status != CoverStatus::Proven);
+  });
+  connect(proof_, &CoverProof::finished, this, [this](const Cover& c) {
+    if (!isOpen()) return;
+    box(QStringLiteral("Text2"))->setText(fromStd(wordchange(layout(c.sum))));
+    showCoverNote(c, false);
+  });
+}
+
+// One row of the window: a line and a label above it where it has a label,
+// the box, its "変換" button where it has one, and its "表示" button.
+struct ConvertForm::Section {
+  int line = 0;  // Line/Label number; 0 = no line and label
+  const char* label = nullptr;
+  const char* box;
+  bool readOnly = false;
+  const char* convert = nullptr;
+  int display;  // Command3(display) shows the box
+  bool coverNoteBelow = false;
+};
+
+namespace {
+
+// The product of sums joins below "簡単化"; its line and label are numbered
+// after the others (Line7, Label7), which keep their numbers.
+const ConvertForm::Section kSections[] = {
+    {.box = "Text1", .readOnly = true, .display = 0},
+    {.line = 1,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "主項"),
+     .box = "Text7",
+     .convert = "Command4",
+     .display = 6},
+    {.line = 2,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "簡単化"),
+     .box = "Text2",
+     .readOnly = true,
+     .convert = "Command1",
+     .display = 1,
+     .coverNoteBelow = true},
+    {.line = 7,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "簡単化（和積形）"),
+     .box = "Text8",
+     .readOnly = true,
+     .convert = "Command6",
+     .display = 7},
+    {.line = 3,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "Nandとnotのみ"),
+     .box = "Text3",
+     .convert = "Command2(0)",
+     .display = 2},
+    {.line = 4,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "Norとnotのみ"),
+     .box = "Text4",
+     .convert = "Command2(1)",
+     .display = 3},
+    {.line = 5,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "Nandのみ"),
+     .box = "Text5",
+     .convert = "Command5(0)",
+     .display = 4},
+    {.line = 6,
+     .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "Norのみ"),
+     .box = "Text6",
+     .convert = "Command5(1)",
+     .display = 5},
+};
+
+// The result rows by their "表示" index: each box is saved as a Verilog
+// assignment from its own menu and sent to the main list by its "一覧へ".
+const int kResultDisplays[] = {1, 7, 2, 3, 4, 5};
+
+constexpr int kBoxMinimumWidth = 420;
+constexpr int kWindowWidth = 640;
+
+// The grid row a widget stands in.
+int rowOf(QGridLayout* grid, QWidget* widget) {
+  int r = 0, c = 0, rs = 0, cs = 0;
+  grid->getItemPosition(grid->indexOf(widget), &r, &c, &rs, &cs);
+  return r;
+}
+
+}  // namespace
+
+void ConvertForm::build(QMainWindow* w) {
+  auto* central = new QWidget(w);
+  auto* grid = new QGridLayout(central);
+  grid->setColumnStretch(0, 1);
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(4);
+  int row = 0;
+  for (const Section& section : kSections) {
+    addSection(central, grid, row, section);
+    if (section.coverNoteBelow) addCoverNote(central, grid, row);
+  }
+  for (int index : kResultDisplays)
+    addAssignExport(central->findChild<QLineEdit*>(QLatin1String(kDisplayedBox[index])),
+                    [this] { return variableCount(); });
+  grid->setRowStretch(row, 1);
+  connectConvertButtons(central);
+  addPrimeButtons(central, grid);
+  addSendButtons(central, grid);
+  w->setCentralWidget(central);
+  w->resize(kWindowWidth, w->sizeHint().height());
+}
+
+void ConvertForm::addSection(QWidget* central, QGridLayout* grid, int& row, const Section& s) {
+  if (s.line != 0) {
+    auto* line = new QFrame(central);
+    line->setObjectName(QStringLiteral("Line%1").arg(s.line));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(line, row++, 0, 1, 3);
+    auto* l = new QLabel(tr(s.label), central);
+    l->setObjectName(QStringLiteral("Label%1").arg(s.line));
+    l->setFont(gothicFont(9, true));
+    grid->addWidget(l, row++, 0, 1, 3);
+  }
+  auto* edit = new QLineEdit(central);
+  edit->setObjectName(QLatin1String(s.box));
+  edit->setFont(expressionFont());
+  edit->setMaxLength(int(kMaxRewriteLength));
+  edit->setReadOnly(s.readOnly);  // read-only boxes discard every key
+  edit->setMinimumWidth(kBoxMinimumWidth);
+  grid->addWidget(edit, row, 0);
+  if (s.convert) grid->addWidget(makeButton(central, QLatin1String(s.convert), tr("変換")), row, 1);
+  const int displayIndex = s.display;
+  auto* show = makeButton(central, indexed("Command3", displayIndex), tr("表示"));
+  grid->addWidget(show, row, 2);
+  connect(show, &QPushButton::clicked, this,
+          [this, displayIndex] { Command3_Click(displayIndex); });
+  ++row;
+}
+
+// Under "簡単化", shown only for a cover not proven smallest: its bound and
+// the proof that can go on in the background.
+void ConvertForm::addCoverNote(QWidget* central, QGridLayout* grid, int& row) {
+  auto* note = new QLabel(central);
+  note->setObjectName(QStringLiteral("LabelCoverBound"));
+  note->setWordWrap(true);
+  note->hide();
+  grid->addWidget(note, row, 0);
+  QPushButton* prove = makeButton(central, QStringLiteral("CommandProve"), tr("証明を続ける"));
+  prove->hide();
+  grid->addWidget(prove, row, 1, 1, 2);
+  connect(prove, &QPushButton::clicked, this, [this] { continueProof(); });
+  ++row;
+}
+
+void ConvertForm::connectConvertButtons(QWidget* central) {
+  auto on = [&](const QString& name, auto handler) {
+    connect(central->findChild<QPushButton*>(name), &QPushButton::clicked, this, handler);
+  };
+  on(QStringLiteral("Command4"), [this] { Command4_Click(); });
+  on(QStringLiteral("Command1"), [this] { Command1_Click(); });
+  on(QStringLiteral("Command6"), [this] { Command6_Click(); });
+  on(QStringLiteral("Command2(0)"), [this] { Command2_Click(0); });
+  on(QStringLiteral("Command2(1)"), [this] { Command2_Click(1); });
+  on(QStringLiteral("Command5(0)"), [this] { Command5_Click(0); });
+  on(QStringLiteral("Command5(1)"), [this] { Command5_Click(1); });
+}
+
+// Beside the "主項" row: the chart of the prime implicants, once they are
+// known, and the merging that found them, pass by pass.
+void ConvertForm::addPrimeButtons(QWidget* central, QGridLayout* grid) {
+  const int r = rowOf(grid, central->findChild<QLineEdit*>(QStringLiteral("Text7")));
+  QPushButton* chart = makeButton(central, QStringLiteral("CommandChart"), tr("主項表"));
+  chart->setEnabled(false);
+  grid->addWidget(chart, r, 3);
+  connect(chart, &QPushButton::clicked, this, [this] { showPrimeChart(); });
+  QPushButton* tab =
+      makeButton(central, QStringLiteral("CommandTabulation"), tr("クワイン・マクラスキー法"));
+  tab->setEnabled(false);
+  grid->addWidget(tab, r, 4);
+  connect(tab, &QPushButton::clicked, this, [this] { showTabulation(); });
+}
+
+// Beside every result row: "一覧へ" makes that form an entry of the main list.
+void ConvertForm::addSendButtons(QWidget* central, QGridLayout* grid) {
+  for (int index : kResultDisplays) {
+    const QString boxName = QString::fromLatin1(kDisplayedBox[index]);
+    const int r = rowOf(grid, central->findChild<QLineEdit*>(boxName));
+    QPushButton* send = makeButton(central, indexed("CommandToList", index), tr("一覧へ"));
+    send->setToolTip(tr("この式を主画面の一覧に加えます"));
+    grid->addWidget(send, r, 3);
+    connect(send, &QPushButton::clicked, this, [this, boxName] {
+      if (isOpen()) sendToList(app(), widget(), box(boxName)->text(), variableCount());
+    });
+  }
+}
+
+void ConvertForm::load() {
+  box(QStringLiteral("Text1"))->setText(trsiki);
+  showFunctionInTitle(widget(), caption(), withDontCares(trsiki, dontCares));
+  // The flag says the boxes of this showing hold prime implicants; the boxes
+  // start empty, so it starts cleared.
+  primeStr.clear();
+  proof_->cancel();
+}
+
+void ConvertForm::unloading() {
+  proof_->cancel();
+}
+
+void ConvertForm::showCoverNote(const Cover& cover, bool searching) {
+  QLabel* note = control<QLabel>(QStringLiteral("LabelCoverBound"));
+  QPushButton* prove = button(QStringLiteral("CommandProve"));
+  const int terms = termCount(cover.sum);
+  if (cover.status == CoverStatus::Proven) {
+    note->setText(tr("最小であることを確かめました（%1 項）。").arg(terms));
+    prove->hide();
+  } else {
+    note->setText(
+        searching
+            ? tr("証明中：最良 %1 項、最小は %2 項以上です。").arg(terms).arg(cover.lowerBound)
+            : tr("この形は %1 項、最小は %2 項以上です。").arg(terms).arg(cover.lowerBound));
+    prove->setText(searching ? tr("証明を中止") : tr("証明を続ける"));
+    prove->show();
+  }
+  note->show();
+}
+
+void ConvertForm::continueProof() {
+  if (!isOpen() || proofPrimes_.empty()) return;
+  if (proof_->running()) {
+    // Stopped: what it found so far stays, and it may be started again.
+    proof_->cancel();
+    QLabel* note = control<QLabel>(QStringLiteral("LabelCoverBound"));
+    note->setText(note->text() + QLatin1Char(' ') + tr("（中止しました）"));
+    button(QStringLiteral("CommandProve"))->setText(tr("証明を続ける"));
+    return;
+  }
+  button(QStringLiteral("CommandProve"))->setText(tr("証明を中止"));
+  proof_->start(proofPrimes_, toStd(simple), proofVariables_, !dontCares.empty());
+}
+
+QLineEdit* ConvertForm::box(const QString& name) const {
+  return control<QLineEdit>(name);
+}
+QPushButton* ConvertForm::button(const QString& name) const {
+  return control<QPushButton>(name);
+}
+
+int ConvertForm::variableCount() const {
+  return app().Form2->listindex + 1;
+}
+
+void ConvertForm::Command4_Click() {
+  if (!isOpen()) return;
+  button(QStringLiteral("Command4"))->setEnabled(false);
+  WaitCursor wait;
+  primeStr = fromStd(wordchange(layout(primesOfFunction())));
+  box(QStringLiteral("Text7"))->setText(primeStr);
+  button(QStringLiteral("CommandChart"))->setEnabled(true);
+  button(QStringLiteral("CommandTabulation"))->setEnabled(true);
+}
+
+void ConvertForm::Command1_Click() {
+  if (!isOpen()) return;
+  button(QStringLiteral("Command1"))->setEnabled(false);
+  if (!askYesNo(widget(), tr(kConfirm))) {
+    // Nothing was done: the user may still ask for it later.
+    if (isOpen()) button(QStringLiteral("Command1"))->setEnabled(true);
+    return;
+  }
+  if (!isOpen()) return;
+
+  const int n = variableCount();
+  std::string primes;
+  const QString edited = box(QStringLiteral("Text7"))->text();
+  if (!edited.trimmed().isEmpty()) {
+    primes = InsideExp(withoutBlanks(edited));
+    std::erase_if(primes, [](char c) { return c == '*'; });
+    if (!isTermSum(primes, n)) {
+      showMessage(widget(), tr(kUnreadablePrimes));
+      return;
+    }
+  }
+  Cover cover;
+  {
+    WaitCursor wait;
+    if (primes.empty()) primes = primesOfFunction();
+    // With X rows the letters decide between covers of as many terms.
+    cover = dontCares.empty() ? minimalCover(primes, toStd(simple), n, coverBudget)
+                              : fewestTermsThenLetters(primes, toStd(simple), n, coverBudget);
+  }
+  if (cover.status == CoverStatus::NoCover) {
+    showMessage(widget(), tr(kNoCover));
+    return;
+  }
+  box(QStringLiteral("Text2"))->setText(fromStd(wordchange(layout(cover.sum))));
+  if (cover.status == CoverStatus::BestFound) {
+    proofPrimes_ = primes;
+    proofVariables_ = n;
+    showCoverNote(cover, false);
+    showMessage(widget(), withBound(tr(kBestFound), cover.lowerBound));
+  }
+}
+
+std::string ConvertForm::gateSetSource() const {
+  if (!primeStr.isEmpty()) {
+    QString text = box(QStringLiteral("Text2"))->text();
+    if (text.isEmpty()) text = box(QStringLiteral("Text7"))->text();
+    return InsideExp(withoutBlanks(text));
+  }
+  return layout(primesOfFunction());
+}
+
+std::string ConvertForm::primesOfFunction() const {
+  if (dontCares.empty()) return simplicity(patternsOf(simple));
+  return primesWithDontCares(toStd(simple), dontCares, variableCount());
+}
+
+void ConvertForm::Command2_Click(int index) {
+  if (!isOpen() || index < 0 || index > 1) return;
+  button(QStringLiteral("Command2(%1)").arg(index))->setEnabled(false);
+  Rewritten r;
+  {
+    WaitCursor wait;
+    const std::optional<std::string> rpn = gateSetRpn(gateSetSource());
+    r = rpn ? rewriteWithNot(*rpn, index == 0) : Rewritten{"", RewriteStatus::Malformed};
+  }
+  QLineEdit* out = box(index == 0 ? QStringLiteral("Text3") : QStringLiteral("Text4"));
+  out->setText(fromStd(r.text));
+  if (r.status == RewriteStatus::Malformed)
+    showMessage(widget(), tr(kMalformed));
+  else if (r.status == RewriteStatus::TooLong)
+    showMessage(widget(), tooLongMessage());
+}
+
+void ConvertForm::Command5_Click(int index) {
+  if (!isOpen() || index < 0 || index > 1) return;
+  button(QStringLiteral("Command5(%1)").arg(index))->setEnabled(false);
+  QPushButton* companion = button(QStringLiteral("Command2(%1)").arg(index));
+  QLineEdit* companionBox = box(index == 0 ? QStringLiteral("Text3") : QStringLiteral("Text4"));
+  QString withNot;
+  if (companion->isEnabled()) {
+    // Computed silently: the companion's box stays empty and its button usable.
+    Command2_Click(index);
+    if (!isOpen()) return;
+    companion->setEnabled(true);
+    withNot = companionBox->text();
+    companionBox->clear();
+  } else {
+    withNot = companionBox->text();
+  }
+  Rewritten r;
+  {
+    WaitCursor wait;
+    r = rewriteOnly(toStd(withNot), index == 0);
+  }
+  box(index == 0 ? QStringLiteral("Text5") : QStringLiteral("Text6"))->setText(fromStd(r.text));
+  if (r.status == RewriteStatus::Malformed)
+    showMessage(widget(), tr(kMalformed));
+  else if (r.status == RewriteStatus::TooLong)
+    showMessage(widget(), tooLongMessage());
+}
+
+void ConvertForm::Command6_Click() {
+  if (!isOpen()) return;
+  const int n = variableCount();
+  // From seven variables the search can take as long as "簡単化"'s: ask the same.
+  if (n >= kLongCoverVariables && !askYesNo(widget(), tr(kConfirm))) return;
+  if (!isOpen()) return;
+  button(QStringLiteral("Command6"))->setEnabled(false);
+  Cover product;
+  {
+    WaitCursor wait;
+    const std::string free = rowTerms(dontCares, n);
+    product = minimalProductOfSums(otherRows(toStd(simple), free, n), free, n);
+  }
+  box(QStringLiteral("Text8"))->setText(fromStd(wordchange(product.sum)));
+  if (product.status == CoverStatus::BestFound)
+    showMessage(widget(),
+                tr("制限時間内に見つかった最良の結果です。これより和の少ない形がないことは"
+                   "確かめられていません。"));
+}
+
+void ConvertForm::showPrimeChart() {
+  if (!isOpen()) return;
+  app().primeChart->showFor(simple, variableCount(), dontCares);
+}
+
+void ConvertForm::showTabulation() {
+  if (!isOpen()) return;
+  app().tabulation->showFor(simple, variableCount(), dontCares);
+}
+
+void ConvertForm::Command3_Click(int index) {
+  if (!isOpen() || index < 0 || index > 7) return;
+  app().Form16->siki = box(QString::fromLatin1(kDisplayedBox[index]))->text();
+  app().Form16->show();
+}
+
+}  // namespace ronri
