@@ -1275,6 +1275,30 @@ The table is left as it was.</translation>
         <source>PDF ファイル (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
     </message>
+    <message>
+        <source>PDF ファイル %1 に印刷できませんでした。
+%2</source>
+        <translation>Could not print to the PDF file %1.
+%2</translation>
+    </message>
+    <message>
+        <source>フォルダがありません</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>書き込めません</source>
+        <translation>The file cannot be written there.</translation>
+    </message>
+    <message>
+        <source>空きがありません</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>印刷を始められませんでした。
+%1</source>
+        <translation>Printing could not start.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ronri::SendToList</name>

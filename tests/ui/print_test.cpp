@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPrintPreviewWidget>
@@ -201,6 +202,39 @@ TEST(Printing, PrintsToAPdfFileInTheDrawingsOrientation) {
     EXPECT_EQ(said,
               QStringList{QStringLiteral("プリンタがありません。PDF ファイルに印刷しますか？")});
   }
+}
+
+// A PDF that cannot be written says why, and an old file of that name stays
+// as it was; a good one replaces it.
+TEST(Printing, APdfThatCannotBeWrittenSaysWhyAndKeepsTheOldFile) {
+  QTemporaryDir dir;
+  DisplayList drawing;
+  drawing.text(150, 150, "f = a*b", 0, 9);
+  const struct {
+    QString path;
+    const char* reason;
+  } failures[] = {{dir.filePath(QStringLiteral("missing/f.pdf")), "フォルダがありません"},
+                  {QStringLiteral("/proc/f.pdf"), "書き込めません"}};
+  for (const auto& f : failures)
+    EXPECT_EQ(printToPdf(f.path, drawing, QStringLiteral("f")), QString::fromUtf8(f.reason))
+        << f.path.toStdString();
+
+  const QString path = dir.filePath(QStringLiteral("f.pdf"));
+  const auto contents = [&] {
+    QFile pdf(path);
+    return pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : QByteArray();
+  };
+  ASSERT_TRUE(saveFileAtomically(path, "old", nullptr));
+  QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+  const QString readOnly = printToPdf(path, drawing, QStringLiteral("f"));
+  QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  if (!readOnly.isEmpty()) {  // not as a user who may write anywhere
+    EXPECT_EQ(readOnly, QStringLiteral("書き込めません"));
+    EXPECT_EQ(contents(), "old");
+  }
+  EXPECT_EQ(printToPdf(path, drawing, QStringLiteral("f")), QString());
+  EXPECT_TRUE(contents().startsWith("%PDF-"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"f.pdf"});
 }
 
 TEST(Printing, LongTitlesAreShortenedToTheScreen) {

@@ -11,11 +11,11 @@ void showMessage(QWidget* parent, const QString& text) {
   box.exec();
 }
 
-bool askYesNo(QWidget* parent, const QString& text) {
+bool askYesNo(QWidget* parent, const QString& text, bool yesByDefault) {
   QMessageBox box(QMessageBox::Question, QCoreApplication::translate("ronri::Messages", "確認"),
                   text, QMessageBox::Yes | QMessageBox::No, parent);
   box.setObjectName(QStringLiteral("MessageBox"));
-  box.setDefaultButton(QMessageBox::No);
+  box.setDefaultButton(yesByDefault ? QMessageBox::Yes : QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
 

@@ -8,7 +8,8 @@ namespace ronri {
 
 // An OK-only message.
 void showMessage(QWidget* parent, const QString& text);
-// A Yes/No question titled "確認"; true for Yes.
-bool askYesNo(QWidget* parent, const QString& text);
+// A Yes/No question titled "確認"; true for Yes. No is the default answer
+// (Enter) of the long-running confirmations; an offer may default to Yes.
+bool askYesNo(QWidget* parent, const QString& text, bool yesByDefault = false);
 
 }  // namespace ronri

@@ -1,15 +1,21 @@
 #include "ui/framework/print_pages.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 #include <QtMath>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/fonts.h"
@@ -95,13 +101,35 @@ void orient(QPrinter& printer, const DisplayList& drawing) {
 }
 
 // The pages on the printer as it is set up now (a preview paints them again
-// whenever its settings change).
-void paintOn(QPrinter& printer, const DisplayList& drawing, const QString& header) {
+// whenever its settings change). False when painting could not begin.
+bool paintOn(QPrinter& printer, const DisplayList& drawing, const QString& header) {
   QPainter p;
-  if (!p.begin(&printer)) return;
+  if (!p.begin(&printer)) return false;
   const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
   paintPrintPages(p, page, printer.resolution(), drawing, header,
                   [&] { return printer.newPage(); });
+  return p.end();
+}
+
+// Whether the printer writes a PDF file now (not the pages of a preview).
+bool writesPdfFile(QPrinter& printer) {
+  return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() &&
+         printer.paintEngine() && printer.paintEngine()->type() == QPaintEngine::Pdf;
+}
+
+void reportPdfFailure(QWidget* parent, const QString& path, const QString& reason) {
+  showMessage(parent, QCoreApplication::translate("ronri::PrintPages",
+                                                  "PDF ファイル %1 に印刷できませんでした。\n%2")
+                          .arg(QDir::toNativeSeparators(path), reason));
+}
+
+// Prints to the PDF file of `printer`, through a file beside it; a failure is
+// reported, never taken for done.
+void printPdfChecked(QWidget* parent, QPrinter& printer, const DisplayList& drawing,
+                     const QString& header) {
+  const QString path = printer.outputFileName();
+  const QString reason = printToPdf(path, drawing, header, &printer);
+  if (!reason.isEmpty()) reportPdfFailure(parent, path, reason);
 }
 
 }  // namespace
@@ -111,27 +139,70 @@ void printDrawingOn(QPrinter& printer, const DisplayList& drawing, const QString
   paintOn(printer, drawing, header);
 }
 
+QString printToPdf(const QString& path, const DisplayList& drawing, const QString& header,
+                   const QPrinter* settings) {
+  const QFileInfo target(path);
+  if (!QFileInfo(target.absolutePath()).isDir())
+    return QCoreApplication::translate("ronri::PrintPages", "フォルダがありません");
+  // The pages go to a new file beside the old one, which is replaced only
+  // when they are all written.
+  QTemporaryFile part(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+                      QStringLiteral(".XXXXXX"));
+  if (!part.open()) return QCoreApplication::translate("ronri::PrintPages", "書き込めません");
+  part.close();
+  QPrinter printer(QPrinter::HighResolution);
+  if (settings) printer.setPageLayout(settings->pageLayout());
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(part.fileName());
+  if (!settings) orient(printer, drawing);
+  if (!paintOn(printer, drawing, header))
+    return QCoreApplication::translate("ronri::PrintPages", "書き込めません");
+  // The PDF writer does not say when the disk fills; a file without its
+  // end is the sign.
+  QFile written(part.fileName());
+  if (!written.open(QIODevice::ReadOnly) || written.size() < 16)
+    return QCoreApplication::translate("ronri::PrintPages", "空きがありません");
+  written.seek(written.size() - 16);
+  if (!written.read(16).contains("%%EOF"))
+    return QCoreApplication::translate("ronri::PrintPages", "空きがありません");
+  written.close();
+  // A new file gets the usual rights, a replaced one keeps its own.
+  QFile::setPermissions(part.fileName(), target.exists() ? target.permissions()
+                                                         : QFile::ReadOwner | QFile::WriteOwner |
+                                                               QFile::ReadGroup | QFile::ReadOther);
+  std::error_code error;
+  std::filesystem::rename(part.fileName().toStdString(), path.toStdString(), error);
+  if (error) return QCoreApplication::translate("ronri::PrintPages", "書き込めません");
+  part.setAutoRemove(false);
+  return {};
+}
+
 void printWithDialog(QWidget* parent, const DisplayList& drawing, const QString& header) {
   QPrinter printer(QPrinter::HighResolution);
   if (QPrinterInfo::availablePrinters().isEmpty()) {
     if (!askYesNo(parent,
-                  QCoreApplication::translate(
-                      "ronri::PrintPages", "プリンタがありません。PDF ファイルに印刷しますか？")))
+                  QCoreApplication::translate("ronri::PrintPages",
+                                              "プリンタがありません。PDF ファイルに印刷しますか？"),
+                  /*yesByDefault=*/true))
       return;
     QString path = QFileDialog::getSaveFileName(
         parent, QCoreApplication::translate("ronri::PrintPages", "PDF ファイルに印刷"), QString(),
         QCoreApplication::translate("ronri::PrintPages", "PDF ファイル (*.pdf)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printDrawingOn(printer, drawing, header);
+    const QString reason = printToPdf(path, drawing, header);
+    if (!reason.isEmpty()) reportPdfFailure(parent, path, reason);
     return;
   }
   orient(printer, drawing);
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return;
-  paintOn(printer, drawing, header);
+  if (writesPdfFile(printer))
+    printPdfChecked(parent, printer, drawing, header);
+  else if (!paintOn(printer, drawing, header))
+    showMessage(parent,
+                QCoreApplication::translate("ronri::PrintPages", "印刷を始められませんでした。\n%1")
+                    .arg(printer.printerName()));
 }
 
 void showPrintPreview(QWidget* parent, const DisplayList& drawing, const QString& header) {
@@ -139,8 +210,13 @@ void showPrintPreview(QWidget* parent, const DisplayList& drawing, const QString
   orient(printer, drawing);
   QPrintPreviewDialog preview(&printer, parent);
   preview.setObjectName(QStringLiteral("PrintPreview"));
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
-                   [&](QPrinter* target) { paintOn(*target, drawing, header); });
+  // The preview's own print button paints here too, on the real printer.
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&](QPrinter* target) {
+    if (writesPdfFile(*target))
+      printPdfChecked(&preview, *target, drawing, header);
+    else
+      paintOn(*target, drawing, header);
+  });
   preview.exec();
 }
 

@@ -37,8 +37,16 @@ void paintPrintPages(QPainter& p, const QRectF& page, qreal dpi, const DisplayLi
 // Prints on `printer` in the orientation the drawing asks for.
 void printDrawingOn(QPrinter& printer, const DisplayList& drawing, const QString& header);
 
+// Prints to the PDF file `path` through a new file beside it that replaces an
+// old one only when complete; with `settings`, in its page layout, else in
+// the drawing's orientation. Empty when done, else why not: "フォルダがありません",
+// "書き込めません" or "空きがありません".
+QString printToPdf(const QString& path, const DisplayList& drawing, const QString& header,
+                   const QPrinter* settings = nullptr);
+
 // The menu's "印刷…": the print dialog, or where no printer is installed a
-// message that offers a PDF file instead.
+// message that offers a PDF file instead. A PDF that cannot be written is
+// reported with the file and the reason.
 void printWithDialog(QWidget* parent, const DisplayList& drawing, const QString& header);
 // The menu's "印刷プレビュー…": Qt's preview of the same pages.
 void showPrintPreview(QWidget* parent, const DisplayList& drawing, const QString& header);
