@@ -139,6 +139,14 @@ const std::vector<MultiCase>& multiCases() {
     const std::vector<std::string> names = {"wire",         "1st",    "c1_r1", "x*/y\nz",
                                             "\u51fa\u529b", "out1",   "sum",   "sum",
                                             "na",           "<&\"'>", "S_2"};
+    // Words Verilog or SystemVerilog reserve, or iverilog alone.
+    for (const auto& reserved :
+         {std::vector<std::string>{"bool", "wone", "do", "var", "const", "static", "rand"},
+          std::vector<std::string>{"null", "new", "this", "with", "bind", "packed", "modport"}}) {
+      MultiTable t = multiPreset(MultiPreset::SevenSegment);
+      for (size_t j = 0; j < t.names.size() && j < reserved.size(); ++j) t.names[j] = reserved[j];
+      tables.push_back(t);
+    }
     std::mt19937 rng(2913);
     for (int i = 0; i < 10; ++i) {
       MultiTable t = emptyMultiTable(2 + int(rng() % 5), 1 + int(rng() % 4));
@@ -204,8 +212,8 @@ TEST(ExportTools, IverilogRunsEveryMultiOutputModuleToItsTableAndYosysReadsItCle
              "$display(\"row " + format + "\"" + args + ");\n    end\n  end\nendmodule\n";
     write(dir / "tb.v", bench);
     const std::string out =
-        run("iverilog -o " + quoted(dir / "tb.vvp") + " " + quoted(dir / "tb.v") + " " + quoted(v) +
-            " 2>&1 && vvp -n " + quoted(dir / "tb.vvp") + " 2>&1");
+        run("iverilog -g2012 -o " + quoted(dir / "tb.vvp") + " " + quoted(dir / "tb.v") + " " +
+            quoted(v) + " 2>&1 && vvp -n " + quoted(dir / "tb.vvp") + " 2>&1");
     std::vector<std::string> rows(names.size());
     for (size_t at = out.find("row "); at != std::string::npos; at = out.find("row ", at + 4))
       for (size_t j = 0; j < names.size(); ++j) rows[j] += out[at + 4 + j];
