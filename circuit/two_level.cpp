@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 
 #include "circuit/gates.h"
 #include "circuit/router.h"
@@ -11,7 +12,8 @@ namespace ronri {
 
 namespace {
 
-constexpr double kBusStart = 360;
+// Right of both columns of bus names.
+constexpr double kBusStart = 600;
 constexpr double kFirstColumn = 3120;  // right of every drop line
 constexpr double kNamePoint = 10;
 constexpr double kValuePoint = 9;
@@ -413,19 +415,55 @@ std::string twoLevelOutputs(const TwoLevelCircuit& c, const std::string& bits) {
   return out;
 }
 
+namespace {
+
+char plainLetter(int k) {
+  return char('a' + k);
+}
+
+// The buses and their names. The names stand in two columns, the plain ones
+// right, the negated ones left at the start of their longer lines, so that
+// names 120 twips apart never touch; a negated bus no drop line uses is left
+// out.
+void drawBuses(Surface& s, const TwoLevelCircuit& c) {
+  auto at = [](double v) { return int(std::lround(v)); };
+  std::set<int> used;
+  for (const auto& w : c.wires) used.insert(w.net);
+  double plainWidth = 0;
+  for (int k = 0; k < c.inputs; ++k)
+    plainWidth = std::max(plainWidth, textBox(std::string(1, plainLetter(k)), kValuePoint).width);
+  const double plainRight = kBusStart - 30;
+  const double negatedStart = plainRight - plainWidth - 60;
+  for (int k = 0; k < 2 * c.inputs; ++k) {
+    const char letter = kColumnLetters[k];
+    const bool negated = k % 2 == 1;
+    if (negated && !used.count(letter)) continue;
+    InputColumn col;
+    inputColumn(letter, col);
+    const double start = negated ? negatedStart : kBusStart;
+    s.line(at(start), at(col.busY), at(col.dropX), at(col.busY), kBlack);
+    const std::string name =
+        negated ? std::string("~") + plainLetter(k / 2) : std::string(1, plainLetter(k / 2));
+    const TextBox box = textBox(name, kValuePoint);
+    // A plain name sits a little above its line, clear of the negated line
+    // that runs under it.
+    const double top = negated ? col.busY - box.height / 2 : col.busY - 160;
+    s.text(at(start - 30 - box.width), at(top), name, kBlack, kValuePoint, TextFace::Expression);
+  }
+}
+
+// A junction as a filled dot (rings down to its centre), so that it never
+// reads as an inversion bubble.
+void drawDot(Surface& s, double x, double y) {
+  for (double r = kJunctionRadius; r > 0; r -= 15)
+    s.circle(int(std::lround(x)), int(std::lround(y)), int(std::lround(r)), kBlack);
+}
+
+}  // namespace
+
 void drawTwoLevel(Surface& s, const TwoLevelCircuit& c, const TwoLevelDrawing& how) {
   auto at = [](double v) { return int(std::lround(v)); };
-  if (how.buses)
-    for (int k = 0; k < 2 * c.inputs; ++k) {
-      InputColumn col;
-      inputColumn(kColumnLetters[k], col);
-      s.line(at(kBusStart), at(col.busY), at(col.dropX), at(col.busY), kBlack);
-      const std::string name =
-          k % 2 ? std::string("~") + char('a' + k / 2) : std::string(1, char('a' + k / 2));
-      const TextBox box = textBox(name, kValuePoint);
-      s.text(at(kBusStart - 30 - box.width), at(col.busY - box.height / 2), name, kBlack,
-             kValuePoint, TextFace::Expression);
-    }
+  if (how.buses) drawBuses(s, c);
   for (const auto& w : c.wires) s.line(at(w.x1), at(w.y1), at(w.x2), at(w.y2), kBlack);
   for (const auto& g : c.gates) {
     s.picture(gatePicture(g.op), at(g.x), at(g.y));
@@ -436,7 +474,7 @@ void drawTwoLevel(Surface& s, const TwoLevelCircuit& c, const TwoLevelDrawing& h
         s.line(at(g.x), at(p.y), at(g.x + inputReach(g.op, dy)), at(p.y), kBlack);
     }
   }
-  for (const auto& j : c.junctions) s.circle(at(j.x), at(j.y), at(kJunctionRadius), kBlack);
+  for (const auto& j : c.junctions) drawDot(s, j.x, j.y);
   const bool testing = !how.testBits.empty();
   const std::string values = testing ? twoLevelValues(c, how.testBits) : std::string();
   const std::string outs = testing ? twoLevelOutputs(c, how.testBits) : std::string();

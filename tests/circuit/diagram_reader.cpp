@@ -161,7 +161,7 @@ void checkGeometry(ReadDiagram& d, const std::vector<DrawCall>& calls, const std
   }
   for (const TextArea& a : shown)
     texts.push_back({{a.x, a.y, a.x + a.width, a.y + a.height}, a.what, -1});
-  if (LR == 0 && OU == 0)
+  if (LR == 0 && OU == 0 && !options.busNamesDrawn)
     for (int k = 0; k < 2 * n && k < 20; ++k) {
       // Each bus name stands left of the bus's start, level with its line.
       const Bus& b = kBuses[k];
@@ -210,7 +210,9 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int O
   std::vector<DrawCall> circles;
   for (int k = 0; k < 2 * n && k < 20; ++k) {
     const Bus& b = kBuses[k];
-    if (b.busY + OU >= kDropTop)
+    if (options.busNamesDrawn)  // its own bus lines are drawn: only where they reach the drops
+      segs.push_back({b.dropX + LR, b.busY + OU, b.dropX + LR, b.busY + OU, -1, b.letter});
+    else if (b.busY + OU >= kDropTop)
       segs.push_back({360 + LR, b.busY + OU, b.dropX + LR, b.busY + OU, -1, b.letter});
     else  // moved up among the controls, where its drops stop short of it
       segs.push_back({b.dropX + LR, kDropTop, b.dropX + LR, kDropTop, -1, b.letter});

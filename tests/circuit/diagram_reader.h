@@ -50,6 +50,8 @@ struct ReadOptions {
   bool severalOutputs = false;
   std::vector<std::pair<int, int>> outputEnds;
   bool fanOutMarks = false;
+  // The drawing writes the bus names itself (they are checked as its texts).
+  bool busNamesDrawn = false;
 };
 
 // A text the window shows over the drawing (the caption), in twips.

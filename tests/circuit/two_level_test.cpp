@@ -29,10 +29,11 @@ std::string faultOf(const MultiTable& t) {
   if (!c.clean) return "the router found a wire too close";
   for (const std::string& bits : {std::string(), bitsOf(5, t.inputs)}) {
     test::RecordingSurface surface;
-    drawTwoLevel(surface, c, {false, bits});
+    drawTwoLevel(surface, c, {true, bits});
     test::ReadOptions options;
     options.severalOutputs = true;
     options.fanOutMarks = true;
+    options.busNamesDrawn = true;
     for (const auto& o : c.outputs)
       if (!o.constant) options.outputEnds.push_back({int(o.x), int(o.y)});
     const test::ReadDiagram read = test::readDiagram(surface.calls, t.inputs, 0, 0, {}, options);
