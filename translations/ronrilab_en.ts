@@ -1041,6 +1041,10 @@ The table is left as it was.</translation>
         <source>入力した値は消えます。よろしいですか？</source>
         <translation>The values entered will be lost. Continue?</translation>
     </message>
+    <message>
+        <source>ゲートの入力は4つまでです。それより多い入力は、図と同じく何段かのゲートに分けて数えます。</source>
+        <translation>A gate takes at most four inputs; more are split over several levels of gates, as drawn, and counted so.</translation>
+    </message>
 </context>
 <context>
     <name>ronri::NotationForm</name>

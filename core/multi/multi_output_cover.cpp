@@ -99,23 +99,31 @@ std::vector<MultiPrime> multiOutputPrimes(const MultiTable& t) {
   return primesOf(t.inputs, outputRows(t));
 }
 
+int treeGates(int inputs) {
+  if (inputs <= 1) return 0;
+  if (inputs <= kMostGateInputs) return 1;
+  const int groups = (inputs + kMostGateInputs - 1) / kMostGateInputs;
+  return groups + treeGates(groups);
+}
+
 GateTotals gateTotals(const std::vector<Cube>& terms, const std::vector<std::vector<int>>& feeds) {
   GateTotals g;
+  // A tree of k inputs has k leaves, and every gate but its root feeds one
+  // more input.
+  auto addTree = [&g](int leaves, int& gates) {
+    const int made = treeGates(leaves);
+    gates += made;
+    if (made) g.gateInputs += leaves + made - 1;
+  };
   std::vector<bool> used(terms.size(), false);
   for (const auto& f : feeds) {
     for (int i : f) used[size_t(i)] = true;
-    if (f.size() >= 2) {
-      ++g.orGates;
-      g.gateInputs += static_cast<int>(f.size());
-    }
+    addTree(static_cast<int>(f.size()), g.orGates);
   }
   for (size_t i = 0; i < terms.size(); ++i) {
     if (!used[i]) continue;
     ++g.terms;
-    if (terms[i].letters() >= 2) {
-      ++g.andGates;
-      g.gateInputs += terms[i].letters();
-    }
+    addTree(terms[i].letters(), g.andGates);
   }
   return g;
 }

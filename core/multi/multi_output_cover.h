@@ -22,9 +22,14 @@ struct Cube {
   int letters() const;
 };
 
-// Gate counts of a two-level circuit: an AND gate per term of two letters or
-// more, an OR gate per output of two terms or more; a lone letter or a lone
-// term feeds its OR or its output directly.
+// Gate counts of a two-level circuit as it is drawn: an AND per term of two
+// letters or more, an OR per output of two terms or more, no gate with more
+// than four inputs (more make a tree: groups of up to four into gates, those
+// gates grouped again, until one is left); a lone letter or a lone term feeds
+// its OR or its output directly.
+inline constexpr int kMostGateInputs = 4;
+// The gates of such a tree over `inputs` inputs (0 for one input).
+int treeGates(int inputs);
 struct GateTotals {
   int terms = 0;  // product terms (a term feeding several outputs counts once when shared)
   int andGates = 0;

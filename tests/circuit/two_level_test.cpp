@@ -27,6 +27,18 @@ std::string faultOf(const MultiTable& t) {
   const MultiMinimum m = minimiseMultiOutput(t, std::chrono::milliseconds(300));
   const TwoLevelCircuit c = layoutTwoLevel(t.inputs, t.names, m);
   if (!c.clean) return "the router found a wire too close";
+  // The totals the window shows count the gates and inputs drawn.
+  GateTotals drawn;
+  for (const auto& g : c.gates) {
+    ++(g.op == '*' ? drawn.andGates : drawn.orGates);
+    drawn.gateInputs += int(g.inputs.size());
+  }
+  drawn.terms = m.sharedTotals.terms;
+  if (drawn != m.sharedTotals)
+    return "drawn " + std::to_string(drawn.andGates) + " AND, " + std::to_string(drawn.orGates) +
+           " OR, " + std::to_string(drawn.gateInputs) + " inputs; counted " +
+           std::to_string(m.sharedTotals.andGates) + ", " + std::to_string(m.sharedTotals.orGates) +
+           ", " + std::to_string(m.sharedTotals.gateInputs);
   for (const std::string& bits : {std::string(), bitsOf(5, t.inputs)}) {
     test::RecordingSurface surface;
     drawTwoLevel(surface, c, {true, bits});

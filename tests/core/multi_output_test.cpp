@@ -162,12 +162,26 @@ std::string describe(const MultiTable& t) {
   return ::testing::AssertionSuccess();
 }
 
+// The gate inputs of the shared form were no gate limited in its inputs:
+// what the search makes fewest (the totals count the drawn trees).
+int unlimitedGateInputs(const MultiMinimum& m, int outputs) {
+  int inputs = 0;
+  std::vector<int> feeding(size_t(outputs), 0);
+  for (const SharedTerm& t : m.shared) {
+    if (t.cube.letters() >= 2) inputs += t.cube.letters();
+    for (int j : t.outputs) ++feeding[size_t(j)];
+  }
+  for (int f : feeding)
+    if (f >= 2) inputs += f;
+  return inputs;
+}
+
 void checkAgainstOracles(const MultiTable& t, std::pair<int, int> sharedBest) {
   // A long budget: on a busy machine the default one may end before the proof.
   const MultiMinimum m = minimiseMultiOutput(t, std::chrono::seconds(60));
   ASSERT_TRUE(computesTable(t, m));
   ASSERT_EQ(m.sharedStatus, CoverStatus::Proven);
-  EXPECT_EQ(std::make_pair(m.sharedTotals.terms, m.sharedTotals.gateInputs), sharedBest)
+  EXPECT_EQ(std::make_pair(m.sharedTotals.terms, unlimitedGateInputs(m, t.outputs())), sharedBest)
       << describe(t);
   EXPECT_LE(m.sharedTotals.terms, m.separateTotals.terms);
   for (int j = 0; j < t.outputs(); ++j) {

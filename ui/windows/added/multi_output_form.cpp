@@ -204,6 +204,13 @@ QLayout* MultiOutputForm::buildResultsPane(QWidget* central) {
   right->addWidget(terms_, 3);
   right->addWidget(new QLabel(tr("ゲート数"), central));
   right->addWidget(totals_, 2);
+  // The counts are those of the drawn circuit, whose gates take four inputs at most.
+  auto* fanIn = new QLabel(tr("ゲートの入力は4つまでです。それより多い入力は、図と同じく何段かのゲ"
+                              "ートに分けて数えます。"),
+                           central);
+  fanIn->setObjectName(QStringLiteral("FanInRule"));
+  fanIn->setWordWrap(true);
+  right->addWidget(fanIn);
   right->addWidget(status_);
   return right;
 }
