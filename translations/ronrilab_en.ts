@@ -68,10 +68,6 @@
         <translation>Correct (a minimal sum of products: %1 terms, %2 letters)</translation>
     </message>
     <message>
-        <source>等しいが最小ではありません。この答えは積和形でも和積形でもありません。積和形の最小は %1 項 %2 文字</source>
-        <translation>Equal but not minimal. This answer is neither a sum of products nor a product of sums. The minimal sum of products has %1 terms and %2 letters</translation>
-    </message>
-    <message>
         <source>等しいが最小ではありません（和積形）。最小は %1 項 %2 文字、この答えは %3 項 %4 文字</source>
         <translation>Equal but not minimal (product of sums). The minimum has %1 sums and %2 letters, this answer %3 sums and %4 letters</translation>
     </message>
@@ -108,6 +104,30 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <message>
         <source>答えと値が違うセル</source>
         <translation>Cells where the answer differs</translation>
+    </message>
+    <message>
+        <source>正解です（最小は定数 %1）</source>
+        <translation>Correct (the minimum is the constant %1)</translation>
+    </message>
+    <message>
+        <source>積和形でも和積形でもありません（値は等しい式です）。</source>
+        <translation>Neither a sum of products nor a product of sums (though equal in value). </translation>
+    </message>
+    <message>
+        <source>最小は定数 %1</source>
+        <translation>The minimum is the constant %1</translation>
+    </message>
+    <message>
+        <source>積和形の最小は %1 項 %2 文字</source>
+        <translation>The smallest sum of products has %1 terms and %2 letters</translation>
+    </message>
+    <message>
+        <source>等しいが最小ではありません。最小は定数 %1、この答えは %2 項 %3 文字</source>
+        <translation>Equal but not minimal. The minimum is the constant %1; this answer has %2 terms and %3 letters</translation>
+    </message>
+    <message>
+        <source>積和形でも和積形でも定数 %1</source>
+        <translation>The constant %1, as a sum of products and as a product of sums</translation>
     </message>
 </context>
 <context>

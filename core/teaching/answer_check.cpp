@@ -115,28 +115,42 @@ Minimal minimalAnswers(std::string_view values, int n) {
   const std::string zeros = termList(values, n, '0');
   const std::string free = termList(values, n, 'X');
   Minimal m;
-  const auto written = [](const std::string& sum) {
-    if (sum == "1") return std::string("a+~a");
-    if (sum == "0") return std::string("a*~a");
-    return wordchange(sum);
-  };
   const Cover sop = smallestSumOfProducts(ones, free, n);
-  // A term sum ("ab+cd") in display form.
-  m.sumOfProducts = written(sop.sum == "1" || sop.sum == "0" ? sop.sum : layout(sop.sum));
   const Cover pos = minimalProductOfSums(zeros, free, n);
-  m.productOfSums = written(pos.sum);
   m.proven = sop.status == CoverStatus::Proven && pos.status == CoverStatus::Proven;
-  m.sopSize = *writtenForm(InsideExp(m.sumOfProducts)).sumOfProducts;
-  m.posSize = *writtenForm(InsideExp(m.productOfSums)).productOfSums;
+  // A function whose care rows are all 1 (all 0) is the constant itself, in
+  // either form: no term and no letter.
+  const auto constant = [](const std::string& sum) { return sum == "1" || sum == "0"; };
+  if (constant(sop.sum)) {
+    m.sumOfProducts = sop.sum;
+  } else {
+    m.sumOfProducts = wordchange(layout(sop.sum));  // a term sum ("ab+cd") in display form
+    m.sopSize = *writtenForm(InsideExp(m.sumOfProducts)).sumOfProducts;
+  }
+  if (constant(pos.sum)) {
+    m.productOfSums = pos.sum;
+  } else {
+    m.productOfSums = wordchange(pos.sum);
+    m.posSize = *writtenForm(InsideExp(m.productOfSums)).productOfSums;
+  }
   return m;
+}
+
+char constantAnswer(std::string_view answer) {
+  std::string bare;
+  for (char c : answer)
+    if (c != ' ' && c != '(' && c != ')') bare += c;
+  return bare == "0" || bare == "1" ? bare[0] : 0;
 }
 
 AnswerVerdict checkAnswer(std::string_view values, int n, std::string_view answer,
                           size_t rowsListed) {
   AnswerVerdict v;
-  v.malformation = findMalformation(answer, n);
+  const char constant = constantAnswer(answer);
+  if (!constant) v.malformation = findMalformation(answer, n);
   if (answer.empty() || v.malformation) return v;
-  const std::string got = expressionValues(answer, n);
+  const std::string got =
+      constant ? std::string(values.size(), constant) : expressionValues(answer, n);
   for (size_t r = 0; r < values.size() && r < got.size(); ++r) {
     if (values[r] == 'X' || values[r] == got[r]) continue;
     if (v.differingRows.size() < rowsListed) v.differingRows.push_back(int(r));
@@ -147,7 +161,9 @@ AnswerVerdict checkAnswer(std::string_view values, int n, std::string_view answe
     v.kind = AnswerVerdict::Different;
     return v;
   }
-  const WrittenForm form = writtenForm(InsideExp(answer));
+  // "0" and "1" are both forms at once, with no term and no letter.
+  const WrittenForm form =
+      constant ? WrittenForm{FormSize{}, FormSize{}, 0} : writtenForm(InsideExp(answer));
   const bool sopMinimal = form.sumOfProducts && !(v.minimal.sopSize < *form.sumOfProducts);
   const bool posMinimal = form.productOfSums && !(v.minimal.posSize < *form.productOfSums);
   // Judged as a product of sums only when that reading is the one that is
@@ -157,7 +173,9 @@ AnswerVerdict checkAnswer(std::string_view values, int n, std::string_view answe
   v.minimum = v.asProductOfSums ? v.minimal.posSize : v.minimal.sopSize;
   const std::optional<FormSize> size = v.asProductOfSums ? form.productOfSums : form.sumOfProducts;
   v.answer = size ? *size : FormSize{0, form.letters};
-  v.kind = sopMinimal || posMinimal ? AnswerVerdict::Correct : AnswerVerdict::NotMinimal;
+  v.kind = sopMinimal || posMinimal ? AnswerVerdict::Correct
+           : v.writtenAsForm        ? AnswerVerdict::NotMinimal
+                                    : AnswerVerdict::NotAForm;
   return v;
 }
 

@@ -34,20 +34,27 @@ struct WrittenForm {
 WrittenForm writtenForm(std::string_view folded);
 
 // One smallest answer in each form, in display form ("~a*c+b*~c"). A
-// constant function is written "a+~a" (1) or "a*~a" (0), the smallest the
-// notation allows.
+// function whose care rows are all 1 (all 0) is "1" ("0") in both forms,
+// of size 0 terms and 0 letters.
 struct Minimal {
   std::string sumOfProducts;
   FormSize sopSize;
   std::string productOfSums;
   FormSize posSize;
   bool proven = true;  // false when a search ran out of time
+  // '0' or '1' when the smallest sum of products is that constant, else 0.
+  char constantSum() const { return constantOf(sumOfProducts); }
+  char constantProduct() const { return constantOf(productOfSums); }
+  static char constantOf(const std::string& form) {
+    return form == "0" || form == "1" ? form[0] : 0;
+  }
 };
 // `values`: one of '0', '1', 'X' (don't care) per row, 2^n of them.
 Minimal minimalAnswers(std::string_view values, int n);
 
 struct AnswerVerdict {
-  enum Kind { Correct, NotMinimal, Different, Unreadable };
+  // NotAForm: equal, but neither a sum of products nor a product of sums.
+  enum Kind { Correct, NotMinimal, Different, Unreadable, NotAForm };
   Kind kind = Unreadable;
   std::optional<Malformation> malformation;  // why an answer is unreadable
   // Different: how many rows differ and the first of them, ascending.
@@ -60,9 +67,14 @@ struct AnswerVerdict {
   FormSize answer;
   Minimal minimal;
 };
-// `answer` is the expression as the student typed it, over n variables.
+// `answer` is the expression as the student typed it, over n variables, or
+// the constant "0" or "1".
 AnswerVerdict checkAnswer(std::string_view values, int n, std::string_view answer,
                           size_t rowsListed = 8);
+
+// '0' or '1' when the answer is that constant (blanks and parentheses
+// aside), else 0.
+char constantAnswer(std::string_view answer);
 
 // The rows of an expression over n variables: '0', '1' (or '?' when it does
 // not evaluate).

@@ -73,9 +73,9 @@ struct Written {
 
 // A cover as a sum of products, or (its cubes negated) as a product of sums.
 Written written(const std::vector<Cube>& cover, int n, bool productOfSums) {
-  if (cover.empty()) return productOfSums ? Written{"a+~a", {1, 2}} : Written{"a*~a", {1, 2}};
-  if (cover.size() == 1 && cover[0].care == 0)
-    return productOfSums ? Written{"a*~a", {2, 2}} : Written{"a+~a", {2, 2}};
+  // A constant is written as one, in either form.
+  if (cover.empty()) return {productOfSums ? "1" : "0", {0, 0}};
+  if (cover.size() == 1 && cover[0].care == 0) return {productOfSums ? "0" : "1", {0, 0}};
   Written w;
   for (const Cube& c : cover) {
     std::string part;
@@ -181,9 +181,14 @@ TEST(AnswerCheck, TextbookProblemsWithDontCares) {
       {4, "Σm(0,1,2,5,8,9,10)", "(~a+~b)*(~c+~d)*(~b+d+a)", K::NotMinimal, {3, 6}, {3, 7}},
       {4, "m(5,6,7,12,13)+d(4,14,15)", "b", K::Correct, {1, 1}, {1, 1}},
       {3, "m(0,2,4,6)", "~c", K::Correct, {1, 1}, {1, 1}},
-      {2, "m(1,2)", "a@b", K::NotMinimal, {2, 4}, {0, 2}},
-      {3, "m(0-7)", "a+~a", K::Correct, {2, 2}, {2, 2}},
-      {3, "d(1)", "b*~b", K::Correct, {1, 2}, {1, 2}},
+      {2, "m(1,2)", "a@b", K::NotAForm, {2, 4}, {0, 2}},
+      {3, "m(0-7)", "1", K::Correct, {0, 0}, {0, 0}},
+      {3, "m(0-7)", "a+~a", K::NotMinimal, {0, 0}, {2, 2}},
+      {3, "d(1)", "(0)", K::Correct, {0, 0}, {0, 0}},
+      {3, "d(1)", "b*~b", K::NotMinimal, {0, 0}, {1, 2}},
+      {3, "m(0,1)+d(2-7)", "~a*~b", K::NotMinimal, {0, 0}, {1, 2}},
+      {3, "m(0,1)+d(2-7)", "0", K::Different, {}, {}},
+      {2, "m(1,2)", "~(a%b)", K::NotAForm, {2, 4}, {0, 2}},
       {3, "m(1,2,3)", "a+b", K::Different, {}, {}},
   };
   for (const auto& c : cases) {

@@ -71,24 +71,31 @@ TEST(CheckEntry, CountingMessageFirstThenWhereTheTextGoesWrong) {
   }
 }
 
-TEST(FilterTyped, DropsBlanksAndRefusesTheFirstOtherCharacter) {
+TEST(FilterTyped, DropsBlanksReadsTextbookNotationAndRefusesTheFirstOtherCharacter) {
   const struct {
     const char* typed;
     int variables;
     const char* text;
     const char* refused;
+    bool constants = false;
   } cases[] = {
       {"a + ~b\t*(c)", 3, "a+~b*(c)", ""},
       {"a$b|c@a%b", 3, "a$b|c@a%b", ""},
       {"a+d", 3, "a+", "d"},
       {"j+a", 10, "j+a", ""},
-      {"a+B", 2, "a+", "B"},
+      {"a+C", 2, "a+", "c"},
+      {"A*B + ~C", 3, "a*b+~c", ""},
+      {"A'B + (A+C)'", 3, "~ab+~(a+c)", ""},
+      {"a+'b", 2, "a+", "'"},
+      {"a)'", 2, "a)", "'"},
       {"a&b", 2, "a", "&"},
       {"a+1", 2, "a+", "1"},
+      {"(1)", 2, "(1)", "", true},
+      {"a+2", 2, "a+", "2", true},
       {"a＋b", 2, "a", "＋"},
   };
   for (const auto& c : cases) {
-    const TypedText t = filterTyped(c.typed, c.variables);
+    const TypedText t = filterTyped(c.typed, c.variables, c.constants);
     EXPECT_EQ(t.refused, c.refused) << c.typed;
     if (t.refused.empty()) EXPECT_EQ(t.text, c.text) << c.typed;
   }

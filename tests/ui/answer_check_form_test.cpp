@@ -107,7 +107,10 @@ TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumO
       {"m(9)", 3, "a", "問題: 9 は行の番号ではありません"},
       {"a+b", 3, "a(b)", "答えの 2 文字目: ( の前に演算子が必要です"},
       {"ｍ（１，２）", 2, "a@b",
-       "等しいが最小ではありません。この答えは積和形でも和積形でもありません"},
+       "積和形でも和積形でもありません（値は等しい式です）。積和形の最小は 2 項 4 文字"},
+      {"m(0,1)+d(2-7)", 3, "1", "正解です（最小は定数 1）"},
+      {"m(0,1)+d(2-7)", 3, "~a*~b",
+       "等しいが最小ではありません。最小は定数 1、この答えは 1 項 2 文字"},
       {"（a＋b）", 2, "b+a", "正解です"},
       {"a×b", 2, "a", "問題の 2 文字目: ? は式に使えない文字です"},
   };
@@ -119,6 +122,10 @@ TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumO
     EXPECT_THAT(verdict->text().toStdString(), StartsWith(c.verdict)) << c.answer;
     EXPECT_FALSE(visible(minimal));
   }
+  // Capitals, a textbook prime and the constants may be pasted as an answer.
+  answer->clear();
+  answer->insert(QStringLiteral("A'+1"));
+  EXPECT_EQ(answer->text(), QStringLiteral("~a+1"));
   // With a map of the problem open, the differing cells are outlined on it;
   // a map of another function is left alone.
   for (const bool same : {false, true}) {

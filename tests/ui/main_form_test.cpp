@@ -149,7 +149,7 @@ TEST_F(MainFormTest, TypingAndPastingKeepToTheChosenLettersAndEnterStores) {
   QTest::keyClicks(d.text1(), QStringLiteral("~a + b"));
   EXPECT_EQ(d.text1()->text(), QStringLiteral("~a+b"));
   auto* status = d.form().widget()->statusBar();
-  for (const char* refused : {"c", "1", "A", "&"}) {
+  for (const char* refused : {"c", "1", "&"}) {
     status->clearMessage();
     QTest::keyClicks(d.text1(), QString::fromLatin1(refused));
     EXPECT_EQ(d.text1()->text(), QStringLiteral("~a+b")) << refused;
@@ -157,7 +157,8 @@ TEST_F(MainFormTest, TypingAndPastingKeepToTheChosenLettersAndEnterStores) {
                 HasSubstr(QString::fromLatin1(refused).toStdString()))
         << refused;
   }
-  QApplication::clipboard()->setText(QStringLiteral(" *（a|b)"));
+  // Textbook capitals read as the letters.
+  QApplication::clipboard()->setText(QStringLiteral(" *（A|B)"));
   QTest::keyClick(d.text1(), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(d.text1()->text(), QStringLiteral("~a+b*(a|b)"));
   QApplication::clipboard()->setText(QStringLiteral("+c"));

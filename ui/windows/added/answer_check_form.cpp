@@ -54,9 +54,11 @@ void AnswerCheckForm::build(QMainWindow* w) {
   count_->setValue(4);
   answer_ = new QLineEdit(central);
   answer_->setObjectName(QStringLiteral("AnswerText"));
+  // An answer may also be the constant 0 or 1.
   makeTypable(
       answer_, [this] { return count_ ? count_->value() : 0; },
-      [w](const QString& hint) { w->statusBar()->showMessage(hint, 6000); });
+      [w](const QString& hint) { w->statusBar()->showMessage(hint, 6000); },
+      /*constants=*/true);
   for (QLineEdit* e : {problem_.data(), answer_.data()}) {
     e->setFont(expressionFont(12));
     e->setMinimumWidth(380);
@@ -173,17 +175,27 @@ void AnswerCheckForm::judge() {
       answer_->setCursorPosition(v.malformation->position - 1);
       break;
     case AnswerVerdict::Correct:
-      text = (v.asProductOfSums ? tr("正解です（和積形で最小: %1 項 %2 文字）")
-                                : tr("正解です（積和形で最小: %1 項 %2 文字）"))
-                 .arg(v.minimum.terms)
-                 .arg(v.minimum.letters);
-      break;
-    case AnswerVerdict::NotMinimal:
-      if (!v.writtenAsForm)
-        text = tr("等しいが最小ではありません。この答えは積和形でも和積形でもありません。"
-                  "積和形の最小は %1 項 %2 文字")
+      if (const char c = v.asProductOfSums ? v.minimal.constantProduct() : v.minimal.constantSum())
+        text = tr("正解です（最小は定数 %1）").arg(QChar::fromLatin1(c));
+      else
+        text = (v.asProductOfSums ? tr("正解です（和積形で最小: %1 項 %2 文字）")
+                                  : tr("正解です（積和形で最小: %1 項 %2 文字）"))
                    .arg(v.minimum.terms)
                    .arg(v.minimum.letters);
+      break;
+    case AnswerVerdict::NotAForm:
+      text = tr("積和形でも和積形でもありません（値は等しい式です）。");
+      if (const char c = v.minimal.constantSum())
+        text += tr("最小は定数 %1").arg(QChar::fromLatin1(c));
+      else
+        text += tr("積和形の最小は %1 項 %2 文字").arg(v.minimum.terms).arg(v.minimum.letters);
+      break;
+    case AnswerVerdict::NotMinimal:
+      if (const char c = v.asProductOfSums ? v.minimal.constantProduct() : v.minimal.constantSum())
+        text = tr("等しいが最小ではありません。最小は定数 %1、この答えは %2 項 %3 文字")
+                   .arg(QChar::fromLatin1(c))
+                   .arg(v.answer.terms)
+                   .arg(v.answer.letters);
       else
         text =
             (v.asProductOfSums
@@ -248,6 +260,11 @@ void AnswerCheckForm::showMinimal() {
   if (values.empty()) return;
   BusyCursor busy;
   const Minimal m = minimalAnswers(values, count_->value());
+  if (const char c = m.constantSum(); c && c == m.constantProduct()) {
+    minimal_->setText(tr("積和形でも和積形でも定数 %1").arg(QChar::fromLatin1(c)));
+    minimal_->show();
+    return;
+  }
   minimal_->setText(tr("積和形: %1（%2 項 %3 文字）\n和積形: %4（%5 項 %6 文字）")
                         .arg(QString::fromStdString(m.sumOfProducts))
                         .arg(m.sopSize.terms)

@@ -21,8 +21,11 @@ namespace {
 class ExpressionValidator : public QValidator {
  public:
   ExpressionValidator(QLineEdit* edit, std::function<int()> variables,
-                      std::function<void(const QString&)> hint)
-      : QValidator(edit), variables_(std::move(variables)), hint_(std::move(hint)) {
+                      std::function<void(const QString&)> hint, bool constants)
+      : QValidator(edit),
+        variables_(std::move(variables)),
+        hint_(std::move(hint)),
+        constants_(constants) {
     previous_ = edit->text();
     connect(edit, &QLineEdit::textChanged, this, [this](const QString& t) { previous_ = t; });
   }
@@ -44,8 +47,8 @@ class ExpressionValidator : public QValidator {
       return Invalid;
     }
     // Full-width letters and signs (an input method's "ａ", "（") read as ASCII.
-    const TypedText t =
-        filterTyped(inserted.normalized(QString::NormalizationForm_KC).toStdString(), n);
+    const TypedText t = filterTyped(
+        inserted.normalized(QString::NormalizationForm_KC).toStdString(), n, constants_);
     if (!t.refused.empty()) {
       const QString last =
           n == 1 ? QStringLiteral("a") : QStringLiteral("a-%1").arg(QChar('a' + n - 1));
@@ -62,15 +65,17 @@ class ExpressionValidator : public QValidator {
  private:
   std::function<int()> variables_;
   std::function<void(const QString&)> hint_;
+  bool constants_ = false;
   QString previous_;
 };
 
 }  // namespace
 
 void makeTypable(QLineEdit* edit, std::function<int()> variables,
-                 std::function<void(const QString&)> hint) {
+                 std::function<void(const QString&)> hint, bool constants) {
   edit->setReadOnly(false);
-  edit->setValidator(new ExpressionValidator(edit, std::move(variables), std::move(hint)));
+  edit->setValidator(
+      new ExpressionValidator(edit, std::move(variables), std::move(hint), constants));
 }
 
 QString malformationText(const Malformation& m, int variables) {

@@ -15,9 +15,9 @@ namespace ronri {
 
 // Installs the filter on `edit`. `variables` gives the chosen count (0: none
 // chosen yet, nothing may be typed); `hint` receives the short reason an
-// edit was refused.
+// edit was refused. With `constants`, the digits 0 and 1 may be typed too.
 void makeTypable(QLineEdit* edit, std::function<int()> variables,
-                 std::function<void(const QString&)> hint);
+                 std::function<void(const QString&)> hint, bool constants = false);
 
 // "3 文字目: …" in the interface language.
 QString malformationText(const Malformation& m, int variables);
