@@ -962,10 +962,6 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <translation>there is no output column after the inputs</translation>
     </message>
     <message>
-        <source>入力が 6 個を超えています</source>
-        <translation>more than 6 inputs</translation>
-    </message>
-    <message>
         <source>出力が 8 個を超えています</source>
         <translation>more than 8 outputs</translation>
     </message>
@@ -1064,6 +1060,24 @@ The table is left as it was.</translation>
     <message>
         <source>ゲートの入力は4つまでです。それより多い入力は、図と同じく何段かのゲートに分けて数えます。</source>
         <translation>A gate takes at most four inputs; more are split over several levels of gates, as drawn, and counted so.</translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+    <message>
+        <source>入力の文字と同じ出力の名前を変えました: %1</source>
+        <translation>Output names that are input letters were renamed: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 には %2 行がありません（行 %3）。
+その行を X として読み込みますか？（いいえ: 表はそのままです）</source>
+        <translation>%1 lacks %2 rows (rows %3).
+Read them as X? (No: the table stays as it is)</translation>
     </message>
 </context>
 <context>

@@ -155,14 +155,14 @@ CsvRead readMultiTableCsv(std::string_view text) {
     const std::vector<std::string_view> row = cells(line);
     if (!haveHeader) {
       int inputs = 0;
-      while (inputs < static_cast<int>(row.size()) && row[size_t(inputs)].size() == 1 &&
-             row[size_t(inputs)][0] == 'a' + inputs)
+      // At most six inputs: a letter after f ("g") names an output.
+      while (inputs < static_cast<int>(row.size()) && inputs < kMultiMaxInputs &&
+             row[size_t(inputs)].size() == 1 && row[size_t(inputs)][0] == 'a' + inputs)
         ++inputs;
       // The last column is an output even when it is the next letter: the
       // truth table exports five inputs as "a,b,c,d,e,f".
       if (inputs == static_cast<int>(row.size()) && inputs > 1) --inputs;
       if (inputs == 0) return fail(CsvProblem::NoInput, lineNo);
-      if (inputs > kMultiMaxInputs) return fail(CsvProblem::TooManyInputs, lineNo);
       const int outputs = static_cast<int>(row.size()) - inputs;
       if (outputs == 0) return fail(CsvProblem::NoOutput, lineNo);
       if (outputs > kMultiMaxOutputs) return fail(CsvProblem::TooManyOutputs, lineNo);
@@ -171,14 +171,17 @@ CsvRead readMultiTableCsv(std::string_view text) {
         // A lone input letter ("f" of the truth table) would read back as an
         // input: it gets the output's own number instead.
         std::string name(row[c]);
-        if (name.size() == 1 && name[0] >= 'a' && name[0] < 'a' + kMultiMaxInputs)
-          name = "f" + std::to_string(c - size_t(inputs) + 1);
+        if (name.size() == 1 && name[0] >= 'a' && name[0] < 'a' + kMultiMaxInputs) {
+          const std::string own = "f" + std::to_string(c - size_t(inputs) + 1);
+          out.renamed.push_back({name, own});
+          name = own;
+        }
         if (!validOutputName(name) || !names.insert(name).second)
           return fail(CsvProblem::BadName, lineNo);
         out.table.names.push_back(name);
       }
       out.table.inputs = inputs;
-      out.table.values.assign(size_t(outputs), std::string(size_t(out.table.rows()), '0'));
+      out.table.values.assign(size_t(outputs), std::string(size_t(out.table.rows()), 'X'));
       seen.assign(size_t(out.table.rows()), false);
       columns = row.size();
       haveHeader = true;
@@ -201,6 +204,8 @@ CsvRead readMultiTableCsv(std::string_view text) {
     }
   }
   if (!haveHeader) return fail(CsvProblem::Empty, lineNo == 0 ? 1 : lineNo);
+  for (int r = 0; r < out.table.rows(); ++r)
+    if (!seen[size_t(r)]) out.missingRows.push_back(r);
   return out;
 }
 

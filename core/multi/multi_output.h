@@ -2,6 +2,7 @@
 // A truth table with several outputs: its rows, presets and CSV form.
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ronri {
@@ -47,7 +48,6 @@ enum class CsvProblem {
   Empty,           // no header line
   NoInput,         // the header does not start with a
   NoOutput,        // no column after the inputs
-  TooManyInputs,   // more than 6
   TooManyOutputs,  // more than 8
   BadName,         // an output name that validOutputName refuses, or twice
   ColumnCount,     // a line with another number of cells than the header
@@ -59,9 +59,16 @@ struct CsvRead {
   MultiTable table;
   CsvProblem problem = CsvProblem::None;
   int line = 0;  // 1-based line of the problem
+  // The rows the file leaves out (the truth table exports only the rows its
+  // filter shows), ascending; they are X in `table`, for the reader's caller
+  // to refuse or keep.
+  std::vector<int> missingRows;
+  // Output names that were a lone input letter (the truth table names its
+  // output "f"), with the name each got instead: "f" and the output's number.
+  std::vector<std::pair<std::string, std::string>> renamed;
 };
-// Reads a table; rows the file leaves out are 0 (the truth table exports
-// only the rows its filter shows). Blank lines are skipped.
+// Reads a table. Blank lines are skipped; at most six inputs, so a header
+// "a,b,c,d,e,f,g" has the output g.
 CsvRead readMultiTableCsv(std::string_view text);
 
 }  // namespace ronri

@@ -72,6 +72,17 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   ASSERT_EQ(shown.size(), 1);
   EXPECT_THAT(shown[0].toStdString(), HasSubstr("3 行目"));
   EXPECT_EQ(form.table, before);
+  // A file with rows left out names them; No keeps the table, Yes reads them as X.
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write("a,b,y\n0,1,1\n");
+  f.close();
+  for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+    const QStringList asked = answeringMessages(
+        [&] { EXPECT_EQ(form.openCsv(bad), answer == QMessageBox::Yes); }, answer);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_THAT(asked[0].toStdString(), HasSubstr("3 行がありません（行 0,2,3）"));
+    EXPECT_EQ(form.table.values[0], answer == QMessageBox::Yes ? "X1XX" : before.values[0]);
+  }
   form.setTable(emptyMultiTable(2, 1));
   EXPECT_TRUE(form.openCsv(good));
   EXPECT_EQ(form.table, before);

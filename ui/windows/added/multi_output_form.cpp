@@ -379,9 +379,6 @@ bool MultiOutputForm::openCsv(const QString& path) {
       case CsvProblem::NoOutput:
         reason = tr("入力のあとに出力の列がありません");
         break;
-      case CsvProblem::TooManyInputs:
-        reason = tr("入力が 6 個を超えています");
-        break;
       case CsvProblem::TooManyOutputs:
         reason = tr("出力が 8 個を超えています");
         break;
@@ -409,8 +406,30 @@ bool MultiOutputForm::openCsv(const QString& path) {
                               .arg(reason));
     return false;
   }
+  if (!read.missingRows.empty() && !mayFillMissingRows(path, read.missingRows)) return false;
   setTable(read.table);
+  if (!read.renamed.empty()) {
+    QStringList names;
+    for (const auto& [was, now] : read.renamed)
+      names << tr("%1 → %2").arg(QString::fromStdString(was), QString::fromStdString(now));
+    showMessage(widget(),
+                tr("入力の文字と同じ出力の名前を変えました: %1").arg(names.join(tr("、"))));
+  }
   return true;
+}
+
+// A file without every row (the truth table saves the rows its filter
+// shows): the user keeps it with those rows X, or leaves the table as it is.
+bool MultiOutputForm::mayFillMissingRows(const QString& path, const std::vector<int>& rows) {
+  QStringList listed;
+  for (size_t i = 0; i < rows.size() && i < 16; ++i) listed << QString::number(rows[i]);
+  if (rows.size() > 16) listed << QStringLiteral("…");
+  return askYesNo(widget(),
+                  tr("%1 には %2 行がありません（行 %3）。\nその行を X として読み込みますか？"
+                     "（いいえ: 表はそのままです）")
+                      .arg(path)
+                      .arg(rows.size())
+                      .arg(listed.join(QLatin1Char(','))));
 }
 
 bool MultiOutputForm::saveCsv(const QString& path) {

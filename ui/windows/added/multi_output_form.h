@@ -53,6 +53,7 @@ class MultiOutputForm : public Window {
   void load() override;
 
  private:
+  bool mayFillMissingRows(const QString& path, const std::vector<int>& rows);
   QLayout* buildTopRow(QWidget* central);
   QLayout* buildTablePane(QWidget* central);
   QLayout* buildResultsPane(QWidget* central);
