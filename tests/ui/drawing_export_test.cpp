@@ -9,8 +9,12 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtMath>
+#include <array>
+#include <cmath>
 
+#include "kmap/outline.h"
 #include "ui/framework/canvas.h"
+#include "ui/framework/painter_surface.h"
 
 namespace ronri {
 namespace {
@@ -84,6 +88,55 @@ TEST(DrawingExport, AFailedWriteKeepsTheOldFile) {
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.errorString().toStdString();
   EXPECT_EQ(f.readAll(), "old");
+}
+
+// The map outlines' colours stay apart as thin lines, with normal colour
+// vision and as the three common deficiencies see them (simulated), and each
+// stands out 3:1 against the map's background.
+TEST(DrawingExport, OutlineColoursStayApartAlsoForColourBlindEyes) {
+  using Vec = std::array<double, 3>;
+  const double kSight[4][3][3] = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
+                                  {{0.152286, 1.052583, -0.204868},
+                                   {0.114503, 0.786281, 0.099216},
+                                   {-0.003882, -0.048116, 1.051998}},
+                                  {{0.367322, 0.860646, -0.227968},
+                                   {0.280085, 0.672501, 0.047413},
+                                   {-0.011820, 0.042940, 0.968881}},
+                                  {{1.255528, -0.076749, -0.178779},
+                                   {-0.078411, 0.930809, 0.147602},
+                                   {0.004733, 0.691367, 0.303900}}};
+  const auto linear = [](const QColor& c) {
+    Vec v{c.redF(), c.greenF(), c.blueF()};
+    for (double& x : v) x = x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    return v;
+  };
+  const auto luminance = [](const Vec& v) { return 0.2126 * v[0] + 0.7152 * v[1] + 0.0722 * v[2]; };
+  // CIELAB with the lightness weighed less: a thin line shows its hue.
+  const auto seen = [&](const QColor& c, int sight) {
+    const Vec l = linear(c);
+    Vec s{};
+    for (int i = 0; i < 3; ++i)
+      for (int j = 0; j < 3; ++j) s[size_t(i)] += kSight[sight][i][j] * l[size_t(j)];
+    for (double& x : s) x = std::clamp(x, 0.0, 1.0);
+    const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116; };
+    const double x = (0.4124 * s[0] + 0.3576 * s[1] + 0.1805 * s[2]) / 0.95047;
+    const double y = luminance(s), z = (0.0193 * s[0] + 0.1192 * s[1] + 0.9505 * s[2]) / 1.08883;
+    return Vec{0.4 * (116 * f(y) - 16), 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
+  };
+  const QColor background = Canvas().background();
+  for (size_t i = 0; i < std::size(kmap::kReadableColors); ++i) {
+    const QColor a = paletteColor(kmap::kReadableColors[i], background);
+    EXPECT_GE((luminance(linear(background)) + 0.05) / (luminance(linear(a)) + 0.05), 3.0)
+        << a.name().toStdString();
+    for (size_t j = i + 1; j < std::size(kmap::kReadableColors); ++j) {
+      const QColor b = paletteColor(kmap::kReadableColors[j], background);
+      for (int sight = 0; sight < 4; ++sight) {
+        const Vec p = seen(a, sight), q = seen(b, sight);
+        EXPECT_GE(std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]), 20.0)
+            << a.name().toStdString() << " and " << b.name().toStdString() << ", sight " << sight;
+      }
+    }
+  }
 }
 
 TEST(DrawingExport, LabelsOnTheCanvasBecomeTexts) {

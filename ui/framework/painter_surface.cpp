@@ -20,9 +20,10 @@ QColor paletteColor(int index, const QColor& background) {
   static const QRgb kPalette[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
                                     0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
                                     0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
-  // The readable outline palette of the maps: vermilion, blue, reddish
-  // purple, black, wine and navy.
-  static const QRgb kReadable[] = {0xD55E00, 0x0072B2, 0xA8507F, 0x000000, 0x801040, 0x1F2A80};
+  // The readable outline palette of the maps: vermilion, blue, violet,
+  // black, brown and indigo, chosen apart in hue for thin lines, also as
+  // eyes with the common colour-vision deficiencies see them.
+  static const QRgb kReadable[] = {0xD55E00, 0x0072B2, 0x8800EE, 0x000000, 0x886644, 0x220088};
   if (index >= 16 && index < 16 + int(std::size(kReadable)))
     return QColor::fromRgb(kReadable[index - 16]);
   if (index < 0 || index > 15) return background;
