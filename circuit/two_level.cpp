@@ -7,6 +7,7 @@
 
 #include "circuit/gates.h"
 #include "circuit/router.h"
+#include "core/expression/expression.h"
 
 namespace ronri {
 
@@ -416,10 +417,6 @@ std::string twoLevelOutputs(const TwoLevelCircuit& c, const std::string& bits) {
 }
 
 namespace {
-
-char plainLetter(int k) {
-  return char('a' + k);
-}
 
 // The buses and their names. The names stand in two columns, the plain ones
 // right, the negated ones left at the start of their longer lines, so that
