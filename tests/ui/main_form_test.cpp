@@ -173,7 +173,7 @@ TEST_F(MainFormTest, InputStoresTheExpressionWithItsCountAndDeleteRemovesTheSele
   d.type(QStringLiteral("a+b"));
   EXPECT_THAT(d.store(), IsEmpty());
   EXPECT_EQ(d.text1()->text(), QString());
-  EXPECT_EQ(app.Form1->trsiki, QStringLiteral("a+b"));
+  EXPECT_EQ(app.Form1->lastEntered(), QStringLiteral("a+b"));
 
   d.chooseCount(3);
   d.type(QStringLiteral("a*b+~c"));
@@ -184,7 +184,7 @@ TEST_F(MainFormTest, InputStoresTheExpressionWithItsCountAndDeleteRemovesTheSele
   EXPECT_EQ(d.list2()->item(0)->text(), QStringLiteral("a+b 1"));
   EXPECT_EQ(d.list2()->item(1)->text(), QStringLiteral("a*b+~c 2"));
   EXPECT_EQ(d.list2()->item(2)->text(), QStringLiteral("~~a$b 2"));  // stored as built
-  EXPECT_EQ(app.Form1->trsiki, QStringLiteral("~~a$b"));
+  EXPECT_EQ(app.Form1->lastEntered(), QStringLiteral("~~a$b"));
 
   // Without a selection "削除" does nothing.
   click(d.form(), QStringLiteral("Command3(2)"));
@@ -263,13 +263,13 @@ TEST_F(MainFormTest, CreateWhileTheTableIsOpenShowsTheNewExpression) {
 TEST_F(MainFormTest, ClosingTheTableLocksTheButtonsAgainAndZeroesBothBars) {
   d.tableFor(QStringLiteral("a*b+~c"), 3);
   ASSERT_TRUE(isOpen(*app.Form2));
-  app.Form1->trsiki = QStringLiteral("a*b+~c");
+  ASSERT_EQ(app.Form1->lastEntered(), QStringLiteral("a*b+~c"));
   app.Form2->widget()->close();
   EXPECT_FALSE(isOpen(*app.Form2));
   EXPECT_EQ(enabledState(d), QStringLiteral("---------- 000110"));
   EXPECT_EQ(d.list1()->currentRow(), 2);  // the count stays shown
   EXPECT_TRUE(selected(d.list1(), 2));
-  EXPECT_EQ(app.Form1->trsiki, QString());
+  EXPECT_EQ(app.Form1->lastEntered(), QString());
   EXPECT_EQ(d.bar()->value(), 0);
   EXPECT_EQ(d.list2()->count(), 1);
 

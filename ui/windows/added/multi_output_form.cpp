@@ -28,7 +28,7 @@
 #include "ui/framework/expression_font.h"
 #include "ui/framework/messages.h"
 #include "ui/windows/added/multi_output_circuit_form.h"
-#include "ui/windows/helpers/entry_handoff.h"
+#include "ui/windows/designed/main_form.h"
 
 namespace ronri {
 
@@ -515,9 +515,9 @@ void MultiOutputForm::showResults() {
 void MultiOutputForm::sendToList(int output) {
   if (!result_ || output < 0 || output >= table.outputs()) return;
   const std::string expression = entryExpression(result_->separate[size_t(output)].sum);
-  handToEntryField(app(), QString::fromStdString(expression), table.inputs - 1, true);
-  if (auto* store = app().form(1).control<QPushButton>(indexed(QStringLiteral("Command3"), 0)))
-    store->click();
+  MainForm& main = *app().Form1;
+  main.setEntry(QString::fromStdString(expression), table.inputs, {}, true);
+  main.enter();
 }
 
 }  // namespace ronri

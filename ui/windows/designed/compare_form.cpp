@@ -98,8 +98,7 @@ void CompareForm::build(QMainWindow* w) {
 
 void CompareForm::load() {
   // A copy taken once: later changes of the main list show at the next opening.
-  if (auto* main = app().Form1->control<QListWidget>(QStringLiteral("List2")))
-    for (int i = 0; i < main->count(); ++i) list1_->addItem(main->item(i)->text());
+  list1_->addItems(app().Form1->storedEntries());
 }
 
 void CompareForm::add() {

@@ -10,8 +10,8 @@
 #include "ui/framework/controls.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/designed/main_form.h"
 #include "ui/windows/helpers/dont_care.h"
-#include "ui/windows/helpers/entry_handoff.h"
 
 namespace ronri {
 
@@ -152,16 +152,15 @@ void MapInputForm::drawRuling() {
 void MapInputForm::makeExpression() {
   std::vector<bool> values(cells_.size());
   for (int m = 0; m < cells_.size(); ++m) values[m] = cells_[m]->text() == QStringLiteral("1");
-  handToEntryField(app(), QString::fromStdString(ronri::makeExpression(values, variables_)),
-                   variables_ - 1, false);
+  app().Form1->setEntry(QString::fromStdString(ronri::makeExpression(values, variables_)),
+                        variables_);
   unload();
 }
 
 void MapInputForm::makeSimplifiedExpression() {
   const std::string values = rowValues(cells_, static_cast<int>(cells_.size()));
-  handToEntryField(app(),
-                   QString::fromStdString(ronri::makeSimplifiedExpression(values, variables_)),
-                   variables_ - 1, false);
+  app().Form1->setEntry(QString::fromStdString(ronri::makeSimplifiedExpression(values, variables_)),
+                        variables_);
   unload();
 }
 

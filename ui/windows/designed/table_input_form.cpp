@@ -17,8 +17,8 @@
 #include "core/table/table_input.h"
 #include "ui/app.h"
 #include "ui/framework/fonts.h"
+#include "ui/windows/designed/main_form.h"
 #include "ui/windows/helpers/dont_care.h"
-#include "ui/windows/helpers/entry_handoff.h"
 
 namespace ronri {
 
@@ -212,16 +212,15 @@ void TableInputForm::placeControls() {
 void TableInputForm::makeExpression() {
   std::vector<bool> values(rows());
   for (int r = 0; r < rows(); ++r) values[r] = outputs_[r]->text() == QStringLiteral("1");
-  handToEntryField(app(), QString::fromStdString(ronri::makeExpression(values, loadedHen_)),
-                   loadedHen_ - 1, true);
+  app().Form1->setEntry(QString::fromStdString(ronri::makeExpression(values, loadedHen_)),
+                        loadedHen_, {}, true);
   unload();
 }
 
 void TableInputForm::makeSimplifiedExpression() {
   const std::string values = rowValues(outputs_, rows());
-  handToEntryField(app(),
-                   QString::fromStdString(ronri::makeSimplifiedExpression(values, loadedHen_)),
-                   loadedHen_ - 1, true);
+  app().Form1->setEntry(QString::fromStdString(ronri::makeSimplifiedExpression(values, loadedHen_)),
+                        loadedHen_, {}, true);
   unload();
 }
 

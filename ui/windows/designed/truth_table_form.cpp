@@ -384,7 +384,7 @@ void TruthTableForm::placeMarker(int y) {
 }
 
 QProgressBar* TruthTableForm::mainProgressBar() const {
-  return app().Form1->control<QProgressBar>(QStringLiteral("ProgressBar1"));
+  return app().Form1->progressBar();
 }
 
 bool TruthTableForm::showsThisTable(const Window& w) const {
