@@ -46,8 +46,7 @@ const QString kCanonical = "~a*~b*~c*d+~a*~b*c*d+~a*b*c*d+a*~b*c*d+a*b*c*d";
 
 // Marks the rows in the truth-table input and hands them over with their X.
 void enterWithDontCares(App& app) {
-  app.Form11->hen = 4;
-  app.Form11->show();
+  app.Form11->showFor(4);
   for (size_t r = 0; r < kRows.size(); ++r) {
     auto* b = find<QPushButton>(*app.Form11, QStringLiteral("Command1(%1)").arg(r));
     if (kRows[r] == '1') click(b);

@@ -44,8 +44,7 @@ QString entryField(App& app) {
 }
 
 void openTable(App& app, int hen) {
-  app.Form11->hen = hen;
-  app.Form11->show();
+  app.Form11->showFor(hen);
 }
 
 void setOutputs(App& app, const std::vector<bool>& values) {
@@ -73,7 +72,7 @@ TEST(TableInput, CountDialogAsksUntilACountIsChosen) {
   click(*app.Form8, "Command1");
   EXPECT_FALSE(isOpen(*app.Form8));
   ASSERT_TRUE(isOpen(*app.Form11));
-  EXPECT_EQ(app.Form11->hen, 4);
+  EXPECT_EQ(app.Form11->variables(), 4);
   EXPECT_EQ(app.Form11->widget()->windowTitle(), QStringLiteral("真理値表入力"));
 }
 

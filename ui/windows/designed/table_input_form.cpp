@@ -41,7 +41,7 @@ TableInputForm::TableInputForm(App& app)
     : Window(app, QStringLiteral("Form11"), tr("真理値表入力")) {}
 
 int TableInputForm::rows() const {
-  return 1 << loadedHen_;
+  return 1 << loadedVariables_;
 }
 
 void TableInputForm::build(QMainWindow* w) {
@@ -113,21 +113,28 @@ void TableInputForm::build(QMainWindow* w) {
   dontCareInput_ = new QPushButton(tr("X付きで入力"), outer);
   dontCareInput_->setObjectName(QStringLiteral("Command4"));
   connect(dontCareInput_, &QPushButton::clicked, this, [this] {
-    handWithDontCares(app(), rowValues(outputs_, rows()), loadedHen_, true);
+    handWithDontCares(app(), rowValues(outputs_, rows()), loadedVariables_, true);
     unload();
   });
 }
 
+void TableInputForm::showFor(int variables) {
+  // A table of another size that is still open is replaced, not relabelled.
+  if (isOpen() && loadedRows() != (1 << variables)) unload();
+  variables_ = variables;
+  show();
+}
+
 void TableInputForm::load() {
-  hen = std::clamp(hen, 1, 5);
-  loadedHen_ = hen;
-  text2_->setPlainText(QString::fromStdString(rowLabels(hen)));
+  variables_ = std::clamp(variables_, 1, 5);
+  loadedVariables_ = variables_;
+  text2_->setPlainText(QString::fromStdString(rowLabels(variables_)));
   QTextCursor all(text2_->document());
   all.select(QTextCursor::Document);
   QTextBlockFormat spacing;
   spacing.setLineHeight(kLineHeightPercent, QTextBlockFormat::ProportionalHeight);
   all.mergeBlockFormat(spacing);
-  for (int k = 0; k < headings_.size(); ++k) headings_[k]->setVisible(k < loadedHen_);
+  for (int k = 0; k < headings_.size(); ++k) headings_[k]->setVisible(k < loadedVariables_);
   for (int r = 0; r < outputs_.size(); ++r) outputs_[r]->setVisible(r < rows());
   placeControls();
 }
@@ -212,15 +219,16 @@ void TableInputForm::placeControls() {
 void TableInputForm::makeExpression() {
   std::vector<bool> values(rows());
   for (int r = 0; r < rows(); ++r) values[r] = outputs_[r]->text() == QStringLiteral("1");
-  app().Form1->setEntry(QString::fromStdString(ronri::makeExpression(values, loadedHen_)),
-                        loadedHen_, {}, true);
+  app().Form1->setEntry(QString::fromStdString(ronri::makeExpression(values, loadedVariables_)),
+                        loadedVariables_, {}, true);
   unload();
 }
 
 void TableInputForm::makeSimplifiedExpression() {
   const std::string values = rowValues(outputs_, rows());
-  app().Form1->setEntry(QString::fromStdString(ronri::makeSimplifiedExpression(values, loadedHen_)),
-                        loadedHen_, {}, true);
+  app().Form1->setEntry(
+      QString::fromStdString(ronri::makeSimplifiedExpression(values, loadedVariables_)),
+      loadedVariables_, {}, true);
   unload();
 }
 
