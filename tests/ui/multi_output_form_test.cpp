@@ -43,20 +43,20 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   // Cells: click 0 -> 1, right click X, X key back to 0.
   auto* cell = find<QPushButton>(form, "Cell(3,1)");
   click(cell);
-  EXPECT_EQ(form.table.values[1][3], '1');
+  EXPECT_EQ(form.table().values[1][3], '1');
   QTest::mouseClick(cell, Qt::RightButton);
-  EXPECT_EQ(form.table.values[1][3], 'X');
+  EXPECT_EQ(form.table().values[1][3], 'X');
   cell->setFocus();
   QTest::keyClick(cell, Qt::Key_X);
-  EXPECT_EQ(form.table.values[1][3], '0');
+  EXPECT_EQ(form.table().values[1][3], '0');
 
   // Another input count asks before the entered values go.
   click(cell);
   auto* inputs = find<QSpinBox>(form, "Inputs");
   answeringMessages([&] { inputs->setValue(2); }, QMessageBox::No);
-  EXPECT_EQ(form.table.inputs, 3);
+  EXPECT_EQ(form.table().inputs, 3);
   EXPECT_EQ(inputs->value(), 3);
-  EXPECT_EQ(form.table.values[1][3], '1');
+  EXPECT_EQ(form.table().values[1][3], '1');
 
   // A preset, saved and read back; a bad file is refused with its line.
   form.setTable(multiPreset(MultiPreset::FullAdder));
@@ -67,14 +67,14 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << f.errorString().toStdString();
   f.write("a,b,y\n0,0,1\n0,0,0\n");
   f.close();
-  const MultiTable before = form.table;
+  const MultiTable before = form.table();
   const QStringList shown = answeringMessages([&] { EXPECT_FALSE(form.openCsv(bad)); });
   ASSERT_EQ(shown.size(), 1);
   EXPECT_THAT(shown[0].toStdString(), HasSubstr("3 行目"));
-  EXPECT_EQ(form.table, before);
+  EXPECT_EQ(form.table(), before);
   form.setTable(emptyMultiTable(2, 1));
   EXPECT_TRUE(form.openCsv(good));
-  EXPECT_EQ(form.table, before);
+  EXPECT_EQ(form.table(), before);
 
   // Results: the totals side by side, "一覧へ" into the main list.
   click(form, "Minimise");
