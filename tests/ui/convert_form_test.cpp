@@ -192,7 +192,7 @@ TEST_F(ConvertFixture, ProductOfSumsRowBelowTheSimplifiedForm) {
   EXPECT_EQ(box->text(), QStringLiteral("(~b+c)*(~a+b)"));
   EXPECT_FALSE(enabled(form, "Command6"));
   click(form, "Command3(7)");
-  EXPECT_EQ(app.Form16->siki, box->text());
+  EXPECT_EQ(app.Form16->expression(), box->text());
   form.unload();
   open(2, QString());
   press("Command6");
@@ -328,10 +328,10 @@ TEST_F(ConvertFixture, DisplayButtonsDrawTheirBoxReadably) {
   press("Command4");
   click(form, "Command3(0)");
   ASSERT_TRUE(isOpen(*app.Form16));
-  EXPECT_EQ(app.Form16->siki, QStringLiteral("~(~(a*b)+c)"));
+  EXPECT_EQ(app.Form16->expression(), QStringLiteral("~(~(a*b)+c)"));
   EXPECT_EQ(recorded(app.Form16->canvas()), expectedDrawing("~(~(a*b)+c)"));
   click(form, "Command3(6)");
-  EXPECT_EQ(app.Form16->siki, QStringLiteral("~a*~b+~a*c+b*c"));
+  EXPECT_EQ(app.Form16->expression(), QStringLiteral("~a*~b+~a*c+b*c"));
 }
 
 TEST(DisplayWindow, ShowsItsThreeRowsAndOverlaysInTheReadableWindow) {
@@ -349,14 +349,14 @@ TEST(DisplayWindow, ShowsItsThreeRowsAndOverlaysInTheReadableWindow) {
   }
   click(*app.Form10, "Command1");
   ASSERT_TRUE(isOpen(*app.Form16));
-  EXPECT_EQ(app.Form16->siki, QStringLiteral("~(a+b)"));
+  EXPECT_EQ(app.Form16->expression(), QStringLiteral("~(a+b)"));
   const std::string first = recorded(app.Form16->canvas());
   EXPECT_FALSE(first.empty());
 
   // Open already: the new text waits for "表示", then draws over the old one.
   setText(*app.Form10, "Text1(1)", QStringLiteral("~a*b"));
   click(*app.Form10, "Command2");
-  EXPECT_EQ(app.Form16->siki, QStringLiteral("~a*b"));
+  EXPECT_EQ(app.Form16->expression(), QStringLiteral("~a*b"));
   EXPECT_EQ(recorded(app.Form16->canvas()), first);
   click(*app.Form16, "Command1");
   const std::string both = recorded(app.Form16->canvas());
@@ -366,14 +366,12 @@ TEST(DisplayWindow, ShowsItsThreeRowsAndOverlaysInTheReadableWindow) {
 
 TEST(ReadableWindow, GrowsForLongTextsAndNotesClipping) {
   App app;
-  app.Form16->siki = QString(3000, QLatin1Char('a'));
-  app.Form16->show();
+  app.Form16->showFor(QString(3000, QLatin1Char('a')));
   Canvas* canvas = app.Form16->canvas();
   EXPECT_GE(canvas->width(), (100 + 300 * NotationForm::kMaxCells) / 15);
   EXPECT_FALSE(hidden(find<QLabel>(*app.Form16, "Label1")));
   app.Form16->unload();
-  app.Form16->siki = QStringLiteral("a+b");
-  app.Form16->show();
+  app.Form16->showFor(QStringLiteral("a+b"));
   EXPECT_TRUE(hidden(find<QLabel>(*app.Form16, "Label1")));
   EXPECT_EQ(app.Form16->widget()->windowTitle(), QStringLiteral("見やすい式への変換？ — a+b"));
 }

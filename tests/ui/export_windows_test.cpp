@@ -133,8 +133,7 @@ TEST(ExportWindows, CircuitWithTestDigitsAndBuses) {
 
 TEST(ExportWindows, NotationDrawing) {
   App app;
-  app.Form16->siki = QStringLiteral("~(~(a*b)+c)");
-  app.Form16->show();
+  app.Form16->showFor(QStringLiteral("~(~(a*b)+c)"));
   auto* canvas = app.Form16->control<Canvas>("Canvas");
   ASSERT_NE(canvas, nullptr);
   const DisplayList d = exportedDrawing(canvas);

@@ -85,8 +85,7 @@ TEST_F(PrintWindows, TitlesNameTheFunctionAndPrintsFillThePage) {
   click(table, "Command6");  // the conversion, its primes and their chart
   answeringMessages([&] { click(*app.Form9, "Command4"); });
   click(*app.Form9, "CommandChart");
-  app.Form16->siki = function;
-  app.Form16->show();
+  app.Form16->showFor(function);
 
   const Window* windows[] = {&table,          app.Form4.get(),      app.Form6.get(),
                              app.Form9.get(), app.primeChart.get(), app.Form16.get()};

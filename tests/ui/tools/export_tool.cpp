@@ -71,8 +71,7 @@ int main(int argc, char** argv) {
   click(m, "Command3(1)");
   ok &= save(m.control<ronri::Canvas>("Canvas"), dir + "/export-kmap.png");
 
-  app.Form16->siki = QStringLiteral("~(~(a*b)+c)@~d");
-  app.Form16->show();
+  app.Form16->showFor(QStringLiteral("~(~(a*b)+c)@~d"));
   ok &= save(app.Form16->control<ronri::Canvas>("Canvas"), dir + "/export-notation.png");
   return ok ? 0 : 1;
 }

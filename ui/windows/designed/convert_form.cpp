@@ -509,8 +509,7 @@ void ConvertForm::showTabulation() {
 
 void ConvertForm::Command3_Click(int index) {
   if (!isOpen() || index < 0 || index > 7) return;
-  app().Form16->siki = box(QString::fromLatin1(kDisplayedBox[index]))->text();
-  app().Form16->show();
+  app().Form16->showFor(box(QString::fromLatin1(kDisplayedBox[index]))->text());
 }
 
 }  // namespace ronri

@@ -74,8 +74,7 @@ void DisplayForm::sendRow(int row) {
 
 void DisplayForm::showRow(int row) {
   if (!isOpen() || row < 0 || row > 2) return;
-  app().Form16->siki = control<QLineEdit>(QStringLiteral("Text1(%1)").arg(row))->text();
-  app().Form16->show();
+  app().Form16->showFor(control<QLineEdit>(QStringLiteral("Text1(%1)").arg(row))->text());
 }
 
 }  // namespace ronri

@@ -62,8 +62,13 @@ Canvas* NotationForm::canvas() const {
   return control<Canvas>(QStringLiteral("Canvas"));
 }
 
+void NotationForm::showFor(const QString& expression) {
+  expression_ = expression;
+  show();
+}
+
 void NotationForm::load() {
-  showFunctionInTitle(widget(), caption(), siki);
+  showFunctionInTitle(widget(), caption(), expression_);
   draw();
   // Wide and low: as wide as the drawing (within reason), one line of glyphs high.
   QWidget* c = canvas();
@@ -80,7 +85,7 @@ void NotationForm::Command1_Click() {
 
 void NotationForm::draw() {
   Canvas* c = canvas();
-  const std::string text = siki.toStdString();
+  const std::string text = expression_.toStdString();
   const NotationSize size = notationSize(text, kMaxCells);
   // The canvas grows to hold the drawing and keeps what it already shows.
   c->resize(std::max(c->width(), px(size.width)), std::max(c->height(), px(size.height)));
