@@ -124,10 +124,8 @@ TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumO
   for (const bool same : {false, true}) {
     KmapForm& map = *app.Form3;
     map.unload();
-    map.dosiki1 = same ? QStringLiteral("noc+nbp+nbc+") : QStringLiteral("noc+");
-    map.dosiki0 = QStringLiteral("nop+aop+aoc+abp+abc+");
-    map.dontCares.clear();
-    map.show();
+    map.showFor(Function{"", 3, {}}, same ? QStringLiteral("noc+nbp+nbc+") : QStringLiteral("noc+"),
+                QStringLiteral("nop+aop+aoc+abp+abc+"));
     problem->setText(QStringLiteral("m(1,2,3)"));
     count->setValue(3);
     answer->setText(QStringLiteral("a+b"));

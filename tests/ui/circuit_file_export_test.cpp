@@ -61,11 +61,8 @@ QStringList menuEntries(QWidget* area, const QString& choose = {}, const QString
 
 TEST(CircuitFileExport, MenuOffersBothFormatsAndFilesAreWrittenWholeOrNotAtAll) {
   App app;
-  app.Form2->listindex = 2;
   CircuitForm& f = *app.Form6;
-  f.siki = "ab*c~+";
-  f.apsiki = "f=a*b+~c";
-  f.show();
+  f.showFor(Function{"a*b+~c", 3, {}}, "ab*c~+", QString());
   test::click(f, "Command2");  // create
   const QStringList entries = menuEntries(test::find<Canvas>(f, "Canvas"));
   EXPECT_THAT(entries, Contains(QStringLiteral("Logisim形式で保存…")));

@@ -53,10 +53,7 @@ struct ConvertFixture : ::testing::Test {
   ConvertForm& form = *app.Form9;
 
   void open(int n, const QString& terms, const QString& typed = QStringLiteral("a*b")) {
-    app.Form2->listindex = n - 1;
-    form.trsiki = typed;
-    form.simple = terms;
-    form.show();
+    form.showFor(Function{typed.toStdString(), n, {}}, terms);
     ASSERT_TRUE(isOpen(form));
   }
   // Clicks a button; every box it opens is answered with `answer`.
@@ -288,8 +285,8 @@ TEST_F(ConvertFixture, ShowingAgainWhileOpenKeepsTheBoxesReloadingResetsThem) {
   press("Command2(0)");
   const QString nand = text(form, "Text3");
 
-  form.trsiki = QStringLiteral("second");
-  form.simple = QStringLiteral("abc+");
+  // A new table while the window is open: the boxes stay.
+  form.setTable(QStringLiteral("abc+"), 3, {});
   form.show();
   EXPECT_EQ(text(form, "Text1"), QStringLiteral("first"));
   EXPECT_EQ(text(form, "Text3"), nand);
@@ -299,8 +296,7 @@ TEST_F(ConvertFixture, ShowingAgainWhileOpenKeepsTheBoxesReloadingResetsThem) {
   press("Command2(1)");
   EXPECT_EQ(text(form, "Text4"), QStringLiteral("~((~c|~b)|~((~c|a)|(b|a)))"));  // from Text7
 
-  form.unload();
-  form.show();
+  form.showFor(Function{"second", 3, {}}, QStringLiteral("abc+"));
   EXPECT_EQ(text(form, "Text1"), QStringLiteral("second"));
   for (int k = 2; k <= 7; ++k) EXPECT_EQ(text(form, QStringLiteral("Text%1").arg(k)), QString());
   for (const char* b :
@@ -336,14 +332,12 @@ TEST_F(ConvertFixture, DisplayButtonsDrawTheirBoxReadably) {
 
 TEST(DisplayWindow, ShowsItsThreeRowsAndOverlaysInTheReadableWindow) {
   App app;
-  app.Form10->texts[0] = QStringLiteral("~(a+b)");
-  app.Form10->texts[1] = QStringLiteral("~a*~b");
-  app.Form10->texts[2] = QStringLiteral("(~a+~b)");
-  app.Form10->show();
+  app.Form10->showFor(Function{"~(a+b)", 2, {}}, QStringLiteral("~a*~b"),
+                      QStringLiteral("(~a+~b)"));
   const QString labels[3] = {QStringLiteral("入力式"), QStringLiteral("主加法標準形"),
                              QStringLiteral("主乗法標準形")};
   for (int row = 0; row < 3; ++row) {
-    EXPECT_EQ(text(*app.Form10, QStringLiteral("Text1(%1)").arg(row)), app.Form10->texts[row]);
+    EXPECT_EQ(text(*app.Form10, QStringLiteral("Text1(%1)").arg(row)), app.Form10->text(row));
     EXPECT_EQ(find<QLabel>(*app.Form10, QStringLiteral("Label%1").arg(row + 1))->text(),
               labels[row]);
   }
@@ -415,7 +409,7 @@ TEST_F(ConvertFixture, ProofInTheBackgroundCanBeStoppedAndReplacesTheCover) {
     terms += QLatin1Char('+');
   }
   auto termsOf = [&] { return text(form, "Text2").count(QLatin1Char('+')) + 1; };
-  form.coverBudget = std::chrono::milliseconds(0);
+  form.setCoverBudget(std::chrono::milliseconds(0));
   open(9, terms);
   const QStringList shown = press("Command1");
   ASSERT_EQ(shown.size(), 2);

@@ -166,7 +166,7 @@ TEST(DontCareWalk, EveryWindowUsesTheXRows) {
   answeringMessages([&] { find<QCheckBox>(circuit, "Check2")->setChecked(true); });
   click(circuit, "Command2");  // the whole circuit, then 圧縮
   answeringMessages([&] { click(circuit, "Command4"); });
-  expectAnswer(circuit.apsiki, 2);
+  expectAnswer(circuit.captionText(), 2);
 
   // The comparison: equal to a minimal form; the X rows are named as left out.
   main.list2()->addItems({"~a*d+c*d 3", "c*d 3"});

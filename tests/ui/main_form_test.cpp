@@ -236,9 +236,9 @@ TEST_F(MainFormTest, CreateHandsTheSelectedEntryToTheTableWindow) {
   d.create();
   ASSERT_TRUE(isOpen(*app.Form2));
   EXPECT_EQ(app.Form2->widget()->windowTitle(), QStringLiteral("真理値表 — ~a*(b+c)"));
-  EXPECT_EQ(app.Form2->trsiki, QStringLiteral("~a*(b+c)"));
-  EXPECT_EQ(app.Form2->dosiki, QStringLiteral("n*(b+c)"));
-  EXPECT_EQ(app.Form2->listindex, 2);
+  EXPECT_EQ(app.Form2->expression(), QStringLiteral("~a*(b+c)"));
+  EXPECT_EQ(app.Form2->foldedExpression(), QStringLiteral("n*(b+c)"));
+  EXPECT_EQ(app.Form2->variables(), 3);
   // The main window's bar ends on the last row of the last pass.
   EXPECT_EQ(d.bar()->maximum(), 8);
   EXPECT_EQ(d.bar()->value(), 7);
@@ -252,8 +252,8 @@ TEST_F(MainFormTest, CreateWhileTheTableIsOpenShowsTheNewExpression) {
   d.selectEntry(1);
   d.create();
   ASSERT_TRUE(isOpen(*app.Form2));
-  EXPECT_EQ(app.Form2->trsiki, QStringLiteral("a+b+c"));
-  EXPECT_EQ(app.Form2->carnotsiki0, QStringLiteral("nop+"));
+  EXPECT_EQ(app.Form2->expression(), QStringLiteral("a+b+c"));
+  EXPECT_EQ(app.Form2->zerosTerms(), QStringLiteral("nop+"));
   auto* text2 = test::find<QPlainTextEdit>(*app.Form2, QStringLiteral("Text2"));
   EXPECT_EQ(text2->toPlainText().remove('\n'), QStringLiteral("01111111"));
   // Building the next expression goes on without choosing the count again.

@@ -219,10 +219,7 @@ void AnswerCheckForm::judge() {
 
 bool AnswerCheckForm::markOnMap(const std::string& values, const std::vector<int>& rows) {
   const int n = count_->value();
-  KmapForm* map = n == 3   ? app().Form3.get()
-                  : n == 4 ? app().Form4.get()
-                  : n == 5 ? app().Form5.get()
-                           : nullptr;
+  KmapForm* map = n <= 5 ? app().kmapForm(n) : nullptr;
   if (!map || !map->isOpen()) return false;
   // Only a map of this very function: its 1-cells and its free cells.
   QString ones;
@@ -231,7 +228,7 @@ bool AnswerCheckForm::markOnMap(const std::string& values, const std::vector<int
     if (values[r] == '1') ones += QString::fromStdString(rowTerm(rowBits(int(r), n)));
     if (values[r] == 'X') free.push_back(int(r));
   }
-  if (map->dosiki1 != ones || map->dontCares != free) return false;
+  if (!map->shows(ones, free)) return false;
   std::vector<std::pair<std::string, int>> cells;
   QStringList names;
   for (int r : rows) {

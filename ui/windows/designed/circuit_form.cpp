@@ -28,7 +28,6 @@
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui/windows/helpers/circuit_file_export.h"
 #include "ui/windows/helpers/cover_proof.h"
 #include "ui/windows/helpers/dont_care.h"
@@ -92,6 +91,8 @@ const char* const kSpacing[] = {QT_TRANSLATE_NOOP("ronri::CircuitForm", "めっ�
 constexpr double kRowGap[] = {200, 300, 400, 500, 600};
 constexpr double kPitch[] = {24, 25, 26, 27, 28};
 constexpr int kNormalSpacing = 2;
+// One press of a pan arrow moves the drawing this far (twips).
+constexpr int kPanStep = 500;
 
 // Where the controls above the drawing stand, in twips (the two radio
 // buttons relative to their frame).
@@ -270,7 +271,22 @@ CircuitForm::~CircuitForm() {
 }
 
 int CircuitForm::variables() const {
-  return app().Form2->listindex + 1;
+  return variables_;
+}
+
+void CircuitForm::showFor(const Function& f, const QString& rpn, const QString& onesTerms) {
+  variables_ = f.variables;
+  panX_ = 0;
+  panY_ = 0;
+  busesAtLoad_ = true;
+  showsMinimal_ = false;
+  rpn_ = rpn;
+  captionText_ = QStringLiteral("f=") + QString::fromStdString(f.expression);
+  onesTerms_ = onesTerms;
+  dontCares_ = f.dontCares;
+  twoInputGates_ = false;
+  if (isOpen()) unload();
+  show();
 }
 
 void CircuitForm::build(QMainWindow* w) {
@@ -390,12 +406,12 @@ void CircuitForm::buildSpacingControls() {
   rowGapList_ = makeSpacingList(canvas_, "Combo1", inPixels(kPlaces.rowGapList));
   connect(rowGapList_, &QComboBox::activated, this, [this](int i) {
     if (i < 0 || i > 4) return;
-    xP = kRowGap[i];
+    rowGap_ = kRowGap[i];
     engine_.syoki = 1;
   });
   connect(pitchList_, &QComboBox::activated, this, [this](int i) {
     if (i < 0 || i > 4) return;
-    yP = kPitch[i];
+    columnPitch_ = kPitch[i];
     engine_.syoki = 1;
   });
 
@@ -439,28 +455,28 @@ void CircuitForm::buildBuses() {
 
 void CircuitForm::load() {
   // The caption of the function drawn first, also while its minimal form shows.
-  QString function = Reverse == 1 ? QString::fromStdString(savedCaption_) : apsiki;
+  QString function = showsMinimal_ ? QString::fromStdString(captionBeforeCompress_) : captionText_;
   if (function.startsWith(QStringLiteral("f="))) function.remove(0, 2);
-  showFunctionInTitle(widget(), caption(), withDontCares(function, dontCares));
+  showFunctionInTitle(widget(), caption(), withDontCares(function, dontCares_));
   engine_.syoki = 1;
   constantShown_ = false;
   captionLabel_->setText(QString());
   captionLabel_->setToolTip(QString());
-  twoInputsOption_->setChecked(InputState1);
-  upToFourInputsOption_->setChecked(InputState2);
+  twoInputsOption_->setChecked(twoInputGates_);
+  upToFourInputsOption_->setChecked(!twoInputGates_);
   midExpressionsCheck_->setEnabled(twoInputsOption_->isChecked());
   const int n = variables();
-  if (LR != 0 || OU != 0) {
+  if (panX_ != 0 || panY_ != 0) {
     showBuses(0);  // the buses do not move with the drawing
-  } else if (syokiLabel == 1) {
+  } else if (busesAtLoad_) {
     showBuses(n);
-    syokiLabel = 0;
+    busesAtLoad_ = false;
   }
-  xP = 400;
-  yP = 26;
+  rowGap_ = 400;
+  columnPitch_ = 26;
   testInputField_->setMaxLength(n);
   if (normalGeometry_.isValid()) widget()->setGeometry(normalGeometry_);
-  if (state == 2) widget()->setWindowState(widget()->windowState() | Qt::WindowMaximized);
+  if (maximized_) widget()->setWindowState(widget()->windowState() | Qt::WindowMaximized);
 }
 
 void CircuitForm::unloading() {
@@ -478,8 +494,7 @@ void CircuitForm::showBuses(int count) {
 }
 
 void CircuitForm::selectInputs(bool twoInputs) {
-  InputState1 = twoInputs;
-  InputState2 = !twoInputs;
+  twoInputGates_ = twoInputs;
   twoInputsOption_->setChecked(twoInputs);
   upToFourInputsOption_->setChecked(!twoInputs);
   midExpressionsCheck_->setEnabled(twoInputs);
@@ -488,23 +503,23 @@ void CircuitForm::selectInputs(bool twoInputs) {
 void CircuitForm::step() {
   if (!isOpen() || constantShown_) return;
   if (engine_.atStart()) {
-    engine_.siki = siki.toStdString();
-    engine_.xP = xP;
-    engine_.yP = yP;
-    engine_.LR = LR;
-    engine_.OU = OU;
-    engine_.InputState1 = InputState1;
-    engine_.InputState2 = InputState2;
+    engine_.siki = rpn_.toStdString();
+    engine_.xP = rowGap_;
+    engine_.yP = columnPitch_;
+    engine_.LR = panX_;
+    engine_.OU = panY_;
+    engine_.InputState1 = twoInputGates_;
+    engine_.InputState2 = !twoInputGates_;
     engine_.showMidExprs = midExpressionsCheck_->isChecked();
     engine_.listindex = variables() - 1;
     // The caption is laid out now, so the drawing keeps clear of it.
-    const CaptionPlace c = placeCaption(apsiki);
+    const CaptionPlace c = placeCaption(captionText_);
     captionLabel_->setFont(c.font);
     captionLabel_->setWordWrap(false);
-    captionLabel_->setToolTip(c.shown != apsiki ? wholeCaption(apsiki) : QString());
+    captionLabel_->setToolTip(c.shown != captionText_ ? wholeCaption(captionText_) : QString());
     captionLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     captionLabel_->setGeometry(c.rect);
-    caption_ = c.shown;
+    shownCaption_ = c.shown;
     engine_.captionRight = c.right;
     engine_.captionBottom = c.bottom;
     for (QWidget* c : std::initializer_list<QWidget*>{rowGapList_, pitchList_, twoInputsOption_,
@@ -515,11 +530,11 @@ void CircuitForm::step() {
 }
 
 void CircuitForm::finishedDrawing() {
-  captionLabel_->setText(caption_);
+  captionLabel_->setText(shownCaption_);
   captionLabel_->show();
   fitWindowToDrawing();
   compress_->show();
-  essentialOnlyCheck_->setVisible(Reverse == 0);
+  essentialOnlyCheck_->setVisible(!showsMinimal_);
   const bool twoInputs = twoInputsOption_->isChecked();
   testInputField_->setVisible(twoInputs);
   testWithLabel_->setVisible(twoInputs);
@@ -558,14 +573,14 @@ void CircuitForm::fitWindowToDrawing() {
 void CircuitForm::create() {
   if (!isOpen() || constantShown_) return;
   const BusyCursor busy;
-  const qsizetype steps = siki.size() + 1;
+  const qsizetype steps = rpn_.size() + 1;
   for (qsizetype i = 0; i < steps && isOpen(); ++i) step();
   compress_->show();
-  essentialOnlyCheck_->setVisible(Reverse == 0);
+  essentialOnlyCheck_->setVisible(!showsMinimal_);
 }
 
 void CircuitForm::reload() {
-  if (QMainWindow* w = widget()) state = w->isMaximized() ? 2 : 0;
+  if (QMainWindow* w = widget()) maximized_ = w->isMaximized();
   unload();
   show();
 }
@@ -574,26 +589,26 @@ void CircuitForm::pan(int direction) {
   if (!isOpen()) return;
   switch (direction) {
     case 0:
-      if (OU < 0) OU += 500;
+      if (panY_ < 0) panY_ += kPanStep;
       break;
     case 1:
-      LR -= 500;
+      panX_ -= kPanStep;
       break;
     case 2:
-      OU -= 500;
+      panY_ -= kPanStep;
       break;
     case 3:
-      if (LR < 0) LR += 500;
+      if (panX_ < 0) panX_ += kPanStep;
       break;
   }
-  if (OU == 0 && LR == 0) syokiLabel = 1;
+  if (panY_ == 0 && panX_ == 0) busesAtLoad_ = true;
   constantShown_ = false;
   reload();
-  if (Reverse == 1) {
+  if (showsMinimal_) {
     compress_->setText(tr("戻す"));
-    if (siki == "0" || siki == "1") {
+    if (rpn_ == "0" || rpn_ == "1") {
       constantShown_ = true;
-      captionLabel_->setText(siki);
+      captionLabel_->setText(rpn_);
       captionLabel_->show();
       compress_->show();
       step_->setEnabled(false);
@@ -605,32 +620,32 @@ void CircuitForm::pan(int direction) {
 }
 
 void CircuitForm::compressOrRestore() {
-  if (Reverse == 0)
+  if (!showsMinimal_)
     compress();
   else
     restore();
 }
 
 void CircuitForm::compress() {
-  const Compressed c = compressExpression(simple.toStdString(), variables(),
-                                          essentialOnlyCheck_->isChecked(), cache_, dontCares);
+  const Compressed c = compressExpression(onesTerms_.toStdString(), variables(),
+                                          essentialOnlyCheck_->isChecked(), cache_, dontCares_);
   if (c.failed) {
     showMessage(widget(), tr("簡単化した式を作れませんでした"));
     return;
   }
-  Reverse = 1;
+  showsMinimal_ = true;
   const bool tick = midExpressionsCheck_->isChecked();
-  sikitmp = siki;
-  siki = QString::fromStdString(c.siki);
-  syokiLabel = 1;
+  rpnBeforeCompress_ = rpn_;
+  rpn_ = QString::fromStdString(c.siki);
+  busesAtLoad_ = true;
   reload();
   midExpressionsCheck_->setChecked(tick);
-  savedCaption_ = apsiki.toStdString();
-  apsiki = QString::fromStdString(c.caption);
+  captionBeforeCompress_ = captionText_.toStdString();
+  captionText_ = QString::fromStdString(c.caption);
   if (c.constant) {
     // Nothing to draw: the caption says it all, and step/create stay off.
     constantShown_ = true;
-    captionLabel_->setText(siki);
+    captionLabel_->setText(rpn_);
     captionLabel_->show();
     step_->setEnabled(false);
     create_->setEnabled(false);
@@ -645,14 +660,14 @@ void CircuitForm::compress() {
 }
 
 void CircuitForm::restore() {
-  Reverse = 0;
+  showsMinimal_ = false;
   const bool tick = midExpressionsCheck_->isChecked();
-  siki = sikitmp;
-  syokiLabel = 1;
+  rpn_ = rpnBeforeCompress_;
+  busesAtLoad_ = true;
   constantShown_ = false;
   reload();
   midExpressionsCheck_->setChecked(tick);
-  apsiki = QString::fromStdString(savedCaption_);
+  captionText_ = QString::fromStdString(captionBeforeCompress_);
   create();
   compress_->setText(tr("圧縮"));
   essentialOnlyCheck_->show();
@@ -667,7 +682,7 @@ void CircuitForm::runTest() {
     return;
   }
   engine_.testOn = 1;
-  engine_.testAns = testDigits(siki.toStdString(), t.toStdString(), n);
+  engine_.testAns = testDigits(rpn_.toStdString(), t.toStdString(), n);
   engine_.syoki = 1;
   create();
 }

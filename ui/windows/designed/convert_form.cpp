@@ -25,7 +25,6 @@
 #include "ui/windows/added/prime_chart_form.h"
 #include "ui/windows/added/tabulation_form.h"
 #include "ui/windows/designed/notation_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui/windows/helpers/circuit_file_export.h"
 #include "ui/windows/helpers/cover_proof.h"
 #include "ui/windows/helpers/dont_care.h"
@@ -311,11 +310,11 @@ void ConvertForm::addSendButtons(QWidget* central, QGridLayout* grid) {
 }
 
 void ConvertForm::load() {
-  box(QStringLiteral("Text1"))->setText(trsiki);
-  showFunctionInTitle(widget(), caption(), withDontCares(trsiki, dontCares));
+  box(QStringLiteral("Text1"))->setText(expression_);
+  showFunctionInTitle(widget(), caption(), withDontCares(expression_, dontCares_));
   // The flag says the boxes of this showing hold prime implicants; the boxes
   // start empty, so it starts cleared.
-  primeStr.clear();
+  primesShown_.clear();
   proof_->cancel();
 }
 
@@ -352,7 +351,7 @@ void ConvertForm::continueProof() {
     return;
   }
   button(QStringLiteral("CommandProve"))->setText(tr("証明を中止"));
-  proof_->start(proofPrimes_, toStd(simple), proofVariables_, !dontCares.empty());
+  proof_->start(proofPrimes_, toStd(onesTerms_), proofVariables_, !dontCares_.empty());
 }
 
 QLineEdit* ConvertForm::box(const QString& name) const {
@@ -363,15 +362,33 @@ QPushButton* ConvertForm::button(const QString& name) const {
 }
 
 int ConvertForm::variableCount() const {
-  return app().Form2->listindex + 1;
+  return variables_;
+}
+
+Function ConvertForm::function() const {
+  return {expression_.toStdString(), variables_, dontCares_};
+}
+
+void ConvertForm::setTable(const QString& onesTerms, int variables,
+                           const std::vector<int>& dontCares) {
+  onesTerms_ = onesTerms;
+  variables_ = variables;
+  dontCares_ = dontCares;
+}
+
+void ConvertForm::showFor(const Function& f, const QString& onesTerms) {
+  expression_ = QString::fromStdString(f.expression);
+  setTable(onesTerms, f.variables, f.dontCares);
+  if (isOpen()) unload();
+  show();
 }
 
 void ConvertForm::Command4_Click() {
   if (!isOpen()) return;
   button(QStringLiteral("Command4"))->setEnabled(false);
   WaitCursor wait;
-  primeStr = fromStd(wordchange(layout(primesOfFunction())));
-  box(QStringLiteral("Text7"))->setText(primeStr);
+  primesShown_ = fromStd(wordchange(layout(primesOfFunction())));
+  box(QStringLiteral("Text7"))->setText(primesShown_);
   button(QStringLiteral("CommandChart"))->setEnabled(true);
   button(QStringLiteral("CommandTabulation"))->setEnabled(true);
 }
@@ -402,8 +419,8 @@ void ConvertForm::Command1_Click() {
     WaitCursor wait;
     if (primes.empty()) primes = primesOfFunction();
     // With X rows the letters decide between covers of as many terms.
-    cover = dontCares.empty() ? minimalCover(primes, toStd(simple), n, coverBudget)
-                              : fewestTermsThenLetters(primes, toStd(simple), n, coverBudget);
+    cover = dontCares_.empty() ? minimalCover(primes, toStd(onesTerms_), n, coverBudget_)
+                               : fewestTermsThenLetters(primes, toStd(onesTerms_), n, coverBudget_);
   }
   if (cover.status == CoverStatus::NoCover) {
     showMessage(widget(), tr(kNoCover));
@@ -419,7 +436,7 @@ void ConvertForm::Command1_Click() {
 }
 
 std::string ConvertForm::gateSetSource() const {
-  if (!primeStr.isEmpty()) {
+  if (!primesShown_.isEmpty()) {
     QString text = box(QStringLiteral("Text2"))->text();
     if (text.isEmpty()) text = box(QStringLiteral("Text7"))->text();
     return InsideExp(withoutBlanks(text));
@@ -428,8 +445,8 @@ std::string ConvertForm::gateSetSource() const {
 }
 
 std::string ConvertForm::primesOfFunction() const {
-  if (dontCares.empty()) return simplicity(patternsOf(simple));
-  return primesWithDontCares(toStd(simple), dontCares, variableCount());
+  if (dontCares_.empty()) return simplicity(patternsOf(onesTerms_));
+  return primesWithDontCares(toStd(onesTerms_), dontCares_, variableCount());
 }
 
 void ConvertForm::Command2_Click(int index) {
@@ -487,8 +504,8 @@ void ConvertForm::Command6_Click() {
   Cover product;
   {
     WaitCursor wait;
-    const std::string free = rowTerms(dontCares, n);
-    product = minimalProductOfSums(otherRows(toStd(simple), free, n), free, n);
+    const std::string free = rowTerms(dontCares_, n);
+    product = minimalProductOfSums(otherRows(toStd(onesTerms_), free, n), free, n);
   }
   box(QStringLiteral("Text8"))->setText(fromStd(wordchange(product.sum)));
   if (product.status == CoverStatus::BestFound)
@@ -499,12 +516,12 @@ void ConvertForm::Command6_Click() {
 
 void ConvertForm::showPrimeChart() {
   if (!isOpen()) return;
-  app().primeChart->showFor(simple, variableCount(), dontCares);
+  app().primeChart->showFor(function(), onesTerms_);
 }
 
 void ConvertForm::showTabulation() {
   if (!isOpen()) return;
-  app().tabulation->showFor(simple, variableCount(), dontCares);
+  app().tabulation->showFor(function(), onesTerms_);
 }
 
 void ConvertForm::Command3_Click(int index) {

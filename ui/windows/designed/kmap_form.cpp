@@ -24,7 +24,6 @@
 #include "ui/framework/print_header.h"
 #include "ui/framework/translation.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui/windows/helpers/cover_proof.h"
 #include "ui/windows/helpers/dont_care.h"
 
@@ -310,12 +309,25 @@ void KmapForm::buildGroupingControls(Canvas* canvas) {
   termBox_ = text;
 }
 
+void KmapForm::showFor(const Function& f, const QString& onesTerms, const QString& zerosTerms) {
+  expression_ = QString::fromStdString(f.expression);
+  onesTerms_ = onesTerms;
+  zerosTerms_ = zerosTerms;
+  dontCares_ = f.dontCares;
+  if (isOpen()) unload();
+  show();
+}
+
+bool KmapForm::shows(const QString& onesTerms, const std::vector<int>& dontCares) const {
+  return isOpen() && onesTerms_ == onesTerms && dontCares_ == dontCares;
+}
+
 void KmapForm::load() {
-  showFunctionInTitle(widget(), caption(), withDontCares(app().Form2->trsiki, dontCares));
+  showFunctionInTitle(widget(), caption(), withDontCares(expression_, dontCares_));
   model_ = kmap::KmapModel(variables_);
-  model_.dosiki1 = dosiki1.toStdString();
-  model_.dosiki0 = dosiki0.toStdString();
-  model_.dosikiX = rowTerms(dontCares, variables_);
+  model_.dosiki1 = onesTerms_.toStdString();
+  model_.dosiki0 = zerosTerms_.toStdString();
+  model_.dosikiX = rowTerms(dontCares_, variables_);
   model_.loadMap();
   bestFoundTold_ = false;
   if (hasGrouping()) {

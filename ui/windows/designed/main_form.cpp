@@ -389,15 +389,10 @@ void MainForm::create() {
   const QChar digit = entry.at(space + 1);
   if (digit < QLatin1Char('0') || digit > QLatin1Char('9')) return;
 
-  TruthTableForm& table = *app().Form2;
-  table.trsiki = entry.left(space);
-  table.dosiki = InsideExp(table.trsiki);
-  table.listindex = digit.unicode() - '0';
-  const std::optional<Function> f = readEntry(entry.toStdString()).function;
-  table.dontCares = f ? f->dontCares : std::vector<int>{};
-  // An open table would still show the previous expression.
-  if (table.isOpen()) table.rebuildTable();
-  table.show();
+  const std::optional<Function> read = readEntry(entry.toStdString()).function;
+  const Function f{entry.left(space).toStdString(), digit.unicode() - '0' + 1,
+                   read ? read->dontCares : std::vector<int>{}};
+  app().Form2->showFor(f);
 }
 
 QStringList MainForm::storedEntries() const {
