@@ -17,6 +17,7 @@
 #include "core/table/truthtable.h"
 #include "core/teaching/answer_check.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
 #include "ui/windows/added/number_input_form.h"
@@ -29,12 +30,6 @@ namespace {
 
 // Rows past this many are summed up, not listed.
 constexpr size_t kListedRows = 8;
-
-// While a long search runs.
-struct BusyCursor {
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 
@@ -163,7 +158,7 @@ void AnswerCheckForm::judge() {
     answer_->setFocus();
     return;
   }
-  BusyCursor busy;
+  const BusyCursor busy;
   const AnswerVerdict v = checkAnswer(values, n, answer, kListedRows);
   QString text;
   switch (v.kind) {
@@ -243,7 +238,7 @@ bool AnswerCheckForm::markOnMap(const std::string& values, const std::vector<int
 void AnswerCheckForm::showMinimal() {
   const std::string values = problemValues();
   if (values.empty()) return;
-  BusyCursor busy;
+  const BusyCursor busy;
   const Minimal m = minimalAnswers(values, count_->value());
   minimal_->setText(tr("積和形: %1（%2 項 %3 文字）\n和積形: %4（%5 項 %6 文字）")
                         .arg(QString::fromStdString(m.sumOfProducts))

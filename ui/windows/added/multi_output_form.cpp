@@ -24,6 +24,7 @@
 #include "core/cover/simplify.h"
 #include "core/expression/expression.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
 #include "ui/framework/messages.h"
@@ -419,9 +420,10 @@ bool MultiOutputForm::saveCsv(const QString& path) {
 }
 
 void MultiOutputForm::minimise() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  result_ = minimiseMultiOutput(table_);
-  QApplication::restoreOverrideCursor();
+  {
+    const BusyCursor busy;
+    result_ = minimiseMultiOutput(table_);
+  }
   showResults();
 }
 

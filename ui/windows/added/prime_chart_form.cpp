@@ -19,6 +19,7 @@
 #include "core/draw/display_list.h"
 #include "core/table/function.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/drawing_zoom.h"
@@ -252,11 +253,10 @@ void PrimeChartForm::fill() {
   showFunctionInTitle(widget(), caption(),
                       withDontCares(QString::fromStdString(function_.expression), dontCares));
   {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const BusyCursor busy;
     chart_ = std::make_unique<PrimeChart>(
         buildPrimeChart(onesTerms_.toStdString(), std::clamp(function_.variables, 1, 10),
                         std::chrono::milliseconds(2000), dontCares));
-    QApplication::restoreOverrideCursor();
   }
   const PrimeChart& c = *chart_;
   DisplayList drawing;

@@ -11,6 +11,7 @@
 
 #include "core/cover/tabulation.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/painter_surface.h"
@@ -153,10 +154,11 @@ void TabulationForm::fill() {
   showFunctionInTitle(
       widget(), caption(),
       withDontCares(QString::fromStdString(function_.expression), function_.dontCares));
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  tab_ = std::make_unique<Tabulation>(tabulate(onesTerms_.toStdString(), function_.dontCares,
-                                               std::clamp(function_.variables, 1, 10)));
-  QApplication::restoreOverrideCursor();
+  {
+    const BusyCursor busy;
+    tab_ = std::make_unique<Tabulation>(tabulate(onesTerms_.toStdString(), function_.dontCares,
+                                                 std::clamp(function_.variables, 1, 10)));
+  }
   view_->setTabulation(tab_.get(), captions());
   if (tab_->passes.empty()) {
     summary_->setText(tr("値が 1 になる行がないため、主項はありません。"));

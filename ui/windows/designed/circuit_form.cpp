@@ -18,6 +18,7 @@
 #include "circuit/gates.h"
 #include "core/expression/expression.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/drawing_export.h"
@@ -252,12 +253,6 @@ CaptionPlace placeCaption(const QString& text) {
   }
   return c;
 }
-
-// The wait cursor while a drawing is made, whichever way it ends.
-struct BusyCursor {
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 const char* const kBestFound = QT_TRANSLATE_NOOP(
     "ronri::CircuitForm", "制限時間内に見つかった最良の組合せです（最小とは限りません）");

@@ -17,6 +17,7 @@
 #include "core/expression/gateset.h"
 #include "core/table/function.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
@@ -59,12 +60,6 @@ QString tooLongMessage() {
 // The row of each "表示" button: Command3(index) shows this box.
 const char* const kDisplayedBox[8] = {"Text1", "Text2", "Text3", "Text4",
                                       "Text5", "Text6", "Text7", "Text8"};
-
-// Long computations run inside the click; the cursor says so.
-struct WaitCursor {
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 std::string toStd(const QString& s) {
   return s.toStdString();
@@ -386,7 +381,7 @@ void ConvertForm::showFor(const Function& f, const QString& onesTerms) {
 void ConvertForm::Command4_Click() {
   if (!isOpen()) return;
   button(QStringLiteral("Command4"))->setEnabled(false);
-  WaitCursor wait;
+  const BusyCursor busy;
   primesShown_ = fromStd(wordchange(layout(primesOfFunction())));
   box(QStringLiteral("Text7"))->setText(primesShown_);
   button(QStringLiteral("CommandChart"))->setEnabled(true);
@@ -416,7 +411,7 @@ void ConvertForm::Command1_Click() {
   }
   Cover cover;
   {
-    WaitCursor wait;
+    const BusyCursor busy;
     if (primes.empty()) primes = primesOfFunction();
     // With X rows the letters decide between covers of as many terms.
     cover = dontCares_.empty() ? minimalCover(primes, toStd(onesTerms_), n, coverBudget_)
@@ -454,7 +449,7 @@ void ConvertForm::Command2_Click(int index) {
   button(QStringLiteral("Command2(%1)").arg(index))->setEnabled(false);
   Rewritten r;
   {
-    WaitCursor wait;
+    const BusyCursor busy;
     const std::optional<std::string> rpn = gateSetRpn(gateSetSource());
     r = rpn ? rewriteWithNot(*rpn, index == 0) : Rewritten{"", RewriteStatus::Malformed};
   }
@@ -484,7 +479,7 @@ void ConvertForm::Command5_Click(int index) {
   }
   Rewritten r;
   {
-    WaitCursor wait;
+    const BusyCursor busy;
     r = rewriteOnly(toStd(withNot), index == 0);
   }
   box(index == 0 ? QStringLiteral("Text5") : QStringLiteral("Text6"))->setText(fromStd(r.text));
@@ -503,7 +498,7 @@ void ConvertForm::Command6_Click() {
   button(QStringLiteral("Command6"))->setEnabled(false);
   Cover product;
   {
-    WaitCursor wait;
+    const BusyCursor busy;
     const std::string free = rowTerms(dontCares_, n);
     product = minimalProductOfSums(otherRows(toStd(onesTerms_), free, n), free, n);
   }

@@ -13,6 +13,7 @@
 #include "core/table/function.h"
 #include "kmap/geometry.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/display_settings.h"
@@ -432,9 +433,8 @@ void KmapForm::listChosen(bool all) {
     if (!askYesNo(widget(), tr("この作業は時間が異常にかかる可能性があります。よろしいですか？")))
       return;
     if (!isOpen()) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const BusyCursor busy;
     grouping_->computeMinimal();
-    QApplication::restoreOverrideCursor();
   }
   if (!all && grouping_->minimalStatus() == CoverStatus::BestFound && !bestFoundTold_) {
     bestFoundTold_ = true;
