@@ -145,11 +145,11 @@ TEST(DontCareWalk, EveryWindowUsesTheXRows) {
   ConvertForm& convert = *app.Form9;
   ASSERT_TRUE(isOpen(convert));
   EXPECT_THAT(convert.widget()->windowTitle().toStdString(), EndsWith("d(0,2,5)"));
-  convert.Command4_Click();
+  convert.listPrimes();
   EXPECT_EQ(find<QLineEdit>(convert, "Text7")->text().count('+'), 2);
-  answeringMessages([&] { convert.Command1_Click(); }, QMessageBox::Yes);
+  answeringMessages([&] { convert.simplify(); }, QMessageBox::Yes);
   expectAnswer(find<QLineEdit>(convert, "Text2")->text(), 2);
-  convert.Command6_Click();
+  convert.productOfSums();
   EXPECT_EQ(find<QLineEdit>(convert, "Text8")->text().remove(' '), "(~a+c)*d");
 
   // The chart: columns are the five 1-rows; both covers are listed.

@@ -242,8 +242,7 @@ void ConvertForm::addSection(QWidget* central, QGridLayout* grid, int& row, cons
   const int displayIndex = s.display;
   auto* show = makeButton(central, indexed("Command3", displayIndex), tr("表示"));
   grid->addWidget(show, row, 2);
-  connect(show, &QPushButton::clicked, this,
-          [this, displayIndex] { Command3_Click(displayIndex); });
+  connect(show, &QPushButton::clicked, this, [this, displayIndex] { showReadable(displayIndex); });
   ++row;
 }
 
@@ -266,13 +265,13 @@ void ConvertForm::connectConvertButtons(QWidget* central) {
   auto on = [&](const QString& name, auto handler) {
     connect(central->findChild<QPushButton*>(name), &QPushButton::clicked, this, handler);
   };
-  on(QStringLiteral("Command4"), [this] { Command4_Click(); });
-  on(QStringLiteral("Command1"), [this] { Command1_Click(); });
-  on(QStringLiteral("Command6"), [this] { Command6_Click(); });
-  on(QStringLiteral("Command2(0)"), [this] { Command2_Click(0); });
-  on(QStringLiteral("Command2(1)"), [this] { Command2_Click(1); });
-  on(QStringLiteral("Command5(0)"), [this] { Command5_Click(0); });
-  on(QStringLiteral("Command5(1)"), [this] { Command5_Click(1); });
+  on(QStringLiteral("Command4"), [this] { listPrimes(); });
+  on(QStringLiteral("Command1"), [this] { simplify(); });
+  on(QStringLiteral("Command6"), [this] { productOfSums(); });
+  on(QStringLiteral("Command2(0)"), [this] { convertWithNot(0); });
+  on(QStringLiteral("Command2(1)"), [this] { convertWithNot(1); });
+  on(QStringLiteral("Command5(0)"), [this] { convertOnly(0); });
+  on(QStringLiteral("Command5(1)"), [this] { convertOnly(1); });
 }
 
 // Beside the "主項" row: the chart of the prime implicants, once they are
@@ -378,7 +377,7 @@ void ConvertForm::showFor(const Function& f, const QString& onesTerms) {
   show();
 }
 
-void ConvertForm::Command4_Click() {
+void ConvertForm::listPrimes() {
   if (!isOpen()) return;
   button(QStringLiteral("Command4"))->setEnabled(false);
   const BusyCursor busy;
@@ -388,7 +387,7 @@ void ConvertForm::Command4_Click() {
   button(QStringLiteral("CommandTabulation"))->setEnabled(true);
 }
 
-void ConvertForm::Command1_Click() {
+void ConvertForm::simplify() {
   if (!isOpen()) return;
   button(QStringLiteral("Command1"))->setEnabled(false);
   if (!askYesNo(widget(), tr(kConfirm))) {
@@ -444,7 +443,7 @@ std::string ConvertForm::primesOfFunction() const {
   return primesWithDontCares(toStd(onesTerms_), dontCares_, variableCount());
 }
 
-void ConvertForm::Command2_Click(int index) {
+void ConvertForm::convertWithNot(int index) {
   if (!isOpen() || index < 0 || index > 1) return;
   button(QStringLiteral("Command2(%1)").arg(index))->setEnabled(false);
   Rewritten r;
@@ -461,7 +460,7 @@ void ConvertForm::Command2_Click(int index) {
     showMessage(widget(), tooLongMessage());
 }
 
-void ConvertForm::Command5_Click(int index) {
+void ConvertForm::convertOnly(int index) {
   if (!isOpen() || index < 0 || index > 1) return;
   button(QStringLiteral("Command5(%1)").arg(index))->setEnabled(false);
   QPushButton* companion = button(QStringLiteral("Command2(%1)").arg(index));
@@ -469,7 +468,7 @@ void ConvertForm::Command5_Click(int index) {
   QString withNot;
   if (companion->isEnabled()) {
     // Computed silently: the companion's box stays empty and its button usable.
-    Command2_Click(index);
+    convertWithNot(index);
     if (!isOpen()) return;
     companion->setEnabled(true);
     withNot = companionBox->text();
@@ -489,7 +488,7 @@ void ConvertForm::Command5_Click(int index) {
     showMessage(widget(), tooLongMessage());
 }
 
-void ConvertForm::Command6_Click() {
+void ConvertForm::productOfSums() {
   if (!isOpen()) return;
   const int n = variableCount();
   // From seven variables the search can take as long as "簡単化"'s: ask the same.
@@ -519,7 +518,7 @@ void ConvertForm::showTabulation() {
   app().tabulation->showFor(function(), onesTerms_);
 }
 
-void ConvertForm::Command3_Click(int index) {
+void ConvertForm::showReadable(int index) {
   if (!isOpen() || index < 0 || index > 7) return;
   app().Form16->showFor(box(QString::fromLatin1(kDisplayedBox[index]))->text());
 }

@@ -39,14 +39,14 @@ class ConvertForm : public Window {
   void setCoverBudget(std::chrono::milliseconds budget) { coverBudget_ = budget; }
 
   // The buttons' operations, callable as the buttons are pressed.
-  void Command1_Click();           // simplify
-  void Command2_Click(int index);  // 0: NAND with NOT, 1: NOR with NOT
-  void Command3_Click(int index);  // show a box in the readable-expression window
-  void Command4_Click();           // prime implicants
-  void Command5_Click(int index);  // 0: NAND only, 1: NOR only
+  void simplify();                 // Command1, row "簡単化": the smallest sum of products
+  void convertWithNot(int index);  // Command2(0/1): NAND with NOT, NOR with NOT
+  void showReadable(int index);    // Command3(index): that box in the readable window
+  void listPrimes();               // Command4, row "主項": the prime implicants
+  void convertOnly(int index);     // Command5(0/1): NAND only, NOR only
   void showPrimeChart();           // "主項表": the chart of this function's prime implicants
   void showTabulation();  // "クワイン・マクラスキー法": how the merging found them
-  void Command6_Click();  // smallest product of sums (Text8)
+  void productOfSums();   // Command6: the smallest product of sums (Text8)
   // "証明を続ける": the exact search of a "簡単化" left unproven goes on in the
   // background; pressed again while it runs, it stops it.
   void continueProof();

@@ -29,7 +29,7 @@ void NotationForm::build(QMainWindow* w) {
   auto* show = new QPushButton(tr("表示"), central);
   show->setObjectName(QStringLiteral("Command1"));
   show->setAutoDefault(false);
-  connect(show, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  connect(show, &QPushButton::clicked, this, [this] { redraw(); });
   left->addWidget(show);
   left->addStretch(1);
   row->addLayout(left);
@@ -79,7 +79,7 @@ void NotationForm::load() {
   widget()->resize(width, height);
 }
 
-void NotationForm::Command1_Click() {
+void NotationForm::redraw() {
   if (isOpen()) draw();
 }
 

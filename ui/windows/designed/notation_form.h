@@ -22,7 +22,8 @@ class NotationForm : public Window {
   // Cells drawn at most; a longer text is drawn up to here, with a note.
   static constexpr int kMaxCells = 2000;
 
-  void Command1_Click();
+  // "表示" (Command1): draws the expression over what the window shows.
+  void redraw();
   // The drawing area while open, else nullptr.
   Canvas* canvas() const;
 

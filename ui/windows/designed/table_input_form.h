@@ -48,10 +48,10 @@ class TableInputForm : public Window {
 
   QPointer<QWidget> central_;  // the table: headings, labels, output buttons
   QPointer<QScrollArea> scroll_;
-  QPointer<QTextEdit> text2_;
+  QPointer<QTextEdit> rowLabels_;
   QList<QPointer<QWidget>> headings_;
   QList<QPointer<QPushButton>> outputs_;
-  QPointer<QWidget> line1_, line2_;
+  QPointer<QWidget> verticalRule_, horizontalRule_;
   QPointer<QPushButton> input_;
   QPointer<QPushButton> simplifyInput_;
   QPointer<QPushButton> dontCareInput_;  // "X付きで入力"

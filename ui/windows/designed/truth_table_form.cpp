@@ -142,18 +142,18 @@ void TruthTableForm::buildTable(QWidget* parent, QBoxLayout* into) {
   QWidget* headers = buildHeaders(area);
   auto* columns = new QHBoxLayout;
   columns->setSpacing(0);
-  columns->addWidget(text5_);
-  columns->addWidget(text2_);
+  columns->addWidget(assignments_);
+  columns->addWidget(results_);
   columns->addStretch();
   v->addWidget(headers);
   v->addLayout(columns, 1);
   into->addWidget(area);
 
   // Whatever scrolls one column (the wheel, the keys) scrolls the other too.
-  QScrollBar* s5 = text5_->verticalScrollBar();
-  QScrollBar* s2 = text2_->verticalScrollBar();
-  connect(s5, &QScrollBar::valueChanged, s2, &QScrollBar::setValue);
-  connect(s2, &QScrollBar::valueChanged, s5, &QScrollBar::setValue);
+  QScrollBar* assignmentScroll = assignments_->verticalScrollBar();
+  QScrollBar* resultScroll = results_->verticalScrollBar();
+  connect(assignmentScroll, &QScrollBar::valueChanged, resultScroll, &QScrollBar::setValue);
+  connect(resultScroll, &QScrollBar::valueChanged, assignmentScroll, &QScrollBar::setValue);
 
   into->addLayout(buildScrollButtons(parent, headers->height() + 2));
 }
@@ -161,10 +161,10 @@ void TruthTableForm::buildTable(QWidget* parent, QBoxLayout* into) {
 // The assignment column (Text5) and the result column (Text2), each
 // kVisibleLines high.
 void TruthTableForm::buildColumns(QWidget* area) {
-  text5_ = makeColumn(area, "Text5");
-  text2_ = makeColumn(area, "Text2");
+  assignments_ = makeColumn(area, "Text5");
+  results_ = makeColumn(area, "Text2");
   // Right-click on either column: the table as shown, as a picture or as CSV.
-  for (QPlainTextEdit* column : {text5_.data(), text2_.data()}) {
+  for (QPlainTextEdit* column : {assignments_.data(), results_.data()}) {
     addExportMenu(
         column,
         [this] {
@@ -177,24 +177,25 @@ void TruthTableForm::buildColumns(QWidget* area) {
               tableCsv(rpn_.toStdString(), variables(), mode_, dontCares_));
         });
   }
-  const QFontMetricsF fm(text5_->font());
+  const QFontMetricsF fm(assignments_->font());
   const int lines = int(std::ceil(fm.lineSpacing() * kVisibleLines));
-  const int frame = 2 * (text5_->frameWidth() + int(text5_->document()->documentMargin()));
-  text5_->setMinimumHeight(lines + frame);
-  text2_->setMinimumHeight(lines + frame);
-  text2_->setFixedWidth(columnWidth(text2_, 1));
+  const int frame =
+      2 * (assignments_->frameWidth() + int(assignments_->document()->documentMargin()));
+  assignments_->setMinimumHeight(lines + frame);
+  results_->setMinimumHeight(lines + frame);
+  results_->setFixedWidth(columnWidth(results_, 1));
 }
 
 // The variable names over the assignment column (Text1(k)).
 QWidget* TruthTableForm::buildHeaders(QWidget* area) {
   // Each header stands over its digit: bit k of a line begins 4k characters in.
-  const QFontMetricsF fm(text5_->font());
+  const QFontMetricsF fm(assignments_->font());
   auto* headers = new QWidget(area);
   headers->setProperty(kBackgroundProperty, true);
   headers->setFixedHeight(int(std::ceil(fm.height())) + 6);
-  const double textLeft = text5_->frameWidth() + text5_->document()->documentMargin();
+  const double textLeft = assignments_->frameWidth() + assignments_->document()->documentMargin();
   const double cw = fm.horizontalAdvance(QLatin1Char('0'));
-  QFont headerFont = text5_->font();
+  QFont headerFont = assignments_->font();
   headerFont.setBold(true);
   for (int k = 0; k < kMaxVariables; ++k) {
     auto* h = new QLabel(QString(QChar('a' + k)), headers);
@@ -326,7 +327,7 @@ void TruthTableForm::createTable() {
 
 void TruthTableForm::fitColumnsTo(int n) {
   // A line is the n bits with three spaces between them and one after.
-  text5_->setFixedWidth(columnWidth(text5_, 4 * n - 2));
+  assignments_->setFixedWidth(columnWidth(assignments_, 4 * n - 2));
 }
 
 void TruthTableForm::showColumns(const std::string& column, const std::string& results) {
@@ -342,14 +343,14 @@ void TruthTableForm::showColumns(const std::string& column, const std::string& r
     if (!digits.isEmpty()) digits += QLatin1Char('\n');
     digits += QLatin1Char(c);
   }
-  text5_->setPlainText(lines);
-  text2_->setPlainText(digits);
+  assignments_->setPlainText(lines);
+  results_->setPlainText(digits);
 }
 
 void TruthTableForm::filter(int mode) {
   mode_ = mode;
-  text5_->clear();
-  text2_->clear();
+  assignments_->clear();
+  results_->clear();
   const int n = variables();
   const std::string rpn = rpn_.toStdString();
   std::string column, results, total;
@@ -371,10 +372,11 @@ void TruthTableForm::filter(int mode) {
 void TruthTableForm::scrollBoth(int lines) {
   // Both columns have as many lines and the same line height, so they share
   // one scroll range.
-  QScrollBar* s5 = text5_->verticalScrollBar();
-  const int v = std::clamp(s5->value() + lines, s5->minimum(), s5->maximum());
-  s5->setValue(v);
-  text2_->verticalScrollBar()->setValue(v);
+  QScrollBar* assignmentScroll = assignments_->verticalScrollBar();
+  const int v = std::clamp(assignmentScroll->value() + lines, assignmentScroll->minimum(),
+                           assignmentScroll->maximum());
+  assignmentScroll->setValue(v);
+  results_->verticalScrollBar()->setValue(v);
 }
 
 bool TruthTableForm::eventFilter(QObject* watched, QEvent* event) {

@@ -76,8 +76,8 @@ class TruthTableForm : public Window {
   int generation_ = 0;
 
   QPointer<QWidget> central_;
-  QPointer<QPlainTextEdit> text5_;
-  QPointer<QPlainTextEdit> text2_;
+  QPointer<QPlainTextEdit> assignments_;
+  QPointer<QPlainTextEdit> results_;
   QPointer<QWidget> marker_;
   QPointer<QProgressBar> progress_;
   int mode_ = 2;  // the filter shown: 0, 1 or 2 (all rows)
