@@ -92,6 +92,15 @@ const char* const kSpacing[] = {QT_TRANSLATE_NOOP("ronri::CircuitForm", "めっ�
 constexpr double kRowGap[] = {200, 300, 400, 500, 600};
 constexpr double kPitch[] = {24, 25, 26, 27, 28};
 constexpr int kNormalSpacing = 2;
+// A bus label's top, its variable's plain bus and its negated bus lie this
+// far apart; the buses start at kBusLeft (twips).
+constexpr int kBusSpacing = 120;
+constexpr int kBusLeft = 360;
+// The drawing area and the window as they open (twips); both grow with the drawing.
+constexpr int kCanvasWidth = 14400, kCanvasHeight = 9600;
+constexpr int kWindowWidth = 14000, kWindowHeight = 8400;
+// The widest line of the caption's tooltip (twips).
+constexpr int kTooltipWidth = 9000;
 // One press of a pan arrow moves the drawing this far (twips).
 constexpr int kPanStep = 500;
 
@@ -177,8 +186,8 @@ class BusLabel : public QLabel {
     const QFontMetricsF fm(font());
     const QStringList names = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (int i = 0; i < names.size() && i < 2; ++i) {
-      // The bus lies 120 twips below the label's top, the negated one 240.
-      const double lineY = pxF(120 + 120 * i);
+      // The plain bus lies one spacing below the label's top, the negated one two.
+      const double lineY = pxF(kBusSpacing * (1 + i));
       const double baseline = lineY + fm.xHeight() / 2;
       p.drawText(QPointF(width() - fm.horizontalAdvance(names[i]) - 2, baseline), names[i]);
     }
@@ -192,7 +201,7 @@ void appendBusNames(DisplayList& out, const QLabel& l) {
   const QStringList names = l.text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
   for (int i = 0; i < names.size() && i < 2; ++i) {
     const double x = l.x() + l.width() - fm.horizontalAdvance(names[i]) - 2;
-    const double top = l.y() + pxF(120 + 120 * i) + fm.xHeight() / 2 -
+    const double top = l.y() + pxF(kBusSpacing * (1 + i)) + fm.xHeight() / 2 -
                        PainterSurface::textAscent(TextFace::Expression, l.font().pointSizeF());
     out.text(twips(int(x)), twips(int(top)), names[i].toStdString(), kBlack, l.font().pointSizeF(),
              TextFace::Expression);
@@ -214,7 +223,7 @@ std::vector<std::string> captionLinesIn(const QString& text, const QFont& font, 
 // The whole caption as its tooltip, in lines a screen can hold.
 QString wholeCaption(const QString& text) {
   QStringList lines;
-  for (const std::string& l : captionLinesIn(text, QToolTip::font(), px(9000), SIZE_MAX))
+  for (const std::string& l : captionLinesIn(text, QToolTip::font(), px(kTooltipWidth), SIZE_MAX))
     lines << QString::fromStdString(l);
   return lines.join(QLatin1Char('\n'));
 }
@@ -231,8 +240,9 @@ struct CaptionPlace {
 };
 CaptionPlace placeCaption(const QString& text) {
   CaptionPlace c;
-  const QRect designed = pxRect(4800, 720, 5295, 375);
-  const int room = px(9000 - 4800) - 4;
+  const TwipsRect& place = kPlaces.caption;
+  const QRect designed = inPixels(place);
+  const int room = px(kPlaces.xArrow.left - place.left) - 4;
   for (double point : {12.0, 9.0}) {
     c.font = expressionFont(point, true);
     const QFontMetrics fm(c.font);
@@ -247,8 +257,8 @@ CaptionPlace placeCaption(const QString& text) {
     const int h = fm.height() + fm.lineSpacing() * (int(lines.size()) - 1);
     c.rect = QRect(designed.left(), designed.top(), std::max(room, w + 4),
                    std::max(designed.height(), h));
-    c.right = 4800 + twips(w);
-    c.bottom = 720 + twips(h);
+    c.right = place.left + twips(w);
+    c.bottom = place.top + twips(h);
     if (lines.size() <= 2) break;
   }
   return c;
@@ -308,7 +318,7 @@ void CircuitForm::buildDrawingArea(QMainWindow* w) {
   w->setCentralWidget(area);
   auto* canvas = new Canvas(area);
   canvas_ = canvas;
-  canvas->setGeometry(0, 0, px(14400), px(9600));
+  canvas->setGeometry(0, 0, px(kCanvasWidth), px(kCanvasHeight));
   // A white sheet, as in the textbook-notation window: the gate pictures are
   // drawn on white and sit on it seamlessly.
   QPalette paper = canvas->palette();
@@ -337,7 +347,7 @@ void CircuitForm::buildDrawingArea(QMainWindow* w) {
     return drawnNetlist(engine_);
   });
   addDrawingZoom(canvas, area);
-  w->resize(px(14000), px(8400));
+  w->resize(px(kWindowWidth), px(kWindowHeight));
 }
 
 // "step", "create" and the gate inputs "2" / "2-4".
@@ -432,14 +442,14 @@ void CircuitForm::buildBuses() {
     inputColumn(char('a' + k), plain);
     auto* l = new BusLabel(QString::fromUtf8(names[k]), canvas_);
     l->setObjectName(busLabel(k));
-    l->setGeometry(pxRect(120, int(plain.busY) - 120, 255, 375));
+    l->setGeometry(pxRect(120, int(plain.busY) - kBusSpacing, 255, 375));
     l->setFont(expressionFont(7.5));
     for (bool negated : {false, true}) {
       InputColumn c;
       inputColumn(char((negated ? 'n' : 'a') + k), c);
       auto* line = new QFrame(canvas_);
       line->setObjectName(busLine(k, negated));
-      line->setGeometry(px(360), px(int(c.busY)), px(int(c.dropX)) - px(360) + 1, 1);
+      line->setGeometry(px(kBusLeft), px(int(c.busY)), px(int(c.dropX)) - px(kBusLeft) + 1, 1);
       line->setAutoFillBackground(true);
       QPalette pal = line->palette();
       pal.setColor(QPalette::Window, Qt::black);
