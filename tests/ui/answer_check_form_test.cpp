@@ -1,20 +1,8 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QSpinBox>
 
 #include "core/table/row_numbers.h"
-#include "ui/app.h"
-#include "ui/windows/added/answer_check_form.h"
-#include "ui/windows/added/number_input_form.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/main_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

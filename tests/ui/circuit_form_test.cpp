@@ -1,21 +1,9 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "core/expression/expression.h"
 #include "core/table/truthtable.h"
-#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

@@ -1,25 +1,9 @@
-#include "ui/windows/designed/convert_form.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <random>
-
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include "core/draw/notation.h"
 #include "support/recording_surface.h"
-#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/drawing_export.h"
-#include "ui/windows/added/prime_chart_form.h"
-#include "ui/windows/designed/display_form.h"
-#include "ui/windows/designed/notation_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

@@ -1,32 +1,12 @@
 // A function with don't-care rows from the truth-table input through the
 // windows: m(1,3,7,11,15) + d(0,2,5), whose minimal sums are ~a*~b + c*d and
 // ~a*d + c*d.
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
-#include <QTest>
 #include <algorithm>
 
 #include "core/table/entry_compare.h"
 #include "kmap/grouping.h"
-#include "main_form_driver.h"
-#include "ui/app.h"
-#include "ui/windows/added/prime_chart_form.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/compare_form.h"
-#include "ui/windows/designed/convert_form.h"
-#include "ui/windows/designed/display_form.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/table_input_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

@@ -1,16 +1,14 @@
 #include "ui/framework/drawing_export.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtMath>
 
 #include "ui/framework/canvas.h"
+#include "ui_helpers.h"
 
 namespace ronri {
 namespace {

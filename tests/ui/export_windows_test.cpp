@@ -1,21 +1,12 @@
 // Exports of the windows' drawings hold exactly what the windows drew.
-#include <gtest/gtest.h>
 
 #include <QRegularExpression>
 #include <QtMath>
 #include <set>
 
-#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/drawing_export.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/notation_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
-
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace ronri {
 namespace {

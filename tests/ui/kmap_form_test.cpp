@@ -1,11 +1,4 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include <algorithm>
 #include <array>
@@ -14,13 +7,9 @@
 #include "kmap/functions.h"
 #include "kmap/geometry.h"
 #include "kmap/outline.h"
-#include "main_form_driver.h"
 #include "support/recording_surface.h"
-#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

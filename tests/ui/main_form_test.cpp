@@ -1,18 +1,10 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "main_form_driver.h"
-#include "ui/windows/designed/compare_form.h"
-#include "ui/windows/designed/map_count_form.h"
-#include "ui/windows/designed/table_count_form.h"
-#include "ui/windows/designed/truth_table_form.h"
+#include "ui_helpers.h"
 
 namespace ronri {
 namespace {

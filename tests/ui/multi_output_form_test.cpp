@@ -1,24 +1,15 @@
 // The multi-output table window as a person uses it: from the "入力" menu,
 // cells by click, right click and X, a preset, a refused CSV that leaves the
 // table alone, the results, "一覧へ", and the circuit with its test mode.
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCheckBox>
 #include <QFile>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include "ui/app.h"
-#include "ui/windows/added/multi_output_circuit_form.h"
-#include "ui/windows/added/multi_output_form.h"
-#include "ui/windows/designed/main_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

@@ -1,12 +1,6 @@
 // The tabulation window, the chart's covers on the map, and results sent
 // back to the main list.
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <set>
 
 #include "core/cover/simplify.h"
@@ -14,16 +8,7 @@
 #include "core/cover/tabulation.h"
 #include "core/expression/expression.h"
 #include "kmap/outline.h"
-#include "ui/app.h"
 #include "ui/framework/drawing_export.h"
-#include "ui/windows/added/prime_chart_form.h"
-#include "ui/windows/added/tabulation_form.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/convert_form.h"
-#include "ui/windows/designed/display_form.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/main_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui/windows/helpers/send_to_list.h"
 #include "ui_helpers.h"
 

@@ -1,14 +1,6 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <algorithm>
@@ -18,12 +10,6 @@
 #include "core/expression/rpn.h"
 #include "core/table/table_input.h"
 #include "core/table/truthtable.h"
-#include "ui/app.h"
-#include "ui/windows/designed/compare_form.h"
-#include "ui/windows/designed/main_form.h"
-#include "ui/windows/designed/map_count_form.h"
-#include "ui/windows/designed/table_count_form.h"
-#include "ui/windows/designed/table_input_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

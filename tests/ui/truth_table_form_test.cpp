@@ -1,18 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTextBlock>
 
-#include "main_form_driver.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/convert_form.h"
-#include "ui/windows/designed/display_form.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui/windows/helpers/truth_table_progress.h"
+#include "ui_helpers.h"
 
 namespace ronri {
 namespace {

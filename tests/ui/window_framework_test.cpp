@@ -1,20 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <QImage>
-#include <QLabel>
 #include <QPainter>
 #include <QPointer>
-#include <QRadioButton>
 
-#include "main_form_driver.h"
-#include "ui/app.h"
 #include "ui/framework/fonts.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/display_form.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/main_form.h"
-#include "ui/windows/designed/notation_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {
