@@ -104,6 +104,21 @@ Window& App::form(int k) const {
   }
 }
 
+KmapForm* App::kmapForm(int variables) const {
+  switch (variables) {
+    case 3:
+      return Form3.get();
+    case 4:
+      return Form4.get();
+    case 5:
+      return Form5.get();
+    case 6:
+      return Form7.get();
+    default:
+      return nullptr;
+  }
+}
+
 void App::unloadOthers() {
   for (int k = 2; k <= 18; ++k) form(k).unload();
   primeChart->unload();

@@ -42,6 +42,9 @@ class App {
   void start();
   // The window Form<k>, k = 1 ... 18.
   Window& form(int k) const;
+  // The Karnaugh map of 3, 4, 5 or 6 variables (Form3, Form4, Form5, Form7);
+  // nullptr for any other count.
+  KmapForm* kmapForm(int variables) const;
   // Closing the main window: every other window is unloaded in order.
   void unloadOthers();
 

@@ -14,6 +14,6 @@ int main(int argc, char** argv) {
   ronri::installDefaultFont();
   ronri::App app;
   app.start();
-  ronri::quitAfterShowIfAsked(app);
+  ronri::quitAfterShowIfAsked(app.form(1));
   return QApplication::exec();
 }

@@ -60,7 +60,7 @@ void drawEveryWay(const std::string& infix, int n) {
 // Routing searches many ways for each wire, so a drawing of the longest
 // expression takes a while; the sanitizer build (which samples, see
 // RONRI_CROSSCHECK_SAMPLE) draws one of 4,095 characters instead.
-TEST(CrosscheckDeepCircuit, TheLongestExpressionOfTheEntryField) {
+TEST(CrosscheckDeepCircuitSlow, TheLongestExpressionOfTheEntryField) {
   const char* sample = std::getenv("RONRI_CROSSCHECK_SAMPLE");
   const size_t length = sample && std::atoi(sample) > 1 ? 4095 : kLongest;
   std::string e = "a";
@@ -71,13 +71,13 @@ TEST(CrosscheckDeepCircuit, TheLongestExpressionOfTheEntryField) {
   drawEveryWay(e, 10);
 }
 
-TEST(CrosscheckDeepCircuit, NestingTenThousandDeep) {
+TEST(CrosscheckDeepCircuitSlow, NestingTenThousandDeep) {
   drawEveryWay(repeat("~(", kDeep) + "a+b" + repeat(")", kDeep), 2);
   drawEveryWay(repeat("a*(b+(", kDeep / 2) + "c" + repeat("))", kDeep / 2), 3);
   drawEveryWay(repeat("(", kDeep) + "a@b" + repeat(")", kDeep), 2);
 }
 
-TEST(CrosscheckDeepCircuit, CompressOfADeepExpressionsFunction) {
+TEST(CrosscheckDeepCircuitSlow, CompressOfADeepExpressionsFunction) {
   const std::string e = repeat("a*(b+(", kDeep / 2) + "c" + repeat("))", kDeep / 2);
   const TruthTable t = createTable(InsideExp(e), 3);
   CompressCache cache;

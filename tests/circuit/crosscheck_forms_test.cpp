@@ -72,7 +72,7 @@ int sampleStep() {
   return k < 1 ? 1 : k;
 }
 
-TEST(CrosscheckForms, EveryFormOfAnExpressionHasItsTruthTable) {
+TEST(CrosscheckFormsSlow, EveryFormOfAnExpressionHasItsTruthTable) {
   std::mt19937 rng(7122026);
   const int step = sampleStep();
   for (int i = 0; i < 400; ++i) {

@@ -93,7 +93,7 @@ void expectDrawnRight(const std::string& rpn, int n, bool twoInputs, const std::
   EXPECT_EQ(fault, "") << what << " rpn " << rpn << " mode " << (twoInputs ? "2" : "2-4");
 }
 
-TEST(CircuitDiagram, RandomExpressionsAreDrawnAsCircuitsOfTheirFunction) {
+TEST(CircuitDiagramSlow, RandomExpressionsAreDrawnAsCircuitsOfTheirFunction) {
   std::mt19937 rng(20261207);
   for (int i = 0; i < 1500; ++i) {
     const int n = 1 + int(rng() % 6);
@@ -107,7 +107,7 @@ TEST(CircuitDiagram, RandomExpressionsAreDrawnAsCircuitsOfTheirFunction) {
   }
 }
 
-TEST(CircuitDiagram, UpToTenVariablesAreDrawnAsCircuitsOfTheirFunction) {
+TEST(CircuitDiagramSlow, UpToTenVariablesAreDrawnAsCircuitsOfTheirFunction) {
   // The columns of the last variables stand closest together.
   std::mt19937 rng(77);
   for (int i = 0; i < 400; ++i) {
@@ -121,7 +121,7 @@ TEST(CircuitDiagram, UpToTenVariablesAreDrawnAsCircuitsOfTheirFunction) {
   }
 }
 
-TEST(CircuitDiagram, ChainsOfOneOperatorAreDrawnRight) {
+TEST(CircuitDiagramSlow, ChainsOfOneOperatorAreDrawnRight) {
   // Long runs of one operator exercise the multi-input gates and the chains.
   std::mt19937 rng(7);
   for (int i = 0; i < 400; ++i) {
@@ -144,7 +144,7 @@ TEST(CircuitDiagram, ChainsOfOneOperatorAreDrawnRight) {
   }
 }
 
-TEST(CircuitDiagram, EveryDrawingIsCleanAtEverySpacingInBothModes) {
+TEST(CircuitDiagramSlow, EveryDrawingIsCleanAtEverySpacingInBothModes) {
   // One to ten variables, all 25 spacings, both modes; 2-input drawings with
   // their intermediate expressions and the gate values of one input. A
   // drawing counts as faulty at its first finding.

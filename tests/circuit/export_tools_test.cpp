@@ -188,7 +188,7 @@ std::string expectedRows(const MultiCase& c, size_t j) {
   return out;
 }
 
-TEST(ExportTools, IverilogRunsEveryMultiOutputModuleToItsTableAndYosysReadsItCleanly) {
+TEST(ExportToolsSlow, IverilogRunsEveryMultiOutputModuleToItsTableAndYosysReadsItCleanly) {
   if (!have("iverilog") || !have("vvp")) GTEST_SKIP() << "iverilog is not installed";
   const fs::path dir = workDir("multi verilog");
   std::string yosysScript;
@@ -230,7 +230,7 @@ TEST(ExportTools, IverilogRunsEveryMultiOutputModuleToItsTableAndYosysReadsItCle
   fs::remove_all(dir);
 }
 
-TEST(ExportTools, IverilogRunsEveryModuleToTheExpressionsTableAndYosysReadsItCleanly) {
+TEST(ExportToolsSlow, IverilogRunsEveryModuleToTheExpressionsTableAndYosysReadsItCleanly) {
   if (!have("iverilog") || !have("vvp")) GTEST_SKIP() << "iverilog is not installed";
   const fs::path dir = workDir("verilog");
   std::string yosysScript;
@@ -330,7 +330,7 @@ std::vector<std::string> logisimColumns(const std::string& logisim, const std::s
   return columns;
 }
 
-TEST(ExportTools, LogisimSimulatesEveryCircuitFileToTheExpressionsTable) {
+TEST(ExportToolsSlow, LogisimSimulatesEveryCircuitFileToTheExpressionsTable) {
   const std::string logisim = logisimCommand();
   if (logisim.empty()) GTEST_SKIP() << "logisim is not installed";
   // Logisim starts a JVM per file (about 2 s): every fifth case unless all are asked for.
@@ -349,7 +349,7 @@ TEST(ExportTools, LogisimSimulatesEveryCircuitFileToTheExpressionsTable) {
   fs::remove_all(dir);
 }
 
-TEST(ExportTools, LogisimSimulatesMultiOutputCircuitFilesToTheirTables) {
+TEST(ExportToolsSlow, LogisimSimulatesMultiOutputCircuitFilesToTheirTables) {
   const std::string logisim = logisimCommand();
   if (logisim.empty()) GTEST_SKIP() << "logisim is not installed";
   const fs::path dir = workDir("multi logisim");

@@ -90,7 +90,7 @@ std::string checkFunction(const Table& f, int n, std::chrono::milliseconds budge
   return "";
 }
 
-TEST(CrosscheckCover, EveryFunctionOfUpToFourVariables) {
+TEST(CrosscheckCoverSlow, EveryFunctionOfUpToFourVariables) {
   const int step = sampleStep();
   int checked = 0, failures = 0;
   for (int n = 1; n <= 4; ++n) {
@@ -127,7 +127,7 @@ void checkRandomFunctions(int n, int count, std::mt19937& rng, const Oracle& ora
   }
 }
 
-TEST(CrosscheckCover, RandomFunctionsOfFiveToSevenVariables) {
+TEST(CrosscheckCoverSlow, RandomFunctionsOfFiveToSevenVariables) {
   std::mt19937 rng(20261207);
   checkRandomFunctions(5, 12, rng, branchAndBound, std::chrono::seconds(10), true);
   checkRandomFunctions(6, 8, rng, branchAndBound, std::chrono::seconds(10), true);
@@ -139,7 +139,7 @@ TEST(CrosscheckCover, RandomFunctionsOfFiveToSevenVariables) {
 // solvers longer than a test may: there the engine's default budget applies,
 // and the cover is checked for soundness (the function, primes, no redundant
 // term) only.
-TEST(CrosscheckCover, RandomFunctionsOfEightToTenVariables) {
+TEST(CrosscheckCoverSlow, RandomFunctionsOfEightToTenVariables) {
   if (!test::glpsolInstalled()) GTEST_SKIP() << "glpsol (glpk-utils) is not installed";
   auto glpsol = [](const Table& f, const std::vector<Cube>& primes, int n) {
     return test::minimumCoverSizeByGlpsol(f, primes, n, 10);
@@ -156,7 +156,7 @@ TEST(CrosscheckCover, RandomFunctionsOfEightToTenVariables) {
 // The branch and bound on whole prime tables of dense functions, against the
 // independent search (7 variables) and glpsol (8 and 9): no cover below the
 // optimum, a smallest one at it.
-TEST(CrosscheckCover, BranchAndBoundMatchesTheOracles) {
+TEST(CrosscheckCoverSlow, BranchAndBoundMatchesTheOracles) {
   std::mt19937 rng(20261208);
   for (const auto& [n, ones] :
        std::vector<std::pair<int, double>>{{7, 0.6}, {7, 0.75}, {8, 0.6}, {8, 0.75}, {9, 0.7}}) {
@@ -296,7 +296,7 @@ std::string checkDontCares(const Table& ones, const Table& free, int n,
 
 // Every (function, free rows) pair of up to three variables, and a random
 // set of free rows for every four-variable function.
-TEST(CrosscheckCover, DontCaresMatchTheBestCompletion) {
+TEST(CrosscheckCoverSlow, DontCaresMatchTheBestCompletion) {
   std::mt19937 rng(16);
   int checked = 0, failures = 0;
   for (int n = 1; n <= 4; ++n) {
@@ -334,7 +334,7 @@ TEST(CrosscheckCover, DontCaresMatchTheBestCompletion) {
 // (terms and letters up to seven variables, also by the proof in the
 // background; terms by glpsol beyond); the
 // product of sums agrees and has as many sums as the 0-rows need terms.
-TEST(CrosscheckCover, DontCaresOfFiveToTenVariables) {
+TEST(CrosscheckCoverSlow, DontCaresOfFiveToTenVariables) {
   std::mt19937 rng(1616);
   const bool glpsol = test::glpsolInstalled();
   for (int n = 5; n <= 10; ++n) {
@@ -394,7 +394,7 @@ TEST(CrosscheckCover, DontCaresOfFiveToTenVariables) {
 // moves turn any cover into a valid, irredundant one that is no larger, the
 // local search finds the optimum, the branch and bound proves it, and
 // the search's bound never passes the optimum.
-TEST(CrosscheckCover, ReductionsAndLocalMovesKeepTheOptimum) {
+TEST(CrosscheckCoverSlow, ReductionsAndLocalMovesKeepTheOptimum) {
   std::mt19937 rng(3030);
   for (int round = 0; round < 400; ++round) {
     const int rows = 3 + int(rng() % 10), cols = 3 + int(rng() % 10);

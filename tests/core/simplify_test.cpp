@@ -300,7 +300,7 @@ TEST(Cover, RandomCoversAreValidAndAgreeWithTheExactSolver) {
   EXPECT_GT(compared, 20);
 }
 
-TEST(Cover, SmallTablesFollowTheExpansionStepByStep) {
+TEST(CoverSlow, SmallTablesFollowTheExpansionStepByStep) {
   std::mt19937 rng(3);
   int expanded = 0;
   for (int n = 3; n <= 6; ++n) {

@@ -511,7 +511,7 @@ void prepareFolder(const QString& folder) {
   QFile::copy(QStringLiteral(RONRI_SOURCE_DIR "/help.hlp"), folder + "/help.hlp");
 }
 
-TEST(Explore, RandomUseReachesEveryWindowAndQuitsCleanly) {
+TEST(ExploreSlow, RandomUseReachesEveryWindowAndQuitsCleanly) {
   const Settings s = settings();
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());

@@ -1,20 +1,8 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QSpinBox>
 
 #include "core/table/row_numbers.h"
-#include "ui/app.h"
-#include "ui/windows/added/answer_check_form.h"
-#include "ui/windows/added/number_input_form.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/main_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {
@@ -131,10 +119,8 @@ TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumO
   for (const bool same : {false, true}) {
     KmapForm& map = *app.Form3;
     map.unload();
-    map.dosiki1 = same ? QStringLiteral("noc+nbp+nbc+") : QStringLiteral("noc+");
-    map.dosiki0 = QStringLiteral("nop+aop+aoc+abp+abc+");
-    map.dontCares.clear();
-    map.show();
+    map.showFor(Function{"", 3, {}}, same ? QStringLiteral("noc+nbp+nbc+") : QStringLiteral("noc+"),
+                QStringLiteral("nop+aop+aoc+abp+abc+"));
     problem->setText(QStringLiteral("m(1,2,3)"));
     count->setValue(3);
     answer->setText(QStringLiteral("a+b"));

@@ -1,7 +1,5 @@
 #include "ui/framework/canvas.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -10,6 +8,7 @@
 #include "kmap/outline.h"
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/twips.h"
+#include "ui_helpers.h"
 
 namespace ronri {
 namespace {

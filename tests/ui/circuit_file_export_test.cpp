@@ -2,27 +2,19 @@
 // entries are there once a circuit is drawn, and a file is written whole
 // under any name, or not at all. (What the files hold is proven by the
 // tools themselves in tests/circuit/export_tools_test.cpp.)
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "circuit/export_verilog.h"
 #include "circuit/two_level.h"
 #include "core/multi/multi_output.h"
 #include "core/multi/multi_output_cover.h"
-#include "ui/app.h"
 #include "ui/framework/canvas.h"
-#include "ui/windows/added/multi_output_circuit_form.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui/windows/helpers/circuit_file_export.h"
 #include "ui_helpers.h"
 
@@ -61,11 +53,8 @@ QStringList menuEntries(QWidget* area, const QString& choose = {}, const QString
 
 TEST(CircuitFileExport, MenuOffersBothFormatsAndFilesAreWrittenWholeOrNotAtAll) {
   App app;
-  app.Form2->listindex = 2;
   CircuitForm& f = *app.Form6;
-  f.siki = "ab*c~+";
-  f.apsiki = "f=a*b+~c";
-  f.show();
+  f.showFor(Function{"a*b+~c", 3, {}}, "ab*c~+", QString());
   test::click(f, "Command2");  // create
   const QStringList entries = menuEntries(test::find<Canvas>(f, "Canvas"));
   EXPECT_THAT(entries, Contains(QStringLiteral("Logisim形式で保存…")));

@@ -1,21 +1,9 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "core/expression/expression.h"
 #include "core/table/truthtable.h"
-#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {
@@ -31,19 +19,7 @@ using ::testing::IsEmpty;
 
 // Opens the window as the truth-table window does.
 void open(App& app, const QString& rpn, const QString& typed, const QString& simple, int n) {
-  app.Form2->listindex = n - 1;
-  CircuitForm& f = *app.Form6;
-  f.LR = 0;
-  f.OU = 0;
-  f.syokiLabel = 1;
-  f.Reverse = 0;
-  f.siki = rpn;
-  f.apsiki = "f=" + typed;
-  f.simple = simple;
-  f.InputState1 = false;
-  f.InputState2 = true;
-  if (f.isOpen()) f.unload();
-  f.show();
+  app.Form6->showFor(Function{typed.toStdString(), n, {}}, rpn, simple);
 }
 
 ::testing::AssertionResult visible(const CircuitForm& f, const QString& name) {
@@ -171,23 +147,23 @@ TEST(CircuitWindow, PanningRedrawsShiftedAndHidesTheBusesUntilHome) {
   CircuitForm& f = *app.Form6;
   click(f, "Command2");
   click(f, "Command3(1)");  // →
-  EXPECT_EQ(f.LR, -500);
+  EXPECT_EQ(f.panX(), -500);
   EXPECT_FALSE(visible(f, "Label1"));
   EXPECT_FALSE(visible(f, "Line20"));
   EXPECT_TRUE(visible(f, "Label6"));  // drawn again at once
   EXPECT_TRUE(drawn(f, QRect(2750, 1825, 900, 600), qRgb(0, 0, 0)));
   EXPECT_FALSE(drawn(f, QRect(3760, 1900, 380, 400), qRgb(0, 0, 0)));
   click(f, "Command3(3)");  // ←
-  EXPECT_EQ(f.LR, 0);
+  EXPECT_EQ(f.panX(), 0);
   EXPECT_TRUE(visible(f, "Label1"));
   EXPECT_TRUE(visible(f, "Line17"));
   EXPECT_FALSE(visible(f, "Line16"));
   click(f, "Command3(0)");  // ↑ at home: nothing moves, but all is drawn again
-  EXPECT_EQ(f.OU, 0);
+  EXPECT_EQ(f.panY(), 0);
   EXPECT_TRUE(visible(f, "Label6"));
   EXPECT_FALSE(enabled(f, "Command1"));
   click(f, "Command3(2)");  // ↓
-  EXPECT_EQ(f.OU, -500);
+  EXPECT_EQ(f.panY(), -500);
   EXPECT_TRUE(drawn(f, QRect(3250, 1325, 900, 600), qRgb(0, 0, 0)));
 }
 
@@ -200,8 +176,8 @@ TEST(CircuitWindow, PanningWhileCompressedKeepsTheMinimalCircuitAndLeavesNoStubs
   click(f, "Command4");
   click(f, "Command3(1)");  // →
   click(f, "Command3(2)");  // ↓
-  EXPECT_EQ(f.Reverse, 1);
-  EXPECT_EQ(f.siki, QStringLiteral("a"));
+  EXPECT_TRUE(f.showsMinimal());
+  EXPECT_EQ(f.drawnRpn(), QStringLiteral("a"));
   EXPECT_EQ(find<QPushButton>(f, "Command4")->text(), QStringLiteral("戻す"));
   EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("a"));
   // The single variable's wire, 500 left and 500 up of home (y 1625 + 300).
@@ -210,8 +186,8 @@ TEST(CircuitWindow, PanningWhileCompressedKeepsTheMinimalCircuitAndLeavesNoStubs
   EXPECT_TRUE(drawn(f, QRect(2200, 600, 120, 200), qRgb(0, 0, 0)));
   EXPECT_FALSE(drawn(f, QRect(0, 0, 4000, 585), qRgb(0, 0, 0)));
   click(f, "Command4");  // 戻す: the given expression, still moved
-  EXPECT_EQ(f.siki, QStringLiteral("ab*ao*+"));
-  EXPECT_EQ(f.LR, -500);
+  EXPECT_EQ(f.drawnRpn(), QStringLiteral("ab*ao*+"));
+  EXPECT_EQ(f.panX(), -500);
 
   open(app, "an+", "a+~a", "n+a+", 1);
   click(f, "Command2");
@@ -278,17 +254,17 @@ TEST(CircuitWindow, CompressDrawsTheMinimalExpressionAndRestoreBringsItBack) {
   click(f, "Command2");
   EXPECT_EQ(find<QPushButton>(f, "Command4")->text(), QStringLiteral("圧縮"));
   click(f, "Command4");
-  EXPECT_EQ(f.Reverse, 1);
-  EXPECT_EQ(f.siki, QStringLiteral("a"));
-  EXPECT_EQ(f.sikitmp, QStringLiteral("ab*ao*+"));
+  EXPECT_TRUE(f.showsMinimal());
+  EXPECT_EQ(f.drawnRpn(), QStringLiteral("a"));
+  EXPECT_EQ(f.rpnBeforeCompress(), QStringLiteral("ab*ao*+"));
   EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("a"));
   EXPECT_EQ(find<QPushButton>(f, "Command4")->text(), QStringLiteral("戻す"));
   EXPECT_FALSE(visible(f, "Check2"));
   EXPECT_TRUE(checked(f, "Check1"));  // carried over
   EXPECT_TRUE(visible(f, "Label1"));
   click(f, "Command4");
-  EXPECT_EQ(f.Reverse, 0);
-  EXPECT_EQ(f.siki, QStringLiteral("ab*ao*+"));
+  EXPECT_FALSE(f.showsMinimal());
+  EXPECT_EQ(f.drawnRpn(), QStringLiteral("ab*ao*+"));
   EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("f=a*b+a*~b"));
   EXPECT_EQ(find<QPushButton>(f, "Command4")->text(), QStringLiteral("圧縮"));
   EXPECT_TRUE(visible(f, "Check2"));
@@ -327,12 +303,12 @@ TEST(CircuitWindow, CachedMinimalFormBelongsToItsFunction) {
   CircuitForm& f = *app.Form6;
   click(f, "Command2");
   click(f, "Command4");
-  EXPECT_EQ(f.siki, QStringLiteral("a"));
+  EXPECT_EQ(f.drawnRpn(), QStringLiteral("a"));
   // Another expression opened later must not get the old minimal form.
   open(app, "ab*na*+", "a*b+~a*b", "nb+ab+", 2);
   click(f, "Command2");
   click(f, "Command4");
-  EXPECT_EQ(f.siki, QStringLiteral("b"));
+  EXPECT_EQ(f.drawnRpn(), QStringLiteral("b"));
 }
 
 TEST(CircuitWindow, SmallestCoverDrawsFewerTermsThanAllPrimeImplicants) {
@@ -348,7 +324,7 @@ TEST(CircuitWindow, SmallestCoverDrawsFewerTermsThanAllPrimeImplicants) {
   const QString caption = find<QLabel>(f, "Label6")->text();
   EXPECT_EQ(caption.count('+'), 2) << caption.toStdString();
   EXPECT_FALSE(caption.contains("a*d")) << caption.toStdString();
-  EXPECT_EQ(evaluateRows(f.siki.toStdString(), 4), evaluateRows(t.Q1, 4));
+  EXPECT_EQ(evaluateRows(f.drawnRpn().toStdString(), 4), evaluateRows(t.Q1, 4));
 }
 
 TEST(CircuitWindow, TickingTheSmallestCoverWarns) {

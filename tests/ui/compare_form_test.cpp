@@ -1,11 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <QListWidget>
 #include <QTableWidget>
 
-#include "ui/app.h"
-#include "ui/windows/designed/compare_form.h"
-#include "ui/windows/designed/main_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

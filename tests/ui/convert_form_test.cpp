@@ -1,25 +1,9 @@
-#include "ui/windows/designed/convert_form.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <random>
-
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include "core/draw/notation.h"
 #include "support/recording_surface.h"
-#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/drawing_export.h"
-#include "ui/windows/added/prime_chart_form.h"
-#include "ui/windows/designed/display_form.h"
-#include "ui/windows/designed/notation_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {
@@ -53,10 +37,7 @@ struct ConvertFixture : ::testing::Test {
   ConvertForm& form = *app.Form9;
 
   void open(int n, const QString& terms, const QString& typed = QStringLiteral("a*b")) {
-    app.Form2->listindex = n - 1;
-    form.trsiki = typed;
-    form.simple = terms;
-    form.show();
+    form.showFor(Function{typed.toStdString(), n, {}}, terms);
     ASSERT_TRUE(isOpen(form));
   }
   // Clicks a button; every box it opens is answered with `answer`.
@@ -192,7 +173,7 @@ TEST_F(ConvertFixture, ProductOfSumsRowBelowTheSimplifiedForm) {
   EXPECT_EQ(box->text(), QStringLiteral("(~b+c)*(~a+b)"));
   EXPECT_FALSE(enabled(form, "Command6"));
   click(form, "Command3(7)");
-  EXPECT_EQ(app.Form16->siki, box->text());
+  EXPECT_EQ(app.Form16->expression(), box->text());
   form.unload();
   open(2, QString());
   press("Command6");
@@ -288,8 +269,8 @@ TEST_F(ConvertFixture, ShowingAgainWhileOpenKeepsTheBoxesReloadingResetsThem) {
   press("Command2(0)");
   const QString nand = text(form, "Text3");
 
-  form.trsiki = QStringLiteral("second");
-  form.simple = QStringLiteral("abc+");
+  // A new table while the window is open: the boxes stay.
+  form.setTable(QStringLiteral("abc+"), 3, {});
   form.show();
   EXPECT_EQ(text(form, "Text1"), QStringLiteral("first"));
   EXPECT_EQ(text(form, "Text3"), nand);
@@ -299,8 +280,7 @@ TEST_F(ConvertFixture, ShowingAgainWhileOpenKeepsTheBoxesReloadingResetsThem) {
   press("Command2(1)");
   EXPECT_EQ(text(form, "Text4"), QStringLiteral("~((~c|~b)|~((~c|a)|(b|a)))"));  // from Text7
 
-  form.unload();
-  form.show();
+  form.showFor(Function{"second", 3, {}}, QStringLiteral("abc+"));
   EXPECT_EQ(text(form, "Text1"), QStringLiteral("second"));
   for (int k = 2; k <= 7; ++k) EXPECT_EQ(text(form, QStringLiteral("Text%1").arg(k)), QString());
   for (const char* b :
@@ -328,35 +308,33 @@ TEST_F(ConvertFixture, DisplayButtonsDrawTheirBoxReadably) {
   press("Command4");
   click(form, "Command3(0)");
   ASSERT_TRUE(isOpen(*app.Form16));
-  EXPECT_EQ(app.Form16->siki, QStringLiteral("~(~(a*b)+c)"));
+  EXPECT_EQ(app.Form16->expression(), QStringLiteral("~(~(a*b)+c)"));
   EXPECT_EQ(recorded(app.Form16->canvas()), expectedDrawing("~(~(a*b)+c)"));
   click(form, "Command3(6)");
-  EXPECT_EQ(app.Form16->siki, QStringLiteral("~a*~b+~a*c+b*c"));
+  EXPECT_EQ(app.Form16->expression(), QStringLiteral("~a*~b+~a*c+b*c"));
 }
 
 TEST(DisplayWindow, ShowsItsThreeRowsAndOverlaysInTheReadableWindow) {
   App app;
-  app.Form10->texts[0] = QStringLiteral("~(a+b)");
-  app.Form10->texts[1] = QStringLiteral("~a*~b");
-  app.Form10->texts[2] = QStringLiteral("(~a+~b)");
-  app.Form10->show();
+  app.Form10->showFor(Function{"~(a+b)", 2, {}}, QStringLiteral("~a*~b"),
+                      QStringLiteral("(~a+~b)"));
   const QString labels[3] = {QStringLiteral("入力式"), QStringLiteral("主加法標準形"),
                              QStringLiteral("主乗法標準形")};
   for (int row = 0; row < 3; ++row) {
-    EXPECT_EQ(text(*app.Form10, QStringLiteral("Text1(%1)").arg(row)), app.Form10->texts[row]);
+    EXPECT_EQ(text(*app.Form10, QStringLiteral("Text1(%1)").arg(row)), app.Form10->text(row));
     EXPECT_EQ(find<QLabel>(*app.Form10, QStringLiteral("Label%1").arg(row + 1))->text(),
               labels[row]);
   }
   click(*app.Form10, "Command1");
   ASSERT_TRUE(isOpen(*app.Form16));
-  EXPECT_EQ(app.Form16->siki, QStringLiteral("~(a+b)"));
+  EXPECT_EQ(app.Form16->expression(), QStringLiteral("~(a+b)"));
   const std::string first = recorded(app.Form16->canvas());
   EXPECT_FALSE(first.empty());
 
   // Open already: the new text waits for "表示", then draws over the old one.
   setText(*app.Form10, "Text1(1)", QStringLiteral("~a*b"));
   click(*app.Form10, "Command2");
-  EXPECT_EQ(app.Form16->siki, QStringLiteral("~a*b"));
+  EXPECT_EQ(app.Form16->expression(), QStringLiteral("~a*b"));
   EXPECT_EQ(recorded(app.Form16->canvas()), first);
   click(*app.Form16, "Command1");
   const std::string both = recorded(app.Form16->canvas());
@@ -366,14 +344,12 @@ TEST(DisplayWindow, ShowsItsThreeRowsAndOverlaysInTheReadableWindow) {
 
 TEST(ReadableWindow, GrowsForLongTextsAndNotesClipping) {
   App app;
-  app.Form16->siki = QString(3000, QLatin1Char('a'));
-  app.Form16->show();
+  app.Form16->showFor(QString(3000, QLatin1Char('a')));
   Canvas* canvas = app.Form16->canvas();
   EXPECT_GE(canvas->width(), (100 + 300 * NotationForm::kMaxCells) / 15);
   EXPECT_FALSE(hidden(find<QLabel>(*app.Form16, "Label1")));
   app.Form16->unload();
-  app.Form16->siki = QStringLiteral("a+b");
-  app.Form16->show();
+  app.Form16->showFor(QStringLiteral("a+b"));
   EXPECT_TRUE(hidden(find<QLabel>(*app.Form16, "Label1")));
   EXPECT_EQ(app.Form16->widget()->windowTitle(), QStringLiteral("見やすい式への変換？ — a+b"));
 }
@@ -417,7 +393,7 @@ TEST_F(ConvertFixture, ProofInTheBackgroundCanBeStoppedAndReplacesTheCover) {
     terms += QLatin1Char('+');
   }
   auto termsOf = [&] { return text(form, "Text2").count(QLatin1Char('+')) + 1; };
-  form.coverBudget = std::chrono::milliseconds(0);
+  form.setCoverBudget(std::chrono::milliseconds(0));
   open(9, terms);
   const QStringList shown = press("Command1");
   ASSERT_EQ(shown.size(), 2);

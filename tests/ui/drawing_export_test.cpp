@@ -1,11 +1,8 @@
 #include "ui/framework/drawing_export.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtMath>
@@ -15,6 +12,7 @@
 #include "kmap/outline.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/painter_surface.h"
+#include "ui_helpers.h"
 
 namespace ronri {
 namespace {

@@ -1,21 +1,12 @@
 // Exports of the windows' drawings hold exactly what the windows drew.
-#include <gtest/gtest.h>
 
 #include <QRegularExpression>
 #include <QtMath>
 #include <set>
 
-#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/drawing_export.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/notation_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
-
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace ronri {
 namespace {
@@ -74,9 +65,7 @@ TEST(ExportWindows, MapWithAllGroupsOutlined) {
   App app;
   KmapForm& f = *app.Form4;
   const auto ones = {0, 1, 2, 5, 7, 8, 10, 13, 15};
-  f.dosiki1 = termList(ones, 4, true);
-  f.dosiki0 = termList(ones, 4, false);
-  f.show();
+  f.showFor(Function{"", 4, {}}, termList(ones, 4, true), termList(ones, 4, false));
   answeringMessages([&] { click(f, "Command2(1)"); });  // defaults, then the map
   click(f, "Option3(0)");
   click(f, "Command3(1)");
@@ -95,12 +84,8 @@ TEST(ExportWindows, MapWithAllGroupsOutlined) {
 
 TEST(ExportWindows, CircuitWithTestDigitsAndBuses) {
   App app;
-  app.Form2->listindex = 3;
   CircuitForm& f = *app.Form6;
-  f.siki = QStringLiteral("ab*cd*+");
-  f.apsiki = QStringLiteral("f=a*b+c*d");
-  f.simple = QStringLiteral("nnbb+");
-  f.show();
+  f.showFor(Function{"a*b+c*d", 4, {}}, QStringLiteral("ab*cd*+"), QStringLiteral("nnbb+"));
   click(f, "Option1");  // two-input gates, so the test can run
   click(f, "Check1");   // and the gates' own expressions
   click(f, "Command2");
@@ -133,8 +118,7 @@ TEST(ExportWindows, CircuitWithTestDigitsAndBuses) {
 
 TEST(ExportWindows, NotationDrawing) {
   App app;
-  app.Form16->siki = QStringLiteral("~(~(a*b)+c)");
-  app.Form16->show();
+  app.Form16->showFor(QStringLiteral("~(~(a*b)+c)"));
   auto* canvas = app.Form16->control<Canvas>("Canvas");
   ASSERT_NE(canvas, nullptr);
   const DisplayList d = exportedDrawing(canvas);
@@ -147,10 +131,7 @@ TEST(ExportWindows, NotationDrawing) {
 
 TEST(ExportWindows, TableCsvFollowsTheFilter) {
   App app;
-  app.Form2->listindex = 2;
-  app.Form2->trsiki = QStringLiteral("a*b+c");
-  app.Form2->dosiki = QStringLiteral("a*b+c");
-  app.Form2->show();
+  app.Form2->showFor(Function{"a*b+c", 3, {}});
   auto* column = app.Form2->control<QPlainTextEdit>("Text5");
   ASSERT_NE(column, nullptr);
   EXPECT_EQ(exportedCsv(column),

@@ -1,20 +1,14 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <csignal>
 
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
 #include "core/table/truthtable.h"
-#include "ui/app.h"
 #include "ui/framework/help_service.h"
-#include "ui/windows/designed/main_form.h"
 #include "ui/windows/helpers/expression_files.h"
 #include "ui_helpers.h"
 

@@ -1,21 +1,14 @@
 // "目次" from anywhere: help.hlp in the current folder first, as always; when it
 // is not there, the installed copy; the help service's message when neither is.
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
 
-#include "ui/app.h"
 #include "ui/framework/help_service.h"
-#include "ui/windows/designed/main_form.h"
 #include "ui/windows/helpers/expression_files.h"
 #include "ui_helpers.h"
 

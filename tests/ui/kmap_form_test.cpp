@@ -1,11 +1,4 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include <algorithm>
 #include <array>
@@ -14,13 +7,9 @@
 #include "kmap/functions.h"
 #include "kmap/geometry.h"
 #include "kmap/outline.h"
-#include "main_form_driver.h"
 #include "support/recording_surface.h"
-#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {
@@ -57,9 +46,8 @@ QString others(std::initializer_list<int> rows, int n) {
 }
 
 void open(KmapForm& f, std::initializer_list<int> ones) {
-  f.dosiki1 = terms(ones, f.variables());
-  f.dosiki0 = others(ones, f.variables());
-  f.show();
+  f.showFor(Function{"", f.variables(), {}}, terms(ones, f.variables()),
+            others(ones, f.variables()));
   ASSERT_TRUE(isOpen(f));
 }
 
@@ -282,9 +270,8 @@ TEST(KmapWindow, ErasingOutlinesLeavesTheRulingAndTheOtherOutlinesWhole) {
       App app;
       KmapForm& f = n == 3 ? *app.Form3 : n == 4 ? *app.Form4 : *app.Form5;
       const auto ones = kmap::sample::randomFunction(n, rng, 0.6);
-      f.dosiki1 = QString::fromStdString(kmap::sample::termList(ones, n, true));
-      f.dosiki0 = QString::fromStdString(kmap::sample::termList(ones, n, false));
-      f.show();
+      f.showFor(Function{"", n, {}}, QString::fromStdString(kmap::sample::termList(ones, n, true)),
+                QString::fromStdString(kmap::sample::termList(ones, n, false)));
       answeringMessages([&] { click(f, "Command2(1)"); });
       const int groups =
           int(f.grouping()->allPrimes().size() -

@@ -1,18 +1,10 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "main_form_driver.h"
-#include "ui/windows/designed/compare_form.h"
-#include "ui/windows/designed/map_count_form.h"
-#include "ui/windows/designed/table_count_form.h"
-#include "ui/windows/designed/truth_table_form.h"
+#include "ui_helpers.h"
 
 namespace ronri {
 namespace {
@@ -174,7 +166,7 @@ TEST_F(MainFormTest, InputStoresTheExpressionWithItsCountAndDeleteRemovesTheSele
   d.type(QStringLiteral("a+b"));
   EXPECT_THAT(d.store(), IsEmpty());
   EXPECT_EQ(d.text1()->text(), QString());
-  EXPECT_EQ(app.Form1->trsiki, QStringLiteral("a+b"));
+  EXPECT_EQ(app.Form1->lastEntered(), QStringLiteral("a+b"));
 
   d.chooseCount(3);
   d.type(QStringLiteral("a*b+~c"));
@@ -185,7 +177,7 @@ TEST_F(MainFormTest, InputStoresTheExpressionWithItsCountAndDeleteRemovesTheSele
   EXPECT_EQ(d.list2()->item(0)->text(), QStringLiteral("a+b 1"));
   EXPECT_EQ(d.list2()->item(1)->text(), QStringLiteral("a*b+~c 2"));
   EXPECT_EQ(d.list2()->item(2)->text(), QStringLiteral("~~a$b 2"));  // stored as built
-  EXPECT_EQ(app.Form1->trsiki, QStringLiteral("~~a$b"));
+  EXPECT_EQ(app.Form1->lastEntered(), QStringLiteral("~~a$b"));
 
   // Without a selection "削除" does nothing.
   click(d.form(), QStringLiteral("Command3(2)"));
@@ -237,9 +229,9 @@ TEST_F(MainFormTest, CreateHandsTheSelectedEntryToTheTableWindow) {
   d.create();
   ASSERT_TRUE(isOpen(*app.Form2));
   EXPECT_EQ(app.Form2->widget()->windowTitle(), QStringLiteral("真理値表 — ~a*(b+c)"));
-  EXPECT_EQ(app.Form2->trsiki, QStringLiteral("~a*(b+c)"));
-  EXPECT_EQ(app.Form2->dosiki, QStringLiteral("n*(b+c)"));
-  EXPECT_EQ(app.Form2->listindex, 2);
+  EXPECT_EQ(app.Form2->expression(), QStringLiteral("~a*(b+c)"));
+  EXPECT_EQ(app.Form2->foldedExpression(), QStringLiteral("n*(b+c)"));
+  EXPECT_EQ(app.Form2->variables(), 3);
   // The main window's bar ends on the last row of the last pass.
   EXPECT_EQ(d.bar()->maximum(), 8);
   EXPECT_EQ(d.bar()->value(), 7);
@@ -253,8 +245,8 @@ TEST_F(MainFormTest, CreateWhileTheTableIsOpenShowsTheNewExpression) {
   d.selectEntry(1);
   d.create();
   ASSERT_TRUE(isOpen(*app.Form2));
-  EXPECT_EQ(app.Form2->trsiki, QStringLiteral("a+b+c"));
-  EXPECT_EQ(app.Form2->carnotsiki0, QStringLiteral("nop+"));
+  EXPECT_EQ(app.Form2->expression(), QStringLiteral("a+b+c"));
+  EXPECT_EQ(app.Form2->zerosTerms(), QStringLiteral("nop+"));
   auto* text2 = test::find<QPlainTextEdit>(*app.Form2, QStringLiteral("Text2"));
   EXPECT_EQ(text2->toPlainText().remove('\n'), QStringLiteral("01111111"));
   // Building the next expression goes on without choosing the count again.
@@ -264,13 +256,13 @@ TEST_F(MainFormTest, CreateWhileTheTableIsOpenShowsTheNewExpression) {
 TEST_F(MainFormTest, ClosingTheTableLocksTheButtonsAgainAndZeroesBothBars) {
   d.tableFor(QStringLiteral("a*b+~c"), 3);
   ASSERT_TRUE(isOpen(*app.Form2));
-  app.Form1->trsiki = QStringLiteral("a*b+~c");
+  ASSERT_EQ(app.Form1->lastEntered(), QStringLiteral("a*b+~c"));
   app.Form2->widget()->close();
   EXPECT_FALSE(isOpen(*app.Form2));
   EXPECT_EQ(enabledState(d), QStringLiteral("---------- 000110"));
   EXPECT_EQ(d.list1()->currentRow(), 2);  // the count stays shown
   EXPECT_TRUE(selected(d.list1(), 2));
-  EXPECT_EQ(app.Form1->trsiki, QString());
+  EXPECT_EQ(app.Form1->lastEntered(), QString());
   EXPECT_EQ(d.bar()->value(), 0);
   EXPECT_EQ(d.list2()->count(), 1);
 

@@ -1,23 +1,10 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 #include <random>
 
 #include "core/expression/expression.h"
 #include "core/expression/rpn.h"
 #include "core/table/truthtable.h"
-#include "ui/app.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/designed/main_form.h"
-#include "ui/windows/designed/map_count_form.h"
-#include "ui/windows/designed/map_input_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {

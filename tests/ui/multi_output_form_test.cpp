@@ -1,24 +1,15 @@
 // The multi-output table window as a person uses it: from the "入力" menu,
 // cells by click, right click and X, a preset, a refused CSV that leaves the
 // table alone, the results, "一覧へ", and the circuit with its test mode.
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCheckBox>
 #include <QFile>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
-#include "ui/app.h"
-#include "ui/windows/added/multi_output_circuit_form.h"
-#include "ui/windows/added/multi_output_form.h"
-#include "ui/windows/designed/main_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {
@@ -43,20 +34,20 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   // Cells: click 0 -> 1, right click X, X key back to 0.
   auto* cell = find<QPushButton>(form, "Cell(3,1)");
   click(cell);
-  EXPECT_EQ(form.table.values[1][3], '1');
+  EXPECT_EQ(form.table().values[1][3], '1');
   QTest::mouseClick(cell, Qt::RightButton);
-  EXPECT_EQ(form.table.values[1][3], 'X');
+  EXPECT_EQ(form.table().values[1][3], 'X');
   cell->setFocus();
   QTest::keyClick(cell, Qt::Key_X);
-  EXPECT_EQ(form.table.values[1][3], '0');
+  EXPECT_EQ(form.table().values[1][3], '0');
 
   // Another input count asks before the entered values go.
   click(cell);
   auto* inputs = find<QSpinBox>(form, "Inputs");
   answeringMessages([&] { inputs->setValue(2); }, QMessageBox::No);
-  EXPECT_EQ(form.table.inputs, 3);
+  EXPECT_EQ(form.table().inputs, 3);
   EXPECT_EQ(inputs->value(), 3);
-  EXPECT_EQ(form.table.values[1][3], '1');
+  EXPECT_EQ(form.table().values[1][3], '1');
 
   // A preset, saved and read back; a bad file is refused with its line.
   form.setTable(multiPreset(MultiPreset::FullAdder));
@@ -67,11 +58,11 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << f.errorString().toStdString();
   f.write("a,b,y\n0,0,1\n0,0,0\n");
   f.close();
-  const MultiTable before = form.table;
+  const MultiTable before = form.table();
   const QStringList shown = answeringMessages([&] { EXPECT_FALSE(form.openCsv(bad)); });
   ASSERT_EQ(shown.size(), 1);
   EXPECT_THAT(shown[0].toStdString(), HasSubstr("3 行目"));
-  EXPECT_EQ(form.table, before);
+  EXPECT_EQ(form.table(), before);
   // A file with rows left out names them; No keeps the table, Yes reads them as X.
   ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
   f.write("a,b,y\n0,1,1\n");
@@ -81,11 +72,11 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
         [&] { EXPECT_EQ(form.openCsv(bad), answer == QMessageBox::Yes); }, answer);
     ASSERT_EQ(asked.size(), 1);
     EXPECT_THAT(asked[0].toStdString(), HasSubstr("3 行がありません（行 0,2,3）"));
-    EXPECT_EQ(form.table.values[0], answer == QMessageBox::Yes ? "X1XX" : before.values[0]);
+    EXPECT_EQ(form.table().values[0], answer == QMessageBox::Yes ? "X1XX" : before.values[0]);
   }
   form.setTable(emptyMultiTable(2, 1));
   EXPECT_TRUE(form.openCsv(good));
-  EXPECT_EQ(form.table, before);
+  EXPECT_EQ(form.table(), before);
 
   // Results: the totals side by side, "一覧へ" into the main list.
   click(form, "Minimise");

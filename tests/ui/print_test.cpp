@@ -1,6 +1,4 @@
 // Printed pages and window titles of the windows that show a function.
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
@@ -10,22 +8,13 @@
 #include <QPrinterInfo>
 #include <QScrollArea>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWheelEvent>
 
-#include "main_form_driver.h"
-#include "ui/app.h"
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/drawing_zoom.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/print_header.h"
 #include "ui/framework/print_pages.h"
-#include "ui/windows/added/prime_chart_form.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/convert_form.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/notation_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {
@@ -86,8 +75,7 @@ TEST_F(PrintWindows, TitlesNameTheFunctionAndPrintsFillThePage) {
   click(table, "Command6");  // the conversion, its primes and their chart
   answeringMessages([&] { click(*app.Form9, "Command4"); });
   click(*app.Form9, "CommandChart");
-  app.Form16->siki = function;
-  app.Form16->show();
+  app.Form16->showFor(function);
 
   const Window* windows[] = {&table,          app.Form4.get(),      app.Form6.get(),
                              app.Form9.get(), app.primeChart.get(), app.Form16.get()};

@@ -1,12 +1,6 @@
 // The tabulation window, the chart's covers on the map, and results sent
 // back to the main list.
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <set>
 
 #include "core/cover/simplify.h"
@@ -14,16 +8,7 @@
 #include "core/cover/tabulation.h"
 #include "core/expression/expression.h"
 #include "kmap/outline.h"
-#include "ui/app.h"
 #include "ui/framework/drawing_export.h"
-#include "ui/windows/added/prime_chart_form.h"
-#include "ui/windows/added/tabulation_form.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/convert_form.h"
-#include "ui/windows/designed/display_form.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/main_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui/windows/helpers/send_to_list.h"
 #include "ui_helpers.h"
 
@@ -49,18 +34,13 @@ QString rows(std::initializer_list<int> ones, int n) {
 }
 
 void openConversion(App& app, int n, const QString& simple) {
-  app.Form2->listindex = n - 1;
-  app.Form9->trsiki = QStringLiteral("f");
-  app.Form9->simple = simple;
-  app.Form9->show();
+  app.Form9->showFor(Function{"f", n, {}}, simple);
   answeringMessages([&] { click(*app.Form9, "Command4"); });
 }
 
 TEST(TabulationWindow, ListsThePrimesOfTheConversionWindowInItsOrder) {
   App app;
-  app.Form2->listindex = 3;
-  app.Form9->simple = rows({0, 1, 2, 5, 6, 7, 8, 9, 10, 14}, 4);
-  app.Form9->show();
+  app.Form9->showFor(Function{"", 4, {}}, rows({0, 1, 2, 5, 6, 7, 8, 9, 10, 14}, 4));
   EXPECT_FALSE(enabled(*app.Form9, "CommandTabulation"));
   click(*app.Form9, "Command4");
   click(*app.Form9, "CommandTabulation");
@@ -86,9 +66,7 @@ TEST(TabulationWindow, ListsThePrimesOfTheConversionWindowInItsOrder) {
   // With X rows the "主項" box lists the primes of the 1-rows and X rows that
   // cover a 1-row; the tabulation marks the X rows and lists the same.
   app.Form9->unload();
-  app.Form9->simple = rows({1, 3, 7, 11, 15}, 4);
-  app.Form9->dontCares = {0, 2, 5};
-  app.Form9->show();
+  app.Form9->showFor(Function{"", 4, {0, 2, 5}}, rows({1, 3, 7, 11, 15}, 4));
   click(*app.Form9, "Command4");
   click(*app.Form9, "CommandTabulation");
   const Tabulation& x = *tab.tabulation();
@@ -165,7 +143,7 @@ TEST(SendBack, ANandOnlyResultDrawsItsCircuit) {
   ASSERT_TRUE(isOpen(circuit));
   click(circuit, "Command2");
   EXPECT_TRUE(find<QLabel>(circuit, "Label6")->isVisibleTo(circuit.widget()));
-  EXPECT_EQ(circuit.apsiki, "f=" + QString(nand).remove(' '));
+  EXPECT_EQ(circuit.captionText(), "f=" + QString(nand).remove(' '));
 }
 
 TEST(SendBack, EmptyConstantAndOverlongFormsAreRefused) {
@@ -186,8 +164,7 @@ TEST(SendBack, EmptyConstantAndOverlongFormsAreRefused) {
   EXPECT_EQ(find<QListWidget>(*app.Form1, "List2")->count(), 0);
 
   // The display window's canonical forms go as they are.
-  app.Form10->texts[1] = QStringLiteral("~a*b+a*~b");
-  app.Form10->show();
+  app.Form10->showFor(Function{"", 3, {}}, QStringLiteral("~a*b+a*~b"), QString());
   click(*app.Form10, "CommandToList(1)");
   EXPECT_EQ(find<QListWidget>(*app.Form1, "List2")->item(0)->text(), "~a*b+a*~b 2");
 }

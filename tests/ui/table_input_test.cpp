@@ -1,14 +1,6 @@
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <algorithm>
@@ -18,12 +10,6 @@
 #include "core/expression/rpn.h"
 #include "core/table/table_input.h"
 #include "core/table/truthtable.h"
-#include "ui/app.h"
-#include "ui/windows/designed/compare_form.h"
-#include "ui/windows/designed/main_form.h"
-#include "ui/windows/designed/map_count_form.h"
-#include "ui/windows/designed/table_count_form.h"
-#include "ui/windows/designed/table_input_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {
@@ -44,8 +30,7 @@ QString entryField(App& app) {
 }
 
 void openTable(App& app, int hen) {
-  app.Form11->hen = hen;
-  app.Form11->show();
+  app.Form11->showFor(hen);
 }
 
 void setOutputs(App& app, const std::vector<bool>& values) {
@@ -73,7 +58,7 @@ TEST(TableInput, CountDialogAsksUntilACountIsChosen) {
   click(*app.Form8, "Command1");
   EXPECT_FALSE(isOpen(*app.Form8));
   ASSERT_TRUE(isOpen(*app.Form11));
-  EXPECT_EQ(app.Form11->hen, 4);
+  EXPECT_EQ(app.Form11->variables(), 4);
   EXPECT_EQ(app.Form11->widget()->windowTitle(), QStringLiteral("真理値表入力"));
 }
 

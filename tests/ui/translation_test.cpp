@@ -1,7 +1,5 @@
 // The interface language: Japanese by default (Qt's own dialogs included),
 // English when chosen, with no Japanese left anywhere a user looks.
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QDialog>
@@ -12,32 +10,16 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTextEdit>
 #include <QXmlStreamReader>
 
-#include "main_form_driver.h"
-#include "ui/app.h"
 #include "ui/framework/messages.h"
 #include "ui/framework/translation.h"
-#include "ui/windows/added/answer_check_form.h"
-#include "ui/windows/added/number_input_form.h"
-#include "ui/windows/added/prime_chart_form.h"
 #include "ui/windows/added/settings_dialog.h"
-#include "ui/windows/added/tabulation_form.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/convert_form.h"
-#include "ui/windows/designed/display_form.h"
-#include "ui/windows/designed/map_count_form.h"
-#include "ui/windows/designed/pattern_form.h"
-#include "ui/windows/designed/table_count_form.h"
-#include "ui/windows/designed/truth_table_form.h"
+#include "ui_helpers.h"
 
 namespace ronri {
 namespace {

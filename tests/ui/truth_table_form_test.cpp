@@ -1,18 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QTextBlock>
 
-#include "main_form_driver.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/convert_form.h"
-#include "ui/windows/designed/display_form.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui/windows/helpers/truth_table_progress.h"
+#include "ui_helpers.h"
 
 namespace ronri {
 namespace {
@@ -64,16 +54,15 @@ class TruthTableFormTest : public ::testing::Test {
 TEST_F(TruthTableFormTest, TypicalRoadFillsColumnsAndTermLists) {
   d.tableFor(QStringLiteral("a*b+~c"), 3);
   ASSERT_TRUE(isOpen(form()));
-  EXPECT_EQ(form().Q1, QStringLiteral("ab*p+"));
-  EXPECT_EQ(form().kairo, QStringLiteral("ab*p+"));
-  EXPECT_EQ(form().totalStr, QStringLiteral("000001010011100101110111"));
-  EXPECT_EQ(form().carnotsiki1, QStringLiteral("nop+nbp+aop+abp+abc+"));
-  EXPECT_EQ(form().carnotsiki0, QStringLiteral("noc+nbc+aoc+"));
-  EXPECT_EQ(app.Form9->simple, form().carnotsiki1);
+  EXPECT_EQ(form().rpn(), QStringLiteral("ab*p+"));
+  EXPECT_EQ(form().shownBits(), QStringLiteral("000001010011100101110111"));
+  EXPECT_EQ(form().onesTerms(), QStringLiteral("nop+nbp+aop+abp+abc+"));
+  EXPECT_EQ(form().zerosTerms(), QStringLiteral("noc+nbc+aoc+"));
+  EXPECT_EQ(app.Form9->onesTerms(), form().onesTerms());
   EXPECT_EQ(text5()->toPlainText(),
             linesOf({"000", "001", "010", "011", "100", "101", "110", "111"}));
   EXPECT_EQ(text2()->toPlainText(), QStringLiteral("1\n0\n1\n0\n1\n0\n1\n1"));
-  EXPECT_EQ(form().OnOff, 0);
+  EXPECT_FALSE(form().markerArmed());
   EXPECT_EQ(bar()->value(), 0);
   EXPECT_TRUE(checked(form(), QStringLiteral("Option1(2)")));
   for (int k = 0; k < 10; ++k)
@@ -87,8 +76,8 @@ TEST_F(TruthTableFormTest, MalformedExpressionShowsQuestionMarksAndNoTerms) {
   d.create();
   EXPECT_EQ(text5()->toPlainText(), linesOf({"00", "01", "10", "11"}));
   EXPECT_EQ(text2()->toPlainText(), QStringLiteral("?\n?\n?\n?"));
-  EXPECT_EQ(form().carnotsiki1, QString());
-  EXPECT_EQ(form().carnotsiki0, QString());
+  EXPECT_EQ(form().onesTerms(), QString());
+  EXPECT_EQ(form().zerosTerms(), QString());
   option(1);
   EXPECT_EQ(text5()->toPlainText(), QString());
   EXPECT_EQ(text2()->toPlainText(), QString());
@@ -105,7 +94,7 @@ TEST_F(TruthTableFormTest, FiltersShowTheRowsOfTheirValue) {
   EXPECT_EQ(text2()->toPlainText(), QStringLiteral("1\n1\n1\n1\n1"));
   option(2);
   EXPECT_EQ(text2()->toPlainText(), QStringLiteral("1\n0\n1\n0\n1\n0\n1\n1"));
-  EXPECT_EQ(form().totalStr, QStringLiteral("000001010011100101110111"));
+  EXPECT_EQ(form().shownBits(), QStringLiteral("000001010011100101110111"));
   // This window's bar is reset; the main window's keeps the last row.
   EXPECT_EQ(bar()->value(), 0);
   EXPECT_EQ(d.bar()->maximum(), 8);
@@ -193,7 +182,7 @@ TEST_F(TruthTableFormTest, MarkerFollowsPressesOnTheBackgroundWhileSwitchedOn) {
   EXPECT_FALSE(visible(marker()));
 
   click(form(), QStringLiteral("Command7(0)"));  // 線を引く
-  EXPECT_EQ(form().OnOff, 1);
+  EXPECT_TRUE(form().markerArmed());
   QTest::mousePress(central(), Qt::LeftButton, {}, margin);
   ASSERT_TRUE(visible(marker()));
   EXPECT_EQ(marker()->geometry(), QRect(16, 120, 409, 7));
@@ -210,7 +199,7 @@ TEST_F(TruthTableFormTest, MarkerFollowsPressesOnTheBackgroundWhileSwitchedOn) {
   EXPECT_EQ(marker()->mapTo(top, QPoint(0, 0)).x(), 16);
 
   click(form(), QStringLiteral("Command7(1)"));  // 線を消す
-  EXPECT_EQ(form().OnOff, 0);
+  EXPECT_FALSE(form().markerArmed());
   EXPECT_FALSE(visible(marker()));
   QTest::mousePress(central(), Qt::LeftButton, {}, margin);
   EXPECT_FALSE(visible(marker()));
@@ -219,7 +208,7 @@ TEST_F(TruthTableFormTest, MarkerFollowsPressesOnTheBackgroundWhileSwitchedOn) {
   click(form(), QStringLiteral("Command7(0)"));
   QTest::mousePress(central(), Qt::LeftButton, {}, margin);
   d.create();
-  EXPECT_EQ(form().OnOff, 0);
+  EXPECT_FALSE(form().markerArmed());
   EXPECT_FALSE(visible(marker()));
 }
 
@@ -238,8 +227,8 @@ TEST_F(TruthTableFormTest, MapButtonOpensTheMapForTheCountWithTheTermLists) {
   d.tableFor(QStringLiteral("a*b+~c"), 3);
   answeringMessages([&] { click(form(), QStringLiteral("Command2")); });
   ASSERT_TRUE(isOpen(*app.Form3));
-  EXPECT_EQ(app.Form3->dosiki1, QStringLiteral("nop+nbp+aop+abp+abc+"));
-  EXPECT_EQ(app.Form3->dosiki0, QStringLiteral("noc+nbc+aoc+"));
+  EXPECT_EQ(app.Form3->onesTerms(), QStringLiteral("nop+nbp+aop+abp+abc+"));
+  EXPECT_EQ(app.Form3->zerosTerms(), QStringLiteral("noc+nbc+aoc+"));
   QMainWindow* first = app.Form3->widget();
   // Its own table's map is only raised again: the user's groups stay.
   answeringMessages([&] { click(form(), QStringLiteral("Command2")); });
@@ -251,50 +240,60 @@ TEST_F(TruthTableFormTest, MapButtonOpensTheMapForTheCountWithTheTermLists) {
   answeringMessages([&] { click(form(), QStringLiteral("Command2")); });
   ASSERT_TRUE(isOpen(*app.Form3));
   EXPECT_NE(app.Form3->widget(), first);
-  EXPECT_EQ(app.Form3->dosiki1, QStringLiteral("noc+nbp+aop+abc+"));
+  EXPECT_EQ(app.Form3->onesTerms(), QStringLiteral("noc+nbp+aop+abc+"));
 
   form().unload();
   d.tableFor(QStringLiteral("a*f"), 6);
   answeringMessages([&] { click(form(), QStringLiteral("Command2")); });
   EXPECT_TRUE(isOpen(*app.Form7));
-  EXPECT_EQ(app.Form7->dosiki1.size(), 16 * 7);
+  EXPECT_EQ(app.Form7->onesTerms().size(), 16 * 7);
 }
 
 TEST_F(TruthTableFormTest, ViewButtonsHandTheirWindowsTheTable) {
   d.tableFor(QStringLiteral("a*b+~c"), 3);
   answeringMessages([&] { click(form(), QStringLiteral("Command1")); });
   EXPECT_TRUE(isOpen(*app.Form10));
-  EXPECT_EQ(app.Form10->texts[0], QStringLiteral("a*b+~c"));
-  EXPECT_EQ(app.Form10->texts[1], QStringLiteral("~a*~b*~c+~a*b*~c+a*~b*~c+a*b*~c+a*b*c"));
-  EXPECT_EQ(app.Form10->texts[2], QStringLiteral("(a+b+~c)*(a+~b+~c)*(~a+b+~c)"));
+  EXPECT_EQ(app.Form10->text(0), QStringLiteral("a*b+~c"));
+  EXPECT_EQ(app.Form10->text(1), QStringLiteral("~a*~b*~c+~a*b*~c+a*~b*~c+a*b*~c+a*b*c"));
+  EXPECT_EQ(app.Form10->text(2), QStringLiteral("(a+b+~c)*(a+~b+~c)*(~a+b+~c)"));
 
+  // A circuit left panned, with 2-input gates, showing its minimal form.
   CircuitForm& c = *app.Form6;
-  c.LR = 2;
-  c.OU = 3;
-  c.syokiLabel = 0;
-  c.Reverse = 1;
-  c.InputState1 = true;
-  c.InputState2 = false;
+  c.showFor(Function{"a*b", 2, {}}, QStringLiteral("ab*"), QStringLiteral("ab+"));
+  click(c, QStringLiteral("Option1"));
+  c.pan(1);
+  c.pan(2);
+  answeringMessages([&] { c.compressOrRestore(); });
+  ASSERT_TRUE(c.panX() != 0 && c.panY() != 0 && c.showsMinimal() && c.twoInputGates());
   answeringMessages([&] { click(form(), QStringLiteral("Command3")); });
   EXPECT_TRUE(isOpen(c));
-  EXPECT_EQ(c.LR, 0);
-  EXPECT_EQ(c.OU, 0);
-  // syokiLabel = 1 is consumed by the circuit window's own load.
-  EXPECT_EQ(c.Reverse, 0);
-  EXPECT_EQ(c.siki, QStringLiteral("ab*p+"));
-  EXPECT_EQ(c.apsiki, QStringLiteral("f=a*b+~c"));
-  EXPECT_EQ(c.simple, QStringLiteral("nop+nbp+aop+abp+abc+"));
-  EXPECT_FALSE(c.InputState1);
-  EXPECT_TRUE(c.InputState2);
+  EXPECT_EQ(c.panX(), 0);
+  EXPECT_EQ(c.panY(), 0);
+  EXPECT_FALSE(c.showsMinimal());
+  EXPECT_EQ(c.drawnRpn(), QStringLiteral("ab*p+"));
+  EXPECT_EQ(c.captionText(), QStringLiteral("f=a*b+~c"));
+  EXPECT_EQ(c.onesTerms(), QStringLiteral("nop+nbp+aop+abp+abc+"));
+  EXPECT_FALSE(c.twoInputGates());
 
   answeringMessages([&] { click(form(), QStringLiteral("Command6")); }, QMessageBox::No);
   EXPECT_TRUE(isOpen(*app.Form9));
-  EXPECT_EQ(app.Form9->trsiki, QStringLiteral("a*b+~c"));
+  EXPECT_EQ(app.Form9->expression(), QStringLiteral("a*b+~c"));
 
   auto* l1 = find<QLabel>(form(), QStringLiteral("Label1"));
   auto* l5 = find<QLabel>(form(), QStringLiteral("Label5"));
   auto* l6 = find<QLabel>(form(), QStringLiteral("Label6"));
   EXPECT_EQ(l1->text() + l5->text() + l6->text(), QStringLiteral("式変換→カルノー図→回路図→"));
+}
+
+// A view left open from an earlier table keeps that table's count: its
+// "一覧へ" once stored a 4-variable form with the next table's count of 2.
+TEST_F(TruthTableFormTest, AViewLeftOpenKeepsItsOwnTablesCount) {
+  d.tableFor(QStringLiteral("a*b*c*d"), 4);
+  click(form(), QStringLiteral("Command1"));
+  d.tableFor(QStringLiteral("a+b"), 2);
+  ASSERT_EQ(form().variables(), 2);
+  EXPECT_TRUE(answeringMessages([&] { click(*app.Form10, "CommandToList(1)"); }).isEmpty());
+  EXPECT_EQ(d.list2()->item(d.list2()->count() - 1)->text(), QStringLiteral("a*b*c*d 3"));
 }
 
 TEST_F(TruthTableFormTest, ClosingRunsTheMainLoadRoutineAndZeroesBothBars) {

@@ -1,19 +1,52 @@
 #pragma once
-// Helpers for window tests: find controls by design name, click them as a
-// person would, and answer the message boxes an action opens.
+// The one header of the window tests: the common includes (GoogleTest, the Qt
+// controls, the App and every window), finding controls by their names,
+// clicking them as a person would, answering the message boxes an action
+// opens, and driving the main window as a user does.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <ostream>
 
+#include "core/table/function.h"
+#include "ui/app.h"
 #include "ui/framework/window.h"
+#include "ui/windows/added/answer_check_form.h"
+#include "ui/windows/added/multi_output_circuit_form.h"
+#include "ui/windows/added/multi_output_form.h"
+#include "ui/windows/added/number_input_form.h"
+#include "ui/windows/added/prime_chart_form.h"
+#include "ui/windows/added/tabulation_form.h"
+#include "ui/windows/designed/circuit_form.h"
+#include "ui/windows/designed/compare_form.h"
+#include "ui/windows/designed/convert_form.h"
+#include "ui/windows/designed/display_form.h"
+#include "ui/windows/designed/kmap_form.h"
+#include "ui/windows/designed/main_form.h"
+#include "ui/windows/designed/map_count_form.h"
+#include "ui/windows/designed/map_input_form.h"
+#include "ui/windows/designed/notation_form.h"
+#include "ui/windows/designed/pattern_form.h"
+#include "ui/windows/designed/table_count_form.h"
+#include "ui/windows/designed/table_input_form.h"
+#include "ui/windows/designed/truth_table_form.h"
 
 // gtest prints a QString as its text (found by lookup beside QString).
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -130,5 +163,61 @@ inline QStringList answeringMessages(const std::function<void()>& action,
   timer.stop();
   return texts;
 }
+
+// The main window as a user drives it: choose a count, press the expression
+// buttons, store it, select an entry, create its table.
+// The button that inserts a character of an expression.
+inline QString buttonFor(QChar c) {
+  if (c >= QLatin1Char('a') && c <= QLatin1Char('j'))
+    return QStringLiteral("Command1(%1)").arg(c.unicode() - 'a');
+  const QString ops = QStringLiteral("()+*~@%$|");
+  const int i = int(ops.indexOf(c));
+  if (i < 0) ADD_FAILURE() << "no button for " << c.toLatin1();
+  return QStringLiteral("Command1(%1)").arg(20 + i);
+}
+
+inline void clickRow(QListWidget* list, int row) {
+  ASSERT_TRUE(list);
+  ASSERT_LT(row, list->count());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(row)).center());
+}
+
+class MainDriver {
+ public:
+  explicit MainDriver(App& app) : app_(app) {}
+
+  MainForm& form() const { return *app_.Form1; }
+  QListWidget* list1() const { return find<QListWidget>(form(), QStringLiteral("List1")); }
+  QListWidget* list2() const { return find<QListWidget>(form(), QStringLiteral("List2")); }
+  QLineEdit* text1() const { return find<QLineEdit>(form(), QStringLiteral("Text1")); }
+  QProgressBar* bar() const { return find<QProgressBar>(form(), QStringLiteral("ProgressBar1")); }
+  QAbstractButton* button(const QString& name) const { return find<QAbstractButton>(form(), name); }
+
+  // Clicks "１つ" ... "１０つ".
+  void chooseCount(int variables) const { clickRow(list1(), variables - 1); }
+  // Presses the button of every character, in order.
+  void type(const QString& expression) const {
+    for (QChar c : expression) click(form(), buttonFor(c));
+  }
+  // "入力"; returns the messages it showed.
+  QStringList store() const {
+    return answeringMessages([&] { click(form(), QStringLiteral("Command3(0)")); });
+  }
+  void selectEntry(int row) const { clickRow(list2(), row); }
+  void create() const { click(form(), QStringLiteral("Command3(1)")); }
+
+  // The whole road: count, expression, 入力, select the new entry, 作成.
+  void tableFor(const QString& expression, int variables) const {
+    chooseCount(variables);
+    type(expression);
+    ASSERT_TRUE(store().isEmpty()) << expression.toStdString();
+    selectEntry(list2()->count() - 1);
+    create();
+  }
+
+ private:
+  App& app_;
+};
 
 }  // namespace ronri::test

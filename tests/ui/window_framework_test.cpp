@@ -1,20 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <QImage>
-#include <QLabel>
 #include <QPainter>
 #include <QPointer>
-#include <QRadioButton>
 
-#include "main_form_driver.h"
-#include "ui/app.h"
 #include "ui/framework/fonts.h"
-#include "ui/windows/designed/circuit_form.h"
-#include "ui/windows/designed/display_form.h"
-#include "ui/windows/designed/kmap_form.h"
-#include "ui/windows/designed/main_form.h"
-#include "ui/windows/designed/notation_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui_helpers.h"
 
 namespace ronri {
@@ -47,9 +35,7 @@ TEST(WindowFramework, EveryControlShowingAnExpressionDrawsARealTilde) {
   App app;
   app.start();
   app.Form3->show();
-  app.Form6->siki = QStringLiteral("an*");
-  app.Form6->apsiki = QStringLiteral("f=a*~b");
-  app.Form6->show();
+  app.Form6->showFor(Function{"a*~b", 2, {}}, QStringLiteral("an*"), QString());
   for (int k : {9, 10, 18}) app.form(k).show();
   const std::pair<int, const char*> shown[] = {
       {1, "Text1"}, {1, "List2"}, {3, "Text2"},     {6, "Label6"}, {6, "Label1"},
@@ -61,17 +47,17 @@ TEST(WindowFramework, EveryControlShowingAnExpressionDrawsARealTilde) {
   }
 }
 
-TEST(WindowFramework, MembersOutliveTheControlsAndSettingThemDoesNotOpen) {
+TEST(WindowFramework, MembersOutliveTheControls) {
   App app;
-  app.Form10->texts[0] = QStringLiteral("a*b");
-  EXPECT_FALSE(isOpen(*app.Form10));
-  app.Form10->show();
+  app.Form10->showFor(Function{"a*b", 2, {}}, QString(), QString());
   ASSERT_TRUE(isOpen(*app.Form10));
   EXPECT_EQ(app.Form10->widget()->objectName(), QStringLiteral("Form10"));
   EXPECT_EQ(app.Form10->widget()->windowTitle(), QStringLiteral("式表示 — a*b"));
   app.Form10->unload();
   EXPECT_FALSE(isOpen(*app.Form10));
-  EXPECT_EQ(app.Form10->texts[0], QStringLiteral("a*b"));
+  EXPECT_EQ(app.Form10->text(0), QStringLiteral("a*b"));
+  app.Form10->show();  // loaded again from what it kept
+  EXPECT_EQ(app.Form10->widget()->windowTitle(), QStringLiteral("式表示 — a*b"));
 }
 
 TEST(WindowFramework, ShowingAnOpenWindowDoesNotLoadItAgain) {

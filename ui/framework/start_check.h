@@ -5,9 +5,10 @@
 // program this way, offscreen.
 namespace ronri {
 
-class App;
+class Window;
 
-// Arms the check when the variable asks for it; call after App::start().
-void quitAfterShowIfAsked(App& app);
+// Arms the check of `mainWindow` when the variable asks for it; call after
+// App::start().
+void quitAfterShowIfAsked(const Window& mainWindow);
 
 }  // namespace ronri

@@ -62,17 +62,9 @@ int main(int argc, char** argv) {
   std::vector<double> ms;
   QSize drawn;
   for (int i = 0; i < runs; ++i) {
-    app.Form2->listindex = 6;
     ronri::CircuitForm& f = *app.Form6;
-    f.LR = f.OU = 0;
-    f.syokiLabel = 1;
-    f.Reverse = 0;
-    f.siki = QString::fromStdString(t.Q1);
-    f.apsiki = QStringLiteral("f=") + QString::fromStdString(typed);
-    f.simple = QString::fromStdString(t.carnotsiki1);
-    f.InputState1 = false;
-    f.InputState2 = true;
-    f.show();
+    f.showFor(ronri::Function{typed, 7, {}}, QString::fromStdString(t.Q1),
+              QString::fromStdString(t.carnotsiki1));
     QApplication::processEvents();
     auto* canvas = f.control<ronri::Canvas>(QStringLiteral("Canvas"));
     PaintWatch watch;

@@ -43,8 +43,7 @@ int main(int argc, char** argv) {
   answer.start(50);
   ronri::App app;
   app.start();
-  app.Form11->hen = 4;
-  app.Form11->show();
+  app.Form11->showFor(4);
   const std::string rows = "1010001010XXXXXX";
   for (int r = 0; r < 16; ++r) {
     auto* b = button(*app.Form11, QStringLiteral("Command1(%1)").arg(r));

@@ -50,12 +50,9 @@ int main(int argc, char** argv) {
   ronri::App app;
   bool ok = true;
 
-  // The table window hands the same members to the views as here.
-  app.Form2->listindex = 3;
+  // The views as the table window shows them.
   ronri::CircuitForm& c = *app.Form6;
-  c.siki = QStringLiteral("ab*cd*+");
-  c.apsiki = QStringLiteral("f=a*b+c*d");
-  c.show();
+  c.showFor(ronri::Function{"a*b+c*d", 4, {}}, QStringLiteral("ab*cd*+"), QString());
   click(c, "Option1");
   click(c, "Command2");
   c.control<QLineEdit>("Text1")->setText(QStringLiteral("1101"));
@@ -63,16 +60,15 @@ int main(int argc, char** argv) {
   ok &= save(c.control<ronri::Canvas>("Canvas"), dir + "/export-circuit.png");
 
   ronri::KmapForm& m = *app.Form4;
-  m.dosiki1 = QStringLiteral("nopq+nopd+nocq+nbpd+nbcd+aopq+aocq+abpd+abcd+");
-  m.dosiki0 = QStringLiteral("nocd+nbpq+nbcq+aopd+aocd+abpq+abcq+");
-  m.show();
+  m.showFor(ronri::Function{"", 4, {}},
+            QStringLiteral("nopq+nopd+nocq+nbpd+nbcd+aopq+aocq+abpd+abcd+"),
+            QStringLiteral("nocd+nbpq+nbcq+aopd+aocd+abpq+abcq+"));
   click(m, "Command2(1)");
   click(m, "Option3(0)");
   click(m, "Command3(1)");
   ok &= save(m.control<ronri::Canvas>("Canvas"), dir + "/export-kmap.png");
 
-  app.Form16->siki = QStringLiteral("~(~(a*b)+c)@~d");
-  app.Form16->show();
+  app.Form16->showFor(QStringLiteral("~(~(a*b)+c)@~d"));
   ok &= save(app.Form16->control<ronri::Canvas>("Canvas"), dir + "/export-notation.png");
   return ok ? 0 : 1;
 }

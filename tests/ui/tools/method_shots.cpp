@@ -57,17 +57,14 @@ int main(int argc, char** argv) {
 
   // A textbook example: m(0,1,2,5,6,7,8,9,10,14) of four variables.
   ronri::ConvertForm& convert = *app.Form9;
-  app.Form2->listindex = 3;
-  convert.trsiki = QStringLiteral("f");
-  convert.simple = rows({0, 1, 2, 5, 6, 7, 8, 9, 10, 14}, 4);
   if (big > 4) {
     std::vector<int> ones;
     for (int r = 0; r < (1 << big); ++r)
       if ((r * 2654435761u >> 7) % 3 != 0) ones.push_back(r);
-    app.Form2->listindex = big - 1;
-    convert.simple = rows(ones, big);
+    convert.showFor(ronri::Function{"f", big, {}}, rows(ones, big));
+  } else {
+    convert.showFor(ronri::Function{"f", 4, {}}, rows({0, 1, 2, 5, 6, 7, 8, 9, 10, 14}, 4));
   }
-  convert.show();
   click(convert, "Command4");
   save(convert.widget(), dir, "convert");
   click(convert, "CommandTabulation");
@@ -82,21 +79,13 @@ int main(int argc, char** argv) {
   }
 
   // With don't-cares: m(1,3,7,11,15) + d(0,2,5).
-  convert.unload();
-  app.Form2->listindex = 3;
-  convert.simple = rows({1, 3, 7, 11, 15}, 4);
-  convert.dontCares = {0, 2, 5};
-  convert.show();
+  convert.showFor(ronri::Function{"f", 4, {0, 2, 5}}, rows({1, 3, 7, 11, 15}, 4));
   click(convert, "Command4");
   click(convert, "CommandTabulation");
   save(tab.widget(), dir, "tabulation-x");
-  convert.dontCares.clear();
 
   // The cyclic function m(0,1,2,5,6,7): its two covers on the map in turn.
-  app.Form2->listindex = 2;
-  convert.unload();
-  convert.simple = rows({0, 1, 2, 5, 6, 7}, 3);
-  convert.show();
+  convert.showFor(ronri::Function{"f", 3, {}}, rows({0, 1, 2, 5, 6, 7}, 3));
   click(convert, "Command4");
   click(convert, "CommandChart");
   ronri::PrimeChartForm& chart = *app.primeChart;

@@ -17,6 +17,7 @@
 #include "core/table/truthtable.h"
 #include "core/teaching/answer_check.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
 #include "ui/windows/added/number_input_form.h"
@@ -29,12 +30,6 @@ namespace {
 
 // Rows past this many are summed up, not listed.
 constexpr size_t kListedRows = 8;
-
-// While a long search runs.
-struct BusyCursor {
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 
@@ -165,7 +160,7 @@ void AnswerCheckForm::judge() {
     answer_->setFocus();
     return;
   }
-  BusyCursor busy;
+  const BusyCursor busy;
   const AnswerVerdict v = checkAnswer(values, n, answer, kListedRows);
   QString text;
   switch (v.kind) {
@@ -231,10 +226,7 @@ void AnswerCheckForm::judge() {
 
 bool AnswerCheckForm::markOnMap(const std::string& values, const std::vector<int>& rows) {
   const int n = count_->value();
-  KmapForm* map = n == 3   ? app().Form3.get()
-                  : n == 4 ? app().Form4.get()
-                  : n == 5 ? app().Form5.get()
-                           : nullptr;
+  KmapForm* map = n <= 5 ? app().kmapForm(n) : nullptr;
   if (!map || !map->isOpen()) return false;
   // Only a map of this very function: its 1-cells and its free cells.
   QString ones;
@@ -243,7 +235,7 @@ bool AnswerCheckForm::markOnMap(const std::string& values, const std::vector<int
     if (values[r] == '1') ones += QString::fromStdString(rowTerm(rowBits(int(r), n)));
     if (values[r] == 'X') free.push_back(int(r));
   }
-  if (map->dosiki1 != ones || map->dontCares != free) return false;
+  if (!map->shows(ones, free)) return false;
   std::vector<std::pair<std::string, int>> cells;
   QStringList names;
   for (int r : rows) {
@@ -258,7 +250,7 @@ bool AnswerCheckForm::markOnMap(const std::string& values, const std::vector<int
 void AnswerCheckForm::showMinimal() {
   const std::string values = problemValues();
   if (values.empty()) return;
-  BusyCursor busy;
+  const BusyCursor busy;
   const Minimal m = minimalAnswers(values, count_->value());
   if (const char c = m.constantSum(); c && c == m.constantProduct()) {
     minimal_->setText(tr("積和形でも和積形でも定数 %1").arg(QChar::fromLatin1(c)));

@@ -24,11 +24,12 @@
 #include "core/cover/simplify.h"
 #include "core/expression/expression.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
 #include "ui/framework/messages.h"
 #include "ui/windows/added/multi_output_circuit_form.h"
-#include "ui/windows/helpers/entry_handoff.h"
+#include "ui/windows/designed/main_form.h"
 
 namespace ronri {
 
@@ -114,7 +115,7 @@ void MultiOutputForm::build(QMainWindow* w) {
   outer->addSpacing(10);
   outer->addLayout(resultsPane, 3);
   w->resize(1240, 760);
-  if (!chooseFile) chooseFile = &MultiOutputForm::askForCsvFile;
+  if (!chooseFile_) chooseFile_ = &MultiOutputForm::askForCsvFile;
 }
 
 // The counts, the presets and the file buttons above the table.
@@ -147,11 +148,11 @@ QLayout* MultiOutputForm::buildTopRow(QWidget* central) {
   connect(outputs_, &QSpinBox::valueChanged, this, &MultiOutputForm::outputCountChosen);
   connect(preset_, &QComboBox::activated, this, &MultiOutputForm::choosePreset);
   connect(open, &QPushButton::clicked, this, [this] {
-    const QString path = chooseFile(widget(), false);
+    const QString path = chooseFile_(widget(), false);
     if (!path.isEmpty()) openCsv(path);
   });
   connect(save, &QPushButton::clicked, this, [this] {
-    const QString path = chooseFile(widget(), true);
+    const QString path = chooseFile_(widget(), true);
     if (!path.isEmpty()) saveCsv(path);
   });
   return top;
@@ -176,7 +177,7 @@ QLayout* MultiOutputForm::buildTablePane(QWidget* central) {
   connect(minimiseButton, &QPushButton::clicked, this, &MultiOutputForm::minimise);
   connect(circuit_, &QPushButton::clicked, this, [this] {
     if (!result_) return;
-    app().multiOutputCircuit->showFor(table, *result_);
+    app().multiOutputCircuit->showFor(table_, *result_);
   });
 
   auto* left = new QVBoxLayout;
@@ -216,28 +217,28 @@ QLayout* MultiOutputForm::buildResultsPane(QWidget* central) {
 }
 
 void MultiOutputForm::inputCountChosen(int n) {
-  if (n == table.inputs) return;
+  if (n == table_.inputs) return;
   if (!mayClearValues()) {
     const QSignalBlocker quiet(inputs_);
-    inputs_->setValue(table.inputs);
+    inputs_->setValue(table_.inputs);
     return;
   }
-  setInputCount(table, n);
+  setInputCount(table_, n);
   clearResults();
   rebuildGrid();
 }
 
 void MultiOutputForm::outputCountChosen(int m) {
-  if (m == table.outputs()) return;
+  if (m == table_.outputs()) return;
   bool dropped = false;  // fewer outputs: the last columns go
-  for (int j = m; j < table.outputs(); ++j)
-    dropped |= table.values[size_t(j)].find_first_not_of('0') != std::string::npos;
+  for (int j = m; j < table_.outputs(); ++j)
+    dropped |= table_.values[size_t(j)].find_first_not_of('0') != std::string::npos;
   if (dropped && !askYesNo(widget(), tr("入力した値は消えます。よろしいですか？"))) {
     const QSignalBlocker quiet(outputs_);
-    outputs_->setValue(table.outputs());
+    outputs_->setValue(table_.outputs());
     return;
   }
-  setOutputCount(table, m);
+  setOutputCount(table_, m);
   clearResults();
   rebuildGrid();
 }
@@ -262,7 +263,7 @@ void MultiOutputForm::load() {
 }
 
 void MultiOutputForm::setTable(const MultiTable& t) {
-  table = t;
+  table_ = t;
   result_.reset();
   if (!isOpen()) return;
   rebuildGrid();
@@ -273,8 +274,8 @@ void MultiOutputForm::rebuildGrid() {
   if (!isOpen()) return;
   inputs_->blockSignals(true);
   outputs_->blockSignals(true);
-  inputs_->setValue(table.inputs);
-  outputs_->setValue(table.outputs());
+  inputs_->setValue(table_.inputs);
+  outputs_->setValue(table_.outputs());
   inputs_->blockSignals(false);
   outputs_->blockSignals(false);
 
@@ -283,43 +284,43 @@ void MultiOutputForm::rebuildGrid() {
   layout->setHorizontalSpacing(2);
   layout->setVerticalSpacing(1);
   const QFont mono = expressionFont(11);
-  for (int k = 0; k < table.inputs; ++k) {
+  for (int k = 0; k < table_.inputs; ++k) {
     auto* h = new QLabel(QString(QChar('a' + k)), grid);
     h->setFont(mono);
     h->setAlignment(Qt::AlignCenter);
     layout->addWidget(h, 0, k);
   }
   names_.clear();
-  for (int j = 0; j < table.outputs(); ++j) {
-    auto* name = new QLineEdit(QString::fromStdString(table.names[size_t(j)]), grid);
+  for (int j = 0; j < table_.outputs(); ++j) {
+    auto* name = new QLineEdit(QString::fromStdString(table_.names[size_t(j)]), grid);
     name->setObjectName(indexed(QStringLiteral("Name"), j));
     name->setFixedWidth(52);
     name->setMaxLength(16);
     connect(name, &QLineEdit::editingFinished, this, [this, j] { nameEdited(j); });
-    layout->addWidget(name, 0, table.inputs + 1 + j);
+    layout->addWidget(name, 0, table_.inputs + 1 + j);
     names_.emplace_back(name);
   }
-  layout->setColumnMinimumWidth(table.inputs, 10);
-  for (int r = 0; r < table.rows(); ++r) {
-    for (int k = 0; k < table.inputs; ++k) {
-      auto* bit = new QLabel(QString(QChar('0' + ((r >> (table.inputs - 1 - k)) & 1))), grid);
+  layout->setColumnMinimumWidth(table_.inputs, 10);
+  for (int r = 0; r < table_.rows(); ++r) {
+    for (int k = 0; k < table_.inputs; ++k) {
+      auto* bit = new QLabel(QString(QChar('0' + ((r >> (table_.inputs - 1 - k)) & 1))), grid);
       bit->setFont(mono);
       bit->setAlignment(Qt::AlignCenter);
       layout->addWidget(bit, r + 1, k);
     }
-    for (int j = 0; j < table.outputs(); ++j) {
+    for (int j = 0; j < table_.outputs(); ++j) {
       auto* cell = new CellButton(grid, [this, r, j](char v) { cellChanged(r, j, v); });
       cell->setObjectName(cellName(r, j));
-      cell->display(table.values[size_t(j)][size_t(r)]);
-      layout->addWidget(cell, r + 1, table.inputs + 1 + j, Qt::AlignCenter);
+      cell->display(table_.values[size_t(j)][size_t(r)]);
+      layout->addWidget(cell, r + 1, table_.inputs + 1 + j, Qt::AlignCenter);
     }
   }
   gridArea_->setWidget(grid);  // the old grid goes with its cells
 }
 
 void MultiOutputForm::cellChanged(int row, int output, char value) {
-  if (output >= table.outputs() || row >= table.rows()) return;
-  table.values[size_t(output)][size_t(row)] = value;
+  if (output >= table_.outputs() || row >= table_.rows()) return;
+  table_.values[size_t(output)][size_t(row)] = value;
   clearResults();
 }
 
@@ -327,10 +328,11 @@ void MultiOutputForm::nameEdited(int output) {
   if (output >= int(names_.size()) || !names_[size_t(output)]) return;
   QLineEdit* edit = names_[size_t(output)];
   const std::string name = edit->text().toStdString();
-  std::string& current = table.names[size_t(output)];
+  std::string& current = table_.names[size_t(output)];
   if (name == current) return;
   bool taken = false;
-  for (int j = 0; j < table.outputs(); ++j) taken |= j != output && table.names[size_t(j)] == name;
+  for (int j = 0; j < table_.outputs(); ++j)
+    taken |= j != output && table_.names[size_t(j)] == name;
   if (!validOutputName(name) || taken) {
     // Put back before the message: closing it finishes the edit again.
     edit->setText(QString::fromStdString(current));
@@ -350,7 +352,7 @@ void MultiOutputForm::choosePreset(int index) {
 
 bool MultiOutputForm::mayClearValues() {
   bool entered = false;
-  for (const std::string& v : table.values)
+  for (const std::string& v : table_.values)
     entered |= v.find_first_not_of('0') != std::string::npos;
   return !entered || askYesNo(widget(), tr("入力した値は消えます。よろしいですか？"));
 }
@@ -434,7 +436,7 @@ bool MultiOutputForm::mayFillMissingRows(const QString& path, const std::vector<
 
 bool MultiOutputForm::saveCsv(const QString& path) {
   QSaveFile file(path);
-  const std::string csv = multiTableCsv(table);
+  const std::string csv = multiTableCsv(table_);
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(csv.data(), qint64(csv.size())) != qint64(csv.size()) || !file.commit()) {
     showMessage(widget(), tr("%1 に保存できません: %2").arg(path, file.errorString()));
@@ -444,9 +446,10 @@ bool MultiOutputForm::saveCsv(const QString& path) {
 }
 
 void MultiOutputForm::minimise() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  result_ = minimiseMultiOutput(table);
-  QApplication::restoreOverrideCursor();
+  {
+    const BusyCursor busy;
+    result_ = minimiseMultiOutput(table_);
+  }
   showResults();
 }
 
@@ -476,18 +479,18 @@ void MultiOutputForm::clearResults() {
 void MultiOutputForm::showResults() {
   if (!isOpen() || !result_) return;
   const MultiMinimum& m = *result_;
-  const int outputs = table.outputs();
+  const int outputs = table_.outputs();
 
   perOutput_->clear();
   perOutput_->setColumnCount(4);
   perOutput_->setHorizontalHeaderLabels({tr("出力"), tr("個別の最小形"), tr("共有項での形"), ""});
   perOutput_->setRowCount(outputs);
   for (int j = 0; j < outputs; ++j) {
-    perOutput_->setItem(j, 0, item(QString::fromStdString(table.names[size_t(j)])));
+    perOutput_->setItem(j, 0, item(QString::fromStdString(table_.names[size_t(j)])));
     QString separate = sumText(m.separate[size_t(j)].sum);
     if (m.separate[size_t(j)].status == CoverStatus::BestFound) separate += tr(" （最良）");
     perOutput_->setItem(j, 1, item(separate));
-    perOutput_->setItem(j, 2, item(sumText(m.sharedSum(j, table.inputs))));
+    perOutput_->setItem(j, 2, item(sumText(m.sharedSum(j, table_.inputs))));
     auto* toList = makeButton(perOutput_, indexed(QStringLiteral("ToList"), j), tr("一覧へ"));
     connect(toList, &QPushButton::clicked, this, [this, j] { sendToList(j); });
     perOutput_->setCellWidget(j, 3, toList);
@@ -497,11 +500,11 @@ void MultiOutputForm::showResults() {
   terms_->clear();
   terms_->setColumnCount(outputs + 1);
   QStringList heads{tr("積項")};
-  for (int j = 0; j < outputs; ++j) heads << QString::fromStdString(table.names[size_t(j)]);
+  for (int j = 0; j < outputs; ++j) heads << QString::fromStdString(table_.names[size_t(j)]);
   terms_->setHorizontalHeaderLabels(heads);
   terms_->setRowCount(int(m.shared.size()));
   for (size_t i = 0; i < m.shared.size(); ++i) {
-    terms_->setItem(int(i), 0, item(sumText(m.shared[i].cube.text(table.inputs))));
+    terms_->setItem(int(i), 0, item(sumText(m.shared[i].cube.text(table_.inputs))));
     for (int j = 0; j < outputs; ++j) {
       const bool feeds = std::count(m.shared[i].outputs.begin(), m.shared[i].outputs.end(), j) != 0;
       auto* mark = item(feeds ? QStringLiteral("●") : QString());
@@ -539,11 +542,11 @@ void MultiOutputForm::showResults() {
 }
 
 void MultiOutputForm::sendToList(int output) {
-  if (!result_ || output < 0 || output >= table.outputs()) return;
+  if (!result_ || output < 0 || output >= table_.outputs()) return;
   const std::string expression = entryExpression(result_->separate[size_t(output)].sum);
-  handToEntryField(app(), QString::fromStdString(expression), table.inputs - 1, true);
-  if (auto* store = app().form(1).control<QPushButton>(indexed(QStringLiteral("Command3"), 0)))
-    store->click();
+  MainForm& main = *app().Form1;
+  main.setEntry(QString::fromStdString(expression), table_.inputs, {}, true);
+  main.enter();
 }
 
 }  // namespace ronri

@@ -31,7 +31,7 @@ class MultiOutputForm : public Window {
   explicit MultiOutputForm(App& app);
   ~MultiOutputForm() override;
 
-  MultiTable table = emptyMultiTable(3, 2);
+  const MultiTable& table() const { return table_; }
 
   // Replaces the table (and forgets the results); an open window shows it.
   void setTable(const MultiTable& t);
@@ -44,9 +44,6 @@ class MultiOutputForm : public Window {
   const std::optional<MultiMinimum>& result() const { return result_; }
   // "一覧へ" of output j: its smallest sum of products into the main list.
   void sendToList(int output);
-
-  // The file dialogs (tests answer them): returns a path or "" for cancel.
-  std::function<QString(QWidget* parent, bool saving)> chooseFile;
 
  protected:
   void build(QMainWindow* w) override;
@@ -71,7 +68,10 @@ class MultiOutputForm : public Window {
   bool mayClearValues();
   QString sumText(const std::string& sum) const;
 
+  MultiTable table_ = emptyMultiTable(3, 2);
   std::optional<MultiMinimum> result_;
+  // The file dialog: returns a path or "" for cancel.
+  std::function<QString(QWidget* parent, bool saving)> chooseFile_;
   QPointer<QSpinBox> inputs_;
   QPointer<QSpinBox> outputs_;
   QPointer<QComboBox> preset_;

@@ -11,10 +11,11 @@
 
 #include "core/expression/expression.h"
 #include "core/table/table_input.h"
+#include "ui/app.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
 #include "ui/framework/messages.h"
-#include "ui/windows/helpers/entry_handoff.h"
+#include "ui/windows/designed/main_form.h"
 
 namespace ronri {
 
@@ -93,8 +94,7 @@ void NumberInputForm::handOver() {
   }
   std::vector<bool> values(size_t{1} << n, false);
   for (int r : f.ones) values[size_t(r)] = true;
-  handToEntryField(app(), QString::fromStdString(makeExpression(values, n)), n - 1, true,
-                   f.dontCares);
+  app().Form1->setEntry(QString::fromStdString(makeExpression(values, n)), n, f.dontCares, true);
   unload();
 }
 

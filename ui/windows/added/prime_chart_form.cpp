@@ -19,6 +19,7 @@
 #include "core/draw/display_list.h"
 #include "core/table/function.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/drawing_zoom.h"
@@ -27,7 +28,6 @@
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/designed/convert_form.h"
 #include "ui/windows/designed/kmap_form.h"
 #include "ui/windows/helpers/dont_care.h"
 
@@ -240,23 +240,23 @@ void PrimeChartForm::unloading() {
   chart_.reset();
 }
 
-void PrimeChartForm::showFor(const QString& termList, int n, const std::vector<int>& dontCareRows) {
-  simple = termList;
-  variables = n;
-  dontCares = dontCareRows;
+void PrimeChartForm::showFor(const Function& f, const QString& onesTerms) {
+  function_ = f;
+  onesTerms_ = onesTerms;
   if (isOpen()) fill();
   show();
 }
 
 void PrimeChartForm::fill() {
   if (!isOpen()) return;
-  showFunctionInTitle(widget(), caption(), withDontCares(app().Form9->trsiki, dontCares));
+  const std::vector<int>& dontCares = function_.dontCares;
+  showFunctionInTitle(widget(), caption(),
+                      withDontCares(QString::fromStdString(function_.expression), dontCares));
   {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const BusyCursor busy;
     chart_ = std::make_unique<PrimeChart>(
-        buildPrimeChart(simple.toStdString(), std::clamp(variables, 1, 10),
+        buildPrimeChart(onesTerms_.toStdString(), std::clamp(function_.variables, 1, 10),
                         std::chrono::milliseconds(2000), dontCares));
-    QApplication::restoreOverrideCursor();
   }
   const PrimeChart& c = *chart_;
   DisplayList drawing;
@@ -372,20 +372,16 @@ QString PrimeChartForm::sentence(int index) const {
 void PrimeChartForm::showCoverOnMap(int index) {
   if (!chart_ || index < 0 || index >= int(chart_->minimalCovers.size())) return;
   const int n = chart_->n;
-  KmapForm* map = n == 3   ? app().Form3.get()
-                  : n == 4 ? app().Form4.get()
-                  : n == 5 ? app().Form5.get()
-                           : nullptr;
+  KmapForm* map = n <= 5 ? app().kmapForm(n) : nullptr;
   if (!map) return;
   // A map of another function (or none yet) is loaded with this one.
-  if (!map->isOpen() || map->dosiki1 != simple || map->dontCares != dontCares) {
-    map->dosiki1 = simple;
-    map->dosiki0 =
-        QString::fromStdString(otherRows(simple.toStdString(), rowTerms(dontCares, n), n));
-    map->dontCares = dontCares;
-    if (map->isOpen()) map->unload();
-  }
-  map->show();
+  const std::vector<int>& dontCares = function_.dontCares;
+  if (map->shows(onesTerms_, dontCares))
+    map->show();
+  else
+    map->showFor(
+        {function_.expression, n, dontCares}, onesTerms_,
+        QString::fromStdString(otherRows(onesTerms_.toStdString(), rowTerms(dontCares, n), n)));
   const std::vector<int>& cover = chart_->minimalCovers[size_t(index)];
   std::vector<std::pair<std::string, int>> primes;
   for (int p : cover) primes.push_back({chart_->primes[size_t(p)], p});

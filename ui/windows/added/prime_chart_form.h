@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/table/function.h"
 #include "ui/framework/window.h"
 
 class QLabel;
@@ -25,12 +26,10 @@ class PrimeChartForm : public Window {
   explicit PrimeChartForm(App& app);
   ~PrimeChartForm() override;
 
-  QString simple;              // the 1-row term list, as the conversion window holds it
-  int variables = 0;           // 1 ... 10
-  std::vector<int> dontCares;  // rows free for the primes, never chart columns
-
-  // Sets the function and shows its chart; an open window is redrawn.
-  void showFor(const QString& termList, int n, const std::vector<int>& dontCareRows = {});
+  // Shows the chart of `f` (its expression names it in the title; its
+  // don't-care rows are free for the primes, never chart columns) whose
+  // 1-rows are the term list `onesTerms`; an open window is redrawn.
+  void showFor(const Function& f, const QString& onesTerms);
 
   // The sentences of the reduction, numbered, as shown.
   QStringList reductionText() const;
@@ -49,6 +48,8 @@ class PrimeChartForm : public Window {
   void fill();
   QString sentence(int index) const;
 
+  Function function_;  // 1 ... 10 variables
+  QString onesTerms_;  // the 1-row term list, as the conversion window holds it
   std::unique_ptr<PrimeChart> chart_;
   QPointer<ChartView> view_;
   QPointer<QScrollArea> area_;

@@ -11,12 +11,12 @@
 
 #include "core/cover/tabulation.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/designed/convert_form.h"
 #include "ui/windows/helpers/dont_care.h"
 
 namespace ronri {
@@ -133,10 +133,9 @@ void TabulationForm::unloading() {
   tab_.reset();
 }
 
-void TabulationForm::showFor(const QString& termList, int n, const std::vector<int>& xRows) {
-  simple = termList;
-  variables = n;
-  dontCares = xRows;
+void TabulationForm::showFor(const Function& f, const QString& onesTerms) {
+  function_ = f;
+  onesTerms_ = onesTerms;
   if (isOpen()) fill();
   show();
 }
@@ -152,11 +151,14 @@ TabulationCaptions TabulationForm::captions() const {
 
 void TabulationForm::fill() {
   if (!isOpen()) return;
-  showFunctionInTitle(widget(), caption(), withDontCares(app().Form9->trsiki, dontCares));
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  tab_ = std::make_unique<Tabulation>(
-      tabulate(simple.toStdString(), dontCares, std::clamp(variables, 1, 10)));
-  QApplication::restoreOverrideCursor();
+  showFunctionInTitle(
+      widget(), caption(),
+      withDontCares(QString::fromStdString(function_.expression), function_.dontCares));
+  {
+    const BusyCursor busy;
+    tab_ = std::make_unique<Tabulation>(tabulate(onesTerms_.toStdString(), function_.dontCares,
+                                                 std::clamp(function_.variables, 1, 10)));
+  }
   view_->setTabulation(tab_.get(), captions());
   if (tab_->passes.empty()) {
     summary_->setText(tr("値が 1 になる行がないため、主項はありません。"));

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/table/function.h"
 #include "ui/framework/window.h"
 
 class QLabel;
@@ -24,12 +25,10 @@ class TabulationForm : public Window {
   explicit TabulationForm(App& app);
   ~TabulationForm() override;
 
-  QString simple;              // the 1-row term list, as the conversion window holds it
-  int variables = 0;           // 1 ... 10
-  std::vector<int> dontCares;  // X rows, ascending
-
-  // Sets the function and shows its tabulation; an open window is redrawn.
-  void showFor(const QString& termList, int n, const std::vector<int>& xRows = {});
+  // Shows the tabulation of `f` (its expression names it in the title, its X
+  // rows ascending) whose 1-rows are the term list `onesTerms`; an open
+  // window is redrawn.
+  void showFor(const Function& f, const QString& onesTerms);
 
   // The tabulation shown (nullptr while closed).
   const Tabulation* tabulation() const { return tab_.get(); }
@@ -43,6 +42,8 @@ class TabulationForm : public Window {
   void fill();
   TabulationCaptions captions() const;
 
+  Function function_;  // 1 ... 10 variables
+  QString onesTerms_;  // the 1-row term list, as the conversion window holds it
   std::unique_ptr<Tabulation> tab_;
   QPointer<TabulationView> view_;
   QPointer<QScrollArea> area_;

@@ -18,6 +18,7 @@
 #include "circuit/gates.h"
 #include "core/expression/expression.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/drawing_export.h"
@@ -28,7 +29,6 @@
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui/windows/helpers/circuit_file_export.h"
 #include "ui/windows/helpers/cover_proof.h"
 #include "ui/windows/helpers/dont_care.h"
@@ -92,6 +92,17 @@ const char* const kSpacing[] = {QT_TRANSLATE_NOOP("ronri::CircuitForm", "めっ�
 constexpr double kRowGap[] = {200, 300, 400, 500, 600};
 constexpr double kPitch[] = {24, 25, 26, 27, 28};
 constexpr int kNormalSpacing = 2;
+// A bus label's top, its variable's plain bus and its negated bus lie this
+// far apart; the buses start at kBusLeft (twips).
+constexpr int kBusSpacing = 120;
+constexpr int kBusLeft = 360;
+// The drawing area and the window as they open (twips); both grow with the drawing.
+constexpr int kCanvasWidth = 14400, kCanvasHeight = 9600;
+constexpr int kWindowWidth = 14000, kWindowHeight = 8400;
+// The widest line of the caption's tooltip (twips).
+constexpr int kTooltipWidth = 9000;
+// One press of a pan arrow moves the drawing this far (twips).
+constexpr int kPanStep = 500;
 
 // Where the controls above the drawing stand, in twips (the two radio
 // buttons relative to their frame).
@@ -175,8 +186,8 @@ class BusLabel : public QLabel {
     const QFontMetricsF fm(font());
     const QStringList names = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (int i = 0; i < names.size() && i < 2; ++i) {
-      // The bus lies 120 twips below the label's top, the negated one 240.
-      const double lineY = pxF(120 + 120 * i);
+      // The plain bus lies one spacing below the label's top, the negated one two.
+      const double lineY = pxF(kBusSpacing * (1 + i));
       const double baseline = lineY + fm.xHeight() / 2;
       p.drawText(QPointF(width() - fm.horizontalAdvance(names[i]) - 2, baseline), names[i]);
     }
@@ -190,7 +201,7 @@ void appendBusNames(DisplayList& out, const QLabel& l) {
   const QStringList names = l.text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
   for (int i = 0; i < names.size() && i < 2; ++i) {
     const double x = l.x() + l.width() - fm.horizontalAdvance(names[i]) - 2;
-    const double top = l.y() + pxF(120 + 120 * i) + fm.xHeight() / 2 -
+    const double top = l.y() + pxF(kBusSpacing * (1 + i)) + fm.xHeight() / 2 -
                        PainterSurface::textAscent(TextFace::Expression, l.font().pointSizeF());
     out.text(twips(int(x)), twips(int(top)), names[i].toStdString(), kBlack, l.font().pointSizeF(),
              TextFace::Expression);
@@ -212,7 +223,7 @@ std::vector<std::string> captionLinesIn(const QString& text, const QFont& font, 
 // The whole caption as its tooltip, in lines a screen can hold.
 QString wholeCaption(const QString& text) {
   QStringList lines;
-  for (const std::string& l : captionLinesIn(text, QToolTip::font(), px(9000), SIZE_MAX))
+  for (const std::string& l : captionLinesIn(text, QToolTip::font(), px(kTooltipWidth), SIZE_MAX))
     lines << QString::fromStdString(l);
   return lines.join(QLatin1Char('\n'));
 }
@@ -229,8 +240,9 @@ struct CaptionPlace {
 };
 CaptionPlace placeCaption(const QString& text) {
   CaptionPlace c;
-  const QRect designed = pxRect(4800, 720, 5295, 375);
-  const int room = px(9000 - 4800) - 4;
+  const TwipsRect& place = kPlaces.caption;
+  const QRect designed = inPixels(place);
+  const int room = px(kPlaces.xArrow.left - place.left) - 4;
   for (double point : {12.0, 9.0}) {
     c.font = expressionFont(point, true);
     const QFontMetrics fm(c.font);
@@ -245,18 +257,12 @@ CaptionPlace placeCaption(const QString& text) {
     const int h = fm.height() + fm.lineSpacing() * (int(lines.size()) - 1);
     c.rect = QRect(designed.left(), designed.top(), std::max(room, w + 4),
                    std::max(designed.height(), h));
-    c.right = 4800 + twips(w);
-    c.bottom = 720 + twips(h);
+    c.right = place.left + twips(w);
+    c.bottom = place.top + twips(h);
     if (lines.size() <= 2) break;
   }
   return c;
 }
-
-// The wait cursor while a drawing is made, whichever way it ends.
-struct BusyCursor {
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 const char* const kBestFound = QT_TRANSLATE_NOOP(
     "ronri::CircuitForm", "制限時間内に見つかった最良の組合せです（最小とは限りません）");
@@ -270,7 +276,22 @@ CircuitForm::~CircuitForm() {
 }
 
 int CircuitForm::variables() const {
-  return app().Form2->listindex + 1;
+  return variables_;
+}
+
+void CircuitForm::showFor(const Function& f, const QString& rpn, const QString& onesTerms) {
+  variables_ = f.variables;
+  panX_ = 0;
+  panY_ = 0;
+  busesAtLoad_ = true;
+  showsMinimal_ = false;
+  rpn_ = rpn;
+  captionText_ = QStringLiteral("f=") + QString::fromStdString(f.expression);
+  onesTerms_ = onesTerms;
+  dontCares_ = f.dontCares;
+  twoInputGates_ = false;
+  if (isOpen()) unload();
+  show();
 }
 
 void CircuitForm::build(QMainWindow* w) {
@@ -297,7 +318,7 @@ void CircuitForm::buildDrawingArea(QMainWindow* w) {
   w->setCentralWidget(area);
   auto* canvas = new Canvas(area);
   canvas_ = canvas;
-  canvas->setGeometry(0, 0, px(14400), px(9600));
+  canvas->setGeometry(0, 0, px(kCanvasWidth), px(kCanvasHeight));
   // A white sheet, as in the textbook-notation window: the gate pictures are
   // drawn on white and sit on it seamlessly.
   QPalette paper = canvas->palette();
@@ -326,7 +347,7 @@ void CircuitForm::buildDrawingArea(QMainWindow* w) {
     return drawnNetlist(engine_);
   });
   addDrawingZoom(canvas, area);
-  w->resize(px(14000), px(8400));
+  w->resize(px(kWindowWidth), px(kWindowHeight));
 }
 
 // "step", "create" and the gate inputs "2" / "2-4".
@@ -390,12 +411,12 @@ void CircuitForm::buildSpacingControls() {
   rowGapList_ = makeSpacingList(canvas_, "Combo1", inPixels(kPlaces.rowGapList));
   connect(rowGapList_, &QComboBox::activated, this, [this](int i) {
     if (i < 0 || i > 4) return;
-    xP = kRowGap[i];
+    rowGap_ = kRowGap[i];
     engine_.syoki = 1;
   });
   connect(pitchList_, &QComboBox::activated, this, [this](int i) {
     if (i < 0 || i > 4) return;
-    yP = kPitch[i];
+    columnPitch_ = kPitch[i];
     engine_.syoki = 1;
   });
 
@@ -421,14 +442,14 @@ void CircuitForm::buildBuses() {
     inputColumn(char('a' + k), plain);
     auto* l = new BusLabel(QString::fromUtf8(names[k]), canvas_);
     l->setObjectName(busLabel(k));
-    l->setGeometry(pxRect(120, int(plain.busY) - 120, 255, 375));
+    l->setGeometry(pxRect(120, int(plain.busY) - kBusSpacing, 255, 375));
     l->setFont(expressionFont(7.5));
     for (bool negated : {false, true}) {
       InputColumn c;
       inputColumn(char((negated ? 'n' : 'a') + k), c);
       auto* line = new QFrame(canvas_);
       line->setObjectName(busLine(k, negated));
-      line->setGeometry(px(360), px(int(c.busY)), px(int(c.dropX)) - px(360) + 1, 1);
+      line->setGeometry(px(kBusLeft), px(int(c.busY)), px(int(c.dropX)) - px(kBusLeft) + 1, 1);
       line->setAutoFillBackground(true);
       QPalette pal = line->palette();
       pal.setColor(QPalette::Window, Qt::black);
@@ -439,28 +460,28 @@ void CircuitForm::buildBuses() {
 
 void CircuitForm::load() {
   // The caption of the function drawn first, also while its minimal form shows.
-  QString function = Reverse == 1 ? QString::fromStdString(savedCaption_) : apsiki;
+  QString function = showsMinimal_ ? QString::fromStdString(captionBeforeCompress_) : captionText_;
   if (function.startsWith(QStringLiteral("f="))) function.remove(0, 2);
-  showFunctionInTitle(widget(), caption(), withDontCares(function, dontCares));
+  showFunctionInTitle(widget(), caption(), withDontCares(function, dontCares_));
   engine_.syoki = 1;
   constantShown_ = false;
   captionLabel_->setText(QString());
   captionLabel_->setToolTip(QString());
-  twoInputsOption_->setChecked(InputState1);
-  upToFourInputsOption_->setChecked(InputState2);
+  twoInputsOption_->setChecked(twoInputGates_);
+  upToFourInputsOption_->setChecked(!twoInputGates_);
   midExpressionsCheck_->setEnabled(twoInputsOption_->isChecked());
   const int n = variables();
-  if (LR != 0 || OU != 0) {
+  if (panX_ != 0 || panY_ != 0) {
     showBuses(0);  // the buses do not move with the drawing
-  } else if (syokiLabel == 1) {
+  } else if (busesAtLoad_) {
     showBuses(n);
-    syokiLabel = 0;
+    busesAtLoad_ = false;
   }
-  xP = 400;
-  yP = 26;
+  rowGap_ = 400;
+  columnPitch_ = 26;
   testInputField_->setMaxLength(n);
   if (normalGeometry_.isValid()) widget()->setGeometry(normalGeometry_);
-  if (state == 2) widget()->setWindowState(widget()->windowState() | Qt::WindowMaximized);
+  if (maximized_) widget()->setWindowState(widget()->windowState() | Qt::WindowMaximized);
 }
 
 void CircuitForm::unloading() {
@@ -478,8 +499,7 @@ void CircuitForm::showBuses(int count) {
 }
 
 void CircuitForm::selectInputs(bool twoInputs) {
-  InputState1 = twoInputs;
-  InputState2 = !twoInputs;
+  twoInputGates_ = twoInputs;
   twoInputsOption_->setChecked(twoInputs);
   upToFourInputsOption_->setChecked(!twoInputs);
   midExpressionsCheck_->setEnabled(twoInputs);
@@ -488,23 +508,23 @@ void CircuitForm::selectInputs(bool twoInputs) {
 void CircuitForm::step() {
   if (!isOpen() || constantShown_) return;
   if (engine_.atStart()) {
-    engine_.siki = siki.toStdString();
-    engine_.xP = xP;
-    engine_.yP = yP;
-    engine_.LR = LR;
-    engine_.OU = OU;
-    engine_.InputState1 = InputState1;
-    engine_.InputState2 = InputState2;
+    engine_.siki = rpn_.toStdString();
+    engine_.xP = rowGap_;
+    engine_.yP = columnPitch_;
+    engine_.LR = panX_;
+    engine_.OU = panY_;
+    engine_.InputState1 = twoInputGates_;
+    engine_.InputState2 = !twoInputGates_;
     engine_.showMidExprs = midExpressionsCheck_->isChecked();
     engine_.listindex = variables() - 1;
     // The caption is laid out now, so the drawing keeps clear of it.
-    const CaptionPlace c = placeCaption(apsiki);
+    const CaptionPlace c = placeCaption(captionText_);
     captionLabel_->setFont(c.font);
     captionLabel_->setWordWrap(false);
-    captionLabel_->setToolTip(c.shown != apsiki ? wholeCaption(apsiki) : QString());
+    captionLabel_->setToolTip(c.shown != captionText_ ? wholeCaption(captionText_) : QString());
     captionLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     captionLabel_->setGeometry(c.rect);
-    caption_ = c.shown;
+    shownCaption_ = c.shown;
     engine_.captionRight = c.right;
     engine_.captionBottom = c.bottom;
     for (QWidget* c : std::initializer_list<QWidget*>{rowGapList_, pitchList_, twoInputsOption_,
@@ -515,11 +535,11 @@ void CircuitForm::step() {
 }
 
 void CircuitForm::finishedDrawing() {
-  captionLabel_->setText(caption_);
+  captionLabel_->setText(shownCaption_);
   captionLabel_->show();
   fitWindowToDrawing();
   compress_->show();
-  essentialOnlyCheck_->setVisible(Reverse == 0);
+  essentialOnlyCheck_->setVisible(!showsMinimal_);
   const bool twoInputs = twoInputsOption_->isChecked();
   testInputField_->setVisible(twoInputs);
   testWithLabel_->setVisible(twoInputs);
@@ -558,14 +578,14 @@ void CircuitForm::fitWindowToDrawing() {
 void CircuitForm::create() {
   if (!isOpen() || constantShown_) return;
   const BusyCursor busy;
-  const qsizetype steps = siki.size() + 1;
+  const qsizetype steps = rpn_.size() + 1;
   for (qsizetype i = 0; i < steps && isOpen(); ++i) step();
   compress_->show();
-  essentialOnlyCheck_->setVisible(Reverse == 0);
+  essentialOnlyCheck_->setVisible(!showsMinimal_);
 }
 
 void CircuitForm::reload() {
-  if (QMainWindow* w = widget()) state = w->isMaximized() ? 2 : 0;
+  if (QMainWindow* w = widget()) maximized_ = w->isMaximized();
   unload();
   show();
 }
@@ -574,26 +594,26 @@ void CircuitForm::pan(int direction) {
   if (!isOpen()) return;
   switch (direction) {
     case 0:
-      if (OU < 0) OU += 500;
+      if (panY_ < 0) panY_ += kPanStep;
       break;
     case 1:
-      LR -= 500;
+      panX_ -= kPanStep;
       break;
     case 2:
-      OU -= 500;
+      panY_ -= kPanStep;
       break;
     case 3:
-      if (LR < 0) LR += 500;
+      if (panX_ < 0) panX_ += kPanStep;
       break;
   }
-  if (OU == 0 && LR == 0) syokiLabel = 1;
+  if (panY_ == 0 && panX_ == 0) busesAtLoad_ = true;
   constantShown_ = false;
   reload();
-  if (Reverse == 1) {
+  if (showsMinimal_) {
     compress_->setText(tr("戻す"));
-    if (siki == "0" || siki == "1") {
+    if (rpn_ == "0" || rpn_ == "1") {
       constantShown_ = true;
-      captionLabel_->setText(siki);
+      captionLabel_->setText(rpn_);
       captionLabel_->show();
       compress_->show();
       step_->setEnabled(false);
@@ -605,32 +625,32 @@ void CircuitForm::pan(int direction) {
 }
 
 void CircuitForm::compressOrRestore() {
-  if (Reverse == 0)
+  if (!showsMinimal_)
     compress();
   else
     restore();
 }
 
 void CircuitForm::compress() {
-  const Compressed c = compressExpression(simple.toStdString(), variables(),
-                                          essentialOnlyCheck_->isChecked(), cache_, dontCares);
+  const Compressed c = compressExpression(onesTerms_.toStdString(), variables(),
+                                          essentialOnlyCheck_->isChecked(), cache_, dontCares_);
   if (c.failed) {
     showMessage(widget(), tr("簡単化した式を作れませんでした"));
     return;
   }
-  Reverse = 1;
+  showsMinimal_ = true;
   const bool tick = midExpressionsCheck_->isChecked();
-  sikitmp = siki;
-  siki = QString::fromStdString(c.siki);
-  syokiLabel = 1;
+  rpnBeforeCompress_ = rpn_;
+  rpn_ = QString::fromStdString(c.siki);
+  busesAtLoad_ = true;
   reload();
   midExpressionsCheck_->setChecked(tick);
-  savedCaption_ = apsiki.toStdString();
-  apsiki = QString::fromStdString(c.caption);
+  captionBeforeCompress_ = captionText_.toStdString();
+  captionText_ = QString::fromStdString(c.caption);
   if (c.constant) {
     // Nothing to draw: the caption says it all, and step/create stay off.
     constantShown_ = true;
-    captionLabel_->setText(siki);
+    captionLabel_->setText(rpn_);
     captionLabel_->show();
     step_->setEnabled(false);
     create_->setEnabled(false);
@@ -645,14 +665,14 @@ void CircuitForm::compress() {
 }
 
 void CircuitForm::restore() {
-  Reverse = 0;
+  showsMinimal_ = false;
   const bool tick = midExpressionsCheck_->isChecked();
-  siki = sikitmp;
-  syokiLabel = 1;
+  rpn_ = rpnBeforeCompress_;
+  busesAtLoad_ = true;
   constantShown_ = false;
   reload();
   midExpressionsCheck_->setChecked(tick);
-  apsiki = QString::fromStdString(savedCaption_);
+  captionText_ = QString::fromStdString(captionBeforeCompress_);
   create();
   compress_->setText(tr("圧縮"));
   essentialOnlyCheck_->show();
@@ -667,7 +687,7 @@ void CircuitForm::runTest() {
     return;
   }
   engine_.testOn = 1;
-  engine_.testAns = testDigits(siki.toStdString(), t.toStdString(), n);
+  engine_.testAns = testDigits(rpn_.toStdString(), t.toStdString(), n);
   engine_.syoki = 1;
   create();
 }

@@ -10,6 +10,7 @@
 
 #include "circuit/compress.h"
 #include "circuit/layout_engine.h"
+#include "core/table/function.h"
 #include "ui/framework/window.h"
 
 class QCheckBox;
@@ -30,22 +31,20 @@ class CircuitForm : public Window {
   explicit CircuitForm(App& app);
   ~CircuitForm() override;
 
-  // Set by the truth-table window before it shows this one.
-  int LR = 0;                  // horizontal pan offset (0 or a negative multiple of 500)
-  int OU = 0;                  // vertical pan offset (likewise)
-  int syokiLabel = 1;          // 1 = the next load shows the buses of the used variables
-  int Reverse = 0;             // 1 = the minimal expression is drawn
-  QString siki;                // reverse Polish text being drawn
-  QString apsiki;              // caption under the finished circuit
-  QString simple;              // term list of the rows of value 1
-  std::vector<int> dontCares;  // rows "圧縮" may use either way
-  bool InputState1 = false;    // "2"
-  bool InputState2 = true;     // "2-4"
+  // Draws `f` afresh from `rpn`, its reverse Polish text, with 2-to-4-input
+  // gates and unpanned; `onesTerms` (its 1-rows) and its don't-care rows are
+  // what "圧縮" minimises. An open window is loaded afresh.
+  void showFor(const Function& f, const QString& rpn, const QString& onesTerms);
 
-  QString sikitmp;  // siki before "圧縮"
-  int state = 0;    // window state kept across a reload (2 = maximized)
-  double xP = 400;  // row gap
-  double yP = 26;   // column pitch in units of 125 twips
+  // What the window draws and how.
+  const QString& drawnRpn() const { return rpn_; }
+  const QString& rpnBeforeCompress() const { return rpnBeforeCompress_; }
+  const QString& captionText() const { return captionText_; }  // "f=..." under the circuit
+  const QString& onesTerms() const { return onesTerms_; }
+  int panX() const { return panX_; }  // 0 or a negative multiple of 500 twips
+  int panY() const { return panY_; }
+  bool showsMinimal() const { return showsMinimal_; }    // "圧縮" drew the minimal form
+  bool twoInputGates() const { return twoInputGates_; }  // "2" rather than "2-4"
 
   // The window's commands, as its buttons run them.
   void step();
@@ -83,10 +82,25 @@ class CircuitForm : public Window {
   void buildPanButtons();
   void buildBuses();
 
+  int variables_ = 1;
+  QString rpn_;                // reverse Polish text being drawn
+  QString rpnBeforeCompress_;  // rpn_ before "圧縮"
+  QString captionText_;        // the caption under the finished circuit
+  std::string captionBeforeCompress_;
+  QString shownCaption_;        // captionText_ as Label6 shows it (with line breaks)
+  QString onesTerms_;           // term list of the rows of value 1
+  std::vector<int> dontCares_;  // rows "圧縮" may use either way
+  int panX_ = 0;                // horizontal pan offset (0 or a negative multiple of 500)
+  int panY_ = 0;                // vertical pan offset (likewise)
+  bool busesAtLoad_ = true;     // the next load shows the buses of the used variables
+  bool showsMinimal_ = false;   // the minimal expression is drawn
+  bool twoInputGates_ = false;  // "2", else "2-4"
+  bool maximized_ = false;      // the window state kept across a reload
+  double rowGap_ = 400;         // twips between rows
+  double columnPitch_ = 26;     // in units of 125 twips
+
   CircuitEngine engine_;
   CompressCache cache_;
-  std::string savedCaption_;
-  QString caption_;             // apsiki as Label6 shows it (with break points when wrapped)
   bool constantShown_ = false;  // "圧縮" found a constant: nothing to draw
   QRect normalGeometry_;
 

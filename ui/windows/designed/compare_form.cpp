@@ -47,16 +47,16 @@ CompareForm::CompareForm(App& app) : Window(app, QStringLiteral("Form18"), tr("�
 void CompareForm::build(QMainWindow* w) {
   auto* central = new QWidget(w);
   w->setCentralWidget(central);
-  list1_ = new QListWidget(central);
-  list1_->setObjectName(QStringLiteral("List1"));
-  list2_ = new QListWidget(central);
-  list2_->setObjectName(QStringLiteral("List2"));
-  for (QListWidget* list : {list1_.data(), list2_.data()}) {
+  entries_ = new QListWidget(central);
+  entries_->setObjectName(QStringLiteral("List1"));
+  pair_ = new QListWidget(central);
+  pair_->setObjectName(QStringLiteral("List2"));
+  for (QListWidget* list : {entries_.data(), pair_.data()}) {
     list->setFont(expressionFont(11));
     list->setMinimumWidth(320);
   }
   // Two entries fit without scrolling.
-  list2_->setFixedHeight(list2_->fontMetrics().height() * 3 + 4 * list2_->frameWidth() + 8);
+  pair_->setFixedHeight(pair_->fontMetrics().height() * 3 + 4 * pair_->frameWidth() + 8);
 
   auto* add = makeButton(central, QStringLiteral("Command1(0)"), tr("追加↓"));
   auto* back = makeButton(central, QStringLiteral("Command1(1)"), tr("戻す↑"));
@@ -65,8 +65,8 @@ void CompareForm::build(QMainWindow* w) {
   connect(back, &QPushButton::clicked, this, &CompareForm::giveBack);
   connect(compare, &QPushButton::clicked, this, &CompareForm::compare);
   // A double click moves an entry, as its button would.
-  connect(list1_, &QListWidget::itemDoubleClicked, this, &CompareForm::add);
-  connect(list2_, &QListWidget::itemDoubleClicked, this, &CompareForm::giveBack);
+  connect(entries_, &QListWidget::itemDoubleClicked, this, &CompareForm::add);
+  connect(pair_, &QListWidget::itemDoubleClicked, this, &CompareForm::giveBack);
 
   auto* moves = new QHBoxLayout;
   moves->addStretch();
@@ -77,9 +77,9 @@ void CompareForm::build(QMainWindow* w) {
   bottom->addStretch();
   bottom->addWidget(compare);
   auto* layout = new QVBoxLayout(central);
-  layout->addWidget(list1_, 1);
+  layout->addWidget(entries_, 1);
   layout->addLayout(moves);
-  layout->addWidget(list2_);
+  layout->addWidget(pair_);
   layout->addLayout(bottom);
   diffLabel_ = new QLabel(central);
   diffLabel_->setObjectName(QStringLiteral("DiffLabel"));
@@ -98,35 +98,34 @@ void CompareForm::build(QMainWindow* w) {
 
 void CompareForm::load() {
   // A copy taken once: later changes of the main list show at the next opening.
-  if (auto* main = app().Form1->control<QListWidget>(QStringLiteral("List2")))
-    for (int i = 0; i < main->count(); ++i) list1_->addItem(main->item(i)->text());
+  entries_->addItems(app().Form1->storedEntries());
 }
 
 void CompareForm::add() {
-  QListWidgetItem* item = selectedEntry(list1_);
+  QListWidgetItem* item = selectedEntry(entries_);
   if (!item) return;
-  if (list2_->count() >= kPairSize) {
+  if (pair_->count() >= kPairSize) {
     showMessage(widget(), tr("今のところ二つだけしか比べられません"));
     return;
   }
-  moveEntry(list1_, item, list2_);
+  moveEntry(entries_, item, pair_);
   clearDifferences();  // the rows listed belonged to the pair before
 }
 
 void CompareForm::giveBack() {
-  if (QListWidgetItem* item = selectedEntry(list2_)) {
-    moveEntry(list2_, item, list1_);
+  if (QListWidgetItem* item = selectedEntry(pair_)) {
+    moveEntry(pair_, item, entries_);
     clearDifferences();
   }
 }
 
 void CompareForm::compare() {
-  if (list2_->count() != kPairSize) {
+  if (pair_->count() != kPairSize) {
     showMessage(widget(), tr("二つ入れて下さい"));
     return;
   }
-  const QString first = list2_->item(0)->text();
-  const QString second = list2_->item(1)->text();
+  const QString first = pair_->item(0)->text();
+  const QString second = pair_->item(1)->text();
   const bool same = sameFunction(first.toStdString(), second.toStdString());
   if (same)
     clearDifferences();

@@ -31,8 +31,8 @@ class CompareForm : public Window {
   void showDifferences(const QString& first, const QString& second);
   void clearDifferences();
 
-  QPointer<QListWidget> list1_;
-  QPointer<QListWidget> list2_;
+  QPointer<QListWidget> entries_;
+  QPointer<QListWidget> pair_;
   QPointer<QLabel> diffLabel_;
   QPointer<QTableWidget> diffTable_;
 };

@@ -17,6 +17,7 @@
 #include "core/expression/gateset.h"
 #include "core/table/function.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/expression_font.h"
 #include "ui/framework/fonts.h"
@@ -25,7 +26,6 @@
 #include "ui/windows/added/prime_chart_form.h"
 #include "ui/windows/added/tabulation_form.h"
 #include "ui/windows/designed/notation_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui/windows/helpers/circuit_file_export.h"
 #include "ui/windows/helpers/cover_proof.h"
 #include "ui/windows/helpers/dont_care.h"
@@ -60,12 +60,6 @@ QString tooLongMessage() {
 // The row of each "表示" button: Command3(index) shows this box.
 const char* const kDisplayedBox[8] = {"Text1", "Text2", "Text3", "Text4",
                                       "Text5", "Text6", "Text7", "Text8"};
-
-// Long computations run inside the click; the cursor says so.
-struct WaitCursor {
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 std::string toStd(const QString& s) {
   return s.toStdString();
@@ -248,8 +242,7 @@ void ConvertForm::addSection(QWidget* central, QGridLayout* grid, int& row, cons
   const int displayIndex = s.display;
   auto* show = makeButton(central, indexed("Command3", displayIndex), tr("表示"));
   grid->addWidget(show, row, 2);
-  connect(show, &QPushButton::clicked, this,
-          [this, displayIndex] { Command3_Click(displayIndex); });
+  connect(show, &QPushButton::clicked, this, [this, displayIndex] { showReadable(displayIndex); });
   ++row;
 }
 
@@ -272,13 +265,13 @@ void ConvertForm::connectConvertButtons(QWidget* central) {
   auto on = [&](const QString& name, auto handler) {
     connect(central->findChild<QPushButton*>(name), &QPushButton::clicked, this, handler);
   };
-  on(QStringLiteral("Command4"), [this] { Command4_Click(); });
-  on(QStringLiteral("Command1"), [this] { Command1_Click(); });
-  on(QStringLiteral("Command6"), [this] { Command6_Click(); });
-  on(QStringLiteral("Command2(0)"), [this] { Command2_Click(0); });
-  on(QStringLiteral("Command2(1)"), [this] { Command2_Click(1); });
-  on(QStringLiteral("Command5(0)"), [this] { Command5_Click(0); });
-  on(QStringLiteral("Command5(1)"), [this] { Command5_Click(1); });
+  on(QStringLiteral("Command4"), [this] { listPrimes(); });
+  on(QStringLiteral("Command1"), [this] { simplify(); });
+  on(QStringLiteral("Command6"), [this] { productOfSums(); });
+  on(QStringLiteral("Command2(0)"), [this] { convertWithNot(0); });
+  on(QStringLiteral("Command2(1)"), [this] { convertWithNot(1); });
+  on(QStringLiteral("Command5(0)"), [this] { convertOnly(0); });
+  on(QStringLiteral("Command5(1)"), [this] { convertOnly(1); });
 }
 
 // Beside the "主項" row: the chart of the prime implicants, once they are
@@ -311,11 +304,11 @@ void ConvertForm::addSendButtons(QWidget* central, QGridLayout* grid) {
 }
 
 void ConvertForm::load() {
-  box(QStringLiteral("Text1"))->setText(trsiki);
-  showFunctionInTitle(widget(), caption(), withDontCares(trsiki, dontCares));
+  box(QStringLiteral("Text1"))->setText(expression_);
+  showFunctionInTitle(widget(), caption(), withDontCares(expression_, dontCares_));
   // The flag says the boxes of this showing hold prime implicants; the boxes
   // start empty, so it starts cleared.
-  primeStr.clear();
+  primesShown_.clear();
   proof_->cancel();
 }
 
@@ -352,7 +345,7 @@ void ConvertForm::continueProof() {
     return;
   }
   button(QStringLiteral("CommandProve"))->setText(tr("証明を中止"));
-  proof_->start(proofPrimes_, toStd(simple), proofVariables_, !dontCares.empty());
+  proof_->start(proofPrimes_, toStd(onesTerms_), proofVariables_, !dontCares_.empty());
 }
 
 QLineEdit* ConvertForm::box(const QString& name) const {
@@ -363,20 +356,38 @@ QPushButton* ConvertForm::button(const QString& name) const {
 }
 
 int ConvertForm::variableCount() const {
-  return app().Form2->listindex + 1;
+  return variables_;
 }
 
-void ConvertForm::Command4_Click() {
+Function ConvertForm::function() const {
+  return {expression_.toStdString(), variables_, dontCares_};
+}
+
+void ConvertForm::setTable(const QString& onesTerms, int variables,
+                           const std::vector<int>& dontCares) {
+  onesTerms_ = onesTerms;
+  variables_ = variables;
+  dontCares_ = dontCares;
+}
+
+void ConvertForm::showFor(const Function& f, const QString& onesTerms) {
+  expression_ = QString::fromStdString(f.expression);
+  setTable(onesTerms, f.variables, f.dontCares);
+  if (isOpen()) unload();
+  show();
+}
+
+void ConvertForm::listPrimes() {
   if (!isOpen()) return;
   button(QStringLiteral("Command4"))->setEnabled(false);
-  WaitCursor wait;
-  primeStr = fromStd(wordchange(layout(primesOfFunction())));
-  box(QStringLiteral("Text7"))->setText(primeStr);
+  const BusyCursor busy;
+  primesShown_ = fromStd(wordchange(layout(primesOfFunction())));
+  box(QStringLiteral("Text7"))->setText(primesShown_);
   button(QStringLiteral("CommandChart"))->setEnabled(true);
   button(QStringLiteral("CommandTabulation"))->setEnabled(true);
 }
 
-void ConvertForm::Command1_Click() {
+void ConvertForm::simplify() {
   if (!isOpen()) return;
   button(QStringLiteral("Command1"))->setEnabled(false);
   if (!askYesNo(widget(), tr(kConfirm))) {
@@ -399,11 +410,11 @@ void ConvertForm::Command1_Click() {
   }
   Cover cover;
   {
-    WaitCursor wait;
+    const BusyCursor busy;
     if (primes.empty()) primes = primesOfFunction();
     // With X rows the letters decide between covers of as many terms.
-    cover = dontCares.empty() ? minimalCover(primes, toStd(simple), n, coverBudget)
-                              : fewestTermsThenLetters(primes, toStd(simple), n, coverBudget);
+    cover = dontCares_.empty() ? minimalCover(primes, toStd(onesTerms_), n, coverBudget_)
+                               : fewestTermsThenLetters(primes, toStd(onesTerms_), n, coverBudget_);
   }
   if (cover.status == CoverStatus::NoCover) {
     showMessage(widget(), tr(kNoCover));
@@ -419,7 +430,7 @@ void ConvertForm::Command1_Click() {
 }
 
 std::string ConvertForm::gateSetSource() const {
-  if (!primeStr.isEmpty()) {
+  if (!primesShown_.isEmpty()) {
     QString text = box(QStringLiteral("Text2"))->text();
     if (text.isEmpty()) text = box(QStringLiteral("Text7"))->text();
     return InsideExp(withoutBlanks(text));
@@ -428,16 +439,16 @@ std::string ConvertForm::gateSetSource() const {
 }
 
 std::string ConvertForm::primesOfFunction() const {
-  if (dontCares.empty()) return simplicity(patternsOf(simple));
-  return primesWithDontCares(toStd(simple), dontCares, variableCount());
+  if (dontCares_.empty()) return simplicity(patternsOf(onesTerms_));
+  return primesWithDontCares(toStd(onesTerms_), dontCares_, variableCount());
 }
 
-void ConvertForm::Command2_Click(int index) {
+void ConvertForm::convertWithNot(int index) {
   if (!isOpen() || index < 0 || index > 1) return;
   button(QStringLiteral("Command2(%1)").arg(index))->setEnabled(false);
   Rewritten r;
   {
-    WaitCursor wait;
+    const BusyCursor busy;
     const std::optional<std::string> rpn = gateSetRpn(gateSetSource());
     r = rpn ? rewriteWithNot(*rpn, index == 0) : Rewritten{"", RewriteStatus::Malformed};
   }
@@ -449,7 +460,7 @@ void ConvertForm::Command2_Click(int index) {
     showMessage(widget(), tooLongMessage());
 }
 
-void ConvertForm::Command5_Click(int index) {
+void ConvertForm::convertOnly(int index) {
   if (!isOpen() || index < 0 || index > 1) return;
   button(QStringLiteral("Command5(%1)").arg(index))->setEnabled(false);
   QPushButton* companion = button(QStringLiteral("Command2(%1)").arg(index));
@@ -457,7 +468,7 @@ void ConvertForm::Command5_Click(int index) {
   QString withNot;
   if (companion->isEnabled()) {
     // Computed silently: the companion's box stays empty and its button usable.
-    Command2_Click(index);
+    convertWithNot(index);
     if (!isOpen()) return;
     companion->setEnabled(true);
     withNot = companionBox->text();
@@ -467,7 +478,7 @@ void ConvertForm::Command5_Click(int index) {
   }
   Rewritten r;
   {
-    WaitCursor wait;
+    const BusyCursor busy;
     r = rewriteOnly(toStd(withNot), index == 0);
   }
   box(index == 0 ? QStringLiteral("Text5") : QStringLiteral("Text6"))->setText(fromStd(r.text));
@@ -477,7 +488,7 @@ void ConvertForm::Command5_Click(int index) {
     showMessage(widget(), tooLongMessage());
 }
 
-void ConvertForm::Command6_Click() {
+void ConvertForm::productOfSums() {
   if (!isOpen()) return;
   const int n = variableCount();
   // From seven variables the search can take as long as "簡単化"'s: ask the same.
@@ -486,9 +497,9 @@ void ConvertForm::Command6_Click() {
   button(QStringLiteral("Command6"))->setEnabled(false);
   Cover product;
   {
-    WaitCursor wait;
-    const std::string free = rowTerms(dontCares, n);
-    product = minimalProductOfSums(otherRows(toStd(simple), free, n), free, n);
+    const BusyCursor busy;
+    const std::string free = rowTerms(dontCares_, n);
+    product = minimalProductOfSums(otherRows(toStd(onesTerms_), free, n), free, n);
   }
   box(QStringLiteral("Text8"))->setText(fromStd(wordchange(product.sum)));
   if (product.status == CoverStatus::BestFound)
@@ -499,18 +510,17 @@ void ConvertForm::Command6_Click() {
 
 void ConvertForm::showPrimeChart() {
   if (!isOpen()) return;
-  app().primeChart->showFor(simple, variableCount(), dontCares);
+  app().primeChart->showFor(function(), onesTerms_);
 }
 
 void ConvertForm::showTabulation() {
   if (!isOpen()) return;
-  app().tabulation->showFor(simple, variableCount(), dontCares);
+  app().tabulation->showFor(function(), onesTerms_);
 }
 
-void ConvertForm::Command3_Click(int index) {
+void ConvertForm::showReadable(int index) {
   if (!isOpen() || index < 0 || index > 7) return;
-  app().Form16->siki = box(QString::fromLatin1(kDisplayedBox[index]))->text();
-  app().Form16->show();
+  app().Form16->showFor(box(QString::fromLatin1(kDisplayedBox[index]))->text());
 }
 
 }  // namespace ronri

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/table/function.h"
 #include "ui/framework/window.h"
 
 class QGridLayout;
@@ -24,21 +25,28 @@ class ConvertForm : public Window {
  public:
   explicit ConvertForm(App& app);
 
-  QString trsiki;              // the expression as typed, shown in Text1 at load
-  QString simple;              // the 1-row term list, set by the truth-table window
-  std::vector<int> dontCares;  // the X rows, set with it
+  // The function the buttons work on: its 1-rows as a term list, its count
+  // and X rows. The truth table sets it whenever it makes a table; what the
+  // boxes show stays until the next showing.
+  void setTable(const QString& onesTerms, int variables, const std::vector<int>& dontCares);
+  // Shows the window for `f` (its expression in Text1) with those 1-rows; an
+  // open window is loaded afresh.
+  void showFor(const Function& f, const QString& onesTerms);
+  const QString& expression() const { return expression_; }
+  const QString& onesTerms() const { return onesTerms_; }
+  const std::vector<int>& dontCares() const { return dontCares_; }
   // The time "簡単化" gives the exact search (tests shorten it).
-  std::chrono::milliseconds coverBudget{2000};
+  void setCoverBudget(std::chrono::milliseconds budget) { coverBudget_ = budget; }
 
   // The buttons' operations, callable as the buttons are pressed.
-  void Command1_Click();           // simplify
-  void Command2_Click(int index);  // 0: NAND with NOT, 1: NOR with NOT
-  void Command3_Click(int index);  // show a box in the readable-expression window
-  void Command4_Click();           // prime implicants
-  void Command5_Click(int index);  // 0: NAND only, 1: NOR only
+  void simplify();                 // Command1, row "簡単化": the smallest sum of products
+  void convertWithNot(int index);  // Command2(0/1): NAND with NOT, NOR with NOT
+  void showReadable(int index);    // Command3(index): that box in the readable window
+  void listPrimes();               // Command4, row "主項": the prime implicants
+  void convertOnly(int index);     // Command5(0/1): NAND only, NOR only
   void showPrimeChart();           // "主項表": the chart of this function's prime implicants
   void showTabulation();  // "クワイン・マクラスキー法": how the merging found them
-  void Command6_Click();  // smallest product of sums (Text8)
+  void productOfSums();   // Command6: the smallest product of sums (Text8)
   // "証明を続ける": the exact search of a "簡単化" left unproven goes on in the
   // background; pressed again while it runs, it stops it.
   void continueProof();
@@ -66,7 +74,15 @@ class ConvertForm : public Window {
   // The prime implicants of the 1-rows, with the X rows where there are any.
   std::string primesOfFunction() const;
 
-  QString primeStr;  // the prime-implicant sum of this showing; "" until "主項" ran
+  // The function and the expression it was shown for.
+  Function function() const;
+  QString expression_;  // shown in Text1 at load
+  QString onesTerms_;
+  int variables_ = 1;
+  std::vector<int> dontCares_;
+  std::chrono::milliseconds coverBudget_{2000};
+
+  QString primesShown_;  // the prime-implicant sum of this showing; "" until "主項" ran
 
   // The background proof of the "簡単化" cover and what it started from.
   void showCoverNote(const Cover& cover, bool searching);

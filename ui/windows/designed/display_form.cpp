@@ -12,7 +12,6 @@
 #include "ui/framework/expression_font.h"
 #include "ui/framework/print_header.h"
 #include "ui/windows/designed/notation_form.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui/windows/helpers/dont_care.h"
 #include "ui/windows/helpers/send_to_list.h"
 
@@ -57,25 +56,35 @@ void DisplayForm::build(QMainWindow* w) {
   w->resize(640, w->sizeHint().height());
 }
 
+void DisplayForm::showFor(const Function& f, const QString& sumOfProducts,
+                          const QString& productOfSums) {
+  texts_[0] = QString::fromStdString(f.expression);
+  texts_[1] = sumOfProducts;
+  texts_[2] = productOfSums;
+  variables_ = f.variables;
+  dontCares_ = f.dontCares;
+  if (isOpen()) unload();
+  show();
+}
+
 void DisplayForm::load() {
   for (int row = 0; row < 3; ++row)
-    control<QLineEdit>(QStringLiteral("Text1(%1)").arg(row))->setText(texts[row]);
-  showFunctionInTitle(widget(), caption(), withDontCares(texts[0], dontCares));
+    control<QLineEdit>(QStringLiteral("Text1(%1)").arg(row))->setText(texts_[row]);
+  showFunctionInTitle(widget(), caption(), withDontCares(texts_[0], dontCares_));
   auto* dontCare = control<QLabel>(QStringLiteral("DontCareLabel"));
-  dontCare->setText(withDontCares(QString(), dontCares).trimmed());
-  dontCare->setVisible(!dontCares.empty());
+  dontCare->setText(withDontCares(QString(), dontCares_).trimmed());
+  dontCare->setVisible(!dontCares_.empty());
 }
 
 void DisplayForm::sendRow(int row) {
   if (!isOpen() || row < 1 || row > 2) return;
   sendToList(app(), widget(), control<QLineEdit>(QStringLiteral("Text1(%1)").arg(row))->text(),
-             app().Form2->listindex + 1);
+             variables_);
 }
 
 void DisplayForm::showRow(int row) {
   if (!isOpen() || row < 0 || row > 2) return;
-  app().Form16->siki = control<QLineEdit>(QStringLiteral("Text1(%1)").arg(row))->text();
-  app().Form16->show();
+  app().Form16->showFor(control<QLineEdit>(QStringLiteral("Text1(%1)").arg(row))->text());
 }
 
 }  // namespace ronri

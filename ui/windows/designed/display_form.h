@@ -4,6 +4,7 @@
 #include <QString>
 #include <vector>
 
+#include "core/table/function.h"
 #include "ui/framework/window.h"
 
 namespace ronri {
@@ -13,9 +14,11 @@ class DisplayForm : public Window {
  public:
   explicit DisplayForm(App& app);
 
-  QString texts[3];  // Text1(0..2): as typed, sum of products, product of sums
-  // Rows in neither canonical form (don't care), named beside them.
-  std::vector<int> dontCares;
+  // Shows the expression of `f` and its two canonical forms (display texts);
+  // an open window is loaded afresh.
+  void showFor(const Function& f, const QString& sumOfProducts, const QString& productOfSums);
+  // Row 0, 1 or 2 as handed over: as typed, sum of products, product of sums.
+  const QString& text(int row) const { return texts_[row]; }
 
   // "表示" of row `row` (Command1, Command2, Command3 for rows 0, 1, 2).
   void showRow(int row);
@@ -25,6 +28,12 @@ class DisplayForm : public Window {
  protected:
   void build(QMainWindow* w) override;
   void load() override;
+
+ private:
+  QString texts_[3];  // Text1(0..2)
+  int variables_ = 1;
+  // Rows in neither canonical form (don't care), named beside them.
+  std::vector<int> dontCares_;
 };
 
 }  // namespace ronri

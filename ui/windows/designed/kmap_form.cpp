@@ -13,6 +13,7 @@
 #include "core/table/function.h"
 #include "kmap/geometry.h"
 #include "ui/app.h"
+#include "ui/framework/busy_cursor.h"
 #include "ui/framework/canvas.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/display_settings.h"
@@ -24,7 +25,6 @@
 #include "ui/framework/print_header.h"
 #include "ui/framework/translation.h"
 #include "ui/framework/twips.h"
-#include "ui/windows/designed/truth_table_form.h"
 #include "ui/windows/helpers/cover_proof.h"
 #include "ui/windows/helpers/dont_care.h"
 
@@ -135,6 +135,17 @@ QLabel* mapLabel(QWidget* parent, const QString& name, const QString& text, QRec
   return makeLabel(parent, name, text, r, gothicFont(pt, true), align);
 }
 
+// The corner of the map: "A" (columns) and "B" (rows) until the axes are
+// chosen, then the letters, in a wider box for up to three (twips).
+constexpr kmap::Rect kCornerA{720, 240, 255, 495};
+constexpr kmap::Rect kCornerB{120, 480, 375, 375};
+constexpr kmap::Rect kColumnLetters{480, 240, 600, 420};
+constexpr kmap::Rect kRowLetters{120, 540, 600, 375};
+
+QRect rectOf(const kmap::Rect& r) {
+  return pxRect(r.left, r.top, r.width, r.height);
+}
+
 // The corner of the map names the variables of its columns (above the
 // diagonal) and rows (below it); "A" and "B" until the axes are chosen.
 void nameCorner(QLabel* l, const std::string& letters, bool columns) {
@@ -142,18 +153,14 @@ void nameCorner(QLabel* l, const std::string& letters, bool columns) {
   if (letters.empty()) {
     l->setText(columns ? "A" : "B");
     l->setFont(gothicFont(20.25, true));
-    l->setGeometry(columns ? pxRect(720, 240, 255, 495) : pxRect(120, 480, 375, 375));
+    l->setGeometry(rectOf(columns ? kCornerA : kCornerB));
     l->setAlignment(Qt::AlignCenter);
     return;
   }
   l->setText(QString::fromStdString(letters));
   l->setFont(gothicFont(letters.size() == 1 ? 20.25 : letters.size() == 2 ? 14.25 : 12, true));
-  l->setGeometry(columns ? pxRect(480, 240, 600, 420) : pxRect(120, 540, 600, 375));
+  l->setGeometry(rectOf(columns ? kColumnLetters : kRowLetters));
   l->setAlignment((columns ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-}
-
-QRect rectOf(const kmap::Rect& r) {
-  return pxRect(r.left, r.top, r.width, r.height);
 }
 
 // A translation wider than the designed label is set smaller rather than cut
@@ -214,8 +221,8 @@ Canvas* KmapForm::buildCanvas(QMainWindow* w) {
 // The corner labels, the Gray-code headers and one label per cell.
 void KmapForm::buildMapLabels(Canvas* canvas) {
   const kmap::MapShape& m = kmap::mapShape(variables_);
-  mapLabel(canvas, "Label1", "A", pxRect(720, 240, 255, 495), 20.25);
-  mapLabel(canvas, "Label2", "B", pxRect(120, 480, 375, 375), 20.25);
+  mapLabel(canvas, "Label1", "A", rectOf(kCornerA), 20.25);
+  mapLabel(canvas, "Label2", "B", rectOf(kCornerB), 20.25);
   const int colBits = m.maxA, rowBits = m.maxB;
   for (int k = 0; k < m.columns; ++k)
     mapLabel(canvas, indexed("ColumnHeader", k), QString::fromStdString(kmap::grayCode(k, colBits)),
@@ -310,12 +317,25 @@ void KmapForm::buildGroupingControls(Canvas* canvas) {
   termBox_ = text;
 }
 
+void KmapForm::showFor(const Function& f, const QString& onesTerms, const QString& zerosTerms) {
+  expression_ = QString::fromStdString(f.expression);
+  onesTerms_ = onesTerms;
+  zerosTerms_ = zerosTerms;
+  dontCares_ = f.dontCares;
+  if (isOpen()) unload();
+  show();
+}
+
+bool KmapForm::shows(const QString& onesTerms, const std::vector<int>& dontCares) const {
+  return isOpen() && onesTerms_ == onesTerms && dontCares_ == dontCares;
+}
+
 void KmapForm::load() {
-  showFunctionInTitle(widget(), caption(), withDontCares(app().Form2->trsiki, dontCares));
+  showFunctionInTitle(widget(), caption(), withDontCares(expression_, dontCares_));
   model_ = kmap::KmapModel(variables_);
-  model_.dosiki1 = dosiki1.toStdString();
-  model_.dosiki0 = dosiki0.toStdString();
-  model_.dosikiX = rowTerms(dontCares, variables_);
+  model_.dosiki1 = onesTerms_.toStdString();
+  model_.dosiki0 = zerosTerms_.toStdString();
+  model_.dosikiX = rowTerms(dontCares_, variables_);
   model_.loadMap();
   bestFoundTold_ = false;
   if (hasGrouping()) {
@@ -420,9 +440,8 @@ void KmapForm::listChosen(bool all) {
     if (!askYesNo(widget(), tr("この作業は時間が異常にかかる可能性があります。よろしいですか？")))
       return;
     if (!isOpen()) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const BusyCursor busy;
     grouping_->computeMinimal();
-    QApplication::restoreOverrideCursor();
   }
   if (!all && grouping_->minimalStatus() == CoverStatus::BestFound && !bestFoundTold_) {
     bestFoundTold_ = true;

@@ -1,7 +1,6 @@
 #pragma once
 // The Karnaugh-map window ("カルノー図") for 3, 4, 5 or 6 variables: Form3,
-// Form4, Form5 and Form7. The truth-table window sets dosiki1 and dosiki0
-// before showing it.
+// Form4, Form5 and Form7, shown with a function by showFor().
 #include <QPointer>
 #include <QString>
 #include <memory>
@@ -9,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/table/function.h"
 #include "kmap/grouping.h"
 #include "kmap/map_model.h"
 #include "ui/framework/window.h"
@@ -30,9 +30,15 @@ class KmapForm : public Window {
   ~KmapForm() override;
   int variables() const { return variables_; }
 
-  QString dosiki1;             // term list of the 1-cells
-  QString dosiki0;             // term list of the 0-cells
-  std::vector<int> dontCares;  // rows shown "X", free for the loops
+  // Shows the map of `f` (of this window's count): `onesTerms` and
+  // `zerosTerms` are the term lists of its 1- and 0-cells, its don't-care
+  // rows are shown "X" and free for the loops. An open window is loaded afresh.
+  void showFor(const Function& f, const QString& onesTerms, const QString& zerosTerms);
+  // Whether the open window shows the function of these 1-cells and X cells.
+  bool shows(const QString& onesTerms, const std::vector<int>& dontCares) const;
+  const QString& onesTerms() const { return onesTerms_; }
+  const QString& zerosTerms() const { return zerosTerms_; }
+  const std::vector<int>& dontCares() const { return dontCares_; }
 
   // The map and grouping state of the open window (for tests and callers).
   const kmap::KmapModel& model() const { return model_; }
@@ -71,6 +77,10 @@ class KmapForm : public Window {
   void drawFrame();
 
   int variables_;
+  QString expression_;          // named in the title
+  QString onesTerms_;           // term list of the 1-cells
+  QString zerosTerms_;          // term list of the 0-cells
+  std::vector<int> dontCares_;  // rows shown "X", free for the loops
   const KmapLayout& layout_;
   kmap::KmapModel model_;
   std::unique_ptr<kmap::Grouping> grouping_;

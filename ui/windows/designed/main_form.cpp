@@ -66,8 +66,8 @@ QPushButton* keyButton(QWidget* parent, const QString& name, const QString& capt
 
 MainForm::MainForm(App& app) : Window(app, QStringLiteral("Form1"), QStringLiteral("main")) {}
 
-QString MainForm::InsideExp(const QString& siki) {
-  return QString::fromStdString(ronri::InsideExp(siki.toStdString()));
+QString MainForm::InsideExp(const QString& expression) {
+  return QString::fromStdString(ronri::InsideExp(expression.toStdString()));
 }
 
 void MainForm::build(QMainWindow* w) {
@@ -140,7 +140,7 @@ void MainForm::makeEntryField(QWidget* central, QMainWindow* w) {
   makeTypable(
       entryField_, [this] { return chosenCount_; },
       [w](const QString& hint) { w->statusBar()->showMessage(hint, 6000); });
-  connect(entryField_, &QLineEdit::returnPressed, this, &MainForm::store);
+  connect(entryField_, &QLineEdit::returnPressed, this, &MainForm::enter);
   w->statusBar()->setObjectName(QStringLiteral("StatusBar"));
   entryField_->setFont(expressionFont(12));
   entryField_->setMinimumWidth(320);
@@ -195,7 +195,7 @@ void MainForm::makeDontCareLabel(QWidget* central) {
 // The right column: "入力", "作成", "削除" above the stored expressions.
 QLayout* MainForm::buildStoredList(QWidget* central) {
   auto* store = keyButton(central, indexed("Command3", 0), tr("入力"));
-  connect(store, &QPushButton::clicked, this, &MainForm::store);
+  connect(store, &QPushButton::clicked, this, &MainForm::enter);
   auto* create = keyButton(central, indexed("Command3", 1), tr("作成"));
   connect(create, &QPushButton::clicked, this, &MainForm::create);
   auto* remove = keyButton(central, indexed("Command3", 2), tr("削除"));
@@ -292,8 +292,7 @@ void MainForm::load() {
 }
 
 void MainForm::reload() {
-  dosiki.clear();
-  trsiki.clear();
+  lastEntered_.clear();
   if (!isOpen()) return;
   variableCountList_->setEnabled(true);
   lockButtons();
@@ -333,7 +332,8 @@ void MainForm::backspace() {
   entryField_->setText(s);
 }
 
-void MainForm::store() {
+void MainForm::enter() {
+  if (!isOpen()) return;
   const QString built = entryField_->text();
   // The counting check keeps its messages; where the text goes wrong is said
   // beside them, or alone when only the order of the tokens is wrong.
@@ -357,7 +357,7 @@ void MainForm::store() {
   const QList<QListWidgetItem*> chosen = variableCountList_->selectedItems();
   if (chosen.isEmpty()) return;
   const int k = variableCountList_->row(chosen.first());
-  trsiki = built;
+  lastEntered_ = built;
   Function f{built.toStdString(), k + 1, {}};
   if (built == dontCareExpression_ && k + 1 == dontCareVariables_) f.dontCares = dontCares_;
   entryField_->clear();
@@ -389,15 +389,57 @@ void MainForm::create() {
   const QChar digit = entry.at(space + 1);
   if (digit < QLatin1Char('0') || digit > QLatin1Char('9')) return;
 
-  TruthTableForm& table = *app().Form2;
-  table.trsiki = entry.left(space);
-  table.dosiki = InsideExp(table.trsiki);
-  table.listindex = digit.unicode() - '0';
-  const std::optional<Function> f = readEntry(entry.toStdString()).function;
-  table.dontCares = f ? f->dontCares : std::vector<int>{};
-  // An open table would still show the previous expression.
-  if (table.isOpen()) table.rebuildTable();
-  table.show();
+  const std::optional<Function> read = readEntry(entry.toStdString()).function;
+  const Function f{entry.left(space).toStdString(), digit.unicode() - '0' + 1,
+                   read ? read->dontCares : std::vector<int>{}};
+  app().Form2->showFor(f);
+}
+
+QStringList MainForm::storedEntries() const {
+  QStringList entries;
+  if (storedList_)
+    for (int i = 0; i < storedList_->count(); ++i) entries << storedList_->item(i)->text();
+  return entries;
+}
+
+int MainForm::store(const QString& entry) {
+  return store(QStringList{entry});
+}
+
+int MainForm::store(const QStringList& entries) {
+  if (!storedList_) return -1;
+  storedList_->addItems(entries);
+  return storedList_->count() - 1;
+}
+
+void MainForm::select(int row) {
+  if (!storedList_ || row < 0 || row >= storedList_->count()) return;
+  storedList_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+  storedList_->scrollToItem(storedList_->item(row));
+}
+
+void MainForm::setEntry(const QString& expression, int variables, const std::vector<int>& dontCares,
+                        bool enableInput) {
+  setDontCares(expression, variables, dontCares);
+  if (!isOpen()) return;
+  entryField_->setText(expression);
+  if (enableInput) control<QPushButton>(indexed("Command3", 0))->setEnabled(true);
+  const int k = variables - 1;
+  if (k >= 0 && k < variableCountList_->count()) {
+    const bool alreadyChosen =
+        variableCountList_->currentRow() == k && variableCountList_->item(k)->isSelected();
+    variableCountList_->setCurrentRow(k, QItemSelectionModel::ClearAndSelect);
+    // Choosing the count already chosen must still unlock the buttons (they
+    // are locked again whenever the table window closes).
+    if (alreadyChosen) countChosen(k);
+  }
+  // The user goes on here: bring the window forward.
+  widget()->raise();
+  widget()->activateWindow();
+}
+
+QProgressBar* MainForm::progressBar() const {
+  return control<QProgressBar>(QStringLiteral("ProgressBar1"));
 }
 
 void MainForm::remove() {

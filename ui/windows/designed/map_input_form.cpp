@@ -10,8 +10,8 @@
 #include "ui/framework/controls.h"
 #include "ui/framework/fonts.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/designed/main_form.h"
 #include "ui/windows/helpers/dont_care.h"
-#include "ui/windows/helpers/entry_handoff.h"
 
 namespace ronri {
 
@@ -23,11 +23,19 @@ constexpr int kColumnStep = 960;
 // sets the two apart.
 constexpr int kHalfGap = 120;
 constexpr int kFirstRow = 1080;
-constexpr int kDontCareWidth = 1500;
 constexpr int kRowStep = 600;
 // Ruling runs halfway between neighbouring cells, and this far outside the outer ones.
 constexpr int kBorderX = (kColumnStep - MapInputForm::kCellWidth) / 2;
 constexpr int kBorderY = (kRowStep - MapInputForm::kCellHeight) / 2;
+// The input buttons stand in one row this far below the ruling, right-aligned
+// with it, this far apart; the window ends as far below them.
+constexpr int kButtonsBelow = 360;
+constexpr int kButtonGap = 120;
+constexpr int kButtonHeight = 420;
+constexpr int kInputWidth = 1200;     // "入力"
+constexpr int kSimplifyWidth = 2040;  // "簡単化して入力"
+constexpr int kDontCareWidth = 1500;  // "X付きで入力"
+constexpr int kRightMargin = 480;     // right of the ruling
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, QRect geometry,
               Qt::Alignment align) {
@@ -95,25 +103,28 @@ void MapInputForm::build(QMainWindow* w) {
 
   const int right = cellLeft(shape.columns() - 1) + kCellWidth + kBorderX;
   const int bottom = cellTop(shape.rows() - 1) + kCellHeight + kBorderY;
+  const int buttonsTop = bottom + kButtonsBelow;
+  const int inputLeft = right - kInputWidth;
+  const int simplifyLeft = inputLeft - kButtonGap - kSimplifyWidth;
+  const int dontCareLeft = simplifyLeft - kButtonGap - kDontCareWidth;
   auto* input = new QPushButton(tr("入力"), canvas_);
   input->setObjectName(QStringLiteral("Command2"));
-  input->setGeometry(pxRect(right - 1200, bottom + 360, 1200, 420));
+  input->setGeometry(pxRect(inputLeft, buttonsTop, kInputWidth, kButtonHeight));
   connect(input, &QPushButton::clicked, this, &MapInputForm::makeExpression);
   // Beside "入力", to its left, in the same row.
   auto* simplifyInput = new QPushButton(tr("簡単化して入力"), canvas_);
   simplifyInput->setObjectName(QStringLiteral("Command3"));
-  simplifyInput->setGeometry(pxRect(right - 1200 - 120 - 2040, bottom + 360, 2040, 420));
+  simplifyInput->setGeometry(pxRect(simplifyLeft, buttonsTop, kSimplifyWidth, kButtonHeight));
   connect(simplifyInput, &QPushButton::clicked, this, &MapInputForm::makeSimplifiedExpression);
   // And "X付きで入力" left of that: the 1-cells with the X cells beside them.
   auto* dontCareInput = new QPushButton(tr("X付きで入力"), canvas_);
   dontCareInput->setObjectName(QStringLiteral("Command4"));
-  dontCareInput->setGeometry(
-      pxRect(right - 1200 - 120 - 2040 - 120 - kDontCareWidth, bottom + 360, kDontCareWidth, 420));
+  dontCareInput->setGeometry(pxRect(dontCareLeft, buttonsTop, kDontCareWidth, kButtonHeight));
   connect(dontCareInput, &QPushButton::clicked, this, [this] {
     handWithDontCares(app(), rowValues(cells_, static_cast<int>(cells_.size())), variables_, false);
     unload();
   });
-  const QSize size(px(right + 480), px(bottom + 360 + 420 + 360));
+  const QSize size(px(right + kRightMargin), px(buttonsTop + kButtonHeight + kButtonsBelow));
   w->setFixedSize(size);
   // The ruling is drawn at load, before the window is laid out: give the
   // drawing its full size now.
@@ -152,16 +163,15 @@ void MapInputForm::drawRuling() {
 void MapInputForm::makeExpression() {
   std::vector<bool> values(cells_.size());
   for (int m = 0; m < cells_.size(); ++m) values[m] = cells_[m]->text() == QStringLiteral("1");
-  handToEntryField(app(), QString::fromStdString(ronri::makeExpression(values, variables_)),
-                   variables_ - 1, false);
+  app().Form1->setEntry(QString::fromStdString(ronri::makeExpression(values, variables_)),
+                        variables_);
   unload();
 }
 
 void MapInputForm::makeSimplifiedExpression() {
   const std::string values = rowValues(cells_, static_cast<int>(cells_.size()));
-  handToEntryField(app(),
-                   QString::fromStdString(ronri::makeSimplifiedExpression(values, variables_)),
-                   variables_ - 1, false);
+  app().Form1->setEntry(QString::fromStdString(ronri::makeSimplifiedExpression(values, variables_)),
+                        variables_);
   unload();
 }
 

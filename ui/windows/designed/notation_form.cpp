@@ -29,7 +29,7 @@ void NotationForm::build(QMainWindow* w) {
   auto* show = new QPushButton(tr("表示"), central);
   show->setObjectName(QStringLiteral("Command1"));
   show->setAutoDefault(false);
-  connect(show, &QPushButton::clicked, this, [this] { Command1_Click(); });
+  connect(show, &QPushButton::clicked, this, [this] { redraw(); });
   left->addWidget(show);
   left->addStretch(1);
   row->addLayout(left);
@@ -62,8 +62,13 @@ Canvas* NotationForm::canvas() const {
   return control<Canvas>(QStringLiteral("Canvas"));
 }
 
+void NotationForm::showFor(const QString& expression) {
+  expression_ = expression;
+  show();
+}
+
 void NotationForm::load() {
-  showFunctionInTitle(widget(), caption(), siki);
+  showFunctionInTitle(widget(), caption(), expression_);
   draw();
   // Wide and low: as wide as the drawing (within reason), one line of glyphs high.
   QWidget* c = canvas();
@@ -74,13 +79,13 @@ void NotationForm::load() {
   widget()->resize(width, height);
 }
 
-void NotationForm::Command1_Click() {
+void NotationForm::redraw() {
   if (isOpen()) draw();
 }
 
 void NotationForm::draw() {
   Canvas* c = canvas();
-  const std::string text = siki.toStdString();
+  const std::string text = expression_.toStdString();
   const NotationSize size = notationSize(text, kMaxCells);
   // The canvas grows to hold the drawing and keeps what it already shows.
   c->resize(std::max(c->width(), px(size.width)), std::max(c->height(), px(size.height)));

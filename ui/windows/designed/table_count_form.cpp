@@ -11,11 +11,7 @@ TableCountForm::TableCountForm(App& app)
 
 void TableCountForm::build(QMainWindow* w) {
   buildCountDialog(w, {1, 2, 3, 4, 5}, [this](int count) {
-    TableInputForm& table = *app().Form11;
-    // A table of another size that is still open is replaced, not relabelled.
-    if (table.isOpen() && table.loadedRows() != (1 << count)) table.unload();
-    table.hen = count;
-    table.show();
+    app().Form11->showFor(count);
     unload();
   });
 }

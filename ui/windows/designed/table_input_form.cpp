@@ -17,8 +17,8 @@
 #include "core/table/table_input.h"
 #include "ui/app.h"
 #include "ui/framework/fonts.h"
+#include "ui/windows/designed/main_form.h"
 #include "ui/windows/helpers/dont_care.h"
-#include "ui/windows/helpers/entry_handoff.h"
 
 namespace ronri {
 
@@ -41,7 +41,7 @@ TableInputForm::TableInputForm(App& app)
     : Window(app, QStringLiteral("Form11"), tr("真理値表入力")) {}
 
 int TableInputForm::rows() const {
-  return 1 << loadedHen_;
+  return 1 << loadedVariables_;
 }
 
 void TableInputForm::build(QMainWindow* w) {
@@ -68,28 +68,28 @@ void TableInputForm::build(QMainWindow* w) {
     headings_ << h;
   }
 
-  text2_ = new QTextEdit(central_);
-  text2_->setObjectName(QStringLiteral("Text2"));
-  text2_->setReadOnly(true);
-  text2_->setFocusPolicy(Qt::NoFocus);
-  text2_->setFont(fixedFont(11));
-  text2_->setLineWrapMode(QTextEdit::FixedColumnWidth);
-  text2_->setLineWrapColumnOrWidth(kLabelColumns);
-  text2_->setWordWrapMode(QTextOption::WordWrap);
-  text2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  text2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  text2_->installEventFilter(this);
+  rowLabels_ = new QTextEdit(central_);
+  rowLabels_->setObjectName(QStringLiteral("Text2"));
+  rowLabels_->setReadOnly(true);
+  rowLabels_->setFocusPolicy(Qt::NoFocus);
+  rowLabels_->setFont(fixedFont(11));
+  rowLabels_->setLineWrapMode(QTextEdit::FixedColumnWidth);
+  rowLabels_->setLineWrapColumnOrWidth(kLabelColumns);
+  rowLabels_->setWordWrapMode(QTextOption::WordWrap);
+  rowLabels_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  rowLabels_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  rowLabels_->installEventFilter(this);
 
   auto* line1 = new QFrame(central_);
   line1->setObjectName(QStringLiteral("Line1"));
   line1->setFrameShape(QFrame::VLine);
   line1->setFrameShadow(QFrame::Sunken);
-  line1_ = line1;
+  verticalRule_ = line1;
   auto* line2 = new QFrame(central_);
   line2->setObjectName(QStringLiteral("Line2"));
   line2->setFrameShape(QFrame::HLine);
   line2->setFrameShadow(QFrame::Sunken);
-  line2_ = line2;
+  horizontalRule_ = line2;
 
   outputs_.clear();
   for (int r = 0; r < kMaxRows; ++r) {
@@ -113,59 +113,66 @@ void TableInputForm::build(QMainWindow* w) {
   dontCareInput_ = new QPushButton(tr("X付きで入力"), outer);
   dontCareInput_->setObjectName(QStringLiteral("Command4"));
   connect(dontCareInput_, &QPushButton::clicked, this, [this] {
-    handWithDontCares(app(), rowValues(outputs_, rows()), loadedHen_, true);
+    handWithDontCares(app(), rowValues(outputs_, rows()), loadedVariables_, true);
     unload();
   });
 }
 
+void TableInputForm::showFor(int variables) {
+  // A table of another size that is still open is replaced, not relabelled.
+  if (isOpen() && loadedRows() != (1 << variables)) unload();
+  variables_ = variables;
+  show();
+}
+
 void TableInputForm::load() {
-  hen = std::clamp(hen, 1, 5);
-  loadedHen_ = hen;
-  text2_->setPlainText(QString::fromStdString(rowLabels(hen)));
-  QTextCursor all(text2_->document());
+  variables_ = std::clamp(variables_, 1, 5);
+  loadedVariables_ = variables_;
+  rowLabels_->setPlainText(QString::fromStdString(rowLabels(variables_)));
+  QTextCursor all(rowLabels_->document());
   all.select(QTextCursor::Document);
   QTextBlockFormat spacing;
   spacing.setLineHeight(kLineHeightPercent, QTextBlockFormat::ProportionalHeight);
   all.mergeBlockFormat(spacing);
-  for (int k = 0; k < headings_.size(); ++k) headings_[k]->setVisible(k < loadedHen_);
+  for (int k = 0; k < headings_.size(); ++k) headings_[k]->setVisible(k < loadedVariables_);
   for (int r = 0; r < outputs_.size(); ++r) outputs_[r]->setVisible(r < rows());
   placeControls();
 }
 
 bool TableInputForm::eventFilter(QObject* watched, QEvent* e) {
   // The label box lays its text out again when it is shown or resized.
-  if (watched == text2_ && (e->type() == QEvent::Show || e->type() == QEvent::Resize))
+  if (watched == rowLabels_ && (e->type() == QEvent::Show || e->type() == QEvent::Resize))
     placeControls();
   return Window::eventFilter(watched, e);
 }
 
 void TableInputForm::placeControls() {
-  if (!text2_ || !central_) return;
-  QTextDocument* doc = text2_->document();
+  if (!rowLabels_ || !central_) return;
+  QTextDocument* doc = rowLabels_->document();
   QAbstractTextDocumentLayout* layout = doc->documentLayout();
-  const QFontMetricsF metrics(text2_->font());
+  const QFontMetricsF metrics(rowLabels_->font());
   const qreal charWidth = metrics.horizontalAdvance(QLatin1Char('0'));
-  const int frame = text2_->frameWidth();
+  const int frame = rowLabels_->frameWidth();
   const qreal margin = doc->documentMargin();
 
   // The size the labels need: no scrolling, every line in view.
   const int labelWidth = int(std::ceil(2 * frame + 2 * margin + (kLabelColumns + 1) * charWidth));
   const int labelHeight = int(std::ceil(layout->documentSize().height())) + 2 * frame;
   const QRect labels(kMargin, kLabelTop, labelWidth, labelHeight);
-  if (text2_->geometry() != labels) text2_->setGeometry(labels);  // re-enters via Resize
+  if (rowLabels_->geometry() != labels) rowLabels_->setGeometry(labels);  // re-enters via Resize
 
   // Headings centred over the digit columns (digits stand five characters apart).
   for (int k = 0; k < headings_.size(); ++k) {
     const int centre = int(labels.x() + frame + margin + (5 * k + 0.5) * charWidth);
     headings_[k]->setGeometry(centre - 12, kHeadingTop, 24, kHeadingHeight);
   }
-  line2_->setGeometry(kMargin, kLabelTop - 8, labels.width(), 4);
+  horizontalRule_->setGeometry(kMargin, kLabelTop - 8, labels.width(), 4);
 
   // One output button beside every visual line of the labels, centred on it.
   const int buttonsX = labels.right() + 22;
-  line1_->setGeometry(labels.right() + 8, kHeadingTop, 4, labels.bottom() - kHeadingTop);
-  const QPoint viewport = text2_->viewport()->geometry().topLeft();
-  const int scrolled = text2_->verticalScrollBar()->value();
+  verticalRule_->setGeometry(labels.right() + 8, kHeadingTop, 4, labels.bottom() - kHeadingTop);
+  const QPoint viewport = rowLabels_->viewport()->geometry().topLeft();
+  const int scrolled = rowLabels_->verticalScrollBar()->value();
   const qreal pitch = metrics.lineSpacing() * kLineHeightPercent / 100.0;
   const int buttonHeight = std::max(14, int(pitch) - 2);
   int r = 0;
@@ -212,16 +219,16 @@ void TableInputForm::placeControls() {
 void TableInputForm::makeExpression() {
   std::vector<bool> values(rows());
   for (int r = 0; r < rows(); ++r) values[r] = outputs_[r]->text() == QStringLiteral("1");
-  handToEntryField(app(), QString::fromStdString(ronri::makeExpression(values, loadedHen_)),
-                   loadedHen_ - 1, true);
+  app().Form1->setEntry(QString::fromStdString(ronri::makeExpression(values, loadedVariables_)),
+                        loadedVariables_, {}, true);
   unload();
 }
 
 void TableInputForm::makeSimplifiedExpression() {
   const std::string values = rowValues(outputs_, rows());
-  handToEntryField(app(),
-                   QString::fromStdString(ronri::makeSimplifiedExpression(values, loadedHen_)),
-                   loadedHen_ - 1, true);
+  app().Form1->setEntry(
+      QString::fromStdString(ronri::makeSimplifiedExpression(values, loadedVariables_)),
+      loadedVariables_, {}, true);
   unload();
 }
 

@@ -21,11 +21,14 @@ class TableInputForm : public Window {
  public:
   explicit TableInputForm(App& app);
 
-  int hen = 1;  // the number of variables, set before showing
+  // Shows the table of `variables` (1 to 5) rows' outputs; an open table of
+  // another size is replaced, one of this size only raised.
+  void showFor(int variables);
+  int variables() const { return variables_; }
 
   static constexpr int kMaxRows = 32;
   // The number of rows of the open table (0 when closed).
-  int loadedRows() const { return isOpen() ? 1 << loadedHen_ : 0; }
+  int loadedRows() const { return isOpen() ? 1 << loadedVariables_ : 0; }
 
  protected:
   void build(QMainWindow* w) override;
@@ -40,14 +43,15 @@ class TableInputForm : public Window {
   void makeExpression();            // "入力"
   void makeSimplifiedExpression();  // "簡単化して入力"
 
-  int loadedHen_ = 1;  // hen as it was at load: the table on screen
+  int variables_ = 1;        // asked for by showFor()
+  int loadedVariables_ = 1;  // as it was at load: the table on screen
 
   QPointer<QWidget> central_;  // the table: headings, labels, output buttons
   QPointer<QScrollArea> scroll_;
-  QPointer<QTextEdit> text2_;
+  QPointer<QTextEdit> rowLabels_;
   QList<QPointer<QWidget>> headings_;
   QList<QPointer<QPushButton>> outputs_;
-  QPointer<QWidget> line1_, line2_;
+  QPointer<QWidget> verticalRule_, horizontalRule_;
   QPointer<QPushButton> input_;
   QPointer<QPushButton> simplifyInput_;
   QPointer<QPushButton> dontCareInput_;  // "X付きで入力"

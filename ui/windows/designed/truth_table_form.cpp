@@ -80,7 +80,21 @@ int columnWidth(const QPlainTextEdit* c, int chars) {
 TruthTableForm::TruthTableForm(App& app) : Window(app, QStringLiteral("Form2"), tr("真理値表")) {}
 
 int TruthTableForm::variables() const {
-  return std::clamp(listindex + 1, 1, kMaxVariables);
+  return std::clamp(variables_, 1, kMaxVariables);
+}
+
+Function TruthTableForm::function() const {
+  return {expression_.toStdString(), variables_, dontCares_};
+}
+
+void TruthTableForm::showFor(const Function& f) {
+  expression_ = QString::fromStdString(f.expression);
+  folded_ = MainForm::InsideExp(expression_);
+  variables_ = f.variables;
+  dontCares_ = f.dontCares;
+  // An open table would still show the previous expression.
+  if (isOpen()) createTable();
+  show();
 }
 
 void TruthTableForm::build(QMainWindow* w) {
@@ -128,18 +142,18 @@ void TruthTableForm::buildTable(QWidget* parent, QBoxLayout* into) {
   QWidget* headers = buildHeaders(area);
   auto* columns = new QHBoxLayout;
   columns->setSpacing(0);
-  columns->addWidget(text5_);
-  columns->addWidget(text2_);
+  columns->addWidget(assignments_);
+  columns->addWidget(results_);
   columns->addStretch();
   v->addWidget(headers);
   v->addLayout(columns, 1);
   into->addWidget(area);
 
   // Whatever scrolls one column (the wheel, the keys) scrolls the other too.
-  QScrollBar* s5 = text5_->verticalScrollBar();
-  QScrollBar* s2 = text2_->verticalScrollBar();
-  connect(s5, &QScrollBar::valueChanged, s2, &QScrollBar::setValue);
-  connect(s2, &QScrollBar::valueChanged, s5, &QScrollBar::setValue);
+  QScrollBar* assignmentScroll = assignments_->verticalScrollBar();
+  QScrollBar* resultScroll = results_->verticalScrollBar();
+  connect(assignmentScroll, &QScrollBar::valueChanged, resultScroll, &QScrollBar::setValue);
+  connect(resultScroll, &QScrollBar::valueChanged, assignmentScroll, &QScrollBar::setValue);
 
   into->addLayout(buildScrollButtons(parent, headers->height() + 2));
 }
@@ -147,40 +161,41 @@ void TruthTableForm::buildTable(QWidget* parent, QBoxLayout* into) {
 // The assignment column (Text5) and the result column (Text2), each
 // kVisibleLines high.
 void TruthTableForm::buildColumns(QWidget* area) {
-  text5_ = makeColumn(area, "Text5");
-  text2_ = makeColumn(area, "Text2");
+  assignments_ = makeColumn(area, "Text5");
+  results_ = makeColumn(area, "Text2");
   // Right-click on either column: the table as shown, as a picture or as CSV.
-  for (QPlainTextEdit* column : {text5_.data(), text2_.data()}) {
+  for (QPlainTextEdit* column : {assignments_.data(), results_.data()}) {
     addExportMenu(
         column,
         [this] {
           DisplayList d;
-          drawTable(d, Q1.toStdString(), variables(), mode_, dontCares);
+          drawTable(d, rpn_.toStdString(), variables(), mode_, dontCares_);
           return d;
         },
         [this] {
           return QByteArray::fromStdString(
-              tableCsv(Q1.toStdString(), variables(), mode_, dontCares));
+              tableCsv(rpn_.toStdString(), variables(), mode_, dontCares_));
         });
   }
-  const QFontMetricsF fm(text5_->font());
+  const QFontMetricsF fm(assignments_->font());
   const int lines = int(std::ceil(fm.lineSpacing() * kVisibleLines));
-  const int frame = 2 * (text5_->frameWidth() + int(text5_->document()->documentMargin()));
-  text5_->setMinimumHeight(lines + frame);
-  text2_->setMinimumHeight(lines + frame);
-  text2_->setFixedWidth(columnWidth(text2_, 1));
+  const int frame =
+      2 * (assignments_->frameWidth() + int(assignments_->document()->documentMargin()));
+  assignments_->setMinimumHeight(lines + frame);
+  results_->setMinimumHeight(lines + frame);
+  results_->setFixedWidth(columnWidth(results_, 1));
 }
 
 // The variable names over the assignment column (Text1(k)).
 QWidget* TruthTableForm::buildHeaders(QWidget* area) {
   // Each header stands over its digit: bit k of a line begins 4k characters in.
-  const QFontMetricsF fm(text5_->font());
+  const QFontMetricsF fm(assignments_->font());
   auto* headers = new QWidget(area);
   headers->setProperty(kBackgroundProperty, true);
   headers->setFixedHeight(int(std::ceil(fm.height())) + 6);
-  const double textLeft = text5_->frameWidth() + text5_->document()->documentMargin();
+  const double textLeft = assignments_->frameWidth() + assignments_->document()->documentMargin();
   const double cw = fm.horizontalAdvance(QLatin1Char('0'));
-  QFont headerFont = text5_->font();
+  QFont headerFont = assignments_->font();
   headerFont.setBold(true);
   for (int k = 0; k < kMaxVariables; ++k) {
     auto* h = new QLabel(QString(QChar('a' + k)), headers);
@@ -244,10 +259,10 @@ void TruthTableForm::buildControls(QWidget* parent, QBoxLayout* into) {
   panel->addWidget(frame);
 
   QPushButton* draw = makeButton(parent, indexed("Command7", 0), tr("線を引く"));
-  connect(draw, &QPushButton::clicked, this, [this] { OnOff = 1; });
+  connect(draw, &QPushButton::clicked, this, [this] { markerArmed_ = true; });
   QPushButton* erase = makeButton(parent, indexed("Command7", 1), tr("線を消す"));
   connect(erase, &QPushButton::clicked, this, [this] {
-    OnOff = 0;
+    markerArmed_ = false;
     marker_->hide();
   });
   panel->addWidget(draw);
@@ -280,14 +295,10 @@ void TruthTableForm::load() {
   createTable();
 }
 
-void TruthTableForm::rebuildTable() {
-  if (isOpen()) createTable();
-}
-
 void TruthTableForm::createTable() {
   ++generation_;
   const int n = variables();
-  OnOff = 0;
+  markerArmed_ = false;
   marker_->hide();
   for (int m = 0; m < 3; ++m) control<QRadioButton>(indexed("Option1", m))->setEnabled(true);
   control<QRadioButton>(indexed("Option1", kAll))->setChecked(true);
@@ -298,26 +309,25 @@ void TruthTableForm::createTable() {
   TruthTable t;
   {
     TableProgress progress({mainProgressBar(), progress_});
-    t = ronri::createTable(dosiki.toStdString(), n, progress.callback());
+    t = ronri::createTable(folded_.toStdString(), n, progress.callback());
     progress_->setValue(0);
   }
-  Q1 = QString::fromStdString(t.Q1);
-  kairo = Q1;
-  showFunctionInTitle(widget(), caption(), withDontCares(trsiki, dontCares));
-  totalStr = QString::fromStdString(t.totalStr);
-  carnotsiki1 = QString::fromStdString(t.carnotsiki1);
+  rpn_ = QString::fromStdString(t.Q1);
+  showFunctionInTitle(widget(), caption(), withDontCares(expression_, dontCares_));
+  shownBits_ = QString::fromStdString(t.totalStr);
+  onesTerms_ = QString::fromStdString(t.carnotsiki1);
   // A don't-care row is neither a 1-row nor a 0-row.
-  carnotsiki0 = QString::fromStdString(withoutRows(t.carnotsiki0, dontCares, n));
-  for (int r : dontCares)
+  zerosTerms_ = QString::fromStdString(withoutRows(t.carnotsiki0, dontCares_, n));
+  for (int r : dontCares_)
     if (r >= 0 && size_t(r) < t.results.size()) t.results[size_t(r)] = 'X';
   showColumns(t.column, t.results);
-  app().Form9->simple = carnotsiki1;
-  app().Form9->dontCares = dontCares;
+  // The conversion window works on the table made last.
+  app().Form9->setTable(onesTerms_, n, dontCares_);
 }
 
 void TruthTableForm::fitColumnsTo(int n) {
   // A line is the n bits with three spaces between them and one after.
-  text5_->setFixedWidth(columnWidth(text5_, 4 * n - 2));
+  assignments_->setFixedWidth(columnWidth(assignments_, 4 * n - 2));
 }
 
 void TruthTableForm::showColumns(const std::string& column, const std::string& results) {
@@ -333,16 +343,16 @@ void TruthTableForm::showColumns(const std::string& column, const std::string& r
     if (!digits.isEmpty()) digits += QLatin1Char('\n');
     digits += QLatin1Char(c);
   }
-  text5_->setPlainText(lines);
-  text2_->setPlainText(digits);
+  assignments_->setPlainText(lines);
+  results_->setPlainText(digits);
 }
 
 void TruthTableForm::filter(int mode) {
   mode_ = mode;
-  text5_->clear();
-  text2_->clear();
+  assignments_->clear();
+  results_->clear();
   const int n = variables();
-  const std::string rpn = Q1.toStdString();
+  const std::string rpn = rpn_.toStdString();
   std::string column, results, total;
   {
     TableProgress progress({mainProgressBar(), progress_});
@@ -350,26 +360,27 @@ void TruthTableForm::filter(int mode) {
     results = answer(rpn, mode, n, total, progress.callback());
     progress_->setValue(0);
   }
-  if (!dontCares.empty()) {
-    ShownColumns shown = shownColumns(rpn, n, mode, dontCares);
+  if (!dontCares_.empty()) {
+    ShownColumns shown = shownColumns(rpn, n, mode, dontCares_);
     column = std::move(shown.column);
     results = std::move(shown.results);
   }
-  totalStr = QString::fromStdString(total);
+  shownBits_ = QString::fromStdString(total);
   showColumns(column, results);
 }
 
 void TruthTableForm::scrollBoth(int lines) {
   // Both columns have as many lines and the same line height, so they share
   // one scroll range.
-  QScrollBar* s5 = text5_->verticalScrollBar();
-  const int v = std::clamp(s5->value() + lines, s5->minimum(), s5->maximum());
-  s5->setValue(v);
-  text2_->verticalScrollBar()->setValue(v);
+  QScrollBar* assignmentScroll = assignments_->verticalScrollBar();
+  const int v = std::clamp(assignmentScroll->value() + lines, assignmentScroll->minimum(),
+                           assignmentScroll->maximum());
+  assignmentScroll->setValue(v);
+  results_->verticalScrollBar()->setValue(v);
 }
 
 bool TruthTableForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == central_ && event->type() == QEvent::MouseButtonPress && OnOff == 1) {
+  if (watched == central_ && event->type() == QEvent::MouseButtonPress && markerArmed_) {
     const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
     QWidget* hit = central_->childAt(pos);
     if (!hit || hit->property(kBackgroundProperty).toBool()) placeMarker(pos.y());
@@ -384,7 +395,7 @@ void TruthTableForm::placeMarker(int y) {
 }
 
 QProgressBar* TruthTableForm::mainProgressBar() const {
-  return app().Form1->control<QProgressBar>(QStringLiteral("ProgressBar1"));
+  return app().Form1->progressBar();
 }
 
 bool TruthTableForm::showsThisTable(const Window& w) const {
@@ -393,22 +404,18 @@ bool TruthTableForm::showsThisTable(const Window& w) const {
          it->second.generation == generation_;
 }
 
-// A view still open from an earlier table would show another function: it is
-// loaded afresh from the members set just before.
-void TruthTableForm::present(Window& w) {
-  if (w.isOpen()) w.unload();
-  w.show();
+void TruthTableForm::handed(const Window& w) {
   handed_[&w] = {w.widget(), generation_};
 }
 
+// A view still open from an earlier table would show another function: its
+// showFor() loads it afresh.
 void TruthTableForm::openDisplay() {
   DisplayForm& d = *app().Form10;
   if (showsThisTable(d)) return d.show();
-  d.texts[0] = trsiki;
-  d.texts[1] = QString::fromStdString(wordchange(layout(carnotsiki1.toStdString())));
-  d.texts[2] = QString::fromStdString(wordchange(layoutPlus(carnotsiki0.toStdString())));
-  d.dontCares = dontCares;
-  present(d);
+  d.showFor(function(), QString::fromStdString(wordchange(layout(onesTerms_.toStdString()))),
+            QString::fromStdString(wordchange(layoutPlus(zerosTerms_.toStdString()))));
+  handed(d);
 }
 
 void TruthTableForm::openMap() {
@@ -419,16 +426,10 @@ void TruthTableForm::openMap() {
       showMessage(widget(), tr("カルノー図は意味ないでしょ？"));
       return;
     case 3:
-      map = app().Form3.get();
-      break;
     case 4:
-      map = app().Form4.get();
-      break;
     case 5:
-      map = app().Form5.get();
-      break;
     case 6:
-      map = app().Form7.get();
+      map = app().kmapForm(variables());
       break;
     default:
       showMessage(widget(), tr("大きすぎて対応していません"));
@@ -436,33 +437,22 @@ void TruthTableForm::openMap() {
   }
   // The user's groups on this table's own map stay.
   if (showsThisTable(*map)) return map->show();
-  map->dosiki1 = carnotsiki1;
-  map->dosiki0 = carnotsiki0;
-  map->dontCares = dontCares;
-  present(*map);
+  map->showFor(function(), onesTerms_, zerosTerms_);
+  handed(*map);
 }
 
 void TruthTableForm::openCircuit() {
   CircuitForm& c = *app().Form6;
   if (showsThisTable(c)) return c.show();
-  c.LR = 0;
-  c.OU = 0;
-  c.syokiLabel = 1;
-  c.Reverse = 0;
-  c.siki = kairo;
-  c.apsiki = QStringLiteral("f=") + trsiki;
-  c.simple = carnotsiki1;
-  c.dontCares = dontCares;
-  c.InputState1 = false;
-  c.InputState2 = true;
-  present(c);
+  c.showFor(function(), rpn_, onesTerms_);
+  handed(c);
 }
 
 void TruthTableForm::openConversion() {
   ConvertForm& c = *app().Form9;
   if (showsThisTable(c)) return c.show();
-  c.trsiki = trsiki;
-  present(c);
+  c.showFor(function(), onesTerms_);
+  handed(c);
 }
 
 void TruthTableForm::unloading() {

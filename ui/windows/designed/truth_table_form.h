@@ -1,4 +1,6 @@
 #pragma once
+// The truth table (Form2) of the expression chosen in the main window, and
+// the hub that opens the derived views of it.
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
@@ -7,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/table/function.h"
 #include "ui/framework/window.h"
 
 class QBoxLayout;
@@ -14,27 +17,25 @@ class QLayout;
 
 namespace ronri {
 
-// The truth table of the expression chosen in the main window, and the hub
-// that opens the derived views of it.
 class TruthTableForm : public Window {
   Q_OBJECT
  public:
   explicit TruthTableForm(App& app);
 
-  int listindex = 0;  // variable count - 1
-  QString trsiki;
-  QString dosiki;
-  QString Q1;
-  QString kairo;
-  QString totalStr;
-  QString carnotsiki1;
-  QString carnotsiki0;
-  int OnOff = 0;
-  // The entry's don't-care rows, ascending (none of them a 1-row).
-  std::vector<int> dontCares;
+  // Computes the table of `f` and shows it; an open window computes it again.
+  void showFor(const Function& f);
 
-  // Computes the table again from the members just set, in the open window.
-  void rebuildTable();
+  // What the table was made from and what it computed.
+  int variables() const;
+  const QString& expression() const { return expression_; }    // as typed
+  const QString& foldedExpression() const { return folded_; }  // ~x folded
+  const QString& rpn() const { return rpn_; }                  // reverse Polish
+  const QString& shownBits() const { return shownBits_; }      // the rows shown, run together
+  const QString& onesTerms() const { return onesTerms_; }      // term list of the 1-rows
+  const QString& zerosTerms() const { return zerosTerms_; }    // and of the 0-rows
+  const std::vector<int>& dontCares() const { return dontCares_; }
+  // "線を引く" was pressed: a press on the window places the marker.
+  bool markerArmed() const { return markerArmed_; }
 
  protected:
   void build(QMainWindow* w) override;
@@ -43,7 +44,7 @@ class TruthTableForm : public Window {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  int variables() const;
+  Function function() const;
   void buildTable(QWidget* parent, QBoxLayout* into);
   void buildColumns(QWidget* area);
   QWidget* buildHeaders(QWidget* area);
@@ -56,10 +57,11 @@ class TruthTableForm : public Window {
   void scrollBoth(int lines);
   void placeMarker(int y);
   QProgressBar* mainProgressBar() const;
+  // Remembers that `w` now shows this table.
+  void handed(const Window& w);
 
   // The four "F" buttons. A view already showing this table is only raised.
   bool showsThisTable(const Window& w) const;
-  void present(Window& w);
   void openDisplay();
   void openMap();
   void openCircuit();
@@ -74,11 +76,21 @@ class TruthTableForm : public Window {
   int generation_ = 0;
 
   QPointer<QWidget> central_;
-  QPointer<QPlainTextEdit> text5_;
-  QPointer<QPlainTextEdit> text2_;
+  QPointer<QPlainTextEdit> assignments_;
+  QPointer<QPlainTextEdit> results_;
   QPointer<QWidget> marker_;
   QPointer<QProgressBar> progress_;
   int mode_ = 2;  // the filter shown: 0, 1 or 2 (all rows)
+
+  QString expression_;  // as typed
+  QString folded_;      // with ~x folded into negated letters
+  int variables_ = 1;
+  std::vector<int> dontCares_;  // ascending, none of them a 1-row
+  QString rpn_;
+  QString shownBits_;
+  QString onesTerms_;
+  QString zerosTerms_;
+  bool markerArmed_ = false;
 };
 
 }  // namespace ronri

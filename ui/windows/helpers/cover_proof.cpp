@@ -31,7 +31,7 @@ void CoverProof::cancel() {
   stopWorker();
 }
 
-void CoverProof::start(const std::string& primes, const std::string& simple, int n,
+void CoverProof::start(const std::string& primes, const std::string& onesTerms, int n,
                        bool lettersToo) {
   stopWorker();
   auto stop = std::make_shared<std::atomic<bool>>(false);
@@ -54,8 +54,8 @@ void CoverProof::start(const std::string& primes, const std::string& simple, int
       post([c](CoverProof* p) { emit p->improved(c); });
     };
     const Cover result = lettersToo
-                             ? proveFewestTermsThenLetters(primes, simple, n, stopped, better)
-                             : proveMinimalCover(primes, simple, n, stopped, better);
+                             ? proveFewestTermsThenLetters(primes, onesTerms, n, stopped, better)
+                             : proveMinimalCover(primes, onesTerms, n, stopped, better);
     post([result](CoverProof* p) {
       p->done_ = true;
       emit p->finished(result);

@@ -24,9 +24,9 @@ class CoverProof : public QObject {
   explicit CoverProof(QObject* parent = nullptr);
   ~CoverProof() override;  // cancels and waits for the search
 
-  // Starts the search of minimalCover(primes, simple, n), or with
+  // Starts the search of minimalCover(primes, onesTerms, n), or with
   // `lettersToo` of fewestTermsThenLetters; a running one is cancelled first.
-  void start(const std::string& primes, const std::string& simple, int n, bool lettersToo);
+  void start(const std::string& primes, const std::string& onesTerms, int n, bool lettersToo);
   // Asks the search to stop and waits for it; nothing more is reported.
   void cancel();
   bool running() const { return worker_.joinable() && !done_; }

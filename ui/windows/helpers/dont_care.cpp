@@ -7,7 +7,8 @@
 
 #include "core/table/function.h"
 #include "core/table/table_input.h"
-#include "ui/windows/helpers/entry_handoff.h"
+#include "ui/app.h"
+#include "ui/windows/designed/main_form.h"
 
 namespace ronri {
 
@@ -74,8 +75,8 @@ void handWithDontCares(App& app, const std::string& values, int variables, bool 
     ones[r] = values[r] == '1';
     if (values[r] == 'X') free.push_back(static_cast<int>(r));
   }
-  handToEntryField(app, QString::fromStdString(makeExpression(ones, variables)), variables - 1,
-                   enableInput, free);
+  app.Form1->setEntry(QString::fromStdString(makeExpression(ones, variables)), variables, free,
+                      enableInput);
 }
 
 QString withDontCares(const QString& expression, const std::vector<int>& rows) {

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QListWidget>
 #include <QSaveFile>
 
 #include "core/table/expression_file.h"
@@ -57,11 +56,13 @@ void setFileDialogs(FileDialogs dialogs) {
   g_dialogs = std::move(dialogs);
 }
 
-bool saveEntries(QWidget* parent, QListWidget* list, const QString& chosenName) {
+bool saveEntries(MainForm& form, const QString& chosenName) {
+  QWidget* parent = form.widget();
+  const QStringList stored = form.storedEntries();
   const QString fileName =
       QString::fromStdString(savedFileName(QDir::fromNativeSeparators(chosenName).toStdString()));
   std::vector<std::string> entries;
-  for (int i = 0; i < list->count(); ++i) entries.push_back(list->item(i)->text().toStdString());
+  for (const QString& entry : stored) entries.push_back(entry.toStdString());
   const std::string text = expressionFileText(entries);
 
   // Written to a temporary file and renamed over the old one only when all
@@ -80,11 +81,12 @@ bool saveEntries(QWidget* parent, QListWidget* list, const QString& chosenName) 
     return false;
   }
   // As after a click: the last entry is selected.
-  if (list->count() > 0) list->setCurrentRow(list->count() - 1);
+  if (!stored.isEmpty()) form.select(int(stored.size()) - 1);
   return true;
 }
 
-int openEntries(QWidget* parent, QListWidget* list, const QString& fileName) {
+int openEntries(MainForm& form, const QString& fileName) {
+  QWidget* parent = form.widget();
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) {
     showMessage(parent, QCoreApplication::translate("ronri::MainForm", "「%1」を開けませんでした。")
@@ -110,7 +112,7 @@ int openEntries(QWidget* parent, QListWidget* list, const QString& fileName) {
   entries.reserve(qsizetype(contents.entries.size()));
   for (const std::string& entry : contents.entries)
     entries << QString::fromUtf8(entry.data(), qsizetype(entry.size()));
-  list->addItems(entries);
+  form.store(entries);
   if (!contents.damagedDontCares.empty()) {
     QStringList numbers;
     for (size_t i : contents.damagedDontCares) numbers << QString::number(i + 1);
@@ -130,19 +132,17 @@ int openEntries(QWidget* parent, QListWidget* list, const QString& fileName) {
 }
 
 void saveExpressionList(MainForm& form) {
-  QListWidget* list = form.control<QListWidget>(QStringLiteral("List2"));
-  if (!list) return;
+  if (!form.isOpen()) return;
   const QString name = chooseSaveName(form.widget());
   if (name.isEmpty()) return;  // cancelled
-  saveEntries(form.widget(), list, name);
+  saveEntries(form, name);
 }
 
 void openExpressionList(MainForm& form) {
-  QListWidget* list = form.control<QListWidget>(QStringLiteral("List2"));
-  if (!list) return;
+  if (!form.isOpen()) return;
   const QString name = chooseOpenName(form.widget());
   if (name.isEmpty()) return;  // cancelled
-  openEntries(form.widget(), list, name);
+  openEntries(form, name);
 }
 
 void showHelpContents(MainForm& form) {

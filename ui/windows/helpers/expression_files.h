@@ -3,7 +3,6 @@
 #include <QString>
 #include <functional>
 
-class QListWidget;
 class QWidget;
 
 namespace ronri {
@@ -19,15 +18,15 @@ void showHelpContents(MainForm& form);
 // "バージョン情報".
 void showVersion(MainForm& form);
 
-// Writes the list's entries to `chosenName` with its extension made ".txt".
-// On failure says so in a message box and leaves any older file whole.
-// Returns whether the file was written.
-bool saveEntries(QWidget* parent, QListWidget* list, const QString& chosenName);
-// Appends the entries of an expression file to the list, keeping whatever
-// could be read from a damaged file; a file that cannot be opened or is no
-// expression file at all is reported in a message box. Returns the number
-// of entries added.
-int openEntries(QWidget* parent, QListWidget* list, const QString& fileName);
+// Writes the main window's stored entries to `chosenName` with its extension
+// made ".txt". On failure says so in a message box and leaves any older file
+// whole. Returns whether the file was written.
+bool saveEntries(MainForm& form, const QString& chosenName);
+// Appends the entries of an expression file to the main window's list,
+// keeping whatever could be read from a damaged file; a file that cannot be
+// opened or is no expression file at all is reported in a message box.
+// Returns the number of entries added.
+int openEntries(MainForm& form, const QString& fileName);
 
 // The file dialogs of "保存" and "開く": return the chosen file name, or an
 // empty text when the user cancels. Tests replace them to choose without a

@@ -1,7 +1,6 @@
 #include "ui/windows/helpers/send_to_list.h"
 
 #include <QCoreApplication>
-#include <QListWidget>
 
 #include "core/expression/expression.h"
 #include "ui/app.h"
@@ -41,12 +40,10 @@ bool sendToList(App& app, QWidget* parent, const QString& expression, int variab
     showMessage(parent, coreText(verdict));
     return false;
   }
-  auto* list = app.Form1->control<QListWidget>(QStringLiteral("List2"));
-  if (!list || variables < 1 || variables > kMaxVariables) return false;
+  MainForm& main = *app.Form1;
+  if (!main.isOpen() || variables < 1 || variables > kMaxVariables) return false;
   // The entry as "入力" stores it: the expression, a blank, the count index.
-  list->addItem(text + QLatin1Char(' ') + QString::number(variables - 1));
-  list->setCurrentRow(list->count() - 1, QItemSelectionModel::ClearAndSelect);
-  list->scrollToBottom();
+  main.select(main.store(text + QLatin1Char(' ') + QString::number(variables - 1)));
   return true;
 }
 
