@@ -814,6 +814,10 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <source>複数出力の真理値表</source>
         <translation>Truth table with several outputs</translation>
     </message>
+    <message>
+        <source>一覧の式を選んでから「作成」を押してください</source>
+        <translation>Select an expression in the list, then press "Create"</translation>
+    </message>
 </context>
 <context>
     <name>ronri::MapCountForm</name>

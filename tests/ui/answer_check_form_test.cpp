@@ -61,6 +61,8 @@ TEST_F(RowNumberWindows, NumberInputHandsTheCanonicalSumAndSaysWhatIsWrong) {
   EXPECT_FALSE(isOpen(f));
   EXPECT_EQ(find<QLineEdit>(*app.Form1, QStringLiteral("Text1"))->text(),
             QStringLiteral("~a*~b*~c+a*~b*c+a*b*~c"));
+  // The hand-over leaves no refusal in the main window's status line.
+  EXPECT_EQ(app.Form1->widget()->statusBar()->currentMessage(), QString());
   EXPECT_THAT(answeringMessages([&] { click(*app.Form1, QStringLiteral("Command3(0)")); }),
               IsEmpty());
   auto* list = find<QListWidget>(*app.Form1, QStringLiteral("List2"));

@@ -179,7 +179,9 @@ TEST_F(MainFormTest, InputStoresTheExpressionWithItsCountAndDeleteRemovesTheSele
   EXPECT_EQ(d.list2()->item(2)->text(), QStringLiteral("~~a$b 2"));  // stored as built
   EXPECT_EQ(app.Form1->lastEntered(), QStringLiteral("~~a$b"));
 
-  // Without a selection "削除" does nothing.
+  // Each store selects the new entry; without a selection "削除" does nothing.
+  EXPECT_TRUE(selected(d.list2(), 2));
+  d.list2()->clearSelection();
   click(d.form(), QStringLiteral("Command3(2)"));
   EXPECT_EQ(d.list2()->count(), 3);
 
@@ -210,12 +212,15 @@ TEST_F(MainFormTest, ClickingAnEntryEnablesDeleteWhetherOrNotItWasSelected) {
   EXPECT_EQ(d.list2()->count(), 0);
 }
 
-TEST_F(MainFormTest, CreateWithoutASelectionDoesNothing) {
+TEST_F(MainFormTest, CreateWithoutASelectionSaysWhyNothingHappens) {
   d.chooseCount(2);
   d.type(QStringLiteral("a+b"));
   d.store();
+  d.list2()->clearSelection();
   d.create();
   EXPECT_FALSE(isOpen(*app.Form2));
+  EXPECT_EQ(d.form().widget()->statusBar()->currentMessage(),
+            QStringLiteral("一覧の式を選んでから「作成」を押してください"));
 }
 
 TEST_F(MainFormTest, CreateHandsTheSelectedEntryToTheTableWindow) {

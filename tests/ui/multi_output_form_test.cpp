@@ -19,6 +19,7 @@ using test::answeringMessages;
 using test::click;
 using test::find;
 using test::isOpen;
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 
 TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
@@ -89,6 +90,7 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   click(form, "ToList(1)");  // the carry
   ASSERT_EQ(list->count(), entries + 1);
   EXPECT_EQ(list->item(entries)->text(), QStringLiteral("b*c+a*c+a*b 2"));
+  EXPECT_TRUE(list->item(entries)->isSelected());  // "作成" opens the new entry
 
   // The circuit, and in test mode the outputs for a=1, b=1, c=0.
   click(form, "Circuit");
@@ -106,6 +108,13 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   click(find<QPushButton>(form, "Cell(0,0)"));
   EXPECT_FALSE(form.result());
   EXPECT_FALSE(isOpen(circuit));
+
+  // An output with X rows goes to the list with them (segment e of BCD: 10-15).
+  form.setTable(multiPreset(MultiPreset::SevenSegment));
+  click(form, "Minimise");
+  click(form, "ToList(4)");
+  EXPECT_THAT(list->item(list->count() - 1)->text().toStdString(),
+              EndsWith(" 3 d(10,11,12,13,14,15)"));
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>

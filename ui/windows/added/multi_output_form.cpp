@@ -544,8 +544,13 @@ void MultiOutputForm::showResults() {
 void MultiOutputForm::sendToList(int output) {
   if (!result_ || output < 0 || output >= table_.outputs()) return;
   const std::string expression = entryExpression(result_->separate[size_t(output)].sum);
+  // The entry carries the output's X rows, as the table has them.
+  std::vector<int> dontCares;
+  const std::string& column = table_.values[size_t(output)];
+  for (size_t r = 0; r < column.size(); ++r)
+    if (column[r] == 'X') dontCares.push_back(int(r));
   MainForm& main = *app().Form1;
-  main.setEntry(QString::fromStdString(expression), table_.inputs, {}, true);
+  main.setEntry(QString::fromStdString(expression), table_.inputs, dontCares, true);
   main.enter();
 }
 

@@ -362,6 +362,8 @@ void MainForm::enter() {
   if (built == dontCareExpression_ && k + 1 == dontCareVariables_) f.dontCares = dontCares_;
   entryField_->clear();
   storedList_->addItem(QString::fromStdString(entryText(f)));
+  // The new entry is the one "作成" opens next.
+  select(storedList_->count() - 1);
 }
 
 void MainForm::setDontCares(const QString& expression, int variables, std::vector<int> rows) {
@@ -380,7 +382,10 @@ void MainForm::showDontCares() {
 
 void MainForm::create() {
   QListWidgetItem* item = storedList_->currentItem();
-  if (!item || !item->isSelected()) return;
+  if (!item || !item->isSelected()) {
+    widget()->statusBar()->showMessage(tr("一覧の式を選んでから「作成」を押してください"), 6000);
+    return;
+  }
   // "expression d": entries read from a file are not checked, so one without a
   // count digit is left alone.
   const QString entry = item->text();
@@ -422,8 +427,7 @@ void MainForm::setEntry(const QString& expression, int variables, const std::vec
                         bool enableInput) {
   setDontCares(expression, variables, dontCares);
   if (!isOpen()) return;
-  entryField_->setText(expression);
-  if (enableInput) control<QPushButton>(indexed("Command3", 0))->setEnabled(true);
+  // The count first, so that the field takes the text as the count allows.
   const int k = variables - 1;
   if (k >= 0 && k < variableCountList_->count()) {
     const bool alreadyChosen =
@@ -433,6 +437,10 @@ void MainForm::setEntry(const QString& expression, int variables, const std::vec
     // are locked again whenever the table window closes).
     if (alreadyChosen) countChosen(k);
   }
+  entryField_->setText(expression);
+  // A hand-over is no typing: no refusal hint from the field stays behind.
+  widget()->statusBar()->clearMessage();
+  if (enableInput) control<QPushButton>(indexed("Command3", 0))->setEnabled(true);
   // The user goes on here: bring the window forward.
   widget()->raise();
   widget()->activateWindow();
@@ -444,7 +452,10 @@ QProgressBar* MainForm::progressBar() const {
 
 void MainForm::remove() {
   QListWidgetItem* item = storedList_->currentItem();
-  if (!item || !item->isSelected()) return;
+  if (!item || !item->isSelected()) {
+    widget()->statusBar()->showMessage(tr("一覧の式を選んでから「作成」を押してください"), 6000);
+    return;
+  }
   delete item;
   storedList_->setCurrentRow(-1);
   storedList_->clearSelection();
