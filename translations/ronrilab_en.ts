@@ -816,7 +816,7 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
     <message>
         <source>一覧の式を選んでから「作成」を押してください</source>
-        <translation>Select an expression in the list, then press "Create"</translation>
+        <translation>Select an expression in the list, then press &quot;Create&quot;</translation>
     </message>
 </context>
 <context>
