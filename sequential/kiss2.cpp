@@ -56,7 +56,7 @@ class Reader {
   Kiss2Result read(std::string_view text) {
     int lineNo = 0;
     size_t pos = 0;
-    while (pos <= text.size()) {
+    while (pos < text.size()) {
       size_t end = text.find('\n', pos);
       if (end == std::string_view::npos) end = text.size();
       std::string_view line = text.substr(pos, end - pos);
@@ -69,7 +69,6 @@ class Reader {
       if (f[0] == ".e" || f[0] == ".end") break;
       const Kiss2Error e = f[0].front() == '.' ? header(f, lineNo) : tableLine(f, lineNo);
       if (e != Kiss2Error::None) return {{}, e, lineNo};
-      if (end == text.size()) break;
     }
     return finish(lineNo + 1);
   }
