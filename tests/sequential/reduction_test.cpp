@@ -79,7 +79,8 @@ TEST(StateReduction, EqualsPartitionRefinement) {
 
 TEST(StateReduction, TextbookTableAndUnspecifiedMachines) {
   // A and C imply only each other: equivalent. B, D and E agree in their
-  // outputs and are told apart in pass 1 by next states A|D, A|C, C|D.
+  // outputs and are told apart in pass 1 by the pairs crossed for
+  // their outputs (C,D), (A,D) and (A,E).
   const Kiss2Result k = readKiss2(
       ".i 1\n.o 1\n0 A B 0\n1 A C 0\n0 B D 0\n1 B A 1\n"
       "0 C B 0\n1 C A 0\n0 D C 0\n1 D A 1\n0 E A 0\n1 E E 1\n");
