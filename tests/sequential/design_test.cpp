@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 
 #include "sequential/assignment.h"
 #include "sequential/design.h"
@@ -12,6 +11,7 @@
 #include "sequential/presets.h"
 #include "sequential/simulate.h"
 #include "support/crosscheck_oracle.h"
+#include "tests/sequential/design_check.h"
 #include "tests/sequential/random_machine.h"
 
 namespace ronri::seq {
@@ -19,36 +19,11 @@ namespace {
 
 constexpr FlipFlop kTypes[] = {FlipFlop::D, FlipFlop::T, FlipFlop::JK, FlipFlop::SR};
 
-std::string describe(const Machine& m, const Design& d) {
-  std::ostringstream out;
-  out << writeKiss2(m) << "kind " << int(m.kind) << ", flip-flop " << int(d.type) << ", codes";
-  for (uint32_t c : d.codes.code) out << ' ' << c;
-  for (const Equation& e : d.equations) out << "\n  " << e.text;
-  return out.str();
-}
-
 // The flip-flops step through every specified transition and output.
 ::testing::AssertionResult followsTable(const Machine& m, const Design& d) {
-  std::vector<std::string> texts;
-  for (const Equation& e : d.equations) texts.push_back(e.text);
-  const CircuitShape shape{d.type, d.codes.bits, m.inputs, m.outputs, m.kind == MachineKind::Moore};
-  for (int s = 0; s < m.states(); ++s)
-    for (int x = 0; x < m.combinations(); ++x) {
-      const Simulation sim = simulate(texts, shape, d.codes.code[s], {x});
-      if (!sim.problem.empty()) return ::testing::AssertionFailure() << sim.problem;
-      const Cycle& c = sim.cycles.at(0);
-      const int next = m.table[s][x].next;
-      const std::string& want = outputsAt(m, s, x);
-      bool ok = c.outputs.size() == want.size();
-      for (size_t o = 0; ok && o < want.size(); ++o) ok = want[o] == '-' || want[o] == c.outputs[o];
-      if (next != kUnspecified) ok = ok && !c.forbidden && c.next == d.codes.code[next];
-      if (!ok)
-        return ::testing::AssertionFailure()
-               << "state " << m.names[s] << " input " << x << ": went to code " << c.next
-               << " with outputs " << c.outputs << "\n"
-               << describe(m, d);
-    }
-  return ::testing::AssertionSuccess();
+  const std::string problem = test::tableProblem(m, d);
+  if (problem.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << problem;
 }
 
 // Each equation equals its function off the X rows and has the size of the
@@ -75,7 +50,7 @@ std::string describe(const Machine& m, const Design& d) {
       return ::testing::AssertionFailure()
              << e.text << " (" << e.letters << "): rows " << t.rows << ", oracle " << want.terms
              << " terms " << want.letters << " letters\n"
-             << describe(m, d);
+             << test::describeDesign(m, d);
   }
   return ::testing::AssertionSuccess();
 }
