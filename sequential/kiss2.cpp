@@ -118,7 +118,8 @@ class Reader {
       return Kiss2Error::BadInputField;
     if (static_cast<int>(l.outputs.size()) != no || !onlyBits(l.outputs))
       return Kiss2Error::BadOutputField;
-    if (l.present == "*" || l.present == "-") return Kiss2Error::BadStateName;
+    if (l.present == "*" || l.present == "-" || l.next.front() == '.')
+      return Kiss2Error::BadStateName;
     stateIndex(l.present);
     if (l.next != "*" && l.next != "-") stateIndex(l.next);
     if (static_cast<int>(names_.size()) > kMaxStates) return Kiss2Error::TooManyStates;
