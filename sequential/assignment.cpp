@@ -81,7 +81,9 @@ class Search {
   void place(int s) {
     if (!best_.proven) return;
     if (s == m_.states()) {
-      if (!canonical()) return;
+      // Most leaves are not canonical: the clock is read on those too.
+      if ((++leaves_ & 255) == 0 && Clock::now() > deadline_) best_.proven = false;
+      if (!best_.proven || !canonical()) return;
       ++best_.tried;
       const Cost c = cost(codes_, best_.cost);
       if (c < best_.cost) {
@@ -142,6 +144,7 @@ class Search {
   std::vector<Symmetry> group_;
   StateCodes codes_;
   std::vector<bool> used_;
+  long long leaves_ = 0;
   // Function tables of equal rows and length have the same variables' count.
   std::unordered_map<std::string, Cost> memo_;
   AssignmentSearch best_;
@@ -150,6 +153,12 @@ class Search {
 }  // namespace
 
 AssignmentSearch bestAssignment(const Machine& m, FlipFlop f, std::chrono::milliseconds budget) {
+  if (machineProblem(m) != MachineProblem::None) {
+    AssignmentSearch none;
+    none.codes = binaryCodes(std::clamp(m.states(), 0, kMaxStates));
+    none.proven = false;
+    return none;
+  }
   return Search(m, f, budget).run();
 }
 

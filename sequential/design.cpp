@@ -8,6 +8,10 @@ Design designCircuit(const Machine& m, const StateCodes& codes, FlipFlop f,
   Design d;
   d.type = f;
   d.codes = codes;
+  if (machineProblem(m) != MachineProblem::None || !codesFit(codes, m.states())) {
+    d.available = false;
+    return d;
+  }
   d.rows = excitationRows(m, codes, f);
   d.functions = designFunctions(m, codes, f);
   for (const FunctionTable& t : d.functions) {

@@ -66,9 +66,21 @@ std::string excitation(FlipFlop f, int q, int qNext) {
   return out;
 }
 
+bool codesFit(const StateCodes& codes, int states) {
+  if (codes.bits < 0 || codes.bits > 16 || static_cast<int>(codes.code.size()) != states)
+    return false;
+  std::vector<bool> used(size_t(1) << codes.bits);
+  for (uint32_t c : codes.code) {
+    if (c >= used.size() || used[c]) return false;
+    used[c] = true;
+  }
+  return true;
+}
+
 std::vector<ExcitationRow> excitationRows(const Machine& m, const StateCodes& codes, FlipFlop f) {
   const int width = static_cast<int>(flipFlopInputNames(f).size());
   std::vector<ExcitationRow> rows;
+  if (machineProblem(m) != MachineProblem::None || !codesFit(codes, m.states())) return rows;
   for (int s = 0; s < m.states(); ++s)
     for (int x = 0; x < m.combinations(); ++x) {
       ExcitationRow row{s, x, m.table[s][x].next, "", outputsAt(m, s, x)};
@@ -97,11 +109,12 @@ std::vector<std::string> variableNames(int bits, int inputs) {
 }  // namespace
 
 std::vector<FunctionTable> designFunctions(const Machine& m, const StateCodes& codes, FlipFlop f) {
+  std::vector<FunctionTable> out;
+  if (machineProblem(m) != MachineProblem::None || !codesFit(codes, m.states())) return out;
   const std::vector<std::string> inputNames = flipFlopInputNames(f);
   const int width = static_cast<int>(inputNames.size());
   const int k = codes.bits, ni = m.inputs;
   const size_t rowCount = size_t(1) << (k + ni);
-  std::vector<FunctionTable> out;
   for (int b = k - 1; b >= 0; --b)
     for (const std::string& in : inputNames)
       out.push_back({in + std::to_string(b), variableNames(k, ni), std::string(rowCount, 'X')});

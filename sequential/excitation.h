@@ -39,6 +39,9 @@ struct StateCodes {
   std::vector<uint32_t> code;
   bool operator==(const StateCodes&) const = default;
 };
+// Codes fit for a sound machine of `states` states: one per state, distinct,
+// each below 2^bits, bits at most 16.
+bool codesFit(const StateCodes& codes, int states);
 
 // One line of a machine's excitation table.
 struct ExcitationRow {
@@ -49,7 +52,8 @@ struct ExcitationRow {
       flipFlopInputs;   // per flip-flop Q(bits-1) … Q0, its inputs in name order, '0' '1' 'X'
   std::string outputs;  // as in the machine, '-' unspecified
 };
-// The rows for every state (table order) and input combination.
+// The rows for every state (table order) and input combination. This and
+// designFunctions expect a sound machine and codes that fit it (else: none).
 std::vector<ExcitationRow> excitationRows(const Machine& m, const StateCodes& codes, FlipFlop f);
 
 // A function of the design as a truth table. Variables: the state bits

@@ -21,6 +21,10 @@ bool outputsDiffer(const Machine& m, int a, int b) {
 Reduction reduceStates(const Machine& m) {
   Reduction r;
   r.reduced = m;
+  if (machineProblem(m) != MachineProblem::None) {
+    r.status = ReductionStatus::Unsound;
+    return r;
+  }
   if (!completelySpecified(m)) {
     r.status = ReductionStatus::NotSpecified;
     return r;

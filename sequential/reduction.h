@@ -25,6 +25,7 @@ struct ImplicationCell {
 enum class ReductionStatus {
   Reduced,       // the classes and the reduced machine are filled in
   NotSpecified,  // some next state or output is unspecified: kept as it is
+  Unsound,       // machineProblem finds a fault: kept as it is
 };
 
 struct Reduction {
@@ -40,12 +41,11 @@ struct Reduction {
   std::vector<std::vector<int>> classes;
   std::vector<int> classOf;  // [state]
   // One state per class, in class order, named after the class's first
-  // member; the reset state's class is the reset. The machine itself when
-  // status is NotSpecified.
+  // member; the reset state's class is the reset. The machine itself unless
+  // status is Reduced.
   Machine reduced;
 };
 
-// The reduction of a sound machine (machineProblem None).
 Reduction reduceStates(const Machine& m);
 
 }  // namespace ronri::seq

@@ -93,6 +93,10 @@ TEST(SequentialDesign, FiveCounterWithJK) {
   EXPECT_EQ(texts, want);
   EXPECT_EQ(d.equations[0].letters, "b*c");
   EXPECT_EQ(d.equations[0].legend, "a = Q2, b = Q1, c = Q0");
+  // Codes that do not fit give no design rather than a wrong one.
+  EXPECT_FALSE(designCircuit(m, {3, {0, 1, 2, 3, 3}}, FlipFlop::JK).available);
+  EXPECT_FALSE(designCircuit(m, {2, {0, 1, 2, 3, 4}}, FlipFlop::JK).available);
+  EXPECT_FALSE(designCircuit(m, {3, {0, 1, 2, 3}}, FlipFlop::JK).available);
 }
 
 }  // namespace
