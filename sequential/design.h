@@ -24,7 +24,9 @@ struct Design {
   std::vector<Equation> equations;       // one per function, in the same order
   Cost cost;                             // summed over every equation
   bool proven = true;                    // every minimum proven within its budget
-  bool available = true;                 // false when a function has too many variables to minimise
+  // False when a function has too many variables to minimise, or the
+  // machine is unsound or the codes do not fit it.
+  bool available = true;
 };
 
 // `budget` is per function.

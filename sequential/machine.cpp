@@ -1,11 +1,15 @@
 // The state table's shape, its checks and small queries.
 #include "sequential/machine.h"
 
+#include <algorithm>
 #include <set>
 
 namespace ronri::seq {
 
 Machine emptyMachine(MachineKind kind, int states, int inputs, int outputs) {
+  states = std::clamp(states, 0, kMaxStates);
+  inputs = std::clamp(inputs, 0, kMaxInputs);
+  outputs = std::clamp(outputs, 0, kMaxOutputs);
   Machine m;
   m.kind = kind;
   m.inputs = inputs;

@@ -42,7 +42,8 @@ struct Machine {
   bool operator==(const Machine&) const = default;
 };
 
-// A machine of the given shape, states named S0, S1, …, every entry unspecified.
+// A machine of the given shape (each count clamped to its limits), states
+// named S0, S1, …, every entry unspecified.
 Machine emptyMachine(MachineKind kind, int states, int inputs, int outputs);
 
 // The outputs of state s under input x (for Moore the state's, whatever x).
