@@ -91,6 +91,10 @@ TEST(SequentialDesign, FiveCounterWithJK) {
   const std::vector<std::string> want = {"J2 = Q1*Q0", "K2 = 1",  "J1 = Q0", "K1 = Q0", "J0 = ~Q2",
                                          "K0 = 1",     "Z1 = Q2", "Z2 = Q1", "Z3 = Q0"};
   EXPECT_EQ(texts, want);
+  const Simulation run = simulate(texts, {FlipFlop::JK, 3, 0, 3, true}, 0, std::vector<int>(6));
+  std::string counted;
+  for (const Cycle& c : run.cycles) counted += c.outputs + " ";
+  EXPECT_EQ(counted, "000 001 010 011 100 000 ");
   EXPECT_EQ(d.equations[0].letters, "b*c");
   EXPECT_EQ(d.equations[0].legend, "a = Q2, b = Q1, c = Q0");
   // Codes that do not fit give no design rather than a wrong one.
