@@ -67,8 +67,14 @@ class Search {
         group_(symmetries(k_, f != FlipFlop::D)) {}
 
   AssignmentSearch run() {
+    // Never worse than the fixed choices of as many bits, even when time runs out.
     best_.codes = binaryCodes(m_.states());
     best_.cost = cost(best_.codes, Cost{1 << 30, 0});
+    const StateCodes gray = grayCodes(m_.states());
+    if (const Cost c = cost(gray, best_.cost); c < best_.cost) {
+      best_.cost = c;
+      best_.codes = gray;
+    }
     codes_.code.clear();
     codes_.bits = k_;
     used_.assign(size_t(1) << k_, false);

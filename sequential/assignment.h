@@ -32,7 +32,7 @@ StateCodes oneHotCodes(int states);
 //   R_b, so the set of sizes is the same. For D it turns D_b into its
 //   complement, whose minimum may differ: D is searched without it.
 struct AssignmentSearch {
-  StateCodes codes;  // binary order when nothing better was found
+  StateCodes codes;  // binary, else Gray, when nothing cheaper was found
   Cost cost;
   bool proven = true;   // false when the budget ran out before every kind was tried
   long long tried = 0;  // assignments whose cost was computed (or cut short)
