@@ -1,6 +1,7 @@
 // KISS2 reading and writing.
 #include "sequential/kiss2.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <sstream>
@@ -44,11 +45,6 @@ bool mergeBits(std::string& a, std::string_view b) {
   return true;
 }
 
-struct Line {
-  int number;
-  std::string inputs, present, next, outputs;
-};
-
 class Reader {
  public:
   explicit Reader(MachineKind kind) : kind_(kind) {}
@@ -67,7 +63,7 @@ class Reader {
       const auto f = fields(line);
       if (f.empty()) continue;
       if (f[0] == ".e" || f[0] == ".end") break;
-      const Kiss2Error e = f[0].front() == '.' ? header(f, lineNo) : tableLine(f, lineNo);
+      const Kiss2Error e = f[0].front() == '.' ? header(f, lineNo) : tableLine(f);
       if (e != Kiss2Error::None) return {{}, e, lineNo};
     }
     return finish(lineNo + 1);
@@ -96,74 +92,84 @@ class Reader {
     return Kiss2Error::None;
   }
 
+  // A state's index in order of first mention, with room for its entries.
   int stateIndex(std::string_view name) {
     const auto it = index_.find(std::string(name));
     if (it != index_.end()) return it->second;
     const int s = static_cast<int>(names_.size());
     index_.emplace(std::string(name), s);
     names_.emplace_back(name);
+    const std::string unknown(static_cast<size_t>(headerValue_[1]), '-');
+    rows_.emplace_back(size_t(1) << headerValue_[0], Transition{kUnspecified, unknown});
+    stateOutputs_.push_back(unknown);
     return s;
   }
 
-  Kiss2Error tableLine(const std::vector<std::string_view>& f, int lineNo) {
+  Kiss2Error tableLine(const std::vector<std::string_view>& f) {
     if (headerLine_[0] == 0 || headerLine_[1] == 0) return Kiss2Error::MissingHeader;
     const int ni = headerValue_[0], no = headerValue_[1];
     const size_t expected = 2 + (ni > 0) + (no > 0);
     if (f.size() != expected) return Kiss2Error::FieldCount;
     size_t k = 0;
-    Line l{lineNo, ni > 0 ? std::string(f[k++]) : "", std::string(f[k]), std::string(f[k + 1]), ""};
-    k += 2;
-    if (no > 0) l.outputs = std::string(f[k]);
-    if (static_cast<int>(l.inputs.size()) != ni || !onlyBits(l.inputs))
+    const std::string_view inputs = ni > 0 ? f[k++] : std::string_view();
+    const std::string_view present = f[k], nextName = f[k + 1];
+    const std::string_view outputs = no > 0 ? f[k + 2] : std::string_view();
+    if (static_cast<int>(inputs.size()) != ni || !onlyBits(inputs))
       return Kiss2Error::BadInputField;
-    if (static_cast<int>(l.outputs.size()) != no || !onlyBits(l.outputs))
+    if (static_cast<int>(outputs.size()) != no || !onlyBits(outputs))
       return Kiss2Error::BadOutputField;
-    if (l.present == "*" || l.present == "-" || l.next.front() == '.')
+    if (present == "*" || present == "-" || nextName.front() == '.')
       return Kiss2Error::BadStateName;
-    stateIndex(l.present);
-    if (l.next != "*" && l.next != "-") stateIndex(l.next);
+    const int s = stateIndex(present);
+    const int next = nextName == "*" || nextName == "-" ? kUnspecified : stateIndex(nextName);
     if (static_cast<int>(names_.size()) > kMaxStates) return Kiss2Error::TooManyStates;
-    lines_.push_back(std::move(l));
+    if (std::find(presentSequence_.begin(), presentSequence_.end(), s) == presentSequence_.end())
+      presentSequence_.push_back(s);
+    ++lineCount_;
+    if (kind_ == MachineKind::Moore && !mergeBits(stateOutputs_[s], outputs))
+      return Kiss2Error::MooreOutputsDiffer;
+    for (int x = 0; x < (1 << ni); ++x) {
+      if (!covers(inputs, x)) continue;
+      Transition& t = rows_[s][x];
+      if (next != kUnspecified && t.next != kUnspecified && t.next != next)
+        return Kiss2Error::Conflict;
+      if (next != kUnspecified) t.next = next;
+      if (kind_ == MachineKind::Mealy && !mergeBits(t.outputs, outputs))
+        return Kiss2Error::Conflict;
+    }
     return Kiss2Error::None;
   }
 
   Kiss2Result finish(int afterLast) {
-    if (lines_.empty()) return {{}, Kiss2Error::NoStates, afterLast};
+    if (lineCount_ == 0) return {{}, Kiss2Error::NoStates, afterLast};
     const int states = static_cast<int>(names_.size());
     if (headerLine_[2] != 0 && headerValue_[2] != states)
       return {{}, Kiss2Error::StateCountMismatch, headerLine_[2]};
-    if (headerLine_[3] != 0 && headerValue_[3] != static_cast<int>(lines_.size()))
+    if (headerLine_[3] != 0 && headerValue_[3] != lineCount_)
       return {{}, Kiss2Error::LineCountMismatch, headerLine_[3]};
     // Present states in order of appearance, then those only ever named as next
     // state: the writer puts every state in the present field in table order.
-    std::vector<std::string> order;
-    std::map<std::string, int> index;
-    for (const Line& l : lines_)
-      if (index.emplace(l.present, static_cast<int>(order.size())).second)
-        order.push_back(l.present);
-    for (const std::string& name : names_)
-      if (index.emplace(name, static_cast<int>(order.size())).second) order.push_back(name);
+    std::vector<int> number(static_cast<size_t>(states), -1);
+    int counted = 0;
+    for (int s : presentSequence_) number[s] = counted++;
+    for (int s = 0; s < states; ++s)
+      if (number[s] < 0) number[s] = counted++;
     Machine m = emptyMachine(kind_, states, headerValue_[0], headerValue_[1]);
-    m.names = order;
     if (headerLine_[4] != 0) {
-      const auto it = index.find(resetName_);
-      if (it == index.end()) return {{}, Kiss2Error::UnknownResetState, headerLine_[4]};
-      m.reset = it->second;
+      const auto it = index_.find(resetName_);
+      if (it == index_.end()) return {{}, Kiss2Error::UnknownResetState, headerLine_[4]};
+      m.reset = number[it->second];
     }
-    for (const Line& l : lines_) {
-      const int s = index.at(l.present);
-      const int next = l.next == "*" || l.next == "-" ? kUnspecified : index.at(l.next);
-      if (kind_ == MachineKind::Moore && !mergeBits(m.stateOutputs[s], l.outputs))
-        return {{}, Kiss2Error::MooreOutputsDiffer, l.number};
+    for (int s = 0; s < states; ++s) {
+      const int to = number[s];
+      m.names[to] = names_[s];
       for (int x = 0; x < m.combinations(); ++x) {
-        if (!covers(l.inputs, x)) continue;
-        Transition& t = m.table[s][x];
-        if (next != kUnspecified && t.next != kUnspecified && t.next != next)
-          return {{}, Kiss2Error::Conflict, l.number};
-        if (next != kUnspecified) t.next = next;
-        if (kind_ == MachineKind::Mealy && !mergeBits(t.outputs, l.outputs))
-          return {{}, Kiss2Error::Conflict, l.number};
+        Transition t = rows_[s][x];
+        if (t.next != kUnspecified) t.next = number[t.next];
+        if (kind_ == MachineKind::Moore) t.outputs.clear();
+        m.table[to][x] = t;
       }
+      if (kind_ == MachineKind::Moore) m.stateOutputs[to] = stateOutputs_[s];
     }
     return {std::move(m), Kiss2Error::None, 0};
   }
@@ -181,9 +187,12 @@ class Reader {
   int headerLine_[5] = {0, 0, 0, 0, 0};
   int headerValue_[5] = {0, 0, 0, 0, 0};
   std::string resetName_;
-  std::vector<std::string> names_;
+  std::vector<std::string> names_;  // in order of first mention
   std::map<std::string, int> index_;
-  std::vector<Line> lines_;
+  std::vector<std::vector<Transition>> rows_;  // [first-mention index][input combination]
+  std::vector<std::string> stateOutputs_;      // Moore: [first-mention index]
+  std::vector<int> presentSequence_;           // states in order of first present field
+  int lineCount_ = 0;
 };
 
 }  // namespace
@@ -193,6 +202,7 @@ Kiss2Result readKiss2(std::string_view text, MachineKind kind) {
 }
 
 std::string writeKiss2(const Machine& m) {
+  if (machineProblem(m) != MachineProblem::None) return "";
   std::ostringstream out;
   out << ".i " << m.inputs << "\n.o " << m.outputs << "\n.s " << m.states() << "\n.p "
       << m.states() * m.combinations() << "\n.r " << m.names[m.reset] << "\n";

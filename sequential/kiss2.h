@@ -53,7 +53,7 @@ Kiss2Result readKiss2(std::string_view text, MachineKind kind = MachineKind::Mea
 // The machine as KISS2: every state and input combination on a line of its
 // own (so every state and its outputs survive, even when unspecified), `.r`
 // for the reset state, LF line ends. readKiss2 of it, with the machine's
-// kind, gives the machine back.
+// kind, gives the machine back. "" for an unsound machine (machineProblem).
 std::string writeKiss2(const Machine& m);
 
 }  // namespace ronri::seq
