@@ -118,7 +118,7 @@ class Reader {
       return Kiss2Error::BadInputField;
     if (static_cast<int>(outputs.size()) != no || !onlyBits(outputs))
       return Kiss2Error::BadOutputField;
-    if (present == "*" || present == "-" || nextName.front() == '.')
+    if (present == "*" || present == "-" || present.front() == '.' || nextName.front() == '.')
       return Kiss2Error::BadStateName;
     const int s = stateIndex(present);
     const int next = nextName == "*" || nextName == "-" ? kUnspecified : stateIndex(nextName);

@@ -22,7 +22,7 @@ enum class Kiss2Error {
   FieldCount,          // a table line without exactly its fields
   BadInputField,       // wrong length or a character other than 0 1 -
   BadOutputField,      // wrong length or a character other than 0 1 -
-  BadStateName,        // "*" or "-" as present state, a next state starting with "."
+  BadStateName,        // "*" or "-" as present state, a state starting with "."
   Conflict,            // the same state and input combination specified twice, differently
   MooreOutputsDiffer,  // read as Moore, a state's lines disagree on its outputs
   StateCountMismatch,  // .s differs from the number of states named

@@ -80,6 +80,7 @@ TEST(Kiss2, BadFilesAreRefusedAtTheirLine) {
       {".i 1\n.o 1\n0 A B 2\n", Kiss2Error::BadOutputField, 3},
       {".i 1\n.o 1\n0 * B 1\n", Kiss2Error::BadStateName, 3},
       {".i 1\n.o 1\n0 A .B 1\n", Kiss2Error::BadStateName, 3},
+      {".i 1\n.o 1\n0 .A B 1\n", Kiss2Error::BadStateName, 3},
       {".i 1\n.o 1\n- A B 1\n1 A C 1\nx A B 1\n", Kiss2Error::Conflict, 4},  // the first fault
       {".i 1\n.o 1\n- A B 1\n1 A B 0\n", Kiss2Error::Conflict, 4},
       {".i 1\n.o 1\n0 A B 1\n1 A B 0\n", Kiss2Error::MooreOutputsDiffer, 4, MachineKind::Moore},
