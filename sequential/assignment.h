@@ -37,7 +37,8 @@ struct AssignmentSearch {
   bool proven = true;   // false when the budget ran out before every kind was tried
   long long tried = 0;  // assignments whose cost was computed (or cut short)
 };
-// An unsound machine gets its binary codes, not proven.
+// The search stops after `budget` of wall-clock time with the cheapest found
+// so far. An unsound machine gets its binary codes, not proven.
 AssignmentSearch bestAssignment(const Machine& m, FlipFlop f,
                                 std::chrono::milliseconds budget = std::chrono::milliseconds(2000));
 
