@@ -13,6 +13,11 @@ Design designCircuit(const Machine& m, const StateCodes& codes, FlipFlop f,
     return d;
   }
   d.rows = excitationRows(m, codes, f);
+  // One-hot codes of many states: the excitation table still, but no maps.
+  if (codes.bits + m.inputs > kMaxFunctionVariables) {
+    d.available = false;
+    return d;
+  }
   d.functions = designFunctions(m, codes, f);
   for (const FunctionTable& t : d.functions) {
     const SumOfProducts sum = minimise(t.rows, static_cast<int>(t.variables.size()), budget);

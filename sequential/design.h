@@ -24,8 +24,9 @@ struct Design {
   std::vector<Equation> equations;       // one per function, in the same order
   Cost cost;                             // summed over every equation
   bool proven = true;                    // every minimum proven within its budget
-  // False when a function has too many variables to minimise, or the
-  // machine is unsound or the codes do not fit it.
+  // False when the functions would have too many variables to minimise
+  // (then only `rows` is filled in), or the machine is unsound or the codes
+  // do not fit it (then nothing is).
   bool available = true;
 };
 
