@@ -204,7 +204,11 @@ bool rewriteTermsToMinimum(DerivationLog& log, bool pos, int n) {
   const std::string values = truthValues(e, n);
   const std::vector<Term> target = pos ? minimalProductSums(values, n) : minimalSumTerms(values, n);
   bool ok = true;
-  while (ok && (tidyTerm(s, ok) || tidyPair(s, ok) || dropConsensus(s, target, ok))) {
+  // Past this many terms, tidying one step a line would fill pages: the
+  // expansion to minterms below does it in one line.
+  constexpr std::size_t kMaxTidiedTerms = 24;
+  while (ok && s.list.size() <= kMaxTidiedTerms &&
+         (tidyTerm(s, ok) || tidyPair(s, ok) || dropConsensus(s, target, ok))) {
   }
   if (!ok) return false;
   if (!reached(s.list, target) && !buildPrimes(s, target)) return false;
@@ -242,7 +246,12 @@ bool buildPrimes(Terms& s, const std::vector<Term>& target) {
     for (const Literal& l : t) varSet.insert(l.var);
   const std::vector<int> vars(varSet.begin(), varSet.end());
   std::set<Term> all;
-  for (const Term& t : s.list) completions(t, vars, all);
+  for (const Term& t : s.list) {
+    // A term with x and ~x is 0 (補元則, 零元則 within the grouped line).
+    const auto lits = setOf(t);
+    if (std::none_of(t.begin(), t.end(), [&](auto& l) { return lits.count({l.var, !l.negated}); }))
+      completions(t, vars, all);
+  }
   if (!s.wholeStep({all.begin(), all.end()}, Law::Distributive, static_cast<int>(all.size())))
     return false;
   // Owners: each minterm instance goes to a prime; shared ones are duplicated.
