@@ -173,7 +173,8 @@ bool dropConsensus(Terms& s, const std::vector<Term>& target, bool& ok) {
 }
 
 bool reached(const std::vector<Term>& list, const std::vector<Term>& target) {
-  if (target.empty()) return list.size() == 1 && list[0] == Term{{kInnerZero, false}};
+  if (target.empty())
+    return list.empty() || (list.size() == 1 && list[0] == Term{{kInnerZero, false}});
   if (target.size() == 1 && target[0].empty())
     return list.size() == 1 && list[0] == Term{{kOuterOne, false}};
   std::multiset<std::set<Literal>> a, b;
