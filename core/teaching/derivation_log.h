@@ -31,6 +31,14 @@ inline std::vector<Span> wholeLine(const Expr& e) {
 // The tree phases: definitions, De Morgan, double negation, distribution.
 // The last line is then a sum of products (a product of sums).
 bool rewriteToTwoLevels(DerivationLog& log, bool productOfSums);
+// Size guards: the node count once @ % $ | are written out, and the terms
+// (sums) a full distribution makes, both saturating.
+long long sizeAfterDefinitions(const Expr& e);
+long long termsAfterDistribution(const Expr& e, Op inner, Op outer);
+// The last line to its sum of minterms (product of maxterms) over the
+// variables it uses, one grouped line.
+bool expandRows(DerivationLog& log, bool productOfSums);
+
 // The term phases from there to `target`'s terms, in their order.
 bool rewriteTermsToMinimum(DerivationLog& log, bool productOfSums, int n);
 

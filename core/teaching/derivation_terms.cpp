@@ -191,6 +191,7 @@ bool rewriteTermsToMinimum(DerivationLog& log, bool pos, int n) {
   Terms s(log, pos);
   // Read the two-level line as terms.
   const Expr& e = log.last();
+  if (e.op == Op::Const) return true;  // a row expansion with no rows: 0 or 1
   const Op outer = pos ? Op::And : Op::Or;
   const auto termOf = [&](const Expr& t) {
     Term out;
@@ -253,7 +254,12 @@ bool buildPrimes(Terms& s, const std::vector<Term>& target) {
     if (std::none_of(t.begin(), t.end(), [&](auto& l) { return lits.count({l.var, !l.negated}); }))
       completions(t, vars, all);
   }
-  if (!s.wholeStep({all.begin(), all.end()}, Law::Distributive, static_cast<int>(all.size())))
+  // Already the minterms (a row expansion): no line that repeats it.
+  const bool expanded =
+      s.list.size() == all.size() &&
+      std::all_of(s.list.begin(), s.list.end(), [&](auto& t) { return all.count(t); });
+  if (!expanded &&
+      !s.wholeStep({all.begin(), all.end()}, Law::Distributive, static_cast<int>(all.size())))
     return false;
   // Owners: each minterm instance goes to a prime; shared ones are duplicated.
   std::vector<int> owner;

@@ -142,7 +142,14 @@ bool distribute(DerivationLog& log, Op inner, Op outer) {
 
 }  // namespace
 
+// Past these the tree phases would fill pages (and seconds): the line goes
+// to its row expansion instead.
+constexpr long long kMaxNodesAfterDefinitions = 120;
+constexpr long long kMaxDistributedTerms = 32;
+
 bool rewriteToTwoLevels(DerivationLog& log, bool productOfSums) {
+  if (sizeAfterDefinitions(log.last()) > kMaxNodesAfterDefinitions)
+    return expandRows(log, productOfSums);
   Path path;
   for (; findPostOrder(log.last(), isDefined, path); path.clear()) {
     auto [with, law] = definition(nodeAt(log.last(), path));
@@ -152,7 +159,11 @@ bool rewriteToTwoLevels(DerivationLog& log, bool productOfSums) {
     auto [with, law] = pushedInward(nodeAt(log.last(), path));
     if (!replaceAndLog(log, path, std::move(with), law)) return false;
   }
-  return productOfSums ? distribute(log, Op::Or, Op::And) : distribute(log, Op::And, Op::Or);
+  const Op inner = productOfSums ? Op::Or : Op::And;
+  const Op outer = productOfSums ? Op::And : Op::Or;
+  if (termsAfterDistribution(log.last(), inner, outer) > kMaxDistributedTerms)
+    return expandRows(log, productOfSums);
+  return distribute(log, inner, outer);
 }
 
 }  // namespace ronri
