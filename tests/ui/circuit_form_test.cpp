@@ -258,6 +258,8 @@ TEST(CircuitWindow, CompressDrawsTheMinimalExpressionAndRestoreBringsItBack) {
   EXPECT_EQ(f.drawnRpn(), QStringLiteral("a"));
   EXPECT_EQ(f.rpnBeforeCompress(), QStringLiteral("ab*ao*+"));
   EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("a"));
+  // The title names what is drawn, at once.
+  EXPECT_EQ(f.widget()->windowTitle(), QStringLiteral("回路図 — a"));
   EXPECT_EQ(find<QPushButton>(f, "Command4")->text(), QStringLiteral("戻す"));
   EXPECT_FALSE(visible(f, "Check2"));
   EXPECT_TRUE(checked(f, "Check1"));  // carried over
@@ -266,6 +268,7 @@ TEST(CircuitWindow, CompressDrawsTheMinimalExpressionAndRestoreBringsItBack) {
   EXPECT_FALSE(f.showsMinimal());
   EXPECT_EQ(f.drawnRpn(), QStringLiteral("ab*ao*+"));
   EXPECT_EQ(find<QLabel>(f, "Label6")->text(), QStringLiteral("f=a*b+a*~b"));
+  EXPECT_EQ(f.widget()->windowTitle(), QStringLiteral("回路図 — a*b+a*~b"));
   EXPECT_EQ(find<QPushButton>(f, "Command4")->text(), QStringLiteral("圧縮"));
   EXPECT_TRUE(visible(f, "Check2"));
 }

@@ -459,8 +459,8 @@ void CircuitForm::buildBuses() {
 }
 
 void CircuitForm::load() {
-  // The caption of the function drawn first, also while its minimal form shows.
-  QString function = showsMinimal_ ? QString::fromStdString(captionBeforeCompress_) : captionText_;
+  // The title names what is drawn: the function, or its minimal form after 圧縮.
+  QString function = captionText_;
   if (function.startsWith(QStringLiteral("f="))) function.remove(0, 2);
   showFunctionInTitle(widget(), caption(), withDontCares(function, dontCares_));
   engine_.syoki = 1;
@@ -642,11 +642,12 @@ void CircuitForm::compress() {
   const bool tick = midExpressionsCheck_->isChecked();
   rpnBeforeCompress_ = rpn_;
   rpn_ = QString::fromStdString(c.siki);
+  // The caption first: the reload titles the window with it.
+  captionBeforeCompress_ = captionText_.toStdString();
+  captionText_ = QString::fromStdString(c.caption);
   busesAtLoad_ = true;
   reload();
   midExpressionsCheck_->setChecked(tick);
-  captionBeforeCompress_ = captionText_.toStdString();
-  captionText_ = QString::fromStdString(c.caption);
   if (c.constant) {
     // Nothing to draw: the caption says it all, and step/create stay off.
     constantShown_ = true;
@@ -668,11 +669,11 @@ void CircuitForm::restore() {
   showsMinimal_ = false;
   const bool tick = midExpressionsCheck_->isChecked();
   rpn_ = rpnBeforeCompress_;
+  captionText_ = QString::fromStdString(captionBeforeCompress_);
   busesAtLoad_ = true;
   constantShown_ = false;
   reload();
   midExpressionsCheck_->setChecked(tick);
-  captionText_ = QString::fromStdString(captionBeforeCompress_);
   create();
   compress_->setText(tr("圧縮"));
   essentialOnlyCheck_->show();
