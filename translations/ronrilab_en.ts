@@ -665,6 +665,73 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
 </context>
 <context>
+    <name>ronri::LawNames</name>
+    <message>
+        <source>交換則</source>
+        <translation>commutative law</translation>
+    </message>
+    <message>
+        <source>結合則</source>
+        <translation>associative law</translation>
+    </message>
+    <message>
+        <source>分配則</source>
+        <translation>distributive law</translation>
+    </message>
+    <message>
+        <source>冪等則</source>
+        <translation>idempotent law</translation>
+    </message>
+    <message>
+        <source>補元則</source>
+        <translation>complement law</translation>
+    </message>
+    <message>
+        <source>恒等則</source>
+        <translation>identity law</translation>
+    </message>
+    <message>
+        <source>零元則</source>
+        <translation>null law</translation>
+    </message>
+    <message>
+        <source>二重否定</source>
+        <translation>double negation</translation>
+    </message>
+    <message>
+        <source>吸収則</source>
+        <translation>absorption law</translation>
+    </message>
+    <message>
+        <source>ド・モルガンの定理</source>
+        <translation>De Morgan&apos;s theorem</translation>
+    </message>
+    <message>
+        <source>併合</source>
+        <translation>combining</translation>
+    </message>
+    <message>
+        <source>合意の定理</source>
+        <translation>consensus theorem</translation>
+    </message>
+    <message>
+        <source>@ の定義</source>
+        <translation>definition of @</translation>
+    </message>
+    <message>
+        <source>% の定義</source>
+        <translation>definition of %</translation>
+    </message>
+    <message>
+        <source>$ の定義</source>
+        <translation>definition of $</translation>
+    </message>
+    <message>
+        <source>| の定義</source>
+        <translation>definition of |</translation>
+    </message>
+</context>
+<context>
     <name>ronri::MainForm</name>
     <message>
         <source>保存</source>

@@ -19,6 +19,7 @@
 #include "ui/framework/messages.h"
 #include "ui/framework/translation.h"
 #include "ui/windows/added/settings_dialog.h"
+#include "ui/windows/helpers/law_names.h"
 #include "ui_helpers.h"
 
 namespace ronri {
@@ -214,6 +215,11 @@ TEST(EnglishTranslation, EveryJapaneseLiteralIsASourceText) {
   }
   EXPECT_GT(seen, 100);
   EXPECT_THAT(bare, IsEmpty()) << bare.join('\n').toStdString();
+}
+
+// The windows name each law as the core's table does.
+TEST(EnglishTranslation, LawNamesFollowTheCoresTable) {
+  for (const LawInfo& info : allLaws()) EXPECT_EQ(lawName(info.law).toStdString(), info.japanese);
 }
 
 // The English help has a section for every section of the Japanese one.
