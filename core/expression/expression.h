@@ -9,14 +9,28 @@ namespace ronri {
 
 constexpr int kMaxVariables = 10;
 
-inline bool isVariable(char c) {
+constexpr bool isVariable(char c) {
   return c >= 'a' && c <= 'j';
 }
-inline bool isNegatedLetter(char c) {
+constexpr bool isNegatedLetter(char c) {
   return c >= 'n' && c <= 'w';
 }
-inline bool isOperand(char c) {
+constexpr bool isOperand(char c) {
   return isVariable(c) || isNegatedLetter(c);
+}
+// The letters of variable k (0 for a): plain 'a'..'j', negated 'n'..'w'.
+// Every letter of the program is made and read through these three.
+constexpr char plainLetter(int k) {
+  return static_cast<char>('a' + k);
+}
+constexpr char negatedLetter(int k) {
+  return static_cast<char>('n' + k);
+}
+// The variable of a plain or negated letter among the first `variables`;
+// -1 for any other character.
+constexpr int variableOf(char c, int variables = kMaxVariables) {
+  const int k = isVariable(c) ? c - 'a' : isNegatedLetter(c) ? c - 'n' : -1;
+  return k < variables ? k : -1;
 }
 inline bool isBinaryOperator(char c) {
   return c == '*' || c == '+' || c == '$' || c == '|' || c == '@' || c == '%';
