@@ -1,3 +1,4 @@
+// Covers with don't-care rows, and the cover that counts letters after terms.
 #include "core/cover/cover_dontcare.h"
 
 #include <algorithm>
@@ -5,35 +6,17 @@
 #include <vector>
 
 #include "core/cover/simplify_detail.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
 namespace {
 
-// The row numbers of a term list, the first letter the most significant bit;
-// terms that are not clean rows of n variables are skipped.
+// The rows of a term list as a table of 2^n flags.
 std::vector<bool> rowsOf(std::string_view termList, int n) {
   std::vector<bool> rows(size_t{1} << n, false);
-  const size_t stride = static_cast<size_t>(n) + 1;
-  for (size_t pos = 0; pos + static_cast<size_t>(n) <= termList.size(); pos += stride) {
-    int r = 0;
-    bool clean = true;
-    for (int k = 0; k < n && clean; ++k) {
-      const char c = termList[pos + static_cast<size_t>(k)];
-      if (c == 'a' + k)
-        r |= 1 << (n - 1 - k);
-      else if (c != 'n' + k)
-        clean = false;
-    }
-    if (clean) rows[static_cast<size_t>(r)] = true;
-  }
+  for (int r : termRows(termList, n)) rows[static_cast<size_t>(r)] = true;
   return rows;
-}
-
-std::string rowPattern(int r, int n) {
-  std::string t;
-  for (int k = 0; k < n; ++k) t += static_cast<char>(((r >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
-  return t;
 }
 
 }  // namespace
@@ -121,7 +104,7 @@ std::string otherRows(std::string_view simple, std::string_view dontCare, int n)
   std::string out;
   for (int r = 0; r < (1 << n); ++r)
     if (!ones[static_cast<size_t>(r)] && !free[static_cast<size_t>(r)])
-      out += rowPattern(r, n) + "+";
+      out += Term::ofRow(r, n).text(n) + "+";
   return out;
 }
 
@@ -140,11 +123,11 @@ Rows readRows(std::string_view simple, std::string_view dontCare, int n) {
   Rows out;
   for (int r = 0; r < (1 << n); ++r) {
     if (ones[static_cast<size_t>(r)]) {
-      out.ones.push_back(rowPattern(r, n));
+      out.ones.push_back(Term::ofRow(r, n).text(n));
       out.all.push_back(out.ones.back());
       out.oneList += out.ones.back() + "+";
     } else if (free[static_cast<size_t>(r)]) {
-      out.all.push_back(rowPattern(r, n));
+      out.all.push_back(Term::ofRow(r, n).text(n));
       out.anyFree = true;
     }
   }

@@ -12,6 +12,7 @@
 #include "core/expression/expression.h"
 #include "core/table/function.h"
 #include "core/table/table_export.h"
+#include "core/table/term.h"
 #include "core/table/truthtable.h"
 
 namespace ronri {
@@ -37,13 +38,6 @@ constexpr int kCharWidth = 150;
 constexpr int kYellow = 14;
 constexpr int kLightGrey = 7;
 constexpr int kLightBlue = 9;
-
-int rowNumber(std::string_view pattern, int n) {
-  int r = 0;
-  for (int k = 0; k < n && k < static_cast<int>(pattern.size()); ++k)
-    if (pattern[static_cast<size_t>(k)] == 'a' + k) r |= 1 << (n - 1 - k);
-  return r;
-}
 
 std::string productText(const std::vector<int>& product) {
   std::string s;
@@ -244,7 +238,7 @@ PrimeChart buildPrimeChart(std::string_view simple, int n, std::chrono::millisec
   PrimeChart c;
   c.n = n;
   const std::vector<std::string> patterns = splitTerms(simple);
-  for (const std::string& p : patterns) c.minterms.push_back(rowNumber(p, n));
+  c.minterms = termRows(simple, n);
   const std::string sc1 =
       dontCares.empty() ? simplicity(patterns) : primesWithDontCares(simple, dontCares, n);
   if (sc1 == "0" || patterns.empty()) {

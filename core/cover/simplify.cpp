@@ -10,6 +10,7 @@
 
 #include "core/cover/simplify_detail.h"
 #include "core/cover/tabulation.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
@@ -44,16 +45,14 @@ bool readMinterms(const std::vector<std::string>& barabara, int& n, std::vector<
   const uint16_t all = static_cast<uint16_t>((1u << n) - 1);
   std::bitset<1 << kMaxVars> seen;
   for (size_t e = 0; e < count; ++e) {
-    const std::string& p = barabara[e];
-    if (static_cast<int>(p.size()) != n) return false;
+    const std::optional<int> row = readRow(barabara[e], n);
+    if (!row) return false;
     uint16_t val = 0;
     int key = 0;
     for (int k = 0; k < n; ++k) {
-      if (p[k] == 'a' + k) {
+      if (*row & static_cast<int>(variableBit(k, n))) {
         val |= static_cast<uint16_t>(1u << k);
         key += kPow3[k];
-      } else if (p[k] != 'n' + k) {
-        return false;
       }
     }
     // A repeated minterm adds nothing and would only disturb the order.

@@ -9,6 +9,7 @@
 #include "core/cover/simplify_detail.h"
 #include "core/expression/expression.h"
 #include "core/table/table_export.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
@@ -29,19 +30,6 @@ constexpr double kPoints = 9;
 constexpr int kRed = 4;
 constexpr int kGrey = 8;
 constexpr int kLightGrey = 7;
-
-std::string rowPattern(int r, int n) {
-  std::string t;
-  for (int k = 0; k < n; ++k) t += static_cast<char>(((r >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
-  return t;
-}
-
-int rowOf(const std::string& pattern, int n) {
-  int r = 0;
-  for (int k = 0; k < n && k < static_cast<int>(pattern.size()); ++k)
-    if (pattern[static_cast<size_t>(k)] == 'a' + k) r |= 1 << (n - 1 - k);
-  return r;
-}
 
 // "5", "5 X", "(1,3,5,7)", "(0,1,2,3,…)": at most kNumberChars characters.
 std::string numbersText(const TabulationTerm& t, int n, bool merged) {
@@ -175,7 +163,8 @@ Tabulation tabulate(std::string_view simple, const std::vector<int>& dontCares, 
   Tabulation t;
   std::vector<std::string> patterns = splitTerms(simple);
   std::vector<char> isOne(size_t{1} << std::clamp(n, 0, 10), 0);
-  for (const std::string& p : patterns) isOne[static_cast<size_t>(rowOf(p, n))] = 1;
+  for (int r : termRows(simple, n))
+    if (static_cast<size_t>(r) < isOne.size()) isOne[static_cast<size_t>(r)] = 1;
   std::vector<char> isFree(isOne.size(), 0);
   for (int r : dontCares)
     if (r >= 0 && static_cast<size_t>(r) < isOne.size() && !isOne[static_cast<size_t>(r)])
@@ -185,7 +174,7 @@ Tabulation tabulate(std::string_view simple, const std::vector<int>& dontCares, 
     // The 1-rows and X rows merge together, in row order.
     patterns.clear();
     for (size_t r = 0; r < isOne.size(); ++r)
-      if (isOne[r] || isFree[r]) patterns.push_back(rowPattern(static_cast<int>(r), n));
+      if (isOne[r] || isFree[r]) patterns.push_back(Term::ofRow(static_cast<int>(r), n).text(n));
   }
   simplicityRecorded(patterns, t);
   if (t.passes.empty()) return t;

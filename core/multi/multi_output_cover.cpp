@@ -1,3 +1,4 @@
+// Several outputs minimised alone and together (shared product terms).
 #include "core/multi/multi_output_cover.h"
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include "core/cover/cover_dontcare.h"
 #include "core/cover/simplify_detail.h"
 #include "core/expression/expression.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
@@ -136,13 +138,10 @@ Cube cubeOfTerm(const std::string& term, int n) {
 }
 
 std::string termList(uint64_t rows, int n) {
-  std::string out;
+  std::vector<int> list;
   for (int r = 0; r < (1 << n); ++r)
-    if ((rows >> r) & 1) {
-      for (int k = 0; k < n; ++k) out += char(((r >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
-      out += '+';
-    }
-  return out;
+    if ((rows >> r) & 1) list.push_back(r);
+  return rowTerms(list, n);
 }
 
 // Each chosen (term, outputs) pair of the shared cover, tidied: one entry per

@@ -1,3 +1,4 @@
+// Functions with don't-care rows: their entry texts, their row values and their primes.
 #include "core/table/function.h"
 
 #include <algorithm>
