@@ -1,3 +1,4 @@
+// The two-level circuit of several outputs: its layout, test values and drawing.
 #include "circuit/two_level.h"
 
 #include <algorithm>
@@ -6,6 +7,7 @@
 
 #include "circuit/gates.h"
 #include "circuit/router.h"
+#include "core/expression/expression.h"
 
 namespace ronri {
 
@@ -95,11 +97,11 @@ class Builder {
     int slot = 0;
     for (size_t i = 0; i < terms; ++i) {
       std::vector<int> letters;
-      const Cube cube = m.shared[i].cube;
+      const Term cube = m.shared[i].cube;
       for (int k = 0; k < n; ++k) {
-        const int bit = n - 1 - k;
-        if ((cube.mask >> bit) & 1)
-          letters.push_back(((cube.value >> bit) & 1) ? 'a' + k : 'n' + k);
+        const unsigned bit = variableBit(k, n);
+        if (cube.mask & bit)
+          letters.push_back((cube.bits & bit) ? plainLetter(k) : negatedLetter(k));
       }
       const double y = andSlot(slot);
       if (letters.size() == 1) {

@@ -10,30 +10,27 @@
 
 #include "core/cover/simplify_detail.h"
 #include "core/cover/tabulation.h"
+#include "core/expression/expression.h"
 #include "core/table/term.h"
 
 namespace ronri {
 
 namespace {
 
-constexpr int kMaxVars = 10;
-
-// A pattern of one merging pass: bit k of `care` set when position k is a
-// letter, bit k of `val` set when that letter is the plain one.
-// `key` writes the pattern in base 3 (0 negated, 1 plain, 2 blank), unique
-// over all passes and dense, so the position table stays small.
-struct Pattern {
-  uint16_t care;
-  uint16_t val;
+// A term of one merging pass and its key: the term written in base 3, one
+// digit a bit (0 negated, 1 plain, 2 absent), unique over all passes and
+// dense, so the position table stays small.
+struct Keyed {
+  Term term;
   int key;
 };
 
-constexpr std::array<int, kMaxVars + 1> kPow3 = {1,   3,    9,    27,    81,   243,
-                                                 729, 2187, 6561, 19683, 59049};
+constexpr std::array<int, kMaxVariables + 1> kPow3 = {1,   3,    9,    27,    81,   243,
+                                                      729, 2187, 6561, 19683, 59049};
 
-// Reads clean minterm patterns (position k holds letter k or its negated
-// letter) up to the first empty entry; false for anything else.
-bool readMinterms(const std::vector<std::string>& barabara, int& n, std::vector<Pattern>& out) {
+// Reads clean minterms (letter k or its negated letter at place k) up to the
+// first empty entry; false for anything else.
+bool readMinterms(const std::vector<std::string>& barabara, int& n, std::vector<Keyed>& out) {
   size_t count = 0;
   while (count < barabara.size() && !barabara[count].empty()) ++count;
   if (count == 0) {
@@ -41,32 +38,24 @@ bool readMinterms(const std::vector<std::string>& barabara, int& n, std::vector<
     return true;
   }
   n = static_cast<int>(barabara[0].size());
-  if (n < 1 || n > kMaxVars) return false;
-  const uint16_t all = static_cast<uint16_t>((1u << n) - 1);
-  std::bitset<1 << kMaxVars> seen;
+  if (n < 1 || n > kMaxVariables) return false;
+  std::bitset<1 << kMaxVariables> seen;
   for (size_t e = 0; e < count; ++e) {
     const std::optional<int> row = readRow(barabara[e], n);
     if (!row) return false;
-    uint16_t val = 0;
-    int key = 0;
-    for (int k = 0; k < n; ++k) {
-      if (*row & static_cast<int>(variableBit(k, n))) {
-        val |= static_cast<uint16_t>(1u << k);
-        key += kPow3[k];
-      }
-    }
     // A repeated minterm adds nothing and would only disturb the order.
-    if (seen[val]) continue;
-    seen[val] = true;
-    out.push_back({all, val, key});
+    if (seen[static_cast<size_t>(*row)]) continue;
+    seen[static_cast<size_t>(*row)] = true;
+    int key = 0;
+    for (unsigned rest = static_cast<unsigned>(*row); rest; rest &= rest - 1)
+      key += kPow3[std::countr_zero(rest)];
+    out.push_back({Term::ofRow(*row, n), key});
   }
   return true;
 }
 
-void appendPattern(std::string& r, const Pattern& p, int n) {
-  for (int k = 0; k < n; ++k) {
-    if (p.care & (1u << k)) r += static_cast<char>(((p.val >> k) & 1u) ? 'a' + k : 'n' + k);
-  }
+void appendTerm(std::string& r, Term t, int n) {
+  r += t.text(n);
   r += '+';
 }
 
@@ -77,20 +66,21 @@ std::string finishSum(std::string r) {
   return r;
 }
 
-using Later = std::array<std::pair<int, int>, kMaxVars>;  // (position, letter)
+using Later = std::array<std::pair<int, int>, kMaxVariables>;  // (position, bit)
 
-// Looks up the neighbours of pattern `i` of a pass (its patterns with the
-// same blanks and one letter flipped) by key; returns whether it has any (then
+// Looks up the neighbours of term `i` of a pass (its terms with the same
+// variables and one value flipped) by key; returns whether it has any (then
 // it is not prime). Those after it go to `later` sorted by position, since new
-// patterns are listed in the order of their first merge: by i, then j.
-bool findNeighbours(const Pattern& p, int i, const std::vector<int16_t>& where, Later& later,
+// terms are listed in the order of their first merge: by i, then j.
+bool findNeighbours(const Keyed& p, int i, const std::vector<int16_t>& where, Later& later,
                     int& laterCount) {
   laterCount = 0;
   bool merged = false;
-  for (unsigned rest = p.care; rest; rest &= rest - 1) {
+  for (unsigned rest = p.term.mask; rest; rest &= rest - 1) {
     const int k = std::countr_zero(rest);
-    const int bit = 1 << k;
-    const int j = where[static_cast<size_t>((p.val & bit) ? p.key - kPow3[k] : p.key + kPow3[k])];
+    const unsigned bit = 1u << k;
+    const int j =
+        where[static_cast<size_t>((p.term.bits & bit) ? p.key - kPow3[k] : p.key + kPow3[k])];
     if (j < 0) continue;
     merged = true;
     if (j > i) {
@@ -107,13 +97,12 @@ bool findNeighbours(const Pattern& p, int i, const std::vector<int16_t>& where, 
 
 // A pass as it starts: its patterns and, after the first, the two patterns
 // of the pass before that each was merged from.
-std::vector<TabulationTerm>& recordPass(Tabulation& record, const std::vector<Pattern>& cur,
+std::vector<TabulationTerm>& recordPass(Tabulation& record, const std::vector<Keyed>& cur,
                                         const std::vector<std::array<int, 2>>& curFrom) {
   const bool first = record.passes.empty();
   std::vector<TabulationTerm>& pass = record.passes.emplace_back(cur.size());
   for (size_t i = 0; i < cur.size(); ++i) {
-    pass[i].care = cur[i].care;
-    pass[i].val = cur[i].val;
+    pass[i].term = cur[i].term;
     if (!first) pass[i].from = curFrom[i];
   }
   return pass;
@@ -132,7 +121,7 @@ void recordTerm(Tabulation& record, std::vector<TabulationTerm>& pass, int i, bo
 // this one loop).
 std::string mergeByNeighbours(const std::vector<std::string>& barabara, Tabulation* record) {
   int n = 0;
-  std::vector<Pattern> cur;
+  std::vector<Keyed> cur;
   if (!readMinterms(barabara, n, cur)) return simplicityByPairs(barabara);
   if (cur.empty()) return "0";
   if (record) record->n = n;
@@ -140,12 +129,12 @@ std::string mergeByNeighbours(const std::vector<std::string>& barabara, Tabulati
   // passes that lead there.
   if (!record && cur.size() == (size_t{1} << n)) return "1";
 
-  // Two patterns of a pass merge exactly when they have the same blanks and
-  // differ in one letter, so instead of comparing every pair each pattern
-  // looks up its n neighbours. A pattern's key (care, val) is unique over all
-  // passes; `where` holds its position in its pass, and neighbours lie close
-  // together in it. The table is large, so it is kept and cleared key by key.
-  static thread_local std::vector<int16_t> where(kPow3[kMaxVars], -1);
+  // Two terms of a pass merge exactly when they have the same variables and
+  // differ in one value, so instead of comparing every pair each term looks
+  // up its n neighbours. A term's key is unique over all passes; `where`
+  // holds its position in its pass, and neighbours lie close together in it.
+  // The table is large, so it is kept and cleared key by key.
+  static thread_local std::vector<int16_t> where(kPow3[kMaxVariables], -1);
   static thread_local std::vector<int> used;  // keys to clear again on the way out
   used.clear();
   for (size_t i = 0; i < cur.size(); ++i) {
@@ -154,7 +143,7 @@ std::string mergeByNeighbours(const std::vector<std::string>& barabara, Tabulati
   }
 
   std::string r;
-  static thread_local std::vector<Pattern> next;
+  static thread_local std::vector<Keyed> next;
   next.reserve(15360);
   Later later{};
   std::vector<std::array<int, 2>> curFrom, nextFrom;  // recorded pairs of each pattern
@@ -163,17 +152,17 @@ std::string mergeByNeighbours(const std::vector<std::string>& barabara, Tabulati
     std::vector<TabulationTerm>* pass = record ? &recordPass(*record, cur, curFrom) : nullptr;
     nextFrom.clear();
     for (size_t i = 0; i < cur.size(); ++i) {
-      const Pattern p = cur[i];
+      const Keyed p = cur[i];
       int laterCount = 0;
       const bool merged = findNeighbours(p, static_cast<int>(i), where, later, laterCount);
-      // Each merge with a later neighbour, once: the letter they differ in
-      // becomes a blank.
+      // Each merge with a later neighbour, once: the variable they differ in
+      // leaves the term.
       for (int t = 0; t < laterCount; ++t) {
-        const uint16_t bit = static_cast<uint16_t>(1u << later[t].second);
         const int k = later[t].second;
-        const Pattern cand{static_cast<uint16_t>(p.care & ~bit),
-                           static_cast<uint16_t>(p.val & ~bit),
-                           p.key + ((p.val & bit) ? 1 : 2) * kPow3[k]};
+        const auto keep = static_cast<uint16_t>(~(1u << k));
+        const Keyed cand{
+            {static_cast<uint16_t>(p.term.mask & keep), static_cast<uint16_t>(p.term.bits & keep)},
+            p.key + ((p.term.bits >> k & 1u) ? 1 : 2) * kPow3[k]};
         int16_t& slot = where[static_cast<size_t>(cand.key)];
         if (slot >= 0) continue;
         slot = static_cast<int16_t>(next.size());
@@ -181,7 +170,7 @@ std::string mergeByNeighbours(const std::vector<std::string>& barabara, Tabulati
         next.push_back(cand);
         if (record) nextFrom.push_back({static_cast<int>(i), later[t].first});
       }
-      if (!merged) appendPattern(r, p, n);
+      if (!merged) appendTerm(r, p.term, n);
       if (pass) recordTerm(*record, *pass, static_cast<int>(i), merged);
     }
     cur.swap(next);

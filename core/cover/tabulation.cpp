@@ -33,7 +33,7 @@ constexpr int kLightGrey = 7;
 
 // "5", "5 X", "(1,3,5,7)", "(0,1,2,3,…)": at most kNumberChars characters.
 std::string numbersText(const TabulationTerm& t, int n, bool merged) {
-  const std::vector<int> rows = rowsOfTerm(t, n);
+  const std::vector<int> rows = t.term.rows(n);
   if (!merged) return std::to_string(rows.front()) + (t.dontCare ? " X" : "");
   std::string s = "(";
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -48,7 +48,7 @@ std::string numbersText(const TabulationTerm& t, int n, bool merged) {
 }
 
 std::string termDisplay(const TabulationTerm& t, int n) {
-  const std::string letters = termLetters(t, n);
+  const std::string letters = t.term.text(n);
   return letters.empty() ? std::string("1") : wordchange(layout(letters));
 }
 
@@ -122,43 +122,6 @@ void drawBits(Surface& s, const std::string& bits, int x, int y) {
 
 }  // namespace
 
-int onesOf(const TabulationTerm& t) {
-  return std::popcount(static_cast<unsigned>(t.val & t.care));
-}
-
-std::string termBits(const TabulationTerm& t, int n) {
-  std::string s;
-  for (int k = 0; k < n; ++k) s += !(t.care >> k & 1u) ? '-' : (t.val >> k & 1u) ? '1' : '0';
-  return s;
-}
-
-std::string termLetters(const TabulationTerm& t, int n) {
-  std::string s;
-  for (int k = 0; k < n; ++k)
-    if (t.care >> k & 1u) s += static_cast<char>((t.val >> k & 1u) ? 'a' + k : 'n' + k);
-  return s;
-}
-
-std::vector<int> rowsOfTerm(const TabulationTerm& t, int n) {
-  // Letter k is bit n-1-k of a row number.
-  int fixed = 0, blanks = 0;
-  for (int k = 0; k < n; ++k) {
-    const int bit = 1 << (n - 1 - k);
-    if (!(t.care >> k & 1u))
-      blanks |= bit;
-    else if (t.val >> k & 1u)
-      fixed |= bit;
-  }
-  std::vector<int> rows;
-  // Every subset of the blank bits, ascending.
-  for (int sub = 0;; sub = (sub - blanks) & blanks) {
-    rows.push_back(fixed | sub);
-    if (sub == blanks) break;
-  }
-  std::sort(rows.begin(), rows.end());
-  return rows;
-}
-
 Tabulation tabulate(std::string_view simple, const std::vector<int>& dontCares, int n) {
   Tabulation t;
   std::vector<std::string> patterns = splitTerms(simple);
@@ -179,18 +142,18 @@ Tabulation tabulate(std::string_view simple, const std::vector<int>& dontCares, 
   simplicityRecorded(patterns, t);
   if (t.passes.empty()) return t;
 
-  for (TabulationTerm& term : t.passes[0])
-    term.dontCare = isFree[static_cast<size_t>(rowsOfTerm(term, n).front())] != 0;
+  for (TabulationTerm& entry : t.passes[0])
+    entry.dontCare = isFree[static_cast<size_t>(entry.term.rows(n).front())] != 0;
   if (anyFree) {
     // A prime around X rows alone is never wanted: it is not listed.
     std::vector<std::pair<int, int>> listed;
     for (const auto& [pass, index] : t.primes) {
-      TabulationTerm& term = t.passes[static_cast<size_t>(pass)][static_cast<size_t>(index)];
-      const std::vector<int> rows = rowsOfTerm(term, n);
+      TabulationTerm& entry = t.passes[static_cast<size_t>(pass)][static_cast<size_t>(index)];
+      const std::vector<int> rows = entry.term.rows(n);
       const bool coversOne = std::any_of(rows.begin(), rows.end(),
                                          [&](int r) { return isOne[static_cast<size_t>(r)]; });
-      term.prime = coversOne ? static_cast<int>(listed.size()) : -1;
-      term.onlyDontCares = !coversOne;
+      entry.prime = coversOne ? static_cast<int>(listed.size()) : -1;
+      entry.onlyDontCares = !coversOne;
       if (coversOne) listed.push_back({pass, index});
     }
     t.primes = std::move(listed);
@@ -200,7 +163,7 @@ Tabulation tabulate(std::string_view simple, const std::vector<int>& dontCares, 
     std::vector<int> order(pass.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-      return onesOf(pass[static_cast<size_t>(a)]) < onesOf(pass[static_cast<size_t>(b)]);
+      return pass[static_cast<size_t>(a)].term.ones() < pass[static_cast<size_t>(b)].term.ones();
     });
     t.shown.push_back(std::move(order));
   }
@@ -213,14 +176,14 @@ std::string tabulationCsv(const Tabulation& t, const std::vector<std::string>& h
   out += "\r\n";
   for (size_t p = 0; p < t.shown.size(); ++p) {
     for (int index : t.shown[p]) {
-      const TabulationTerm& term = t.passes[p][static_cast<size_t>(index)];
+      const TabulationTerm& entry = t.passes[p][static_cast<size_t>(index)];
       std::string rows;
-      for (int r : rowsOfTerm(term, t.n)) rows += (rows.empty() ? "" : ",") + std::to_string(r);
-      out += std::to_string(p + 1) + "," + std::to_string(onesOf(term)) + "," +
-             termBits(term, t.n) + "," + csvField(termDisplay(term, t.n)) + "," + csvField(rows) +
-             "," + (term.ticked ? "1" : "") + "," +
-             (term.prime >= 0 ? "P" + std::to_string(term.prime + 1) : "") + "," +
-             (term.dontCare ? "1" : "") + "\r\n";
+      for (int r : entry.term.rows(t.n)) rows += (rows.empty() ? "" : ",") + std::to_string(r);
+      out += std::to_string(p + 1) + "," + std::to_string(entry.term.ones()) + "," +
+             entry.term.pattern(t.n) + "," + csvField(termDisplay(entry, t.n)) + "," +
+             csvField(rows) + "," + (entry.ticked ? "1" : "") + "," +
+             (entry.prime >= 0 ? "P" + std::to_string(entry.prime + 1) : "") + "," +
+             (entry.dontCare ? "1" : "") + "\r\n";
     }
   }
   return out;
@@ -260,30 +223,30 @@ void drawTabulation(const Tabulation& t, const TabulationCaptions& captions, Sur
       const int ty = y + 30;
       if (primeList) {
         const auto [pass, index] = t.primes[row];
-        const TabulationTerm& term =
+        const TabulationTerm& entry =
             t.passes[static_cast<size_t>(pass)][static_cast<size_t>(index)];
         s.text(k.mark + 30, ty, "P" + std::to_string(row + 1), kRed, kPoints);
-        drawBits(s, termBits(term, t.n), k.bits, ty);
-        s.text(k.expression, ty, termDisplay(term, t.n), kBlack, kPoints, TextFace::Expression);
-        s.text(k.numbers, ty, numbersText(term, t.n, pass > 0), kBlack, kPoints);
+        drawBits(s, entry.term.pattern(t.n), k.bits, ty);
+        s.text(k.expression, ty, termDisplay(entry, t.n), kBlack, kPoints, TextFace::Expression);
+        s.text(k.numbers, ty, numbersText(entry, t.n, pass > 0), kBlack, kPoints);
         continue;
       }
       const auto& order = t.shown[col];
-      const TabulationTerm& term = t.passes[col][static_cast<size_t>(order[row])];
-      const int ones = onesOf(term);
-      if (row == 0 || onesOf(t.passes[col][static_cast<size_t>(order[row - 1])]) != ones) {
+      const TabulationTerm& entry = t.passes[col][static_cast<size_t>(order[row])];
+      const int ones = entry.term.ones();
+      if (row == 0 || t.passes[col][static_cast<size_t>(order[row - 1])].term.ones() != ones) {
         // A new group: its number of ones, and a rule above it.
         if (row > 0) s.line(k.x, y, k.right, y, kGrey);
         s.text(k.x + 30, ty, std::to_string(ones), kGrey, kPoints);
       }
-      if (term.ticked)
+      if (entry.ticked)
         drawTick(s, k.mark, y, kBlack);
-      else if (term.prime >= 0)
-        s.text(k.mark + 30, ty, "P" + std::to_string(term.prime + 1), kRed, kPoints);
-      else if (term.onlyDontCares)
+      else if (entry.prime >= 0)
+        s.text(k.mark + 30, ty, "P" + std::to_string(entry.prime + 1), kRed, kPoints);
+      else if (entry.onlyDontCares)
         s.text(k.mark + 30, ty, "X", kGrey, kPoints);
-      drawBits(s, termBits(term, t.n), k.bits, ty);
-      s.text(k.numbers, ty, numbersText(term, t.n, col > 0), term.dontCare ? kRed : kBlack,
+      drawBits(s, entry.term.pattern(t.n), k.bits, ty);
+      s.text(k.numbers, ty, numbersText(entry, t.n, col > 0), entry.dontCare ? kRed : kBlack,
              kPoints);
     }
   }
