@@ -341,8 +341,8 @@ std::string twoLevelValues(const TwoLevelCircuit& c, const std::string& bits) {
   auto value = [&](int net) {
     if (net >= TwoLevelCircuit::kGateNet)
       return values[size_t(net - TwoLevelCircuit::kGateNet)] == '1';
-    const bool negated = net >= 'n';
-    const size_t k = size_t(net - (negated ? 'n' : 'a'));
+    const bool negated = isNegatedLetter(char(net));
+    const size_t k = size_t(variableOf(char(net)));
     return (k < bits.size() && bits[k] == '1') != negated;
   };
   // Every gate's inputs come from gates made before it.
@@ -364,8 +364,8 @@ std::string twoLevelOutputs(const TwoLevelCircuit& c, const std::string& bits) {
     } else if (o.net >= TwoLevelCircuit::kGateNet) {
       out += values[size_t(o.net - TwoLevelCircuit::kGateNet)];
     } else {
-      const bool negated = o.net >= 'n';
-      const size_t k = size_t(o.net - (negated ? 'n' : 'a'));
+      const bool negated = isNegatedLetter(char(o.net));
+      const size_t k = size_t(variableOf(char(o.net)));
       out += (k < bits.size() && bits[k] == '1') != negated ? '1' : '0';
     }
   }
@@ -380,7 +380,7 @@ void drawTwoLevel(Surface& s, const TwoLevelCircuit& c, const TwoLevelDrawing& h
       inputColumn(kColumnLetters[k], col);
       s.line(at(kBusStart), at(col.busY), at(col.dropX), at(col.busY), kBlack);
       const std::string name =
-          k % 2 ? std::string("~") + char('a' + k / 2) : std::string(1, char('a' + k / 2));
+          k % 2 ? std::string("~") + plainLetter(k / 2) : std::string(1, plainLetter(k / 2));
       const TextBox box = textBox(name, kValuePoint);
       s.text(at(kBusStart - 30 - box.width), at(col.busY - box.height / 2), name, kBlack,
              kValuePoint, TextFace::Expression);

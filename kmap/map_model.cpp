@@ -1,7 +1,9 @@
+// The map of one window: its axes and the text of every cell.
 #include "kmap/map_model.h"
 
 #include <algorithm>
 
+#include "core/expression/expression.h"
 #include "kmap/geometry.h"
 
 namespace ronri::kmap {
@@ -46,8 +48,10 @@ std::string KmapModel::cellLiterals(int k, int r) const {
   const std::string col = grayCode(k, int(A.size()));
   const std::string row = grayCode(r, int(B.size()));
   std::string lits;
-  for (std::size_t i = 0; i < A.size(); ++i) lits += col[i] == '1' ? A[i] : negated(A[i]);
-  for (std::size_t i = 0; i < B.size(); ++i) lits += row[i] == '1' ? B[i] : negated(B[i]);
+  for (std::size_t i = 0; i < A.size(); ++i)
+    lits += col[i] == '1' ? A[i] : negatedLetter(variableOf(A[i]));
+  for (std::size_t i = 0; i < B.size(); ++i)
+    lits += row[i] == '1' ? B[i] : negatedLetter(variableOf(B[i]));
   return lits;
 }
 
@@ -65,7 +69,7 @@ MakeResult KmapModel::makeMap() {
   std::string letters = A + B;
   std::sort(letters.begin(), letters.end());
   std::string expected;
-  for (int i = 0; i < variables_; ++i) expected += char('a' + i);
+  for (int i = 0; i < variables_; ++i) expected += plainLetter(i);
   if (letters != expected) {
     result.refused = true;
     result.grouping = grouping_;

@@ -427,9 +427,9 @@ void drawTerm(Surface& s, const std::string& term, int x, int y) {
   if (term.empty()) s.text(x, y, "1", kBlack, 9);
   for (size_t i = 0; i < term.size(); ++i) {
     const char c = term[i];
-    const bool negated = c >= 'n';
+    const bool negated = isNegatedLetter(c);
     const int left = x + static_cast<int>(i) * kCharWidth;
-    s.text(left, y, std::string(1, negated ? static_cast<char>(c - 13) : c), kBlack, 9);
+    s.text(left, y, std::string(1, plainLetter(variableOf(c))), kBlack, 9);
     if (negated) s.line(left + 10, y - 15, left + 90, y - 15, kBlack);  // gaps between bars
   }
 }

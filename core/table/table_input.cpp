@@ -12,7 +12,7 @@ std::string mintermText(int m, int n) {
   for (int k = 0; k < n; ++k) {
     if (k > 0) out += '*';
     if (((m >> (n - 1 - k)) & 1) == 0) out += '~';
-    out += char('a' + k);
+    out += plainLetter(k);
   }
   out += '+';
   return out;

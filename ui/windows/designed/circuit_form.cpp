@@ -418,7 +418,7 @@ void CircuitForm::buildBuses() {
                          " f ~f", " g ~g", " h ~h", " i ~i", " J ~J"};
   for (int k = 0; k < kMaxVariables; ++k) {
     InputColumn plain;
-    inputColumn(char('a' + k), plain);
+    inputColumn(plainLetter(k), plain);
     auto* l = new BusLabel(QString::fromUtf8(names[k]), canvas_);
     l->setObjectName(busLabel(k));
     l->setGeometry(pxRect(120, int(plain.busY) - 120, 255, 375));

@@ -6,6 +6,7 @@
 #include <QValidator>
 
 #include "core/expression/entry_typing.h"
+#include "core/expression/expression.h"
 
 namespace ronri {
 
@@ -48,7 +49,7 @@ class ExpressionValidator : public QValidator {
         filterTyped(inserted.normalized(QString::NormalizationForm_KC).toStdString(), n);
     if (!t.refused.empty()) {
       const QString last =
-          n == 1 ? QStringLiteral("a") : QStringLiteral("a-%1").arg(QChar('a' + n - 1));
+          n == 1 ? QStringLiteral("a") : QStringLiteral("a-%1").arg(QChar(plainLetter(n - 1)));
       hint_(ExpressionField::tr("「%1」は入力できません（使えるのは %2 と ( ) + * ~ @ % $ |）")
                 .arg(QString::fromStdString(t.refused), last));
       return Invalid;
