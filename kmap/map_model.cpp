@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/expression/expression.h"
+#include "core/table/term.h"
 #include "kmap/geometry.h"
 
 namespace ronri::kmap {
@@ -79,24 +80,20 @@ MakeResult KmapModel::makeMap() {
   grouping_ = ZorO == "1" && A == m.defaultA && B == m.defaultB && variables_ < 6;
   result.grouping = grouping_;
 
-  // Sorted literals of every cell, so a term matches whatever its letter order.
-  std::vector<std::string> literals(cells_.size());
+  // The cell of every row under the chosen axes; a term of every variable
+  // finds its cell whatever its letter order.
+  std::vector<int> cellOfRow(std::size_t{1} << variables_, -1);
   for (int r = 0; r < m.rows; ++r)
-    for (int k = 0; k < m.columns; ++k) {
-      std::string lits = cellLiterals(k, r);
-      std::sort(lits.begin(), lits.end());
-      literals[std::size_t(cellNumber(k, r))] = std::move(lits);
-    }
+    for (int k = 0; k < m.columns; ++k)
+      if (const auto t = Term::read(cellLiterals(k, r), variables_))
+        cellOfRow[t->bits] = cellNumber(k, r);
 
   std::fill(cells_.begin(), cells_.end(), std::string());
   std::string term;
   auto mark = [&](const std::string& text) {
-    std::sort(term.begin(), term.end());
-    for (std::size_t i = 0; i < literals.size(); ++i)
-      if (literals[i] == term) {
-        cells_[i] = text;
-        break;
-      }
+    const auto t = Term::read(term, variables_);
+    if (t && t->mask == allVariables(variables_) && cellOfRow[t->bits] >= 0)
+      cells_[std::size_t(cellOfRow[t->bits])] = text;
     term.clear();
   };
   for (const std::string* list : {&dosiki, &dosikiX}) {

@@ -12,6 +12,13 @@ namespace ronri {
 
 namespace {
 
+// The minterms of the rows, as simplicity takes them.
+std::vector<std::string> rowTexts(const std::vector<int>& rows, int n) {
+  std::vector<std::string> out;
+  for (int r : rows) out.push_back(Term::ofRow(r, n).text(n));
+  return out;
+}
+
 // The rows of a term list as a table of 2^n flags.
 std::vector<bool> rowsOf(std::string_view termList, int n) {
   std::vector<bool> rows(size_t{1} << n, false);
@@ -95,6 +102,25 @@ Cover proveFewestTermsThenLetters(std::string_view primes, std::string_view simp
   return searchTermsThenLetters(
       primes, simple, n, CoverLimits{std::chrono::hours(24), false, stop, {}, proofThreads()},
       improved);
+}
+
+std::string primesWithDontCares(std::string_view ones, const std::vector<int>& dontCares, int n) {
+  const std::vector<int> oneRows = termRows(ones, n);
+  std::vector<int> all = oneRows;
+  all.insert(all.end(), dontCares.begin(), dontCares.end());
+  std::sort(all.begin(), all.end());
+  all.erase(std::unique(all.begin(), all.end()), all.end());
+  if (dontCares.empty() || oneRows.empty()) return simplicity(rowTexts(oneRows, n));
+  const std::string primes = simplicity(rowTexts(all, n));
+  if (primes == "1") return primes;
+  // A loop around don't-care rows alone is never wanted.
+  std::string kept;
+  for (const std::string& t : splitTerms(primes)) {
+    const Term term = Term::read(t, n).value_or(Term{});
+    if (std::any_of(oneRows.begin(), oneRows.end(), [&](int r) { return term.covers(r); }))
+      kept += (kept.empty() ? "" : "+") + t;
+  }
+  return kept;
 }
 
 std::string otherRows(std::string_view simple, std::string_view dontCare, int n) {

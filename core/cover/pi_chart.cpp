@@ -229,7 +229,7 @@ std::string primeLabel(int prime) {
 }
 
 std::string primeDisplay(const PrimeChart& chart, int prime) {
-  const std::string& t = chart.primes[static_cast<size_t>(prime)];
+  const std::string t = chart.primes[static_cast<size_t>(prime)].text(chart.n);
   return t.empty() ? std::string("1") : wordchange(layout(t));
 }
 
@@ -245,8 +245,14 @@ PrimeChart buildPrimeChart(std::string_view simple, int n, std::chrono::millisec
     c.steps.push_back({ChartStep::Core});
     return c;
   }
-  c.primes = sc1 == "1" ? std::vector<std::string>{""} : splitTerms(sc1);
-  c.coverers = coverTable(c.primes, simple, n);
+  if (sc1 == "1") {
+    c.primes = {Term{}};
+  } else {
+    // simplicity writes clean terms.
+    for (const std::string& t : splitTerms(sc1))
+      c.primes.push_back(Term::read(t, n).value_or(Term{}));
+  }
+  c.coverers = coverTable(c.primes, c.minterms);
 
   c.essential.assign(c.primes.size(), 0);
   c.essentialBy.assign(c.minterms.size(), -1);
@@ -266,7 +272,7 @@ PrimeChart buildPrimeChart(std::string_view simple, int n, std::chrono::millisec
     c.chosen = {0};
   } else {
     for (const std::string& t : splitTerms(cover.sum)) {
-      const auto it = std::find(c.primes.begin(), c.primes.end(), t);
+      const auto it = std::find(c.primes.begin(), c.primes.end(), Term::read(t, n));
       if (it != c.primes.end()) c.chosen.push_back(static_cast<int>(it - c.primes.begin()));
     }
     std::sort(c.chosen.begin(), c.chosen.end());
@@ -395,9 +401,9 @@ struct Geometry {
 
 Geometry geometryOf(const PrimeChart& chart) {
   Geometry g;
-  size_t longest = 1;
-  for (const std::string& t : chart.primes) longest = std::max(longest, t.size());
-  g.termColumn = static_cast<int>(longest) * kCharWidth + 200;
+  int longest = 1;
+  for (const Term& t : chart.primes) longest = std::max(longest, t.letters());
+  g.termColumn = longest * kCharWidth + 200;
   g.cellsLeft = kMarkColumn + kLabelColumn + g.termColumn;
   g.header = kNumberHeight + chart.n * kBitHeight + 100;
   return g;
@@ -477,7 +483,8 @@ void drawPrimeChart(const PrimeChart& chart, Surface& s) {
     const bool inCover = std::binary_search(chart.chosen.begin(), chart.chosen.end(), p);
     if (inCover) disk(s, kMarkColumn / 2, y + kCell / 2, 75, kLightBlue);
     s.text(kMarkColumn + 40, y + 50, primeLabel(p), kBlack, 9);
-    drawTerm(s, chart.primes[static_cast<size_t>(p)], kMarkColumn + kLabelColumn, y + 50);
+    drawTerm(s, chart.primes[static_cast<size_t>(p)].text(chart.n), kMarkColumn + kLabelColumn,
+             y + 50);
     for (int j = 0; j < cols; ++j) {
       if (!chart.covers(p, j)) continue;
       const int cx = colX(j) + kCell / 2;

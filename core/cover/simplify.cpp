@@ -275,28 +275,36 @@ std::vector<std::string> splitTerms(std::string_view sum) {
   return terms;
 }
 
+std::vector<std::vector<int>> coverTable(const std::vector<Term>& primes,
+                                         const std::vector<int>& rows) {
+  std::vector<std::vector<int>> table(rows.size());
+  for (size_t r = 0; r < rows.size(); ++r)
+    for (size_t c = 0; c < primes.size(); ++c)
+      if (primes[c].covers(rows[r])) table[r].push_back(static_cast<int>(c));
+  return table;
+}
+
 std::vector<std::vector<int>> coverTable(const std::vector<std::string>& implicants,
                                          std::string_view simple, int n) {
-  // A term covers a minterm when every one of its characters occurs there.
-  using CharSet = std::bitset<256>;
-  auto charsOf = [](std::string_view s) {
-    CharSet set;
-    for (char c : s) set.set(static_cast<unsigned char>(c));
-    return set;
-  };
-  std::vector<CharSet> terms;
-  terms.reserve(implicants.size());
-  for (const std::string& t : implicants) terms.push_back(charsOf(t));
   std::vector<std::vector<int>> table;
   if (n < 1) return table;
+  // An implicant that is no term of the n variables covers nothing, and a
+  // text that is no row is covered by nothing.
+  std::vector<Term> terms;
+  std::vector<int> column;
+  for (size_t c = 0; c < implicants.size(); ++c) {
+    if (const auto t = Term::read(implicants[c], n)) {
+      terms.push_back(*t);
+      column.push_back(static_cast<int>(c));
+    }
+  }
   const size_t stride = static_cast<size_t>(n) + 1;
   for (size_t pos = 0; pos < simple.size(); pos += stride) {
-    const CharSet minterm = charsOf(simple.substr(pos, static_cast<size_t>(n)));
-    std::vector<int> row;
-    for (size_t c = 0; c < terms.size(); ++c) {
-      if ((terms[c] & ~minterm).none()) row.push_back(static_cast<int>(c));
-    }
-    table.push_back(std::move(row));
+    const std::optional<int> row = readRow(simple.substr(pos, static_cast<size_t>(n)), n);
+    std::vector<int> covering;
+    for (size_t i = 0; row && i < terms.size(); ++i)
+      if (terms[i].covers(*row)) covering.push_back(column[i]);
+    table.push_back(std::move(covering));
   }
   return table;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/cover/simplify.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
@@ -30,6 +31,9 @@ std::string joinChosen(const std::vector<std::string>& implicants, const std::ve
 // "+"), the ascending indices of the implicants whose letters all occur in it.
 std::vector<std::vector<int>> coverTable(const std::vector<std::string>& implicants,
                                          std::string_view simple, int n);
+// For each row, the ascending indices of the primes that cover it.
+std::vector<std::vector<int>> coverTable(const std::vector<Term>& primes,
+                                         const std::vector<int>& rows);
 
 // The product-of-sums expansion over a cover table (every row non-empty):
 // the surviving index products, each sorted, in the order the expansion leaves

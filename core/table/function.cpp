@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
 #include "core/expression/expression.h"
 #include "core/expression/rpn.h"
 #include "core/table/truthtable.h"
@@ -133,32 +131,6 @@ std::string withoutRows(std::string_view terms, const std::vector<int>& rows, in
     out += term;
   }
   return out;
-}
-
-std::string primesWithDontCares(std::string_view ones, const std::vector<int>& dontCares, int n) {
-  const std::vector<int> oneRows = termRows(ones, n);
-  std::vector<std::string> patterns;
-  std::vector<int> all = oneRows;
-  all.insert(all.end(), dontCares.begin(), dontCares.end());
-  std::sort(all.begin(), all.end());
-  all.erase(std::unique(all.begin(), all.end()), all.end());
-  for (int r : all) patterns.push_back(Term::ofRow(r, n).text(n));
-  if (dontCares.empty() || oneRows.empty()) {
-    std::vector<std::string> plain;
-    for (int r : oneRows) plain.push_back(Term::ofRow(r, n).text(n));
-    return simplicity(plain);
-  }
-  const std::string primes = simplicity(patterns);
-  if (primes == "1") return primes;
-  // A loop around don't-care rows alone is never wanted.
-  const std::vector<std::string> implicants = splitTerms(primes);
-  std::vector<char> used(implicants.size(), 0);
-  for (const auto& coverers : coverTable(implicants, ones, n))
-    for (int c : coverers) used[static_cast<size_t>(c)] = 1;
-  std::vector<int> kept;
-  for (size_t i = 0; i < implicants.size(); ++i)
-    if (used[i]) kept.push_back(static_cast<int>(i));
-  return joinChosen(implicants, kept);
 }
 
 }  // namespace ronri

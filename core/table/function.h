@@ -50,10 +50,4 @@ std::vector<char> rowValues(const Function& f, int n = 0);
 // The term list without the terms of the given rows.
 std::string withoutRows(std::string_view terms, const std::vector<int>& rows, int n);
 
-// The prime implicants of the 1-rows together with the don't-care rows that
-// cover at least one 1-row, as a term sum in the order the merging finds them
-// (as simplicity gives it): "0" without 1-rows, "1" when one blank term covers
-// everything. Without don't-care rows it is simplicity's of the 1-rows.
-std::string primesWithDontCares(std::string_view ones, const std::vector<int>& dontCares, int n);
-
 }  // namespace ronri

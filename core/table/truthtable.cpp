@@ -5,6 +5,7 @@
 
 #include "core/expression/expression.h"
 #include "core/expression/rpn.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
@@ -65,10 +66,7 @@ uint64_t combine(char op, uint64_t x, uint64_t y) {
 
 std::string rowBits(int r, int n) {
   n = clampVariables(n);
-  std::string bits(size_t(n), '0');
-  for (int k = 0; k < n; ++k)
-    if ((r >> (n - 1 - k)) & 1) bits[size_t(k)] = '1';
-  return bits;
+  return Term::ofRow(r, n).pattern(n);
 }
 
 std::string assignmentLine(std::string_view bits) {
