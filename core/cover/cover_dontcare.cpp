@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/cover/simplify_detail.h"
+#include "core/cover/cover_petrick.h"
+#include "core/cover/cover_search.h"
+#include "core/cover/cover_table.h"
 #include "core/table/term.h"
 
 namespace ronri {
@@ -78,8 +80,9 @@ Cover searchTermsThenLetters(std::string_view primes, std::string_view simple, i
     };
     CoverLimits watched = limits;
     if (improved) watched.improved = [&](const ExactCover& e) { improved(asCover(e)); };
-    ExactCover exact = exactCover(table, static_cast<int>(implicants.size()), watched, cost,
-                                  /*fewestFirst=*/true);
+    ExactCover exact = solveCover(
+        {table, static_cast<int>(implicants.size()), std::move(cost), /*fewestFirst=*/true},
+        watched);
     chosen = std::move(exact.columns);
     if (!exact.proven) status = CoverStatus::BestFound;
     lowerBound = static_cast<int>(exact.lowerBound / perTerm);

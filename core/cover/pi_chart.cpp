@@ -8,7 +8,9 @@
 #include <cmath>
 
 #include "core/cover/cover_dontcare.h"
-#include "core/cover/simplify_detail.h"
+#include "core/cover/cover_petrick.h"
+#include "core/cover/cover_reduction.h"
+#include "core/cover/cover_table.h"
 #include "core/expression/expression.h"
 #include "core/table/function.h"
 #include "core/table/table_export.h"

@@ -2,8 +2,8 @@
 #include "core/cover/product_of_sums.h"
 
 #include "core/cover/cover_dontcare.h"
-#include "core/cover/simplify_detail.h"  // splitTerms
 #include "core/expression/expression.h"
+#include "core/table/term.h"
 
 namespace ronri {
 

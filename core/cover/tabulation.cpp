@@ -6,7 +6,6 @@
 #include <bit>
 
 #include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
 #include "core/expression/expression.h"
 #include "core/table/table_export.h"
 #include "core/table/term.h"

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "core/cover/cover_dontcare.h"
-#include "core/cover/simplify_detail.h"
+#include "core/cover/cover_search.h"
 #include "core/expression/expression.h"
 #include "core/table/term.h"
 
@@ -216,8 +216,9 @@ void sharedCover(MultiMinimum& m, int n, const std::vector<OutputRows>& outs,
     }
   }
   for (auto& row : table) std::sort(row.begin(), row.end());
-  const ExactCover exact = exactCover(table, static_cast<int>(columns.size()), budget, cost,
-                                      /*fewestFirst=*/true);
+  const ExactCover exact = solveCover(
+      {std::move(table), static_cast<int>(columns.size()), std::move(cost), /*fewestFirst=*/true},
+      {budget});
   std::vector<SharedTerm> chosen;
   for (int c : exact.columns) {
     SharedTerm s{columns[size_t(c)].cube, {}};

@@ -84,4 +84,16 @@ std::vector<int> termRows(std::string_view terms, int n) {
   return rows;
 }
 
+std::vector<std::string> splitTerms(std::string_view sum) {
+  std::vector<std::string> terms;
+  size_t start = 0;
+  while (start <= sum.size()) {
+    size_t end = sum.find('+', start);
+    if (end == std::string_view::npos) end = sum.size();
+    if (end > start) terms.emplace_back(sum.substr(start, end - start));
+    start = end + 1;
+  }
+  return terms;
+}
+
 }  // namespace ronri

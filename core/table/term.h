@@ -52,6 +52,10 @@ struct Term {
   std::vector<int> rows(int n) const;
 };
 
+// The terms of a term sum ("ab+nc"): the texts between the "+" signs, empty
+// ones skipped.
+std::vector<std::string> splitTerms(std::string_view sum);
+
 // The row of a text of exactly n letters with letter k at place k ("nbc" is
 // 3); nullopt for any other text.
 std::optional<int> readRow(std::string_view text, int n);

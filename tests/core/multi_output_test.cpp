@@ -9,7 +9,6 @@
 #include <random>
 #include <sstream>
 
-#include "core/cover/simplify_detail.h"
 #include "core/multi/multi_output.h"
 #include "core/multi/multi_output_cover.h"
 #include "support/crosscheck_oracle.h"

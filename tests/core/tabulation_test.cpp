@@ -8,7 +8,6 @@
 #include <tuple>
 
 #include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
 #include "core/cover/tabulation.h"
 #include "core/draw/display_list.h"
 #include "support/crosscheck_oracle.h"

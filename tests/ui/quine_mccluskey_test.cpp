@@ -10,7 +10,6 @@
 #include <set>
 
 #include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
 #include "core/cover/tabulation.h"
 #include "core/expression/expression.h"
 #include "kmap/outline.h"

@@ -1,8 +1,8 @@
-// Exact minimum cover for tables too large for the expansion: essential
-// columns and row/column dominance first, then each independent remainder as
-// a 0-1 integer program solved by CBC under a time budget. Columns may carry
-// costs (the don't-care cover weighs terms and letters); without them every
-// column costs 1.
+// Exact minimum cover: essential columns and row/column dominance first,
+// then each independent remainder as a 0-1 integer program solved by CBC
+// (after a local search, and our own branch and bound near the bound) under
+// a time budget. Columns may carry costs (the don't-care cover weighs terms
+// and letters); without them every column costs 1.
 #include <coin/CbcEventHandler.hpp>
 #include <coin/CbcModel.hpp>
 #include <coin/CbcSolver.hpp>
@@ -24,203 +24,14 @@
 #include "core/cover/cover_improve.h"
 #include "core/cover/cover_local_search.h"
 #include "core/cover/cover_matrix.h"
-#include "core/cover/simplify_detail.h"
+#include "core/cover/cover_reduction.h"
+#include "core/cover/cover_search.h"
 
 namespace ronri {
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct Bits {
-  std::vector<uint64_t> w;
-  explicit Bits(size_t n = 0) : w((n + 63) / 64, 0) {}
-  void set(size_t i) { w[i / 64] |= uint64_t{1} << (i % 64); }
-  void reset(size_t i) { w[i / 64] &= ~(uint64_t{1} << (i % 64)); }
-  bool test(size_t i) const { return (w[i / 64] >> (i % 64)) & 1u; }
-};
-
-// a & mask is a subset of b
-bool subsetWithin(const Bits& a, const Bits& b, const Bits& mask) {
-  for (size_t i = 0; i < a.w.size(); ++i)
-    if (a.w[i] & mask.w[i] & ~b.w[i]) return false;
-  return true;
-}
-
-int countWithin(const Bits& a, const Bits& mask) {
-  int n = 0;
-  for (size_t i = 0; i < a.w.size(); ++i) n += std::popcount(a.w[i] & mask.w[i]);
-  return n;
-}
-
-template <typename F>
-void forEachWithin(const Bits& a, const Bits& mask, F f) {
-  for (size_t i = 0; i < a.w.size(); ++i) {
-    uint64_t x = a.w[i] & mask.w[i];
-    while (x) {
-      f(i * 64 + static_cast<size_t>(std::countr_zero(x)));
-      x &= x - 1;
-    }
-  }
-}
-
-class Reducer {
- public:
-  Reducer(const std::vector<std::vector<int>>& table, int columnCount,
-          const std::vector<int64_t>& cost)
-      : rows_(table.size()), cols_(static_cast<size_t>(columnCount)), cost_(cost) {
-    rowBits_.assign(rows_, Bits(cols_));
-    colBits_.assign(cols_, Bits(rows_));
-    aliveRows_ = Bits(rows_);
-    aliveCols_ = Bits(cols_);
-    for (size_t r = 0; r < rows_; ++r) {
-      aliveRows_.set(r);
-      for (int c : table[r]) {
-        rowBits_[r].set(static_cast<size_t>(c));
-        colBits_[static_cast<size_t>(c)].set(r);
-      }
-    }
-    for (size_t c = 0; c < cols_; ++c) aliveCols_.set(c);
-  }
-
-  // Every reduction made from now on is appended to `trace`.
-  void recordInto(std::vector<ReductionStep>* trace) { trace_ = trace; }
-
-  void reduce() {
-    bool changed = true;
-    while (changed) {
-      changed = essentials();
-      changed |= rowDominance();
-      changed |= columnDominance();
-    }
-  }
-
-  const std::vector<int>& chosen() const { return chosen_; }
-  const Bits& aliveRows() const { return aliveRows_; }
-  const Bits& aliveCols() const { return aliveCols_; }
-  const Bits& rowBits(size_t r) const { return rowBits_[r]; }
-  const Bits& colBits(size_t c) const { return colBits_[c]; }
-  size_t rows() const { return rows_; }
-  size_t cols() const { return cols_; }
-
- private:
-  void take(size_t c) {
-    chosen_.push_back(static_cast<int>(c));
-    aliveCols_.reset(c);
-    forEachWithin(colBits_[c], aliveRows_, [&](size_t r) { aliveRows_.reset(r); });
-  }
-
-  // A row with a single column left forces that column.
-  bool essentials() {
-    bool changed = false;
-    for (size_t r = 0; r < rows_; ++r) {
-      if (!aliveRows_.test(r)) continue;
-      if (countWithin(rowBits_[r], aliveCols_) != 1) continue;
-      size_t only = 0;
-      forEachWithin(rowBits_[r], aliveCols_, [&](size_t c) { only = c; });
-      record(ReductionStep::Essential, int(r), int(only), -1);
-      take(only);
-      changed = true;
-    }
-    return changed;
-  }
-
-  // A row whose columns include all columns of another row is covered with it.
-  bool rowDominance() {
-    bool changed = false;
-    for (size_t r1 = 0; r1 < rows_; ++r1) {
-      if (!aliveRows_.test(r1)) continue;
-      size_t pivot = cols_;
-      int fewest = 0;
-      forEachWithin(rowBits_[r1], aliveCols_, [&](size_t c) {
-        const int k = countWithin(colBits_[c], aliveRows_);
-        if (pivot == cols_ || k < fewest) {
-          pivot = c;
-          fewest = k;
-        }
-      });
-      if (pivot == cols_) continue;
-      forEachWithin(colBits_[pivot], aliveRows_, [&](size_t r2) {
-        if (r2 == r1 || !aliveRows_.test(r1)) return;
-        if (!subsetWithin(rowBits_[r1], rowBits_[r2], aliveCols_)) return;
-        // Of two equal rows the later goes.
-        if (r2 < r1 && subsetWithin(rowBits_[r2], rowBits_[r1], aliveCols_)) {
-          record(ReductionStep::RowDominated, int(r1), -1, int(r2));
-          aliveRows_.reset(r1);
-        } else {
-          record(ReductionStep::RowDominated, int(r2), -1, int(r1));
-          aliveRows_.reset(r2);
-        }
-        changed = true;
-      });
-    }
-    return changed;
-  }
-
-  // A column whose rows are all rows of another column can be left out.
-  bool columnDominance() {
-    bool changed = false;
-    for (size_t c1 = 0; c1 < cols_; ++c1) {
-      if (!aliveCols_.test(c1)) continue;
-      size_t pivot = rows_;
-      int fewest = 0;
-      forEachWithin(colBits_[c1], aliveRows_, [&](size_t r) {
-        const int k = countWithin(rowBits_[r], aliveCols_);
-        if (pivot == rows_ || k < fewest) {
-          pivot = r;
-          fewest = k;
-        }
-      });
-      if (pivot == rows_) {  // covers nothing that is left
-        record(ReductionStep::ColumnUnused, -1, int(c1), -1);
-        aliveCols_.reset(c1);
-        changed = true;
-        continue;
-      }
-      bool dominated = false;
-      size_t dominator = c1;
-      forEachWithin(rowBits_[pivot], aliveCols_, [&](size_t c2) {
-        if (dominated || c2 == c1) return;
-        if (!subsetWithin(colBits_[c1], colBits_[c2], aliveRows_)) return;
-        if (subsetWithin(colBits_[c2], colBits_[c1], aliveRows_)) {
-          // Of two equal columns the cheaper stays, of equal costs the earlier.
-          if (cost_[c2] < cost_[c1] || (cost_[c2] == cost_[c1] && c2 < c1)) {
-            dominated = true;
-            dominator = c2;
-          } else {
-            record(ReductionStep::ColumnDominated, -1, int(c2), int(c1));
-            aliveCols_.reset(c2);
-          }
-        } else if (cost_[c2] <= cost_[c1]) {
-          dominated = true;  // a dearer column may still be worth its rows
-          dominator = c2;
-        } else {
-          return;
-        }
-        changed = true;
-      });
-      if (dominated) {
-        record(ReductionStep::ColumnDominated, -1, int(c1), int(dominator));
-        aliveCols_.reset(c1);
-      }
-    }
-    return changed;
-  }
-
-  void record(ReductionStep::Kind kind, int row, int column, int by) {
-    if (trace_) trace_->push_back({kind, row, column, by});
-  }
-
-  std::vector<ReductionStep>* trace_ = nullptr;
-  size_t rows_;
-  size_t cols_;
-  const std::vector<int64_t>& cost_;
-  std::vector<Bits> rowBits_;
-  std::vector<Bits> colBits_;
-  Bits aliveRows_;
-  Bits aliveCols_;
-  std::vector<int> chosen_;
-};
 
 // Picks the column covering most uncovered rows until all are covered.
 std::vector<int> greedyCover(const std::vector<std::vector<int>>& rows, int columnCount) {
@@ -616,71 +427,75 @@ int proofThreads() {
   return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
 }
 
-TableReduction reduceCoverTable(const std::vector<std::vector<int>>& table, int columnCount) {
-  TableReduction out;
-  const std::vector<int64_t> unit(static_cast<size_t>(columnCount), 1);
-  Reducer red(table, columnCount, unit);
-  red.recordInto(&out.steps);
-  red.reduce();
-  for (size_t r = 0; r < red.rows(); ++r)
-    if (red.aliveRows().test(r)) out.rowsLeft.push_back(static_cast<int>(r));
-  for (size_t c = 0; c < red.cols(); ++c)
-    if (red.aliveCols().test(c)) out.columnsLeft.push_back(static_cast<int>(c));
-  return out;
-}
-
 namespace {
+
+// A piece of what the reductions leave: rows that share columns with each
+// other and with no other row.
+struct Piece {
+  std::vector<size_t> cols;            // global column of each local one, ascending
+  std::vector<std::vector<int>> rows;  // ascending global rows, with local columns
+  SubResult best;
+};
+
+// The pieces in the order of their first row.
+std::vector<Piece> piecesOf(const std::vector<std::vector<int>>& table, size_t columnCount,
+                            const TableReduction& red) {
+  std::vector<char> colLeft(columnCount, 0);
+  for (int c : red.columnsLeft) colLeft[static_cast<size_t>(c)] = 1;
+  std::vector<std::vector<int>> colRows(columnCount);
+  for (int r : red.rowsLeft)
+    for (int c : table[static_cast<size_t>(r)])
+      if (colLeft[static_cast<size_t>(c)]) colRows[static_cast<size_t>(c)].push_back(r);
+  std::vector<Piece> pieces;
+  std::vector<char> seenRow(table.size(), 0);
+  std::vector<char> seenCol(columnCount, 0);
+  std::vector<int> local(columnCount, -1);
+  for (int start : red.rowsLeft) {
+    if (seenRow[static_cast<size_t>(start)]) continue;
+    std::vector<int> compRows{start};
+    Piece piece;
+    seenRow[static_cast<size_t>(start)] = 1;
+    for (size_t q = 0; q < compRows.size(); ++q) {
+      for (int c : table[static_cast<size_t>(compRows[q])]) {
+        if (!colLeft[static_cast<size_t>(c)] || seenCol[static_cast<size_t>(c)]) continue;
+        seenCol[static_cast<size_t>(c)] = 1;
+        piece.cols.push_back(static_cast<size_t>(c));
+        for (int r : colRows[static_cast<size_t>(c)]) {
+          if (seenRow[static_cast<size_t>(r)]) continue;
+          seenRow[static_cast<size_t>(r)] = 1;
+          compRows.push_back(r);
+        }
+      }
+    }
+    std::sort(compRows.begin(), compRows.end());
+    std::sort(piece.cols.begin(), piece.cols.end());
+    for (size_t i = 0; i < piece.cols.size(); ++i) local[piece.cols[i]] = static_cast<int>(i);
+    for (int r : compRows) {
+      std::vector<int> row;
+      for (int c : table[static_cast<size_t>(r)])
+        if (colLeft[static_cast<size_t>(c)]) row.push_back(local[static_cast<size_t>(c)]);
+      std::sort(row.begin(), row.end());
+      row.erase(std::unique(row.begin(), row.end()), row.end());
+      piece.rows.push_back(std::move(row));
+    }
+    pieces.push_back(std::move(piece));
+  }
+  return pieces;
+}
 
 ExactCover searchCover(const std::vector<std::vector<int>>& table, int columnCount,
                        const CoverLimits& limits, const std::vector<int64_t>& cost,
                        bool fewestFirst) {
   const Timer timer(limits);
-  Reducer red(table, columnCount, cost);
-  red.reduce();
-
+  const TableReduction red = reduceCoverTable(table, columnCount, cost);
   // What remains falls apart into independent pieces; each is solved alone.
-  struct Piece {
-    std::vector<size_t> cols;  // global column of each local one
-    std::vector<std::vector<int>> rows;
-    SubResult best;
-  };
-  std::vector<Piece> pieces;
-  std::vector<char> seenRow(red.rows(), 0);
-  std::vector<char> seenCol(red.cols(), 0);
-  std::vector<int> local(red.cols(), -1);
-  for (size_t start = 0; start < red.rows(); ++start) {
-    if (!red.aliveRows().test(start) || seenRow[start]) continue;
-    std::vector<size_t> compRows{start};
-    Piece piece;
-    seenRow[start] = 1;
-    for (size_t q = 0; q < compRows.size(); ++q) {
-      forEachWithin(red.rowBits(compRows[q]), red.aliveCols(), [&](size_t c) {
-        if (seenCol[c]) return;
-        seenCol[c] = 1;
-        piece.cols.push_back(c);
-        forEachWithin(red.colBits(c), red.aliveRows(), [&](size_t r) {
-          if (seenRow[r]) return;
-          seenRow[r] = 1;
-          compRows.push_back(r);
-        });
-      });
-    }
-    std::sort(compRows.begin(), compRows.end());
-    std::sort(piece.cols.begin(), piece.cols.end());
-    for (size_t i = 0; i < piece.cols.size(); ++i) local[piece.cols[i]] = static_cast<int>(i);
-    for (size_t r : compRows) {
-      std::vector<int> row;
-      forEachWithin(red.rowBits(r), red.aliveCols(), [&](size_t c) { row.push_back(local[c]); });
-      piece.rows.push_back(std::move(row));
-    }
-    pieces.push_back(std::move(piece));
-  }
+  std::vector<Piece> pieces = piecesOf(table, static_cast<size_t>(columnCount), red);
 
   // The whole cover from each piece's best so far; only a watcher needs it
   // before the end, and it needs a cover of every piece from the start.
   auto compose = [&] {
     ExactCover out;
-    out.columns = red.chosen();
+    out.columns = red.taken;
     int64_t bound = costOf(out.columns, cost), lp = bound;
     for (const Piece& p : pieces) {
       for (int c : p.best.columns) out.columns.push_back(static_cast<int>(p.cols[size_t(c)]));
@@ -737,27 +552,11 @@ ExactCover searchCover(const std::vector<std::vector<int>>& table, int columnCou
 
 }  // namespace
 
-ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
-                      std::chrono::milliseconds budget) {
-  return exactCover(table, columnCount, CoverLimits{budget, false, {}, {}});
-}
-
-ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
-                      const CoverLimits& limits) {
-  return searchCover(table, columnCount, limits,
-                     std::vector<int64_t>(static_cast<size_t>(std::max(columnCount, 0)), 1), false);
-}
-
-ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
-                      std::chrono::milliseconds budget, const std::vector<int64_t>& cost,
-                      bool fewestFirst) {
-  return searchCover(table, columnCount, CoverLimits{budget, false, {}, {}}, cost, fewestFirst);
-}
-
-ExactCover exactCover(const std::vector<std::vector<int>>& table, int columnCount,
-                      const CoverLimits& limits, const std::vector<int64_t>& cost,
-                      bool fewestFirst) {
-  return searchCover(table, columnCount, limits, cost, fewestFirst);
+ExactCover solveCover(const CoverProblem& problem, const CoverLimits& limits) {
+  const std::vector<int64_t> unit(
+      problem.cost.empty() ? static_cast<size_t>(std::max(problem.columnCount, 0)) : 0, 1);
+  return searchCover(problem.table, problem.columnCount, limits,
+                     problem.cost.empty() ? unit : problem.cost, problem.fewestFirst);
 }
 
 }  // namespace ronri
