@@ -55,12 +55,14 @@ namespace {
 struct Piece {
   std::vector<size_t> cols;            // global column of each local one, ascending
   std::vector<std::vector<int>> rows;  // ascending global rows, with local columns
+  std::vector<int64_t> cost;           // of each local column
   PieceCover best;
 };
 
 // The pieces in the order of their first row.
-std::vector<Piece> piecesOf(const std::vector<std::vector<int>>& table, size_t columnCount,
-                            const TableReduction& red) {
+std::vector<Piece> piecesOf(const std::vector<std::vector<int>>& table,
+                            const std::vector<int64_t>& cost, const TableReduction& red) {
+  const size_t columnCount = cost.size();
   std::vector<char> colLeft(columnCount, 0);
   for (int c : red.columnsLeft) colLeft[static_cast<size_t>(c)] = 1;
   std::vector<std::vector<int>> colRows(columnCount);
@@ -99,48 +101,39 @@ std::vector<Piece> piecesOf(const std::vector<std::vector<int>>& table, size_t c
       row.erase(std::unique(row.begin(), row.end()), row.end());
       piece.rows.push_back(std::move(row));
     }
+    for (size_t c : piece.cols) piece.cost.push_back(cost[c]);
     pieces.push_back(std::move(piece));
   }
   return pieces;
 }
 
-ExactCover searchCover(const std::vector<std::vector<int>>& table, int columnCount,
-                       const CoverLimits& limits, const std::vector<int64_t>& cost,
-                       bool fewestFirst) {
-  const SearchTimer timer(limits);
-  const TableReduction red = reduceCoverTable(table, columnCount, cost);
-  // What remains falls apart into independent pieces; each is solved alone.
-  std::vector<Piece> pieces = piecesOf(table, static_cast<size_t>(columnCount), red);
-
-  // The whole cover from each piece's best so far; only a watcher needs it
-  // before the end, and it needs a cover of every piece from the start.
-  auto compose = [&] {
-    ExactCover out;
-    out.columns = red.taken;
-    int64_t bound = costOf(out.columns, cost), lp = bound;
-    for (const Piece& p : pieces) {
-      for (int c : p.best.columns) out.columns.push_back(static_cast<int>(p.cols[size_t(c)]));
-      bound += p.best.lowerBound;
-      lp += p.best.lpBound;
-      if (!p.best.proven) out.proven = false;
-    }
-    std::sort(out.columns.begin(), out.columns.end());
-    out.lowerBound = static_cast<int>(bound);
-    out.lpBound = static_cast<int>(lp);
-    return out;
-  };
-  std::vector<std::vector<int64_t>> localCosts;
-  for (Piece& p : pieces) {
-    std::vector<int64_t> c(p.cols.size());
-    for (size_t i = 0; i < p.cols.size(); ++i) c[i] = cost[p.cols[i]];
-    localCosts.push_back(std::move(c));
-    if (limits.improved) {
-      std::vector<int> greedy = greedyCover(p.rows, static_cast<int>(p.cols.size()));
-      p.best.columns = std::move(greedy);
-    }
+// The whole cover from the columns the reductions took and each piece's best
+// so far.
+ExactCover compose(const TableReduction& red, const std::vector<Piece>& pieces,
+                   const std::vector<int64_t>& cost) {
+  ExactCover out;
+  out.columns = red.taken;
+  int64_t bound = costOf(out.columns, cost), lp = bound;
+  for (const Piece& p : pieces) {
+    for (int c : p.best.columns) out.columns.push_back(static_cast<int>(p.cols[size_t(c)]));
+    bound += p.best.lowerBound;
+    lp += p.best.lpBound;
+    if (!p.best.proven) out.proven = false;
   }
-  for (size_t i = 0; i < pieces.size(); ++i) {
-    Piece& p = pieces[i];
+  std::sort(out.columns.begin(), out.columns.end());
+  out.lowerBound = static_cast<int>(bound);
+  out.lpBound = static_cast<int>(lp);
+  return out;
+}
+
+// Each piece in turn under the one clock. Only a watcher needs the whole
+// cover before the end, and it needs a cover of every piece from the start.
+void solvePieces(std::vector<Piece>& pieces, const TableReduction& red,
+                 const std::vector<int64_t>& cost, const CoverLimits& limits, bool fewestFirst,
+                 const SearchTimer& timer) {
+  if (limits.improved)
+    for (Piece& p : pieces) p.best.columns = greedyCover(p.rows, static_cast<int>(p.cols.size()));
+  for (Piece& p : pieces) {
     const int n = static_cast<int>(p.cols.size());
     SearchWatch watch{limits.stopRequested, {}, limits.threads};
     if (limits.improved) {
@@ -148,26 +141,38 @@ ExactCover searchCover(const std::vector<std::vector<int>>& table, int columnCou
         if (!cols.empty()) p.best.columns = cols;
         p.best.lowerBound = std::max(p.best.lowerBound, bound);
         if (p.best.lpBound == 0) p.best.lpBound = p.best.lowerBound;
-        limits.improved(compose());
+        limits.improved(compose(red, pieces, cost));
       };
     }
-    p.best = fewestFirst ? solveTermsFirst(p.rows, n, localCosts[i], timer, watch)
-                         : solveComponent(p.rows, n, localCosts[i], timer, watch);
+    p.best = fewestFirst ? solveTermsFirst(p.rows, n, p.cost, timer, watch)
+                         : solveComponent(p.rows, n, p.cost, timer, watch);
   }
-  ExactCover out = compose();
+}
 
-  // A cover that is not proven smallest may still carry a term it can do
-  // without, or two that one other can replace.
-  if (!out.proven) {
-    std::vector<std::vector<int>> colRows(static_cast<size_t>(columnCount));
-    for (size_t r = 0; r < table.size(); ++r)
-      for (int c : table[r]) colRows[static_cast<size_t>(c)].push_back(static_cast<int>(r));
-    out.columns = improveCover(colRows, table.size(), std::move(out.columns), cost);
-    if (costOf(out.columns, cost) <= out.lowerBound) {
-      out.proven = true;
-      out.lowerBound = static_cast<int>(costOf(out.columns, cost));
-    }
+// A cover that is not proven smallest may still carry a term it can do
+// without, or two that one other can replace.
+void polish(ExactCover& out, const std::vector<std::vector<int>>& table,
+            const std::vector<int64_t>& cost) {
+  std::vector<std::vector<int>> colRows(cost.size());
+  for (size_t r = 0; r < table.size(); ++r)
+    for (int c : table[r]) colRows[static_cast<size_t>(c)].push_back(static_cast<int>(r));
+  out.columns = improveCover(colRows, table.size(), std::move(out.columns), cost);
+  if (costOf(out.columns, cost) <= out.lowerBound) {
+    out.proven = true;
+    out.lowerBound = static_cast<int>(costOf(out.columns, cost));
   }
+}
+
+// `cost` has one entry a column.
+ExactCover searchCover(const std::vector<std::vector<int>>& table, const std::vector<int64_t>& cost,
+                       const CoverLimits& limits, bool fewestFirst) {
+  const SearchTimer timer(limits);
+  const TableReduction red = reduceCoverTable(table, static_cast<int>(cost.size()), cost);
+  // What remains falls apart into independent pieces; each is solved alone.
+  std::vector<Piece> pieces = piecesOf(table, cost, red);
+  solvePieces(pieces, red, cost, limits, fewestFirst, timer);
+  ExactCover out = compose(red, pieces, cost);
+  if (!out.proven) polish(out, table, cost);
   return out;
 }
 
@@ -176,8 +181,8 @@ ExactCover searchCover(const std::vector<std::vector<int>>& table, int columnCou
 ExactCover solveCover(const CoverProblem& problem, const CoverLimits& limits) {
   const std::vector<int64_t> unit(
       problem.cost.empty() ? static_cast<size_t>(std::max(problem.columnCount, 0)) : 0, 1);
-  return searchCover(problem.table, problem.columnCount, limits,
-                     problem.cost.empty() ? unit : problem.cost, problem.fewestFirst);
+  return searchCover(problem.table, problem.cost.empty() ? unit : problem.cost, limits,
+                     problem.fewestFirst);
 }
 
 }  // namespace ronri
