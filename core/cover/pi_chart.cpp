@@ -289,88 +289,127 @@ PrimeChart buildPrimeChart(std::string_view simple, int n, std::chrono::millisec
   return c;
 }
 
+namespace {
+
+// The search of coversOfSize, depth first. Each cover is reached once: the
+// branches of a row take its columns in order, and a later branch leaves out
+// the columns of the earlier ones.
+class CoverLister {
+ public:
+  CoverLister(const std::vector<std::vector<int>>& table, int columnCount, size_t limit,
+              long long nodeBudget)
+      : table_(table),
+        colRows_(static_cast<size_t>(columnCount)),
+        coveredBy_(table.size(), 0),
+        excluded_(static_cast<size_t>(columnCount), 0),
+        uncovered_(table.size()),
+        limit_(limit),
+        nodeBudget_(nodeBudget),
+        deadline_(Clock::now() + std::chrono::milliseconds(150)) {
+    for (size_t r = 0; r < table.size(); ++r)
+      for (int col : table[r]) colRows_[static_cast<size_t>(col)].push_back(static_cast<int>(r));
+  }
+
+  // Every cover with `left` more columns.
+  void search(int left) {
+    if (gaveUp_ || outOfSteps()) return;
+    if (uncovered_ == 0) {
+      if (left == 0) record();
+      return;
+    }
+    if (left == 0 || !reachable(left)) return;
+    const int row = branchRow();
+    if (row < 0) return;
+    std::vector<int> leftOut;
+    for (int col : table_[static_cast<size_t>(row)]) {
+      if (excluded_[static_cast<size_t>(col)]) continue;
+      take(col, 1);
+      taken_.push_back(col);
+      search(left - 1);
+      taken_.pop_back();
+      take(col, -1);
+      excluded_[static_cast<size_t>(col)] = 1;
+      leftOut.push_back(col);
+      if (gaveUp_) break;
+    }
+    for (int col : leftOut) excluded_[static_cast<size_t>(col)] = 0;
+  }
+
+  bool gaveUp() const { return gaveUp_; }
+  long long found() const { return found_; }
+  std::vector<std::vector<int>>& covers() { return out_; }
+
+ private:
+  bool outOfSteps() {
+    if (++nodes_ > nodeBudget_ || ((nodes_ & 255) == 0 && Clock::now() > deadline_)) gaveUp_ = true;
+    return gaveUp_;
+  }
+  void record() {
+    ++found_;
+    if (out_.size() >= limit_) return;
+    out_.push_back(taken_);
+    std::sort(out_.back().begin(), out_.back().end());
+  }
+  void take(int col, int d) {
+    for (int r : colRows_[static_cast<size_t>(col)]) {
+      int& k = coveredBy_[static_cast<size_t>(r)];
+      if (d > 0 && k++ == 0) --uncovered_;
+      if (d < 0 && --k == 0) ++uncovered_;
+    }
+  }
+  // The open row with the fewest columns left; -1 when an open row has none.
+  int branchRow() const {
+    int branch = 0;
+    int fewest = INT_MAX;
+    for (size_t r = 0; r < table_.size(); ++r) {
+      if (coveredBy_[r]) continue;
+      int k = 0;
+      for (int col : table_[r]) k += excluded_[static_cast<size_t>(col)] ? 0 : 1;
+      if (k == 0) return -1;
+      if (k < fewest) {
+        fewest = k;
+        branch = static_cast<int>(r);
+      }
+    }
+    return branch;
+  }
+  // No column covers more than `most` open rows: fewer than left * most
+  // open rows cannot be finished.
+  bool reachable(int left) const {
+    size_t most = 0;
+    for (size_t col = 0; col < colRows_.size(); ++col) {
+      if (excluded_[col]) continue;
+      size_t gain = 0;
+      for (int r : colRows_[col]) gain += coveredBy_[static_cast<size_t>(r)] ? 0 : 1;
+      most = std::max(most, gain);
+    }
+    return uncovered_ <= static_cast<size_t>(left) * most;
+  }
+
+  const std::vector<std::vector<int>>& table_;
+  std::vector<std::vector<int>> colRows_;
+  std::vector<int> coveredBy_;
+  std::vector<char> excluded_;
+  std::vector<int> taken_;
+  size_t uncovered_;
+  size_t limit_;
+  long long nodeBudget_;
+  Clock::time_point deadline_;
+  long long nodes_ = 0;
+  long long found_ = 0;
+  bool gaveUp_ = false;
+  std::vector<std::vector<int>> out_;
+};
+
+}  // namespace
+
 std::vector<std::vector<int>> coversOfSize(const std::vector<std::vector<int>>& table,
                                            int columnCount, int size, size_t limit,
                                            long long* total, long long nodeBudget) {
-  std::vector<std::vector<int>> out;
-  long long found = 0;
-  const size_t cols = static_cast<size_t>(columnCount);
-  std::vector<std::vector<int>> colRows(cols);
-  for (size_t r = 0; r < table.size(); ++r)
-    for (int col : table[r]) colRows[static_cast<size_t>(col)].push_back(static_cast<int>(r));
-  std::vector<int> coveredBy(table.size(), 0);
-  std::vector<char> excluded(cols, 0);
-  std::vector<int> taken;
-  size_t uncovered = table.size();
-  long long nodes = 0;
-  bool gaveUp = size < 0;
-  const auto deadline = Clock::now() + std::chrono::milliseconds(150);
-
-  auto take = [&](int col, int d) {
-    for (int r : colRows[static_cast<size_t>(col)]) {
-      int& k = coveredBy[static_cast<size_t>(r)];
-      if (d > 0 && k++ == 0) --uncovered;
-      if (d < 0 && --k == 0) ++uncovered;
-    }
-  };
-  // Each cover is reached once: the branches of a row take its columns in
-  // order, and a later branch leaves out the columns of the earlier ones.
-  auto search = [&](auto&& self, int left) -> void {
-    if (gaveUp) return;
-    if (++nodes > nodeBudget || ((nodes & 255) == 0 && Clock::now() > deadline)) {
-      gaveUp = true;
-      return;
-    }
-    if (uncovered == 0) {
-      if (left == 0) {
-        ++found;
-        if (out.size() < limit) {
-          out.push_back(taken);
-          std::sort(out.back().begin(), out.back().end());
-        }
-      }
-      return;
-    }
-    if (left == 0) return;
-    size_t branchRow = 0;
-    int fewest = INT_MAX;
-    for (size_t r = 0; r < table.size(); ++r) {
-      if (coveredBy[r]) continue;
-      int k = 0;
-      for (int col : table[r]) k += excluded[static_cast<size_t>(col)] ? 0 : 1;
-      if (k == 0) return;
-      if (k < fewest) {
-        fewest = k;
-        branchRow = r;
-      }
-    }
-    // No column covers more than `most` open rows: fewer than left * most
-    // open rows cannot be finished.
-    size_t most = 0;
-    for (size_t col = 0; col < cols; ++col) {
-      if (excluded[col]) continue;
-      size_t gain = 0;
-      for (int r : colRows[col]) gain += coveredBy[static_cast<size_t>(r)] ? 0 : 1;
-      most = std::max(most, gain);
-    }
-    if (uncovered > static_cast<size_t>(left) * most) return;
-    std::vector<int> left_out;
-    for (int col : table[branchRow]) {
-      if (excluded[static_cast<size_t>(col)]) continue;
-      take(col, 1);
-      taken.push_back(col);
-      self(self, left - 1);
-      taken.pop_back();
-      take(col, -1);
-      excluded[static_cast<size_t>(col)] = 1;
-      left_out.push_back(col);
-      if (gaveUp) break;
-    }
-    for (int col : left_out) excluded[static_cast<size_t>(col)] = 0;
-  };
-  if (!gaveUp) search(search, size);
-  if (total) *total = gaveUp ? -1 : found;
-  return out;
+  CoverLister lister(table, columnCount, limit, nodeBudget);
+  if (size >= 0) lister.search(size);
+  if (total) *total = size < 0 || lister.gaveUp() ? -1 : lister.found();
+  return std::move(lister.covers());
 }
 
 std::string primeChartCsv(const PrimeChart& chart, std::string_view essentialHeader,
