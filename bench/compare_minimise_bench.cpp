@@ -14,8 +14,9 @@
 #include <vector>
 
 #include "bench/simplify_functions.h"
+#include "core/cover/cover_search.h"
+#include "core/cover/cover_table.h"
 #include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
 
 int main(int argc, char** argv) {
   using namespace ronri;
@@ -42,8 +43,8 @@ int main(int argc, char** argv) {
     if (cover.status != CoverStatus::Proven) {
       const auto implicants = splitTerms(primes);
       const ExactCover best =
-          exactCover(coverTable(implicants, simple, n), static_cast<int>(implicants.size()),
-                     std::chrono::milliseconds(static_cast<long>(optimumSeconds * 1000)));
+          solveCover({coverTable(implicants, simple, n), static_cast<int>(implicants.size())},
+                     {std::chrono::milliseconds(static_cast<long>(optimumSeconds * 1000))});
       optimum = best.proven ? std::to_string(best.columns.size()) : "?";
     }
     std::printf("%.3f %zu %s %s\n", ms, terms,

@@ -22,8 +22,9 @@
 #include "bench/simplify_functions.h"
 #include "bench/timing.h"
 #include "core/cover/cover_dontcare.h"
+#include "core/cover/cover_search.h"
+#include "core/cover/cover_table.h"
 #include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
 
 using namespace ronri;
 using namespace ronri::bench;
@@ -79,8 +80,7 @@ void runSeries(int n, int percent, int percentFree, const std::vector<int>& indi
       cover = minimalCoverWithDontCares(simple, dontCare, n);
     } else {
       primes = simplicity(minterms);
-      cover =
-          minimalCoverWithin(primes, simple, n, CoverLimits{std::chrono::seconds(2), cpu, {}, {}});
+      cover = minimalCover(primes, simple, n, CoverLimits{std::chrono::seconds(2), cpu, {}, {}});
     }
     ms.push_back(1000.0 * watch.wallSeconds());
     cpuMs.push_back(1000.0 * watch.cpuSeconds());
@@ -90,8 +90,8 @@ void runSeries(int n, int percent, int percentFree, const std::vector<int>& indi
       // The relaxation's bound alone: the search with no time at all.
       const auto implicants = splitTerms(primes);
       const ExactCover lp =
-          exactCover(coverTable(implicants, simple, n), static_cast<int>(implicants.size()),
-                     std::chrono::milliseconds(0));
+          solveCover({coverTable(implicants, simple, n), static_cast<int>(implicants.size())},
+                     {std::chrono::milliseconds(0)});
       const int lpBound =
           cover.status == CoverStatus::Proven ? std::min(lp.lpBound, terms) : lp.lpBound;
       overLp += terms - lpBound;
@@ -125,8 +125,8 @@ void runSeries(int n, int percent, int percentFree, const std::vector<int>& indi
     const auto implicants = splitTerms(primes);
     const auto table = coverTable(implicants, simple, n);
     const ExactCover best =
-        exactCover(table, static_cast<int>(implicants.size()),
-                   std::chrono::milliseconds(static_cast<long>(optimumSeconds * 1000)));
+        solveCover({table, static_cast<int>(implicants.size())},
+                   {std::chrono::milliseconds(static_cast<long>(optimumSeconds * 1000))});
     // Against a proven optimum when there is one, else against the lower bound.
     const int reference = best.proven ? static_cast<int>(best.columns.size()) : best.lowerBound;
     const int excess = static_cast<int>(termCount(cover.sum)) - reference;

@@ -1,3 +1,4 @@
+// "圧縮": the smallest sum (or every prime) as a drawable expression, checked against the table.
 #include "circuit/compress.h"
 
 #include "core/cover/cover_dontcare.h"
@@ -5,6 +6,7 @@
 #include "core/expression/expression.h"
 #include "core/expression/rpn.h"
 #include "core/table/function.h"
+#include "core/table/term.h"
 #include "core/table/truthtable.h"
 
 namespace ronri {
@@ -25,17 +27,9 @@ bool sameFunction(std::string_view rpn, std::string_view simple, int n,
                   const std::vector<int>& dontCares) {
   std::vector<char> want(size_t(1) << n, '0');
   for (const std::string& term : splitTerms(simple, n)) {
-    if (static_cast<int>(term.size()) != n) return false;
-    size_t row = 0;
-    for (char c : term) {
-      if (isVariable(c))
-        row = row * 2 + 1;
-      else if (isNegatedLetter(c))
-        row = row * 2;
-      else
-        return false;
-    }
-    want[row] = '1';
+    const std::optional<int> row = readRow(term, n);
+    if (!row) return false;
+    want[size_t(*row)] = '1';
   }
   std::vector<char> got = evaluateRows(rpn, n);
   for (int r : dontCares)

@@ -1,3 +1,4 @@
+// A drawn circuit as a Logisim file.
 #include "circuit/export_logisim.h"
 
 #include <algorithm>
@@ -180,7 +181,7 @@ struct Grid {
 // is fed by a NOT gate whose input taps the plain bus.
 void addInputBuses(const Netlist& d, Grid& grid) {
   for (int k = 0; k < d.variables; ++k) {
-    const char v = char('a' + k), n = char(v + 13);
+    const char v = plainLetter(k), n = negatedLetter(k);
     if (!d.uses(v) && !d.uses(n)) continue;
     grid.used.push_back(v);
     InputColumn plain;
@@ -256,7 +257,8 @@ void placeNegationGates(const Grid& grid, Sheet& sheet) {
     inputColumn(n, c);
     const int y = grid.Y(tw(c.busY)), out = grid.X(kNotOutX);
     sheet.comp("1", out, y, "NOT Gate", "");
-    sheet.wires.push_back({grid.X(kTapX), y, out - kindOf('~').axis, y, n - 13});
+    sheet.wires.push_back(
+        {grid.X(kTapX), y, out - kindOf('~').axis, y, plainLetter(variableOf(n))});
   }
 }
 

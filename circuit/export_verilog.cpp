@@ -1,3 +1,4 @@
+// A drawn circuit as a Verilog module, and an expression as one assign.
 #include "circuit/export_verilog.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ std::string ports(int n) {
   std::string s = "module f(input ";
   for (int k = 0; k < n; ++k) {
     if (k) s += ", ";
-    s += char('a' + k);
+    s += plainLetter(k);
   }
   return s + ", output " + outputName(n) + ");\n";
 }
@@ -117,7 +118,7 @@ std::string commentSafe(const std::string& s) {
 std::set<std::string> declaredNames(const Netlist& d, const std::map<int, std::string>& place) {
   std::set<std::string> taken;
   for (int k = 0; k < d.variables; ++k) {
-    const std::string letter(1, char('a' + k));
+    const std::string letter(1, plainLetter(k));
     taken.insert(letter);
     taken.insert("n" + letter);
     taken.insert("not_n" + letter);
@@ -158,7 +159,7 @@ std::string verilogModule(const Netlist& d) {
   const bool several = !d.outputs.empty();
   auto signal = [&](int net) -> std::string {
     if (net >= Netlist::kGateNet) return place.at(net - Netlist::kGateNet);
-    if (isNegatedLetter(char(net))) return std::string("n") + char(net - 13);
+    if (isNegatedLetter(char(net))) return std::string("n") + plainLetter(variableOf(char(net)));
     return std::string(1, char(net));
   };
   std::string v =
@@ -171,15 +172,15 @@ std::string verilogModule(const Netlist& d) {
       if (names[j] != d.outputs[j].name)
         v += "// " + names[j] + " is the output " + commentSafe(d.outputs[j].name) + "\n";
     v += "module f(input ";
-    for (int k = 0; k < d.variables; ++k) v += std::string(k ? ", " : "") + char('a' + k);
+    for (int k = 0; k < d.variables; ++k) v += std::string(k ? ", " : "") + plainLetter(k);
     for (const std::string& name : names) v += ", output " + name;
     v += ");\n";
   } else {
     v += ports(d.variables);
   }
   for (int k = 0; k < d.variables; ++k) {
-    const char letter = char('a' + k);
-    if (!d.uses(char(letter + 13))) continue;
+    const char letter = plainLetter(k);
+    if (!d.uses(negatedLetter(k))) continue;
     const std::string bus = std::string("n") + letter;
     body += "  wire " + bus + ";\n  not not_" + bus + "(" + bus + ", " + letter + ");\n";
   }
@@ -215,7 +216,7 @@ std::string verilogAssign(std::string_view rpn, int n) {
     } else if (c == '0' || c == '1') {
       stack.push_back(std::string("1'b") + c);
     } else if (isNegatedLetter(c)) {
-      stack.push_back(std::string("~") + char(c - 13));
+      stack.push_back(std::string("~") + plainLetter(variableOf(c)));
     } else if (c == '~') {
       if (stack.empty()) return {};
       // Every operand is a name, a constant or a group, each maybe negated

@@ -1,3 +1,4 @@
+// Gate pictures, their pins and the input columns of the variables.
 #include "circuit/gates.h"
 
 #include <algorithm>
@@ -90,9 +91,9 @@ bool inputColumn(char letter, InputColumn& out) {
   // the previous one and its negated bus 120 below it.
   int row;
   if (isVariable(letter))
-    row = 2 * (letter - 'a');
+    row = 2 * variableOf(letter);
   else if (isNegatedLetter(letter))
-    row = 2 * (letter - 'n') + 1;
+    row = 2 * variableOf(letter) + 1;
   else
     return false;
   const int variable = row / 2;

@@ -1,3 +1,4 @@
+// The circuit layout engine: the walk over the reverse Polish text and its drawing.
 #include "circuit/layout_engine.h"
 
 #include <algorithm>
@@ -113,8 +114,8 @@ void CircuitEngine::notToken(Surface& s) {
     // ~ on a plain letter (from "~(a)"): the operand is simply the other bus
     // of that variable; its wires are drawn when a gate takes it.
     char other = 0;
-    if (isVariable(o.letter)) other = static_cast<char>(o.letter + 13);
-    if (isNegatedLetter(o.letter)) other = static_cast<char>(o.letter - 13);
+    if (isVariable(o.letter)) other = negatedLetter(variableOf(o.letter));
+    if (isNegatedLetter(o.letter)) other = plainLetter(variableOf(o.letter));
     if (other) {
       o.letter = other;
       w_.nodeX[w_.top] = busColumn(other, LR);

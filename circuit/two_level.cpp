@@ -1,3 +1,4 @@
+// The two-level circuit of several outputs: its layout, test values and drawing.
 #include "circuit/two_level.h"
 
 #include <algorithm>
@@ -129,11 +130,11 @@ class Builder {
     int slot = 0;
     for (size_t i = 0; i < terms; ++i) {
       std::vector<int> letters;
-      const Cube cube = m.shared[i].cube;
+      const Term cube = m.shared[i].cube;
       for (int k = 0; k < n; ++k) {
-        const int bit = n - 1 - k;
-        if ((cube.mask >> bit) & 1)
-          letters.push_back(((cube.value >> bit) & 1) ? 'a' + k : 'n' + k);
+        const unsigned bit = variableBit(k, n);
+        if (cube.mask & bit)
+          letters.push_back((cube.bits & bit) ? plainLetter(k) : negatedLetter(k));
       }
       const double y = andSlot(slot);
       const double lane = cols.lane[i];
@@ -385,8 +386,8 @@ std::string twoLevelValues(const TwoLevelCircuit& c, const std::string& bits) {
   auto value = [&](int net) {
     if (net >= TwoLevelCircuit::kGateNet)
       return values[size_t(net - TwoLevelCircuit::kGateNet)] == '1';
-    const bool negated = net >= 'n';
-    const size_t k = size_t(net - (negated ? 'n' : 'a'));
+    const bool negated = isNegatedLetter(char(net));
+    const size_t k = size_t(variableOf(char(net)));
     return (k < bits.size() && bits[k] == '1') != negated;
   };
   // Every gate's inputs come from gates made before it.
@@ -408,8 +409,8 @@ std::string twoLevelOutputs(const TwoLevelCircuit& c, const std::string& bits) {
     } else if (o.net >= TwoLevelCircuit::kGateNet) {
       out += values[size_t(o.net - TwoLevelCircuit::kGateNet)];
     } else {
-      const bool negated = o.net >= 'n';
-      const size_t k = size_t(o.net - (negated ? 'n' : 'a'));
+      const bool negated = isNegatedLetter(char(o.net));
+      const size_t k = size_t(variableOf(char(o.net)));
       out += (k < bits.size() && bits[k] == '1') != negated ? '1' : '0';
     }
   }

@@ -9,7 +9,7 @@
 #include "core/cover/cover_dontcare.h"
 #include "core/cover/product_of_sums.h"
 #include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
+#include "core/table/term.h"
 #include "fuzz/fuzz_input.h"
 #include "support/cover_check.h"
 

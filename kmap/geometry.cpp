@@ -1,3 +1,4 @@
+// The maps' shapes and the twips positions of their ruling, headers and cells.
 #include "kmap/geometry.h"
 
 #include <stdexcept>
@@ -43,12 +44,6 @@ std::string grayCode(int index, int bits) {
   for (int i = 0; i < bits; ++i)
     if (g & (1 << (bits - 1 - i))) s[i] = '1';
   return s;
-}
-
-int variableOf(char c) {
-  if (c >= 'a' && c <= 'm') return c - 'a';
-  if (c >= 'n' && c <= 'z') return c - 'n';
-  return -1;
 }
 
 int cellNumber(int k, int r) {

@@ -25,16 +25,6 @@ int cellCount(int variables);
 // significant first ("00", "01", "11", "10" for two bits).
 std::string grayCode(int index, int bits);
 
-// The negated letter of a variable letter ('a' -> 'n') and back.
-constexpr char negated(char letter) {
-  return char(letter + 13);
-}
-constexpr bool isPlain(char c) {
-  return c >= 'a' && c <= 'm';
-}
-// Variable number (0 for a/n, 1 for b/o, ...) of a letter, or -1.
-int variableOf(char c);
-
 // Cell number of column k, row r: row by row within 4 x 4 blocks, the blocks
 // ordered left to right, then top to bottom.
 int cellNumber(int k, int r);

@@ -1,7 +1,10 @@
+// The map of one window: its axes and the text of every cell.
 #include "kmap/map_model.h"
 
 #include <algorithm>
 
+#include "core/expression/expression.h"
+#include "core/table/term.h"
 #include "kmap/geometry.h"
 
 namespace ronri::kmap {
@@ -46,8 +49,10 @@ std::string KmapModel::cellLiterals(int k, int r) const {
   const std::string col = grayCode(k, int(A.size()));
   const std::string row = grayCode(r, int(B.size()));
   std::string lits;
-  for (std::size_t i = 0; i < A.size(); ++i) lits += col[i] == '1' ? A[i] : negated(A[i]);
-  for (std::size_t i = 0; i < B.size(); ++i) lits += row[i] == '1' ? B[i] : negated(B[i]);
+  for (std::size_t i = 0; i < A.size(); ++i)
+    lits += col[i] == '1' ? A[i] : negatedLetter(variableOf(A[i]));
+  for (std::size_t i = 0; i < B.size(); ++i)
+    lits += row[i] == '1' ? B[i] : negatedLetter(variableOf(B[i]));
   return lits;
 }
 
@@ -65,7 +70,7 @@ MakeResult KmapModel::makeMap() {
   std::string letters = A + B;
   std::sort(letters.begin(), letters.end());
   std::string expected;
-  for (int i = 0; i < variables_; ++i) expected += char('a' + i);
+  for (int i = 0; i < variables_; ++i) expected += plainLetter(i);
   if (letters != expected) {
     result.refused = true;
     result.grouping = grouping_;
@@ -75,24 +80,20 @@ MakeResult KmapModel::makeMap() {
   grouping_ = ZorO == "1" && A == m.defaultA && B == m.defaultB && variables_ < 6;
   result.grouping = grouping_;
 
-  // Sorted literals of every cell, so a term matches whatever its letter order.
-  std::vector<std::string> literals(cells_.size());
+  // The cell of every row under the chosen axes; a term of every variable
+  // finds its cell whatever its letter order.
+  std::vector<int> cellOfRow(std::size_t{1} << variables_, -1);
   for (int r = 0; r < m.rows; ++r)
-    for (int k = 0; k < m.columns; ++k) {
-      std::string lits = cellLiterals(k, r);
-      std::sort(lits.begin(), lits.end());
-      literals[std::size_t(cellNumber(k, r))] = std::move(lits);
-    }
+    for (int k = 0; k < m.columns; ++k)
+      if (const auto t = Term::read(cellLiterals(k, r), variables_))
+        cellOfRow[t->bits] = cellNumber(k, r);
 
   std::fill(cells_.begin(), cells_.end(), std::string());
   std::string term;
   auto mark = [&](const std::string& text) {
-    std::sort(term.begin(), term.end());
-    for (std::size_t i = 0; i < literals.size(); ++i)
-      if (literals[i] == term) {
-        cells_[i] = text;
-        break;
-      }
+    const auto t = Term::read(term, variables_);
+    if (t && t->mask == allVariables(variables_) && cellOfRow[t->bits] >= 0)
+      cells_[std::size_t(cellOfRow[t->bits])] = text;
     term.clear();
   };
   for (const std::string* list : {&dosiki, &dosikiX}) {

@@ -1,8 +1,10 @@
+// The cells of a term on the map and the outline drawn around them.
 #include "kmap/outline.h"
 
 #include <algorithm>
 #include <vector>
 
+#include "core/expression/expression.h"
 #include "kmap/geometry.h"
 
 namespace ronri::kmap {
@@ -99,13 +101,13 @@ GroupCells groupCells(std::string_view term, int variables) {
   GroupCells g;
   bool inRows = false;
   for (char c : term) {
-    const int v = variableOf(c);
-    if (v < 0 || v >= variables || fixed[std::size_t(v)] >= 0 || (inRows && v < m.maxA)) {
+    const int v = variableOf(c, variables);
+    if (v < 0 || fixed[std::size_t(v)] >= 0 || (inRows && v < m.maxA)) {
       g.error = true;
       break;
     }
     if (v >= m.maxA) inRows = true;
-    fixed[std::size_t(v)] = isPlain(c) ? 1 : 0;
+    fixed[std::size_t(v)] = isVariable(c) ? 1 : 0;
   }
   g.columns = matching({fixed.begin(), fixed.begin() + m.maxA});
   g.rows = matching({fixed.begin() + m.maxA, fixed.end()});

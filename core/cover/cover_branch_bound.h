@@ -1,4 +1,6 @@
 #pragma once
+// Internal to cover/: only cover/ and its tests include it.
+//
 // A branch and bound of our own for covers of fewest columns, built for the
 // last step of a proof: a cover is known, and the question is whether one
 // with a column less exists. Every node solves the relaxation (warm-started

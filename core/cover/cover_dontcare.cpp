@@ -1,39 +1,31 @@
+// Covers with don't-care rows, and the cover that counts letters after terms.
 #include "core/cover/cover_dontcare.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
-#include "core/cover/simplify_detail.h"
+#include "core/cover/cover_petrick.h"
+#include "core/cover/cover_search.h"
+#include "core/cover/cover_table.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
 namespace {
 
-// The row numbers of a term list, the first letter the most significant bit;
-// terms that are not clean rows of n variables are skipped.
-std::vector<bool> rowsOf(std::string_view termList, int n) {
-  std::vector<bool> rows(size_t{1} << n, false);
-  const size_t stride = static_cast<size_t>(n) + 1;
-  for (size_t pos = 0; pos + static_cast<size_t>(n) <= termList.size(); pos += stride) {
-    int r = 0;
-    bool clean = true;
-    for (int k = 0; k < n && clean; ++k) {
-      const char c = termList[pos + static_cast<size_t>(k)];
-      if (c == 'a' + k)
-        r |= 1 << (n - 1 - k);
-      else if (c != 'n' + k)
-        clean = false;
-    }
-    if (clean) rows[static_cast<size_t>(r)] = true;
-  }
-  return rows;
+// The minterms of the rows, as simplicity takes them.
+std::vector<std::string> rowTexts(const std::vector<int>& rows, int n) {
+  std::vector<std::string> out;
+  for (int r : rows) out.push_back(Term::ofRow(r, n).text(n));
+  return out;
 }
 
-std::string rowPattern(int r, int n) {
-  std::string t;
-  for (int k = 0; k < n; ++k) t += static_cast<char>(((r >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
-  return t;
+// The rows of a term list as a table of 2^n flags.
+std::vector<bool> rowsOf(std::string_view termList, int n) {
+  std::vector<bool> rows(size_t{1} << n, false);
+  for (int r : termRows(termList, n)) rows[static_cast<size_t>(r)] = true;
+  return rows;
 }
 
 }  // namespace
@@ -88,8 +80,9 @@ Cover searchTermsThenLetters(std::string_view primes, std::string_view simple, i
     };
     CoverLimits watched = limits;
     if (improved) watched.improved = [&](const ExactCover& e) { improved(asCover(e)); };
-    ExactCover exact = exactCover(table, static_cast<int>(implicants.size()), watched, cost,
-                                  /*fewestFirst=*/true);
+    ExactCover exact = solveCover(
+        {table, static_cast<int>(implicants.size()), std::move(cost), /*fewestFirst=*/true},
+        watched);
     chosen = std::move(exact.columns);
     if (!exact.proven) status = CoverStatus::BestFound;
     lowerBound = static_cast<int>(exact.lowerBound / perTerm);
@@ -114,6 +107,25 @@ Cover proveFewestTermsThenLetters(std::string_view primes, std::string_view simp
       improved);
 }
 
+std::string primesWithDontCares(std::string_view ones, const std::vector<int>& dontCares, int n) {
+  const std::vector<int> oneRows = termRows(ones, n);
+  std::vector<int> all = oneRows;
+  all.insert(all.end(), dontCares.begin(), dontCares.end());
+  std::sort(all.begin(), all.end());
+  all.erase(std::unique(all.begin(), all.end()), all.end());
+  if (dontCares.empty() || oneRows.empty()) return simplicity(rowTexts(oneRows, n));
+  const std::string primes = simplicity(rowTexts(all, n));
+  if (primes == "1") return primes;
+  // A loop around don't-care rows alone is never wanted.
+  std::string kept;
+  for (const std::string& t : splitTerms(primes)) {
+    const Term term = Term::read(t, n).value_or(Term{});
+    if (std::any_of(oneRows.begin(), oneRows.end(), [&](int r) { return term.covers(r); }))
+      kept += (kept.empty() ? "" : "+") + t;
+  }
+  return kept;
+}
+
 std::string otherRows(std::string_view simple, std::string_view dontCare, int n) {
   if (n < 1 || n > 10) return "";
   const std::vector<bool> ones = rowsOf(simple, n);
@@ -121,7 +133,7 @@ std::string otherRows(std::string_view simple, std::string_view dontCare, int n)
   std::string out;
   for (int r = 0; r < (1 << n); ++r)
     if (!ones[static_cast<size_t>(r)] && !free[static_cast<size_t>(r)])
-      out += rowPattern(r, n) + "+";
+      out += Term::ofRow(r, n).text(n) + "+";
   return out;
 }
 
@@ -140,11 +152,11 @@ Rows readRows(std::string_view simple, std::string_view dontCare, int n) {
   Rows out;
   for (int r = 0; r < (1 << n); ++r) {
     if (ones[static_cast<size_t>(r)]) {
-      out.ones.push_back(rowPattern(r, n));
+      out.ones.push_back(Term::ofRow(r, n).text(n));
       out.all.push_back(out.ones.back());
       out.oneList += out.ones.back() + "+";
     } else if (free[static_cast<size_t>(r)]) {
-      out.all.push_back(rowPattern(r, n));
+      out.all.push_back(Term::ofRow(r, n).text(n));
       out.anyFree = true;
     }
   }

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/cover/simplify.h"
 
@@ -35,6 +36,12 @@ Cover proveFewestTermsThenLetters(std::string_view primes, std::string_view simp
 // The same with fewest letters as the second aim even without don't-care rows.
 Cover smallestSumOfProducts(std::string_view simple, std::string_view dontCare, int n,
                             std::chrono::milliseconds budget = std::chrono::milliseconds(2000));
+
+// The prime implicants of the 1-rows together with the don't-care rows that
+// cover at least one 1-row, as a term sum in the order the merging finds them
+// (as simplicity gives it): "0" without 1-rows, "1" when one blank term covers
+// everything. Without don't-care rows it is simplicity's of the 1-rows.
+std::string primesWithDontCares(std::string_view ones, const std::vector<int>& dontCares, int n);
 
 // The rows of n variables in neither term list, as a term list in row order.
 std::string otherRows(std::string_view simple, std::string_view dontCare, int n);

@@ -1,4 +1,6 @@
 #pragma once
+// Internal to cover/: only cover/ and its tests include it.
+//
 // Local improvement of a set cover that a search left unproven.
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,6 @@
 #pragma once
+// Internal to cover/: only cover/ and its tests include it.
+//
 // A row-weighting local search for a cover of fewest columns: it walks from
 // cover to near-cover, one column out and one in, and rows that stay
 // uncovered weigh more each step, so the walk leaves the places where it

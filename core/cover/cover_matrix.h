@@ -1,4 +1,6 @@
 #pragma once
+// Internal to cover/: only cover/ and its tests include it.
+//
 // The cover table as the rows of a 0-1 matrix for the LP solvers: row r has
 // a 1 in each column that covers it.
 #include <coin/CoinPackedMatrix.hpp>

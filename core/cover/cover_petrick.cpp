@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "core/cover/simplify_detail.h"
+#include "core/cover/cover_petrick.h"
 
 namespace ronri {
 
@@ -175,6 +175,36 @@ std::optional<std::vector<std::vector<int>>> expandCover(
   out.reserve(candidates.size());
   for (Product& p : candidates) out.push_back(std::move(p.f));
   return out;
+}
+
+bool hasFactor(std::string_view f, std::string_view y) {
+  if (f.empty()) return false;
+  std::string marked;
+  for (size_t i = 0; i < y.size();) {
+    if (y.compare(i, f.size(), f) == 0) {
+      marked += '@';
+      i += f.size();
+    } else {
+      marked += y[i++];
+    }
+  }
+  const size_t limit = std::min<size_t>(marked.size(), 128);
+  for (size_t p = 0; p < limit; ++p) {
+    if (marked[p] != '@') continue;
+    const bool startOk = p == 0 || marked[p - 1] == '*';
+    const bool endOk = p + 1 == marked.size() || marked[p + 1] == '*';
+    if (startOk && endOk) return true;
+  }
+  return false;
+}
+
+std::string indexProductText(const std::vector<int>& product) {
+  std::string s;
+  for (size_t i = 0; i < product.size(); ++i) {
+    if (i) s += '*';
+    s += std::to_string(product[i]);
+  }
+  return s;
 }
 
 }  // namespace ronri

@@ -4,46 +4,27 @@
 #include <bit>
 #include <set>
 
-#include "core/cover/simplify_detail.h"
+#include "core/cover/cover_search.h"
 #include "core/expression/expression.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
 namespace {
 
-// A cube as bits: the variables it fixes and their values, in a row
-// number's bit order (a the most significant of n).
-struct Fixed {
-  unsigned mask = 0, bits = 0;
-  bool holds(int row) const { return (unsigned(row) & mask) == bits; }
-};
-
-Fixed fixedOf(const std::string& letters, int n) {
-  Fixed f;
-  for (char c : letters) {
-    const int k = variableOf(c, n);
-    if (k < 0) continue;
-    const unsigned bit = 1u << (n - 1 - k);
-    f.mask |= bit;
-    if (isVariable(c)) f.bits |= bit;
-  }
-  return f;
-}
-
-std::string lettersOf(Fixed f, int n) {
-  std::string out;
-  for (int k = 0; k < n; ++k) {
-    const unsigned bit = 1u << (n - 1 - k);
-    if (f.mask & bit) out += (f.bits & bit) ? plainLetter(k) : negatedLetter(k);
-  }
-  return out;
+// A cube of the core's letters; letters of no variable of n are left out.
+Term termOf(const std::string& letters, int n) {
+  std::string known;
+  for (char c : letters)
+    if (variableOf(c, n) >= 0) known += c;
+  return Term::read(known, n).value_or(Term{});
 }
 
 // Every prime cube of the rows whose value is `value` or X: by letters
 // dropped one at a time, a cube being an implicant when both its halves are.
-std::vector<Fixed> primesOf(const std::string& values, int n, char value) {
+std::vector<Term> primesOf(const std::string& values, int n, char value) {
   const int rows = 1 << n;
-  std::vector<Fixed> primes;
+  std::vector<Term> primes;
   // implicant[mask][bits] for every cube, from the rows (full masks) up.
   std::vector<std::vector<char>> implicant(static_cast<size_t>(rows),
                                            std::vector<char>(static_cast<size_t>(rows), 0));
@@ -77,7 +58,7 @@ std::vector<Fixed> primesOf(const std::string& values, int n, char value) {
       bool useful = false;
       for (int r = 0; prime && !useful && r < rows; ++r)
         useful = (unsigned(r) & mask) == bits && values[size_t(r)] == value;
-      if (prime && useful) primes.push_back({mask, bits});
+      if (prime && useful) primes.push_back({uint16_t(mask), uint16_t(bits)});
       if (bits == 0) break;
     }
   return primes;
@@ -111,12 +92,12 @@ std::string displayed(const std::string& cube, bool productOfSums) {
 
 std::vector<RowPair> staticHazards(const std::string& values, int n,
                                    const std::vector<std::string>& cover, char value) {
-  std::vector<Fixed> cubes;
-  for (const std::string& c : cover) cubes.push_back(fixedOf(c, n));
+  std::vector<Term> cubes;
+  for (const std::string& c : cover) cubes.push_back(termOf(c, n));
   std::vector<RowPair> out;
   for (const RowPair& p : adjacentPairs(values, n, value))
     if (std::none_of(cubes.begin(), cubes.end(),
-                     [&](Fixed f) { return f.holds(p.first) && f.holds(p.second); }))
+                     [&](Term t) { return t.covers(p.first) && t.covers(p.second); }))
       out.push_back(p);
   return out;
 }
@@ -161,33 +142,35 @@ HazardFree hazardFreeForm(const std::string& values, int n, char value,
                           const std::vector<std::string>& plain, std::chrono::milliseconds budget) {
   HazardFree out;
   const bool productOfSums = value == '0';
-  const std::vector<Fixed> primes = primesOf(values, n, value);
+  const std::vector<Term> primes = primesOf(values, n, value);
   // Rows of the cover table: every row of the value, then every adjacent pair.
   std::vector<std::vector<int>> table;
   for (int r = 0; r < (1 << n); ++r) {
     if (values[size_t(r)] != value) continue;
     table.emplace_back();
     for (size_t c = 0; c < primes.size(); ++c)
-      if (primes[c].holds(r)) table.back().push_back(int(c));
+      if (primes[c].covers(r)) table.back().push_back(int(c));
   }
   for (const RowPair& p : adjacentPairs(values, n, value)) {
     table.emplace_back();
     for (size_t c = 0; c < primes.size(); ++c)
-      if (primes[c].holds(p.first) && primes[c].holds(p.second)) table.back().push_back(int(c));
+      if (primes[c].covers(p.first) && primes[c].covers(p.second)) table.back().push_back(int(c));
   }
   if (table.empty()) {  // no row of the value: the constant
     out.form = productOfSums ? "1" : "0";
     return out;
   }
   // Fewest terms first, then letters.
-  std::vector<int64_t> cost;
-  for (const Fixed& f : primes) cost.push_back((int64_t{1} << 20) + std::popcount(f.mask));
-  const ExactCover cover = exactCover(table, int(primes.size()), budget, cost, true);
+  CoverProblem problem{std::move(table), int(primes.size()), {}, true};
+  for (const Term& t : primes) problem.cost.push_back((int64_t{1} << 20) + t.letters());
+  CoverLimits limits;
+  limits.budget = budget;
+  const ExactCover cover = solveCover(problem, limits);
   out.status = cover.proven ? CoverStatus::Proven : CoverStatus::BestFound;
   std::set<std::string> before;
-  for (const std::string& c : plain) before.insert(lettersOf(fixedOf(c, n), n));
+  for (const std::string& c : plain) before.insert(termOf(c, n).text(n));
   for (int c : cover.columns) {
-    const std::string cube = lettersOf(primes[size_t(c)], n);
+    const std::string cube = primes[size_t(c)].text(n);
     out.cubes.push_back(cube);
     if (!out.form.empty()) out.form += productOfSums ? "*" : "+";
     out.form += displayed(cube, productOfSums);

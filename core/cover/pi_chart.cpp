@@ -8,10 +8,13 @@
 #include <cmath>
 
 #include "core/cover/cover_dontcare.h"
-#include "core/cover/simplify_detail.h"
+#include "core/cover/cover_petrick.h"
+#include "core/cover/cover_reduction.h"
+#include "core/cover/cover_table.h"
 #include "core/expression/expression.h"
 #include "core/table/function.h"
 #include "core/table/table_export.h"
+#include "core/table/term.h"
 #include "core/table/truthtable.h"
 
 namespace ronri {
@@ -37,13 +40,6 @@ constexpr int kCharWidth = 150;
 constexpr int kYellow = 14;
 constexpr int kLightGrey = 7;
 constexpr int kLightBlue = 9;
-
-int rowNumber(std::string_view pattern, int n) {
-  int r = 0;
-  for (int k = 0; k < n && k < static_cast<int>(pattern.size()); ++k)
-    if (pattern[static_cast<size_t>(k)] == 'a' + k) r |= 1 << (n - 1 - k);
-  return r;
-}
 
 std::string productText(const std::vector<int>& product) {
   std::string s;
@@ -235,7 +231,7 @@ std::string primeLabel(int prime) {
 }
 
 std::string primeDisplay(const PrimeChart& chart, int prime) {
-  const std::string& t = chart.primes[static_cast<size_t>(prime)];
+  const std::string t = chart.primes[static_cast<size_t>(prime)].text(chart.n);
   return t.empty() ? std::string("1") : wordchange(layout(t));
 }
 
@@ -244,15 +240,21 @@ PrimeChart buildPrimeChart(std::string_view simple, int n, std::chrono::millisec
   PrimeChart c;
   c.n = n;
   const std::vector<std::string> patterns = splitTerms(simple);
-  for (const std::string& p : patterns) c.minterms.push_back(rowNumber(p, n));
+  c.minterms = termRows(simple, n);
   const std::string sc1 =
       dontCares.empty() ? simplicity(patterns) : primesWithDontCares(simple, dontCares, n);
   if (sc1 == "0" || patterns.empty()) {
     c.steps.push_back({ChartStep::Core});
     return c;
   }
-  c.primes = sc1 == "1" ? std::vector<std::string>{""} : splitTerms(sc1);
-  c.coverers = coverTable(c.primes, simple, n);
+  if (sc1 == "1") {
+    c.primes = {Term{}};
+  } else {
+    // simplicity writes clean terms.
+    for (const std::string& t : splitTerms(sc1))
+      c.primes.push_back(Term::read(t, n).value_or(Term{}));
+  }
+  c.coverers = coverTable(c.primes, c.minterms);
 
   c.essential.assign(c.primes.size(), 0);
   c.essentialBy.assign(c.minterms.size(), -1);
@@ -272,7 +274,7 @@ PrimeChart buildPrimeChart(std::string_view simple, int n, std::chrono::millisec
     c.chosen = {0};
   } else {
     for (const std::string& t : splitTerms(cover.sum)) {
-      const auto it = std::find(c.primes.begin(), c.primes.end(), t);
+      const auto it = std::find(c.primes.begin(), c.primes.end(), Term::read(t, n));
       if (it != c.primes.end()) c.chosen.push_back(static_cast<int>(it - c.primes.begin()));
     }
     std::sort(c.chosen.begin(), c.chosen.end());
@@ -287,88 +289,127 @@ PrimeChart buildPrimeChart(std::string_view simple, int n, std::chrono::millisec
   return c;
 }
 
+namespace {
+
+// The search of coversOfSize, depth first. Each cover is reached once: the
+// branches of a row take its columns in order, and a later branch leaves out
+// the columns of the earlier ones.
+class CoverLister {
+ public:
+  CoverLister(const std::vector<std::vector<int>>& table, int columnCount, size_t limit,
+              long long nodeBudget)
+      : table_(table),
+        colRows_(static_cast<size_t>(columnCount)),
+        coveredBy_(table.size(), 0),
+        excluded_(static_cast<size_t>(columnCount), 0),
+        uncovered_(table.size()),
+        limit_(limit),
+        nodeBudget_(nodeBudget),
+        deadline_(Clock::now() + std::chrono::milliseconds(150)) {
+    for (size_t r = 0; r < table.size(); ++r)
+      for (int col : table[r]) colRows_[static_cast<size_t>(col)].push_back(static_cast<int>(r));
+  }
+
+  // Every cover with `left` more columns.
+  void search(int left) {
+    if (gaveUp_ || outOfSteps()) return;
+    if (uncovered_ == 0) {
+      if (left == 0) record();
+      return;
+    }
+    if (left == 0 || !reachable(left)) return;
+    const int row = branchRow();
+    if (row < 0) return;
+    std::vector<int> leftOut;
+    for (int col : table_[static_cast<size_t>(row)]) {
+      if (excluded_[static_cast<size_t>(col)]) continue;
+      take(col, 1);
+      taken_.push_back(col);
+      search(left - 1);
+      taken_.pop_back();
+      take(col, -1);
+      excluded_[static_cast<size_t>(col)] = 1;
+      leftOut.push_back(col);
+      if (gaveUp_) break;
+    }
+    for (int col : leftOut) excluded_[static_cast<size_t>(col)] = 0;
+  }
+
+  bool gaveUp() const { return gaveUp_; }
+  long long found() const { return found_; }
+  std::vector<std::vector<int>>& covers() { return out_; }
+
+ private:
+  bool outOfSteps() {
+    if (++nodes_ > nodeBudget_ || ((nodes_ & 255) == 0 && Clock::now() > deadline_)) gaveUp_ = true;
+    return gaveUp_;
+  }
+  void record() {
+    ++found_;
+    if (out_.size() >= limit_) return;
+    out_.push_back(taken_);
+    std::sort(out_.back().begin(), out_.back().end());
+  }
+  void take(int col, int d) {
+    for (int r : colRows_[static_cast<size_t>(col)]) {
+      int& k = coveredBy_[static_cast<size_t>(r)];
+      if (d > 0 && k++ == 0) --uncovered_;
+      if (d < 0 && --k == 0) ++uncovered_;
+    }
+  }
+  // The open row with the fewest columns left; -1 when an open row has none.
+  int branchRow() const {
+    int branch = 0;
+    int fewest = INT_MAX;
+    for (size_t r = 0; r < table_.size(); ++r) {
+      if (coveredBy_[r]) continue;
+      int k = 0;
+      for (int col : table_[r]) k += excluded_[static_cast<size_t>(col)] ? 0 : 1;
+      if (k == 0) return -1;
+      if (k < fewest) {
+        fewest = k;
+        branch = static_cast<int>(r);
+      }
+    }
+    return branch;
+  }
+  // No column covers more than `most` open rows: fewer than left * most
+  // open rows cannot be finished.
+  bool reachable(int left) const {
+    size_t most = 0;
+    for (size_t col = 0; col < colRows_.size(); ++col) {
+      if (excluded_[col]) continue;
+      size_t gain = 0;
+      for (int r : colRows_[col]) gain += coveredBy_[static_cast<size_t>(r)] ? 0 : 1;
+      most = std::max(most, gain);
+    }
+    return uncovered_ <= static_cast<size_t>(left) * most;
+  }
+
+  const std::vector<std::vector<int>>& table_;
+  std::vector<std::vector<int>> colRows_;
+  std::vector<int> coveredBy_;
+  std::vector<char> excluded_;
+  std::vector<int> taken_;
+  size_t uncovered_;
+  size_t limit_;
+  long long nodeBudget_;
+  Clock::time_point deadline_;
+  long long nodes_ = 0;
+  long long found_ = 0;
+  bool gaveUp_ = false;
+  std::vector<std::vector<int>> out_;
+};
+
+}  // namespace
+
 std::vector<std::vector<int>> coversOfSize(const std::vector<std::vector<int>>& table,
                                            int columnCount, int size, size_t limit,
                                            long long* total, long long nodeBudget) {
-  std::vector<std::vector<int>> out;
-  long long found = 0;
-  const size_t cols = static_cast<size_t>(columnCount);
-  std::vector<std::vector<int>> colRows(cols);
-  for (size_t r = 0; r < table.size(); ++r)
-    for (int col : table[r]) colRows[static_cast<size_t>(col)].push_back(static_cast<int>(r));
-  std::vector<int> coveredBy(table.size(), 0);
-  std::vector<char> excluded(cols, 0);
-  std::vector<int> taken;
-  size_t uncovered = table.size();
-  long long nodes = 0;
-  bool gaveUp = size < 0;
-  const auto deadline = Clock::now() + std::chrono::milliseconds(150);
-
-  auto take = [&](int col, int d) {
-    for (int r : colRows[static_cast<size_t>(col)]) {
-      int& k = coveredBy[static_cast<size_t>(r)];
-      if (d > 0 && k++ == 0) --uncovered;
-      if (d < 0 && --k == 0) ++uncovered;
-    }
-  };
-  // Each cover is reached once: the branches of a row take its columns in
-  // order, and a later branch leaves out the columns of the earlier ones.
-  auto search = [&](auto&& self, int left) -> void {
-    if (gaveUp) return;
-    if (++nodes > nodeBudget || ((nodes & 255) == 0 && Clock::now() > deadline)) {
-      gaveUp = true;
-      return;
-    }
-    if (uncovered == 0) {
-      if (left == 0) {
-        ++found;
-        if (out.size() < limit) {
-          out.push_back(taken);
-          std::sort(out.back().begin(), out.back().end());
-        }
-      }
-      return;
-    }
-    if (left == 0) return;
-    size_t branchRow = 0;
-    int fewest = INT_MAX;
-    for (size_t r = 0; r < table.size(); ++r) {
-      if (coveredBy[r]) continue;
-      int k = 0;
-      for (int col : table[r]) k += excluded[static_cast<size_t>(col)] ? 0 : 1;
-      if (k == 0) return;
-      if (k < fewest) {
-        fewest = k;
-        branchRow = r;
-      }
-    }
-    // No column covers more than `most` open rows: fewer than left * most
-    // open rows cannot be finished.
-    size_t most = 0;
-    for (size_t col = 0; col < cols; ++col) {
-      if (excluded[col]) continue;
-      size_t gain = 0;
-      for (int r : colRows[col]) gain += coveredBy[static_cast<size_t>(r)] ? 0 : 1;
-      most = std::max(most, gain);
-    }
-    if (uncovered > static_cast<size_t>(left) * most) return;
-    std::vector<int> left_out;
-    for (int col : table[branchRow]) {
-      if (excluded[static_cast<size_t>(col)]) continue;
-      take(col, 1);
-      taken.push_back(col);
-      self(self, left - 1);
-      taken.pop_back();
-      take(col, -1);
-      excluded[static_cast<size_t>(col)] = 1;
-      left_out.push_back(col);
-      if (gaveUp) break;
-    }
-    for (int col : left_out) excluded[static_cast<size_t>(col)] = 0;
-  };
-  if (!gaveUp) search(search, size);
-  if (total) *total = gaveUp ? -1 : found;
-  return out;
+  CoverLister lister(table, columnCount, limit, nodeBudget);
+  if (size >= 0) lister.search(size);
+  if (total) *total = size < 0 || lister.gaveUp() ? -1 : lister.found();
+  return std::move(lister.covers());
 }
 
 std::string primeChartCsv(const PrimeChart& chart, std::string_view essentialHeader,
@@ -401,9 +442,9 @@ struct Geometry {
 
 Geometry geometryOf(const PrimeChart& chart) {
   Geometry g;
-  size_t longest = 1;
-  for (const std::string& t : chart.primes) longest = std::max(longest, t.size());
-  g.termColumn = static_cast<int>(longest) * kCharWidth + 200;
+  int longest = 1;
+  for (const Term& t : chart.primes) longest = std::max(longest, t.letters());
+  g.termColumn = longest * kCharWidth + 200;
   g.cellsLeft = kMarkColumn + kLabelColumn + g.termColumn;
   g.header = kNumberHeight + chart.n * kBitHeight + 100;
   return g;
@@ -433,9 +474,9 @@ void drawTerm(Surface& s, const std::string& term, int x, int y) {
   if (term.empty()) s.text(x, y, "1", kBlack, 9);
   for (size_t i = 0; i < term.size(); ++i) {
     const char c = term[i];
-    const bool negated = c >= 'n';
+    const bool negated = isNegatedLetter(c);
     const int left = x + static_cast<int>(i) * kCharWidth;
-    s.text(left, y, std::string(1, negated ? static_cast<char>(c - 13) : c), kBlack, 9);
+    s.text(left, y, std::string(1, plainLetter(variableOf(c))), kBlack, 9);
     if (negated) s.line(left + 10, y - 15, left + 90, y - 15, kBlack);  // gaps between bars
   }
 }
@@ -483,7 +524,8 @@ void drawPrimeChart(const PrimeChart& chart, Surface& s) {
     const bool inCover = std::binary_search(chart.chosen.begin(), chart.chosen.end(), p);
     if (inCover) disk(s, kMarkColumn / 2, y + kCell / 2, 75, kLightBlue);
     s.text(kMarkColumn + 40, y + 50, primeLabel(p), kBlack, 9);
-    drawTerm(s, chart.primes[static_cast<size_t>(p)], kMarkColumn + kLabelColumn, y + 50);
+    drawTerm(s, chart.primes[static_cast<size_t>(p)].text(chart.n), kMarkColumn + kLabelColumn,
+             y + 50);
     for (int j = 0; j < cols; ++j) {
       if (!chart.covers(p, j)) continue;
       const int cx = colX(j) + kCell / 2;

@@ -11,6 +11,7 @@
 
 #include "core/cover/simplify.h"
 #include "core/draw/surface.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
@@ -46,8 +47,8 @@ struct ChartStep {
 
 struct PrimeChart {
   int n = 0;
-  std::vector<std::string> primes;  // internal terms in the order simplicity lists them; "" is 1
-  std::vector<int> minterms;        // chart columns: the 1-rows, ascending
+  std::vector<Term> primes;   // in the order simplicity lists them; no letter is the constant 1
+  std::vector<int> minterms;  // chart columns: the 1-rows, ascending
   std::vector<std::vector<int>> coverers;  // per column: the primes covering it, ascending
   std::vector<char> essential;             // per prime
   std::vector<int> essentialBy;            // per column: the prime covering it alone, or -1

@@ -1,7 +1,9 @@
+// The smallest product of sums, from the smallest sum of products of the 0-rows.
 #include "core/cover/product_of_sums.h"
 
 #include "core/cover/cover_dontcare.h"
-#include "core/cover/simplify_detail.h"  // splitTerms
+#include "core/expression/expression.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
@@ -19,7 +21,7 @@ Cover minimalProductOfSums(std::string_view zeros, std::string_view dontCare, in
     std::string sum;
     for (char c : term) {
       if (!sum.empty()) sum += '+';
-      sum += static_cast<char>(c >= 'n' ? c - 13 : c + 13);
+      sum += isVariable(c) ? negatedLetter(variableOf(c)) : plainLetter(variableOf(c));
     }
     out += term.size() > 1 ? "(" + sum + ")" : sum;
   }

@@ -1,326 +1,13 @@
-// Prime implicants by merging, and the choice of the smallest cover.
+// The choice of the smallest cover of a function's minterms by its prime
+// implicants: the expansion where it reaches, the exact search beyond it.
 #include "core/cover/simplify.h"
 
-#include <algorithm>
-#include <array>
-#include <bit>
-#include <bitset>
-#include <cstdint>
-#include <unordered_set>
-
-#include "core/cover/simplify_detail.h"
-#include "core/cover/tabulation.h"
+#include "core/cover/cover_petrick.h"
+#include "core/cover/cover_search.h"
+#include "core/cover/cover_table.h"
+#include "core/table/term.h"
 
 namespace ronri {
-
-namespace {
-
-constexpr int kMaxVars = 10;
-
-// A pattern of one merging pass: bit k of `care` set when position k is a
-// letter, bit k of `val` set when that letter is the plain one.
-// `key` writes the pattern in base 3 (0 negated, 1 plain, 2 blank), unique
-// over all passes and dense, so the position table stays small.
-struct Pattern {
-  uint16_t care;
-  uint16_t val;
-  int key;
-};
-
-constexpr std::array<int, kMaxVars + 1> kPow3 = {1,   3,    9,    27,    81,   243,
-                                                 729, 2187, 6561, 19683, 59049};
-
-// Reads clean minterm patterns (position k holds letter k or its negated
-// letter) up to the first empty entry; false for anything else.
-bool readMinterms(const std::vector<std::string>& barabara, int& n, std::vector<Pattern>& out) {
-  size_t count = 0;
-  while (count < barabara.size() && !barabara[count].empty()) ++count;
-  if (count == 0) {
-    n = 0;
-    return true;
-  }
-  n = static_cast<int>(barabara[0].size());
-  if (n < 1 || n > kMaxVars) return false;
-  const uint16_t all = static_cast<uint16_t>((1u << n) - 1);
-  std::bitset<1 << kMaxVars> seen;
-  for (size_t e = 0; e < count; ++e) {
-    const std::string& p = barabara[e];
-    if (static_cast<int>(p.size()) != n) return false;
-    uint16_t val = 0;
-    int key = 0;
-    for (int k = 0; k < n; ++k) {
-      if (p[k] == 'a' + k) {
-        val |= static_cast<uint16_t>(1u << k);
-        key += kPow3[k];
-      } else if (p[k] != 'n' + k) {
-        return false;
-      }
-    }
-    // A repeated minterm adds nothing and would only disturb the order.
-    if (seen[val]) continue;
-    seen[val] = true;
-    out.push_back({all, val, key});
-  }
-  return true;
-}
-
-void appendPattern(std::string& r, const Pattern& p, int n) {
-  for (int k = 0; k < n; ++k) {
-    if (p.care & (1u << k)) r += static_cast<char>(((p.val >> k) & 1u) ? 'a' + k : 'n' + k);
-  }
-  r += '+';
-}
-
-std::string finishSum(std::string r) {
-  if (r.empty()) return "0";
-  if (r == "+") return "1";
-  r.pop_back();
-  return r;
-}
-
-using Later = std::array<std::pair<int, int>, kMaxVars>;  // (position, letter)
-
-// Looks up the neighbours of pattern `i` of a pass (its patterns with the
-// same blanks and one letter flipped) by key; returns whether it has any (then
-// it is not prime). Those after it go to `later` sorted by position, since new
-// patterns are listed in the order of their first merge: by i, then j.
-bool findNeighbours(const Pattern& p, int i, const std::vector<int16_t>& where, Later& later,
-                    int& laterCount) {
-  laterCount = 0;
-  bool merged = false;
-  for (unsigned rest = p.care; rest; rest &= rest - 1) {
-    const int k = std::countr_zero(rest);
-    const int bit = 1 << k;
-    const int j = where[static_cast<size_t>((p.val & bit) ? p.key - kPow3[k] : p.key + kPow3[k])];
-    if (j < 0) continue;
-    merged = true;
-    if (j > i) {
-      int t = laterCount++;
-      while (t > 0 && later[t - 1].first > j) {
-        later[t] = later[t - 1];
-        --t;
-      }
-      later[t] = {j, k};
-    }
-  }
-  return merged;
-}
-
-// A pass as it starts: its patterns and, after the first, the two patterns
-// of the pass before that each was merged from.
-std::vector<TabulationTerm>& recordPass(Tabulation& record, const std::vector<Pattern>& cur,
-                                        const std::vector<std::array<int, 2>>& curFrom) {
-  const bool first = record.passes.empty();
-  std::vector<TabulationTerm>& pass = record.passes.emplace_back(cur.size());
-  for (size_t i = 0; i < cur.size(); ++i) {
-    pass[i].care = cur[i].care;
-    pass[i].val = cur[i].val;
-    if (!first) pass[i].from = curFrom[i];
-  }
-  return pass;
-}
-
-// Whether term `i` of the last pass merged on; if not, it is the next prime.
-void recordTerm(Tabulation& record, std::vector<TabulationTerm>& pass, int i, bool merged) {
-  pass[static_cast<size_t>(i)].ticked = merged;
-  if (merged) return;
-  pass[static_cast<size_t>(i)].prime = static_cast<int>(record.primes.size());
-  record.primes.push_back({static_cast<int>(record.passes.size()) - 1, i});
-}
-
-// The merging of simplicity; with `record`, every pass is written down as it
-// goes (the tabulation window shows exactly this merging, so the two share
-// this one loop).
-std::string mergeByNeighbours(const std::vector<std::string>& barabara, Tabulation* record) {
-  int n = 0;
-  std::vector<Pattern> cur;
-  if (!readMinterms(barabara, n, cur)) return simplicityByPairs(barabara);
-  if (cur.empty()) return "0";
-  if (record) record->n = n;
-  // Every row: the merging ends in one blank pattern. Only a record needs the
-  // passes that lead there.
-  if (!record && cur.size() == (size_t{1} << n)) return "1";
-
-  // Two patterns of a pass merge exactly when they have the same blanks and
-  // differ in one letter, so instead of comparing every pair each pattern
-  // looks up its n neighbours. A pattern's key (care, val) is unique over all
-  // passes; `where` holds its position in its pass, and neighbours lie close
-  // together in it. The table is large, so it is kept and cleared key by key.
-  static thread_local std::vector<int16_t> where(kPow3[kMaxVars], -1);
-  static thread_local std::vector<int> used;  // keys to clear again on the way out
-  used.clear();
-  for (size_t i = 0; i < cur.size(); ++i) {
-    where[static_cast<size_t>(cur[i].key)] = static_cast<int16_t>(i);
-    used.push_back(cur[i].key);
-  }
-
-  std::string r;
-  static thread_local std::vector<Pattern> next;
-  next.reserve(15360);
-  Later later{};
-  std::vector<std::array<int, 2>> curFrom, nextFrom;  // recorded pairs of each pattern
-  while (!cur.empty()) {
-    next.clear();
-    std::vector<TabulationTerm>* pass = record ? &recordPass(*record, cur, curFrom) : nullptr;
-    nextFrom.clear();
-    for (size_t i = 0; i < cur.size(); ++i) {
-      const Pattern p = cur[i];
-      int laterCount = 0;
-      const bool merged = findNeighbours(p, static_cast<int>(i), where, later, laterCount);
-      // Each merge with a later neighbour, once: the letter they differ in
-      // becomes a blank.
-      for (int t = 0; t < laterCount; ++t) {
-        const uint16_t bit = static_cast<uint16_t>(1u << later[t].second);
-        const int k = later[t].second;
-        const Pattern cand{static_cast<uint16_t>(p.care & ~bit),
-                           static_cast<uint16_t>(p.val & ~bit),
-                           p.key + ((p.val & bit) ? 1 : 2) * kPow3[k]};
-        int16_t& slot = where[static_cast<size_t>(cand.key)];
-        if (slot >= 0) continue;
-        slot = static_cast<int16_t>(next.size());
-        used.push_back(cand.key);
-        next.push_back(cand);
-        if (record) nextFrom.push_back({static_cast<int>(i), later[t].first});
-      }
-      if (!merged) appendPattern(r, p, n);
-      if (pass) recordTerm(*record, *pass, static_cast<int>(i), merged);
-    }
-    cur.swap(next);
-    curFrom.swap(nextFrom);
-  }
-  for (int key : used) where[static_cast<size_t>(key)] = -1;
-  return finishSum(std::move(r));
-}
-
-}  // namespace
-
-std::string simplicity(const std::vector<std::string>& barabara) {
-  return mergeByNeighbours(barabara, nullptr);
-}
-
-std::string simplicityRecorded(const std::vector<std::string>& barabara, Tabulation& record) {
-  record = Tabulation{};
-  return mergeByNeighbours(barabara, &record);
-}
-
-std::string simplicityByPairs(const std::vector<std::string>& barabara) {
-  std::vector<std::string> cur;
-  {
-    std::unordered_set<std::string> seen;
-    for (const std::string& p : barabara) {
-      if (p.empty()) break;
-      if (seen.insert(p).second) cur.push_back(p);
-    }
-  }
-  std::vector<std::string> primes;
-  while (!cur.empty()) {
-    std::vector<std::string> next;
-    std::unordered_set<std::string> inNext;
-    std::vector<char> merged(cur.size(), 0);
-    for (size_t i = 0; i < cur.size(); ++i) {
-      for (size_t j = i + 1; j < cur.size(); ++j) {
-        const std::string& x = cur[i];
-        const std::string& y = cur[j];
-        // Patterns of different lengths never line up, so they never merge.
-        if (x.size() != y.size()) continue;
-        std::string cand = x;
-        int opposed = 0;
-        int misaligned = 0;
-        for (size_t k = 0; k < x.size(); ++k) {
-          if (x[k] == y[k]) continue;
-          cand[k] = ' ';
-          if (x[k] == ' ' || y[k] == ' ')
-            ++misaligned;
-          else
-            ++opposed;
-        }
-        if (opposed != 1 || misaligned != 0) continue;
-        merged[i] = merged[j] = 1;
-        if (inNext.insert(cand).second) next.push_back(cand);
-      }
-      if (!merged[i]) primes.push_back(cur[i]);
-    }
-    cur.swap(next);
-  }
-  std::string r;
-  for (const std::string& p : primes) {
-    std::string t;
-    for (char c : p)
-      if (c != ' ') t += c;
-    if (t.empty()) return "1";  // an implicant without letters is the constant 1
-    r += t;
-    r += '+';
-  }
-  return finishSum(std::move(r));
-}
-
-bool hasFactor(std::string_view f, std::string_view y) {
-  if (f.empty()) return false;
-  std::string marked;
-  for (size_t i = 0; i < y.size();) {
-    if (y.compare(i, f.size(), f) == 0) {
-      marked += '@';
-      i += f.size();
-    } else {
-      marked += y[i++];
-    }
-  }
-  const size_t limit = std::min<size_t>(marked.size(), 128);
-  for (size_t p = 0; p < limit; ++p) {
-    if (marked[p] != '@') continue;
-    const bool startOk = p == 0 || marked[p - 1] == '*';
-    const bool endOk = p + 1 == marked.size() || marked[p + 1] == '*';
-    if (startOk && endOk) return true;
-  }
-  return false;
-}
-
-std::vector<std::string> splitTerms(std::string_view sum) {
-  std::vector<std::string> terms;
-  size_t start = 0;
-  while (start <= sum.size()) {
-    size_t end = sum.find('+', start);
-    if (end == std::string_view::npos) end = sum.size();
-    if (end > start) terms.emplace_back(sum.substr(start, end - start));
-    start = end + 1;
-  }
-  return terms;
-}
-
-std::vector<std::vector<int>> coverTable(const std::vector<std::string>& implicants,
-                                         std::string_view simple, int n) {
-  // A term covers a minterm when every one of its characters occurs there.
-  using CharSet = std::bitset<256>;
-  auto charsOf = [](std::string_view s) {
-    CharSet set;
-    for (char c : s) set.set(static_cast<unsigned char>(c));
-    return set;
-  };
-  std::vector<CharSet> terms;
-  terms.reserve(implicants.size());
-  for (const std::string& t : implicants) terms.push_back(charsOf(t));
-  std::vector<std::vector<int>> table;
-  if (n < 1) return table;
-  const size_t stride = static_cast<size_t>(n) + 1;
-  for (size_t pos = 0; pos < simple.size(); pos += stride) {
-    const CharSet minterm = charsOf(simple.substr(pos, static_cast<size_t>(n)));
-    std::vector<int> row;
-    for (size_t c = 0; c < terms.size(); ++c) {
-      if ((terms[c] & ~minterm).none()) row.push_back(static_cast<int>(c));
-    }
-    table.push_back(std::move(row));
-  }
-  return table;
-}
-
-std::string indexProductText(const std::vector<int>& product) {
-  std::string s;
-  for (size_t i = 0; i < product.size(); ++i) {
-    if (i) s += '*';
-    s += std::to_string(product[i]);
-  }
-  return s;
-}
 
 namespace {
 
@@ -358,7 +45,7 @@ Cover searchMinimalCover(std::string_view sc1, std::string_view simple, int n,
                   e.proven ? CoverStatus::Proven : CoverStatus::BestFound, e.lowerBound});
       };
     }
-    ExactCover exact = exactCover(table, static_cast<int>(implicants.size()), watched);
+    ExactCover exact = solveCover({table, static_cast<int>(implicants.size())}, watched);
     chosen = std::move(exact.columns);
     lowerBound = exact.lowerBound;
     if (!exact.proven) status = CoverStatus::BestFound;
@@ -373,8 +60,8 @@ Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
   return searchMinimalCover(sc1, simple, n, CoverLimits{budget, false, {}, {}}, {});
 }
 
-Cover minimalCoverWithin(std::string_view sc1, std::string_view simple, int n,
-                         const CoverLimits& limits) {
+Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
+                   const CoverLimits& limits) {
   return searchMinimalCover(sc1, simple, n, limits, {});
 }
 
@@ -384,15 +71,6 @@ Cover proveMinimalCover(std::string_view sc1, std::string_view simple, int n,
   // A day: in practice the user stops it first.
   const CoverLimits limits{std::chrono::hours(24), false, stop, {}, proofThreads()};
   return searchMinimalCover(sc1, simple, n, limits, improved);
-}
-
-std::string joinChosen(const std::vector<std::string>& implicants, const std::vector<int>& chosen) {
-  std::string sum;
-  for (size_t i = 0; i < chosen.size(); ++i) {
-    if (i) sum += '+';
-    sum += implicants[static_cast<size_t>(chosen[i])];
-  }
-  return sum;
 }
 
 std::string useSC3(std::string_view sc1, std::string_view simple, int n) {

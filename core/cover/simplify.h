@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/cover/cover_search.h"
+
 namespace ronri {
 
 // All prime implicants of the minterm patterns `barabara` (terms of n letters,
@@ -35,6 +37,8 @@ struct Cover {
 // found is returned as BestFound.
 Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
                    std::chrono::milliseconds budget = std::chrono::milliseconds(2000));
+// The same under `limits` (a benchmark counts CPU time).
+Cover minimalCover(std::string_view sc1, std::string_view simple, int n, const CoverLimits& limits);
 // The search of minimalCover without a time limit, for a proof in the
 // background: `stop` is asked now and then (true ends the search with what it
 // has, as BestFound), `improved` is told of each better cover or bound.

@@ -6,9 +6,9 @@
 #include <bit>
 
 #include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
 #include "core/expression/expression.h"
 #include "core/table/table_export.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
@@ -30,22 +30,9 @@ constexpr int kRed = 4;
 constexpr int kGrey = 8;
 constexpr int kLightGrey = 7;
 
-std::string rowPattern(int r, int n) {
-  std::string t;
-  for (int k = 0; k < n; ++k) t += static_cast<char>(((r >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
-  return t;
-}
-
-int rowOf(const std::string& pattern, int n) {
-  int r = 0;
-  for (int k = 0; k < n && k < static_cast<int>(pattern.size()); ++k)
-    if (pattern[static_cast<size_t>(k)] == 'a' + k) r |= 1 << (n - 1 - k);
-  return r;
-}
-
 // "5", "5 X", "(1,3,5,7)", "(0,1,2,3,…)": at most kNumberChars characters.
 std::string numbersText(const TabulationTerm& t, int n, bool merged) {
-  const std::vector<int> rows = rowsOfTerm(t, n);
+  const std::vector<int> rows = t.term.rows(n);
   if (!merged) return std::to_string(rows.front()) + (t.dontCare ? " X" : "");
   std::string s = "(";
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -60,7 +47,7 @@ std::string numbersText(const TabulationTerm& t, int n, bool merged) {
 }
 
 std::string termDisplay(const TabulationTerm& t, int n) {
-  const std::string letters = termLetters(t, n);
+  const std::string letters = t.term.text(n);
   return letters.empty() ? std::string("1") : wordchange(layout(letters));
 }
 
@@ -134,48 +121,12 @@ void drawBits(Surface& s, const std::string& bits, int x, int y) {
 
 }  // namespace
 
-int onesOf(const TabulationTerm& t) {
-  return std::popcount(static_cast<unsigned>(t.val & t.care));
-}
-
-std::string termBits(const TabulationTerm& t, int n) {
-  std::string s;
-  for (int k = 0; k < n; ++k) s += !(t.care >> k & 1u) ? '-' : (t.val >> k & 1u) ? '1' : '0';
-  return s;
-}
-
-std::string termLetters(const TabulationTerm& t, int n) {
-  std::string s;
-  for (int k = 0; k < n; ++k)
-    if (t.care >> k & 1u) s += static_cast<char>((t.val >> k & 1u) ? 'a' + k : 'n' + k);
-  return s;
-}
-
-std::vector<int> rowsOfTerm(const TabulationTerm& t, int n) {
-  // Letter k is bit n-1-k of a row number.
-  int fixed = 0, blanks = 0;
-  for (int k = 0; k < n; ++k) {
-    const int bit = 1 << (n - 1 - k);
-    if (!(t.care >> k & 1u))
-      blanks |= bit;
-    else if (t.val >> k & 1u)
-      fixed |= bit;
-  }
-  std::vector<int> rows;
-  // Every subset of the blank bits, ascending.
-  for (int sub = 0;; sub = (sub - blanks) & blanks) {
-    rows.push_back(fixed | sub);
-    if (sub == blanks) break;
-  }
-  std::sort(rows.begin(), rows.end());
-  return rows;
-}
-
 Tabulation tabulate(std::string_view simple, const std::vector<int>& dontCares, int n) {
   Tabulation t;
   std::vector<std::string> patterns = splitTerms(simple);
   std::vector<char> isOne(size_t{1} << std::clamp(n, 0, 10), 0);
-  for (const std::string& p : patterns) isOne[static_cast<size_t>(rowOf(p, n))] = 1;
+  for (int r : termRows(simple, n))
+    if (static_cast<size_t>(r) < isOne.size()) isOne[static_cast<size_t>(r)] = 1;
   std::vector<char> isFree(isOne.size(), 0);
   for (int r : dontCares)
     if (r >= 0 && static_cast<size_t>(r) < isOne.size() && !isOne[static_cast<size_t>(r)])
@@ -185,23 +136,23 @@ Tabulation tabulate(std::string_view simple, const std::vector<int>& dontCares, 
     // The 1-rows and X rows merge together, in row order.
     patterns.clear();
     for (size_t r = 0; r < isOne.size(); ++r)
-      if (isOne[r] || isFree[r]) patterns.push_back(rowPattern(static_cast<int>(r), n));
+      if (isOne[r] || isFree[r]) patterns.push_back(Term::ofRow(static_cast<int>(r), n).text(n));
   }
   simplicityRecorded(patterns, t);
   if (t.passes.empty()) return t;
 
-  for (TabulationTerm& term : t.passes[0])
-    term.dontCare = isFree[static_cast<size_t>(rowsOfTerm(term, n).front())] != 0;
+  for (TabulationTerm& entry : t.passes[0])
+    entry.dontCare = isFree[static_cast<size_t>(entry.term.rows(n).front())] != 0;
   if (anyFree) {
     // A prime around X rows alone is never wanted: it is not listed.
     std::vector<std::pair<int, int>> listed;
     for (const auto& [pass, index] : t.primes) {
-      TabulationTerm& term = t.passes[static_cast<size_t>(pass)][static_cast<size_t>(index)];
-      const std::vector<int> rows = rowsOfTerm(term, n);
+      TabulationTerm& entry = t.passes[static_cast<size_t>(pass)][static_cast<size_t>(index)];
+      const std::vector<int> rows = entry.term.rows(n);
       const bool coversOne = std::any_of(rows.begin(), rows.end(),
                                          [&](int r) { return isOne[static_cast<size_t>(r)]; });
-      term.prime = coversOne ? static_cast<int>(listed.size()) : -1;
-      term.onlyDontCares = !coversOne;
+      entry.prime = coversOne ? static_cast<int>(listed.size()) : -1;
+      entry.onlyDontCares = !coversOne;
       if (coversOne) listed.push_back({pass, index});
     }
     t.primes = std::move(listed);
@@ -211,7 +162,7 @@ Tabulation tabulate(std::string_view simple, const std::vector<int>& dontCares, 
     std::vector<int> order(pass.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-      return onesOf(pass[static_cast<size_t>(a)]) < onesOf(pass[static_cast<size_t>(b)]);
+      return pass[static_cast<size_t>(a)].term.ones() < pass[static_cast<size_t>(b)].term.ones();
     });
     t.shown.push_back(std::move(order));
   }
@@ -224,14 +175,14 @@ std::string tabulationCsv(const Tabulation& t, const std::vector<std::string>& h
   out += "\r\n";
   for (size_t p = 0; p < t.shown.size(); ++p) {
     for (int index : t.shown[p]) {
-      const TabulationTerm& term = t.passes[p][static_cast<size_t>(index)];
+      const TabulationTerm& entry = t.passes[p][static_cast<size_t>(index)];
       std::string rows;
-      for (int r : rowsOfTerm(term, t.n)) rows += (rows.empty() ? "" : ",") + std::to_string(r);
-      out += std::to_string(p + 1) + "," + std::to_string(onesOf(term)) + "," +
-             termBits(term, t.n) + "," + csvField(termDisplay(term, t.n)) + "," + csvField(rows) +
-             "," + (term.ticked ? "1" : "") + "," +
-             (term.prime >= 0 ? "P" + std::to_string(term.prime + 1) : "") + "," +
-             (term.dontCare ? "1" : "") + "\r\n";
+      for (int r : entry.term.rows(t.n)) rows += (rows.empty() ? "" : ",") + std::to_string(r);
+      out += std::to_string(p + 1) + "," + std::to_string(entry.term.ones()) + "," +
+             entry.term.pattern(t.n) + "," + csvField(termDisplay(entry, t.n)) + "," +
+             csvField(rows) + "," + (entry.ticked ? "1" : "") + "," +
+             (entry.prime >= 0 ? "P" + std::to_string(entry.prime + 1) : "") + "," +
+             (entry.dontCare ? "1" : "") + "\r\n";
     }
   }
   return out;
@@ -271,30 +222,30 @@ void drawTabulation(const Tabulation& t, const TabulationCaptions& captions, Sur
       const int ty = y + 30;
       if (primeList) {
         const auto [pass, index] = t.primes[row];
-        const TabulationTerm& term =
+        const TabulationTerm& entry =
             t.passes[static_cast<size_t>(pass)][static_cast<size_t>(index)];
         s.text(k.mark + 30, ty, "P" + std::to_string(row + 1), kRed, kPoints);
-        drawBits(s, termBits(term, t.n), k.bits, ty);
-        s.text(k.expression, ty, termDisplay(term, t.n), kBlack, kPoints, TextFace::Expression);
-        s.text(k.numbers, ty, numbersText(term, t.n, pass > 0), kBlack, kPoints);
+        drawBits(s, entry.term.pattern(t.n), k.bits, ty);
+        s.text(k.expression, ty, termDisplay(entry, t.n), kBlack, kPoints, TextFace::Expression);
+        s.text(k.numbers, ty, numbersText(entry, t.n, pass > 0), kBlack, kPoints);
         continue;
       }
       const auto& order = t.shown[col];
-      const TabulationTerm& term = t.passes[col][static_cast<size_t>(order[row])];
-      const int ones = onesOf(term);
-      if (row == 0 || onesOf(t.passes[col][static_cast<size_t>(order[row - 1])]) != ones) {
+      const TabulationTerm& entry = t.passes[col][static_cast<size_t>(order[row])];
+      const int ones = entry.term.ones();
+      if (row == 0 || t.passes[col][static_cast<size_t>(order[row - 1])].term.ones() != ones) {
         // A new group: its number of ones, and a rule above it.
         if (row > 0) s.line(k.x, y, k.right, y, kGrey);
         s.text(k.x + 30, ty, std::to_string(ones), kGrey, kPoints);
       }
-      if (term.ticked)
+      if (entry.ticked)
         drawTick(s, k.mark, y, kBlack);
-      else if (term.prime >= 0)
-        s.text(k.mark + 30, ty, "P" + std::to_string(term.prime + 1), kRed, kPoints);
-      else if (term.onlyDontCares)
+      else if (entry.prime >= 0)
+        s.text(k.mark + 30, ty, "P" + std::to_string(entry.prime + 1), kRed, kPoints);
+      else if (entry.onlyDontCares)
         s.text(k.mark + 30, ty, "X", kGrey, kPoints);
-      drawBits(s, termBits(term, t.n), k.bits, ty);
-      s.text(k.numbers, ty, numbersText(term, t.n, col > 0), term.dontCare ? kRed : kBlack,
+      drawBits(s, entry.term.pattern(t.n), k.bits, ty);
+      s.text(k.numbers, ty, numbersText(entry, t.n, col > 0), entry.dontCare ? kRed : kBlack,
              kPoints);
     }
   }

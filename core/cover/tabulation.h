@@ -4,19 +4,18 @@
 // which terms merged on (ticked), and the prime implicants in the order
 // simplicity lists them, so P1, P2, ... are the same everywhere.
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "core/draw/surface.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
 struct TabulationTerm {
-  uint16_t care = 0;                   // bit k set: letter k is in the term
-  uint16_t val = 0;                    // bit k set: letter k is the plain one
+  Term term;
   std::array<int, 2> from = {-1, -1};  // the terms of the pass before that merged into it
   bool ticked = false;                 // it merged in the next pass
   int prime = -1;              // its place in the prime list (P1 is 0), -1 when ticked or unlisted
@@ -45,14 +44,6 @@ std::string simplicityRecorded(const std::vector<std::string>& barabara, Tabulat
 // Without X rows it is the merging of the "主項" list; with them, of the 1-rows
 // and X rows in row order, listing only primes that cover a 1-row.
 Tabulation tabulate(std::string_view simple, const std::vector<int>& dontCares, int n);
-
-int onesOf(const TabulationTerm& t);
-// "01-1": letter a first, "-" where a letter was merged away.
-std::string termBits(const TabulationTerm& t, int n);
-// The internal term ("nbd"), "" for the constant 1.
-std::string termLetters(const TabulationTerm& t, int n);
-// The row numbers the term covers, ascending.
-std::vector<int> rowsOfTerm(const TabulationTerm& t, int n);
 
 // The texts a drawing or a CSV file needs besides numbers, in the window's
 // language: one caption per pass and one for the prime list; the CSV headers.

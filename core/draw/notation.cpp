@@ -1,7 +1,10 @@
+// Textbook notation: an expression drawn glyph by glyph with bars over negations.
 #include "core/draw/notation.h"
 
 #include <algorithm>
 #include <vector>
+
+#include "core/expression/expression.h"
 
 namespace ronri {
 
@@ -121,7 +124,7 @@ Plan plan(std::string_view siki, std::size_t maxCells) {
 
 std::string glyphFor(char c) {
   int index = -1;
-  if (c >= 'a' && c <= 'j') index = c - 'a';
+  if (isVariable(c)) index = variableOf(c);
   switch (c) {
     case '*':
       index = 11;

@@ -1,3 +1,4 @@
+// What may be typed into the entry field.
 #include "core/expression/entry_typing.h"
 
 #include "core/expression/expression.h"
@@ -7,7 +8,7 @@ namespace ronri {
 namespace {
 
 bool typable(char c, int variables) {
-  if (isVariable(c)) return c - 'a' < variables;
+  if (isVariable(c)) return variableOf(c) < variables;
   return isBinaryOperator(c) || c == '~' || c == '(' || c == ')';
 }
 

@@ -1,3 +1,4 @@
+// Folding negations into letters, the input check and the letters shown again.
 #include "core/expression/expression.h"
 
 namespace ronri {
@@ -20,7 +21,7 @@ std::string InsideExp(std::string_view siki) {
   out.reserve(once.size());
   for (size_t i = 0; i < once.size(); ++i) {
     if (once[i] == '~' && i + 1 < once.size() && isVariable(once[i + 1])) {
-      out += char(once[i + 1] + 13);
+      out += negatedLetter(variableOf(once[i + 1]));
       ++i;
     } else {
       out += once[i];
@@ -58,7 +59,7 @@ std::string wordchange(std::string_view y) {
   for (char c : y) {
     if (isNegatedLetter(c)) {
       out += '~';
-      out += char(c - 13);
+      out += plainLetter(variableOf(c));
     } else {
       out += c;
     }

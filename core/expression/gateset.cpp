@@ -1,3 +1,4 @@
+// Rewriting an expression for NAND/NOR and NOT gates, or NAND or NOR alone.
 #include "core/expression/gateset.h"
 
 #include <algorithm>
@@ -274,7 +275,8 @@ Rewritten rewriteOnly(std::string_view withNot, bool nand, std::size_t maxLength
       [&](char c) {
         if (isVariable(c) || isConstant(c)) return b.leaf(c);
         // A negated letter is the NOT of its variable.
-        if (isNegatedLetter(c)) return b.apply(onlyTemplate('~', nand), b.leaf(char(c - 13)), -1);
+        if (isNegatedLetter(c))
+          return b.apply(onlyTemplate('~', nand), b.leaf(plainLetter(variableOf(c))), -1);
         return -1;
       },
       [&](char op) { return onlyTemplate(op, nand); }, &root);

@@ -1,3 +1,4 @@
+// Reverse Polish conversion and the row-by-row evaluation of its text.
 #include "core/expression/rpn.h"
 
 #include "core/expression/expression.h"
@@ -91,9 +92,9 @@ std::string AtoA(std::string_view rpn, std::string_view line, int n) {
     const char bit = line[k];
     const char flip = bit == '0' ? '1' : '0';
     for (char& c : out) {
-      if (c == 'a' + k)
+      if (c == plainLetter(k))
         c = bit;
-      else if (c == 'n' + k)
+      else if (c == negatedLetter(k))
         c = flip;
     }
   }

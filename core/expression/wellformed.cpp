@@ -1,3 +1,4 @@
+// Where a built expression stops being well formed, and why.
 #include "core/expression/wellformed.h"
 
 #include <vector>
@@ -16,7 +17,7 @@ std::optional<Malformation> findMalformation(std::string_view built, int variabl
     const char c = built[i];
     const char before = i > 0 ? built[i - 1] : 0;
     if (isVariable(c)) {
-      if (variables > 0 && c - 'a' >= variables) return at(Malformation::BeyondCount, i);
+      if (variables > 0 && variableOf(c) >= variables) return at(Malformation::BeyondCount, i);
       if (!wantOperand) return at(Malformation::OperatorNeeded, i);
       wantOperand = false;
     } else if (c == '~' || c == '(') {

@@ -1,7 +1,10 @@
+// Tables of several outputs: their sizes, presets and CSV form.
 #include "core/multi/multi_output.h"
 
 #include <algorithm>
 #include <set>
+
+#include "core/expression/expression.h"
 
 namespace ronri {
 
@@ -32,7 +35,8 @@ void setOutputCount(MultiTable& t, int outputs) {
 bool validOutputName(std::string_view name) {
   if (name.empty() || name.size() > 16) return false;
   if (name.front() == ' ' || name.back() == ' ') return false;
-  if (name.size() == 1 && name[0] >= 'a' && name[0] < 'a' + kMultiMaxInputs) return false;
+  if (name.size() == 1 && isVariable(name[0]) && variableOf(name[0]) < kMultiMaxInputs)
+    return false;
   return name.find_first_of(",\"\r\n\t") == std::string_view::npos;
 }
 
@@ -90,7 +94,7 @@ MultiTable multiPreset(MultiPreset p) {
 std::string multiTableCsv(const MultiTable& t) {
   std::string out;
   for (int k = 0; k < t.inputs; ++k) {
-    out += char('a' + k);
+    out += plainLetter(k);
     out += ',';
   }
   for (size_t j = 0; j < t.names.size(); ++j) out += (j ? "," : "") + t.names[j];
@@ -157,7 +161,7 @@ CsvRead readMultiTableCsv(std::string_view text) {
       int inputs = 0;
       // At most six inputs: a letter after f ("g") names an output.
       while (inputs < static_cast<int>(row.size()) && inputs < kMultiMaxInputs &&
-             row[size_t(inputs)].size() == 1 && row[size_t(inputs)][0] == 'a' + inputs)
+             row[size_t(inputs)].size() == 1 && row[size_t(inputs)][0] == plainLetter(inputs))
         ++inputs;
       // The last column is an output even when it is the next letter: the
       // truth table exports five inputs as "a,b,c,d,e,f".
@@ -171,7 +175,7 @@ CsvRead readMultiTableCsv(std::string_view text) {
         // A lone input letter ("f" of the truth table) would read back as an
         // input: it gets the output's own number instead.
         std::string name(row[c]);
-        if (name.size() == 1 && name[0] >= 'a' && name[0] < 'a' + kMultiMaxInputs) {
+        if (name.size() == 1 && isVariable(name[0]) && variableOf(name[0]) < kMultiMaxInputs) {
           const std::string own = "f" + std::to_string(c - size_t(inputs) + 1);
           out.renamed.push_back({name, own});
           name = own;

@@ -1,3 +1,4 @@
+// Several outputs minimised alone and together (shared product terms).
 #include "core/multi/multi_output_cover.h"
 
 #include <algorithm>
@@ -5,23 +6,11 @@
 #include <map>
 
 #include "core/cover/cover_dontcare.h"
-#include "core/cover/simplify_detail.h"
+#include "core/cover/cover_search.h"
 #include "core/expression/expression.h"
+#include "core/table/term.h"
 
 namespace ronri {
-
-std::string Cube::text(int inputs) const {
-  std::string out;
-  for (int k = 0; k < inputs; ++k) {
-    const int bit = inputs - 1 - k;
-    if ((mask >> bit) & 1) out += char(((value >> bit) & 1) ? 'a' + k : 'n' + k);
-  }
-  return out;
-}
-
-int Cube::letters() const {
-  return std::popcount(static_cast<unsigned>(mask));
-}
 
 namespace {
 
@@ -30,10 +19,10 @@ uint64_t allRows(int n) {
   return n >= 6 ? ~uint64_t{0} : (uint64_t{1} << (1 << n)) - 1;
 }
 
-uint64_t rowsOf(Cube c, int n) {
+uint64_t rowsOf(Term c, int n) {
   uint64_t out = 0;
   for (int r = 0; r < (1 << n); ++r)
-    if ((r & c.mask) == c.value) out |= uint64_t{1} << r;
+    if (c.covers(r)) out |= uint64_t{1} << r;
   return out;
 }
 
@@ -74,7 +63,7 @@ std::vector<MultiPrime> primesOf(int n, const std::vector<OutputRows>& outs) {
   for (int mask = 0; mask < (1 << n); ++mask)
     for (int value = 0; value < (1 << n); ++value)
       if ((value & ~mask) == 0) {
-        const Cube c{uint8_t(mask), uint8_t(value)};
+        const Term c{uint16_t(mask), uint16_t(value)};
         tags[{mask, value}] = implicantOf(rowsOf(c, n), outs);
       }
   std::vector<MultiPrime> out;
@@ -84,12 +73,12 @@ std::vector<MultiPrime> primesOf(int n, const std::vector<OutputRows>& outs) {
     for (int bit = 0; bit < n && prime; ++bit)
       if ((key.first >> bit) & 1)
         prime = tags[{key.first & ~(1 << bit), key.second & ~(1 << bit)}] != tag;
-    if (prime) out.push_back({Cube{uint8_t(key.first), uint8_t(key.second)}, tag});
+    if (prime) out.push_back({Term{uint16_t(key.first), uint16_t(key.second)}, tag});
   }
   return out;
 }
 
-int andInputs(Cube c) {
+int andInputs(Term c) {
   return c.letters() >= 2 ? c.letters() : 0;
 }
 
@@ -106,7 +95,7 @@ int treeGates(int inputs) {
   return groups + treeGates(groups);
 }
 
-GateTotals gateTotals(const std::vector<Cube>& terms, const std::vector<std::vector<int>>& feeds) {
+GateTotals gateTotals(const std::vector<Term>& terms, const std::vector<std::vector<int>>& feeds) {
   GateTotals g;
   // A tree of k inputs has k leaves, and every gate but its root feeds one
   // more input.
@@ -130,27 +119,11 @@ GateTotals gateTotals(const std::vector<Cube>& terms, const std::vector<std::vec
 
 namespace {
 
-Cube cubeOfTerm(const std::string& term, int n) {
-  Cube c;
-  for (char ch : term) {
-    const bool positive = ch >= 'a' && ch < 'a' + n;
-    const int k = positive ? ch - 'a' : ch - 'n';
-    if (k < 0 || k >= n) continue;
-    const int bit = n - 1 - k;
-    c.mask |= uint8_t(1u << bit);
-    if (positive) c.value |= uint8_t(1u << bit);
-  }
-  return c;
-}
-
 std::string termList(uint64_t rows, int n) {
-  std::string out;
+  std::vector<int> list;
   for (int r = 0; r < (1 << n); ++r)
-    if ((rows >> r) & 1) {
-      for (int k = 0; k < n; ++k) out += char(((r >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
-      out += '+';
-    }
-  return out;
+    if ((rows >> r) & 1) list.push_back(r);
+  return rowTerms(list, n);
 }
 
 // Each chosen (term, outputs) pair of the shared cover, tidied: one entry per
@@ -160,14 +133,14 @@ std::vector<SharedTerm> tidy(std::vector<SharedTerm> chosen, const std::vector<O
                              int n) {
   std::map<std::pair<int, int>, std::vector<int>> byCube;
   for (const SharedTerm& s : chosen) {
-    auto& o = byCube[{s.cube.mask, s.cube.value}];
+    auto& o = byCube[{s.cube.mask, s.cube.bits}];
     o.insert(o.end(), s.outputs.begin(), s.outputs.end());
   }
   std::vector<SharedTerm> terms;
   for (auto& [key, o] : byCube) {
     std::sort(o.begin(), o.end());
     o.erase(std::unique(o.begin(), o.end()), o.end());
-    terms.push_back({Cube{uint8_t(key.first), uint8_t(key.second)}, o});
+    terms.push_back({Term{uint16_t(key.first), uint16_t(key.second)}, o});
   }
   for (size_t j = 0; j < outs.size(); ++j) {
     // Dearest terms first: those are the ones worth leaving out.
@@ -213,7 +186,7 @@ void sharedCover(MultiMinimum& m, int n, const std::vector<OutputRows>& outs,
   if (rowCount == 0) return;
 
   struct Column {
-    Cube cube;
+    Term cube;
     uint8_t outputs;
   };
   std::vector<Column> columns;
@@ -231,7 +204,7 @@ void sharedCover(MultiMinimum& m, int n, const std::vector<OutputRows>& outs,
     int parents = 0;
     for (int bit = 0; bit < n; ++bit)
       if ((p.cube.mask >> bit) & 1) {
-        const Cube up{uint8_t(p.cube.mask & ~(1 << bit)), uint8_t(p.cube.value & ~(1 << bit))};
+        const Term up{uint16_t(p.cube.mask & ~(1 << bit)), uint16_t(p.cube.bits & ~(1 << bit))};
         parentTags[parents++] = implicantOf(rowsOf(up, n), outs);
       }
     for (unsigned s = useful; s; s = (s - 1) & useful) {
@@ -251,8 +224,9 @@ void sharedCover(MultiMinimum& m, int n, const std::vector<OutputRows>& outs,
     }
   }
   for (auto& row : table) std::sort(row.begin(), row.end());
-  const ExactCover exact = exactCover(table, static_cast<int>(columns.size()), budget, cost,
-                                      /*fewestFirst=*/true);
+  const ExactCover exact = solveCover(
+      {std::move(table), static_cast<int>(columns.size()), std::move(cost), /*fewestFirst=*/true},
+      {budget});
   std::vector<SharedTerm> chosen;
   for (int c : exact.columns) {
     SharedTerm s{columns[size_t(c)].cube, {}};
@@ -278,7 +252,7 @@ MultiMinimum minimiseMultiOutput(const MultiTable& t, std::chrono::milliseconds 
   const std::vector<OutputRows> outs = outputRows(t);
   MultiMinimum m;
   m.constant.resize(outs.size(), 0);
-  std::vector<Cube> separateTerms;
+  std::vector<Term> separateTerms;
   std::vector<std::vector<int>> separateFeeds(outs.size());
   for (size_t j = 0; j < outs.size(); ++j) {
     m.constant[j] = outs[j].constant;
@@ -290,12 +264,12 @@ MultiMinimum minimiseMultiOutput(const MultiTable& t, std::chrono::milliseconds 
         smallestSumOfProducts(termList(outs[j].on, n), termList(outs[j].free, n), n, budget));
     for (const std::string& term : splitTerms(m.separate.back().sum)) {
       separateFeeds[j].push_back(int(separateTerms.size()));
-      separateTerms.push_back(cubeOfTerm(term, n));
+      separateTerms.push_back(Term::read(term, n).value_or(Term{}));
     }
   }
   m.separateTotals = gateTotals(separateTerms, separateFeeds);
   sharedCover(m, n, outs, budget);
-  std::vector<Cube> cubes;
+  std::vector<Term> cubes;
   for (const SharedTerm& s : m.shared) cubes.push_back(s.cube);
   m.sharedTotals = gateTotals(cubes, feedsOf(m.shared, t.outputs()));
   return m;

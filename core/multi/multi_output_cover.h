@@ -8,19 +8,9 @@
 
 #include "core/cover/simplify.h"
 #include "core/multi/multi_output.h"
+#include "core/table/term.h"
 
 namespace ronri {
-
-// A product term of up to 6 letters: the variables in `mask` (bit k of the
-// row number, a the highest), each 1 or 0 as `value` says.
-struct Cube {
-  uint8_t mask = 0;
-  uint8_t value = 0;
-  bool operator==(const Cube&) const = default;
-  // The term in the core's letters: "a" for a, "n" for ~a, ... ("" for no letter).
-  std::string text(int inputs) const;
-  int letters() const;
-};
 
 // Gate counts of a two-level circuit as it is drawn: an AND per term of two
 // letters or more, an OR per output of two terms or more, no gate with more
@@ -39,7 +29,7 @@ struct GateTotals {
 };
 
 struct SharedTerm {
-  Cube cube;
+  Term cube;
   std::vector<int> outputs;  // ascending
 };
 
@@ -60,9 +50,9 @@ struct MultiMinimum {
 
 // Cubes that may be shared: implicants of some outputs (1 or X on every row)
 // that no larger cube contains as an implicant of all those outputs, with the
-// outputs they are implicants of, in ascending order of (mask, value).
+// outputs they are implicants of, in ascending order of (mask, bits).
 struct MultiPrime {
-  Cube cube;
+  Term cube;
   uint8_t outputs = 0;  // bit j: an implicant of output j
 };
 std::vector<MultiPrime> multiOutputPrimes(const MultiTable& t);
@@ -72,7 +62,7 @@ MultiMinimum minimiseMultiOutput(
 
 // Gate totals of a two-level circuit given by its terms and, per output, the
 // indices of the terms feeding it.
-GateTotals gateTotals(const std::vector<Cube>& terms, const std::vector<std::vector<int>>& feeds);
+GateTotals gateTotals(const std::vector<Term>& terms, const std::vector<std::vector<int>>& feeds);
 
 // A term list in display form for the main window's entry field ("~a*c+b"),
 // as the table input hands it over: a lone letter x as "x*x", 0 as "a*~a",

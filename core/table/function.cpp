@@ -1,10 +1,9 @@
+// Functions with don't-care rows: their entry texts, their row values and their primes.
 #include "core/table/function.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
 #include "core/expression/expression.h"
 #include "core/expression/rpn.h"
 #include "core/table/truthtable.h"
@@ -12,12 +11,6 @@
 namespace ronri {
 
 namespace {
-
-std::string rowPattern(int r, int n) {
-  std::string t;
-  for (int k = 0; k < n; ++k) t += static_cast<char>(((r >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
-  return t;
-}
 
 // Where " D d(" starts (the blank before the count digit), or npos.
 size_t dontCareStart(std::string_view text) {
@@ -127,69 +120,17 @@ ReadEntry readEntry(std::string_view text) {
   return out;
 }
 
-std::string rowTerms(const std::vector<int>& rows, int n) {
-  std::string out;
-  for (int r : rows) out += rowPattern(r, n) + "+";
-  return out;
-}
-
-std::vector<int> termRows(std::string_view terms, int n) {
-  std::vector<int> rows;
-  const size_t stride = static_cast<size_t>(n) + 1;
-  for (size_t pos = 0; pos + static_cast<size_t>(n) <= terms.size(); pos += stride) {
-    int r = 0;
-    bool clean = true;
-    for (int k = 0; k < n && clean; ++k) {
-      const char c = terms[pos + static_cast<size_t>(k)];
-      if (c == 'a' + k)
-        r |= 1 << (n - 1 - k);
-      else if (c != 'n' + k)
-        clean = false;
-    }
-    if (clean) rows.push_back(r);
-  }
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  return rows;
-}
-
 std::string withoutRows(std::string_view terms, const std::vector<int>& rows, int n) {
   if (rows.empty()) return std::string(terms);
   std::string out;
   const size_t stride = static_cast<size_t>(n) + 1;
   for (size_t pos = 0; pos < terms.size(); pos += stride) {
     const std::string_view term = terms.substr(pos, stride);
-    const std::vector<int> r = termRows(term, n);
-    if (r.size() == 1 && std::binary_search(rows.begin(), rows.end(), r[0])) continue;
+    const auto r = readRow(term.substr(0, static_cast<size_t>(n)), n);
+    if (r && std::binary_search(rows.begin(), rows.end(), *r)) continue;
     out += term;
   }
   return out;
-}
-
-std::string primesWithDontCares(std::string_view ones, const std::vector<int>& dontCares, int n) {
-  const std::vector<int> oneRows = termRows(ones, n);
-  std::vector<std::string> patterns;
-  std::vector<int> all = oneRows;
-  all.insert(all.end(), dontCares.begin(), dontCares.end());
-  std::sort(all.begin(), all.end());
-  all.erase(std::unique(all.begin(), all.end()), all.end());
-  for (int r : all) patterns.push_back(rowPattern(r, n));
-  if (dontCares.empty() || oneRows.empty()) {
-    std::vector<std::string> plain;
-    for (int r : oneRows) plain.push_back(rowPattern(r, n));
-    return simplicity(plain);
-  }
-  const std::string primes = simplicity(patterns);
-  if (primes == "1") return primes;
-  // A loop around don't-care rows alone is never wanted.
-  const std::vector<std::string> implicants = splitTerms(primes);
-  std::vector<char> used(implicants.size(), 0);
-  for (const auto& coverers : coverTable(implicants, ones, n))
-    for (int c : coverers) used[static_cast<size_t>(c)] = 1;
-  std::vector<int> kept;
-  for (size_t i = 0; i < implicants.size(); ++i)
-    if (used[i]) kept.push_back(static_cast<int>(i));
-  return joinChosen(implicants, kept);
 }
 
 }  // namespace ronri

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/table/term.h"
+
 namespace ronri {
 
 struct Function {
@@ -45,18 +47,7 @@ bool hasDontCarePart(std::string_view text);
 // more variables than its own, the function ignores the last ones.
 std::vector<char> rowValues(const Function& f, int n = 0);
 
-// The rows as a term list of n letters in row order ("nbc+abo+"), as the
-// truth table lists its 1-rows.
-std::string rowTerms(const std::vector<int>& rows, int n);
-// The rows of the clean terms (n letters) of a term list, ascending.
-std::vector<int> termRows(std::string_view terms, int n);
 // The term list without the terms of the given rows.
 std::string withoutRows(std::string_view terms, const std::vector<int>& rows, int n);
-
-// The prime implicants of the 1-rows together with the don't-care rows that
-// cover at least one 1-row, as a term sum in the order the merging finds them
-// (as simplicity gives it): "0" without 1-rows, "1" when one blank term covers
-// everything. Without don't-care rows it is simplicity's of the 1-rows.
-std::string primesWithDontCares(std::string_view ones, const std::vector<int>& dontCares, int n);
 
 }  // namespace ronri

@@ -1,3 +1,4 @@
+// The shown truth table as CSV and as a drawing.
 #include "core/table/table_export.h"
 
 #include <algorithm>
@@ -34,7 +35,7 @@ constexpr double kPoints = 11;
 std::string tableCsv(std::string_view rpn, int n, int mode, const std::vector<int>& dontCares) {
   std::string out;
   for (int k = 0; k < n && k < kMaxVariables; ++k) {
-    out += char('a' + k);
+    out += plainLetter(k);
     out += ',';
   }
   out += "f\r\n";
@@ -54,7 +55,7 @@ void drawTable(Surface& s, std::string_view rpn, int n, int mode,
   n = n < 1 ? 1 : (n > kMaxVariables ? kMaxVariables : n);
   const int valueX = kLeft + n * kCell + kCell / 2;
   for (int k = 0; k < n; ++k)
-    s.text(kLeft + k * kCell, kTop, std::string(1, char('a' + k)), kBlack, kPoints);
+    s.text(kLeft + k * kCell, kTop, std::string(1, plainLetter(k)), kBlack, kPoints);
   s.text(valueX, kTop, "f", kBlack, kPoints);
   int y = kTop + kLine + 60;
   const int right = valueX + kCell;

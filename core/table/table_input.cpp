@@ -1,7 +1,9 @@
+// Truth-table and map input: row labels, the map's cell order and the expression handed on.
 #include "core/table/table_input.h"
 
 #include "core/cover/cover_dontcare.h"
 #include "core/expression/expression.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
@@ -10,7 +12,7 @@ std::string mintermText(int m, int n) {
   for (int k = 0; k < n; ++k) {
     if (k > 0) out += '*';
     if (((m >> (n - 1 - k)) & 1) == 0) out += '~';
-    out += char('a' + k);
+    out += plainLetter(k);
   }
   out += '+';
   return out;
@@ -29,8 +31,7 @@ std::string makeSimplifiedExpression(const std::string& values, int n) {
   for (size_t m = 0; m < values.size(); ++m) {
     if (values[m] != '1' && values[m] != 'X') continue;
     std::string& list = values[m] == '1' ? ones : free;
-    for (int k = 0; k < n; ++k) list += char(((m >> (n - 1 - k)) & 1) ? 'a' + k : 'n' + k);
-    list += '+';
+    list += Term::ofRow(static_cast<int>(m), n).text(n) + '+';
   }
   // Fewest terms, then fewest letters, whether or not a row is X.
   const std::string sum = smallestSumOfProducts(ones, free, n).sum;

@@ -1,9 +1,11 @@
+// The truth table: row bits, every row's value, the term lists and the columns shown.
 #include "core/table/truthtable.h"
 
 #include <cstdint>
 
 #include "core/expression/expression.h"
 #include "core/expression/rpn.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
@@ -64,10 +66,7 @@ uint64_t combine(char op, uint64_t x, uint64_t y) {
 
 std::string rowBits(int r, int n) {
   n = clampVariables(n);
-  std::string bits(size_t(n), '0');
-  for (int k = 0; k < n; ++k)
-    if ((r >> (n - 1 - k)) & 1) bits[size_t(k)] = '1';
-  return bits;
+  return Term::ofRow(r, n).pattern(n);
 }
 
 std::string assignmentLine(std::string_view bits) {
@@ -86,7 +85,7 @@ std::string rowTerm(std::string_view bits) {
   int k = 0;
   for (char b : bits) {
     if (b != '0' && b != '1') continue;
-    if (k < kMaxVariables) term += char(b == '1' ? 'a' + k : 'n' + k);
+    if (k < kMaxVariables) term += b == '1' ? plainLetter(k) : negatedLetter(k);
     ++k;
   }
   term += '+';
@@ -99,10 +98,10 @@ std::string layoutPlus(std::string_view x) {
   mapped.reserve(s.size() * 2);
   for (char c : s) {
     if (isVariable(c)) {
-      mapped += char(c + 13);
+      mapped += negatedLetter(variableOf(c));
       mapped += '+';
     } else if (isNegatedLetter(c)) {
-      mapped += char(c - 13);
+      mapped += plainLetter(variableOf(c));
       mapped += '+';
     } else {
       mapped += c;
@@ -123,11 +122,12 @@ std::vector<char> evaluateRows(std::string_view rpn, int n) {
   int depth = 0;
   bool ok = true;
   for (char c : rpn) {
-    if (isVariable(c) && c - 'a' < n) {
-      program.push_back({Step::Var, 0, c - 'a'});
+    const int var = variableOf(c, n);
+    if (isVariable(c) && var >= 0) {
+      program.push_back({Step::Var, 0, var});
       ++depth;
-    } else if (isNegatedLetter(c) && c - 'n' < n) {
-      program.push_back({Step::NegVar, 0, c - 'n'});
+    } else if (var >= 0) {
+      program.push_back({Step::NegVar, 0, var});
       ++depth;
     } else if (c == '~') {
       if (depth < 1) ok = false;

@@ -20,9 +20,10 @@
 #include "core/cover/cover_dontcare.h"
 #include "core/cover/cover_improve.h"
 #include "core/cover/cover_local_search.h"
+#include "core/cover/cover_reduction.h"
+#include "core/cover/cover_search.h"
 #include "core/cover/product_of_sums.h"
 #include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
 #include "core/expression/expression.h"
 #include "core/table/function.h"
 #include "support/cover_check.h"
@@ -471,10 +472,10 @@ TEST(CrosscheckCoverSlow, ReductionsAndLocalMovesKeepTheOptimum) {
     EXPECT_TRUE(down.finished && down.found && covers(found, all)) << what;
     EXPECT_EQ(std::popcount(found), optimum) << what;
 
-    const ExactCover quick = exactCover(table, cols, std::chrono::milliseconds(0));
+    const ExactCover quick = solveCover({table, cols}, {std::chrono::milliseconds(0)});
     EXPECT_LE(quick.lowerBound, optimum) << what;
     EXPECT_LE(quick.lpBound, quick.lowerBound) << what;
-    const ExactCover exact = exactCover(table, cols, std::chrono::seconds(10));
+    const ExactCover exact = solveCover({table, cols}, {std::chrono::seconds(10)});
     EXPECT_TRUE(exact.proven) << what;
     EXPECT_EQ(int(exact.columns.size()), optimum) << what;
     EXPECT_EQ(exact.lowerBound, optimum) << what;

@@ -9,7 +9,6 @@
 #include <random>
 #include <sstream>
 
-#include "core/cover/simplify_detail.h"
 #include "core/multi/multi_output.h"
 #include "core/multi/multi_output_cover.h"
 #include "support/crosscheck_oracle.h"
@@ -19,10 +18,10 @@ namespace {
 
 using Rows = uint64_t;
 
-Rows rowsOf(Cube c, int n) {
+Rows rowsOf(Term c, int n) {
   Rows out = 0;
   for (int r = 0; r < (1 << n); ++r)
-    if ((r & c.mask) == c.value) out |= Rows{1} << r;
+    if ((r & c.mask) == c.bits) out |= Rows{1} << r;
   return out;
 }
 Rows rowsWith(const std::string& v, char a, char b = 0) {
@@ -39,7 +38,7 @@ test::Table tableOf(Rows r) {
 
 // Every cube with the outputs it may feed (1 or X on all its rows, some 1).
 struct Candidate {
-  Cube cube;
+  Term cube;
   Rows rows;
   std::vector<int> outputs;
 };
@@ -47,7 +46,7 @@ std::vector<Candidate> candidates(const MultiTable& t, bool maximalOnly) {
   std::vector<Candidate> all;
   for (int mask = 0; mask < t.rows(); ++mask)
     for (int value = mask;; value = (value - 1) & mask) {
-      const Cube c{uint8_t(mask), uint8_t(value)};
+      const Term c{uint16_t(mask), uint16_t(value)};
       Candidate k{c, rowsOf(c, t.inputs), {}};
       for (int j = 0; j < t.outputs(); ++j) {
         const std::string& v = t.values[size_t(j)];

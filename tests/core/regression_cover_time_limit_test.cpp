@@ -9,8 +9,9 @@
 #include <chrono>
 #include <string>
 
+#include "core/cover/cover_search.h"
+#include "core/cover/cover_table.h"
 #include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
 #include "core/table/truthtable.h"
 
 namespace ronri {
@@ -39,7 +40,7 @@ TEST(RegressionCoverTimeLimit, SolverStoppedInsideItsPreprocessingDoesNotCrash) 
   for (int round = 0; round < 5; ++round) {
     for (int ms = 141; ms <= 180; ++ms) {
       const ExactCover cover =
-          exactCover(table, int(implicants.size()), std::chrono::milliseconds(ms));
+          solveCover({table, int(implicants.size())}, {std::chrono::milliseconds(ms)});
       for (const auto& row : table) {
         const bool covered = std::any_of(row.begin(), row.end(), [&](int c) {
           return std::find(cover.columns.begin(), cover.columns.end(), c) != cover.columns.end();

@@ -15,9 +15,12 @@
 #include <vector>
 
 #include "core/cover/cover_dontcare.h"
+#include "core/cover/cover_petrick.h"
+#include "core/cover/cover_search.h"
+#include "core/cover/cover_table.h"
+#include "core/cover/merging.h"
 #include "core/cover/product_of_sums.h"
 #include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
 #include "core/expression/expression.h"
 #include "support/cover_assert.h"
 
@@ -290,7 +293,7 @@ TEST(Cover, RandomCoversAreValidAndAgreeWithTheExactSolver) {
       const auto table = coverTable(implicants, termList(minterms), n);
       if (expandCover(table)) {
         const ExactCover exact =
-            exactCover(table, static_cast<int>(implicants.size()), std::chrono::seconds(20));
+            solveCover({table, static_cast<int>(implicants.size())}, {std::chrono::seconds(20)});
         ASSERT_TRUE(exact.proven);
         EXPECT_EQ(exact.columns.size(), termsOf(c.sum).size());
         ++compared;
@@ -389,7 +392,7 @@ TEST(Cover, OutOfTimeGivesAFlaggedIrredundantCover) {
     const auto implicants = splitTerms(primes);
     const auto table = coverTable(implicants, termList(minterms), 10);
     const ExactCover bounded =
-        exactCover(table, static_cast<int>(implicants.size()), std::chrono::milliseconds(0));
+        solveCover({table, static_cast<int>(implicants.size())}, {std::chrono::milliseconds(0)});
     EXPECT_LE(bounded.lowerBound, static_cast<int>(bounded.columns.size()));
   }
 }
@@ -424,7 +427,8 @@ TEST(Cover, ExpansionStopsAtTheTableSizes) {
       expandCover(std::vector<std::vector<int>>(chain.begin(), chain.begin() + 40)).has_value());
 
   // Past the sizes the solver still finds the fewest terms.
-  const ExactCover wide = exactCover({range(0, 130), range(0, 130)}, 130, std::chrono::seconds(5));
+  const ExactCover wide =
+      solveCover({{range(0, 130), range(0, 130)}, 130}, {std::chrono::seconds(5)});
   EXPECT_TRUE(wide.proven);
   EXPECT_EQ(wide.columns.size(), 1u);
 }
@@ -473,7 +477,7 @@ TEST(DontCare, WeightedExactCoverMatchesEverySubset) {
         all = all && std::any_of(row.begin(), row.end(), [&](int c) { return set >> c & 1; });
       if (all) best = std::min(best, total);
     }
-    const ExactCover got = exactCover(table, cols, std::chrono::seconds(10), cost, fewestFirst);
+    const ExactCover got = solveCover({table, cols, cost, fewestFirst}, {std::chrono::seconds(10)});
     ASSERT_TRUE(got.proven) << trial;
     int64_t total = 0;
     for (int c : got.columns) total += cost[c];

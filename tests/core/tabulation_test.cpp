@@ -8,7 +8,6 @@
 #include <tuple>
 
 #include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
 #include "core/cover/tabulation.h"
 #include "core/draw/display_list.h"
 #include "support/crosscheck_oracle.h"
@@ -52,35 +51,36 @@ std::set<std::vector<int>> brutePrimes(int n, const std::vector<char>& allowed,
   for (size_t r = 0; r < ones.size(); ++r) allowed[r] = ones[r] || free[r];
   for (size_t p = 0; p < t.passes.size(); ++p) {
     for (const TabulationTerm& term : t.passes[p]) {
-      const auto rows = rowsOfTerm(term, n);
+      const auto rows = term.term.rows(n);
       for (int r : rows)
         if (!allowed[static_cast<size_t>(r)])
-          return ::testing::AssertionFailure() << termBits(term, n) << " covers row " << r;
+          return ::testing::AssertionFailure() << term.term.pattern(n) << " covers row " << r;
       if (p > 0) {
         const auto& a = t.passes[p - 1][static_cast<size_t>(term.from[0])];
         const auto& b = t.passes[p - 1][static_cast<size_t>(term.from[1])];
-        const unsigned diff = a.val ^ b.val;
-        if (a.care != b.care || std::popcount(diff) != 1 || term.care != (a.care & ~diff))
-          return ::testing::AssertionFailure()
-                 << termBits(a, n) << " + " << termBits(b, n) << " -> " << termBits(term, n);
+        const unsigned diff = a.term.bits ^ b.term.bits;
+        if (a.term.mask != b.term.mask || std::popcount(diff) != 1 ||
+            term.term.mask != (a.term.mask & ~diff))
+          return ::testing::AssertionFailure() << a.term.pattern(n) << " + " << b.term.pattern(n)
+                                               << " -> " << term.term.pattern(n);
       }
       bool inside = false;
       if (p + 1 < t.passes.size())
         for (const TabulationTerm& bigger : t.passes[p + 1]) {
-          const auto big = rowsOfTerm(bigger, n);
+          const auto big = bigger.term.rows(n);
           inside = inside || std::includes(big.begin(), big.end(), rows.begin(), rows.end());
         }
       if (inside != term.ticked)
-        return ::testing::AssertionFailure() << termBits(term, n) << " tick " << term.ticked;
+        return ::testing::AssertionFailure() << term.term.pattern(n) << " tick " << term.ticked;
     }
     for (size_t i = 1; i < t.shown[p].size(); ++i)
-      if (onesOf(t.passes[p][static_cast<size_t>(t.shown[p][i - 1])]) >
-          onesOf(t.passes[p][static_cast<size_t>(t.shown[p][i])]))
+      if (t.passes[p][static_cast<size_t>(t.shown[p][i - 1])].term.ones() >
+          t.passes[p][static_cast<size_t>(t.shown[p][i])].term.ones())
         return ::testing::AssertionFailure() << "pass " << p + 1 << " not grouped";
   }
   std::set<std::vector<int>> listed;
   for (const auto& [pass, index] : t.primes)
-    listed.insert(rowsOfTerm(t.passes[static_cast<size_t>(pass)][static_cast<size_t>(index)], n));
+    listed.insert(t.passes[static_cast<size_t>(pass)][static_cast<size_t>(index)].term.rows(n));
   if (listed != brutePrimes(n, allowed, ones) || listed.size() != t.primes.size())
     return ::testing::AssertionFailure() << "primes differ from brute force";
   return ::testing::AssertionSuccess();
@@ -92,7 +92,7 @@ std::string primeText(const Tabulation& t, int n) {
   std::string s;
   for (const auto& [pass, index] : t.primes)
     s += (s.empty() ? "" : "+") +
-         termLetters(t.passes[static_cast<size_t>(pass)][static_cast<size_t>(index)], n);
+         t.passes[static_cast<size_t>(pass)][static_cast<size_t>(index)].term.text(n);
   return s.empty() ? "1" : s;
 }
 
@@ -133,7 +133,7 @@ TEST(Tabulation, DontCareRowsMergeButListOnlyPrimesOfOneRows) {
     ASSERT_TRUE(consistent(t, n, ones, free)) << "trial " << trial;
     if (t.passes.empty()) continue;
     for (const TabulationTerm& term : t.passes[0])
-      ASSERT_EQ(term.dontCare, free[static_cast<size_t>(rowsOfTerm(term, n)[0])] != 0);
+      ASSERT_EQ(term.dontCare, free[static_cast<size_t>(term.term.rows(n)[0])] != 0);
   }
 }
 

@@ -6,6 +6,8 @@
 
 #include "core/expression/expression.h"
 #include "core/expression/rpn.h"
+#include "core/table/term.h"
+#include "support/crosscheck_oracle.h"
 
 namespace ronri {
 namespace {
@@ -37,6 +39,53 @@ TEST(TruthTable, RowTermsUseThePlainLetterForOne) {
   EXPECT_EQ(rowTerm("101"), "aoc+");
   EXPECT_EQ(rowTerm("1 0x1"), "aoc+");               // only digits advance the position
   EXPECT_EQ(rowTerm("11111111111"), "abcdefghij+");  // positions stop at ten
+}
+
+// The term type against the oracle's own reading of letters: rows, texts and
+// letters agree whichever way a term is made, for every variable count.
+TEST(TruthTable, TermsAgreeWithRowsAndLetters) {
+  std::mt19937 rng(37);
+  for (int n = 1; n <= kMaxVariables; ++n) {
+    for (int k = 0; k < n; ++k) {
+      ASSERT_EQ(variableOf(plainLetter(k), n), k);
+      ASSERT_EQ(variableOf(negatedLetter(k), n), k);
+    }
+    for (char c : std::string("kmxzA~+") + plainLetter(n) + negatedLetter(n))
+      ASSERT_EQ(variableOf(c, n), -1) << c << " of " << n;
+    for (int r = 0; r < (1 << n); r += 1 + r / 3) {
+      const Term row = Term::ofRow(r, n);
+      ASSERT_EQ(row.text(n) + "+", rowTerm(rowBits(r, n)));
+      ASSERT_EQ(row.pattern(n), rowBits(r, n));
+      ASSERT_EQ(readRow(row.text(n), n), r);
+      ASSERT_EQ(row.rows(n), std::vector<int>{r});
+    }
+    for (int trial = 0; trial < 200; ++trial) {
+      std::string letters;
+      for (int k = 0; k < n; ++k)
+        if (const unsigned pick = rng() % 3; pick)
+          letters += pick == 1 ? plainLetter(k) : negatedLetter(k);
+      const Term t = Term::read(letters, n).value();
+      ASSERT_EQ(t.text(n), letters);
+      std::shuffle(letters.begin(), letters.end(), rng);
+      ASSERT_EQ(Term::read(letters + letters, n), t) << letters;
+      const test::Table points = test::pointsOf(test::parseTerm(letters, n).value(), n);
+      std::vector<int> rows;
+      for (int r = 0; r < (1 << n); ++r) {
+        ASSERT_EQ(t.covers(r), points[size_t(r)]) << letters << " row " << r;
+        if (points[size_t(r)]) rows.push_back(r);
+      }
+      ASSERT_EQ(t.rows(n), rows) << letters;
+      ASSERT_TRUE(t.contains(Term::ofRow(rows.back(), n)));
+      if (letters.empty()) continue;
+      // A variable both plain and negated is no term; a row has every letter in place.
+      const int first = variableOf(letters[0]);
+      const char opposite = isVariable(letters[0]) ? negatedLetter(first) : plainLetter(first);
+      ASSERT_EQ(Term::read(letters + opposite, n), std::nullopt) << letters;
+      ASSERT_EQ(readRow(letters, n).has_value(), int(letters.size()) == n && t.text(n) == letters);
+    }
+    if (n >= 3)
+      ASSERT_EQ(termRows(rowTerms({5, 0, 1, 5}, n) + "junk+", n), (std::vector<int>{0, 1, 5}));
+  }
 }
 
 TEST(TruthTable, ConstantFunctions) {

@@ -4,7 +4,6 @@
 #include <set>
 
 #include "core/cover/simplify.h"
-#include "core/cover/simplify_detail.h"
 #include "core/cover/tabulation.h"
 #include "core/expression/expression.h"
 #include "kmap/outline.h"
@@ -49,7 +48,7 @@ TEST(TabulationWindow, ListsThePrimesOfTheConversionWindowInItsOrder) {
   const Tabulation& t = *tab.tabulation();
   QStringList listed;
   for (const auto& [pass, index] : t.primes) {
-    const std::string letters = termLetters(t.passes[size_t(pass)][size_t(index)], 4);
+    const std::string letters = t.passes[size_t(pass)][size_t(index)].term.text(4);
     listed << QString::fromStdString(wordchange(layout(letters)));
   }
   EXPECT_EQ(listed.join('+'), find<QLineEdit>(*app.Form9, "Text7")->text());
@@ -73,7 +72,7 @@ TEST(TabulationWindow, ListsThePrimesOfTheConversionWindowInItsOrder) {
   listed.clear();
   for (const auto& [pass, index] : x.primes)
     listed << QString::fromStdString(
-        wordchange(layout(termLetters(x.passes[size_t(pass)][size_t(index)], 4))));
+        wordchange(layout(x.passes[size_t(pass)][size_t(index)].term.text(4))));
   EXPECT_EQ(listed.join('+'), find<QLineEdit>(*app.Form9, "Text7")->text());
   EXPECT_EQ(std::count_if(x.passes[0].begin(), x.passes[0].end(),
                           [](const TabulationTerm& r) { return r.dontCare; }),

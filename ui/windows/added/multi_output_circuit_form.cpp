@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "core/expression/expression.h"
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/twips.h"
@@ -53,7 +54,7 @@ void MultiOutputCircuitForm::build(QMainWindow* w) {
   top->addWidget(test_);
   bits_.clear();
   for (int k = 0; k < 6; ++k) {
-    auto* bit = new QCheckBox(QString(QChar('a' + k)), central);
+    auto* bit = new QCheckBox(QString(QChar(plainLetter(k))), central);
     bit->setObjectName(QStringLiteral("Bit(%1)").arg(k));
     connect(bit, &QCheckBox::toggled, this, &MultiOutputCircuitForm::redraw);
     top->addWidget(bit);

@@ -285,7 +285,7 @@ void MultiOutputForm::rebuildGrid() {
   layout->setVerticalSpacing(1);
   const QFont mono = expressionFont(11);
   for (int k = 0; k < table_.inputs; ++k) {
-    auto* h = new QLabel(QString(QChar('a' + k)), grid);
+    auto* h = new QLabel(QString(QChar(plainLetter(k))), grid);
     h->setFont(mono);
     h->setAlignment(Qt::AlignCenter);
     layout->addWidget(h, 0, k);

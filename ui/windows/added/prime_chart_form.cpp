@@ -384,7 +384,7 @@ void PrimeChartForm::showCoverOnMap(int index) {
         QString::fromStdString(otherRows(onesTerms_.toStdString(), rowTerms(dontCares, n), n)));
   const std::vector<int>& cover = chart_->minimalCovers[size_t(index)];
   std::vector<std::pair<std::string, int>> primes;
-  for (int p : cover) primes.push_back({chart_->primes[size_t(p)], p});
+  for (int p : cover) primes.push_back({chart_->primes[size_t(p)].text(n), p});
   map->showCover(primes, productLabel(cover), coverText(*chart_, cover));
 }
 

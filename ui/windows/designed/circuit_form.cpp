@@ -439,7 +439,7 @@ void CircuitForm::buildBuses() {
                          " f ~f", " g ~g", " h ~h", " i ~i", " J ~J"};
   for (int k = 0; k < kMaxVariables; ++k) {
     InputColumn plain;
-    inputColumn(char('a' + k), plain);
+    inputColumn(plainLetter(k), plain);
     auto* l = new BusLabel(QString::fromUtf8(names[k]), canvas_);
     l->setObjectName(busLabel(k));
     l->setGeometry(pxRect(120, int(plain.busY) - kBusSpacing, 255, 375));

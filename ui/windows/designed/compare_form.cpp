@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/expression/expression.h"
 #include "core/table/entry_compare.h"
 #include "core/table/function.h"
 #include "core/table/truthtable.h"
@@ -167,7 +168,7 @@ void CompareForm::showDifferences(const QString& first, const QString& second) {
   caption += QStringLiteral("\n") + tr("式2") + QStringLiteral(" = ") + expr2;
   diffLabel_->setText(caption);
   QString letters;
-  for (int k = 0; k < d->variables; ++k) letters += QChar(u'a' + k);
+  for (int k = 0; k < d->variables; ++k) letters += QChar(plainLetter(k));
   diffTable_->setColumnCount(3);
   diffTable_->setHorizontalHeaderLabels({letters, tr("式1"), tr("式2")});
   diffTable_->horizontalHeaderItem(1)->setToolTip(expr1);

@@ -94,7 +94,7 @@ bool isTermSum(std::string_view s, int n) {
     if (c == '+') {
       if (termLength == 0) return false;
       termLength = 0;
-    } else if (isOperand(c) && (isVariable(c) ? c - 'a' : c - 'n') < n) {
+    } else if (variableOf(c, n) >= 0) {
       ++termLength;
     } else {
       return false;

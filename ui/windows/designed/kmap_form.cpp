@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/expression/expression.h"
 #include "core/table/function.h"
 #include "kmap/geometry.h"
 #include "ui/app.h"
@@ -255,7 +256,7 @@ void KmapForm::buildAxisControls(Canvas* canvas) {
                          Qt::AlignLeft | Qt::AlignVCenter);
 
   for (int i = 0; i < variables_; ++i) {
-    auto* b = makeButton(canvas, indexed("Command1", i), QString(QChar('a' + i)),
+    auto* b = makeButton(canvas, indexed("Command1", i), QString(QChar(plainLetter(i))),
                          pxRect(L.letterButtons.x + L.letterButtons.step * i, L.axes.aY, 495, 495),
                          gothicFont(12, true));
     connect(b, &QPushButton::clicked, this, [this, i] { letterPressed(i); });
@@ -389,7 +390,7 @@ void KmapForm::setGroupingEnabled(bool on) {
 }
 
 void KmapForm::letterPressed(int i) {
-  if (model_.chooseVariable(char('a' + i), chosenAxis())) showAxes();
+  if (model_.chooseVariable(plainLetter(i), chosenAxis())) showAxes();
 }
 
 void KmapForm::backspacePressed() {

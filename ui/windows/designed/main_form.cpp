@@ -149,7 +149,7 @@ void MainForm::makeEntryField(QWidget* central, QMainWindow* w) {
 QLayout* MainForm::buildLetterKeys(QWidget* central) {
   auto* letters = new QGridLayout;
   for (int k = 0; k < kMaxVariables; ++k) {
-    const QString letter(QChar('a' + k));
+    const QString letter(QChar(plainLetter(k)));
     auto* b = keyButton(central, indexed("Command1", k), letter);
     connect(b, &QPushButton::clicked, this, [this, letter] { append(letter); });
     letters->addWidget(b, k / kKeysPerRow, k % kKeysPerRow);

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 
+#include "core/expression/expression.h"
 #include "core/table/table_input.h"
 #include "ui/app.h"
 #include "ui/framework/canvas.h"
@@ -44,7 +45,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, QRect g
 
 QString variableNames(int first, int count) {
   QString s;
-  for (int k = 0; k < count; ++k) s += QChar('a' + first + k);
+  for (int k = 0; k < count; ++k) s += QChar(plainLetter(first + k));
   return s;
 }
 

@@ -14,6 +14,7 @@
 #include <QTextLayout>
 #include <algorithm>
 
+#include "core/expression/expression.h"
 #include "core/table/table_input.h"
 #include "ui/app.h"
 #include "ui/framework/fonts.h"
@@ -58,7 +59,7 @@ void TableInputForm::build(QMainWindow* w) {
 
   headings_.clear();
   for (int k = 0; k < 5; ++k) {
-    auto* h = new QLineEdit(QString(QChar('a' + k)), central_);
+    auto* h = new QLineEdit(QString(QChar(plainLetter(k))), central_);
     h->setObjectName(QStringLiteral("Text1(%1)").arg(k));
     h->setReadOnly(true);
     h->setFrame(false);

@@ -198,7 +198,7 @@ QWidget* TruthTableForm::buildHeaders(QWidget* area) {
   QFont headerFont = assignments_->font();
   headerFont.setBold(true);
   for (int k = 0; k < kMaxVariables; ++k) {
-    auto* h = new QLabel(QString(QChar('a' + k)), headers);
+    auto* h = new QLabel(QString(QChar(plainLetter(k))), headers);
     h->setObjectName(indexed("Text1", k));
     h->setFont(headerFont);
     h->setAlignment(Qt::AlignCenter);

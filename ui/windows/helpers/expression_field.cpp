@@ -6,6 +6,7 @@
 #include <QValidator>
 
 #include "core/expression/entry_typing.h"
+#include "core/expression/expression.h"
 
 namespace ronri {
 
@@ -51,7 +52,7 @@ class ExpressionValidator : public QValidator {
         inserted.normalized(QString::NormalizationForm_KC).toStdString(), n, constants_);
     if (!t.refused.empty()) {
       const QString last =
-          n == 1 ? QStringLiteral("a") : QStringLiteral("a-%1").arg(QChar('a' + n - 1));
+          n == 1 ? QStringLiteral("a") : QStringLiteral("a-%1").arg(QChar(plainLetter(n - 1)));
       hint_(ExpressionField::tr("「%1」は入力できません（使えるのは %2 と ( ) + * ~ @ % $ |）")
                 .arg(QString::fromStdString(t.refused), last));
       return Invalid;
