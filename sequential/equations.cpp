@@ -1,6 +1,8 @@
 // Equation texts with names and with letters.
 #include "sequential/equations.h"
 
+#include "core/expression/expression.h"
+
 namespace ronri::seq {
 
 std::string sumText(const SumOfProducts& sum, const std::vector<std::string>& names) {
@@ -8,14 +10,16 @@ std::string sumText(const SumOfProducts& sum, const std::vector<std::string>& na
   std::string out;
   for (const Term& t : sum.terms) {
     if (!out.empty()) out += '+';
-    if (t.care == 0) return "1";
+    if (t.mask == 0) return "1";
     bool first = true;
-    for (size_t i = 0; i < names.size(); ++i) {
-      if (!(t.care >> i & 1)) continue;
+    const int n = static_cast<int>(names.size());
+    for (int i = 0; i < n; ++i) {
+      const unsigned bit = variableBit(i, n);
+      if (!(t.mask & bit)) continue;
       if (!first) out += '*';
       first = false;
-      if (!(t.value >> i & 1)) out += '~';
-      out += names[i];
+      if (!(t.bits & bit)) out += '~';
+      out += names[size_t(i)];
     }
   }
   return out;
@@ -26,7 +30,7 @@ Equation makeEquation(const std::string& name, const std::vector<std::string>& v
   Equation e{name, variables, minimum, name + " = " + sumText(minimum, variables), "", ""};
   std::vector<std::string> letters;
   for (size_t i = 0; i < variables.size(); ++i) {
-    letters.emplace_back(1, char('a' + i));
+    letters.emplace_back(1, plainLetter(int(i)));
     if (!e.legend.empty()) e.legend += ", ";
     e.legend += letters.back() + " = " + variables[i];
   }

@@ -3,7 +3,7 @@
 // core/table from this library lives here.
 #include "sequential/minimise.h"
 
-#include <bit>
+#include <optional>
 
 #include "core/cover/cover_dontcare.h"
 #include "core/table/truthtable.h"
@@ -12,7 +12,7 @@ namespace ronri::seq {
 
 int SumOfProducts::letters() const {
   int count = 0;
-  for (const Term& t : terms) count += std::popcount(t.care);
+  for (const Term& t : terms) count += t.letters();
   return count;
 }
 
@@ -38,19 +38,8 @@ SumOfProducts minimise(std::string_view rows, int n, std::chrono::milliseconds b
     out.terms.push_back({});
     return out;
   }
-  // Letters a.. stand plain for variables 0.., n.. negated.
-  Term t;
-  for (char c : cover.sum + "+") {
-    if (c == '+') {
-      out.terms.push_back(t);
-      t = {};
-    } else if (c >= 'a' && c < 'a' + n) {
-      t.care |= 1u << (c - 'a');
-      t.value |= 1u << (c - 'a');
-    } else if (c >= 'n' && c < 'n' + n) {
-      t.care |= 1u << (c - 'n');
-    }
-  }
+  for (const std::string& letters : splitTerms(cover.sum))
+    if (const std::optional<Term> t = Term::read(letters, n)) out.terms.push_back(*t);
   return out;
 }
 

@@ -3,24 +3,21 @@
 // '0', '1' or 'X' comes back as its smallest sum of products (fewest terms,
 // then fewest letters).
 #include <chrono>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/table/term.h"
 
 namespace ronri::seq {
 
 // Functions of more variables than this cannot be minimised (the cover's limit).
 inline constexpr int kMaxFunctionVariables = 10;
 
-// A product over n variables: bit i of `care` when variable i appears, bit i
-// of `value` when it appears plain. Variable 0 is the first (the most
-// significant bit of a row number). No care bits: the constant 1.
-struct Term {
-  uint32_t care = 0;
-  uint32_t value = 0;
-  bool operator==(const Term&) const = default;
-};
+// A product over the function's n variables as the core writes terms:
+// variable 0 (the first) is the most significant bit (core/table/term.h).
+// No letter: the constant 1.
+using Term = ronri::Term;
 
 struct SumOfProducts {
   std::vector<Term> terms;  // none: the constant 0

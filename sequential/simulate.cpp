@@ -49,22 +49,50 @@ std::optional<Sum> parseSum(const std::string& text) {
   return sum;
 }
 
+// The equations by the names left of their "="; false (and why) when one
+// cannot be read.
+bool readEquations(const std::vector<std::string>& equations, std::map<std::string, Sum>& sums,
+                   std::string& problem) {
+  for (const std::string& eq : equations) {
+    const size_t eqSign = eq.find('=');
+    const std::optional<Sum> sum =
+        eqSign == std::string::npos ? std::nullopt : parseSum(trimmed(eq.substr(eqSign + 1)));
+    if (!sum) {
+      problem = "cannot read: " + eq;
+      return false;
+    }
+    sums[trimmed(eq.substr(0, eqSign))] = *sum;
+  }
+  return true;
+}
+
+// A flip-flop's next state from its inputs (J and K, S and R: in[0], in[1]);
+// S = R = 1 is marked forbidden and keeps the state.
+bool nextState(FlipFlop type, bool now, const bool in[2], bool& forbidden) {
+  switch (type) {
+    case FlipFlop::D:
+      return in[0];
+    case FlipFlop::T:
+      return now != in[0];
+    case FlipFlop::JK:
+      return (in[0] && !now) || (!in[1] && now);
+    case FlipFlop::SR:
+      if (in[0] && in[1]) {
+        forbidden = true;
+        return now;
+      }
+      return in[0] || (!in[1] && now);
+  }
+  return now;
+}
+
 }  // namespace
 
 Simulation simulate(const std::vector<std::string>& equations, const CircuitShape& shape,
                     uint32_t start, const std::vector<int>& inputSequence) {
   Simulation sim;
   std::map<std::string, Sum> sums;
-  for (const std::string& eq : equations) {
-    const size_t eqSign = eq.find('=');
-    const std::optional<Sum> sum =
-        eqSign == std::string::npos ? std::nullopt : parseSum(trimmed(eq.substr(eqSign + 1)));
-    if (!sum) {
-      sim.problem = "cannot read: " + eq;
-      return sim;
-    }
-    sums[trimmed(eq.substr(0, eqSign))] = *sum;
-  }
+  if (!readEquations(equations, sums, sim.problem)) return sim;
   std::vector<std::string> inputNames;
   for (int i = 1; i <= shape.inputs; ++i)
     inputNames.push_back(shape.inputs == 1 ? "X" : "X" + std::to_string(i));
@@ -115,26 +143,7 @@ Simulation simulate(const std::vector<std::string>& equations, const CircuitShap
         }
         in[i] = *v;
       }
-      const bool now = q >> b & 1;
-      bool next = now;
-      switch (shape.type) {
-        case FlipFlop::D:
-          next = in[0];
-          break;
-        case FlipFlop::T:
-          next = now != in[0];
-          break;
-        case FlipFlop::JK:
-          next = (in[0] && !now) || (!in[1] && now);
-          break;
-        case FlipFlop::SR:
-          if (in[0] && in[1])
-            c.forbidden = true;
-          else
-            next = in[0] || (!in[1] && now);
-          break;
-      }
-      c.next |= uint32_t(next) << b;
+      c.next |= uint32_t(nextState(shape.type, q >> b & 1, in, c.forbidden)) << b;
     }
     sim.cycles.push_back(c);
     q = c.next;

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "core/expression/expression.h"
+
 namespace ronri {
 namespace {
 
@@ -123,7 +125,7 @@ struct Printer {
     const int begin = static_cast<int>(out.size());
     const bool isTarget = target && here == *target;
     if (e.op == Op::Var) {
-      out += char('a' + e.value);
+      out += plainLetter(e.value);
     } else if (e.op == Op::Const) {
       out += char('0' + e.value);
     } else if (e.op == Op::Not) {

@@ -183,6 +183,37 @@ bool reached(const std::vector<Term>& list, const std::vector<Term>& target) {
   return a == b;
 }
 
+// Owners: each minterm instance goes to a prime; a minterm two primes need is
+// first copied by 冪等則 (one grouped line when there are many).
+bool duplicateShared(Terms& s, const std::vector<Term>& target, std::vector<int>& owner) {
+  std::vector<Term> next;
+  std::vector<std::pair<int, int>> duplications;  // index in the old list, copies
+  for (std::size_t i = 0; i < s.list.size(); ++i) {
+    int copies = 0;
+    for (std::size_t p = 0; p < target.size(); ++p)
+      if (subset(target[p], s.list[i])) {
+        next.push_back(s.list[i]);
+        owner.push_back(static_cast<int>(p));
+        ++copies;
+      }
+    if (copies > 1) duplications.push_back({static_cast<int>(i), copies});
+  }
+  if (static_cast<int>(duplications.size()) > kMaxSingleDuplications) {
+    if (!s.wholeStep(next, Law::Idempotent, static_cast<int>(next.size()))) return false;
+  } else {
+    int shift = 0;
+    for (auto [i, copies] : duplications) {
+      auto step = s.list;
+      step.insert(step.begin() + i + shift + 1, copies - 1, step[i + shift]);
+      std::vector<int> made;
+      for (int c = 0; c < copies; ++c) made.push_back(i + shift + c);
+      if (!s.commit(step, Law::Idempotent, {i + shift}, made)) return false;
+      shift += copies - 1;
+    }
+  }
+  return true;
+}
+
 bool buildPrimes(Terms& s, const std::vector<Term>& target);
 
 }  // namespace
@@ -261,33 +292,8 @@ bool buildPrimes(Terms& s, const std::vector<Term>& target) {
   if (!expanded &&
       !s.wholeStep({all.begin(), all.end()}, Law::Distributive, static_cast<int>(all.size())))
     return false;
-  // Owners: each minterm instance goes to a prime; shared ones are duplicated.
   std::vector<int> owner;
-  std::vector<Term> next;
-  std::vector<std::pair<int, int>> duplications;  // index in the old list, copies
-  for (std::size_t i = 0; i < s.list.size(); ++i) {
-    int copies = 0;
-    for (std::size_t p = 0; p < target.size(); ++p)
-      if (subset(target[p], s.list[i])) {
-        next.push_back(s.list[i]);
-        owner.push_back(static_cast<int>(p));
-        ++copies;
-      }
-    if (copies > 1) duplications.push_back({static_cast<int>(i), copies});
-  }
-  if (static_cast<int>(duplications.size()) > kMaxSingleDuplications) {
-    if (!s.wholeStep(next, Law::Idempotent, static_cast<int>(next.size()))) return false;
-  } else {
-    int shift = 0;
-    for (auto [i, copies] : duplications) {
-      auto step = s.list;
-      step.insert(step.begin() + i + shift + 1, copies - 1, step[i + shift]);
-      std::vector<int> made;
-      for (int c = 0; c < copies; ++c) made.push_back(i + shift + c);
-      if (!s.commit(step, Law::Idempotent, {i + shift}, made)) return false;
-      shift += copies - 1;
-    }
-  }
+  if (!duplicateShared(s, target, owner)) return false;
   int combinings = 0;
   for (const Term& p : target) combinings += (1 << (vars.size() - p.size())) - 1;
   const bool grouped = combinings > kMaxSingleCombinings;
