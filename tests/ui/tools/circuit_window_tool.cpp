@@ -67,9 +67,9 @@ int main(int argc, char** argv) {
     f.LR = f.OU = 0;
     f.syokiLabel = 1;
     f.Reverse = 0;
-    f.siki = QString::fromStdString(t.Q1);
+    f.siki = QString::fromStdString(t.rpn);
     f.apsiki = QStringLiteral("f=") + QString::fromStdString(typed);
-    f.simple = QString::fromStdString(t.carnotsiki1);
+    f.simple = QString::fromStdString(t.oneTerms);
     f.InputState1 = false;
     f.InputState2 = true;
     f.show();

@@ -301,13 +301,13 @@ void TruthTableForm::createTable() {
     t = ronri::createTable(dosiki.toStdString(), n, progress.callback());
     progress_->setValue(0);
   }
-  Q1 = QString::fromStdString(t.Q1);
+  Q1 = QString::fromStdString(t.rpn);
   kairo = Q1;
   showFunctionInTitle(widget(), caption(), withDontCares(trsiki, dontCares));
-  totalStr = QString::fromStdString(t.totalStr);
-  carnotsiki1 = QString::fromStdString(t.carnotsiki1);
+  totalStr = QString::fromStdString(t.allBits);
+  carnotsiki1 = QString::fromStdString(t.oneTerms);
   // A don't-care row is neither a 1-row nor a 0-row.
-  carnotsiki0 = QString::fromStdString(withoutRows(t.carnotsiki0, dontCares, n));
+  carnotsiki0 = QString::fromStdString(withoutRows(t.zeroTerms, dontCares, n));
   for (int r : dontCares)
     if (r >= 0 && size_t(r) < t.results.size()) t.results[size_t(r)] = 'X';
   showColumns(t.column, t.results);
