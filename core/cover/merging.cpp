@@ -56,7 +56,7 @@ bool readMinterms(const std::vector<std::string>& minterms, int& n, std::vector<
 }
 
 void appendTerm(std::string& r, Term t, int n) {
-  r += t.text(n);
+  t.appendText(r, n);
   r += '+';
 }
 
