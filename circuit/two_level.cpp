@@ -70,30 +70,50 @@ class Builder {
   }
 
   TwoLevelCircuit build(const std::vector<std::string>& names, const MultiMinimum& m) {
-    const int n = c_.inputs;
+    placeColumns(names.size(), m);
+    const int andSlots = drawTerms(m);
+    const int orSlots = drawOutputs(names, m);
+    drawLanes();
+    drawDrops();
+    double labelWidth = 0;
+    for (const auto& o : c_.outputs)
+      labelWidth = std::max(labelWidth, textBox(o.name + " = 0", kNamePoint).width);
+    c_.width = xOut_ + 60 + labelWidth + 240;
+    c_.height = andSlot(std::max(andSlots, orSlots)) + 300;
+    c_.clean = checkClear();
+    return c_;
+  }
+
+ private:
+  // Columns, left to right, and what each output is fed by.
+  void placeColumns(size_t outputs, const MultiMinimum& m) {
     const size_t terms = m.shared.size();
     bool wide = false;
     for (const SharedTerm& t : m.shared) wide |= t.cube.letters() > 4;
-    std::vector<std::vector<int>> feeds(names.size());
+    feeds_.assign(outputs, {});
     for (size_t i = 0; i < terms; ++i)
-      for (int j : m.shared[i].outputs) feeds[size_t(j)].push_back(int(i));
+      for (int j : m.shared[i].outputs) feeds_[size_t(j)].push_back(int(i));
     int depth = 0;
-    for (const auto& f : feeds) depth = std::max(depth, levelsFor(f.size()));
+    for (const auto& f : feeds_) depth = std::max(depth, levelsFor(f.size()));
 
-    // Columns, left to right.
-    const double xA1 = kFirstColumn;
-    const double xA2 = wide ? xA1 + kGateWidth + 180 + sp_.laneGap + 240 : kFirstColumn;
-    std::vector<double> lane(terms);
-    for (size_t i = 0; i < terms; ++i) lane[i] = xA2 + kGateWidth + 180 + double(i) * sp_.laneGap;
-    std::vector<double> xO(size_t(std::max(depth, 1)));
-    xO[0] = (terms ? lane.back() : xA2 + kGateWidth) + 240;
-    for (size_t l = 1; l < xO.size(); ++l)
-      xO[l] = xO[l - 1] + kGateWidth + 180 + 3 * sp_.laneGap + 240;
-    const double xOut = (depth > 0 ? xO.back() + kGateWidth : xO[0]) + 240;
+    xA1_ = kFirstColumn;
+    xA2_ = wide ? xA1_ + kGateWidth + 180 + sp_.laneGap + 240 : kFirstColumn;
+    lane_.assign(terms, 0);
+    for (size_t i = 0; i < terms; ++i) lane_[i] = xA2_ + kGateWidth + 180 + double(i) * sp_.laneGap;
+    xO_.assign(size_t(std::max(depth, 1)), 0);
+    xO_[0] = (terms ? lane_.back() : xA2_ + kGateWidth) + 240;
+    for (size_t l = 1; l < xO_.size(); ++l)
+      xO_[l] = xO_[l - 1] + kGateWidth + 180 + 3 * sp_.laneGap + 240;
+    xOut_ = (depth > 0 ? xO_.back() + kGateWidth : xO_[0]) + 240;
+  }
 
-    // The AND side: one row of the term per term, wide terms as a tree of two.
-    std::vector<int> termNet(terms);
-    std::vector<double> termRow(terms);
+  // The AND side: one row of the term per term, wide terms as a tree of two.
+  // Returns the slots used.
+  int drawTerms(const MultiMinimum& m) {
+    const int n = c_.inputs;
+    const size_t terms = m.shared.size();
+    termNet_.assign(terms, 0);
+    termRow_.assign(terms, 0);
     int slot = 0;
     for (size_t i = 0; i < terms; ++i) {
       std::vector<int> letters;
@@ -105,101 +125,116 @@ class Builder {
       }
       const double y = andSlot(slot);
       if (letters.size() == 1) {
-        termNet[i] = letters[0];
-        termRow[i] = y + kOutputY;
-        tap(letters[0], termRow[i], lane[i], -1);
+        termNet_[i] = letters[0];
+        termRow_[i] = y + kOutputY;
+        tap(letters[0], termRow_[i], lane_[i], -1);
         slot += 1;
       } else if (letters.size() <= 4) {
-        const int g = gateWith('*', xA2, y, letters);
-        termNet[i] = net(g);
-        termRow[i] = y + kOutputY;
-        wire(xA2 + kGateWidth, termRow[i], lane[i], termRow[i], termNet[i], g);
+        const int g = gateWith('*', xA2_, y, letters);
+        termNet_[i] = net(g);
+        termRow_[i] = y + kOutputY;
+        wire(xA2_ + kGateWidth, termRow_[i], lane_[i], termRow_[i], termNet_[i], g);
         slot += 1;
       } else {
         const std::vector<int> first(letters.begin(), letters.begin() + 3);
         const std::vector<int> rest(letters.begin() + 3, letters.end());
-        const int a = gateWith('*', xA1, y, first);
-        const int b = gateWith('*', xA1, andSlot(slot + 1), rest);
-        const int g = gate('*', xA2, andSlot(slot + 1));
-        join({a, b}, g, xA1 + kGateWidth + 180);
-        termNet[i] = net(g);
-        termRow[i] = c_.gates[size_t(g)].y + kOutputY;
-        wire(xA2 + kGateWidth, termRow[i], lane[i], termRow[i], termNet[i], g);
+        const int a = gateWith('*', xA1_, y, first);
+        const int b = gateWith('*', xA1_, andSlot(slot + 1), rest);
+        const int g = gate('*', xA2_, andSlot(slot + 1));
+        join({a, b}, g, xA1_ + kGateWidth + 180);
+        termNet_[i] = net(g);
+        termRow_[i] = c_.gates[size_t(g)].y + kOutputY;
+        wire(xA2_ + kGateWidth, termRow_[i], lane_[i], termRow_[i], termNet_[i], g);
         slot += 2;
       }
     }
-    const int andSlots = slot;
+    return slot;
+  }
 
-    // The OR side: one band of rows per output.
-    std::vector<std::vector<double>> branchRows(terms);
-    slot = 0;
+  // The OR side: one band of rows per output. Returns the slots used.
+  int drawOutputs(const std::vector<std::string>& names, const MultiMinimum& m) {
+    branchRows_.assign(termNet_.size(), {});
+    int slot = 0;
     for (size_t j = 0; j < names.size(); ++j) {
       TwoLevelCircuit::Output out;
       out.name = names[j];
-      out.x = xOut;
-      const std::vector<int>& f = feeds[j];
+      out.x = xOut_;
+      const std::vector<int>& f = feeds_[j];
       const double y = orSlot(slot);
       if (m.constant.size() > j && m.constant[j]) {
         out.constant = m.constant[j];
         out.y = y + kOutputY;
         slot += 1;
       } else if (f.size() == 1) {
-        out.net = termNet[size_t(f[0])];
+        out.net = termNet_[size_t(f[0])];
         out.y = y + kOutputY;
-        branchRows[size_t(f[0])].push_back(out.y);
-        wire(lane[size_t(f[0])], out.y, xOut, out.y, out.net, -1);
+        branchRows_[size_t(f[0])].push_back(out.y);
+        wire(lane_[size_t(f[0])], out.y, xOut_, out.y, out.net, -1);
         slot += 1;
       } else if (!f.empty()) {
-        std::vector<int> level;
-        size_t next = 0;
-        for (size_t size : groupSizes(f.size())) {
-          const int g = gate('+', xO[0], orSlot(slot++));
-          const std::vector<double> pins = pinHeights(size);
-          for (size_t p = 0; p < size; ++p, ++next) {
-            const size_t t = size_t(f[next]);
-            const double row = c_.gates[size_t(g)].y + pins[p];
-            pin(g, termNet[t], row);
-            branchRows[t].push_back(row);
-            wire(lane[t], row, xO[0], row, termNet[t], -1, g);
-          }
-          level.push_back(g);
-        }
-        for (size_t l = 1; level.size() > 1; ++l) {
-          std::vector<int> parents;
-          size_t first = 0;
-          for (size_t size : groupSizes(level.size())) {
-            const std::vector<int> children(level.begin() + long(first),
-                                            level.begin() + long(first + size));
-            const size_t k = (size - 1) / 2;
-            const double between = (row(children[k]) + row(children[k + 1])) / 2;
-            const int g = gate('+', xO[l], rounded(between - 305));
-            join(children, g, xO[l - 1] + kGateWidth + 180);
-            parents.push_back(g);
-            first += size;
-          }
-          level = parents;
-        }
-        out.net = net(level[0]);
-        out.y = row(level[0]);
-        wire(c_.gates[size_t(level[0])].x + kGateWidth, out.y, xOut, out.y, out.net, level[0]);
+        const int root = orTree(f, slot);
+        out.net = net(root);
+        out.y = row(root);
+        wire(c_.gates[size_t(root)].x + kGateWidth, out.y, xOut_, out.y, out.net, root);
       }
       c_.outputs.push_back(out);
     }
-    const int orSlots = slot;
+    return slot;
+  }
 
-    // The lanes: each term's signal down (or up) to every OR pin it feeds,
-    // with a mark where a branch leaves the lane between its ends.
-    for (size_t i = 0; i < terms; ++i) {
-      std::vector<double> rows = branchRows[i];
-      rows.push_back(termRow[i]);
+  // The OR gates of an output fed by the terms `f`: the first column takes
+  // the terms four at most to a gate, each further column joins the gates
+  // before it. Returns the last gate.
+  int orTree(const std::vector<int>& f, int& slot) {
+    std::vector<int> level;
+    size_t next = 0;
+    for (size_t size : groupSizes(f.size())) {
+      const int g = gate('+', xO_[0], orSlot(slot++));
+      const std::vector<double> pins = pinHeights(size);
+      for (size_t p = 0; p < size; ++p, ++next) {
+        const size_t t = size_t(f[next]);
+        const double pinRow = c_.gates[size_t(g)].y + pins[p];
+        pin(g, termNet_[t], pinRow);
+        branchRows_[t].push_back(pinRow);
+        wire(lane_[t], pinRow, xO_[0], pinRow, termNet_[t], -1, g);
+      }
+      level.push_back(g);
+    }
+    for (size_t l = 1; level.size() > 1; ++l) {
+      std::vector<int> parents;
+      size_t first = 0;
+      for (size_t size : groupSizes(level.size())) {
+        const std::vector<int> children(level.begin() + long(first),
+                                        level.begin() + long(first + size));
+        const size_t k = (size - 1) / 2;
+        const double between = (row(children[k]) + row(children[k + 1])) / 2;
+        const int g = gate('+', xO_[l], rounded(between - 305));
+        join(children, g, xO_[l - 1] + kGateWidth + 180);
+        parents.push_back(g);
+        first += size;
+      }
+      level = parents;
+    }
+    return level[0];
+  }
+
+  // The lanes: each term's signal down (or up) to every OR pin it feeds,
+  // with a mark where a branch leaves the lane between its ends.
+  void drawLanes() {
+    for (size_t i = 0; i < termNet_.size(); ++i) {
+      std::vector<double> rows = branchRows_[i];
+      rows.push_back(termRow_[i]);
       std::sort(rows.begin(), rows.end());
       if (rows.front() == rows.back()) continue;
-      wire(lane[i], rows.front(), lane[i], rows.back(), termNet[i], -1);
+      wire(lane_[i], rows.front(), lane_[i], rows.back(), termNet_[i], -1);
       for (size_t r = 1; r + 1 < rows.size(); ++r)
-        c_.junctions.push_back({lane[i], rows[r], termNet[i]});
+        c_.junctions.push_back({lane_[i], rows[r], termNet_[i]});
     }
-    // The drop lines: from the bus down to the lowest use, marked at the
-    // others.
+  }
+
+  // The drop lines: from the bus down to the lowest use, marked at the
+  // others.
+  void drawDrops() {
     for (auto& [letter, taps] : taps_) {
       InputColumn col;
       inputColumn(char(letter), col);
@@ -210,17 +245,8 @@ class Builder {
         wire(col.dropX, taps[t].row, taps[t].endX, taps[t].row, letter, -1, taps[t].gate);
       }
     }
-
-    double labelWidth = 0;
-    for (const auto& o : c_.outputs)
-      labelWidth = std::max(labelWidth, textBox(o.name + " = 0", kNamePoint).width);
-    c_.width = xOut + 60 + labelWidth + 240;
-    c_.height = andSlot(std::max(andSlots, orSlots)) + 300;
-    c_.clean = checkClear();
-    return c_;
   }
 
- private:
   struct Tap {
     double row, endX;
     int gate;
@@ -307,6 +333,14 @@ class Builder {
   TwoLevelCircuit c_;
   Spacing sp_;
   double top_ = 0;
+  // Where the columns stand and what feeds each output (placeColumns).
+  std::vector<std::vector<int>> feeds_;
+  double xA1_ = 0, xA2_ = 0, xOut_ = 0;
+  std::vector<double> lane_, xO_;  // each term's lane; each OR level's column
+  // Each term's signal and row (drawTerms), and the OR pins it feeds (drawOutputs).
+  std::vector<int> termNet_;
+  std::vector<double> termRow_;
+  std::vector<std::vector<double>> branchRows_;
   std::map<int, std::vector<Tap>> taps_;
   std::vector<Touching> touching_;  // per wire but the drop lines, in order
 };
