@@ -63,25 +63,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     RONRI_FUZZ_CHECK(values[size_t(r)] == slowValue(rpn, r, n), text);
 
   const TruthTable t = createTable(folded, n);
-  RONRI_FUZZ_CHECK(t.Q1 == rpn, text);
-  RONRI_FUZZ_CHECK(t.totalStr.size() == size_t(rows) * size_t(n), text);
+  RONRI_FUZZ_CHECK(t.rpn == rpn, text);
+  RONRI_FUZZ_CHECK(t.allBits.size() == size_t(rows) * size_t(n), text);
   RONRI_FUZZ_CHECK(t.results == std::string(values.begin(), values.end()), text);
   std::string ones, zeros;
   for (int r = 0; r < rows; ++r) {
     if (values[size_t(r)] == '1') ones += rowTerm(rowBits(r, n));
     if (values[size_t(r)] == '0') zeros += rowTerm(rowBits(r, n));
   }
-  RONRI_FUZZ_CHECK(t.carnotsiki1 == ones && t.carnotsiki0 == zeros, text);
+  RONRI_FUZZ_CHECK(t.oneTerms == ones && t.zeroTerms == zeros, text);
 
   // Both canonical forms, read back as expressions, give the same table (up
   // to seven variables: larger forms cost much and exercise nothing new).
   const bool defined = n <= 7 && std::find(values.begin(), values.end(), '?') == values.end();
-  if (defined && !t.carnotsiki0.empty()) {
-    const std::string pos = layoutPlus(t.carnotsiki0);
+  if (defined && !t.zeroTerms.empty()) {
+    const std::string pos = layoutPlus(t.zeroTerms);
     RONRI_FUZZ_CHECK(evaluateRows(ReversePolishNotation(pos), n) == values, text);
   }
-  if (defined && !t.carnotsiki1.empty()) {
-    const std::string sop = layout(t.carnotsiki1);
+  if (defined && !t.oneTerms.empty()) {
+    const std::string sop = layout(t.oneTerms);
     RONRI_FUZZ_CHECK(evaluateRows(ReversePolishNotation(sop), n) == values, text);
   }
   (void)layoutPlus(text);

@@ -13,8 +13,7 @@ namespace ronri::kmap {
 
 Grouping::Grouping(int variables) : variables_(variables) {}
 
-void Grouping::loadGroups(std::string_view dosiki1, bool minimalOnDemand,
-                          std::string_view dontCare) {
+void Grouping::loadGroups(std::string_view ones, bool minimalOnDemand, std::string_view dontCare) {
   colorNo_ = readable_ ? kReadableColors[0] : kLightRed;
   readableNext_ = 0;
   outline_ = Outline{};
@@ -22,11 +21,11 @@ void Grouping::loadGroups(std::string_view dosiki1, bool minimalOnDemand,
   shown_.clear();
   groupTerm_.clear();
   minimalChosen_ = false;
-  dosiki1_ = std::string(dosiki1);
+  ones_ = std::string(ones);
 
   std::vector<std::string> minterms;
   std::string term;
-  for (char c : dosiki1) {
+  for (char c : ones) {
     if (c == '+') {
       if (!term.empty()) minterms.push_back(std::move(term));
       term.clear();
@@ -38,7 +37,7 @@ void Grouping::loadGroups(std::string_view dosiki1, bool minimalOnDemand,
   dontCare_ = std::string(dontCare);
   allPrimes_ = dontCare_.empty()
                    ? simplicity(minterms)
-                   : primesWithDontCares(dosiki1_, termRows(dontCare_, variables_), variables_);
+                   : primesWithDontCares(ones_, termRows(dontCare_, variables_), variables_);
   queue_ = allPrimes_;
 
   minPrimes_.clear();
@@ -48,9 +47,8 @@ void Grouping::loadGroups(std::string_view dosiki1, bool minimalOnDemand,
 }
 
 CoverStatus Grouping::computeMinimal() {
-  const Cover cover = dontCare_.empty()
-                          ? minimalCover(allPrimes_, dosiki1_, variables_)
-                          : minimalCoverWithDontCares(dosiki1_, dontCare_, variables_);
+  const Cover cover = dontCare_.empty() ? minimalCover(allPrimes_, ones_, variables_)
+                                        : minimalCoverWithDontCares(ones_, dontCare_, variables_);
   minStatus_ = cover.status;
   minBound_ = cover.lowerBound;
   // No cover cannot happen for prime implicants of the same minterms; should

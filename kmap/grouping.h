@@ -24,13 +24,13 @@ class Grouping {
   // on (takes effect with the next loadGroups).
   void setReadable(bool on) { readable_ = on; }
 
-  // At window load: all prime implicants of the 1-cells of `dosiki1`, and the
+  // At window load: all prime implicants of the 1-cells of `ones`, and the
   // minimal cover at once unless `minimalOnDemand` (the five-variable map,
   // where it may take long and is computed when first asked for).
   // With don't-care cells (`dontCare`, a term list) the primes are those of
   // the 1-cells together with them that take a 1-cell, and the cover is the
   // smallest that uses them.
-  void loadGroups(std::string_view dosiki1, bool minimalOnDemand, std::string_view dontCare = {});
+  void loadGroups(std::string_view ones, bool minimalOnDemand, std::string_view dontCare = {});
   bool minimalReady() const { return minReady_; }
   // Computes the minimal cover now; the status says whether it is proven.
   CoverStatus computeMinimal();
@@ -84,7 +84,7 @@ class Grouping {
   void eraseLast(Surface& s);
 
   int variables_;
-  std::string dosiki1_;
+  std::string ones_;
   std::string dontCare_;
   std::string allPrimes_;
   std::string minPrimes_;

@@ -17,57 +17,59 @@ KmapModel::KmapModel(int variables)
 }
 
 void KmapModel::loadMap() {
-  A.clear();
-  B.clear();
-  dosiki = dosiki1;
-  ZorO = "1";
+  columnLetters.clear();
+  rowLetters.clear();
+  shownTerms = oneTerms;
+  shownValue = "1";
   grouping_ = false;
   std::fill(cells_.begin(), cells_.end(), std::string());
 }
 
 bool KmapModel::chooseVariable(char letter, Axis axis) {
   const MapShape& m = mapShape(variables_);
-  if (axis == Axis::Columns && int(A.size()) < m.maxA) {
-    A += letter;
+  if (axis == Axis::Columns && int(columnLetters.size()) < m.maxA) {
+    columnLetters += letter;
     return true;
   }
-  if (axis == Axis::Rows && int(B.size()) < m.maxB) {
-    B += letter;
+  if (axis == Axis::Rows && int(rowLetters.size()) < m.maxB) {
+    rowLetters += letter;
     return true;
   }
   return false;
 }
 
 bool KmapModel::backspace(Axis axis) {
-  std::string* s = axis == Axis::Columns ? &A : axis == Axis::Rows ? &B : nullptr;
+  std::string* s = axis == Axis::Columns ? &columnLetters
+                   : axis == Axis::Rows  ? &rowLetters
+                                         : nullptr;
   if (!s || s->empty()) return false;
   s->pop_back();
   return true;
 }
 
 std::string KmapModel::cellLiterals(int k, int r) const {
-  const std::string col = grayCode(k, int(A.size()));
-  const std::string row = grayCode(r, int(B.size()));
+  const std::string col = grayCode(k, int(columnLetters.size()));
+  const std::string row = grayCode(r, int(rowLetters.size()));
   std::string lits;
-  for (std::size_t i = 0; i < A.size(); ++i)
-    lits += col[i] == '1' ? A[i] : negatedLetter(variableOf(A[i]));
-  for (std::size_t i = 0; i < B.size(); ++i)
-    lits += row[i] == '1' ? B[i] : negatedLetter(variableOf(B[i]));
+  for (std::size_t i = 0; i < columnLetters.size(); ++i)
+    lits += col[i] == '1' ? columnLetters[i] : negatedLetter(variableOf(columnLetters[i]));
+  for (std::size_t i = 0; i < rowLetters.size(); ++i)
+    lits += row[i] == '1' ? rowLetters[i] : negatedLetter(variableOf(rowLetters[i]));
   return lits;
 }
 
 MakeResult KmapModel::makeMap() {
   const MapShape& m = mapShape(variables_);
   MakeResult result;
-  if (int(A.size() + B.size()) < variables_) {
-    A = m.defaultA;
-    B = m.defaultB;
+  if (int(columnLetters.size() + rowLetters.size()) < variables_) {
+    columnLetters = m.defaultA;
+    rowLetters = m.defaultB;
     result.usedDefaults = true;
   }
   // Each axis is full now (the maxima add up to the variable count); the
   // letters must be the window's variables, each once, or the map would
   // show cells twice and leave others out.
-  std::string letters = A + B;
+  std::string letters = columnLetters + rowLetters;
   std::sort(letters.begin(), letters.end());
   std::string expected;
   for (int i = 0; i < variables_; ++i) expected += plainLetter(i);
@@ -77,7 +79,8 @@ MakeResult KmapModel::makeMap() {
     return result;
   }
 
-  grouping_ = ZorO == "1" && A == m.defaultA && B == m.defaultB && variables_ < 6;
+  grouping_ = shownValue == "1" && columnLetters == m.defaultA && rowLetters == m.defaultB &&
+              variables_ < 6;
   result.grouping = grouping_;
 
   // The cell of every row under the chosen axes; a term of every variable
@@ -96,25 +99,25 @@ MakeResult KmapModel::makeMap() {
       cells_[std::size_t(cellOfRow[t->bits])] = text;
     term.clear();
   };
-  for (const std::string* list : {&dosiki, &dosikiX}) {
+  for (const std::string* list : {&shownTerms, &dontCareTerms}) {
     term.clear();
     for (char c : *list) {
       if (c == '+' || c == '*' || c == '@') continue;
       term += c;
-      if (int(term.size()) == variables_) mark(list == &dosiki ? ZorO : std::string("X"));
+      if (int(term.size()) == variables_) mark(list == &shownTerms ? shownValue : std::string("X"));
     }
   }
   return result;
 }
 
 void KmapModel::showOnes() {
-  dosiki = dosiki1;
-  ZorO = "1";
+  shownTerms = oneTerms;
+  shownValue = "1";
 }
 
 void KmapModel::showZeros() {
-  dosiki = dosiki0;
-  ZorO = "0";
+  shownTerms = zeroTerms;
+  shownValue = "0";
   grouping_ = false;
 }
 

@@ -20,13 +20,13 @@ class KmapModel {
 
   int variables() const { return variables_; }
 
-  std::string A;  // column letters in order of choice (first = most significant)
-  std::string B;  // row letters
-  std::string dosiki1;
-  std::string dosiki0;
-  std::string dosikiX;  // term list of the don't-care cells: "X" whichever is shown
-  std::string dosiki;   // the term list shown: dosiki1 or dosiki0
-  std::string ZorO;     // "1" or "0": which cells are shown, and their text
+  std::string columnLetters;  // in order of choice (the first is the most significant)
+  std::string rowLetters;
+  std::string oneTerms;       // term list of the 1-cells
+  std::string zeroTerms;      // term list of the 0-cells
+  std::string dontCareTerms;  // term list of the don't-care cells: "X" whichever is shown
+  std::string shownTerms;     // the term list shown: oneTerms or zeroTerms
+  std::string shownValue;     // "1" or "0": which cells are shown, and their text
 
   // At window load: axes emptied, the 1-cells chosen, every cell blank.
   void loadMap();

@@ -32,12 +32,12 @@ std::vector<bool> rowsOf(std::string_view termList, int n) {
 
 namespace {
 
-Cover searchTermsThenLetters(std::string_view primes, std::string_view simple, int n,
+Cover searchTermsThenLetters(std::string_view primes, std::string_view ones, int n,
                              const CoverLimits& limits,
                              const std::function<void(const Cover&)>& improved) {
   if (primes == "1") return {"1", CoverStatus::Proven};
   const std::vector<std::string> implicants = splitTerms(primes);
-  const std::vector<std::vector<int>> table = coverTable(implicants, simple, n);
+  const std::vector<std::vector<int>> table = coverTable(implicants, ones, n);
   if (table.empty()) return {"0", CoverStatus::Proven};
   if (primes == "0" || implicants.empty()) return {"", CoverStatus::NoCover};
   for (const auto& row : table)
@@ -93,17 +93,17 @@ Cover searchTermsThenLetters(std::string_view primes, std::string_view simple, i
 
 }  // namespace
 
-Cover fewestTermsThenLetters(std::string_view primes, std::string_view simple, int n,
+Cover fewestTermsThenLetters(std::string_view primes, std::string_view ones, int n,
                              std::chrono::milliseconds budget) {
-  return searchTermsThenLetters(primes, simple, n, CoverLimits{budget, false, {}, {}}, {});
+  return searchTermsThenLetters(primes, ones, n, CoverLimits{budget, false, {}, {}}, {});
 }
 
-Cover proveFewestTermsThenLetters(std::string_view primes, std::string_view simple, int n,
+Cover proveFewestTermsThenLetters(std::string_view primes, std::string_view ones, int n,
                                   const std::function<bool()>& stop,
                                   const std::function<void(const Cover&)>& improved) {
   // A day: in practice the user stops it first.
   return searchTermsThenLetters(
-      primes, simple, n, CoverLimits{std::chrono::hours(24), false, stop, {}, proofThreads()},
+      primes, ones, n, CoverLimits{std::chrono::hours(24), false, stop, {}, proofThreads()},
       improved);
 }
 
@@ -126,13 +126,13 @@ std::string primesWithDontCares(std::string_view ones, const std::vector<int>& d
   return kept;
 }
 
-std::string otherRows(std::string_view simple, std::string_view dontCare, int n) {
+std::string otherRows(std::string_view ones, std::string_view dontCare, int n) {
   if (n < 1 || n > 10) return "";
-  const std::vector<bool> ones = rowsOf(simple, n);
+  const std::vector<bool> one = rowsOf(ones, n);
   const std::vector<bool> free = rowsOf(dontCare, n);
   std::string out;
   for (int r = 0; r < (1 << n); ++r)
-    if (!ones[static_cast<size_t>(r)] && !free[static_cast<size_t>(r)])
+    if (!one[static_cast<size_t>(r)] && !free[static_cast<size_t>(r)])
       out += Term::ofRow(r, n).text(n) + "+";
   return out;
 }
@@ -146,12 +146,12 @@ struct Rows {
   bool anyFree = false;
 };
 
-Rows readRows(std::string_view simple, std::string_view dontCare, int n) {
-  const std::vector<bool> ones = rowsOf(simple, n);
+Rows readRows(std::string_view ones, std::string_view dontCare, int n) {
+  const std::vector<bool> one = rowsOf(ones, n);
   const std::vector<bool> free = rowsOf(dontCare, n);
   Rows out;
   for (int r = 0; r < (1 << n); ++r) {
-    if (ones[static_cast<size_t>(r)]) {
+    if (one[static_cast<size_t>(r)]) {
       out.ones.push_back(Term::ofRow(r, n).text(n));
       out.all.push_back(out.ones.back());
       out.oneList += out.ones.back() + "+";
@@ -165,18 +165,18 @@ Rows readRows(std::string_view simple, std::string_view dontCare, int n) {
 
 }  // namespace
 
-Cover smallestSumOfProducts(std::string_view simple, std::string_view dontCare, int n,
+Cover smallestSumOfProducts(std::string_view ones, std::string_view dontCare, int n,
                             std::chrono::milliseconds budget) {
   if (n < 1 || n > 10) return {"", CoverStatus::NoCover};
-  const Rows rows = readRows(simple, dontCare, n);
+  const Rows rows = readRows(ones, dontCare, n);
   if (rows.ones.empty()) return {"0", CoverStatus::Proven};
   return fewestTermsThenLetters(simplicity(rows.all), rows.oneList, n, budget);
 }
 
-Cover minimalCoverWithDontCares(std::string_view simple, std::string_view dontCare, int n,
+Cover minimalCoverWithDontCares(std::string_view ones, std::string_view dontCare, int n,
                                 std::chrono::milliseconds budget) {
   if (n < 1 || n > 10) return {"", CoverStatus::NoCover};
-  const Rows rows = readRows(simple, dontCare, n);
+  const Rows rows = readRows(ones, dontCare, n);
   if (!rows.anyFree) return minimalCover(simplicity(rows.ones), rows.oneList, n, budget);
   if (rows.ones.empty()) return {"0", CoverStatus::Proven};
   return fewestTermsThenLetters(simplicity(rows.all), rows.oneList, n, budget);

@@ -13,7 +13,7 @@ std::vector<std::vector<int>> coverTable(const std::vector<Term>& primes,
 }
 
 std::vector<std::vector<int>> coverTable(const std::vector<std::string>& implicants,
-                                         std::string_view simple, int n) {
+                                         std::string_view ones, int n) {
   std::vector<std::vector<int>> table;
   if (n < 1) return table;
   // An implicant that is no term of the n variables covers nothing, and a
@@ -27,8 +27,8 @@ std::vector<std::vector<int>> coverTable(const std::vector<std::string>& implica
     }
   }
   const size_t stride = static_cast<size_t>(n) + 1;
-  for (size_t pos = 0; pos < simple.size(); pos += stride) {
-    const std::optional<int> row = readRow(simple.substr(pos, static_cast<size_t>(n)), n);
+  for (size_t pos = 0; pos < ones.size(); pos += stride) {
+    const std::optional<int> row = readRow(ones.substr(pos, static_cast<size_t>(n)), n);
     std::vector<int> covering;
     for (size_t i = 0; row && i < terms.size(); ++i)
       if (terms[i].covers(*row)) covering.push_back(column[i]);

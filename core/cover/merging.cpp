@@ -31,18 +31,18 @@ constexpr std::array<int, kMaxVariables + 1> kPow3 = {1,   3,    9,    27,    81
 
 // Reads clean minterms (letter k or its negated letter at place k) up to the
 // first empty entry; false for anything else.
-bool readMinterms(const std::vector<std::string>& barabara, int& n, std::vector<Keyed>& out) {
+bool readMinterms(const std::vector<std::string>& minterms, int& n, std::vector<Keyed>& out) {
   size_t count = 0;
-  while (count < barabara.size() && !barabara[count].empty()) ++count;
+  while (count < minterms.size() && !minterms[count].empty()) ++count;
   if (count == 0) {
     n = 0;
     return true;
   }
-  n = static_cast<int>(barabara[0].size());
+  n = static_cast<int>(minterms[0].size());
   if (n < 1 || n > kMaxVariables) return false;
   std::bitset<1 << kMaxVariables> seen;
   for (size_t e = 0; e < count; ++e) {
-    const std::optional<int> row = readRow(barabara[e], n);
+    const std::optional<int> row = readRow(minterms[e], n);
     if (!row) return false;
     // A repeated minterm adds nothing and would only disturb the order.
     if (seen[static_cast<size_t>(*row)]) continue;
@@ -56,7 +56,7 @@ bool readMinterms(const std::vector<std::string>& barabara, int& n, std::vector<
 }
 
 void appendTerm(std::string& r, Term t, int n) {
-  r += t.text(n);
+  t.appendText(r, n);
   r += '+';
 }
 
@@ -120,10 +120,10 @@ void recordTerm(Tabulation& record, std::vector<TabulationTerm>& pass, int i, bo
 // The merging of simplicity; with `record`, every pass is written down as it
 // goes (the tabulation window shows exactly this merging, so the two share
 // this one loop).
-std::string mergeByNeighbours(const std::vector<std::string>& barabara, Tabulation* record) {
+std::string mergeByNeighbours(const std::vector<std::string>& minterms, Tabulation* record) {
   int n = 0;
   std::vector<Keyed> cur;
-  if (!readMinterms(barabara, n, cur)) return simplicityByPairs(barabara);
+  if (!readMinterms(minterms, n, cur)) return simplicityByPairs(minterms);
   if (cur.empty()) return "0";
   if (record) record->n = n;
   // Every row: the merging ends in one blank pattern. Only a record needs the
@@ -187,16 +187,16 @@ std::string simplicity(const std::vector<std::string>& barabara) {
   return mergeByNeighbours(barabara, nullptr);
 }
 
-std::string simplicityRecorded(const std::vector<std::string>& barabara, Tabulation& record) {
+std::string simplicityRecorded(const std::vector<std::string>& minterms, Tabulation& record) {
   record = Tabulation{};
-  return mergeByNeighbours(barabara, &record);
+  return mergeByNeighbours(minterms, &record);
 }
 
-std::string simplicityByPairs(const std::vector<std::string>& barabara) {
+std::string simplicityByPairs(const std::vector<std::string>& minterms) {
   std::vector<std::string> cur;
   {
     std::unordered_set<std::string> seen;
-    for (const std::string& p : barabara) {
+    for (const std::string& p : minterms) {
       if (p.empty()) break;
       if (seen.insert(p).second) cur.push_back(p);
     }

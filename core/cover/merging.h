@@ -7,6 +7,6 @@ namespace ronri {
 
 // The pairwise merging exactly as the table method states it, on plain texts.
 // simplicity uses it only for lists that are not clean minterm patterns.
-std::string simplicityByPairs(const std::vector<std::string>& barabara);
+std::string simplicityByPairs(const std::vector<std::string>& minterms);
 
 }  // namespace ronri

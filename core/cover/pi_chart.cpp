@@ -235,23 +235,23 @@ std::string primeDisplay(const PrimeChart& chart, int prime) {
   return t.empty() ? std::string("1") : wordchange(layout(t));
 }
 
-PrimeChart buildPrimeChart(std::string_view simple, int n, std::chrono::milliseconds budget,
+PrimeChart buildPrimeChart(std::string_view ones, int n, std::chrono::milliseconds budget,
                            const std::vector<int>& dontCares) {
   PrimeChart c;
   c.n = n;
-  const std::vector<std::string> patterns = splitTerms(simple);
-  c.minterms = termRows(simple, n);
-  const std::string sc1 =
-      dontCares.empty() ? simplicity(patterns) : primesWithDontCares(simple, dontCares, n);
-  if (sc1 == "0" || patterns.empty()) {
+  const std::vector<std::string> patterns = splitTerms(ones);
+  c.minterms = termRows(ones, n);
+  const std::string primes =
+      dontCares.empty() ? simplicity(patterns) : primesWithDontCares(ones, dontCares, n);
+  if (primes == "0" || patterns.empty()) {
     c.steps.push_back({ChartStep::Core});
     return c;
   }
-  if (sc1 == "1") {
+  if (primes == "1") {
     c.primes = {Term{}};
   } else {
     // simplicity writes clean terms.
-    for (const std::string& t : splitTerms(sc1))
+    for (const std::string& t : splitTerms(primes))
       c.primes.push_back(Term::read(t, n).value_or(Term{}));
   }
   c.coverers = coverTable(c.primes, c.minterms);
@@ -266,11 +266,11 @@ PrimeChart buildPrimeChart(std::string_view simple, int n, std::chrono::millisec
 
   // The cover the conversion window shows; the expansion again for its
   // products (it is what chose the cover whenever it reaches).
-  const Cover cover = dontCares.empty() ? minimalCover(sc1, simple, n, budget)
-                                        : fewestTermsThenLetters(sc1, simple, n, budget);
+  const Cover cover = dontCares.empty() ? minimalCover(primes, ones, n, budget)
+                                        : fewestTermsThenLetters(primes, ones, n, budget);
   c.status = cover.status;
   c.lowerBound = cover.lowerBound;
-  if (sc1 == "1") {
+  if (primes == "1") {
     c.chosen = {0};
   } else {
     for (const std::string& t : splitTerms(cover.sum)) {

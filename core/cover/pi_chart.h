@@ -70,11 +70,11 @@ struct PrimeChart {
 
 inline constexpr size_t kMaxListedCovers = 1000;
 
-// The chart of the function whose 1-rows are the term list `simple` (terms of
+// The chart of the function whose 1-rows are the term list `ones` (terms of
 // n letters, each followed by "+"), with the cover the conversion window
 // shows for it. With don't-care rows (ascending) the primes are those of the
 // 1-rows together with them that cover a 1-row; the columns stay the 1-rows.
-PrimeChart buildPrimeChart(std::string_view simple, int n,
+PrimeChart buildPrimeChart(std::string_view ones, int n,
                            std::chrono::milliseconds budget = std::chrono::milliseconds(2000),
                            const std::vector<int>& dontCares = {});
 

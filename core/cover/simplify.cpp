@@ -11,13 +11,13 @@ namespace ronri {
 
 namespace {
 
-Cover searchMinimalCover(std::string_view sc1, std::string_view simple, int n,
+Cover searchMinimalCover(std::string_view primes, std::string_view ones, int n,
                          const CoverLimits& limits,
                          const std::function<void(const Cover&)>& improved) {
-  if (sc1 == "1") return {"1", CoverStatus::Proven, 1};
-  const std::vector<std::string> implicants = splitTerms(sc1);
-  const std::vector<std::vector<int>> table = coverTable(implicants, simple, n);
-  if (sc1 == "0") {
+  if (primes == "1") return {"1", CoverStatus::Proven, 1};
+  const std::vector<std::string> implicants = splitTerms(primes);
+  const std::vector<std::vector<int>> table = coverTable(implicants, ones, n);
+  if (primes == "0") {
     // "0" is the answer only when there is nothing to cover.
     if (table.empty()) return {"0", CoverStatus::Proven, 0};
     return {"", CoverStatus::NoCover};
@@ -55,22 +55,22 @@ Cover searchMinimalCover(std::string_view sc1, std::string_view simple, int n,
 
 }  // namespace
 
-Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
+Cover minimalCover(std::string_view primes, std::string_view ones, int n,
                    std::chrono::milliseconds budget) {
-  return searchMinimalCover(sc1, simple, n, CoverLimits{budget, false, {}, {}}, {});
+  return searchMinimalCover(primes, ones, n, CoverLimits{budget, false, {}, {}}, {});
 }
 
-Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
+Cover minimalCover(std::string_view primes, std::string_view ones, int n,
                    const CoverLimits& limits) {
-  return searchMinimalCover(sc1, simple, n, limits, {});
+  return searchMinimalCover(primes, ones, n, limits, {});
 }
 
-Cover proveMinimalCover(std::string_view sc1, std::string_view simple, int n,
+Cover proveMinimalCover(std::string_view primes, std::string_view ones, int n,
                         const std::function<bool()>& stop,
                         const std::function<void(const Cover&)>& improved) {
   // A day: in practice the user stops it first.
   const CoverLimits limits{std::chrono::hours(24), false, stop, {}, proofThreads()};
-  return searchMinimalCover(sc1, simple, n, limits, improved);
+  return searchMinimalCover(primes, ones, n, limits, improved);
 }
 
 std::string useSC3(std::string_view sc1, std::string_view simple, int n) {

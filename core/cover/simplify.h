@@ -29,20 +29,21 @@ struct Cover {
   int lowerBound = 0;  // no cover has fewer terms (its own count when Proven)
 };
 
-// The first smallest cover, by the prime implicants of the term sum `sc1`
-// (what simplicity returns), of the minterms of `simple` (the 1-row term list:
+// The first smallest cover, by the prime implicants of the term sum `primes`
+// (what simplicity returns), of the minterms of `ones` (the 1-row term list:
 // terms of n letters, each followed by "+"). The terms keep their order in
-// `sc1`. "1" and "0" come back unchanged ("0" only when `simple` is empty).
+// `primes`. "1" and "0" come back unchanged ("0" only when `ones` is empty).
 // Large tables are solved exactly within `budget`; past it the best cover
 // found is returned as BestFound.
-Cover minimalCover(std::string_view sc1, std::string_view simple, int n,
+Cover minimalCover(std::string_view primes, std::string_view ones, int n,
                    std::chrono::milliseconds budget = std::chrono::milliseconds(2000));
 // The same under `limits` (a benchmark counts CPU time).
-Cover minimalCover(std::string_view sc1, std::string_view simple, int n, const CoverLimits& limits);
+Cover minimalCover(std::string_view primes, std::string_view ones, int n,
+                   const CoverLimits& limits);
 // The search of minimalCover without a time limit, for a proof in the
 // background: `stop` is asked now and then (true ends the search with what it
 // has, as BestFound), `improved` is told of each better cover or bound.
-Cover proveMinimalCover(std::string_view sc1, std::string_view simple, int n,
+Cover proveMinimalCover(std::string_view primes, std::string_view ones, int n,
                         const std::function<bool()>& stop,
                         const std::function<void(const Cover&)>& improved);
 // The same, as plain text: "" when there is no cover.

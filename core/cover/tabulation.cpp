@@ -121,11 +121,11 @@ void drawBits(Surface& s, const std::string& bits, int x, int y) {
 
 }  // namespace
 
-Tabulation tabulate(std::string_view simple, const std::vector<int>& dontCares, int n) {
+Tabulation tabulate(std::string_view ones, const std::vector<int>& dontCares, int n) {
   Tabulation t;
-  std::vector<std::string> patterns = splitTerms(simple);
+  std::vector<std::string> patterns = splitTerms(ones);
   std::vector<char> isOne(size_t{1} << std::clamp(n, 0, 10), 0);
-  for (int r : termRows(simple, n))
+  for (int r : termRows(ones, n))
     if (static_cast<size_t>(r) < isOne.size()) isOne[static_cast<size_t>(r)] = 1;
   std::vector<char> isFree(isOne.size(), 0);
   for (int r : dontCares)

@@ -33,17 +33,17 @@ struct Tabulation {
   std::vector<std::pair<int, int>> primes;
 };
 
-// simplicity's merging of `barabara`, every pass recorded into `record` (its
+// simplicity's merging of `minterms`, every pass recorded into `record` (its
 // `shown` is left empty); returns what simplicity returns. A list that is not
 // made of clean minterm patterns is merged as simplicity does, and nothing is
 // recorded.
-std::string simplicityRecorded(const std::vector<std::string>& barabara, Tabulation& record);
+std::string simplicityRecorded(const std::vector<std::string>& minterms, Tabulation& record);
 
-// The tabulation of the function whose 1-rows are the term list `simple`
+// The tabulation of the function whose 1-rows are the term list `ones`
 // (terms of n letters, each followed by "+") and whose X rows are `dontCares`.
 // Without X rows it is the merging of the "主項" list; with them, of the 1-rows
 // and X rows in row order, listing only primes that cover a 1-row.
-Tabulation tabulate(std::string_view simple, const std::vector<int>& dontCares, int n);
+Tabulation tabulate(std::string_view ones, const std::vector<int>& dontCares, int n);
 
 // The texts a drawing or a CSV file needs besides numbers, in the window's
 // language: one caption per pass and one for the prime list; the CSV headers.

@@ -53,8 +53,8 @@ struct Plan {
   bool clipped = false;
 };
 
-Plan plan(std::string_view siki, std::size_t maxCells) {
-  const std::vector<char> text = characters(siki);
+Plan plan(std::string_view expression, std::size_t maxCells) {
+  const std::vector<char> text = characters(expression);
 
   // Negated groups: "(" directly after "~", recorded innermost first.
   std::vector<Group> groups;
@@ -154,14 +154,14 @@ std::string glyphFor(char c) {
   return index < 0 ? std::string() : "glyph/" + std::to_string(index);
 }
 
-void drawNotation(Surface& s, std::string_view siki, std::size_t maxCells) {
-  const Plan p = plan(siki, maxCells);
+void drawNotation(Surface& s, std::string_view expression, std::size_t maxCells) {
+  const Plan p = plan(expression, maxCells);
   for (const auto& g : p.glyphs) s.picture(g.name, g.x, g.y);
   for (const auto& l : p.lines) s.line(l.x1, l.y, l.x2, l.y, kBlack);
 }
 
-NotationSize notationSize(std::string_view siki, std::size_t maxCells) {
-  const Plan p = plan(siki, maxCells);
+NotationSize notationSize(std::string_view expression, std::size_t maxCells) {
+  const Plan p = plan(expression, maxCells);
   int bottom = kGlyphY + kGlyphHeight, right = p.lastX + kGlyphWidth;
   for (const auto& g : p.glyphs) bottom = std::max(bottom, g.y + kGlyphHeight);
   return {right + 160, bottom + 100, p.clipped};

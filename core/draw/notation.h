@@ -24,12 +24,12 @@ struct NotationSize {
   bool clipped = false;  // more cells than were drawn
 };
 
-// Draws `siki` (UTF-8; a character that is not ASCII takes one empty cell).
+// Draws `expression` (UTF-8; a character that is not ASCII takes one empty cell).
 // Nothing is erased first. Only the first `maxCells` cells are drawn; group
 // lines stop at the last drawn cell. Texts whose group lines would rise above
 // the top are moved down until the highest line is at 0.
-void drawNotation(Surface& s, std::string_view siki, std::size_t maxCells = SIZE_MAX);
+void drawNotation(Surface& s, std::string_view expression, std::size_t maxCells = SIZE_MAX);
 // The area drawNotation covers, with a margin.
-NotationSize notationSize(std::string_view siki, std::size_t maxCells = SIZE_MAX);
+NotationSize notationSize(std::string_view expression, std::size_t maxCells = SIZE_MAX);
 
 }  // namespace ronri

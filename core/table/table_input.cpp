@@ -42,14 +42,14 @@ std::string makeSimplifiedExpression(const std::string& values, int n) {
   return shown;
 }
 
-std::string rowLabels(int hen) {
-  if (hen <= 1) return "0" + std::string(23, ' ') + "1";
+std::string rowLabels(int variables) {
+  if (variables <= 1) return "0" + std::string(23, ' ') + "1";
   std::string out;
-  for (int r = 0; r < (1 << hen); ++r) {
+  for (int r = 0; r < (1 << variables); ++r) {
     if (r > 0) out += "\r\n";
-    for (int k = 0; k < hen; ++k) {
+    for (int k = 0; k < variables; ++k) {
       if (k > 0) out += "    ";
-      out += char('0' + ((r >> (hen - 1 - k)) & 1));
+      out += char('0' + ((r >> (variables - 1 - k)) & 1));
     }
   }
   return out;

@@ -26,7 +26,7 @@ std::string makeSimplifiedExpression(const std::string& values, int n);
 // row with the row's digits four blanks apart, lines joined by CR LF. One
 // variable is the single line "0", 23 blanks, "1": the label box is narrow
 // enough that the "1" wraps onto the second row.
-std::string rowLabels(int hen);
+std::string rowLabels(int variables);
 
 // The Karnaugh-map input for 3..5 variables: the higher variables choose the
 // column, the lower ones the row, both in reflected Gray-code order.

@@ -28,10 +28,7 @@ std::optional<Term> Term::read(std::string_view letters, int n) {
 
 std::string Term::text(int n) const {
   std::string s;
-  for (int k = 0; k < n; ++k) {
-    const unsigned bit = variableBit(k, n);
-    if (mask & bit) s += (bits & bit) ? plainLetter(k) : negatedLetter(k);
-  }
+  appendText(s, n);
   return s;
 }
 
@@ -53,19 +50,6 @@ std::vector<int> Term::rows(int n) const {
     if (sub == blanks) break;
   }
   return out;
-}
-
-std::optional<int> readRow(std::string_view text, int n) {
-  if (static_cast<int>(text.size()) != n) return std::nullopt;
-  int row = 0;
-  for (int k = 0; k < n; ++k) {
-    const char c = text[static_cast<size_t>(k)];
-    if (c == plainLetter(k))
-      row |= static_cast<int>(variableBit(k, n));
-    else if (c != negatedLetter(k))
-      return std::nullopt;
-  }
-  return row;
 }
 
 std::string rowTerms(const std::vector<int>& rows, int n) {

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/expression/expression.h"
+
 namespace ronri {
 
 // The bit of variable k among n (variableBit(0, 3) is 4: a of a, b, c).
@@ -46,6 +48,8 @@ struct Term {
   bool contains(Term t) const { return (mask & ~t.mask) == 0 && (t.bits & mask) == bits; }
   // The letters in variable order ("nbc"; "" for the constant 1).
   std::string text(int n) const;
+  // The same, appended to `out` (the merging writes thousands of terms).
+  void appendText(std::string& out, int n) const;
   // One character a variable: '1' plain, '0' negated, '-' absent ("01-1").
   std::string pattern(int n) const;
   // Its rows among n variables, ascending.
@@ -56,9 +60,29 @@ struct Term {
 // ones skipped.
 std::vector<std::string> splitTerms(std::string_view sum);
 
+// Inline, as the merging reads and writes thousands of terms a call.
+inline void Term::appendText(std::string& out, int n) const {
+  for (int k = 0; k < n; ++k) {
+    const unsigned bit = variableBit(k, n);
+    if (mask & bit) out += (bits & bit) ? plainLetter(k) : negatedLetter(k);
+  }
+}
+
 // The row of a text of exactly n letters with letter k at place k ("nbc" is
 // 3); nullopt for any other text.
-std::optional<int> readRow(std::string_view text, int n);
+inline std::optional<int> readRow(std::string_view text, int n) {
+  if (static_cast<int>(text.size()) != n) return std::nullopt;
+  int row = 0;
+  for (int k = 0; k < n; ++k) {
+    const char c = text[static_cast<size_t>(k)];
+    if (c == plainLetter(k))
+      row |= static_cast<int>(variableBit(k, n));
+    else if (c != negatedLetter(k))
+      return std::nullopt;
+  }
+  return row;
+}
+
 // The rows as a term list of n letters in row order ("nbc+abo+"), as the
 // truth table lists its 1-rows.
 std::string rowTerms(const std::vector<int>& rows, int n);

@@ -173,20 +173,20 @@ std::vector<char> evaluateRows(std::string_view rpn, int n) {
   return values;
 }
 
-std::string makeRows(std::string_view rpn, int mode, int n, std::string& totalStr,
+std::string makeRows(std::string_view rpn, int mode, int n, std::string& allBits,
                      const Progress& progress) {
   n = clampVariables(n);
   const int rows = 1 << n;
   std::vector<char> values;
   if (mode != kAll) values = evaluateRows(rpn, n);
-  totalStr.clear();
-  totalStr.reserve(size_t(rows) * size_t(n));
+  allBits.clear();
+  allBits.reserve(size_t(rows) * size_t(n));
   std::string column;
   column.reserve(size_t(rows) * (size_t(n) * 4 + 1));
   for (int r = 0; r < rows; ++r) {
     if (progress) progress(rows, r);
     const std::string bits = rowBits(r, n);
-    totalStr += bits;
+    allBits += bits;
     if (mode == kAll || values[size_t(r)] == char('0' + mode)) {
       column += assignmentLine(bits);
       column += "\r\n";
@@ -195,10 +195,10 @@ std::string makeRows(std::string_view rpn, int mode, int n, std::string& totalSt
   return column;
 }
 
-std::string answer(std::string_view rpn, int mode, int n, std::string_view totalStr,
+std::string answer(std::string_view rpn, int mode, int n, std::string_view allBits,
                    const Progress& progress) {
   n = clampVariables(n);
-  const int rows = std::min(1 << n, int(totalStr.size() / size_t(n)));
+  const int rows = std::min(1 << n, int(allBits.size() / size_t(n)));
   const std::vector<char> values = evaluateRows(rpn, n);
   std::string out;
   out.reserve(size_t(rows));
@@ -210,27 +210,26 @@ std::string answer(std::string_view rpn, int mode, int n, std::string_view total
   return out;
 }
 
-void makeTerms(std::string_view rpn, int n, std::string_view totalStr, std::string& carnotsiki1,
-               std::string& carnotsiki0, const Progress& progress) {
+void makeTerms(std::string_view rpn, int n, std::string_view allBits, std::string& oneTerms,
+               std::string& zeroTerms, const Progress& progress) {
   n = clampVariables(n);
-  const int rows = std::min(1 << n, int(totalStr.size() / size_t(n)));
+  const int rows = std::min(1 << n, int(allBits.size() / size_t(n)));
   const std::vector<char> values = evaluateRows(rpn, n);
   for (int r = 0; r < rows; ++r) {
     if (progress) progress(1 << n, r);
     const char v = values[size_t(r)];
     if (v == '?') continue;
-    (v == '1' ? carnotsiki1 : carnotsiki0) +=
-        rowTerm(totalStr.substr(size_t(r) * size_t(n), size_t(n)));
+    (v == '1' ? oneTerms : zeroTerms) += rowTerm(allBits.substr(size_t(r) * size_t(n), size_t(n)));
   }
 }
 
-TruthTable createTable(std::string_view dosiki, int n, const Progress& progress) {
+TruthTable createTable(std::string_view folded, int n, const Progress& progress) {
   TruthTable t;
   t.n = clampVariables(n);
-  t.column = makeRows(dosiki, kAll, t.n, t.totalStr, progress);
-  t.Q1 = ReversePolishNotation(dosiki);
-  makeTerms(t.Q1, t.n, t.totalStr, t.carnotsiki1, t.carnotsiki0, progress);
-  t.results = answer(t.Q1, kAll, t.n, t.totalStr, progress);
+  t.column = makeRows(folded, kAll, t.n, t.allBits, progress);
+  t.rpn = ReversePolishNotation(folded);
+  makeTerms(t.rpn, t.n, t.allBits, t.oneTerms, t.zeroTerms, progress);
+  t.results = answer(t.rpn, kAll, t.n, t.allBits, progress);
   return t;
 }
 

@@ -32,27 +32,28 @@ std::string layoutPlus(std::string_view x);
 // identical to change(AtoA(rpn, rowBits(r, n), n)) but computed in one pass.
 std::vector<char> evaluateRows(std::string_view rpn, int n);
 
-// The assignment column for a mode; rebuilds totalStr (all rows' bits).
-std::string makeRows(std::string_view rpn, int mode, int n, std::string& totalStr,
+// The assignment column for a mode; rebuilds allBits (every row's bits).
+std::string makeRows(std::string_view rpn, int mode, int n, std::string& allBits,
                      const Progress& progress = {});
 // The result column for a mode.
-std::string answer(std::string_view rpn, int mode, int n, std::string_view totalStr,
+std::string answer(std::string_view rpn, int mode, int n, std::string_view allBits,
                    const Progress& progress = {});
-// Appends the rows of value 1 to carnotsiki1 and of value 0 to carnotsiki0.
-void makeTerms(std::string_view rpn, int n, std::string_view totalStr, std::string& carnotsiki1,
-               std::string& carnotsiki0, const Progress& progress = {});
+// Appends the terms of the rows of value 1 to oneTerms and of value 0 to
+// zeroTerms.
+void makeTerms(std::string_view rpn, int n, std::string_view allBits, std::string& oneTerms,
+               std::string& zeroTerms, const Progress& progress = {});
 
 // Everything the table window computes at creation.
 struct TruthTable {
   int n = 0;
-  std::string Q1;           // reverse Polish text
-  std::string totalStr;     // all row bits, 2^n * n characters
-  std::string carnotsiki1;  // terms of the rows of value 1
-  std::string carnotsiki0;  // terms of the rows of value 0
-  std::string column;       // assignment column (mode 2), lines ending CR LF
-  std::string results;      // result column (mode 2)
+  std::string rpn;        // reverse Polish text
+  std::string allBits;    // every row's bits, 2^n * n characters
+  std::string oneTerms;   // terms of the rows of value 1
+  std::string zeroTerms;  // terms of the rows of value 0
+  std::string column;     // assignment column (mode 2), lines ending CR LF
+  std::string results;    // result column (mode 2)
 };
 // The creation sequence for a folded expression and n variables (1..10).
-TruthTable createTable(std::string_view dosiki, int n, const Progress& progress = {});
+TruthTable createTable(std::string_view folded, int n, const Progress& progress = {});
 
 }  // namespace ronri

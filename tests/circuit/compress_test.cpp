@@ -18,13 +18,13 @@ TEST(CircuitCompress, SplitsTermListsIntoTerms) {
 TEST(CircuitCompress, PrimeImplicantsOrTheSmallestCoverDrawTheSameFunction) {
   const TruthTable t = createTable(InsideExp("a*b+~c*d+a*~b*c"), 4);
   CompressCache cache;
-  const Compressed all = compressExpression(t.carnotsiki1, 4, false, cache);
+  const Compressed all = compressExpression(t.oneTerms, 4, false, cache);
   EXPECT_FALSE(all.failed);
-  EXPECT_EQ(evaluateRows(all.siki, 4), evaluateRows(t.Q1, 4));
+  EXPECT_EQ(evaluateRows(all.siki, 4), evaluateRows(t.rpn, 4));
   EXPECT_EQ(std::count(all.caption.begin(), all.caption.end(), '+'), 3) << all.caption;
-  const Compressed cover = compressExpression(t.carnotsiki1, 4, true, cache);
+  const Compressed cover = compressExpression(t.oneTerms, 4, true, cache);
   EXPECT_FALSE(cover.failed);
-  EXPECT_EQ(evaluateRows(cover.siki, 4), evaluateRows(t.Q1, 4));
+  EXPECT_EQ(evaluateRows(cover.siki, 4), evaluateRows(t.rpn, 4));
   EXPECT_EQ(std::count(cover.caption.begin(), cover.caption.end(), '+'), 2) << cover.caption;
   EXPECT_EQ(cache.sc3Cache.empty(), false);
 }

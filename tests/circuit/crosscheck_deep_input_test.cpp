@@ -81,9 +81,9 @@ TEST(CrosscheckDeepCircuitSlow, CompressOfADeepExpressionsFunction) {
   const std::string e = repeat("a*(b+(", kDeep / 2) + "c" + repeat("))", kDeep / 2);
   const TruthTable t = createTable(InsideExp(e), 3);
   CompressCache cache;
-  const Compressed c = compressExpression(t.carnotsiki1, 3, true, cache);
+  const Compressed c = compressExpression(t.oneTerms, 3, true, cache);
   ASSERT_FALSE(c.failed);
-  EXPECT_EQ(evaluateRows(c.siki, 3), evaluateRows(t.Q1, 3));
+  EXPECT_EQ(evaluateRows(c.siki, 3), evaluateRows(t.rpn, 3));
 }
 
 }  // namespace

@@ -89,16 +89,16 @@ TEST(CrosscheckFormsSlow, EveryFormOfAnExpressionHasItsTruthTable) {
     const TruthTable t = createTable(folded, n);
     ASSERT_EQ(t.results, want);
 
-    if (!t.carnotsiki1.empty()) EXPECT_EQ(tableOf(wordchange(layout(t.carnotsiki1)), n), want);
-    if (!t.carnotsiki0.empty()) EXPECT_EQ(tableOf(wordchange(layoutPlus(t.carnotsiki0)), n), want);
+    if (!t.oneTerms.empty()) EXPECT_EQ(tableOf(wordchange(layout(t.oneTerms)), n), want);
+    if (!t.zeroTerms.empty()) EXPECT_EQ(tableOf(wordchange(layoutPlus(t.zeroTerms)), n), want);
 
     std::vector<std::string> minterms;
-    for (size_t p = 0; p < t.carnotsiki1.size(); p += size_t(n) + 1)
-      minterms.push_back(t.carnotsiki1.substr(p, size_t(n)));
-    const std::string smallest = useSC3(simplicity(minterms), t.carnotsiki1, n);
+    for (size_t p = 0; p < t.oneTerms.size(); p += size_t(n) + 1)
+      minterms.push_back(t.oneTerms.substr(p, size_t(n)));
+    const std::string smallest = useSC3(simplicity(minterms), t.oneTerms, n);
     EXPECT_EQ(tableOf(wordchange(layout(smallest)), n), want) << smallest;
 
-    const std::string nandNot = toNandNot(t.Q1), norNot = toNorNot(t.Q1);
+    const std::string nandNot = toNandNot(t.rpn), norNot = toNorNot(t.rpn);
     const std::string nandOnly = toNandOnly(nandNot), norOnly = toNorOnly(norNot);
     EXPECT_TRUE(usesOnly(nandNot, "~$()")) << nandNot;
     EXPECT_TRUE(usesOnly(norNot, "~|()")) << norNot;
@@ -110,10 +110,10 @@ TEST(CrosscheckFormsSlow, EveryFormOfAnExpressionHasItsTruthTable) {
     EXPECT_EQ(tableOf(norOnly, n), want);
 
     CompressCache cache;
-    const Compressed compressed = compressExpression(t.carnotsiki1, n, true, cache);
+    const Compressed compressed = compressExpression(t.oneTerms, n, true, cache);
     ASSERT_FALSE(compressed.failed);
     for (bool two : {true, false}) {
-      EXPECT_EQ(test::drawnTable(t.Q1, n, two), want) << (two ? "2-input" : "2-4-input");
+      EXPECT_EQ(test::drawnTable(t.rpn, n, two), want) << (two ? "2-input" : "2-4-input");
       if (!compressed.constant)
         EXPECT_EQ(test::drawnTable(compressed.siki, n, two), want)
             << "compressed " << compressed.caption << (two ? " 2-input" : " 2-4-input");

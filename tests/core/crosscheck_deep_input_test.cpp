@@ -75,13 +75,13 @@ void expectWholePipeline(const std::string& e, const std::string& sameAs, int n)
 
   const TruthTable t = createTable(folded, n);
   EXPECT_EQ(t.results, std::string(values.begin(), values.end()));
-  (void)layoutPlus(t.carnotsiki0);
-  (void)layout(t.carnotsiki1);
+  (void)layoutPlus(t.zeroTerms);
+  (void)layout(t.oneTerms);
 
   std::vector<std::string> minterms;
-  for (size_t p = 0; p < t.carnotsiki1.size(); p += size_t(n) + 1)
-    minterms.push_back(t.carnotsiki1.substr(p, size_t(n)));
-  const std::string smallest = useSC3(simplicity(minterms), t.carnotsiki1, n);
+  for (size_t p = 0; p < t.oneTerms.size(); p += size_t(n) + 1)
+    minterms.push_back(t.oneTerms.substr(p, size_t(n)));
+  const std::string smallest = useSC3(simplicity(minterms), t.oneTerms, n);
   EXPECT_EQ(evaluateRows(ReversePolishNotation(layout(smallest)), n), values);
 
   // The rewritings either give the function or say the text is too long.

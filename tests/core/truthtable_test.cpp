@@ -14,12 +14,12 @@ namespace {
 
 TEST(TruthTable, ThreeVariableExample) {
   const TruthTable t = createTable("a*b+c", 3);
-  EXPECT_EQ(t.Q1, "ab*c+");
-  EXPECT_EQ(t.carnotsiki1, "noc+nbc+aoc+abp+abc+");
-  EXPECT_EQ(t.carnotsiki0, "nop+nbp+aop+");
+  EXPECT_EQ(t.rpn, "ab*c+");
+  EXPECT_EQ(t.oneTerms, "noc+nbc+aoc+abp+abc+");
+  EXPECT_EQ(t.zeroTerms, "nop+nbp+aop+");
   EXPECT_EQ(t.results, "01010111");
-  EXPECT_EQ(t.totalStr, "000001010011100101110111");
-  EXPECT_EQ(layoutPlus(t.carnotsiki0), "(a+b+c)*(a+o+c)*(n+b+c)");
+  EXPECT_EQ(t.allBits, "000001010011100101110111");
+  EXPECT_EQ(layoutPlus(t.zeroTerms), "(a+b+c)*(a+o+c)*(n+b+c)");
   EXPECT_EQ(t.column.substr(0, 24), "0   0   0 \r\n0   0   1 \r\n");
 }
 
@@ -31,7 +31,7 @@ TEST(TruthTable, AssignmentLinesAndRowBits) {
   const TruthTable one = createTable("a*n", 1);
   EXPECT_EQ(one.column, "0 \r\n1 \r\n");
   EXPECT_EQ(one.results, "00");
-  EXPECT_EQ(createTable("a+b*c*d*e*f*g*h*i*j", 10).totalStr.size(), 10240u);
+  EXPECT_EQ(createTable("a+b*c*d*e*f*g*h*i*j", 10).allBits.size(), 10240u);
 }
 
 TEST(TruthTable, RowTermsUseThePlainLetterForOne) {
@@ -90,11 +90,11 @@ TEST(TruthTable, TermsAgreeWithRowsAndLetters) {
 
 TEST(TruthTable, ConstantFunctions) {
   const TruthTable always = createTable("a+n", 2);
-  EXPECT_EQ(always.carnotsiki0, "");
-  EXPECT_EQ(always.carnotsiki1, "no+nb+ao+ab+");
-  EXPECT_EQ(layoutPlus(always.carnotsiki0), "()");
+  EXPECT_EQ(always.zeroTerms, "");
+  EXPECT_EQ(always.oneTerms, "no+nb+ao+ab+");
+  EXPECT_EQ(layoutPlus(always.zeroTerms), "()");
   const TruthTable never = createTable("a*n", 2);
-  EXPECT_EQ(never.carnotsiki1, "");
+  EXPECT_EQ(never.oneTerms, "");
 }
 
 TEST(TruthTable, FiltersShowComplementarySubsets) {
@@ -131,7 +131,7 @@ TEST(TruthTable, MalformedExpressionsGiveUnknownRowsNotOnes) {
     const TruthTable t = createTable(InsideExp(text), 2);
     // Every row is either a proper value, or unknown and in neither list;
     // whether a text evaluates does not depend on the row.
-    const size_t known = (t.carnotsiki1.size() + t.carnotsiki0.size()) / 3;
+    const size_t known = (t.oneTerms.size() + t.zeroTerms.size()) / 3;
     size_t unknown = 0;
     for (char v : t.results) unknown += v == '?';
     EXPECT_EQ(known + unknown, 4u) << text;

@@ -32,8 +32,8 @@ int expectedCell(int n, int k, int r) {
 
 KmapModel loaded(int n, const Function& f) {
   KmapModel m(n);
-  m.dosiki1 = sample::termList(f, n, true);
-  m.dosiki0 = sample::termList(f, n, false);
+  m.oneTerms = sample::termList(f, n, true);
+  m.zeroTerms = sample::termList(f, n, false);
   m.loadMap();
   return m;
 }
@@ -42,19 +42,20 @@ KmapModel loaded(int n, const Function& f) {
 // assignment those codes give.
 void expectMapMatches(const KmapModel& m, const Function& f, const std::string& shown) {
   const int n = m.variables();
-  const auto cols = sample::grayCodes(int(m.A.size()));
-  const auto rows = sample::grayCodes(int(m.B.size()));
+  const auto cols = sample::grayCodes(int(m.columnLetters.size()));
+  const auto rows = sample::grayCodes(int(m.rowLetters.size()));
   int marked = 0;
   for (int r = 0; r < int(rows.size()); ++r)
     for (int k = 0; k < int(cols.size()); ++k) {
       int row = 0;
-      for (std::size_t i = 0; i < m.A.size(); ++i)
-        if (cols[std::size_t(k)][i] == '1') row |= 1 << (n - 1 - (m.A[i] - 'a'));
-      for (std::size_t i = 0; i < m.B.size(); ++i)
-        if (rows[std::size_t(r)][i] == '1') row |= 1 << (n - 1 - (m.B[i] - 'a'));
+      for (std::size_t i = 0; i < m.columnLetters.size(); ++i)
+        if (cols[std::size_t(k)][i] == '1') row |= 1 << (n - 1 - (m.columnLetters[i] - 'a'));
+      for (std::size_t i = 0; i < m.rowLetters.size(); ++i)
+        if (rows[std::size_t(r)][i] == '1') row |= 1 << (n - 1 - (m.rowLetters[i] - 'a'));
       const bool want = f[std::size_t(row)] == (shown == "1");
       const std::string& cell = m.cells()[std::size_t(expectedCell(n, k, r))];
-      ASSERT_EQ(cell, want ? shown : "") << "A=" << m.A << " B=" << m.B << " k=" << k << " r=" << r;
+      ASSERT_EQ(cell, want ? shown : "")
+          << "A=" << m.columnLetters << " B=" << m.rowLetters << " k=" << k << " r=" << r;
       marked += want;
     }
   const int count = int(std::count(f.begin(), f.end(), shown == "1"));
@@ -96,7 +97,8 @@ TEST(KmapModel, EveryAxisLayoutShowsEachCellOnce) {
         MakeResult res = m.makeMap();
         ASSERT_FALSE(res.usedDefaults);
         ASSERT_FALSE(res.refused);
-        EXPECT_EQ(res.grouping, n < 6 && m.A == s.defaultA && m.B == s.defaultB);
+        EXPECT_EQ(res.grouping,
+                  n < 6 && m.columnLetters == s.defaultA && m.rowLetters == s.defaultB);
         expectMapMatches(m, *fn, "1");
         m.showZeros();
         res = m.makeMap();
@@ -111,15 +113,15 @@ TEST(KmapModel, EveryAxisLayoutShowsEachCellOnce) {
 
 TEST(KmapModel, TooFewLettersTakeTheDefaults) {
   KmapModel m(3);
-  m.dosiki1 = "nbp+";
+  m.oneTerms = "nbp+";
   m.loadMap();
   m.chooseVariable('a', Axis::Columns);
   m.chooseVariable('c', Axis::Rows);
   const MakeResult res = m.makeMap();
   EXPECT_TRUE(res.usedDefaults);
   EXPECT_TRUE(res.grouping);
-  EXPECT_EQ(m.A, "ab");
-  EXPECT_EQ(m.B, "c");
+  EXPECT_EQ(m.columnLetters, "ab");
+  EXPECT_EQ(m.rowLetters, "c");
   EXPECT_EQ(m.cells()[1], "1");  // column 01, row 0
 }
 
@@ -149,8 +151,8 @@ TEST(KmapModel, AxesHoldAtMostTheirLetters) {
   EXPECT_TRUE(m.chooseVariable('a', Axis::Rows));
   EXPECT_FALSE(m.chooseVariable('b', Axis::Rows));
   EXPECT_FALSE(m.chooseVariable('b', Axis::None));
-  EXPECT_EQ(m.B, "a");
-  EXPECT_EQ(m.A, "");
+  EXPECT_EQ(m.rowLetters, "a");
+  EXPECT_EQ(m.columnLetters, "");
   EXPECT_FALSE(m.backspace(Axis::None));
 }
 
@@ -160,8 +162,8 @@ TEST(KmapModel, RepeatedVariableIsRefusedAndChangesNothing) {
   KmapModel m = loaded(4, f);
   m.makeMap();
   const auto before = m.cells();
-  m.A = "aa";
-  m.B = "cd";
+  m.columnLetters = "aa";
+  m.rowLetters = "cd";
   const MakeResult res = m.makeMap();
   EXPECT_TRUE(res.refused);
   EXPECT_EQ(m.cells(), before);
@@ -182,7 +184,7 @@ TEST(KmapModel, EmptyFunctionAndZeros) {
 
 TEST(KmapModel, TermsMatchInAnyLetterOrderAndSkipOperators) {
   KmapModel m(4);
-  m.dosiki1 = "d*c@b+na+qpo+";  // read as the terms "dcbn" and "aqpo"
+  m.oneTerms = "d*c@b+na+qpo+";  // read as the terms "dcbn" and "aqpo"
   m.loadMap();
   m.makeMap();
   int ones = 0;

@@ -318,7 +318,7 @@ TEST(CircuitWindow, SmallestCoverDrawsFewerTermsThanAllPrimeImplicants) {
   App app;
   // ab + ~cd + a~bc has the prime implicants ab, ac, ad, ~cd; ad is not needed.
   const TruthTable t = createTable(InsideExp("a*b+~c*d+a*~b*c"), 4);
-  open(app, QString::fromStdString(t.Q1), "a*b+~c*d+a*~b*c", QString::fromStdString(t.carnotsiki1),
+  open(app, QString::fromStdString(t.rpn), "a*b+~c*d+a*~b*c", QString::fromStdString(t.oneTerms),
        4);
   CircuitForm& f = *app.Form6;
   click(f, "Command2");
@@ -327,7 +327,7 @@ TEST(CircuitWindow, SmallestCoverDrawsFewerTermsThanAllPrimeImplicants) {
   const QString caption = find<QLabel>(f, "Label6")->text();
   EXPECT_EQ(caption.count('+'), 2) << caption.toStdString();
   EXPECT_FALSE(caption.contains("a*d")) << caption.toStdString();
-  EXPECT_EQ(evaluateRows(f.drawnRpn().toStdString(), 4), evaluateRows(t.Q1, 4));
+  EXPECT_EQ(evaluateRows(f.drawnRpn().toStdString(), 4), evaluateRows(t.rpn, 4));
 }
 
 TEST(CircuitWindow, TickingTheSmallestCoverWarns) {

@@ -121,7 +121,7 @@ TEST(KmapWindow, LetterButtonsFillTheChosenAxisUpToItsSize) {
   click(f, "Option1(1)");
   click(f, "Command1(0)");
   click(f, "Command1(1)");
-  EXPECT_EQ(f.model().B, "a");
+  EXPECT_EQ(f.model().rowLetters, "a");
   EXPECT_EQ(text(f, "Label11"), "a");
   click(f, "Option1(0)");
   click(f, "Command1(2)");
@@ -129,7 +129,7 @@ TEST(KmapWindow, LetterButtonsFillTheChosenAxisUpToItsSize) {
   click(f, "Command1(0)");
   EXPECT_EQ(text(f, "Label10"), "cb");
   click(f, "Command2(0)");
-  EXPECT_EQ(f.model().A, "c");
+  EXPECT_EQ(f.model().columnLetters, "c");
   EXPECT_EQ(text(f, "Label10"), "c");
   click(f, "Command1(1)");
   EXPECT_THAT(answeringMessages([&] { click(f, "Command2(1)"); }), IsEmpty());

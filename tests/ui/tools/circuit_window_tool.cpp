@@ -63,8 +63,8 @@ int main(int argc, char** argv) {
   QSize drawn;
   for (int i = 0; i < runs; ++i) {
     ronri::CircuitForm& f = *app.Form6;
-    f.showFor(ronri::Function{typed, 7, {}}, QString::fromStdString(t.Q1),
-              QString::fromStdString(t.carnotsiki1));
+    f.showFor(ronri::Function{typed, 7, {}}, QString::fromStdString(t.rpn),
+              QString::fromStdString(t.oneTerms));
     QApplication::processEvents();
     auto* canvas = f.control<ronri::Canvas>(QStringLiteral("Canvas"));
     PaintWatch watch;

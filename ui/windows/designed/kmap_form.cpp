@@ -334,15 +334,16 @@ bool KmapForm::shows(const QString& onesTerms, const std::vector<int>& dontCares
 void KmapForm::load() {
   showFunctionInTitle(widget(), caption(), withDontCares(expression_, dontCares_));
   model_ = kmap::KmapModel(variables_);
-  model_.dosiki1 = onesTerms_.toStdString();
-  model_.dosiki0 = zerosTerms_.toStdString();
-  model_.dosikiX = rowTerms(dontCares_, variables_);
+  model_.oneTerms = onesTerms_.toStdString();
+  model_.zeroTerms = zerosTerms_.toStdString();
+  model_.dontCareTerms = rowTerms(dontCares_, variables_);
   model_.loadMap();
   bestFoundTold_ = false;
   if (hasGrouping()) {
     grouping_ = std::make_unique<kmap::Grouping>(variables_);
     grouping_->setReadable(readablePalette());
-    grouping_->loadGroups(model_.dosiki1, /*minimalOnDemand=*/variables_ == 5, model_.dosikiX);
+    grouping_->loadGroups(model_.oneTerms, /*minimalOnDemand=*/variables_ == 5,
+                          model_.dontCareTerms);
   } else {
     grouping_.reset();
   }
@@ -370,10 +371,10 @@ kmap::Axis KmapForm::chosenAxis() const {
 }
 
 void KmapForm::showAxes() {
-  columnLetters_->setText(QString::fromStdString(model_.A));
-  rowLetters_->setText(QString::fromStdString(model_.B));
-  nameCorner(control<QLabel>("Label1"), model_.A, true);
-  nameCorner(control<QLabel>("Label2"), model_.B, false);
+  columnLetters_->setText(QString::fromStdString(model_.columnLetters));
+  rowLetters_->setText(QString::fromStdString(model_.rowLetters));
+  nameCorner(control<QLabel>("Label1"), model_.columnLetters, true);
+  nameCorner(control<QLabel>("Label2"), model_.rowLetters, false);
 }
 
 void KmapForm::showCells() {
@@ -463,8 +464,8 @@ bool KmapForm::showCover(const std::vector<std::pair<std::string, int>>& primes,
     model_.showOnes();
     control<QRadioButton>("Option2(1)")->setChecked(true);
     control<QRadioButton>("Option2(0)")->setChecked(false);
-    model_.A.clear();
-    model_.B.clear();
+    model_.columnLetters.clear();
+    model_.rowLetters.clear();
     if (!model_.makeMap().grouping) return false;
     showAxes();
     showCells();

@@ -312,12 +312,12 @@ void TruthTableForm::createTable() {
     t = ronri::createTable(folded_.toStdString(), n, progress.callback());
     progress_->setValue(0);
   }
-  rpn_ = QString::fromStdString(t.Q1);
+  rpn_ = QString::fromStdString(t.rpn);
   showFunctionInTitle(widget(), caption(), withDontCares(expression_, dontCares_));
-  shownBits_ = QString::fromStdString(t.totalStr);
-  onesTerms_ = QString::fromStdString(t.carnotsiki1);
+  shownBits_ = QString::fromStdString(t.allBits);
+  onesTerms_ = QString::fromStdString(t.oneTerms);
   // A don't-care row is neither a 1-row nor a 0-row.
-  zerosTerms_ = QString::fromStdString(withoutRows(t.carnotsiki0, dontCares_, n));
+  zerosTerms_ = QString::fromStdString(withoutRows(t.zeroTerms, dontCares_, n));
   for (int r : dontCares_)
     if (r >= 0 && size_t(r) < t.results.size()) t.results[size_t(r)] = 'X';
   showColumns(t.column, t.results);
