@@ -1,3 +1,4 @@
+// The prime implicants and the smallest cover outlined on a map, one group or all.
 #include "kmap/grouping.h"
 
 #include <algorithm>

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/expression/expression.h"
+#include "core/table/term.h"
 
 namespace ronri {
 
@@ -100,8 +101,8 @@ std::string multiTableCsv(const MultiTable& t) {
   for (size_t j = 0; j < t.names.size(); ++j) out += (j ? "," : "") + t.names[j];
   out += "\r\n";
   for (int r = 0; r < t.rows(); ++r) {
-    for (int k = 0; k < t.inputs; ++k) {
-      out += char('0' + ((r >> (t.inputs - 1 - k)) & 1));
+    for (char bit : Term::ofRow(r, t.inputs).pattern(t.inputs)) {
+      out += bit;
       out += ',';
     }
     for (size_t j = 0; j < t.values.size(); ++j) {

@@ -9,9 +9,10 @@ namespace ronri {
 
 std::string mintermText(int m, int n) {
   std::string out;
+  const Term row = Term::ofRow(m, n);
   for (int k = 0; k < n; ++k) {
     if (k > 0) out += '*';
-    if (((m >> (n - 1 - k)) & 1) == 0) out += '~';
+    if (!(row.bits & variableBit(k, n))) out += '~';
     out += plainLetter(k);
   }
   out += '+';
@@ -47,9 +48,10 @@ std::string rowLabels(int variables) {
   std::string out;
   for (int r = 0; r < (1 << variables); ++r) {
     if (r > 0) out += "\r\n";
-    for (int k = 0; k < variables; ++k) {
+    const std::string bits = Term::ofRow(r, variables).pattern(variables);
+    for (size_t k = 0; k < bits.size(); ++k) {
       if (k > 0) out += "    ";
-      out += char('0' + ((r >> (variables - 1 - k)) & 1));
+      out += bits[k];
     }
   }
   return out;
