@@ -48,13 +48,13 @@ void draw(benchmark::State& state, const std::string& infix, int n) {
   long calls = 0;
   for (auto _ : state) {
     ronri::CircuitEngine engine;
-    engine.siki = rpn;
-    engine.listindex = n - 1;
-    engine.InputState1 = twoInputs;
-    engine.InputState2 = !twoInputs;
+    engine.rpn = rpn;
+    engine.lastVariable = n - 1;
+    engine.twoInputGates = twoInputs;
+    engine.upToFourInputs = !twoInputs;
     engine.showMidExprs = true;
-    engine.testOn = 1;
-    engine.testAns = ronri::testDigits(rpn, std::string(size_t(n), '1'), n);
+    engine.testMode = 1;
+    engine.testValues = ronri::testDigits(rpn, std::string(size_t(n), '1'), n);
     CountingSurface s;
     engine.create(s);
     calls = s.calls;

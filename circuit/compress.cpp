@@ -74,7 +74,7 @@ Compressed compressExpression(std::string_view simple, int n, bool smallestCover
   }
   m = layout(m);
   if (m == "0" || m == "1") {
-    out.siki = m;
+    out.rpn = m;
     out.caption = m;
     out.constant = true;
     // A constant must match the table too.
@@ -83,8 +83,8 @@ Compressed compressExpression(std::string_view simple, int n, bool smallestCover
     return out;
   }
   out.caption = wordchange(m);
-  out.siki = ReversePolishNotation(m);
-  out.failed = !sameFunction(out.siki, simple, n, dontCares);
+  out.rpn = ReversePolishNotation(m);
+  out.failed = !sameFunction(out.rpn, simple, n, dontCares);
   return out;
 }
 

@@ -19,7 +19,7 @@ struct CompressCache {
 };
 
 struct Compressed {
-  std::string siki;     // reverse Polish text, or "0" / "1" for a constant function
+  std::string rpn;      // reverse Polish text, or "0" / "1" for a constant function
   std::string caption;  // readable form for the caption
   bool constant = false;
   bool bestFound = false;  // the cover search ran out of time: maybe not the smallest

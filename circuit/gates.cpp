@@ -103,10 +103,10 @@ bool inputColumn(char letter, InputColumn& out) {
   return true;
 }
 
-int busColumn(char letter, double LR) {
+int busColumn(char letter, double panX) {
   InputColumn c;
   if (!inputColumn(letter, c)) return 0;
-  return static_cast<int>(c.baseX + LR);
+  return static_cast<int>(c.baseX + panX);
 }
 
 }  // namespace ronri

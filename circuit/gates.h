@@ -43,7 +43,7 @@ struct InputColumn {
 };
 // The column of a letter; false for a character without one.
 bool inputColumn(char letter, InputColumn& out);
-// The letter's base x plus the pan offset LR; 0 for a character without a column.
-int busColumn(char letter, double LR);
+// The letter's base x plus the pan offset panX; 0 for a character without a column.
+int busColumn(char letter, double panX);
 
 }  // namespace ronri

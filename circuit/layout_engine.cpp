@@ -35,8 +35,8 @@ constexpr double kNear = Router::kNear;
 }  // namespace
 
 char CircuitEngine::at(int pos) const {
-  if (pos < 1 || pos > static_cast<int>(siki.size())) return 0;
-  return siki[static_cast<size_t>(pos - 1)];
+  if (pos < 1 || pos > static_cast<int>(rpn.size())) return 0;
+  return rpn[static_cast<size_t>(pos - 1)];
 }
 
 void CircuitEngine::ensureSlot(int slot) {
@@ -49,24 +49,24 @@ void CircuitEngine::ensureSlot(int slot) {
 }
 
 void CircuitEngine::start() {
-  syoki = 0;
-  forcount = 0;
-  w_ = {.stagger = kStagger, .router = Router(LR, OU)};
+  startsNew = 0;
+  tokensDrawn = 0;
+  w_ = {.stagger = kStagger, .router = Router(panX, panY)};
   // The window's caption stands over the drawing: nothing may run into it.
   if (captionBottom > 0) w_.router.addText({kCaptionX, kCaptionY, captionRight, captionBottom});
   buildMidExprs();
 }
 
 CircuitEngine::Step CircuitEngine::step(Surface& s) {
-  if (syoki == 1) start();
-  const int len = static_cast<int>(siki.size());
-  if (forcount > len) return Step::Idle;  // counts no further, so it cannot wrap
-  ++forcount;
-  if (forcount > len) {
+  if (startsNew == 1) start();
+  const int len = static_cast<int>(rpn.size());
+  if (tokensDrawn > len) return Step::Idle;  // counts no further, so it cannot wrap
+  ++tokensDrawn;
+  if (tokensDrawn > len) {
     finish(s);
     return Step::Finished;
   }
-  const char t = at(forcount);
+  const char t = at(tokensDrawn);
   if (isLetter(t))
     variableToken(t);
   else if (t == '~')
@@ -79,14 +79,14 @@ CircuitEngine::Step CircuitEngine::step(Surface& s) {
 }
 
 void CircuitEngine::create(Surface& s) {
-  const size_t steps = siki.size() + 1;
+  const size_t steps = rpn.size() + 1;
   for (size_t i = 0; i < steps; ++i) step(s);
 }
 
 void CircuitEngine::variableToken(char t) {
   ensureSlot(w_.top);
   w_.nodeY[w_.top] = w_.lastY + rowGap();
-  w_.nodeX[w_.top] = busColumn(t, LR);
+  w_.nodeX[w_.top] = busColumn(t, panX);
   w_.operands[w_.top] = Operand{};
   w_.operands[w_.top].letter = t;
   if (w_.firstPlaced == 1) {
@@ -118,7 +118,7 @@ void CircuitEngine::notToken(Surface& s) {
     if (isNegatedLetter(o.letter)) other = plainLetter(variableOf(o.letter));
     if (other) {
       o.letter = other;
-      w_.nodeX[w_.top] = busColumn(other, LR);
+      w_.nodeX[w_.top] = busColumn(other, panX);
     }
     ++w_.top;
     dropTestDigits(1);
@@ -138,10 +138,11 @@ void CircuitEngine::operatorToken(Surface& s, char t) {
   // with the same operator. NAND and NOR are not associative, so
   // (a NAND b) NAND c is never drawn as one 3-input NAND.
   int extra = 0;
-  if ((t == '*' || t == '+') && isLetter(at(forcount + 1)) && at(forcount + 2) == t &&
-      busColumn(at(forcount + 1), 0) != 0) {
+  if ((t == '*' || t == '+') && isLetter(at(tokensDrawn + 1)) && at(tokensDrawn + 2) == t &&
+      busColumn(at(tokensDrawn + 1), 0) != 0) {
     extra = 1;
-    if (isLetter(at(forcount + 3)) && at(forcount + 4) == t && busColumn(at(forcount + 3), 0) != 0)
+    if (isLetter(at(tokensDrawn + 3)) && at(tokensDrawn + 4) == t &&
+        busColumn(at(tokensDrawn + 3), 0) != 0)
       extra = 2;
   }
 
@@ -157,14 +158,14 @@ void CircuitEngine::operatorToken(Surface& s, char t) {
 }
 
 void CircuitEngine::firstColumnGate(Surface& s, char t, double G, int extra) {
-  const double Xg = yP * 125 + LR;
+  const double Xg = columnPitch * 125 + panX;
   const double xTop = w_.nodeX[w_.top - 1], xSecond = w_.nodeX[w_.top - 2];
   const double tapTop = tapX(w_.top - 1), tapSecond = tapX(w_.top - 2);
   if (netlist) {
     netlist->pin(netOf(w_.top - 1), G + kPinFirst);
     netlist->pin(netOf(w_.top - 2), G + kPinSecond);
-    if (extra >= 1) netlist->pin(at(forcount + 1), G + (extra == 1 ? kPinThree : kPinFourLow));
-    if (extra == 2) netlist->pin(at(forcount + 3), G + kPinFourHigh);
+    if (extra >= 1) netlist->pin(at(tokensDrawn + 1), G + (extra == 1 ? kPinThree : kPinFourLow));
+    if (extra == 2) netlist->pin(at(tokensDrawn + 3), G + kPinFourHigh);
   }
   wire(s, tapTop, G + kPinFirst, Xg, G + kPinFirst, netOf(w_.top - 1));
   wire(s, tapSecond, G + kPinSecond, Xg, G + kPinSecond, netOf(w_.top - 2));
@@ -174,32 +175,32 @@ void CircuitEngine::firstColumnGate(Surface& s, char t, double G, int extra) {
   drawDrop(s, xSecond, G + kPinSecond);
 
   std::vector<double> extraPins;
-  const double x3 = busColumn(at(forcount + 1), LR);
-  const double x4 = busColumn(at(forcount + 3), LR);
+  const double x3 = busColumn(at(tokensDrawn + 1), panX);
+  const double x4 = busColumn(at(tokensDrawn + 3), panX);
   InputColumn c3, c4;
-  inputColumn(at(forcount + 1), c3);
-  inputColumn(at(forcount + 3), c4);
-  const double tap3 = c3.dropX + LR, tap4 = c4.dropX + LR;
+  inputColumn(at(tokensDrawn + 1), c3);
+  inputColumn(at(tokensDrawn + 3), c4);
+  const double tap3 = c3.dropX + panX, tap4 = c4.dropX + panX;
   if (extra == 1) {
-    wire(s, tap3, G + kPinThree, Xg, G + kPinThree, at(forcount + 1));
-    junction(s, tap3, G + kPinThree, at(forcount + 1));
+    wire(s, tap3, G + kPinThree, Xg, G + kPinThree, at(tokensDrawn + 1));
+    junction(s, tap3, G + kPinThree, at(tokensDrawn + 1));
     drawDrop(s, x3, G + kPinThree);
     extraPins = {kPinThree};
-    forcount += 2;
+    tokensDrawn += 2;
   } else if (extra == 2) {
-    wire(s, tap3, G + kPinFourLow, Xg, G + kPinFourLow, at(forcount + 1));
-    wire(s, tap4, G + kPinFourHigh, Xg, G + kPinFourHigh, at(forcount + 3));
-    junction(s, tap3, G + kPinFourLow, at(forcount + 1));
-    junction(s, tap4, G + kPinFourHigh, at(forcount + 3));
+    wire(s, tap3, G + kPinFourLow, Xg, G + kPinFourLow, at(tokensDrawn + 1));
+    wire(s, tap4, G + kPinFourHigh, Xg, G + kPinFourHigh, at(tokensDrawn + 3));
+    junction(s, tap3, G + kPinFourLow, at(tokensDrawn + 1));
+    junction(s, tap4, G + kPinFourHigh, at(tokensDrawn + 3));
     drawDrop(s, x3, G + kPinFourLow);
     drawDrop(s, x4, G + kPinFourHigh);
     extraPins = {kPinFourLow, kPinFourHigh};
-    forcount += 4;
+    tokensDrawn += 4;
   }
   // In test mode the gate shows the value of the last operator it took.
   dropTestDigits(static_cast<size_t>(extra));
 
-  pushGate(s, t, w_.level * yP * 125 + LR, std::move(extraPins));
+  pushGate(s, t, w_.level * columnPitch * 125 + panX, std::move(extraPins));
   // The chain stays: a later gate of its operator may still grow the chain
   // gate, but only when that gate itself is the operand below (laterGate).
   if (extra == 2) w_.chainCount = 0;
@@ -245,7 +246,7 @@ double CircuitEngine::tapX(int slot) const {
   // On the drop line itself, so the junction mark sits where the wire meets it.
   InputColumn c;
   if (!inputColumn(w_.operands[slot].letter, c)) return w_.nodeX[slot] - 100;
-  return c.dropX + LR;
+  return c.dropX + panX;
 }
 
 void CircuitEngine::wire(Surface& s, double x1, double y1, double x2, double y2, int net) {
@@ -285,10 +286,10 @@ bool CircuitEngine::growsChain(char t) {
 void CircuitEngine::laterGate(Surface& s, char t, double G) {
   const bool merge = growsChain(t);
   // Stand right of both operands.
-  const double pitch = yP * 125;
+  const double pitch = columnPitch * 125;
   for (int slot : {w_.top - 2, w_.top - 1}) {
     if (!w_.operands[slot].gate) continue;
-    const double c = (w_.nodeX[slot] - LR) / pitch;
+    const double c = (w_.nodeX[slot] - panX) / pitch;
     if (c + 0.01 >= w_.level) w_.level = c + 0.6;
   }
 
@@ -298,7 +299,7 @@ void CircuitEngine::laterGate(Surface& s, char t, double G) {
   }
   // A gate never touches another: further right until its place is free.
   for (int tries = 0; tries < 64; ++tries) {
-    const double X = tw(w_.level * pitch + LR), Y = tw(G);
+    const double X = tw(w_.level * pitch + panX), Y = tw(G);
     // The picture and, when shown, its label above it.
     Area body{X, Y, X + kGateWidth, Y + kGateHeight};
     if (labelComing()) {
@@ -308,7 +309,7 @@ void CircuitEngine::laterGate(Surface& s, char t, double G) {
     if (w_.router.roomFor(body)) break;
     w_.level += 0.6;
   }
-  const double Xg = w_.level * pitch + LR;
+  const double Xg = w_.level * pitch + panX;
   if (netlist) {
     netlist->pin(netOf(w_.top - 1), G + kPinSecond);
     netlist->pin(netOf(w_.top - 2), G + kPinFirst);
@@ -332,7 +333,7 @@ void CircuitEngine::growChain(Surface& s) {
   w_.operands[w_.top - 1].extraPins.push_back(pin);
   const double reach = inputReach(w_.operands[w_.top - 1].op, pin);
   line(s, Xc, w_.secondY + pin, Xc + reach, w_.secondY + pin);
-  if (testOn == 1 && !testAns.empty()) {
+  if (testMode == 1 && !testValues.empty()) {
     // The grown gate now has the value of this operator.
     paintGate(s, w_.top - 1);
     writeTestDigit(s, w_.top - 1);
@@ -422,8 +423,8 @@ Area labelArea(const std::vector<std::string>& lines, double point, double X, do
 }  // namespace
 
 bool CircuitEngine::labelComing() const {
-  return InputState1 && showMidExprs && w_.midCount + 1 < midExpr_.size() &&
-         !midExpr_[w_.midCount + 1].empty() && forcount != static_cast<int>(siki.size());
+  return twoInputGates && showMidExprs && w_.midCount + 1 < midExpr_.size() &&
+         !midExpr_[w_.midCount + 1].empty() && tokensDrawn != static_cast<int>(rpn.size());
 }
 
 Area CircuitEngine::comingLabelArea(double X, double Y) const {
@@ -453,14 +454,14 @@ void CircuitEngine::placeLabel(Surface& s, int slot) {
 }
 
 void CircuitEngine::writeTestDigit(Surface& s, int slot) {
-  if (testOn != 1 || testAns.empty()) return;
-  s.text(tw(w_.nodeX[slot] + 500), tw(w_.nodeY[slot]), testAns.substr(0, 1), kLightRed, kLabelPoint,
-         TextFace::Expression);
-  testAns.erase(0, 1);
+  if (testMode != 1 || testValues.empty()) return;
+  s.text(tw(w_.nodeX[slot] + 500), tw(w_.nodeY[slot]), testValues.substr(0, 1), kLightRed,
+         kLabelPoint, TextFace::Expression);
+  testValues.erase(0, 1);
 }
 
 void CircuitEngine::dropTestDigits(size_t count) {
-  if (testOn == 1) testAns.erase(0, std::min(count, testAns.size()));
+  if (testMode == 1) testValues.erase(0, std::min(count, testValues.size()));
 }
 
 void CircuitEngine::finish(Surface& s) {
@@ -471,7 +472,7 @@ void CircuitEngine::finish(Surface& s) {
     if (!w_.operands[S].gate) {
       // A single variable: its bus feeds the output wire directly, which
       // starts right of every bus so it cannot run along one.
-      outX = std::max(outX, busColumn('a', LR) + kGateWidth);
+      outX = std::max(outX, busColumn('a', panX) + kGateWidth);
       const double tap = tapX(S);
       junction(s, tap, outY, netOf(S));
       line(s, tap, outY, outX, outY);
@@ -506,8 +507,8 @@ void CircuitEngine::finish(Surface& s) {
       }
     }
   }
-  testOn = 0;
-  testAns.clear();
+  testMode = 0;
+  testValues.clear();
 }
 
 void CircuitEngine::drawDrop(Surface& s, double x, double y) {
@@ -517,10 +518,10 @@ void CircuitEngine::drawDrop(Surface& s, double x, double y) {
   for (int i = 0; i < kColumnCount; ++i) {
     InputColumn c;
     inputColumn(kColumnLetters[i], c);
-    if (x - LR == c.baseX) {
-      const double top = std::max(c.busY + OU, kDropTop);
-      line(s, c.dropX + LR, y, c.dropX + LR, top);
-      if (netlist) netlist->addWire(c.dropX + LR, y, c.dropX + LR, top, kColumnLetters[i]);
+    if (x - panX == c.baseX) {
+      const double top = std::max(c.busY + panY, kDropTop);
+      line(s, c.dropX + panX, y, c.dropX + panX, top);
+      if (netlist) netlist->addWire(c.dropX + panX, y, c.dropX + panX, top, kColumnLetters[i]);
       w_.router.reachDrop(i, y);
       return;
     }
@@ -532,9 +533,9 @@ double CircuitEngine::rowGap() const {
   // below a gate passes 2 x gap - 455 under its lower input's junction mark:
   // 355 keeps that clear of the mark (radius 60) and the pictures apart; a
   // label needs 200 above a picture.
-  double g = xP;
-  if (xP < 400) g = 355 + (std::max(xP, 200.0) - 200) * 0.2;
-  if (InputState1 && showMidExprs) g = std::max(g, 400.0);
+  double g = variableGap;
+  if (variableGap < 400) g = 355 + (std::max(variableGap, 200.0) - 200) * 0.2;
+  if (twoInputGates && showMidExprs) g = std::max(g, 400.0);
   return g;
 }
 
@@ -583,14 +584,14 @@ Clipped operator+(const Clipped& a, const Clipped& b) {
 void CircuitEngine::buildMidExprs() {
   midExpr_.clear();
   w_.midCount = 0;
-  if (!(InputState1 && showMidExprs)) return;
+  if (!(twoInputGates && showMidExprs)) return;
   struct Pending {
     Clipped text;   // with ~a for the letter n and so on
     long mid = -1;  // the intermediate expression this operand is, if a gate
   };
   std::vector<Pending> stack;
-  for (size_t i = 0; i < siki.size(); ++i) {
-    const char ch = siki[i];
+  for (size_t i = 0; i < rpn.size(); ++i) {
+    const char ch = rpn[i];
     if (isLetter(ch)) {
       stack.push_back({clipped(wordchange(std::string(1, ch))), -1});
     } else if (ch == '~') {
@@ -605,7 +606,7 @@ void CircuitEngine::buildMidExprs() {
       Pending L = std::move(stack.back());
       stack.pop_back();
       Clipped e = clipped("(") + L.text + clipped(std::string(1, ch)) + R.text + clipped(")");
-      if (i + 1 < siki.size() && siki[i + 1] == '~') {
+      if (i + 1 < rpn.size() && rpn[i + 1] == '~') {
         e = clipped("~") + e;
         ++i;
       }
@@ -616,8 +617,8 @@ void CircuitEngine::buildMidExprs() {
   w_.midCount = 0;
 }
 
-std::string testDigits(const std::string& siki, const std::string& bits, int n) {
-  const std::string s = AtoA(siki, bits, n);
+std::string testDigits(const std::string& rpn, const std::string& bits, int n) {
+  const std::string s = AtoA(rpn, bits, n);
   std::string D, out;
   for (char c : s) {
     if (c == '0' || c == '1') {

@@ -14,23 +14,23 @@ namespace ronri {
 
 class CircuitEngine {
  public:
-  // What the walk needs; read when a drawing starts (syoki = 1).
-  std::string siki;           // reverse Polish text to draw
-  double xP = 400;            // row gap between successive variables
-  double yP = 26;             // column pitch in units of 125 twips
-  double LR = 0;              // horizontal pan offset
-  double OU = 0;              // vertical pan offset
-  bool InputState1 = false;   // 2-input gates only
-  bool InputState2 = true;    // gates of 2 to 4 inputs
-  bool showMidExprs = false;  // "途中の式も表示" ticked (used with 2-input gates)
-  int listindex = 0;          // variable count - 1
+  // What the walk needs; read when a drawing starts (startsNew = 1).
+  std::string rpn;             // reverse Polish text to draw
+  double variableGap = 400;    // row gap between successive variables
+  double columnPitch = 26;     // column pitch in units of 125 twips
+  double panX = 0;             // horizontal pan offset
+  double panY = 0;             // vertical pan offset
+  bool twoInputGates = false;  // 2-input gates only
+  bool upToFourInputs = true;  // gates of 2 to 4 inputs
+  bool showMidExprs = false;   // "途中の式も表示" ticked (used with 2-input gates)
+  int lastVariable = 0;        // variable count - 1
   // Where the window's caption ends (its right and bottom edge, twips); 0 = no caption.
   double captionRight = 0, captionBottom = 0;
 
-  int syoki = 1;               // 1 = the next step starts a new drawing
-  int forcount = 0;            // 1-based index of the last token consumed
-  int testOn = 0;              // 1 = write every gate's value while drawing
-  std::string testAns;         // those values still to write, one per operator token
+  int startsNew = 1;           // 1 = the next step starts a new drawing
+  int tokensDrawn = 0;         // 1-based index of the last token consumed
+  int testMode = 0;            // 1 = write every gate's value while drawing
+  std::string testValues;      // those values still to write, one per operator token
   Netlist* netlist = nullptr;  // when set, what is drawn is recorded there too
 
   enum class Step {
@@ -39,11 +39,11 @@ class CircuitEngine {
     Idle,      // the drawing was already finished
   };
   Step step(Surface& s);
-  // Len(siki) + 1 steps: the whole drawing from wherever the walk stands.
+  // Len(rpn) + 1 steps: the whole drawing from wherever the walk stands.
   void create(Surface& s);
-  bool finished() const { return syoki == 0 && forcount > static_cast<int>(siki.size()); }
+  bool finished() const { return startsNew == 0 && tokensDrawn > static_cast<int>(rpn.size()); }
   // True when the next step starts a drawing (so a window can lock its settings).
-  bool atStart() const { return syoki == 1; }
+  bool atStart() const { return startsNew == 1; }
 
   // The intermediate expressions of the two-operand gates, in drawing order
   // (filled at the start of every drawing when they are to be shown). One
@@ -57,10 +57,10 @@ class CircuitEngine {
   // y of the first variable row: below every bus of the used variables.
   // A caption taller than its one designed line moves the rows down as far.
   double firstRowY() const {
-    return (3.0 * listindex + 10) * 125 + OU + std::max(0.0, captionBottom - 1095);
+    return (3.0 * lastVariable + 10) * 125 + panY + std::max(0.0, captionBottom - 1095);
   }
   // The distance between successive variable rows that the walk uses: the
-  // chosen xP, except that the two narrow choices are raised just enough
+  // chosen variableGap, except that the two narrow choices are raised just enough
   // that stacked gates (and their labels) never touch.
   double rowGap() const;
   // Drops never reach above this (the first bus), so a panned drawing leaves
@@ -101,7 +101,7 @@ class CircuitEngine {
   void finish(Surface& s);
   char at(int pos) const;  // 1-based; 0 past the end
   void ensureSlot(int slot);
-  bool mode24() const { return !InputState1 && InputState2; }
+  bool mode24() const { return !twoInputGates && upToFourInputs; }
 
   // Everything one drawing builds up, started afresh with each drawing.
   struct Walk {
@@ -129,7 +129,7 @@ class CircuitEngine {
 };
 
 // The value of every gate for one input: one digit per operator token of
-// siki, in token order. bits holds one digit per variable.
-std::string testDigits(const std::string& siki, const std::string& bits, int n);
+// rpn, in token order. bits holds one digit per variable.
+std::string testDigits(const std::string& rpn, const std::string& bits, int n);
 
 }  // namespace ronri

@@ -62,12 +62,12 @@ class NoSurface : public Surface {
 
 Netlist drawnNetlist(const CircuitEngine& settings) {
   CircuitEngine engine = settings;
-  engine.LR = engine.OU = 0;
-  engine.syoki = 1;
-  engine.testOn = 0;
-  engine.testAns.clear();
+  engine.panX = engine.panY = 0;
+  engine.startsNew = 1;
+  engine.testMode = 0;
+  engine.testValues.clear();
   Netlist out;
-  out.variables = engine.listindex + 1;
+  out.variables = engine.lastVariable + 1;
   engine.netlist = &out;
   NoSurface none;
   engine.create(none);

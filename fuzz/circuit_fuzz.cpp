@@ -26,7 +26,7 @@ void draw(CircuitEngine& engine, bool atOnce, const std::string& context) {
     engine.create(s);
   } else {
     // Step through, as the "ステップ" button does.
-    for (size_t i = 0; i <= engine.siki.size(); ++i) engine.step(s);
+    for (size_t i = 0; i <= engine.rpn.size(); ++i) engine.step(s);
   }
   RONRI_FUZZ_CHECK(engine.finished(), context);
   RONRI_FUZZ_CHECK(engine.step(s) == CircuitEngine::Step::Idle, context);
@@ -41,29 +41,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool infix = in.number(0, 1);
   const int row = in.number(0, 255) << 2 | in.number(0, 3);
   CircuitEngine engine;
-  engine.listindex = n - 1;
-  engine.InputState1 = twoInputs;
-  engine.InputState2 = !twoInputs;
+  engine.lastVariable = n - 1;
+  engine.twoInputGates = twoInputs;
+  engine.upToFourInputs = !twoInputs;
   engine.showMidExprs = in.number(0, 1);
-  engine.xP = kRowGaps[in.number(0, 4)];
-  engine.yP = kPitches[in.number(0, 4)];
-  engine.LR = in.number(-20, 20) * 100;
-  engine.OU = in.number(-20, 20) * 100;
+  engine.variableGap = kRowGaps[in.number(0, 4)];
+  engine.columnPitch = kPitches[in.number(0, 4)];
+  engine.panX = in.number(-20, 20) * 100;
+  engine.panY = in.number(-20, 20) * 100;
   const bool test = in.number(0, 1);
   const bool atOnce = in.number(0, 1);
   const bool smallestCover = in.number(0, 1);
   const std::string text = in.rest(600);
   const std::string rpn = infix ? ReversePolishNotation(InsideExp(text)) : text;
 
-  engine.siki = rpn;
+  engine.rpn = rpn;
   const std::string bits = rowBits(row % (1 << n), n);
   if (test) {
-    engine.testOn = 1;
-    engine.testAns = testDigits(rpn, bits, n);
+    engine.testMode = 1;
+    engine.testValues = testDigits(rpn, bits, n);
   }
   draw(engine, atOnce, text);
   // A second drawing of the same engine starts afresh.
-  engine.syoki = 1;
+  engine.startsNew = 1;
   draw(engine, atOnce, text);
 
   // The gate values: the last one is the value of the whole expression, for
@@ -90,10 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Compressed c = compressExpression(simple, n, smallestCover, cache);
     RONRI_FUZZ_CHECK(!c.failed, text);
     if (!c.constant) {
-      RONRI_FUZZ_CHECK(evaluateRows(c.siki, n) == values, text);
-      engine.siki = c.siki;
-      engine.syoki = 1;
-      engine.testOn = 0;
+      RONRI_FUZZ_CHECK(evaluateRows(c.rpn, n) == values, text);
+      engine.rpn = c.rpn;
+      engine.startsNew = 1;
+      engine.testMode = 0;
       draw(engine, atOnce, text);
     }
   }

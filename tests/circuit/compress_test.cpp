@@ -20,11 +20,11 @@ TEST(CircuitCompress, PrimeImplicantsOrTheSmallestCoverDrawTheSameFunction) {
   CompressCache cache;
   const Compressed all = compressExpression(t.oneTerms, 4, false, cache);
   EXPECT_FALSE(all.failed);
-  EXPECT_EQ(evaluateRows(all.siki, 4), evaluateRows(t.rpn, 4));
+  EXPECT_EQ(evaluateRows(all.rpn, 4), evaluateRows(t.rpn, 4));
   EXPECT_EQ(std::count(all.caption.begin(), all.caption.end(), '+'), 3) << all.caption;
   const Compressed cover = compressExpression(t.oneTerms, 4, true, cache);
   EXPECT_FALSE(cover.failed);
-  EXPECT_EQ(evaluateRows(cover.siki, 4), evaluateRows(t.rpn, 4));
+  EXPECT_EQ(evaluateRows(cover.rpn, 4), evaluateRows(t.rpn, 4));
   EXPECT_EQ(std::count(cover.caption.begin(), cover.caption.end(), '+'), 2) << cover.caption;
   EXPECT_EQ(cache.sc3Cache.empty(), false);
 }
@@ -33,18 +33,18 @@ TEST(CircuitCompress, ConstantsAreReportedAsSuch) {
   CompressCache cache;
   const Compressed one = compressExpression("n+a+", 1, true, cache);
   EXPECT_TRUE(one.constant);
-  EXPECT_EQ(one.siki, "1");
+  EXPECT_EQ(one.rpn, "1");
   EXPECT_FALSE(one.failed);
   const Compressed zero = compressExpression("", 2, false, cache);
   EXPECT_TRUE(zero.constant);
-  EXPECT_EQ(zero.siki, "0");
+  EXPECT_EQ(zero.rpn, "0");
   EXPECT_FALSE(zero.failed);
 }
 
 TEST(CircuitCompress, CacheServesOnlyTheFunctionItWasMadeFor) {
   CompressCache cache;
-  EXPECT_EQ(compressExpression("ao+ab+", 2, false, cache).siki, "a");
-  EXPECT_EQ(compressExpression("nb+ab+", 2, false, cache).siki, "b");
+  EXPECT_EQ(compressExpression("ao+ab+", 2, false, cache).rpn, "a");
+  EXPECT_EQ(compressExpression("nb+ab+", 2, false, cache).rpn, "b");
   EXPECT_EQ(compressExpression("nb+ab+", 3, false, cache).failed, true);  // not 3-letter terms
 }
 

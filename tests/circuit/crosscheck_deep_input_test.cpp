@@ -43,13 +43,13 @@ void drawEveryWay(const std::string& infix, int n) {
   // Test mode and the intermediate expressions on: the most work per token.
   for (bool two : {true, false}) {
     CircuitEngine engine;
-    engine.siki = rpn;
-    engine.listindex = n - 1;
-    engine.InputState1 = two;
-    engine.InputState2 = !two;
+    engine.rpn = rpn;
+    engine.lastVariable = n - 1;
+    engine.twoInputGates = two;
+    engine.upToFourInputs = !two;
     engine.showMidExprs = true;
-    engine.testOn = 1;
-    engine.testAns = testDigits(rpn, bits, n);
+    engine.testMode = 1;
+    engine.testValues = testDigits(rpn, bits, n);
     CountingSurface s;
     engine.create(s);
     EXPECT_TRUE(engine.finished()) << (two ? "2-input" : "2-4-input");
@@ -83,7 +83,7 @@ TEST(CrosscheckDeepCircuitSlow, CompressOfADeepExpressionsFunction) {
   CompressCache cache;
   const Compressed c = compressExpression(t.oneTerms, 3, true, cache);
   ASSERT_FALSE(c.failed);
-  EXPECT_EQ(evaluateRows(c.siki, 3), evaluateRows(t.rpn, 3));
+  EXPECT_EQ(evaluateRows(c.rpn, 3), evaluateRows(t.rpn, 3));
 }
 
 }  // namespace

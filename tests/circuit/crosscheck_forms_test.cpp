@@ -115,7 +115,7 @@ TEST(CrosscheckFormsSlow, EveryFormOfAnExpressionHasItsTruthTable) {
     for (bool two : {true, false}) {
       EXPECT_EQ(test::drawnTable(t.rpn, n, two), want) << (two ? "2-input" : "2-4-input");
       if (!compressed.constant)
-        EXPECT_EQ(test::drawnTable(compressed.siki, n, two), want)
+        EXPECT_EQ(test::drawnTable(compressed.rpn, n, two), want)
             << "compressed " << compressed.caption << (two ? " 2-input" : " 2-4-input");
     }
     if (HasFailure()) return;

@@ -43,7 +43,7 @@ std::string randomExpression(std::mt19937& rng, int n, int leaves) {
 struct Drawing {
   int n = 1;
   bool twoInputs = true;
-  double xP = 400, yP = 26;
+  double variableGap = 400, columnPitch = 26;
   bool labels = false;   // "途中の式も表示"
   std::string testBits;  // "試す" with this input, or none
   std::string caption;   // what the window writes under the title
@@ -53,12 +53,12 @@ struct Drawing {
 // expression and is clean to look at, else the first fault found.
 std::string faultOf(const std::string& rpn, const Drawing& w) {
   CircuitEngine engine;
-  engine.xP = w.xP;
-  engine.yP = w.yP;
-  engine.siki = rpn;
-  engine.listindex = w.n - 1;
-  engine.InputState1 = w.twoInputs;
-  engine.InputState2 = !w.twoInputs;
+  engine.variableGap = w.variableGap;
+  engine.columnPitch = w.columnPitch;
+  engine.rpn = rpn;
+  engine.lastVariable = w.n - 1;
+  engine.twoInputGates = w.twoInputs;
+  engine.upToFourInputs = !w.twoInputs;
   engine.showMidExprs = w.labels;
   std::vector<test::TextArea> shown;
   if (!w.caption.empty()) {
@@ -68,8 +68,8 @@ std::string faultOf(const std::string& rpn, const Drawing& w) {
     engine.captionBottom = 720 + box.height;
   }
   if (!w.testBits.empty()) {
-    engine.testOn = 1;
-    engine.testAns = testDigits(rpn, w.testBits, w.n);
+    engine.testMode = 1;
+    engine.testValues = testDigits(rpn, w.testBits, w.n);
   }
   test::RecordingSurface surface;
   engine.create(surface);
@@ -83,12 +83,12 @@ std::string faultOf(const std::string& rpn, const Drawing& w) {
 }
 
 void expectDrawnRight(const std::string& rpn, int n, bool twoInputs, const std::string& what,
-                      double xP = 400, double yP = 26) {
+                      double variableGap = 400, double columnPitch = 26) {
   Drawing w;
   w.n = n;
   w.twoInputs = twoInputs;
-  w.xP = xP;
-  w.yP = yP;
+  w.variableGap = variableGap;
+  w.columnPitch = columnPitch;
   const std::string fault = faultOf(rpn, w);
   EXPECT_EQ(fault, "") << what << " rpn " << rpn << " mode " << (twoInputs ? "2" : "2-4");
 }
@@ -160,11 +160,11 @@ TEST(CircuitDiagramSlow, EveryDrawingIsCleanAtEverySpacingInBothModes) {
     const std::string rpn = ReversePolishNotation(InsideExp(e));
     w.caption = "f=" + e;
     for (int b = 0; b < w.n; ++b) w.testBits += char('0' + rng() % 2);
-    for (double xP : rowGaps)
-      for (double yP : pitches)
+    for (double variableGap : rowGaps)
+      for (double columnPitch : pitches)
         for (bool two : {true, false}) {
-          w.xP = xP;
-          w.yP = yP;
+          w.variableGap = variableGap;
+          w.columnPitch = columnPitch;
           w.twoInputs = two;
           w.labels = two;
           const std::string fault = faultOf(rpn, w);
@@ -172,7 +172,8 @@ TEST(CircuitDiagramSlow, EveryDrawingIsCleanAtEverySpacingInBothModes) {
           if (fault.empty()) continue;
           if (first.empty())
             first = e + " (" + rpn + ") mode " + (two ? "2" : "2-4") + " spacing " +
-                    std::to_string(int(xP)) + "/" + std::to_string(int(yP)) + ": " + fault;
+                    std::to_string(int(variableGap)) + "/" + std::to_string(int(columnPitch)) +
+                    ": " + fault;
           ++faulty;
         }
   }

@@ -96,7 +96,7 @@ struct Label {
 // The geometric faults of a drawing: checked only from what was drawn and
 // the window's texts, not from how the engine placed it.
 void checkGeometry(ReadDiagram& d, const std::vector<DrawCall>& calls, const std::vector<Seg>& segs,
-                   const std::vector<Box>& boxes, int n, int LR, int OU,
+                   const std::vector<Box>& boxes, int n, int panX, int panY,
                    const std::vector<TextArea>& shown, const ReadOptions& options) {
   auto& out = d.geometry;
   auto body = [](const Box& b) { return Rect{b.x, b.y, b.x + 900, b.y + 600}; };
@@ -161,7 +161,7 @@ void checkGeometry(ReadDiagram& d, const std::vector<DrawCall>& calls, const std
   }
   for (const TextArea& a : shown)
     texts.push_back({{a.x, a.y, a.x + a.width, a.y + a.height}, a.what, -1});
-  if (LR == 0 && OU == 0 && !options.busNamesDrawn)
+  if (panX == 0 && panY == 0 && !options.busNamesDrawn)
     for (int k = 0; k < 2 * n && k < 20; ++k) {
       // Each bus name stands left of the bus's start, level with its line.
       const Bus& b = kBuses[k];
@@ -191,7 +191,7 @@ void checkGeometry(ReadDiagram& d, const std::vector<DrawCall>& calls, const std
       if (options.fanOutMarks && s.vertical() && onSegment(s, c.x1, c.y1)) onDrop = true;
       if (s.vertical() && onSegment(s, c.x1, c.y1))
         for (const Bus& b : kBuses)
-          if (s.x1 == b.dropX + LR && std::min(s.y1, s.y2) == std::max(b.busY + OU, kDropTop))
+          if (s.x1 == b.dropX + panX && std::min(s.y1, s.y2) == std::max(b.busY + panY, kDropTop))
             onDrop = true;
     }
     if (!onWire || !onDrop)
@@ -202,7 +202,7 @@ void checkGeometry(ReadDiagram& d, const std::vector<DrawCall>& calls, const std
 
 }  // namespace
 
-ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int OU,
+ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int panX, int panY,
                         const std::vector<TextArea>& shown, const ReadOptions& options) {
   ReadDiagram d;
   std::vector<Seg> segs;
@@ -211,11 +211,11 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int O
   for (int k = 0; k < 2 * n && k < 20; ++k) {
     const Bus& b = kBuses[k];
     if (options.busNamesDrawn)  // its own bus lines are drawn: only where they reach the drops
-      segs.push_back({b.dropX + LR, b.busY + OU, b.dropX + LR, b.busY + OU, -1, b.letter});
-    else if (b.busY + OU >= kDropTop)
-      segs.push_back({360 + LR, b.busY + OU, b.dropX + LR, b.busY + OU, -1, b.letter});
+      segs.push_back({b.dropX + panX, b.busY + panY, b.dropX + panX, b.busY + panY, -1, b.letter});
+    else if (b.busY + panY >= kDropTop)
+      segs.push_back({360 + panX, b.busY + panY, b.dropX + panX, b.busY + panY, -1, b.letter});
     else  // moved up among the controls, where its drops stop short of it
-      segs.push_back({b.dropX + LR, kDropTop, b.dropX + LR, kDropTop, -1, b.letter});
+      segs.push_back({b.dropX + panX, kDropTop, b.dropX + panX, kDropTop, -1, b.letter});
   }
   for (size_t i = 0; i < calls.size(); ++i) {
     const DrawCall& c = calls[i];
@@ -271,7 +271,7 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR, int O
     }
   }
 
-  checkGeometry(d, calls, segs, boxes, n, LR, OU, shown, options);
+  checkGeometry(d, calls, segs, boxes, n, panX, panY, shown, options);
 
   // Wires that touch are one net; a junction mark joins what ends inside it.
   UnionFind uf(segs.size());
@@ -498,10 +498,10 @@ std::vector<char> ReadDiagram::valuesOf(int n, int outputNet) const {
 
 std::string drawnTable(const std::string& rpn, int n, bool twoInputs) {
   CircuitEngine engine;
-  engine.siki = rpn;
-  engine.listindex = n - 1;
-  engine.InputState1 = twoInputs;
-  engine.InputState2 = !twoInputs;
+  engine.rpn = rpn;
+  engine.lastVariable = n - 1;
+  engine.twoInputGates = twoInputs;
+  engine.upToFourInputs = !twoInputs;
   RecordingSurface surface;
   engine.create(surface);
   const ReadDiagram read = readDiagram(surface.calls, n);

@@ -63,7 +63,7 @@ struct TextArea {
 // The buses (drawn by the window) are those of the first n variables, moved
 // by the pan offsets like the engine's drawing; at home their names stand
 // left of them. `shown` are the window's other texts over the drawing.
-ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int LR = 0, int OU = 0,
+ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int panX = 0, int panY = 0,
                         const std::vector<TextArea>& shown = {}, const ReadOptions& options = {});
 
 // The circuit the engine draws for a reverse Polish text of n variables (two-

@@ -86,11 +86,11 @@ const std::vector<Case>& cases() {
       const std::string e = randomExpression(rng, n, 1 + int(rng() % 12));
       for (bool two : {true, false}) {
         CircuitEngine engine;
-        engine.siki = ReversePolishNotation(InsideExp(e));
-        engine.listindex = n - 1;
-        engine.InputState1 = two;
-        engine.InputState2 = !two;
-        out.push_back({e, engine.siki, n, two, drawnNetlist(engine)});
+        engine.rpn = ReversePolishNotation(InsideExp(e));
+        engine.lastVariable = n - 1;
+        engine.twoInputGates = two;
+        engine.upToFourInputs = !two;
+        out.push_back({e, engine.rpn, n, two, drawnNetlist(engine)});
       }
     }
     return out;

@@ -58,16 +58,16 @@ struct Drawn {
   RecordingSurface surface;
 };
 
-// Draws siki with n variables in the given mode ("2" = true) at default spacing.
-void draw(Drawn& d, const std::string& siki, int n, bool twoInputs, double xP = 400,
-          double yP = 26) {
-  d.engine.siki = siki;
-  d.engine.listindex = n - 1;
-  d.engine.InputState1 = twoInputs;
-  d.engine.InputState2 = !twoInputs;
-  d.engine.xP = xP;
-  d.engine.yP = yP;
-  d.engine.syoki = 1;
+// Draws rpn with n variables in the given mode ("2" = true) at default spacing.
+void draw(Drawn& d, const std::string& rpn, int n, bool twoInputs, double variableGap = 400,
+          double columnPitch = 26) {
+  d.engine.rpn = rpn;
+  d.engine.lastVariable = n - 1;
+  d.engine.twoInputGates = twoInputs;
+  d.engine.upToFourInputs = !twoInputs;
+  d.engine.variableGap = variableGap;
+  d.engine.columnPitch = columnPitch;
+  d.engine.startsNew = 1;
   d.engine.create(d.surface);
 }
 
@@ -85,8 +85,8 @@ TEST(CircuitLayout, TwoVariableAndIsDrawnCallByCall) {
 
 TEST(CircuitLayout, StepsAreResumableAndStopAfterTheFinish) {
   Drawn d;
-  d.engine.siki = "ab*";
-  d.engine.listindex = 1;
+  d.engine.rpn = "ab*";
+  d.engine.lastVariable = 1;
   EXPECT_TRUE(d.engine.atStart());
   EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Drew);  // a
   EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Drew);  // b
@@ -98,7 +98,7 @@ TEST(CircuitLayout, StepsAreResumableAndStopAfterTheFinish) {
   EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Idle);
   EXPECT_EQ(d.engine.step(d.surface), CircuitEngine::Step::Idle);
   EXPECT_EQ(d.surface.calls.size(), drawn);
-  EXPECT_EQ(d.engine.forcount, 4);
+  EXPECT_EQ(d.engine.tokensDrawn, 4);
 }
 
 TEST(CircuitLayout, LaterGateStandsRightOfItsOperandAndWiresHalfway) {
@@ -131,10 +131,10 @@ TEST(CircuitLayout, NotAfterAGateRepaintsItsComplement) {
 
 TEST(CircuitLayout, FourInputFirstColumnGateTakesFiveTokensInMode24) {
   Drawn d;
-  d.engine.siki = "ab*c*d*";
-  d.engine.listindex = 3;
+  d.engine.rpn = "ab*c*d*";
+  d.engine.lastVariable = 3;
   for (int i = 0; i < 3; ++i) d.engine.step(d.surface);
-  EXPECT_EQ(d.engine.forcount, 7);
+  EXPECT_EQ(d.engine.tokensDrawn, 7);
   EXPECT_THAT(pictures(d.surface), ElementsAre("picture gate/and 3250,2575"));
   const int G = 2575;
   // Each wire leaves its variable's drop line, where its junction mark sits.
@@ -180,12 +180,12 @@ TEST(CircuitLayout, ExclusiveAndNandNorChainsNeverGrow) {
       {"ab|c|d|", {"nor", "nor", "nor"}},
       {"ab*c$d$", {"and", "nand", "nand"}},
   };
-  for (const auto& [siki, kinds] : cases) {
+  for (const auto& [rpn, kinds] : cases) {
     Drawn d;
-    draw(d, siki, 4, false);
+    draw(d, rpn, 4, false);
     std::vector<std::string> got;
     for (const DrawCall& c : d.surface.of(DrawCall::Picture)) got.push_back(c.str.substr(5));
-    EXPECT_EQ(got, kinds) << siki;
+    EXPECT_EQ(got, kinds) << rpn;
   }
 }
 
@@ -264,8 +264,8 @@ TEST(CircuitLayout, TestDigitsAreWrittenInLightRedAtEachGate) {
   EXPECT_EQ(testDigits("ab*", "10", 2), "0");
   EXPECT_EQ(testDigits("ab*~c+", "110", 3), "100");
   Drawn d;
-  d.engine.testOn = 1;
-  d.engine.testAns = testDigits("ab*", "10", 2);
+  d.engine.testMode = 1;
+  d.engine.testValues = testDigits("ab*", "10", 2);
   draw(d, "ab*", 2, true);
   const auto texts = d.surface.of(DrawCall::Text);
   ASSERT_EQ(texts.size(), 1u);
@@ -273,13 +273,13 @@ TEST(CircuitLayout, TestDigitsAreWrittenInLightRedAtEachGate) {
   EXPECT_EQ(texts[0].x1, 3750);
   EXPECT_EQ(texts[0].y1, 1825);
   EXPECT_EQ(texts[0].color, kLightRed);
-  EXPECT_EQ(d.engine.testOn, 0);
-  EXPECT_THAT(d.engine.testAns, IsEmpty());
+  EXPECT_EQ(d.engine.testMode, 0);
+  EXPECT_THAT(d.engine.testValues, IsEmpty());
 
   // A NOT writes its digit where the digit of the gate it complements stands.
   Drawn n;
-  n.engine.testOn = 1;
-  n.engine.testAns = testDigits("ab*~c+", "110", 3);
+  n.engine.testMode = 1;
+  n.engine.testValues = testDigits("ab*~c+", "110", 3);
   draw(n, "ab*~c+", 3, true);
   const auto digits = n.surface.of(DrawCall::Text);
   ASSERT_EQ(digits.size(), 3u);
@@ -313,12 +313,12 @@ TEST(CircuitLayout, SumOfProductsGrowsOneOrGate) {
 
 TEST(CircuitLayout, OnlyTheChainGateItselfGrows) {
   // After a+(bc+d) the second OR finds a variable, not its chain gate, below.
-  for (const char* siki : {"abc*d++", "abc*d+e++", "ab+cd*e++"}) {
+  for (const char* rpn : {"abc*d++", "abc*d+e++", "ab+cd*e++"}) {
     Drawn d;
-    draw(d, siki, 5, false);
+    draw(d, rpn, 5, false);
     const auto read = test::readDiagram(d.surface.calls, 5);
-    ASSERT_THAT(read.problems, IsEmpty()) << siki << ": " << read.problems.front();
-    EXPECT_EQ(read.truthTable(5), evaluateRows(siki, 5)) << siki;
+    ASSERT_THAT(read.problems, IsEmpty()) << rpn << ": " << read.problems.front();
+    EXPECT_EQ(read.truthTable(5), evaluateRows(rpn, 5)) << rpn;
   }
 }
 
@@ -334,11 +334,11 @@ TEST(CircuitLayout, NotOnAPlainLetterUsesTheOtherBus) {
 }
 
 TEST(CircuitLayout, ConstantsAndBrokenTextsDrawNothingWrong) {
-  for (const char* siki : {"0", "1", "", "*", "a*", "~"}) {
+  for (const char* rpn : {"0", "1", "", "*", "a*", "~"}) {
     Drawn d;
-    draw(d, siki, 2, true);
-    EXPECT_THAT(d.surface.of(DrawCall::Picture), IsEmpty()) << siki;
-    EXPECT_TRUE(d.engine.finished()) << siki;
+    draw(d, rpn, 2, true);
+    EXPECT_THAT(d.surface.of(DrawCall::Picture), IsEmpty()) << rpn;
+    EXPECT_TRUE(d.engine.finished()) << rpn;
   }
 }
 
@@ -348,11 +348,11 @@ TEST(CircuitLayout, LongExpressionsHaveNoFixedLimits) {
   deep += std::string(399, '+');
   std::string chain = "ab*";
   for (int i = 0; i < 600; ++i) chain += i % 2 ? "c@" : "d+";
-  for (const std::string& siki : {deep, chain}) {
+  for (const std::string& rpn : {deep, chain}) {
     for (bool two : {true, false}) {
       Drawn d;
       d.engine.showMidExprs = true;
-      draw(d, siki, 4, two);
+      draw(d, rpn, 4, two);
       EXPECT_TRUE(d.engine.finished());
       EXPECT_FALSE(d.surface.of(DrawCall::Picture).empty());
     }
@@ -363,8 +363,8 @@ TEST(CircuitLayout, PannedDrawingIsTheSameDrawingMoved) {
   for (bool two : {true, false}) {
     Drawn home, moved;
     draw(home, "ab*c+dn*$", 4, two);
-    moved.engine.LR = -1000;
-    moved.engine.OU = -500;
+    moved.engine.panX = -1000;
+    moved.engine.panY = -500;
     draw(moved, "ab*c+dn*$", 4, two);
     // Everything moves but the output wire to the caption (its last lines,
     // which ignore the offsets), and drops stop at the first bus's height

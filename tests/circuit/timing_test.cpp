@@ -17,10 +17,10 @@ namespace {
 
 Netlist drawn(const std::string& expression, int n, bool twoInputs = true) {
   CircuitEngine engine;
-  engine.siki = ReversePolishNotation(InsideExp(expression));
-  engine.listindex = n - 1;
-  engine.InputState1 = twoInputs;
-  engine.InputState2 = !twoInputs;
+  engine.rpn = ReversePolishNotation(InsideExp(expression));
+  engine.lastVariable = n - 1;
+  engine.twoInputGates = twoInputs;
+  engine.upToFourInputs = !twoInputs;
   return drawnNetlist(engine);
 }
 

@@ -10,9 +10,9 @@ namespace {
 using test::DrawCall;
 using test::RecordingSurface;
 
-std::string drawing(std::string_view siki, std::size_t maxCells = SIZE_MAX) {
+std::string drawing(std::string_view rpn, std::size_t maxCells = SIZE_MAX) {
   RecordingSurface s;
-  drawNotation(s, siki, maxCells);
+  drawNotation(s, rpn, maxCells);
   return s.dump();
 }
 

@@ -61,8 +61,8 @@ TEST(CircuitFileExport, MenuOffersBothFormatsAndFilesAreWrittenWholeOrNotAtAll) 
   EXPECT_THAT(entries, Contains(QStringLiteral("Verilogで保存…")));
 
   CircuitEngine engine;
-  engine.siki = "ab*c~+";
-  engine.listindex = 2;
+  engine.rpn = "ab*c~+";
+  engine.lastVariable = 2;
   const Netlist drawing = drawnNetlist(engine);
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("回路 の図.v"));

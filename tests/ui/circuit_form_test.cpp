@@ -237,8 +237,8 @@ TEST(CircuitWindow, SpacingListsSetTheDrawingBeforeTheFirstStep) {
   choose("Combo1", 4);
   choose("Combo2", 4);
   click(f, "Command2");
-  EXPECT_EQ(f.engine().xP, 600);
-  EXPECT_EQ(f.engine().yP, 28);
+  EXPECT_EQ(f.engine().variableGap, 600);
+  EXPECT_EQ(f.engine().columnPitch, 28);
   EXPECT_FALSE(enabled(f, "Combo1"));
   // Gates 3500 twips per pitch unit.
   EXPECT_TRUE(drawn(f, QRect(3500, 2300, 900, 600), qRgb(0, 0, 0)));

@@ -297,9 +297,9 @@ std::string recorded(Canvas* canvas) {
   return s.dump();
 }
 
-std::string expectedDrawing(std::string_view siki) {
+std::string expectedDrawing(std::string_view rpn) {
   test::RecordingSurface s;
-  drawNotation(s, siki, NotationForm::kMaxCells);
+  drawNotation(s, rpn, NotationForm::kMaxCells);
   return s.dump();
 }
 

@@ -412,12 +412,12 @@ void CircuitForm::buildSpacingControls() {
   connect(rowGapList_, &QComboBox::activated, this, [this](int i) {
     if (i < 0 || i > 4) return;
     rowGap_ = kRowGap[i];
-    engine_.syoki = 1;
+    engine_.startsNew = 1;
   });
   connect(pitchList_, &QComboBox::activated, this, [this](int i) {
     if (i < 0 || i > 4) return;
     columnPitch_ = kPitch[i];
-    engine_.syoki = 1;
+    engine_.startsNew = 1;
   });
 
   midExpressionsCheck_ = new QCheckBox(tr("途中の式も表示"), canvas_);
@@ -463,7 +463,7 @@ void CircuitForm::load() {
   QString function = captionText_;
   if (function.startsWith(QStringLiteral("f="))) function.remove(0, 2);
   showFunctionInTitle(widget(), caption(), withDontCares(function, dontCares_));
-  engine_.syoki = 1;
+  engine_.startsNew = 1;
   constantShown_ = false;
   captionLabel_->setText(QString());
   captionLabel_->setToolTip(QString());
@@ -485,7 +485,7 @@ void CircuitForm::load() {
 }
 
 void CircuitForm::unloading() {
-  engine_.syoki = 1;
+  engine_.startsNew = 1;
   if (QMainWindow* w = widget()) normalGeometry_ = w->normalGeometry();
 }
 
@@ -508,15 +508,15 @@ void CircuitForm::selectInputs(bool twoInputs) {
 void CircuitForm::step() {
   if (!isOpen() || constantShown_) return;
   if (engine_.atStart()) {
-    engine_.siki = rpn_.toStdString();
-    engine_.xP = rowGap_;
-    engine_.yP = columnPitch_;
-    engine_.LR = panX_;
-    engine_.OU = panY_;
-    engine_.InputState1 = twoInputGates_;
-    engine_.InputState2 = !twoInputGates_;
+    engine_.rpn = rpn_.toStdString();
+    engine_.variableGap = rowGap_;
+    engine_.columnPitch = columnPitch_;
+    engine_.panX = panX_;
+    engine_.panY = panY_;
+    engine_.twoInputGates = twoInputGates_;
+    engine_.upToFourInputs = !twoInputGates_;
     engine_.showMidExprs = midExpressionsCheck_->isChecked();
-    engine_.listindex = variables() - 1;
+    engine_.lastVariable = variables() - 1;
     // The caption is laid out now, so the drawing keeps clear of it.
     const CaptionPlace c = placeCaption(captionText_);
     captionLabel_->setFont(c.font);
@@ -641,7 +641,7 @@ void CircuitForm::compress() {
   showsMinimal_ = true;
   const bool tick = midExpressionsCheck_->isChecked();
   rpnBeforeCompress_ = rpn_;
-  rpn_ = QString::fromStdString(c.siki);
+  rpn_ = QString::fromStdString(c.rpn);
   // The caption first: the reload titles the window with it.
   captionBeforeCompress_ = captionText_.toStdString();
   captionText_ = QString::fromStdString(c.caption);
@@ -687,9 +687,9 @@ void CircuitForm::runTest() {
     showMessage(widget(), tr("おかしいです"));
     return;
   }
-  engine_.testOn = 1;
-  engine_.testAns = testDigits(rpn_.toStdString(), t.toStdString(), n);
-  engine_.syoki = 1;
+  engine_.testMode = 1;
+  engine_.testValues = testDigits(rpn_.toStdString(), t.toStdString(), n);
+  engine_.startsNew = 1;
   create();
 }
 
