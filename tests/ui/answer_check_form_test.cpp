@@ -30,9 +30,12 @@ class RowNumberWindows : public ::testing::Test {
 };
 
 TEST_F(RowNumberWindows, NumberInputHandsTheCanonicalSumAndSaysWhatIsWrong) {
+  test::MainDriver(app).chooseCount(5);
   chooseMenu(app, QStringLiteral("番号で入力…"));
   Window& f = *app.numberInput;
   ASSERT_TRUE(isOpen(f));
+  // It starts at the main window's count.
+  EXPECT_EQ(find<QSpinBox>(f, QStringLiteral("CountBox"))->value(), 5);
   auto* ones = find<QLineEdit>(f, QStringLiteral("OnesText"));
   auto* free = find<QLineEdit>(f, QStringLiteral("DontCareText"));
   find<QSpinBox>(f, QStringLiteral("CountBox"))->setValue(3);

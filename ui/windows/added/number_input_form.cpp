@@ -40,13 +40,21 @@ QString NumberInputForm::errorText(const RowNumberError& e, int variables) {
   return piece;
 }
 
+void NumberInputForm::showFor(int variables) {
+  if (variables >= 1 && variables <= kMaxVariables) {
+    startCount_ = variables;
+    if (count_) count_->setValue(variables);
+  }
+  show();
+}
+
 void NumberInputForm::build(QMainWindow* w) {
   auto* central = new QWidget(w);
   w->setCentralWidget(central);
   count_ = new QSpinBox(central);
   count_->setObjectName(QStringLiteral("CountBox"));
   count_->setRange(1, kMaxVariables);
-  count_->setValue(4);
+  count_->setValue(startCount_);
   ones_ = new QLineEdit(central);
   ones_->setObjectName(QStringLiteral("OnesText"));
   ones_->setPlaceholderText(QStringLiteral("m(0,1,2,5)"));

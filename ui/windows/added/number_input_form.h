@@ -17,6 +17,10 @@ class NumberInputForm : public Window {
  public:
   explicit NumberInputForm(App& app);
 
+  // Shows the window with the variable count the main window has chosen
+  // (none chosen: 4, or what the window had).
+  void showFor(int variables);
+
   // A reading mistake in the interface language.
   static QString errorText(const RowNumberError& e, int variables);
 
@@ -26,6 +30,7 @@ class NumberInputForm : public Window {
  private:
   void handOver();  // "入力"
 
+  int startCount_ = 4;
   QPointer<QSpinBox> count_;
   QPointer<QLineEdit> ones_;
   QPointer<QLineEdit> dontCares_;

@@ -271,7 +271,7 @@ void MainForm::buildMenus(QMainWindow* w) {
   connect(input->addAction(tr("複数出力の真理値表")), &QAction::triggered, this,
           [this] { app().multiOutput->show(); });
   connect(input->addAction(tr("番号で入力…")), &QAction::triggered, this,
-          [this] { app().numberInput->show(); });
+          [this] { app().numberInput->showFor(chosenCount_); });
   QMenu* tools = bar->addMenu(tr("ツール"));
   connect(tools->addAction(tr("比較")), &QAction::triggered, this,
           [this] { app().Form18->show(); });
