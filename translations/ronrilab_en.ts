@@ -493,6 +493,13 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
 </context>
 <context>
+    <name>ronri::DontCare</name>
+    <message>
+        <source>クリックで 0 と 1、右クリックか X キーで X（ドントケア）</source>
+        <translation>Click: 0 or 1; right-click or the X key: X (don&apos;t care)</translation>
+    </message>
+</context>
+<context>
     <name>ronri::DrawingExport</name>
     <message>
         <source>PNG を作れませんでした</source>

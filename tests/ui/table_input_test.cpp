@@ -133,6 +133,7 @@ TEST(TableInput, DontCareRowsAndTheSimplifiedInput) {
   app.start();
   openTable(app, 3);
   auto* b = find<QPushButton>(*app.Form11, "Command1(4)");
+  EXPECT_TRUE(b->toolTip().contains(QStringLiteral("右クリックか X キーで X")));  // says how
   QTest::mouseClick(b, Qt::RightButton);
   EXPECT_EQ(b->text(), "X");
   QTest::mouseClick(b, Qt::RightButton);

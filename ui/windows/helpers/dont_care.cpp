@@ -1,6 +1,7 @@
 #include "ui/windows/helpers/dont_care.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -57,6 +58,9 @@ class DontCareMarker : public QObject {
 
 void allowDontCare(QPushButton* button) {
   button->installEventFilter(new DontCareMarker(button));
+  // Nothing on the button says how an X is made.
+  button->setToolTip(QCoreApplication::translate(
+      "ronri::DontCare", "クリックで 0 と 1、右クリックか X キーで X（ドントケア）"));
 }
 
 std::string rowValues(const QList<QPointer<QPushButton>>& buttons, int count) {
