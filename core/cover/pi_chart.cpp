@@ -413,7 +413,8 @@ std::vector<std::vector<int>> coversOfSize(const std::vector<std::vector<int>>& 
 }
 
 std::string primeChartCsv(const PrimeChart& chart, std::string_view essentialHeader,
-                          std::string_view coverHeader) {
+                          std::string_view coverHeader, const std::vector<int>* cover) {
+  const std::vector<int>& marked = cover ? *cover : chart.chosen;
   const auto field = csvField;
   std::string out = ",," + field(essentialHeader) + "," + field(coverHeader);
   for (int m : chart.minterms) out += "," + std::to_string(m);
@@ -422,7 +423,7 @@ std::string primeChartCsv(const PrimeChart& chart, std::string_view essentialHea
   out += "\r\n";
   for (size_t p = 0; p < chart.primes.size(); ++p) {
     const int prime = static_cast<int>(p);
-    const bool inCover = std::binary_search(chart.chosen.begin(), chart.chosen.end(), prime);
+    const bool inCover = std::binary_search(marked.begin(), marked.end(), prime);
     out += primeLabel(prime) + "," + primeDisplay(chart, prime) + "," +
            (chart.essential[p] ? "1" : "") + "," + (inCover ? "1" : "");
     for (size_t j = 0; j < chart.minterms.size(); ++j)
@@ -489,7 +490,8 @@ ChartSize primeChartSize(const PrimeChart& chart) {
           g.header + static_cast<int>(chart.primes.size()) * kCell + 15, g.header, g.cellsLeft};
 }
 
-void drawPrimeChart(const PrimeChart& chart, Surface& s) {
+void drawPrimeChart(const PrimeChart& chart, Surface& s, const std::vector<int>* cover) {
+  const std::vector<int>& marked = cover ? *cover : chart.chosen;
   const Geometry g = geometryOf(chart);
   const ChartSize size = primeChartSize(chart);
   const int right = size.width - 15;
@@ -521,7 +523,7 @@ void drawPrimeChart(const PrimeChart& chart, Surface& s) {
   }
   for (int p = 0; p < rows; ++p) {
     const int y = rowY(p);
-    const bool inCover = std::binary_search(chart.chosen.begin(), chart.chosen.end(), p);
+    const bool inCover = std::binary_search(marked.begin(), marked.end(), p);
     if (inCover) disk(s, kMarkColumn / 2, y + kCell / 2, 75, kLightBlue);
     s.text(kMarkColumn + 40, y + 50, primeLabel(p), kBlack, 9);
     drawTerm(s, chart.primes[static_cast<size_t>(p)].text(chart.n), kMarkColumn + kLabelColumn,

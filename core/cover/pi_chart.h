@@ -93,12 +93,14 @@ std::string primeDisplay(const PrimeChart& chart, int prime);
 
 // The chart as CSV: a header line of minterm numbers, one of row bits, then a
 // line per prime (label, term, the two headers' marks, "1" where it covers).
+// `cover` is the cover marked (the chart's chosen one when null).
 std::string primeChartCsv(const PrimeChart& chart, std::string_view essentialHeader,
-                          std::string_view coverHeader);
+                          std::string_view coverHeader, const std::vector<int>* cover = nullptr);
 // Draws the chart: essential rows and the columns that make them essential on
 // yellow, a filled mark for the primes of the cover, red marks where a prime
-// is the only cover of a minterm.
-void drawPrimeChart(const PrimeChart& chart, Surface& s);
+// is the only cover of a minterm. `cover` (ascending prime indices) is the
+// cover marked, the chart's chosen one when null.
+void drawPrimeChart(const PrimeChart& chart, Surface& s, const std::vector<int>* cover = nullptr);
 // The size of that drawing in twips.
 struct ChartSize {
   int width = 0;

@@ -113,6 +113,11 @@ TEST(CoversOnTheMap, TheCyclicFunctionShowsItsTwoCoversInTurn) {
     ASSERT_EQ(expected.size(), 3u);
     EXPECT_EQ(map.grouping()->shown(), expected) << "cover " << k;
     EXPECT_EQ(find<QLineEdit>(map, "Text2")->text(), name);
+    // The chart marks the same cover as chosen (its CSV's fourth column).
+    QString marked;
+    for (const QString& line : QString(exportedCsv(find(chart, "Chart"))).split("\r\n").mid(2))
+      if (line.section(',', 3, 3) == "1") marked += line.section(',', 0, 0);
+    EXPECT_EQ(marked, name) << "cover " << k;
   }
   EXPECT_EQ(seen.size(), 6u);  // the two covers share no prime
   // "一つ" goes on with its own list, from its first group.

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/cover/cover_dontcare.h"
 #include "core/cover/pi_chart.h"
@@ -187,8 +188,8 @@ void PrimeChartForm::build(QMainWindow* w) {
       view_, [this] { return view_ ? view_->drawing() : DisplayList(); },
       [this] {
         if (!chart_) return QByteArray();
-        return QByteArray::fromStdString(
-            primeChartCsv(*chart_, tr("必須").toStdString(), tr("選択").toStdString()));
+        return QByteArray::fromStdString(primeChartCsv(*chart_, tr("必須").toStdString(),
+                                                       tr("選択").toStdString(), markedCover()));
       });
 
   auto* bottom = new QWidget(splitter);
@@ -259,9 +260,8 @@ void PrimeChartForm::fill() {
                         std::chrono::milliseconds(2000), dontCares));
   }
   const PrimeChart& c = *chart_;
-  DisplayList drawing;
-  drawPrimeChart(c, drawing);
-  view_->setDrawing(std::move(drawing), primeChartSize(c));
+  markedCover_.clear();
+  drawChart();
 
   QStringList lines;
   if (c.primes.empty()) {
@@ -301,6 +301,17 @@ void PrimeChartForm::fill() {
     if (i == 0) text += tr("　（このプログラムの選択）");
     covers_->addItem(text);
   }
+}
+
+// The chart marks the cover last shown on the map, so the two agree.
+void PrimeChartForm::drawChart() {
+  DisplayList drawing;
+  drawPrimeChart(*chart_, drawing, markedCover());
+  view_->setDrawing(std::move(drawing), primeChartSize(*chart_));
+}
+
+const std::vector<int>* PrimeChartForm::markedCover() const {
+  return markedCover_.empty() ? nullptr : &markedCover_;
 }
 
 QString PrimeChartForm::sentence(int index) const {
@@ -383,6 +394,10 @@ void PrimeChartForm::showCoverOnMap(int index) {
         {function_.expression, n, dontCares}, onesTerms_,
         QString::fromStdString(otherRows(onesTerms_.toStdString(), rowTerms(dontCares, n), n)));
   const std::vector<int>& cover = chart_->minimalCovers[size_t(index)];
+  markedCover_ = cover;
+  std::sort(markedCover_.begin(), markedCover_.end());
+  drawChart();
+  if (covers_ && covers_->currentRow() != index) covers_->setCurrentRow(index);
   std::vector<std::pair<std::string, int>> primes;
   for (int p : cover) primes.push_back({chart_->primes[size_t(p)].text(n), p});
   map->showCover(primes, productLabel(cover), coverText(*chart_, cover));

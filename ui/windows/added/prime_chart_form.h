@@ -46,11 +46,14 @@ class PrimeChartForm : public Window {
 
  private:
   void fill();
+  void drawChart();
+  const std::vector<int>* markedCover() const;
   QString sentence(int index) const;
 
   Function function_;  // 1 ... 10 variables
   QString onesTerms_;  // the 1-row term list, as the conversion window holds it
   std::unique_ptr<PrimeChart> chart_;
+  std::vector<int> markedCover_;  // the cover last shown on the map; empty: the chosen one
   QPointer<ChartView> view_;
   QPointer<QScrollArea> area_;
   QPointer<QPlainTextEdit> steps_;
