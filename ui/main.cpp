@@ -7,9 +7,10 @@
 
 int main(int argc, char** argv) {
   // The display scale of 基本設定 sizes the whole program, so it is set first.
-  const double scale = ronri::applyDisplayScale();
+  ronri::applyDisplayScale();
   QApplication qapp(argc, argv);
-  if (scale > 1.0) ronri::keepWindowsOnScreen();
+  // Scaled up or on a small screen, no window is cut off.
+  ronri::keepWindowsOnScreen();
   QApplication::setApplicationName(QStringLiteral("RonriLab"));
   ronri::installDefaultFont();
   ronri::App app;

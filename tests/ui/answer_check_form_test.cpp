@@ -2,7 +2,11 @@
 #include <QMenuBar>
 #include <QSpinBox>
 
+#include <QScreen>
+#include <memory>
+
 #include "core/table/row_numbers.h"
+#include "ui/framework/display_settings.h"
 #include "ui_helpers.h"
 
 namespace ronri {
@@ -71,6 +75,20 @@ TEST_F(RowNumberWindows, NumberInputHandsTheCanonicalSumAndSaysWhatIsWrong) {
   auto* list = find<QListWidget>(*app.Form1, QStringLiteral("List2"));
   ASSERT_EQ(list->count(), 1);
   EXPECT_EQ(list->item(0)->text(), QStringLiteral("~a*~b*~c+a*~b*c+a*b*~c 2 d(7)"));
+}
+
+// A window placed partly below the screen (as a window manager may place
+// 答え合わせ) moves up onto it; across it stays where it was.
+TEST_F(RowNumberWindows, AnswerCheckOpensOnTheScreen) {
+  const std::unique_ptr<QObject> fit(keepWindowsOnScreen());
+  chooseMenu(app, QStringLiteral("答え合わせ…"));
+  QWidget* w = app.answerCheck->widget();
+  const QRect avail = w->screen()->availableGeometry();
+  w->hide();
+  w->move(avail.left() + 40, avail.bottom() - w->height() + 15);
+  w->show();
+  EXPECT_EQ(w->x(), avail.left() + 40);
+  EXPECT_LE(w->y() + w->height(), avail.bottom());
 }
 
 TEST_F(RowNumberWindows, AnswerCheckGivesOneOfThreeVerdictsAndRevealsTheMinimumOnRequest) {

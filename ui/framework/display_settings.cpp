@@ -45,13 +45,8 @@ namespace {
 // Room for the window frame and title bar around a window's client area.
 constexpr QSize kFrame(16, 48);
 
-void fitToScreen(QWidget* w) {
-  const QScreen* screen = w->screen();
-  if (!screen) return;
-  const QRect avail = screen->availableGeometry();
-  const QSize room = avail.size() - kFrame;
-  if (w->width() <= room.width() && w->height() <= room.height()) return;
-  // A window's content scrolls; a dialog's layout takes the smaller size.
+// A window's content scrolls; a dialog's layout takes the smaller size.
+void shrinkToRoom(QWidget* w, QSize room) {
   auto* main = qobject_cast<QMainWindow*>(w);
   QWidget* central = main ? main->centralWidget() : nullptr;
   if (central && !qobject_cast<QScrollArea*>(central)) {
@@ -67,10 +62,22 @@ void fitToScreen(QWidget* w) {
   w->setMinimumSize(0, 0);
   w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   w->resize(w->size().boundedTo(room));
-  w->move(std::clamp(w->x(), avail.left(),
-                     std::max(avail.left(), avail.right() - w->width() - kFrame.width())),
-          std::clamp(w->y(), avail.top(),
-                     std::max(avail.top(), avail.bottom() - w->height() - kFrame.height())));
+}
+
+void fitToScreen(QWidget* w) {
+  const QScreen* screen = w->screen();
+  if (!screen) return;
+  const QRect avail = screen->availableGeometry();
+  const QSize room = avail.size() - kFrame;
+  if (w->width() > room.width() || w->height() > room.height()) shrinkToRoom(w, room);
+  // A window that fits may still be placed partly off the screen; one placed
+  // well is left where the window manager puts it.
+  const QPoint onScreen(
+      std::clamp(w->x(), avail.left(),
+                 std::max(avail.left(), avail.right() - w->width() - kFrame.width())),
+      std::clamp(w->y(), avail.top(),
+                 std::max(avail.top(), avail.bottom() - w->height() - kFrame.height())));
+  if (onScreen != w->pos()) w->move(onScreen);
 }
 
 class ScreenFit : public QObject {
@@ -86,10 +93,11 @@ class ScreenFit : public QObject {
 
 }  // namespace
 
-void keepWindowsOnScreen() {
+QObject* keepWindowsOnScreen() {
   auto* fit = new ScreenFit;
   fit->setParent(qApp);
   qApp->installEventFilter(fit);
+  return fit;
 }
 
 bool readablePalette() {
