@@ -3,12 +3,16 @@
 // under any name, or not at all. (What the files hold is proven by the
 // tools themselves in tests/circuit/export_tools_test.cpp.)
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScrollArea>
 #include <QTemporaryDir>
+#include <QWheelEvent>
+#include <optional>
 
 #include "circuit/export_verilog.h"
 #include "circuit/two_level.h"
@@ -25,7 +29,9 @@ using ::testing::Contains;
 
 // The entries of the right-click menu `area` opens; with `choose`, that
 // entry is taken and its file dialog answered with `path`.
-QStringList menuEntries(QWidget* area, const QString& choose = {}, const QString& path = {}) {
+// With `at`, a right-click event there opens the menu instead of the signal.
+QStringList menuEntries(QWidget* area, const QString& choose = {}, const QString& path = {},
+                        std::optional<QPoint> at = std::nullopt) {
   QStringList entries;
   QTimer timer;
   timer.setInterval(1);
@@ -47,8 +53,34 @@ QStringList menuEntries(QWidget* area, const QString& choose = {}, const QString
     }
   });
   timer.start();
-  emit area->customContextMenuRequested(QPoint(4, 4));
+  if (at) {
+    QContextMenuEvent e(QContextMenuEvent::Mouse, *at, area->mapToGlobal(*at));
+    QApplication::sendEvent(area, &e);
+  } else {
+    emit area->customContextMenuRequested(QPoint(4, 4));
+  }
   return entries;
+}
+
+// The menu is there beside the canvas of an enlarged window and on the
+// zoomed drawing too.
+TEST(CircuitFileExport, RightClickBesideTheCanvasAndOnTheZoomGivesTheMenu) {
+  App app;
+  CircuitForm& f = *app.Form6;
+  f.showFor(Function{"a*b+~c", 3, {}}, "ab*c~+", QString());
+  test::click(f, "Command2");
+  auto* canvas = test::find<Canvas>(f, "Canvas");
+  const QStringList expected = menuEntries(canvas);
+  ASSERT_THAT(expected, Contains(QStringLiteral("Verilogで保存…")));
+  f.widget()->resize(canvas->width() + 300, canvas->height() + 200);
+  QWidget* area = test::find(f, "DrawingArea");
+  EXPECT_EQ(menuEntries(area, {}, {}, QPoint(canvas->width() + 100, 40)), expected);
+  QWheelEvent wheel(QPointF(50, 50), canvas->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 120),
+                    Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(canvas, &wheel);
+  auto* zoom = f.widget()->findChild<QScrollArea*>(QStringLiteral("ZoomView"));
+  ASSERT_TRUE(zoom && zoom->isVisible());
+  EXPECT_EQ(menuEntries(zoom, {}, {}, QPoint(60, 60)), expected);
 }
 
 TEST(CircuitFileExport, MenuOffersBothFormatsAndFilesAreWrittenWholeOrNotAtAll) {

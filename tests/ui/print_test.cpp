@@ -112,10 +112,9 @@ TEST_F(PrintWindows, TitlesNameTheFunctionAndPrintsFillThePage) {
 }
 
 // Ctrl + wheel zooms the circuit: a view of the drawing drawn again larger
-// over the window, gone at 100 %.
+// below the window's controls, which stay in use; gone at 100 %.
 TEST_F(PrintWindows, CtrlWheelZoomsTheDrawing) {
   click(*app.Form2, "Command3");
-  click(*app.Form6, "Command2");
   QWidget* area = exportArea(*app.Form6);
   ASSERT_TRUE(area);
   auto wheel = [&](int delta) {
@@ -128,6 +127,16 @@ TEST_F(PrintWindows, CtrlWheelZoomsTheDrawing) {
   EXPECT_EQ(drawingZoom(area), 150);
   auto* view = app.Form6->widget()->findChild<QScrollArea*>(QStringLiteral("ZoomView"));
   ASSERT_TRUE(view && view->isVisible());
+  for (const char* name : {"Command1", "Command2", "Frame1"}) {
+    QWidget* c = test::find(*app.Form6, name);
+    const QPoint bottom = c->mapTo(view->parentWidget(), QPoint(0, c->height()));
+    EXPECT_TRUE(c->isVisible() && bottom.y() <= view->y()) << name;
+  }
+  // "create" while zoomed: the zoomed picture follows the drawing.
+  const QImage empty = view->widget()->grab().toImage();
+  click(*app.Form6, "Command2");
+  QCoreApplication::processEvents();
+  EXPECT_NE(view->widget()->grab().toImage(), empty);
   const QSize shown = view->widget()->size();
   const QSizeF drawn = renderedSize(exportedDrawing(area)) * 1.5;
   EXPECT_NEAR(shown.width(), drawn.width(), 2);

@@ -57,6 +57,19 @@ void Canvas::draw(F&& f) {
   f(s);
   p.end();
   update();
+  noteChange();
+}
+
+void Canvas::noteChange() {
+  if (changePending_) return;
+  changePending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        changePending_ = false;
+        emit changed();
+      },
+      Qt::QueuedConnection);
 }
 
 void Canvas::line(int x1, int y1, int x2, int y2, int color) {
@@ -88,6 +101,7 @@ void Canvas::clearDrawing() {
   list_.clear();
   if (!image_.isNull()) image_.fill(background());
   update();
+  noteChange();
 }
 
 void Canvas::paintEvent(QPaintEvent*) {

@@ -34,6 +34,9 @@ class Canvas : public QWidget, public Surface {
  signals:
   // A mouse press on the canvas itself (not on a control), in twips.
   void pressed(int xTwips, int yTwips, Qt::MouseButton button);
+  // The drawing changed; sent once when control returns to the event loop,
+  // however many calls drew it.
+  void changed();
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -44,7 +47,9 @@ class Canvas : public QWidget, public Surface {
   template <class F>
   void draw(F&& f);
   void ensureImage(QSize logical);
+  void noteChange();
   QImage image_;
+  bool changePending_ = false;
   DisplayList list_;
 };
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "ui/framework/canvas.h"
 #include "ui/framework/drawing_export.h"
 
 namespace ronri {
@@ -20,10 +21,15 @@ constexpr int kNormal = 3;  // 100 %
 
 class Zoom : public QObject {
  public:
-  Zoom(QWidget* area, QWidget* host) : QObject(area), area_(area), host_(host) {
+  Zoom(QWidget* area, QWidget* host, int keepTop)
+      : QObject(area), area_(area), host_(host), keepTop_(keepTop) {
     setObjectName(QStringLiteral("DrawingZoom"));
     area->installEventFilter(this);
     host->installEventFilter(this);
+    if (auto* canvas = qobject_cast<Canvas*>(area))
+      connect(canvas, &Canvas::changed, this, [this] {
+        if (view_ && view_->isVisible()) showZoomed();
+      });
     QWidget* window = host->window();
     auto shortcut = [&](const QKeySequence& keys, int step) {
       auto* s = new QShortcut(keys, window);
@@ -48,7 +54,7 @@ class Zoom : public QObject {
         return true;
       }
     } else if (e->type() == QEvent::Resize && watched == host_ && view_) {
-      view_->setGeometry(host_->rect());
+      view_->setGeometry(viewRect());
     }
     return false;
   }
@@ -61,27 +67,42 @@ class Zoom : public QObject {
       if (view_) view_->hide();
       return;
     }
-    if (!view_) {
-      view_ = new QScrollArea(host_);
-      view_->setObjectName(QStringLiteral("ZoomView"));
-      view_->setBackgroundRole(QPalette::Base);
-      view_->setAlignment(Qt::AlignCenter);
-      picture_ = new QLabel(view_);
-      view_->setWidget(picture_);
-      view_->viewport()->installEventFilter(this);
-    }
+    if (!view_) makeView();
+    showZoomed();
+  }
+
+  void makeView() {
+    view_ = new QScrollArea(host_);
+    view_->setObjectName(QStringLiteral("ZoomView"));
+    view_->setBackgroundRole(QPalette::Base);
+    view_->setAlignment(Qt::AlignCenter);
+    picture_ = new QLabel(view_);
+    view_->setWidget(picture_);
+    view_->viewport()->installEventFilter(this);
+    // The zoomed picture offers the drawing's own right-click menu.
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+      if (area_->contextMenuPolicy() == Qt::CustomContextMenu)
+        emit area_->customContextMenuRequested(area_->mapFromGlobal(view_->mapToGlobal(pos)));
+    });
+  }
+
+  QRect viewRect() const { return host_->rect().adjusted(0, keepTop_, 0, 0); }
+
+  void showZoomed() {
     const qreal dpr = host_->devicePixelRatioF();
     QPixmap p = QPixmap::fromImage(renderDrawing(exportedDrawing(area_), percent() / 100.0 * dpr));
     p.setDevicePixelRatio(dpr);
     picture_->setPixmap(p);
     picture_->resize(p.deviceIndependentSize().toSize());
-    view_->setGeometry(host_->rect());
+    view_->setGeometry(viewRect());
     view_->show();
     view_->raise();
   }
 
   QWidget* area_;
   QWidget* host_;
+  int keepTop_;
   QScrollArea* view_ = nullptr;
   QLabel* picture_ = nullptr;
   int step_ = kNormal;
@@ -89,8 +110,8 @@ class Zoom : public QObject {
 
 }  // namespace
 
-void addDrawingZoom(QWidget* area, QWidget* host) {
-  if (area && host) new Zoom(area, host);
+void addDrawingZoom(QWidget* area, QWidget* host, int keepTop) {
+  if (area && host) new Zoom(area, host, keepTop);
 }
 
 int drawingZoom(const QWidget* area) {

@@ -8,8 +8,10 @@ class QWidget;
 namespace ronri {
 
 // `area` carries the drawing's export menu (addExportMenu); `host` is the part
-// of the window the zoomed view covers.
-void addDrawingZoom(QWidget* area, QWidget* host);
+// of the window the zoomed view covers, less a band of `keepTop` pixels at its
+// top where the window's controls stay in reach. A Canvas area is shown
+// again zoomed each time its drawing changes.
+void addDrawingZoom(QWidget* area, QWidget* host, int keepTop = 0);
 // The zoom of the drawing of `area` in percent (100 without a zoom).
 int drawingZoom(const QWidget* area);
 

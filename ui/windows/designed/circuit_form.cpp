@@ -99,6 +99,8 @@ constexpr int kBusLeft = 360;
 // The drawing area and the window as they open (twips); both grow with the drawing.
 constexpr int kCanvasWidth = 14400, kCanvasHeight = 9600;
 constexpr int kWindowWidth = 14000, kWindowHeight = 8400;
+// Every control lies above this line (twips); the drawing below it.
+constexpr int kControlBand = 960;
 // The widest line of the caption's tooltip (twips).
 constexpr int kTooltipWidth = 9000;
 // One press of a pan arrow moves the drawing this far (twips).
@@ -346,7 +348,13 @@ void CircuitForm::buildDrawingArea(QMainWindow* w) {
     if (!engine_.finished() || constantShown_) return std::nullopt;
     return drawnNetlist(engine_);
   });
-  addDrawingZoom(canvas, area);
+  // Beside the canvas (a window made larger than it) the same menu.
+  area->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(area, &QWidget::customContextMenuRequested, canvas, [area, canvas](const QPoint& pos) {
+    emit canvas->customContextMenuRequested(canvas->mapFrom(area, pos));
+  });
+  // Zoomed, the drawing shows below the controls, which stay in use.
+  addDrawingZoom(canvas, area, px(kControlBand));
   w->resize(px(kWindowWidth), px(kWindowHeight));
 }
 
