@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -104,10 +105,15 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   for (const DrawOp& op : drawing.ops())
     if (op.kind == DrawOp::Text) texts << QString::fromStdString(op.str);
   EXPECT_TRUE(texts.contains("S = 0") && texts.contains("Co = 1")) << texts.join('|').toStdString();
+  EXPECT_EQ(circuit.widget()->windowTitle(), QStringLiteral("複数出力の回路図 — S, Co (a, b, c)"));
+  circuit.widget()->resize(700, 500);
   // Editing the table makes the results and the circuit stale.
   click(find<QPushButton>(form, "Cell(0,0)"));
   EXPECT_FALSE(form.result());
   EXPECT_FALSE(isOpen(circuit));
+  click(form, "Minimise");
+  click(form, "Circuit");
+  EXPECT_EQ(circuit.widget()->size(), QSize(700, 500));  // as the user left it
 
   // An output with X rows goes to the list with them (segment e of BCD: 10-15).
   form.setTable(multiPreset(MultiPreset::SevenSegment));
@@ -115,6 +121,26 @@ TEST(MultiOutputForm, TablePresetsFilesResultsAndCircuit) {
   click(form, "ToList(4)");
   EXPECT_THAT(list->item(list->count() - 1)->text().toStdString(),
               EndsWith(" 3 d(10,11,12,13,14,15)"));
+
+  // Every output's column and its whole "一覧へ" are in sight, with 7 and
+  // with 8 outputs; the commands sit above the table.
+  auto inSight = [](QWidget* w, QAbstractScrollArea* area) {
+    const QRect r(w->mapTo(area->viewport(), QPoint(0, 0)), w->size());
+    return r.left() >= 0 && r.right() < area->viewport()->width();
+  };
+  for (int outputs : {7, 8}) {
+    find<QSpinBox>(form, "Outputs")->setValue(outputs);
+    click(form, "Minimise");
+    auto* grid = find<QScrollArea>(form, "Table");
+    auto* results = find<QTableWidget>(form, "PerOutput");
+    for (int j = 0; j < outputs; ++j) {
+      auto* toList = find<QPushButton>(form, QStringLiteral("ToList(%1)").arg(j));
+      EXPECT_TRUE(inSight(find(form, QStringLiteral("Name(%1)").arg(j)), grid)) << outputs;
+      EXPECT_TRUE(inSight(toList, results)) << outputs << " " << j;
+      EXPECT_GE(toList->width(), toList->sizeHint().width());
+    }
+  }
+  EXPECT_LE(find(form, "Minimise")->geometry().bottom(), find(form, "Table")->geometry().top());
 }
 
 }  // namespace

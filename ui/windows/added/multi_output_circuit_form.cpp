@@ -11,6 +11,7 @@
 #include "core/expression/expression.h"
 #include "ui/framework/drawing_export.h"
 #include "ui/framework/painter_surface.h"
+#include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
 #include "ui/windows/helpers/circuit_file_export.h"
 
@@ -75,15 +76,27 @@ void MultiOutputCircuitForm::build(QMainWindow* w) {
   layout->addLayout(top);
   layout->addWidget(hint);
   layout->addWidget(area_, 1);
-  w->resize(900, 640);
+  w->resize(size_.isValid() ? size_ : QSize(900, 640));
 }
 
 void MultiOutputCircuitForm::load() {
+  showFunctionInTitle(widget(), caption(), tableName_);
   redraw();
+}
+
+void MultiOutputCircuitForm::unloading() {
+  size_ = widget()->size();
 }
 
 void MultiOutputCircuitForm::showFor(const MultiTable& t, const MultiMinimum& m) {
   circuit_ = layoutTwoLevel(t.inputs, t.names, m);
+  // The title names the table: "s, c (a, b, c)".
+  QStringList outputs, inputs;
+  for (const std::string& name : t.names) outputs << QString::fromStdString(name);
+  for (int k = 0; k < t.inputs; ++k) inputs << QString(QChar(plainLetter(k)));
+  tableName_ = QStringLiteral("%1 (%2)").arg(outputs.join(QStringLiteral(", ")),
+                                             inputs.join(QStringLiteral(", ")));
+  if (isOpen()) showFunctionInTitle(widget(), caption(), tableName_);
   show();
   redraw();
   if (QWidget* w = widget()) {

@@ -2,6 +2,7 @@
 // The two-level circuit of the shared minimum, with a test mode (input bits
 // in, every gate's value shown) and the usual picture, copy and print.
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -32,12 +33,15 @@ class MultiOutputCircuitForm : public Window {
  protected:
   void build(QMainWindow* w) override;
   void load() override;
+  void unloading() override;
 
  private:
   void redraw();
   std::string testBits() const;
 
   TwoLevelCircuit circuit_;
+  QString tableName_;  // the outputs and inputs, for the title
+  QSize size_;         // as the user left the window, kept when it opens again
   QPointer<TwoLevelView> view_;
   QPointer<QScrollArea> area_;
   QPointer<QCheckBox> test_;

@@ -16,10 +16,12 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/cover/simplify.h"
 #include "core/expression/expression.h"
@@ -164,6 +166,9 @@ QLayout* MultiOutputForm::buildTablePane(QWidget* central) {
   gridArea_ = new QScrollArea(central);
   gridArea_->setObjectName(QStringLiteral("Table"));
   gridArea_->setWidgetResizable(false);
+  // The area is as wide as the table, so every output is in sight and the
+  // input bits never scroll away from their cells.
+  gridArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* hint = new QLabel(tr("クリックで 0/1、右クリックか X キーで X（どちらでもよい）"), central);
   hint->setWordWrap(true);
 
@@ -180,11 +185,13 @@ QLayout* MultiOutputForm::buildTablePane(QWidget* central) {
     app().multiOutputCircuit->showFor(table_, *result_);
   });
 
+  // The commands right under the counts, where they are in sight even on a
+  // screen the scaled-up window does not fit.
   auto* left = new QVBoxLayout;
   left->addLayout(top);
+  left->addLayout(commands);
   left->addWidget(gridArea_, 1);
   left->addWidget(hint);
-  left->addLayout(commands);
   return left;
 }
 
@@ -195,6 +202,7 @@ QLayout* MultiOutputForm::buildResultsPane(QWidget* central) {
   status_->setWordWrap(true);
   perOutput_ = makeTable(central, QStringLiteral("PerOutput"));
   perOutput_->setFont(expressionFont(11));
+  perOutput_->setWordWrap(true);
   terms_ = makeTable(central, QStringLiteral("Terms"));
   terms_->setFont(expressionFont(11));
   totals_ = makeTable(central, QStringLiteral("Totals"));
@@ -316,6 +324,9 @@ void MultiOutputForm::rebuildGrid() {
     }
   }
   gridArea_->setWidget(grid);  // the old grid goes with its cells
+  gridArea_->setMinimumWidth(grid->sizeHint().width() +
+                             gridArea_->verticalScrollBar()->sizeHint().width() +
+                             2 * gridArea_->frameWidth());
 }
 
 void MultiOutputForm::cellChanged(int row, int output, char value) {
@@ -485,6 +496,7 @@ void MultiOutputForm::showResults() {
   perOutput_->setColumnCount(4);
   perOutput_->setHorizontalHeaderLabels({tr("出力"), tr("個別の最小形"), tr("共有項での形"), ""});
   perOutput_->setRowCount(outputs);
+  int buttonWidth = 0;
   for (int j = 0; j < outputs; ++j) {
     perOutput_->setItem(j, 0, item(QString::fromStdString(table_.names[size_t(j)])));
     QString separate = sumText(m.separate[size_t(j)].sum);
@@ -494,8 +506,17 @@ void MultiOutputForm::showResults() {
     auto* toList = makeButton(perOutput_, indexed(QStringLiteral("ToList"), j), tr("一覧へ"));
     connect(toList, &QPushButton::clicked, this, [this, j] { sendToList(j); });
     perOutput_->setCellWidget(j, 3, toList);
+    buttonWidth = std::max(buttonWidth, toList->sizeHint().width());
   }
-  perOutput_->resizeColumnsToContents();
+  // Long forms wrap at their " + " so the "一覧へ" column stays in sight,
+  // and that column is as wide as its button's caption in either language.
+  QHeaderView* header = perOutput_->horizontalHeader();
+  header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  header->setSectionResizeMode(1, QHeaderView::Stretch);
+  header->setSectionResizeMode(2, QHeaderView::Stretch);
+  header->setSectionResizeMode(3, QHeaderView::Fixed);
+  perOutput_->setColumnWidth(3, buttonWidth + 6);
+  perOutput_->resizeRowsToContents();
 
   terms_->clear();
   terms_->setColumnCount(outputs + 1);
