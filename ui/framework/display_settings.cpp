@@ -50,7 +50,11 @@ void shrinkToRoom(QWidget* w, QSize room) {
   auto* main = qobject_cast<QMainWindow*>(w);
   QWidget* central = main ? main->centralWidget() : nullptr;
   if (central && !qobject_cast<QScrollArea*>(central)) {
-    central->setMinimumSize(central->size().expandedTo(central->minimumSizeHint()));
+    // A layout shrinks to its minimum before it scrolls; controls placed at
+    // fixed points keep the whole size.
+    central->setMinimumSize(central->layout()
+                                ? central->minimumSizeHint()
+                                : central->size().expandedTo(central->minimumSizeHint()));
     main->takeCentralWidget();
     auto* scroll = new QScrollArea(w);
     scroll->setObjectName(QStringLiteral("ScreenScroll"));
