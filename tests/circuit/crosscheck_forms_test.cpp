@@ -25,6 +25,8 @@
 namespace ronri {
 namespace {
 
+using test::sampleStep;
+
 using test::Table;
 
 // A random expression as the buttons build it: every operator, negated
@@ -64,12 +66,6 @@ bool usesOnly(const std::string& text, std::string_view allowed) {
   for (char c : text)
     if (!isVariable(c) && allowed.find(c) == std::string_view::npos) return false;
   return true;
-}
-
-int sampleStep() {
-  const char* s = std::getenv("RONRI_CROSSCHECK_SAMPLE");
-  const int k = s ? std::atoi(s) : 1;
-  return k < 1 ? 1 : k;
 }
 
 TEST(CrosscheckFormsSlow, EveryFormOfAnExpressionHasItsTruthTable) {

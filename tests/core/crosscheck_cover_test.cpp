@@ -32,15 +32,11 @@
 namespace ronri {
 namespace {
 
+using test::sampleStep;
+
 using test::Cube;
 using test::SumCost;
 using test::Table;
-
-int sampleStep() {
-  const char* s = std::getenv("RONRI_CROSSCHECK_SAMPLE");
-  const int k = s ? std::atoi(s) : 1;
-  return k < 1 ? 1 : k;
-}
 
 std::vector<std::string> mintermPatterns(const std::string& termList, int n) {
   std::vector<std::string> out;

@@ -264,7 +264,8 @@ TEST(Simplicity, PrimesMatchBruteForceInTheMergeOrder) {
 TEST(Cover, EveryFunctionOfUpToFourVariablesGetsAMinimumCover) {
   for (int n = 1; n <= 4; ++n) {
     const std::vector<test::SumCost> smallest = test::smallestSums(n);
-    for (uint32_t fn = 1; fn < smallest.size(); ++fn) {
+    const uint32_t step = n == 4 ? uint32_t(test::sampleStep()) : 1;
+    for (uint32_t fn = 1; fn < smallest.size(); fn += step) {
       const test::Table f(fn);
       const auto minterms = mintermPatterns(n, f);
       const std::string primes = simplicity(minterms);

@@ -100,7 +100,8 @@ TEST(Tabulation, EveryFunctionOfUpToFourVariables) {
   for (int n = 1; n <= 4; ++n) {
     const int rows = 1 << n;
     const std::vector<char> none(static_cast<size_t>(rows));
-    for (uint32_t f = 0; f < (1u << rows); ++f) {
+    const uint32_t step = n == 4 ? uint32_t(test::sampleStep()) : 1;
+    for (uint32_t f = 0; f < (1u << rows); f += step) {
       std::vector<int> oneRows;
       std::vector<char> ones(static_cast<size_t>(rows));
       for (int r = 0; r < rows; ++r)

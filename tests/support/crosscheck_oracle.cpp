@@ -14,6 +14,12 @@
 
 namespace ronri::test {
 
+int sampleStep() {
+  const char* s = std::getenv("RONRI_CROSSCHECK_SAMPLE");
+  const int k = s ? std::atoi(s) : 1;
+  return k < 1 ? 1 : k;
+}
+
 namespace {
 
 // Recursive descent over the operator table; tables are evaluated for all

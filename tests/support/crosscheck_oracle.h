@@ -12,6 +12,10 @@
 
 namespace ronri::test {
 
+// RONRI_CROSSCHECK_SAMPLE=k (the slower passes of CI): the exhaustive loops
+// check every k-th case only. 1 without it.
+int sampleStep();
+
 // A truth table of up to 10 variables: bit r is the value of row r (the first
 // variable is the most significant bit of r).
 using Table = std::bitset<1024>;
