@@ -95,6 +95,7 @@ void judge(GradedLine& g, const GradingProblem& p) {
   if (g.verdict.kind == AnswerVerdict::Unreadable) {
     g.fault = fault(LineFault::BadAnswer, g.line, false);
     g.fault.malformation = g.verdict.malformation.value_or(Malformation{});
+    g.fault.variables = p.variables;
     return;
   }
   switch (g.verdict.kind) {
@@ -131,6 +132,7 @@ std::vector<GradingProblem> readProblems(std::string_view csv, std::vector<LineF
       LineFault f = fault(LineFault::BadProblem, r.line, true);
       f.id = id;
       f.rows = *rows.error;
+      f.variables = *n;
       found.push_back(f);
       continue;
     }

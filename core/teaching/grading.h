@@ -45,6 +45,7 @@ struct LineFault {
   int line = 0;
   CsvLineError::Kind csv = CsvLineError::UnclosedQuote;
   int expected = 0;
+  int variables = 0;  // of a problem whose rows cannot be read
   std::string id;
   Malformation malformation;
   RowNumberError rows;
