@@ -37,8 +37,9 @@ int displayWidth(const std::string& s) {
 // the room beside the map; the rest indented.
 std::vector<std::string> wrapped(const SheetBlock& b) {
   if (b.ruled) return b.lines;
-  // A character of the expression face at 10 pt is about 120 twips wide.
-  const int room = (kSheetWidth - textLeft(b)) / 120;
+  // A half-width character of the expression face at 10 pt takes up to
+  // 200 twips (a Japanese one twice that).
+  const int room = (kSheetWidth - textLeft(b)) / 200;
   std::vector<std::string> out;
   for (std::string line : b.lines) {
     while (displayWidth(line) > room) {
@@ -72,10 +73,20 @@ void drawBlock(Surface& s, const SheetBlock& b, int top) {
       s.line(x + 1300, y + kRuledLine - 60, kSheetWidth, y + kRuledLine - 60, kBlack);
       y += kRuledLine;
     } else {
-      s.text(x, y, line, kBlack, kTextPoint, TextFace::Expression);
+      // Words in the Gothic face; an expression in its own, whose "~" reads.
+      const bool words = std::any_of(line.begin(), line.end(), [](char c) { return c & 0x80; });
+      s.text(x, y, line, kBlack, kTextPoint, words ? TextFace::Caption : TextFace::Expression);
       y += kLine;
     }
   }
+}
+
+void startPage(std::vector<DisplayList>& pages, const std::string& title) {
+  pages.emplace_back();
+  pages.back().text(0, 0, title, kBlack, kTitlePoint);
+  // Unseen corners: every page spans the whole area, so all print at one scale.
+  pages.back().line(0, 0, 0, 0, 15);
+  pages.back().line(kSheetWidth, kSheetHeight, kSheetWidth, kSheetHeight, 15);
 }
 
 }  // namespace
@@ -87,17 +98,13 @@ std::vector<DisplayList> worksheetPages(const std::string& title,
   for (const SheetBlock& b : blocks) {
     const int height = blockHeight(b);
     if (y + height > kSheetHeight) {
-      pages.emplace_back();
-      pages.back().text(0, 0, title, kBlack, kTitlePoint);
+      startPage(pages, title);
       y = kTitleHeight;
     }
     drawBlock(pages.back(), b, y);
     y += height;
   }
-  if (pages.empty()) {
-    pages.emplace_back();
-    pages.back().text(0, 0, title, kBlack, kTitlePoint);
-  }
+  if (pages.empty()) startPage(pages, title);
   return pages;
 }
 

@@ -235,32 +235,39 @@ std::vector<DisplayList> pagesOf(const std::vector<Exercise>& problems, const QS
   };
   labels.writeOn = {utf8(ExerciseForm::tr("最小積和形")), utf8(ExerciseForm::tr("最小和積形"))};
   labels.key = [](const ExerciseKey& k) {
-    return std::vector<std::string>{utf8(ExerciseForm::tr("最小積和形: %1")
-                                             .arg(QString::fromStdString(k.minimal.sumOfProducts))),
-                                    utf8(ExerciseForm::tr("　（最小の被覆 %1 通り、%2 項 %3 文字）")
-                                             .arg(coverCount(k.sopCovers))
-                                             .arg(k.minimal.sopSize.terms)
-                                             .arg(k.minimal.sopSize.letters)),
-                                    utf8(ExerciseForm::tr("最小和積形: %1")
-                                             .arg(QString::fromStdString(k.minimal.productOfSums))),
-                                    utf8(ExerciseForm::tr("　（最小の被覆 %1 通り、%2 項 %3 文字）")
-                                             .arg(coverCount(k.posCovers))
-                                             .arg(k.minimal.posSize.terms)
-                                             .arg(k.minimal.posSize.letters))};
+    const auto form = [](const QString& name, const std::string& text, long long covers,
+                         FormSize size) {
+      return std::vector<std::string>{
+          utf8(name), "  " + text,
+          utf8(ExerciseForm::tr("　（最小の被覆 %1 通り、%2 項 %3 文字）")
+                   .arg(coverCount(covers))
+                   .arg(size.terms)
+                   .arg(size.letters))};
+    };
+    std::vector<std::string> lines = form(ExerciseForm::tr("最小積和形"), k.minimal.sumOfProducts,
+                                          k.sopCovers, k.minimal.sopSize);
+    for (std::string& l : form(ExerciseForm::tr("最小和積形"), k.minimal.productOfSums, k.posCovers,
+                               k.minimal.posSize))
+      lines.push_back(std::move(l));
+    return lines;
   };
   return kmap::worksheetPages(utf8(title), kmap::sheetBlocks(problems, labels, key));
 }
 
 }  // namespace
 
+std::vector<DisplayList> ExerciseForm::pages(bool key) const {
+  return pagesOf(problems_, title(key), key);
+}
+
 QString ExerciseForm::saveSheet(const QString& path) const {
   const BusyCursor busy;
-  return printPagesToPdf(path, pagesOf(problems_, title(false), false), QString());
+  return printPagesToPdf(path, pages(false), QString());
 }
 
 QString ExerciseForm::saveKey(const QString& path) const {
   const BusyCursor busy;
-  return printPagesToPdf(path, pagesOf(problems_, title(true), true), QString());
+  return printPagesToPdf(path, pages(true), QString());
 }
 
 QString ExerciseForm::keyPathOf(const QString& latexPath) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <vector>
 
+#include "core/draw/display_list.h"
 #include "core/teaching/exercise_set.h"
 #include "ui/framework/window.h"
 
@@ -34,6 +35,8 @@ class ExerciseForm : public Window {
   QString saveLatex(const QString& path) const;
   QString saveProblems(const QString& path) const;
   static QString keyPathOf(const QString& latexPath);
+  // The pages of the worksheet or the key, as printed.
+  std::vector<DisplayList> pages(bool key) const;
 
  protected:
   void build(QMainWindow* w) override;
