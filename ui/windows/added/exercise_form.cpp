@@ -98,6 +98,7 @@ void ExerciseForm::build(QMainWindow* w) {
   preview_->horizontalHeader()->setStretchLastSection(true);
   preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   preview_->setMinimumWidth(460);
+  preview_->verticalHeader()->hide();
   status_ = new QLabel(central);
   status_->setObjectName(QStringLiteral("StatusLabel"));
   status_->setWordWrap(true);
@@ -139,6 +140,7 @@ void ExerciseForm::build(QMainWindow* w) {
   auto* layout = new QHBoxLayout(central);
   layout->addLayout(left);
   layout->addLayout(right, 1);
+  w->resize(1000, 540);
   problems_.clear();
 }
 

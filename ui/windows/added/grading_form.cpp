@@ -42,9 +42,11 @@ void fill(QTableWidget* t, const std::vector<CsvRecord>& records) {
   for (const std::string& f : records[0].fields) header << QString::fromStdString(f);
   t->setHorizontalHeaderLabels(header);
   for (size_t r = 1; r < records.size(); ++r)
-    for (size_t c = 0; c < records[r].fields.size(); ++c)
-      t->setItem(int(r - 1), int(c),
-                 new QTableWidgetItem(QString::fromStdString(records[r].fields[c])));
+    for (size_t c = 0; c < records[r].fields.size(); ++c) {
+      auto* item = new QTableWidgetItem(QString::fromStdString(records[r].fields[c]));
+      item->setToolTip(item->text());  // a long detail is read whole here
+      t->setItem(int(r - 1), int(c), item);
+    }
   t->resizeColumnsToContents();
 }
 
