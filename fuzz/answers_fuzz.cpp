@@ -30,11 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const CsvText csv = readCsv(text);
   for (const CsvRecord& r : csv.records) {
     RONRI_FUZZ_CHECK(r.line >= 1 && r.line <= lineCount, text);
-    const CsvText again = readCsv(csvLine(r.fields) + "\r\n");
+    // Under a header line, as the result file writes it (a byte-order mark
+    // is one only at the very start).
+    const CsvText again = readCsv("h\r\n" + csvLine(r.fields) + "\r\n");
     RONRI_FUZZ_CHECK(again.errors.empty(), text);
     // A record of one empty field is a blank line, which is not kept.
     if (r.fields.size() > 1 || !r.fields[0].empty())
-      RONRI_FUZZ_CHECK(again.records.size() == 1 && again.records[0].fields == r.fields, text);
+      RONRI_FUZZ_CHECK(again.records.size() == 2 && again.records[1].fields == r.fields, text);
   }
   for (const CsvLineError& e : csv.errors)
     RONRI_FUZZ_CHECK(e.line >= 1 && e.line <= lineCount, text);

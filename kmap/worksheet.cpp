@@ -45,7 +45,7 @@ std::vector<std::string> wrapped(const SheetBlock& b) {
     while (displayWidth(line) > room) {
       size_t cut = std::string::npos;
       for (size_t i = 1; i < line.size() && displayWidth(line.substr(0, i)) <= room; ++i)
-        if (line[i - 1] == '+' || (line[i - 1] == '*' && line[i - 2] == ')')) cut = i;
+        if (line[i - 1] == '+' || (i >= 2 && line[i - 1] == '*' && line[i - 2] == ')')) cut = i;
       if (cut == std::string::npos) break;
       out.push_back(line.substr(0, cut));
       line = "    " + line.substr(cut);

@@ -713,16 +713,8 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <translation>Minimal POS</translation>
     </message>
     <message>
-        <source>最小積和形: %1</source>
-        <translation>Minimal SOP: %1</translation>
-    </message>
-    <message>
         <source>&#x3000;（最小の被覆 %1 通り、%2 項 %3 文字）</source>
         <translation>  (%1 minimal covers, %2 terms, %3 letters)</translation>
-    </message>
-    <message>
-        <source>最小和積形: %1</source>
-        <translation>Minimal POS: %1</translation>
     </message>
     <message>
         <source>%1 に保存できませんでした。
