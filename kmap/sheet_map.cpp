@@ -9,7 +9,7 @@ namespace ronri::kmap {
 namespace {
 
 constexpr double kValuePoint = 11;
-constexpr double kNumberPoint = 6.5;
+constexpr double kNumberPoint = 7;
 constexpr double kHeaderPoint = 9;
 
 int columnBits(int n) {

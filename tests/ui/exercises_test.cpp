@@ -2,11 +2,14 @@
 // saved and printed, a class's answers graded in the window and on the
 // command line with the same CSV.
 #include <QFile>
+#include <QPrinter>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "core/teaching/exercise_key.h"
+#include "ui/framework/drawing_export.h"
+#include "ui/framework/print_pages.h"
 #include "ui/windows/added/exercise_form.h"
 #include "ui/windows/added/grading_form.h"
 #include "ui/windows/helpers/grading_words.h"
@@ -47,6 +50,12 @@ TEST(ExerciseWindows, ASetIsMadeSavedAndItsKeyGradesCorrectInTheWindowAndOnTheCo
   ASSERT_EQ(ex.saveSheet(dir.filePath("sheet.pdf")), QString());
   ASSERT_EQ(ex.saveKey(dir.filePath("key.pdf")), QString());
   EXPECT_TRUE(fileBytes(dir.filePath("key.pdf")).startsWith("%PDF"));
+  // A page of the key on A4 prints whole, its smallest text at 6 pt or more.
+  QPrinter a4(QPrinter::HighResolution);
+  a4.setPageSize(QPageSize(QPageSize::A4));
+  const std::vector<DisplayList> keyPages = ex.pages(true);
+  const QSizeF area = a4.pageRect(QPrinter::DevicePixel).size() - QSizeF(0, a4.resolution() / 3);
+  EXPECT_EQ(planPrint(renderedSize(keyPages[0]), 7, area, a4.resolution()).pages(), 1);
   ASSERT_EQ(ex.saveLatex(dir.filePath("sheet.tex")), QString());
   EXPECT_TRUE(fileBytes(dir.filePath("sheet-key.tex")).contains("\\begin{tikzpicture}"));
   EXPECT_NE(ex.saveProblems(dir.filePath("no/such/folder.csv")), QString());
