@@ -547,6 +547,191 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     </message>
 </context>
 <context>
+    <name>ronri::ExerciseForm</name>
+    <message>
+        <source>指定なし</source>
+        <translation>Any</translation>
+    </message>
+    <message>
+        <source>必須主項だけで決まる</source>
+        <translation>Essential primes suffice</translation>
+    </message>
+    <message>
+        <source>巡回（必須主項なし）</source>
+        <translation>Cyclic (no essential prime)</translation>
+    </message>
+    <message>
+        <source>最小解が複数</source>
+        <translation>Several minimal answers</translation>
+    </message>
+    <message>
+        <source>多数</source>
+        <translation>many</translation>
+    </message>
+    <message>
+        <source>演習問題の作成</source>
+        <translation>Exercise sets</translation>
+    </message>
+    <message>
+        <source>一行に一人（空なら問題の数だけ）</source>
+        <translation>One a line (empty: as many problems as asked)</translation>
+    </message>
+    <message>
+        <source>変数の数</source>
+        <translation>Variables</translation>
+    </message>
+    <message>
+        <source>1 の行の数</source>
+        <translation>Rows of 1</translation>
+    </message>
+    <message>
+        <source>X の行の数</source>
+        <translation>Rows of X</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>問題の数</source>
+        <translation>Problems</translation>
+    </message>
+    <message>
+        <source>シード</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>生徒の名前</source>
+        <translation>Students</translation>
+    </message>
+    <message>
+        <source>作成</source>
+        <translation>Make</translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation>id</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>問題</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>問題用紙…</source>
+        <translation>Worksheet…</translation>
+    </message>
+    <message>
+        <source>問題用紙</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>PDF ファイル (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>解答…</source>
+        <translation>Answer key…</translation>
+    </message>
+    <message>
+        <source>解答</source>
+        <translation>Answer key</translation>
+    </message>
+    <message>
+        <source>LaTeXで保存…</source>
+        <translation>Save as LaTeX…</translation>
+    </message>
+    <message>
+        <source>LaTeXで保存</source>
+        <translation>Save as LaTeX</translation>
+    </message>
+    <message>
+        <source>LaTeX (*.tex)</source>
+        <translation>LaTeX (*.tex)</translation>
+    </message>
+    <message>
+        <source>問題ファイルを保存…</source>
+        <translation>Save problem file…</translation>
+    </message>
+    <message>
+        <source>問題ファイルを保存</source>
+        <translation>Save problem file</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 変数、1 の行 %2、X の行 %3</source>
+        <translation>%1 variables, %2 rows of 1, %3 rows of X</translation>
+    </message>
+    <message>
+        <source>%1 では作れません。1 の行は 1 つ以上、1 の行と X の行は合わせて %2 未満にしてください。</source>
+        <translation>No problem can be made with %1. Take at least one row of 1, and fewer than %2 rows of 1 and X together.</translation>
+    </message>
+    <message>
+        <source>%1 の関数に「%2」のものはありません。</source>
+        <translation>No function with %1 is of the kind &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 の関数に「%2」のものが見つかりませんでした。大きさを変えてください。</source>
+        <translation>No function with %1 of the kind &quot;%2&quot; was found. Please change the sizes.</translation>
+    </message>
+    <message>
+        <source>%1 の「%2」の関数は問題の数より少ないため、同じ問題があります。</source>
+        <translation>There are fewer functions with %1 of the kind &quot;%2&quot; than problems, so some problems repeat.</translation>
+    </message>
+    <message>
+        <source>%1 問（シード %2）</source>
+        <translation>%1 problems (seed %2)</translation>
+    </message>
+    <message>
+        <source>演習問題の解答（シード %1）</source>
+        <translation>Exercises: answer key (seed %1)</translation>
+    </message>
+    <message>
+        <source>演習問題（シード %1）</source>
+        <translation>Exercises (seed %1)</translation>
+    </message>
+    <message>
+        <source>  名前: %1</source>
+        <translation>  Name: %1</translation>
+    </message>
+    <message>
+        <source>問題 %1%2   %3 変数   f = %4</source>
+        <translation>Problem %1%2   %3 variables   f = %4</translation>
+    </message>
+    <message>
+        <source>最小積和形</source>
+        <translation>Minimal SOP</translation>
+    </message>
+    <message>
+        <source>最小和積形</source>
+        <translation>Minimal POS</translation>
+    </message>
+    <message>
+        <source>&#x3000;（最小の被覆 %1 通り、%2 項 %3 文字）</source>
+        <translation>  (%1 minimal covers, %2 terms, %3 letters)</translation>
+    </message>
+    <message>
+        <source>%1 に保存できませんでした。
+%2</source>
+        <translation>Could not save %1.
+%2</translation>
+    </message>
+    <message>
+        <source>保存しました: %1 と %2</source>
+        <translation>Saved: %1 and %2</translation>
+    </message>
+    <message>
+        <source>保存しました: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+</context>
+<context>
     <name>ronri::ExpressionField</name>
     <message>
         <source>先に変数の数を選んでください</source>
@@ -591,6 +776,164 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <message>
         <source>%1 文字目: %2</source>
         <translation>Character %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::Grading</name>
+    <message>
+        <source>引用符が閉じていません</source>
+        <translation>a quote is not closed</translation>
+    </message>
+    <message>
+        <source>引用符の位置が正しくありません</source>
+        <translation>a quote is out of place</translation>
+    </message>
+    <message>
+        <source>項目が %1 個ではありません</source>
+        <translation>not %1 fields</translation>
+    </message>
+    <message>
+        <source>問題 id「%1」は問題ファイルにありません</source>
+        <translation>problem id &quot;%1&quot; is not in the problem file</translation>
+    </message>
+    <message>
+        <source>答えが空です</source>
+        <translation>the answer is empty</translation>
+    </message>
+    <message>
+        <source>答えの %1</source>
+        <translation>Answer, %1</translation>
+    </message>
+    <message>
+        <source>変数の数が 1 から 10 の数ではありません</source>
+        <translation>the number of variables is not a number from 1 to 10</translation>
+    </message>
+    <message>
+        <source>id「%1」は前の行にもあります</source>
+        <translation>id &quot;%1&quot; is on an earlier line too</translation>
+    </message>
+    <message>
+        <source>ファイル %1 を読めません</source>
+        <translation>Cannot read the file %1</translation>
+    </message>
+    <message>
+        <source>正解</source>
+        <translation>Correct</translation>
+    </message>
+    <message>
+        <source>最小でない</source>
+        <translation>Not minimal</translation>
+    </message>
+    <message>
+        <source>違う</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <source>積和形でも和積形でもない</source>
+        <translation>Neither SOP nor POS</translation>
+    </message>
+    <message>
+        <source>読めない</source>
+        <translation>Unreadable</translation>
+    </message>
+    <message>
+        <source>%1 は主項ではありません（%2 を除けます）</source>
+        <translation>%1 is not a prime implicant (%2 can go)</translation>
+    </message>
+    <message>
+        <source>必須主項 %1 がありません</source>
+        <translation>the essential prime %1 is missing</translation>
+    </message>
+    <message>
+        <source>%1 は除けます（ほかの項で足ります）</source>
+        <translation>%1 can be dropped (the others cover it)</translation>
+    </message>
+    <message>
+        <source>%1 行で値が違います: %2</source>
+        <translation>%1 rows differ: %2</translation>
+    </message>
+    <message>
+        <source>この答えは %1 項 %2 文字、最小は %3 項 %4 文字</source>
+        <translation>this answer has %1 terms and %2 letters, the minimum %3 terms and %4 letters</translation>
+    </message>
+    <message>
+        <source>問題ファイル %1 行目: </source>
+        <translation>problem file line %1: </translation>
+    </message>
+    <message>
+        <source>%1 行目: </source>
+        <translation>line %1: </translation>
+    </message>
+    <message>
+        <source>和積形で最小</source>
+        <translation>minimal product of sums</translation>
+    </message>
+    <message>
+        <source>積和形で最小</source>
+        <translation>minimal sum of products</translation>
+    </message>
+    <message>
+        <source>値は等しい式です</source>
+        <translation>equal in value</translation>
+    </message>
+    <message>
+        <source>使い方: ronrilab --grade 問題ファイル.csv 答えファイル.csv
+</source>
+        <translation>Usage: ronrilab --grade PROBLEMS.csv ANSWERS.csv
+</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::GradingForm</name>
+    <message>
+        <source>まとめて採点</source>
+        <translation>Grade a class</translation>
+    </message>
+    <message>
+        <source>参照…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;すべてのファイル (*)</source>
+        <translation>CSV (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>結果を保存…</source>
+        <translation>Save result…</translation>
+    </message>
+    <message>
+        <source>問題ファイル</source>
+        <translation>Problem file</translation>
+    </message>
+    <message>
+        <source>答えのファイル</source>
+        <translation>Answer file</translation>
+    </message>
+    <message>
+        <source>採点</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>結果を保存</source>
+        <translation>Save result</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 に保存できませんでした。
+%2</source>
+        <translation>Could not save %1.
+%2</translation>
+    </message>
+    <message>
+        <source>問題ごとの集計</source>
+        <translation>Count per problem</translation>
+    </message>
+    <message>
+        <source>%1 行を採点しました</source>
+        <translation>%1 lines graded</translation>
     </message>
 </context>
 <context>
@@ -891,6 +1234,14 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <message>
         <source>一覧の式を選んでから「作成」を押してください</source>
         <translation>Select an expression in the list, then press &quot;Create&quot;</translation>
+    </message>
+    <message>
+        <source>演習問題の作成…</source>
+        <translation>Exercise sets…</translation>
+    </message>
+    <message>
+        <source>まとめて採点…</source>
+        <translation>Grade a class…</translation>
     </message>
 </context>
 <context>

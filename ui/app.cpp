@@ -4,6 +4,8 @@
 
 #include "ui/framework/translation.h"
 #include "ui/windows/added/answer_check_form.h"
+#include "ui/windows/added/exercise_form.h"
+#include "ui/windows/added/grading_form.h"
 #include "ui/windows/added/multi_output_circuit_form.h"
 #include "ui/windows/added/multi_output_form.h"
 #include "ui/windows/added/number_input_form.h"
@@ -53,7 +55,9 @@ App::App()
       multiOutputCircuit(std::make_unique<MultiOutputCircuitForm>(*this)),
       numberInput(std::make_unique<NumberInputForm>(*this)),
       answerCheck(std::make_unique<AnswerCheckForm>(*this)),
-      tabulation(std::make_unique<TabulationForm>(*this)) {}
+      tabulation(std::make_unique<TabulationForm>(*this)),
+      exercises(std::make_unique<ExerciseForm>(*this)),
+      grading(std::make_unique<GradingForm>(*this)) {}
 
 App::~App() {
   // Windows go in reverse order of creation; their widgets with them.
@@ -127,6 +131,8 @@ void App::unloadOthers() {
   numberInput->unload();
   answerCheck->unload();
   tabulation->unload();
+  exercises->unload();
+  grading->unload();
 }
 
 }  // namespace ronri

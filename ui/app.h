@@ -24,6 +24,8 @@ class MultiOutputCircuitForm;
 class NumberInputForm;
 class AnswerCheckForm;
 class TabulationForm;
+class ExerciseForm;
+class GradingForm;
 
 class App {
   // Translations are installed before any window is made, so every window's
@@ -76,6 +78,9 @@ class App {
   std::unique_ptr<AnswerCheckForm> answerCheck;
   // Beside it: the tabulation of the same function's prime implicants.
   std::unique_ptr<TabulationForm> tabulation;
+  // From the "ツール" menu: problem sets for a class, and grading a class's answers.
+  std::unique_ptr<ExerciseForm> exercises;
+  std::unique_ptr<GradingForm> grading;
 };
 
 }  // namespace ronri

@@ -139,8 +139,13 @@ void printDrawingOn(QPrinter& printer, const DisplayList& drawing, const QString
   paintOn(printer, drawing, header);
 }
 
-QString printToPdf(const QString& path, const DisplayList& drawing, const QString& header,
-                   const QPrinter* settings) {
+namespace {
+
+// Prints to the PDF file `path` through a new file beside it that replaces an
+// old one only when complete; `paint` paints the pages on the printer.
+QString writePdf(const QString& path, const QPrinter* settings,
+                 const std::function<void(QPrinter&)>& orientFor,
+                 const std::function<bool(QPrinter&)>& paint) {
   const QFileInfo target(path);
   if (!QFileInfo(target.absolutePath()).isDir())
     return QCoreApplication::translate("ronri::PrintPages", "フォルダがありません");
@@ -154,9 +159,8 @@ QString printToPdf(const QString& path, const DisplayList& drawing, const QStrin
   if (settings) printer.setPageLayout(settings->pageLayout());
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(part.fileName());
-  if (!settings) orient(printer, drawing);
-  if (!paintOn(printer, drawing, header))
-    return QCoreApplication::translate("ronri::PrintPages", "書き込めません");
+  if (!settings) orientFor(printer);
+  if (!paint(printer)) return QCoreApplication::translate("ronri::PrintPages", "書き込めません");
   // The PDF writer does not say when the disk fills; a file without its
   // end is the sign.
   QFile written(part.fileName());
@@ -175,6 +179,37 @@ QString printToPdf(const QString& path, const DisplayList& drawing, const QStrin
   if (error) return QCoreApplication::translate("ronri::PrintPages", "書き込めません");
   part.setAutoRemove(false);
   return {};
+}
+
+}  // namespace
+
+QString printToPdf(const QString& path, const DisplayList& drawing, const QString& header,
+                   const QPrinter* settings) {
+  return writePdf(
+      path, settings, [&](QPrinter& printer) { orient(printer, drawing); },
+      [&](QPrinter& printer) { return paintOn(printer, drawing, header); });
+}
+
+QString printPagesToPdf(const QString& path, const std::vector<DisplayList>& pages,
+                        const QString& header) {
+  return writePdf(
+      path, nullptr,
+      [](QPrinter& printer) {
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+      },
+      [&](QPrinter& printer) {
+        QPainter p;
+        if (!p.begin(&printer)) return false;
+        const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
+        for (size_t k = 0; k < pages.size(); ++k) {
+          if (k && !printer.newPage()) return false;
+          QString line = header;
+          if (pages.size() > 1) line += QStringLiteral("  (%1/%2)").arg(k + 1).arg(pages.size());
+          paintPrintPages(p, page, printer.resolution(), pages[k], line);
+        }
+        return p.end();
+      });
 }
 
 void printWithDialog(QWidget* parent, const DisplayList& drawing, const QString& header) {

@@ -7,6 +7,7 @@
 #include <QSizeF>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "core/draw/display_list.h"
 
@@ -43,6 +44,11 @@ void printDrawingOn(QPrinter& printer, const DisplayList& drawing, const QString
 // "書き込めません" or "空きがありません".
 QString printToPdf(const QString& path, const DisplayList& drawing, const QString& header,
                    const QPrinter* settings = nullptr);
+
+// Prints each drawing on an A4 page of its own, fitted to it, to the PDF
+// file `path` in the same way; `header` heads every page.
+QString printPagesToPdf(const QString& path, const std::vector<DisplayList>& pages,
+                        const QString& header);
 
 // The menu's "印刷…": the print dialog, or where no printer is installed a
 // message that offers a PDF file instead. A PDF that cannot be written is

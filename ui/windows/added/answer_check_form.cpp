@@ -16,6 +16,7 @@
 #include "core/table/row_numbers.h"
 #include "core/table/truthtable.h"
 #include "core/teaching/answer_check.h"
+#include "core/teaching/answer_reasons.h"
 #include "ui/app.h"
 #include "ui/framework/busy_cursor.h"
 #include "ui/framework/controls.h"
@@ -23,6 +24,7 @@
 #include "ui/windows/added/number_input_form.h"
 #include "ui/windows/designed/kmap_form.h"
 #include "ui/windows/helpers/expression_field.h"
+#include "ui/windows/helpers/grading_words.h"
 
 namespace ronri {
 
@@ -219,6 +221,10 @@ void AnswerCheckForm::judge() {
       break;
     }
   }
+  // Why it is not minimal, term by term; sizes and rows are said above.
+  for (const AnswerReason& r : answerReasons(values, n, answer, v))
+    if (r.kind != AnswerReason::Larger && r.kind != AnswerReason::Differs)
+      text += QLatin1Char('\n') + reasonText(r, n);
   if (!v.minimal.proven && v.kind != AnswerVerdict::Unreadable)
     text += tr("（最小かどうかは時間内に確かめきれませんでした）");
   verdict_->setText(text);

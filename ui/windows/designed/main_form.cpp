@@ -18,6 +18,8 @@
 #include "ui/framework/messages.h"
 #include "ui/framework/translation.h"
 #include "ui/windows/added/answer_check_form.h"
+#include "ui/windows/added/exercise_form.h"
+#include "ui/windows/added/grading_form.h"
 #include "ui/windows/added/multi_output_form.h"
 #include "ui/windows/added/number_input_form.h"
 #include "ui/windows/added/settings_dialog.h"
@@ -277,6 +279,10 @@ void MainForm::buildMenus(QMainWindow* w) {
           [this] { app().Form18->show(); });
   connect(tools->addAction(tr("答え合わせ…")), &QAction::triggered, this,
           [this] { app().answerCheck->show(); });
+  connect(tools->addAction(tr("演習問題の作成…")), &QAction::triggered, this,
+          [this] { app().exercises->show(); });
+  connect(tools->addAction(tr("まとめて採点…")), &QAction::triggered, this,
+          [this] { app().grading->show(); });
   QMenu* settings = bar->addMenu(tr("設定"));
   connect(settings->addAction(tr("基本設定")), &QAction::triggered, this,
           [this] { showSettings(widget()); });
