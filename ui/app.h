@@ -24,6 +24,7 @@ class MultiOutputCircuitForm;
 class NumberInputForm;
 class AnswerCheckForm;
 class TabulationForm;
+class SequentialForm;
 
 class App {
   // Translations are installed before any window is made, so every window's
@@ -76,6 +77,8 @@ class App {
   std::unique_ptr<AnswerCheckForm> answerCheck;
   // Beside it: the tabulation of the same function's prime implicants.
   std::unique_ptr<TabulationForm> tabulation;
+  // From the "ツール" menu: a sequential circuit designed from its state table.
+  std::unique_ptr<SequentialForm> sequential;
 };
 
 }  // namespace ronri
