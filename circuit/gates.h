@@ -2,7 +2,7 @@
 // Gate kinds, their pictures, and the input columns of the variables.
 #include <string_view>
 
-#include "core/draw/text_box.h"
+#include "core/draw/text_box.h"  // the texts drawn beside the gates
 
 namespace ronri {
 

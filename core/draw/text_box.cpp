@@ -1,8 +1,7 @@
-// The room a text of a drawing takes.
+// The room a text takes in the expression face.
 #include "core/draw/text_box.h"
 
 #include <cmath>
-#include <string_view>
 
 namespace ronri {
 

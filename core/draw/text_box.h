@@ -1,6 +1,5 @@
 #pragma once
-// How much room a text of a drawing takes, so drawings can keep their texts
-// clear of lines and of one another.
+// How much room a text of a drawing takes.
 #include <string_view>
 
 namespace ronri {

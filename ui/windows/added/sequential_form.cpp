@@ -17,7 +17,10 @@
 #include "ui/framework/busy_cursor.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/messages.h"
+#include "ui/windows/added/sequential_circuit_view.h"
 #include "ui/windows/added/sequential_table_editor.h"
+#include "ui/windows/added/sequential_timing_view.h"
+#include "ui/windows/added/sequential_verilog_save.h"
 #include "ui/windows/designed/main_form.h"
 
 namespace ronri {
@@ -59,6 +62,10 @@ void SequentialForm::build(QMainWindow* w) {
   stages_->addTab(buildExcitationStage(), tr("励起表"));
   stages_->addTab(buildMapStage(), tr("カルノー図"));
   stages_->addTab(buildEquationStage(), tr("式"));
+  circuit_ = new SequentialCircuitView(stages_);
+  stages_->addTab(circuit_, tr("回路図"));
+  timing_ = new SequentialTimingView(stages_);
+  stages_->addTab(timing_, tr("タイミングチャート"));
   auto* layout = new QVBoxLayout(central);
   layout->addWidget(stages_, 1);
   layout->addWidget(buildButtons());
@@ -82,10 +89,14 @@ QWidget* SequentialForm::buildButtons() {
   auto* row = new QWidget;
   auto* kiss2 = makeButton(row, QStringLiteral("SaveKiss2"), tr("KISS2で保存…"));
   kiss2->setToolTip(tr("設計した状態表（簡単化したときはその表）を KISS2 形式で保存します"));
+  auto* verilog = makeButton(row, QStringLiteral("SaveVerilog"), tr("Verilogで保存…"));
+  verilog->setToolTip(tr("設計した回路を Verilog-2005 のモジュールとして保存します"));
   auto* h = new QHBoxLayout(row);
   h->setContentsMargins(0, 0, 0, 0);
   h->addStretch();
+  h->addWidget(verilog);
   h->addWidget(kiss2);
+  connect(verilog, &QPushButton::clicked, this, &SequentialForm::saveVerilog);
   connect(kiss2, &QPushButton::clicked, this, [this] {
     const QString path = chooseFile(widget(), true);
     if (!path.isEmpty()) saveKiss2(path, true);
@@ -162,6 +173,23 @@ void SequentialForm::redesign() {
   showExcitation();
   showMaps();
   showEquations();
+  showCircuit();
+}
+
+void SequentialForm::showCircuit() {
+  if (!isOpen()) return;
+  circuit_->setDesign(designed_, design_);
+  timing_->setDesign(designed_, design_);
+}
+
+bool SequentialForm::saveVerilog() {
+  if (!design_.available || design_.equations.empty()) {
+    showMessage(widget(),
+                tr("変数が多すぎて最小化できないため、Verilog では保存できません。ほかの割り当て"
+                   "を選んでください。"));
+    return false;
+  }
+  return saveSequentialVerilog(widget(), designed_, design_);
 }
 
 // The four choices' costs (the best one's search takes up to 2 s) are worked

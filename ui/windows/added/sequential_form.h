@@ -28,6 +28,8 @@ namespace ronri {
 
 class DrawingView;
 class SequentialTableEditor;
+class SequentialCircuitView;
+class SequentialTimingView;
 
 class SequentialForm : public Window {
   Q_OBJECT
@@ -58,6 +60,8 @@ class SequentialForm : public Window {
   bool saveKiss2(const QString& path, bool designed = false);
   // "一覧へ" of equation k: its letter form into the main list.
   void sendToList(int equation);
+  // "Verilogで保存…": the designed machine as a Verilog module.
+  bool saveVerilog();
 
   // The file dialog; a test may put its own here (returns "" for cancel).
   std::function<QString(QWidget* parent, bool saving)> chooseFile;
@@ -85,6 +89,7 @@ class SequentialForm : public Window {
   void showExcitation();
   void showMaps();
   void showEquations();
+  void showCircuit();
   QString kiss2Problem(int error) const;
   static QString askForKiss2File(QWidget* parent, bool saving);
 
@@ -112,9 +117,12 @@ class SequentialForm : public Window {
   QPointer<QTableWidget> codes_;
   QPointer<QComboBox> flipFlops_;
   QPointer<QTableWidget> excitation_;
+  QPointer<QTableWidget> flipFlopTable_;
   QPointer<QVBoxLayout> maps_;
   QPointer<QTableWidget> equations_;
   QPointer<QLabel> legend_;
+  QPointer<SequentialCircuitView> circuit_;
+  QPointer<SequentialTimingView> timing_;
 };
 
 }  // namespace ronri

@@ -13,6 +13,7 @@
 #include "kmap/function_map.h"
 #include "sequential/implication_drawing.h"
 #include "ui/framework/controls.h"
+#include "ui/framework/drawing_export.h"
 #include "ui/framework/expression_font.h"
 #include "ui/windows/added/sequential_form.h"
 #include "ui/windows/helpers/drawing_view.h"
@@ -179,6 +180,16 @@ void SequentialForm::showExcitation() {
     rows.push_back(row);
   }
   fill(excitation_, heads, rows);
+  QStringList ffHeads{QStringLiteral("Q"), QStringLiteral("Q+")};
+  for (const std::string& n : seq::flipFlopInputNames(flipFlop_)) ffHeads << q(n);
+  std::vector<QStringList> ffRows;
+  for (int from = 0; from < 2; ++from)
+    for (int to = 0; to < 2; ++to) {
+      QStringList row{QString::number(from), QString::number(to)};
+      for (char c : seq::excitation(flipFlop_, from, to)) row << QString(QChar(c));
+      ffRows.push_back(row);
+    }
+  fill(flipFlopTable_, ffHeads, ffRows);
 }
 
 void SequentialForm::showMaps() {
@@ -208,6 +219,7 @@ void SequentialForm::showMaps() {
     }
     auto* view = new DrawingView(inside);
     view->setObjectName(indexed(QStringLiteral("Map"), int(k)));
+    addExportMenu(view, [view] { return view->drawing(); });
     view->setDrawing(list, size.width, size.height);
     maps_->addWidget(view);
   }

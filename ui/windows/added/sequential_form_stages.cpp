@@ -17,6 +17,7 @@
 #include "sequential/diagram_drawing.h"
 #include "sequential/implication_drawing.h"
 #include "ui/framework/controls.h"
+#include "ui/framework/drawing_export.h"
 #include "ui/framework/expression_font.h"
 #include "ui/windows/added/sequential_form.h"
 #include "ui/windows/helpers/drawing_view.h"
@@ -34,6 +35,14 @@ QTableWidget* readOnlyTable(QWidget* parent, const QString& name) {
   t->verticalHeader()->setVisible(false);
   t->setFont(expressionFont(11));
   return t;
+}
+
+// A drawing page's view with the right-click menu of every drawing.
+DrawingView* exportable(const QString& name) {
+  auto* view = new DrawingView;
+  view->setObjectName(name);
+  addExportMenu(view, [view] { return view->drawing(); });
+  return view;
 }
 
 QLabel* note(QWidget* parent, const QString& name) {
@@ -55,8 +64,7 @@ QScrollArea* scrolled(QWidget* parent, QWidget* inside) {
 QWidget* SequentialForm::buildDiagramStage() {
   auto* page = new QWidget;
   diagramNote_ = note(page, QStringLiteral("DiagramNote"));
-  diagram_ = new DrawingView;
-  diagram_->setObjectName(QStringLiteral("Diagram"));
+  diagram_ = exportable(QStringLiteral("Diagram"));
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(diagramNote_);
   layout->addWidget(scrolled(page, diagram_), 1);
@@ -69,8 +77,7 @@ QWidget* SequentialForm::buildReductionStage() {
   pass_ = new QSpinBox(page);
   pass_->setObjectName(QStringLiteral("Pass"));
   connect(pass_, &QSpinBox::valueChanged, this, [this] { showReduction(); });
-  implication_ = new DrawingView;
-  implication_->setObjectName(QStringLiteral("ImplicationTable"));
+  implication_ = exportable(QStringLiteral("ImplicationTable"));
   reduced_ = readOnlyTable(page, QStringLiteral("ReducedTable"));
   auto* passRow = new QHBoxLayout;
   passRow->addWidget(new QLabel(tr("含意表（パスごとに表示）:"), page));
@@ -126,13 +133,19 @@ QWidget* SequentialForm::buildExcitationStage() {
   connect(flipFlops_, &QComboBox::activated, this,
           [this](int k) { chooseFlipFlop(seq::FlipFlop(k)); });
   excitation_ = readOnlyTable(page, QStringLiteral("ExcitationTable"));
+  // The flip-flop's own excitation table, which each row is read from.
+  flipFlopTable_ = readOnlyTable(page, QStringLiteral("FlipFlopTable"));
+  flipFlopTable_->setMaximumWidth(220);
   auto* top = new QHBoxLayout;
   top->addWidget(new QLabel(tr("フリップフロップ"), page));
   top->addWidget(flipFlops_);
   top->addStretch();
+  auto* tables = new QHBoxLayout;
+  tables->addWidget(excitation_, 1);
+  tables->addWidget(flipFlopTable_);
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(top);
-  layout->addWidget(excitation_, 1);
+  layout->addLayout(tables, 1);
   return page;
 }
 

@@ -2,20 +2,16 @@
 
 #include <QPainter>
 
-#include "ui/framework/drawing_export.h"
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/twips.h"
 
 namespace ronri {
 
-DrawingView::DrawingView(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("Drawing"));
-  addExportMenu(this, [this] { return drawing_; });
-}
+DrawingView::DrawingView(QWidget* parent) : QWidget(parent) {}
 
-void DrawingView::setDrawing(DisplayList d, int widthTwips, int heightTwips) {
+void DrawingView::setDrawing(DisplayList d, double widthTwips, double heightTwips) {
   drawing_ = std::move(d);
-  setFixedSize(px(widthTwips) + 1, px(heightTwips) + 1);
+  setFixedSize(px(int(widthTwips)) + 1, px(int(heightTwips)) + 1);
   update();
 }
 

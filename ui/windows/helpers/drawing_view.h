@@ -1,7 +1,5 @@
 #pragma once
-// A kept drawing shown at its size on white, with the right-click menu of
-// every drawing (picture, copy, print): the stages of the sequential design
-// draw into one each.
+// A widget that shows a kept drawing at its size (inside a scroll area).
 #include <QWidget>
 
 #include "core/draw/display_list.h"
@@ -9,15 +7,14 @@
 namespace ronri {
 
 class DrawingView : public QWidget {
-  Q_OBJECT
  public:
   explicit DrawingView(QWidget* parent = nullptr);
-  // Shows `d`, which covers widthTwips x heightTwips.
-  void setDrawing(DisplayList d, int widthTwips, int heightTwips);
+  // Shows `d`, which reaches `widthTwips` x `heightTwips`.
+  void setDrawing(DisplayList d, double widthTwips, double heightTwips);
   const DisplayList& drawing() const { return drawing_; }
 
  protected:
-  void paintEvent(QPaintEvent* e) override;
+  void paintEvent(QPaintEvent*) override;
 
  private:
   DisplayList drawing_;
