@@ -206,6 +206,8 @@ TEST(ClockedCircuit, PresetsAndRandomMachinesAreDrawnCleanAndRightForEveryFlipFl
   const char* sample = std::getenv("RONRI_CROSSCHECK_SAMPLE");
   const int randoms = 40 / std::max(1, sample ? std::atoi(sample) : 1);
   for (int i = 0; i < std::max(randoms, 2); ++i) machines.push_back(seq::test::randomMachine(rng));
+  // The widest: 16 states, three inputs, four outputs.
+  for (int i = 0; i < 2; ++i) machines.push_back(seq::test::randomMachine(rng, {9, 16, 3, 4, 0.3}));
   // Names longer than a clock's width in the chart.
   for (size_t s = 0; s < machines.back().names.size(); ++s)
     machines.back().names[s] = "waiting" + std::to_string(s);
