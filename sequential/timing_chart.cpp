@@ -134,6 +134,7 @@ constexpr double kStep = 480;   // a half clock period
 constexpr double kRow = 540;    // a signal's row
 constexpr double kSwing = 300;  // from low to high
 constexpr double kPoint = 10;
+constexpr double kNamePoint = 9;  // the states' names
 constexpr double kMargin = 240;
 constexpr int kGuideColor = 7;  // light grey
 constexpr int kWaveColor = 1;   // blue
@@ -144,11 +145,11 @@ int at(double v) {
 
 // `text` cut to fit `width`, an ellipsis ending a cut one.
 std::string fitted(std::string text, double width) {
-  if (textBox(text, kPoint).width <= width) return text;
+  if (textBox(text, kNamePoint).width <= width) return text;
   while (!text.empty()) {
     do text.pop_back();
     while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80);
-    if (textBox(text + "\u2026", kPoint).width <= width) return text + "\u2026";
+    if (textBox(text + "\u2026", kNamePoint).width <= width) return text + "\u2026";
   }
   return "";
 }
@@ -200,10 +201,11 @@ ChartExtent drawTimingChart(Surface& s, const TimingChart& c, std::string_view s
     s.line(at(l), at(bandTop), at(r), at(bandTop), kBlack);
     s.line(at(l), at(bandBottom), at(r), at(bandBottom), kBlack);
     s.line(at(l), at(bandTop), at(l), at(bandBottom), kBlack);
-    const std::string name = fitted(c.state[size_t(from)], r - l - 120);
-    const double w = textBox(name, kPoint).width;
+    const std::string name = fitted(c.state[size_t(from)], r - l - 80);
+    const TextBox box = textBox(name, kNamePoint);
     if (!name.empty())
-      s.text(at((l + r - w) / 2), at(bandTop + 60), name, kBlack, kPoint, TextFace::Expression);
+      s.text(at((l + r - box.width) / 2), at((bandTop + bandBottom - box.height) / 2), name, kBlack,
+             kNamePoint, TextFace::Expression);
     from = t;
   }
   const double end = x0 + steps * kStep;

@@ -1463,43 +1463,43 @@ Read them as X? (No: the table stays as it is)</translation>
     <name>ronri::SequentialCircuitView</name>
     <message>
         <source>試す</source>
-        <translation type="unfinished">Test</translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>クロック</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock</translation>
     </message>
     <message>
         <source>クロックを 1 回立ち上げます。フリップフロップが次の状態に移ります。</source>
-        <translation type="unfinished"></translation>
+        <translation>Raises the clock once: the flip-flops move to the next state.</translation>
     </message>
     <message>
         <source>リセット</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Verilogで保存…</source>
-        <translation type="unfinished">Save as Verilog…</translation>
+        <translation>Save as Verilog…</translation>
     </message>
     <message>
         <source>この回路ではクロックを進められません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The clock cannot be stepped in this circuit.</translation>
     </message>
     <message>
         <source>「試す」に印を付けると、入力を選んでクロックを進められます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Tick “Test” to choose the inputs and step the clock.</translation>
     </message>
     <message>
         <source>状態 %1（Q = %2）、クロック %3 回</source>
-        <translation type="unfinished"></translation>
+        <translation>State %1 (Q = %2), %3 clocks</translation>
     </message>
     <message>
         <source>変数が多すぎて回路図を描けません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many variables to draw the circuit.</translation>
     </message>
     <message>
         <source>回路の式がまだありません。状態表を埋めて下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>There are no circuit equations yet. Fill in the state table.</translation>
     </message>
 </context>
 <context>
@@ -1900,71 +1900,71 @@ The state table is unchanged.</translation>
     <name>ronri::SequentialTimingView</name>
     <message>
         <source>入力系列</source>
-        <translation type="unfinished"></translation>
+        <translation>Input sequence</translation>
     </message>
     <message>
         <source>入力がないので、クロックの回数を書きます（例: 8）。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no input, so write the number of clocks (e.g. 8).</translation>
     </message>
     <message>
         <source>クロックごとの入力 X を 0 と 1 で書きます（例: 0110100）。空白は読み飛ばします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the input X for each clock as 0 or 1 (e.g. 0110100). Spaces are skipped.</translation>
     </message>
     <message>
         <source>クロックごとに入力 X1…X%1 を 1 組ずつ、空白で区切って書きます（例: %2）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Write one group of the inputs X1…X%1 per clock, groups separated by spaces (e.g. %2).</translation>
     </message>
     <message>
         <source>クロックの回数を書いて下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the number of clocks.</translation>
     </message>
     <message>
         <source>入力系列を書いて下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the input sequence.</translation>
     </message>
     <message>
         <source>%1 文字目: 回数は数字で書きます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Character %1: write the number of clocks in digits.</translation>
     </message>
     <message>
         <source>%1 文字目: 0 と 1 と空白だけが使えます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Character %1: only 0, 1 and spaces may be used.</translation>
     </message>
     <message>
         <source>%1 文字目からの組: 入力 %2 個の 0/1 が要ります。</source>
-        <translation type="unfinished"></translation>
+        <translation>The group from character %1 needs one 0/1 for each of the %2 inputs.</translation>
     </message>
     <message>
         <source>クロックは %1 回までです。</source>
-        <translation type="unfinished"></translation>
+        <translation>At most %1 clocks.</translation>
     </message>
     <message>
         <source>回路の式がまだありません。状態表を埋めて下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>There are no circuit equations yet. Fill in the state table.</translation>
     </message>
     <message>
         <source>状態</source>
-        <translation type="unfinished"></translation>
+        <translation>State</translation>
     </message>
 </context>
 <context>
     <name>ronri::SequentialVerilog</name>
     <message>
         <source>保存する回路がありません。状態表を埋めて、回路の式を求めて下さい。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no circuit to save. Fill in the state table so that the circuit equations are found.</translation>
     </message>
     <message>
         <source>Verilogで保存</source>
-        <translation type="unfinished">Save as Verilog</translation>
+        <translation>Save as Verilog</translation>
     </message>
     <message>
         <source>Verilog (*.v)</source>
-        <translation type="unfinished">Verilog (*.v)</translation>
+        <translation>Verilog (*.v)</translation>
     </message>
     <message>
         <source>ファイルを保存できませんでした。
 %1</source>
-        <translation type="unfinished">The file could not be saved.
+        <translation>The file could not be saved.
 %1</translation>
     </message>
 </context>
