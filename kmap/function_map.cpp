@@ -13,7 +13,7 @@ namespace ronri::kmap {
 
 namespace {
 
-constexpr double kValuePoint = 14;
+constexpr double kValuePoint = 12;
 constexpr double kNamePoint = 9;
 constexpr double kCodePoint = 11;
 constexpr int kCornerRight = 1080, kCornerBottom = 960;

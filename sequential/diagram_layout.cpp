@@ -24,8 +24,8 @@ constexpr int kMargin = 120;
 // of a Courier face (0.6 em, like the face drawn), so each label's room is
 // a little more than the text needs.
 constexpr double kLayoutPoint = kDiagramPoint + 1;
-constexpr int kLinePitch = 240;  // between the lines inside a circle
-constexpr int kMinRadius = 300;
+constexpr int kLinePitch = 290;  // between the lines inside a circle
+constexpr int kMinRadius = 400;
 constexpr int kTextClearance = 70;  // between a text's corner and its circle
 
 lt_symlist_t kBuiltins[] = {

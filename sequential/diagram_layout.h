@@ -46,7 +46,7 @@ struct StateDiagram {
 };
 
 // The point size the diagram's texts are drawn in.
-inline constexpr double kDiagramPoint = 10;
+inline constexpr double kDiagramPoint = 12;
 // The arrowhead's two strokes: this long, this far apart at their ends.
 inline constexpr int kArrowLength = 150;
 inline constexpr int kArrowHalfWidth = 55;

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   }
   auto* stages = form.control<QTabWidget>(QStringLiteral("Stages"));
   if (!stages) qFatal("no stages");
-  form.widget()->resize(1000, 700);
+  form.widget()->resize(900, 600);
   for (int k = 0; k < stages->count(); ++k) {
     stages->setCurrentIndex(k);
     QApplication::processEvents();
