@@ -129,6 +129,20 @@ std::string joined(const std::vector<std::string>& lines) {
   return s;
 }
 
+// States left to right as fixed circles without Graphviz's own texts; the
+// labels in a Courier face, which Graphviz measures as the face drawn.
+void setDefaults(Agraph_t* g) {
+  agattr(g, AGRAPH, cs("rankdir"), cs("LR"));
+  agattr(g, AGRAPH, cs("nodesep"), cs("0.4"));
+  agattr(g, AGNODE, cs("shape"), cs("circle"));
+  agattr(g, AGNODE, cs("fixedsize"), cs("true"));
+  agattr(g, AGNODE, cs("width"), cs("0.5"));
+  agattr(g, AGNODE, cs("label"), cs(""));
+  agattr(g, AGEDGE, cs("label"), cs(""));
+  agattr(g, AGEDGE, cs("fontname"), cs("Courier"));
+  agattr(g, AGEDGE, cs("fontsize"), cs(std::to_string(int(kLayoutPoint))));
+}
+
 }  // namespace
 
 std::vector<std::string> arrowLabel(const Machine& m, int from, int to) {
@@ -157,15 +171,7 @@ StateDiagram layoutStateDiagram(const Machine& m) {
     d.problem = DiagramProblem::NoLayout;
     return d;
   }
-  agattr(g.get(), AGRAPH, cs("rankdir"), cs("LR"));
-  agattr(g.get(), AGRAPH, cs("nodesep"), cs("0.4"));
-  agattr(g.get(), AGNODE, cs("shape"), cs("circle"));
-  agattr(g.get(), AGNODE, cs("fixedsize"), cs("true"));
-  agattr(g.get(), AGNODE, cs("width"), cs("0.5"));
-  agattr(g.get(), AGNODE, cs("label"), cs(""));
-  agattr(g.get(), AGEDGE, cs("label"), cs(""));
-  agattr(g.get(), AGEDGE, cs("fontname"), cs("Courier"));
-  agattr(g.get(), AGEDGE, cs("fontsize"), cs(std::to_string(int(kLayoutPoint))));
+  setDefaults(g.get());
 
   std::vector<Agnode_t*> nodes;
   for (int s = 0; s < m.states(); ++s) {
