@@ -109,8 +109,6 @@ void SequentialForm::load() {
   machineChanged();
 }
 
-void SequentialForm::unloading() {}
-
 void SequentialForm::setMachine(const Machine& m) {
   machine_ = m;
   if (isOpen()) editor_->setMachine(machine_);

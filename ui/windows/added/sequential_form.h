@@ -69,7 +69,6 @@ class SequentialForm : public Window {
  protected:
   void build(QMainWindow* w) override;
   void load() override;
-  void unloading() override;
 
  private:
   QWidget* buildDiagramStage();
