@@ -21,7 +21,7 @@ class QSpinBox;
 class QTabWidget;
 class QTableWidget;
 class QThread;
-class QVBoxLayout;
+class QGridLayout;
 class QWidget;
 
 namespace ronri {
@@ -117,7 +117,7 @@ class SequentialForm : public Window {
   QPointer<QComboBox> flipFlops_;
   QPointer<QTableWidget> excitation_;
   QPointer<QTableWidget> flipFlopTable_;
-  QPointer<QVBoxLayout> maps_;
+  QPointer<QGridLayout> maps_;
   QPointer<QTableWidget> equations_;
   QPointer<QLabel> legend_;
   QPointer<SequentialCircuitView> circuit_;

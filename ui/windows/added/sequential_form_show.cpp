@@ -201,29 +201,37 @@ void SequentialForm::showMaps() {
   QWidget* inside = maps_->parentWidget();
   if (!design_.available || design_.equations.size() != design_.functions.size()) {
     maps_->addWidget(
-        new QLabel(tr("変数が多すぎて最小化できません。ほかの割り当てを選んでください。"), inside));
+        new QLabel(tr("変数が多すぎて最小化できません。ほかの割り当てを選んでください。"), inside),
+        0, 0);
     return;
   }
+  // Two maps side by side: a flip-flop's J and K (or S and R) share a row.
+  constexpr int kColumns = 2;
   for (size_t k = 0; k < design_.functions.size(); ++k) {
     const seq::FunctionTable& f = design_.functions[k];
-    auto* caption = new QLabel(q(design_.equations[k].text), inside);
+    auto* cell = new QWidget(inside);
+    auto* column = new QVBoxLayout(cell);
+    auto* caption = new QLabel(q(design_.equations[k].text), cell);
     caption->setFont(expressionFont(12, true));
-    maps_->addWidget(caption);
+    column->addWidget(caption);
     DisplayList list;
     const kmap::MapSize size =
         kmap::drawFunctionMap(list, f.variables, f.rows, design_.equations[k].minimum.terms);
     if (size.width == 0) {
-      maps_->addWidget(new QLabel(
-          tr("変数が %1 個あるため、カルノー図は省きます。").arg(f.variables.size()), inside));
-      continue;
+      column->addWidget(new QLabel(
+          tr("変数が %1 個あるため、カルノー図は省きます。").arg(f.variables.size()), cell));
+    } else {
+      auto* view = new DrawingView(cell);
+      view->setObjectName(indexed(QStringLiteral("Map"), int(k)));
+      addExportMenu(view, [view] { return view->drawing(); });
+      view->setDrawing(list, size.width, size.height);
+      column->addWidget(view);
     }
-    auto* view = new DrawingView(inside);
-    view->setObjectName(indexed(QStringLiteral("Map"), int(k)));
-    addExportMenu(view, [view] { return view->drawing(); });
-    view->setDrawing(list, size.width, size.height);
-    maps_->addWidget(view);
+    column->addStretch();
+    maps_->addWidget(cell, int(k) / kColumns, int(k) % kColumns, Qt::AlignLeft | Qt::AlignTop);
   }
-  maps_->addStretch();
+  maps_->setRowStretch(maps_->rowCount(), 1);
+  maps_->setColumnStretch(kColumns, 1);
 }
 
 void SequentialForm::showEquations() {

@@ -2,6 +2,7 @@
 // when the window opens and shown again whenever the design changes.
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -152,7 +153,7 @@ QWidget* SequentialForm::buildExcitationStage() {
 QWidget* SequentialForm::buildMapStage() {
   auto* inside = new QWidget;
   inside->setObjectName(QStringLiteral("Maps"));
-  maps_ = new QVBoxLayout(inside);
+  maps_ = new QGridLayout(inside);
   auto* page = new QWidget;
   auto* area = scrolled(page, inside);
   area->setWidgetResizable(true);
