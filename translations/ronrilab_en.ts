@@ -1473,6 +1473,10 @@ Read them as X? (No: the table stays as it is)</translation>
         <source>回路の式がまだありません。状態表を埋めて下さい。</source>
         <translation>There are no circuit equations yet. Fill in the state table.</translation>
     </message>
+    <message>
+        <source>右クリックで画像の保存・コピー・印刷、Verilogで保存。</source>
+        <translation>Right-click to save, copy or print the picture, or to save it as Verilog.</translation>
+    </message>
 </context>
 <context>
     <name>ronri::SequentialTimingView</name>
@@ -1523,6 +1527,10 @@ Read them as X? (No: the table stays as it is)</translation>
     <message>
         <source>状態</source>
         <translation>State</translation>
+    </message>
+    <message>
+        <source>右クリックで画像の保存・コピー・印刷、CSVとして保存。</source>
+        <translation>Right-click to save, copy or print the picture, or to save it as CSV.</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,7 @@ SequentialCircuitView::SequentialCircuitView(QWidget* parent) : QWidget(parent) 
   area_->setBackgroundRole(QPalette::Base);
   view_ = new DrawingView(area_);
   view_->setObjectName(QStringLiteral("SequentialCircuitDrawing"));
+  view_->setToolTip(tr("右クリックで画像の保存・コピー・印刷、Verilogで保存。"));
   area_->setWidget(view_);
   addExportMenu(view_, [this] { return drawing(); });
   addExportAction(view_, tr("Verilogで保存…"),

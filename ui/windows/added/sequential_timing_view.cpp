@@ -43,6 +43,7 @@ SequentialTimingView::SequentialTimingView(QWidget* parent) : QWidget(parent) {
   area_->setBackgroundRole(QPalette::Base);
   view_ = new DrawingView(area_);
   view_->setObjectName(QStringLiteral("TimingDrawing"));
+  view_->setToolTip(tr("右クリックで画像の保存・コピー・印刷、CSVとして保存。"));
   area_->setWidget(view_);
   addExportMenu(
       view_, [this] { return drawing(); }, [this] { return csv(); });
