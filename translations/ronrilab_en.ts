@@ -1532,6 +1532,10 @@ Read them as X? (No: the table stays as it is)</translation>
         <source>右クリックで画像の保存・コピー・印刷、CSVとして保存。</source>
         <translation>Right-click to save, copy or print the picture, or to save it as CSV.</translation>
     </message>
+    <message>
+        <source>変数が多すぎて回路の式を求められません。</source>
+        <translation>Too many variables to find the circuit equations.</translation>
+    </message>
 </context>
 <context>
     <name>ronri::SequentialVerilog</name>

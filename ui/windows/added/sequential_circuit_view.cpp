@@ -168,7 +168,8 @@ void SequentialCircuitView::redraw() {
   const bool drawn = circuit_.problem.empty();
   message_->setVisible(!drawn);
   if (!drawn)
-    message_->setText(design_.available && !design_.equations.empty()
+    // A design with its excitation table but no equations has too many variables (one-hot).
+    message_->setText(!design_.rows.empty()
                           ? tr("変数が多すぎて回路図を描けません。")
                           : tr("回路の式がまだありません。状態表を埋めて下さい。"));
   view_->setDrawing(drawing(), circuit_.width, circuit_.height);
