@@ -1501,6 +1501,10 @@ Read them as X? (No: the table stays as it is)</translation>
         <source>回路の式がまだありません。状態表を埋めて下さい。</source>
         <translation>There are no circuit equations yet. Fill in the state table.</translation>
     </message>
+    <message>
+        <source>右クリックで画像の保存・コピー・印刷、Verilogで保存。</source>
+        <translation>Right-click to save, copy or print the picture, or to save it as Verilog.</translation>
+    </message>
 </context>
 <context>
     <name>ronri::SequentialForm</name>
@@ -1945,6 +1949,14 @@ The state table is unchanged.</translation>
     <message>
         <source>状態</source>
         <translation>State</translation>
+    </message>
+    <message>
+        <source>右クリックで画像の保存・コピー・印刷、CSVとして保存。</source>
+        <translation>Right-click to save, copy or print the picture, or to save it as CSV.</translation>
+    </message>
+    <message>
+        <source>変数が多すぎて回路の式を求められません。</source>
+        <translation>Too many variables to find the circuit equations.</translation>
     </message>
 </context>
 <context>

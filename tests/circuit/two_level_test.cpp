@@ -198,7 +198,7 @@ std::string chartFault(const seq::Machine& m, const seq::Design& d, std::mt19937
   return read.geometry.empty() ? "" : "timing chart: " + read.geometry.front();
 }
 
-TEST(ClockedCircuit, PresetsAndRandomMachinesAreDrawnCleanAndRightForEveryFlipFlop) {
+TEST(ClockedCircuitSlow, PresetsAndRandomMachinesAreDrawnCleanAndRightForEveryFlipFlop) {
   std::vector<seq::Machine> machines;
   for (const seq::Preset& p : seq::presets()) machines.push_back(p.machine);
   std::mt19937 rng(3802);

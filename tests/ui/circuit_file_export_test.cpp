@@ -137,6 +137,12 @@ TEST(CircuitFileExport, SequentialCircuitStepsAsTheTableAndSavesItsModuleAndChar
   ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.errorString().toStdString();
   EXPECT_EQ(file.readAll().toStdString(), seq::verilogMachine(m, d, seq::verilogModuleName("")));
 
+  // One-hot codes of twelve states: an excitation table, but too many variables for the gates.
+  const seq::Machine wide = seq::emptyMachine(seq::MachineKind::Moore, 12, 0, 1);
+  view.setDesign(wide, seq::designCircuit(wide, seq::oneHotCodes(12), seq::FlipFlop::D));
+  EXPECT_TRUE(view.findChild<QLabel*>("CircuitMessage")->text().contains(QStringLiteral("多すぎ")));
+  EXPECT_FALSE(clock->isEnabled());
+
   SequentialTimingView chart;
   chart.setDesign(m, d);
   auto* sequence = chart.findChild<QLineEdit*>("InputSequence");

@@ -67,6 +67,7 @@ SequentialCircuitView::SequentialCircuitView(QWidget* parent) : QWidget(parent) 
   area_->setBackgroundRole(QPalette::Base);
   view_ = new DrawingView(area_);
   view_->setObjectName(QStringLiteral("SequentialCircuitDrawing"));
+  view_->setToolTip(tr("右クリックで画像の保存・コピー・印刷、Verilogで保存。"));
   area_->setWidget(view_);
   addExportMenu(view_, [this] { return drawing(); });
   addExportAction(view_, tr("Verilogで保存…"),
@@ -167,7 +168,8 @@ void SequentialCircuitView::redraw() {
   const bool drawn = circuit_.problem.empty();
   message_->setVisible(!drawn);
   if (!drawn)
-    message_->setText(design_.available && !design_.equations.empty()
+    // A design with its excitation table but no equations has too many variables (one-hot).
+    message_->setText(!design_.rows.empty()
                           ? tr("変数が多すぎて回路図を描けません。")
                           : tr("回路の式がまだありません。状態表を埋めて下さい。"));
   view_->setDrawing(drawing(), circuit_.width, circuit_.height);

@@ -43,6 +43,7 @@ SequentialTimingView::SequentialTimingView(QWidget* parent) : QWidget(parent) {
   area_->setBackgroundRole(QPalette::Base);
   view_ = new DrawingView(area_);
   view_->setObjectName(QStringLiteral("TimingDrawing"));
+  view_->setToolTip(tr("右クリックで画像の保存・コピー・印刷、CSVとして保存。"));
   area_->setWidget(view_);
   addExportMenu(
       view_, [this] { return drawing(); }, [this] { return csv(); });
@@ -104,7 +105,9 @@ void SequentialTimingView::rerun() {
   }
   if (problem.isEmpty()) {
     chart_ = seq::timingChart(machine_, design_, in.inputs);
-    if (!chart_.problem.empty()) problem = tr("回路の式がまだありません。状態表を埋めて下さい。");
+    if (!chart_.problem.empty())
+      problem = !design_.rows.empty() ? tr("変数が多すぎて回路の式を求められません。")
+                                      : tr("回路の式がまだありません。状態表を埋めて下さい。");
   }
   message_->setText(problem);
   message_->setVisible(!problem.isEmpty());
