@@ -12,7 +12,7 @@ PACKAGES=(cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  coinor-libcbc-dev zlib1g-dev
+  coinor-libcbc-dev zlib1g-dev libgraphviz-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core)
 # Only for the package: dpkg-shlibdeps finds the run-time libraries it depends
 # on; CPack runs file(1) on what it packs.

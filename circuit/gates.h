@@ -2,6 +2,8 @@
 // Gate kinds, their pictures, and the input columns of the variables.
 #include <string_view>
 
+#include "core/draw/text_box.h"  // the texts drawn beside the gates
+
 namespace ronri {
 
 // Every gate picture is 900 x 600 twips (60 x 40 px) with its top-left corner
@@ -24,16 +26,6 @@ char complementGate(char op);
 // before it meets the body of gate op. The pictures draw the stubs of the
 // first and second input; added inputs get a stub of this length.
 double inputReach(char op, double dy);
-
-// The box a text of the drawing takes (twips), as the window draws it in the
-// monospace expression face (DejaVu Sans Mono, bold or not: the advance is
-// the same): characters times the advance, rounded up, so a text never reaches
-// past its box. "…" takes one advance; other characters beyond ASCII come
-// from a fallback face and count as two.
-struct TextBox {
-  double width = 0, height = 0;
-};
-TextBox textBox(std::string_view text, double pointSize, bool bold = false);
 
 // Where a variable letter (a..j, or n..w for ~a..~j) enters the drawing.
 struct InputColumn {

@@ -360,7 +360,7 @@ class Builder {
 
 TwoLevelCircuit layoutTwoLevel(int inputs, const std::vector<std::string>& names,
                                const MultiMinimum& m) {
-  inputs = std::clamp(inputs, 1, 6);
+  inputs = std::clamp(inputs, 1, kColumnCount / 2);
   TwoLevelCircuit c = Builder(inputs, {900, 150}).build(names, m);
   // Wider spacing when the router found something too close.
   if (!c.clean) c = Builder(inputs, {1200, 240}).build(names, m);
@@ -480,7 +480,7 @@ void drawTwoLevel(Surface& s, const TwoLevelCircuit& c, const TwoLevelDrawing& h
     for (size_t g = 0; g < c.gates.size(); ++g)
       s.text(at(c.gates[g].x + 500), at(c.gates[g].y), std::string(1, values[g]), kLightRed,
              kValuePoint, TextFace::Expression);
-  for (size_t j = 0; j < c.outputs.size(); ++j) {
+  for (size_t j = 0; j < c.outputs.size() && how.names; ++j) {
     const auto& o = c.outputs[j];
     std::string label = o.name;
     if (testing)

@@ -68,6 +68,7 @@ std::string twoLevelOutputs(const TwoLevelCircuit& c, const std::string& bits);
 struct TwoLevelDrawing {
   bool buses = true;     // the buses and their names (a window may draw its own)
   std::string testBits;  // with bits: every gate's value and the outputs'
+  bool names = true;     // the outputs' names (a caller that wires the outputs on leaves them out)
 };
 void drawTwoLevel(Surface& s, const TwoLevelCircuit& c, const TwoLevelDrawing& how = {});
 

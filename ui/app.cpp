@@ -10,6 +10,7 @@
 #include "ui/windows/added/multi_output_form.h"
 #include "ui/windows/added/number_input_form.h"
 #include "ui/windows/added/prime_chart_form.h"
+#include "ui/windows/added/sequential_form.h"
 #include "ui/windows/added/tabulation_form.h"
 #include "ui/windows/designed/circuit_form.h"
 #include "ui/windows/designed/compare_form.h"
@@ -57,7 +58,8 @@ App::App()
       answerCheck(std::make_unique<AnswerCheckForm>(*this)),
       tabulation(std::make_unique<TabulationForm>(*this)),
       exercises(std::make_unique<ExerciseForm>(*this)),
-      grading(std::make_unique<GradingForm>(*this)) {}
+      grading(std::make_unique<GradingForm>(*this)),
+      sequential(std::make_unique<SequentialForm>(*this)) {}
 
 App::~App() {
   // Windows go in reverse order of creation; their widgets with them.
@@ -133,6 +135,7 @@ void App::unloadOthers() {
   tabulation->unload();
   exercises->unload();
   grading->unload();
+  sequential->unload();
 }
 
 }  // namespace ronri

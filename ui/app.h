@@ -26,6 +26,7 @@ class AnswerCheckForm;
 class TabulationForm;
 class ExerciseForm;
 class GradingForm;
+class SequentialForm;
 
 class App {
   // Translations are installed before any window is made, so every window's
@@ -81,6 +82,8 @@ class App {
   // From the "ツール" menu: problem sets for a class, and grading a class's answers.
   std::unique_ptr<ExerciseForm> exercises;
   std::unique_ptr<GradingForm> grading;
+  // From the "ツール" menu: a sequential circuit designed from its state table.
+  std::unique_ptr<SequentialForm> sequential;
 };
 
 }  // namespace ronri

@@ -200,6 +200,33 @@ void checkGeometry(ReadDiagram& d, const std::vector<DrawCall>& calls, const std
   }
 }
 
+// Boxes: no wire through one (ending on its edge is its pin), no gate or
+// other box over one, every text wholly in or out.
+void checkBlocks(ReadDiagram& d, const std::vector<DrawCall>& calls, const std::vector<Seg>& segs,
+                 const std::vector<Box>& boxes, const std::vector<Rect>& blocks) {
+  auto& out = d.geometry;
+  for (size_t i = 0; i < blocks.size(); ++i) {
+    const Rect& b = blocks[i];
+    const std::string at = "the box at " + where(b.l, b.t);
+    for (const Seg& s : segs)
+      if (s.order >= 0 && entersOpenRect(s, b.l, b.t, b.r, b.b))
+        out.push_back("wire " + where(s.x1, s.y1) + "-" + where(s.x2, s.y2) + " through " + at);
+    for (const Box& g : boxes)
+      if (b.meets({g.x - 1, g.y - 1, g.x + 901, g.y + 601}))
+        out.push_back("gate at " + where(g.x, g.y) + " on " + at);
+    for (size_t j = i + 1; j < blocks.size(); ++j)
+      if (Rect{b.l - 1, b.t - 1, b.r + 1, b.b + 1}.meets(blocks[j]))
+        out.push_back(at + " touches the box at " + where(blocks[j].l, blocks[j].t));
+    for (const DrawCall& c : calls) {
+      if (c.kind != DrawCall::Text) continue;
+      const TextBox t = textBox(c.str, c.pointSize);
+      const Rect box{c.x1, c.y1, c.x1 + int(t.width), c.y1 + int(t.height)};
+      if (b.meets(box) && !Rect{b.l + 1, b.t + 1, b.r - 1, b.b - 1}.holds(box))
+        out.push_back("text \"" + c.str + "\" across " + at);
+    }
+  }
+}
+
 }  // namespace
 
 ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int panX, int panY,
@@ -208,6 +235,18 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int panX, int
   std::vector<Seg> segs;
   std::vector<Box> boxes;
   std::vector<DrawCall> circles;
+  std::vector<Rect> blocks;
+  for (const DrawCall& c : calls)
+    if (c.kind == DrawCall::Rectangle)
+      blocks.push_back(
+          {std::min(c.x1, c.x2), std::min(c.y1, c.y2), std::max(c.x1, c.x2), std::max(c.y1, c.y2)});
+  // A slanted line within a box is part of its symbol.
+  auto symbol = [&](const DrawCall& c) {
+    return std::any_of(blocks.begin(), blocks.end(), [&](const Rect& b) {
+      return std::min(c.x1, c.x2) >= b.l && std::max(c.x1, c.x2) <= b.r &&
+             std::min(c.y1, c.y2) >= b.t && std::max(c.y1, c.y2) <= b.b;
+    });
+  };
   for (int k = 0; k < 2 * n && k < 20; ++k) {
     const Bus& b = kBuses[k];
     if (options.busNamesDrawn)  // its own bus lines are drawn: only where they reach the drops
@@ -221,7 +260,10 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int panX, int
     const DrawCall& c = calls[i];
     if (c.kind == DrawCall::Line) {
       Seg s{c.x1, c.y1, c.x2, c.y2, long(i)};
-      if (!s.horizontal() && !s.vertical()) d.problems.push_back("slanted line " + describe(c));
+      if (!s.horizontal() && !s.vertical()) {
+        if (!symbol(c)) d.problems.push_back("slanted line " + describe(c));
+        continue;
+      }
       if (s.x1 == s.x2 && s.y1 == s.y2) continue;  // a dot joins nothing
       segs.push_back(s);
     } else if (c.kind == DrawCall::Circle) {
@@ -272,6 +314,7 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int panX, int
   }
 
   checkGeometry(d, calls, segs, boxes, n, panX, panY, shown, options);
+  checkBlocks(d, calls, segs, boxes, blocks);
 
   // Wires that touch are one net; a junction mark joins what ends inside it.
   UnionFind uf(segs.size());
@@ -396,6 +439,11 @@ ReadDiagram readDiagram(const std::vector<DrawCall>& calls, int n, int panX, int
     d.gates.push_back(std::move(g));
   }
 
+  for (const auto& [x, y] : options.sourceEnds)
+    for (int net : netsAt(x, y)) {
+      d.driverKind[size_t(net)] = 'k';
+      ++drivers[size_t(net)];
+    }
   for (const auto& [x, y] : options.outputEnds) {
     const std::set<int> at = netsAt(x, y);
     d.outputNets.push_back(at.size() == 1 ? *at.begin() : -1);

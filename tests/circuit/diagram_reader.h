@@ -43,6 +43,8 @@ struct ReadDiagram {
   std::vector<char> valuesOf(int n, int net) const;
 };
 
+// Rectangles are boxes (flip-flops): wires end on their edges, texts and the
+// slanted lines of their symbols (a clock triangle) stay inside.
 // Drawings of several outputs (the two-level circuit): where each output
 // wire ends, and marks that join a branch to a vertical wire of its own
 // signal (a fan-out) besides those on drop lines.
@@ -52,6 +54,8 @@ struct ReadOptions {
   bool fanOutMarks = false;
   // The drawing writes the bus names itself (they are checked as its texts).
   bool busNamesDrawn = false;
+  // Wire ends fed from outside the gates (a clock, an input tied to 0 or 1).
+  std::vector<std::pair<int, int>> sourceEnds;
 };
 
 // A text the window shows over the drawing (the caption), in twips.

@@ -1,10 +1,13 @@
 // KISS2: what is written reads back as the same machine, what the format
-// allows is read, and every kind of bad file is refused at its line.
+// allows is read, and every kind of bad file is refused at its line. The
+// editor's reshaping and cell edits keep a machine sound and lose nothing
+// that still fits.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "sequential/kiss2.h"
+#include "sequential/machine_edit.h"
 #include "tests/sequential/random_machine.h"
 
 namespace ronri::seq {
@@ -19,6 +22,35 @@ TEST(Kiss2, WrittenMachinesReadBack) {
     const Kiss2Result back = readKiss2(text, m.kind);
     ASSERT_TRUE(back.ok()) << text << "error " << int(back.error) << " line " << back.line;
     ASSERT_EQ(back.machine, m) << text;
+  }
+}
+
+TEST(Kiss2, EditedMachinesStaySoundAndGrowingLosesNothing) {
+  std::mt19937 rng(38);
+  test::RandomShape shape{1, 12, 2, 3, 0.3};
+  for (int i = 0; i < 200; ++i) {
+    const Machine m = test::randomMachine(rng, shape);
+    const auto more = [&](int v, int most) { return v + int(rng() % (most - v + 1)); };
+    const Machine grown = reshaped(m, m.kind, more(m.states(), kMaxStates),
+                                   more(m.inputs, kMaxInputs), more(m.outputs, kMaxOutputs));
+    ASSERT_EQ(machineProblem(grown), MachineProblem::None) << writeKiss2(m);
+    EXPECT_EQ(reshaped(grown, m.kind, m.states(), m.inputs, m.outputs), m) << writeKiss2(m);
+    const MachineKind other =
+        m.kind == MachineKind::Moore ? MachineKind::Mealy : MachineKind::Moore;
+    if (m.kind == MachineKind::Moore)  // Moore outputs survive a trip through Mealy
+      EXPECT_EQ(reshaped(reshaped(m, other, m.states(), m.inputs, m.outputs), m.kind, m.states(),
+                         m.inputs, m.outputs),
+                m);
+    // A cell written as it is shown stays; what does not fit changes nothing.
+    Machine e = m;
+    const int s = int(rng() % m.states()), x = int(rng() % m.combinations());
+    EXPECT_TRUE(setNextText(e, s, x, nextText(m, s, x)));
+    EXPECT_TRUE(setOutputText(e, s, x, outputsAt(m, s, x)));
+    EXPECT_FALSE(setNextText(e, s, x, "nowhere"));
+    EXPECT_FALSE(setOutputText(e, s, x, std::string(size_t(m.outputs) + 1, '0')));
+    EXPECT_FALSE(renameState(e, s, m.names[size_t((s + 1) % m.states())]) && m.states() > 1);
+    EXPECT_FALSE(renameState(e, s, "a b"));
+    EXPECT_EQ(e, m);
   }
 }
 

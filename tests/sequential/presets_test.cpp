@@ -1,11 +1,19 @@
-// The presets are sound machines of the shape their names promise, and do
-// what their names say, run from reset on random inputs.
+// The presets are sound machines of the shape their names promise, do what
+// their names say, run from reset on random inputs, and draw cleanly: their
+// state diagrams (and those of random machines) and implication tables.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <random>
+#include <set>
 
+#include "sequential/diagram_drawing.h"
+#include "sequential/implication_drawing.h"
+#include "sequential/kiss2.h"
 #include "sequential/presets.h"
+#include "sequential/random_machine.h"
+#include "support/drawing_geometry.h"
 
 namespace ronri::seq {
 namespace {
@@ -76,6 +84,68 @@ TEST(SequentialPresets, BehaveAsNamed) {
       ASSERT_EQ(outputsAt(m, s, in[t]), oracles[p](in, t)) << all[p].name << " cycle " << t;
       s = m.table[s][in[t]].next;
     }
+  }
+}
+
+// Every state a circle, every pair of states with a transition an arrow from
+// the edge of one circle to the edge of the other, the reset state's arrow
+// from nowhere, and nothing on anything else.
+::testing::AssertionResult diagramSound(const Machine& m) {
+  const StateDiagram d = layoutStateDiagram(m);
+  if (d.problem != DiagramProblem::None) return ::testing::AssertionFailure() << "no layout";
+  ronri::test::RecordingSurface rec;
+  drawStateDiagram(rec, d);
+  const auto failure = [&](const std::string& why) {
+    return ::testing::AssertionFailure() << why << "\n" << rec.dump();
+  };
+  if (rec.of(ronri::test::DrawCall::Circle).size() != size_t(m.states())) return failure("circles");
+  std::set<std::pair<int, int>> pairs{{-1, m.reset}};
+  for (int s = 0; s < m.states(); ++s)
+    for (const Transition& t : m.table[size_t(s)])
+      if (t.next != kUnspecified) pairs.insert({s, t.next});
+  std::set<std::pair<int, int>> drawn;
+  for (const DiagramArrow& a : d.arrows) {
+    drawn.insert({a.from, a.to});
+    if (a.path.size() < 2) return failure("arrow without a path");
+    const auto onEdge = [&](DiagramPoint p, int s) {
+      const DiagramState& c = d.states[size_t(s)];
+      return std::abs(std::hypot(p.x - c.x, p.y - c.y) - c.radius) < 40;
+    };
+    if (!onEdge(a.path.back(), a.to) || (a.from >= 0 && !onEdge(a.path.front(), a.from)))
+      return failure("arrow " + std::to_string(a.from) + "->" + std::to_string(a.to) +
+                     " off its circles");
+    std::vector<std::string> label;
+    for (const DiagramText& t : a.label) label.push_back(t.text);
+    if (a.from >= 0 && label != arrowLabel(m, a.from, a.to))
+      return failure("label of " + std::to_string(a.from) + "->" + std::to_string(a.to));
+  }
+  if (drawn != pairs) return failure("arrows differ from the transitions");
+  const auto faults = ronri::test::drawingFaults(rec.calls);
+  if (!faults.empty()) return failure(faults.front());
+  return ::testing::AssertionSuccess();
+}
+
+TEST(SequentialPresets, DrawingsAreClean) {
+  for (const Preset& p : presets()) {
+    EXPECT_TRUE(diagramSound(p.machine)) << p.name;
+    const Reduction r = reduceStates(p.machine);
+    ronri::test::RecordingSurface rec;
+    const DrawingSize size = drawImplicationTable(rec, p.machine, r);
+    const int n = p.machine.states();
+    EXPECT_EQ(rec.of(ronri::test::DrawCall::Rectangle).size(), size_t(n * (n - 1) / 2)) << p.name;
+    for (const ronri::test::DrawCall& c : rec.calls)
+      EXPECT_TRUE(c.x1 < size.width && c.y1 < size.height) << p.name << ronri::test::describe(c);
+    const auto faults = ronri::test::drawingFaults(rec.calls);
+    EXPECT_TRUE(faults.empty()) << p.name << ": " << faults.front() << "\n" << rec.dump();
+  }
+  std::mt19937 rng(38);
+  for (int i = 0; i < 40; ++i) {
+    const Machine m = test::randomMachine(rng);
+    EXPECT_TRUE(diagramSound(m)) << writeKiss2(m);
+    ronri::test::RecordingSurface rec;
+    drawImplicationTable(rec, m, reduceStates(m));
+    const auto faults = ronri::test::drawingFaults(rec.calls);
+    EXPECT_TRUE(faults.empty()) << faults.front() << "\n" << writeKiss2(m);
   }
 }
 

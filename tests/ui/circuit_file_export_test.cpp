@@ -1,7 +1,8 @@
 // The drawn circuit saved for the lab's tools from the drawing's menu: the
 // entries are there once a circuit is drawn, and a file is written whole
-// under any name, or not at all. (What the files hold is proven by the
-// tools themselves in tests/circuit/export_tools_test.cpp.)
+// under any name, or not at all. A state machine's circuit steps its clock
+// as the table says and saves its module; its timing chart saves its CSV. (What the files hold is
+// proven by the tools themselves in tests/circuit/export_tools_test.cpp.)
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -18,7 +19,13 @@
 #include "circuit/two_level.h"
 #include "core/multi/multi_output.h"
 #include "core/multi/multi_output_cover.h"
+#include "sequential/assignment.h"
+#include "sequential/presets.h"
+#include "sequential/verilog.h"
 #include "ui/framework/canvas.h"
+#include "ui/framework/drawing_export.h"
+#include "ui/windows/added/sequential_circuit_view.h"
+#include "ui/windows/added/sequential_timing_view.h"
 #include "ui/windows/helpers/circuit_file_export.h"
 #include "ui_helpers.h"
 
@@ -128,6 +135,59 @@ TEST(CircuitFileExport, MultiOutputCircuitOffersBothFormatsWithItsOutputs) {
   EXPECT_EQ(file.readAll().toStdString(), verilogModule(twoLevelNetlist(f.circuit())));
   EXPECT_NE(verilogModule(twoLevelNetlist(f.circuit())).find("output S, output Co);"),
             std::string::npos);
+}
+
+TEST(CircuitFileExport, SequentialCircuitStepsAsTheTableAndSavesItsModuleAndChart) {
+  const seq::Machine m = seq::presets()[4].machine;  // the 101 detector, Mealy
+  const seq::Design d = seq::designCircuit(m, seq::binaryCodes(m.states()), seq::FlipFlop::JK);
+  SequentialCircuitView view;
+  view.setDesign(m, d);
+  view.show();
+  auto* clock = view.findChild<QPushButton*>("CircuitClock");
+  EXPECT_FALSE(clock->isEnabled());  // until "試す"
+  QTest::mouseClick(view.findChild<QCheckBox*>("CircuitTestMode"), Qt::LeftButton);
+  ASSERT_TRUE(clock->isEnabled());
+  auto* x = view.findChild<QCheckBox*>("CircuitInput(0)");
+  int s = m.reset;
+  for (int bit : {1, 0, 1, 1, 0, 0, 1}) {
+    x->setChecked(bit == 1);
+    QTest::mouseClick(clock, Qt::LeftButton);
+    s = m.table[size_t(s)][size_t(bit)].next;
+    ASSERT_EQ(view.testState(), d.codes.code[size_t(s)]) << "after input " << bit;
+  }
+  EXPECT_TRUE(view.findChild<QLabel*>("CircuitTestState")
+                  ->text()
+                  .contains(QString::fromStdString(m.names[size_t(s)])));
+  QTest::mouseClick(view.findChild<QPushButton*>("CircuitReset"), Qt::LeftButton);
+  EXPECT_EQ(view.testState(), d.codes.code[size_t(m.reset)]);
+
+  QWidget* drawing = view.findChild<QWidget*>("SequentialCircuitDrawing");
+  EXPECT_EQ(exportedDrawing(drawing).ops().size(), view.drawing().ops().size());
+  QTemporaryDir dir;
+  menuEntries(drawing, QStringLiteral("Verilogで保存…"), dir.filePath(QStringLiteral("検出 器")));
+  QFile file(dir.filePath(QStringLiteral("検出 器.v")));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.errorString().toStdString();
+  EXPECT_EQ(file.readAll().toStdString(), seq::verilogMachine(m, d, seq::verilogModuleName("")));
+
+  // One-hot codes of twelve states: an excitation table, but too many variables for the gates.
+  const seq::Machine wide = seq::emptyMachine(seq::MachineKind::Moore, 12, 0, 1);
+  view.setDesign(wide, seq::designCircuit(wide, seq::oneHotCodes(12), seq::FlipFlop::D));
+  EXPECT_TRUE(view.findChild<QLabel*>("CircuitMessage")->text().contains(QStringLiteral("多すぎ")));
+  EXPECT_FALSE(clock->isEnabled());
+
+  SequentialTimingView chart;
+  chart.setDesign(m, d);
+  auto* sequence = chart.findChild<QLineEdit*>("InputSequence");
+  auto* message = chart.findChild<QLabel*>("SequenceMessage");
+  sequence->setText(QStringLiteral("10x1"));
+  EXPECT_TRUE(message->text().contains(QStringLiteral("3"))) << message->text().toStdString();
+  EXPECT_TRUE(exportedCsv(chart.findChild<QWidget*>("TimingDrawing")).isEmpty() ||
+              exportedCsv(chart.findChild<QWidget*>("TimingDrawing")) == "t\r\n");
+  sequence->setText(QStringLiteral("1011"));
+  EXPECT_TRUE(message->text().isEmpty());
+  const QByteArray csv = exportedCsv(chart.findChild<QWidget*>("TimingDrawing"));
+  EXPECT_TRUE(csv.startsWith("t,CLK,X,Q1,Q0,Z\r\n0,0,1,0,0,0\r\n")) << csv.toStdString();
+  EXPECT_EQ(csv.count('\n'), 9);  // the header and two steps a clock
 }
 
 }  // namespace

@@ -25,6 +25,13 @@ constexpr auto kKey = "language";
     QT_TRANSLATE_NOOP("ronri::CoreText", "（　が多い気がしますよ"),
     QT_TRANSLATE_NOOP("ronri::CoreText", "）　が多い気がしますよ"),
     QT_TRANSLATE_NOOP("ronri::CoreText", "同じ変数が二度選ばれています。BSで選び直してください"),
+    // The sequential machines of the examples.
+    QT_TRANSLATE_NOOP("ronri::CoreText", "2ビットカウンタ"),
+    QT_TRANSLATE_NOOP("ronri::CoreText", "5進カウンタ"),
+    QT_TRANSLATE_NOOP("ronri::CoreText", "3ビットグレイコードカウンタ"),
+    QT_TRANSLATE_NOOP("ronri::CoreText", "アップダウンカウンタ"),
+    QT_TRANSLATE_NOOP("ronri::CoreText", "系列検出 101（ミーリ型）"),
+    QT_TRANSLATE_NOOP("ronri::CoreText", "系列検出 101（ムーア型）"),
 };
 
 // The translators live for the whole run; an empty language means none yet.

@@ -22,6 +22,7 @@
 #include "ui/windows/added/grading_form.h"
 #include "ui/windows/added/multi_output_form.h"
 #include "ui/windows/added/number_input_form.h"
+#include "ui/windows/added/sequential_form.h"
 #include "ui/windows/added/settings_dialog.h"
 #include "ui/windows/designed/compare_form.h"
 #include "ui/windows/designed/map_count_form.h"
@@ -283,6 +284,8 @@ void MainForm::buildMenus(QMainWindow* w) {
           [this] { app().exercises->show(); });
   connect(tools->addAction(tr("まとめて採点…")), &QAction::triggered, this,
           [this] { app().grading->show(); });
+  connect(tools->addAction(tr("順序回路の設計…")), &QAction::triggered, this,
+          [this] { app().sequential->show(); });
   QMenu* settings = bar->addMenu(tr("設定"));
   connect(settings->addAction(tr("基本設定")), &QAction::triggered, this,
           [this] { showSettings(widget()); });
