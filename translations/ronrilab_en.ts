@@ -442,6 +442,30 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <source>同じ変数が二度選ばれています。BSで選び直してください</source>
         <translation>The same variable is chosen twice. Press BS and choose again</translation>
     </message>
+    <message>
+        <source>2ビットカウンタ</source>
+        <translation>2-bit counter</translation>
+    </message>
+    <message>
+        <source>5進カウンタ</source>
+        <translation>Mod-5 counter</translation>
+    </message>
+    <message>
+        <source>3ビットグレイコードカウンタ</source>
+        <translation>3-bit Gray code counter</translation>
+    </message>
+    <message>
+        <source>アップダウンカウンタ</source>
+        <translation>Up/down counter</translation>
+    </message>
+    <message>
+        <source>系列検出 101（ミーリ型）</source>
+        <translation>Sequence detector 101 (Mealy)</translation>
+    </message>
+    <message>
+        <source>系列検出 101（ムーア型）</source>
+        <translation>Sequence detector 101 (Moore)</translation>
+    </message>
 </context>
 <context>
     <name>ronri::CountDialog</name>
@@ -1243,6 +1267,10 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <source>まとめて採点…</source>
         <translation>Grade a class…</translation>
     </message>
+    <message>
+        <source>順序回路の設計…</source>
+        <translation>Sequential circuit design…</translation>
+    </message>
 </context>
 <context>
     <name>ronri::MapCountForm</name>
@@ -1780,6 +1808,527 @@ Read them as X? (No: the table stays as it is)</translation>
     <message>
         <source>式が長すぎるため一覧に加えられません（%1 文字まで、この式は %2 文字）。</source>
         <translation>The expression is too long to add to the list (at most %1 characters; this one has %2).</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::SequentialCircuitView</name>
+    <message>
+        <source>試す</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>クロック</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>クロックを 1 回立ち上げます。フリップフロップが次の状態に移ります。</source>
+        <translation>Raises the clock once: the flip-flops move to the next state.</translation>
+    </message>
+    <message>
+        <source>リセット</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>右クリックで画像の保存・コピー・印刷、Verilogで保存。</source>
+        <translation>Right-click to save, copy or print the picture, or to save it as Verilog.</translation>
+    </message>
+    <message>
+        <source>Verilogで保存…</source>
+        <translation>Save as Verilog…</translation>
+    </message>
+    <message>
+        <source>この回路ではクロックを進められません。</source>
+        <translation>The clock cannot be stepped in this circuit.</translation>
+    </message>
+    <message>
+        <source>「試す」に印を付けると、入力を選んでクロックを進められます。</source>
+        <translation>Tick “Test” to choose the inputs and step the clock.</translation>
+    </message>
+    <message>
+        <source>状態 %1（Q = %2）、クロック %3 回</source>
+        <translation>State %1 (Q = %2), %3 clocks</translation>
+    </message>
+    <message>
+        <source>変数が多すぎて回路図を描けません。</source>
+        <translation>Too many variables to draw the circuit.</translation>
+    </message>
+    <message>
+        <source>回路の式がまだありません。状態表を埋めて下さい。</source>
+        <translation>There are no circuit equations yet. Fill in the state table.</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::SequentialForm</name>
+    <message>
+        <source>順序回路の設計</source>
+        <translation>Sequential circuit design</translation>
+    </message>
+    <message>
+        <source>状態表</source>
+        <translation>State table</translation>
+    </message>
+    <message>
+        <source>状態遷移図</source>
+        <translation>State diagram</translation>
+    </message>
+    <message>
+        <source>状態の簡単化</source>
+        <translation>State reduction</translation>
+    </message>
+    <message>
+        <source>状態割り当て</source>
+        <translation>State assignment</translation>
+    </message>
+    <message>
+        <source>励起表</source>
+        <translation>Excitation table</translation>
+    </message>
+    <message>
+        <source>カルノー図</source>
+        <translation>Karnaugh map</translation>
+    </message>
+    <message>
+        <source>式</source>
+        <translation>Equations</translation>
+    </message>
+    <message>
+        <source>回路図</source>
+        <translation>Circuit diagram</translation>
+    </message>
+    <message>
+        <source>タイミングチャート</source>
+        <translation>Timing chart</translation>
+    </message>
+    <message>
+        <source>KISS2で保存…</source>
+        <translation>Save as KISS2…</translation>
+    </message>
+    <message>
+        <source>設計した状態表（簡単化したときはその表）を KISS2 形式で保存します</source>
+        <translation>Saves the state table designed (the reduced one after a reduction) as KISS2</translation>
+    </message>
+    <message>
+        <source>Verilogで保存…</source>
+        <translation>Save as Verilog…</translation>
+    </message>
+    <message>
+        <source>設計した回路を Verilog-2005 のモジュールとして保存します</source>
+        <translation>Saves the designed circuit as a Verilog-2005 module</translation>
+    </message>
+    <message>
+        <source>変数が多すぎて最小化できないため、Verilog では保存できません。ほかの割り当てを選んでください。</source>
+        <translation>The functions have too many variables to be minimised, so there is no Verilog to save. Choose another assignment.</translation>
+    </message>
+    <message>
+        <source>保存…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>開く…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>KISS2 ファイル (*.kiss2 *.kiss)</source>
+        <translation>KISS2 files (*.kiss2 *.kiss)</translation>
+    </message>
+    <message>
+        <source>%1 を開けません: %2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 は状態表の KISS2 ファイルとしては大きすぎます。</source>
+        <translation>%1 is too large for the KISS2 file of a state table.</translation>
+    </message>
+    <message>
+        <source>%1 は読み込めません。
+%2 行目: %3。
+状態表はそのままです。</source>
+        <translation>%1 cannot be read.
+Line %2: %3.
+The state table is unchanged.</translation>
+    </message>
+    <message>
+        <source>知らない「.」の行です</source>
+        <translation>an unknown &quot;.&quot; line</translation>
+    </message>
+    <message>
+        <source>見出しの値が整数ではありません</source>
+        <translation>a header&apos;s value is not a whole number</translation>
+    </message>
+    <message>
+        <source>入力が 3 個を超えています</source>
+        <translation>more than 3 inputs</translation>
+    </message>
+    <message>
+        <source>出力が 4 個を超えています</source>
+        <translation>more than 4 outputs</translation>
+    </message>
+    <message>
+        <source>状態が 16 個を超えています</source>
+        <translation>more than 16 states</translation>
+    </message>
+    <message>
+        <source>同じ見出しが二度あります</source>
+        <translation>the same header appears twice</translation>
+    </message>
+    <message>
+        <source>表の行が .i と .o より前にあります</source>
+        <translation>a table line comes before .i and .o</translation>
+    </message>
+    <message>
+        <source>「入力 現状態 次状態 出力」の 4 つの欄になっていません</source>
+        <translation>the line is not the four fields &quot;input present next output&quot;</translation>
+    </message>
+    <message>
+        <source>入力の欄の長さか文字（0、1、-）が違います</source>
+        <translation>the input field has the wrong length or a character other than 0, 1, -</translation>
+    </message>
+    <message>
+        <source>出力の欄の長さか文字（0、1、-）が違います</source>
+        <translation>the output field has the wrong length or a character other than 0, 1, -</translation>
+    </message>
+    <message>
+        <source>状態の名前に使えない名前です</source>
+        <translation>a name that cannot name a state</translation>
+    </message>
+    <message>
+        <source>同じ状態と入力が前の行と違う値で書かれています</source>
+        <translation>the same state and input were given differently on an earlier line</translation>
+    </message>
+    <message>
+        <source>同じ状態の出力が行によって違います</source>
+        <translation>the outputs of one state differ from line to line</translation>
+    </message>
+    <message>
+        <source>.s の数が表の状態の数と違います</source>
+        <translation>.s differs from the number of states in the table</translation>
+    </message>
+    <message>
+        <source>.p の数が表の行の数と違います</source>
+        <translation>.p differs from the number of table lines</translation>
+    </message>
+    <message>
+        <source>.r の状態が表にありません</source>
+        <translation>the state of .r is not in the table</translation>
+    </message>
+    <message>
+        <source>表の行がありません</source>
+        <translation>there is no table line</translation>
+    </message>
+    <message>
+        <source>%1 に保存できません: %2</source>
+        <translation>Cannot save to %1: %2</translation>
+    </message>
+    <message>
+        <source>状態表が正しくありません</source>
+        <translation>the state table is not sound</translation>
+    </message>
+    <message>
+        <source>%1 を一覧に加えました（%2）。</source>
+        <translation>Added %1 to the list (%2).</translation>
+    </message>
+    <message>
+        <source>未定（-）の欄がある状態表は、そのまま設計します。未定の欄をどう決めるかで等価な状態が変わるため、含意表では簡単化しません。</source>
+        <translation>A state table with unspecified (-) entries is designed as it is: which states are equivalent depends on how those entries are filled in, so the implication table does not reduce it.</translation>
+    </message>
+    <message>
+        <source>状態表が正しくありません。</source>
+        <translation>The state table is not sound.</translation>
+    </message>
+    <message>
+        <source>出力で区別される組に ✕、そのあと含意する組に ✕ のある組に ✕ をパスごとに付けます。等価な状態はなく、状態表はこれ以上簡単になりません。</source>
+        <translation>Pairs told apart by their outputs get ✕, then, pass by pass, pairs that imply a pair with ✕. No states are equivalent; the state table cannot be reduced.</translation>
+    </message>
+    <message>
+        <source>出力で区別される組に ✕、そのあと含意する組に ✕ のある組に ✕ をパスごとに付けます。等価な状態: %1。%2 状態を %3 状態にした表で設計します。</source>
+        <translation>Pairs told apart by their outputs get ✕, then, pass by pass, pairs that imply a pair with ✕. Equivalent states: %1. The design uses the table reduced from %2 states to %3.</translation>
+    </message>
+    <message>
+        <source>現状態</source>
+        <translation>Present state</translation>
+    </message>
+    <message>
+        <source>次状態</source>
+        <translation>Next state</translation>
+    </message>
+    <message>
+        <source>出力</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>計算中…</source>
+        <translation>Computing…</translation>
+    </message>
+    <message>
+        <source>積項 %1・リテラル %2（フリップフロップ %3 個）</source>
+        <translation>%1 terms, %2 literals (%3 flip-flops)</translation>
+    </message>
+    <message>
+        <source>変数が多すぎて最小化できません</source>
+        <translation>Too many variables to minimise</translation>
+    </message>
+    <message>
+        <source>「最良」は、対称なものを除くすべての割り当てを調べた最小です。</source>
+        <translation>&quot;Best&quot; is the minimum over every assignment, symmetric ones aside (proven).</translation>
+    </message>
+    <message>
+        <source>「最良」は、制限時間（2 秒）内に見つかった最良の割り当てです（最小とは限りません）。</source>
+        <translation>&quot;Best&quot; is the best assignment found within the time limit (2 s); it may not be the minimum.</translation>
+    </message>
+    <message>
+        <source>「最良」の割り当てを探しています（2 秒まで）。その間も操作できます。</source>
+        <translation>Searching for the best assignment (up to 2 s). You can go on working meanwhile.</translation>
+    </message>
+    <message>
+        <source>状態と符号</source>
+        <translation>State and code</translation>
+    </message>
+    <message>
+        <source>入力</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>変数が多すぎて最小化できません。ほかの割り当てを選んでください。</source>
+        <translation>Too many variables to minimise. Choose another assignment.</translation>
+    </message>
+    <message>
+        <source>変数が %1 個あるため、カルノー図は省きます。</source>
+        <translation>The function has %1 variables; its Karnaugh map is left out.</translation>
+    </message>
+    <message>
+        <source>一覧での文字</source>
+        <translation>Letters in the list</translation>
+    </message>
+    <message>
+        <source> （最良）</source>
+        <translation> (best found)</translation>
+    </message>
+    <message>
+        <source>一覧へ</source>
+        <translation>To list</translation>
+    </message>
+    <message>
+        <source>「（最良）」の式は制限時間内に見つかった最良の形です（最小とは限りません）。</source>
+        <translation>Equations marked &quot;(best found)&quot; are the best found within the time limit; they may not be minimal.</translation>
+    </message>
+    <message>
+        <source>含意表（パスごとに表示）:</source>
+        <translation>Implication table (shown pass by pass):</translation>
+    </message>
+    <message>
+        <source>簡単化した状態表</source>
+        <translation>Reduced state table</translation>
+    </message>
+    <message>
+        <source>2進（表の順）</source>
+        <translation>Binary (table order)</translation>
+    </message>
+    <message>
+        <source>グレイ</source>
+        <translation>Gray</translation>
+    </message>
+    <message>
+        <source>ワンホット</source>
+        <translation>One-hot</translation>
+    </message>
+    <message>
+        <source>最良</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>費用は、すべてのフリップフロップ入力と出力の最小積和形の積項の数とリテラルの数の合計です。</source>
+        <translation>The cost is the number of terms and of literals of the minimal sums of every flip-flop input and output, added up.</translation>
+    </message>
+    <message>
+        <source>D フリップフロップ</source>
+        <translation>D flip-flop</translation>
+    </message>
+    <message>
+        <source>T フリップフロップ</source>
+        <translation>T flip-flop</translation>
+    </message>
+    <message>
+        <source>JK フリップフロップ</source>
+        <translation>JK flip-flop</translation>
+    </message>
+    <message>
+        <source>SR フリップフロップ</source>
+        <translation>SR flip-flop</translation>
+    </message>
+    <message>
+        <source>フリップフロップ</source>
+        <translation>Flip-flop</translation>
+    </message>
+    <message>
+        <source>矢印の文字は「入力/出力」です（ムーア型の出力は円の中）。左の矢印が初期状態を指します。右クリックで画像の保存・コピー・印刷。</source>
+        <translation>Arrows are labelled &quot;input/output&quot; (Moore outputs are inside the circles). The arrow from the left points at the reset state. Right-click to save, copy or print the picture.</translation>
+    </message>
+    <message>
+        <source>状態遷移図を描けません（Graphviz で配置できませんでした）。</source>
+        <translation>The state diagram cannot be drawn (Graphviz could not lay it out).</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::SequentialTableEditor</name>
+    <message>
+        <source>次状態には状態の名前か「-」（未定）を、出力には 0・1・-（未定）を出力の数だけ書きます。未定の欄は回路では X（どちらでもよい）になります。</source>
+        <translation>Write a state&apos;s name or &quot;-&quot; (unspecified) as the next state, and one 0, 1 or - (unspecified) per output. Unspecified entries become X (don&apos;t care) in the circuit.</translation>
+    </message>
+    <message>
+        <source>ムーア型</source>
+        <translation>Moore</translation>
+    </message>
+    <message>
+        <source>ミーリ型</source>
+        <translation>Mealy</translation>
+    </message>
+    <message>
+        <source>状態数</source>
+        <translation>States</translation>
+    </message>
+    <message>
+        <source>入力数</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>出力数</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>初期状態</source>
+        <translation>Reset state</translation>
+    </message>
+    <message>
+        <source>例題…</source>
+        <translation>Examples…</translation>
+    </message>
+    <message>
+        <source>開く…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>保存…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>KISS2 形式の状態表を読み込みます</source>
+        <translation>Reads a state table in KISS2 format</translation>
+    </message>
+    <message>
+        <source>この状態表を KISS2 形式で保存します</source>
+        <translation>Saves this state table in KISS2 format</translation>
+    </message>
+    <message>
+        <source>入力した値は消えます。よろしいですか？</source>
+        <translation>The values entered will be lost. Continue?</translation>
+    </message>
+    <message>
+        <source>現状態</source>
+        <translation>Present state</translation>
+    </message>
+    <message>
+        <source>次状態</source>
+        <translation>Next state</translation>
+    </message>
+    <message>
+        <source>出力</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>状態の名前は、空白・#・「-」・「*」を含まない、ほかと違う名前にしてください。</source>
+        <translation>Give each state a name of its own without blanks, &quot;#&quot;, &quot;-&quot; or &quot;*&quot;.</translation>
+    </message>
+    <message>
+        <source>次状態には、表にある状態の名前か「-」（未定）を書いてください。</source>
+        <translation>Write the name of a state of the table, or &quot;-&quot; (unspecified), as the next state.</translation>
+    </message>
+    <message>
+        <source>出力には 0・1・- を %1 文字で書いてください。</source>
+        <translation>Write the outputs as %1 characters of 0, 1 and -.</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::SequentialTimingView</name>
+    <message>
+        <source>入力系列</source>
+        <translation>Input sequence</translation>
+    </message>
+    <message>
+        <source>右クリックで画像の保存・コピー・印刷、CSVとして保存。</source>
+        <translation>Right-click to save, copy or print the picture, or to save it as CSV.</translation>
+    </message>
+    <message>
+        <source>入力がないので、クロックの回数を書きます（例: 8）。</source>
+        <translation>There is no input, so write the number of clocks (e.g. 8).</translation>
+    </message>
+    <message>
+        <source>クロックごとの入力 X を 0 と 1 で書きます（例: 0110100）。空白は読み飛ばします。</source>
+        <translation>Write the input X for each clock as 0 or 1 (e.g. 0110100). Spaces are skipped.</translation>
+    </message>
+    <message>
+        <source>クロックごとに入力 X1…X%1 を 1 組ずつ、空白で区切って書きます（例: %2）。</source>
+        <translation>Write one group of the inputs X1…X%1 per clock, groups separated by spaces (e.g. %2).</translation>
+    </message>
+    <message>
+        <source>クロックの回数を書いて下さい。</source>
+        <translation>Write the number of clocks.</translation>
+    </message>
+    <message>
+        <source>入力系列を書いて下さい。</source>
+        <translation>Write the input sequence.</translation>
+    </message>
+    <message>
+        <source>%1 文字目: 回数は数字で書きます。</source>
+        <translation>Character %1: write the number of clocks in digits.</translation>
+    </message>
+    <message>
+        <source>%1 文字目: 0 と 1 と空白だけが使えます。</source>
+        <translation>Character %1: only 0, 1 and spaces may be used.</translation>
+    </message>
+    <message>
+        <source>%1 文字目からの組: 入力 %2 個の 0/1 が要ります。</source>
+        <translation>The group from character %1 needs one 0/1 for each of the %2 inputs.</translation>
+    </message>
+    <message>
+        <source>クロックは %1 回までです。</source>
+        <translation>At most %1 clocks.</translation>
+    </message>
+    <message>
+        <source>変数が多すぎて回路の式を求められません。</source>
+        <translation>Too many variables to find the circuit equations.</translation>
+    </message>
+    <message>
+        <source>回路の式がまだありません。状態表を埋めて下さい。</source>
+        <translation>There are no circuit equations yet. Fill in the state table.</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>State</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::SequentialVerilog</name>
+    <message>
+        <source>保存する回路がありません。状態表を埋めて、回路の式を求めて下さい。</source>
+        <translation>There is no circuit to save. Fill in the state table so that the circuit equations are found.</translation>
+    </message>
+    <message>
+        <source>Verilogで保存</source>
+        <translation>Save as Verilog</translation>
+    </message>
+    <message>
+        <source>Verilog (*.v)</source>
+        <translation>Verilog (*.v)</translation>
+    </message>
+    <message>
+        <source>ファイルを保存できませんでした。
+%1</source>
+        <translation>The file could not be saved.
+%1</translation>
     </message>
 </context>
 <context>
