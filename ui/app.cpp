@@ -9,6 +9,7 @@
 #include "ui/windows/added/number_input_form.h"
 #include "ui/windows/added/prime_chart_form.h"
 #include "ui/windows/added/tabulation_form.h"
+#include "ui/windows/added/timing_form.h"
 #include "ui/windows/designed/circuit_form.h"
 #include "ui/windows/designed/compare_form.h"
 #include "ui/windows/designed/convert_form.h"
@@ -53,7 +54,8 @@ App::App()
       multiOutputCircuit(std::make_unique<MultiOutputCircuitForm>(*this)),
       numberInput(std::make_unique<NumberInputForm>(*this)),
       answerCheck(std::make_unique<AnswerCheckForm>(*this)),
-      tabulation(std::make_unique<TabulationForm>(*this)) {}
+      tabulation(std::make_unique<TabulationForm>(*this)),
+      timing(std::make_unique<TimingForm>(*this)) {}
 
 App::~App() {
   // Windows go in reverse order of creation; their widgets with them.
@@ -127,6 +129,7 @@ void App::unloadOthers() {
   numberInput->unload();
   answerCheck->unload();
   tabulation->unload();
+  timing->unload();
 }
 
 }  // namespace ronri

@@ -24,6 +24,7 @@ class MultiOutputCircuitForm;
 class NumberInputForm;
 class AnswerCheckForm;
 class TabulationForm;
+class TimingForm;
 
 class App {
   // Translations are installed before any window is made, so every window's
@@ -76,6 +77,8 @@ class App {
   std::unique_ptr<AnswerCheckForm> answerCheck;
   // Beside it: the tabulation of the same function's prime implicants.
   std::unique_ptr<TabulationForm> tabulation;
+  // From the circuit window: the timing chart of the drawn circuit.
+  std::unique_ptr<TimingForm> timing;
 };
 
 }  // namespace ronri
