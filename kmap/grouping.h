@@ -70,7 +70,10 @@ class Grouping {
     Outline outline;
     int color = 0;
     std::string term;  // "" for the whole map
-    bool operator==(const Shown&) const = default;
+    // The same drawing, whichever term named it.
+    bool operator==(const Shown& o) const {
+      return wholeMap == o.wholeMap && outline == o.outline && color == o.color;
+    }
   };
   const std::vector<Shown>& shown() const { return shown_; }
   // The terms of the outlines shown: the cover the map shows now.
