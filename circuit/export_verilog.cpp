@@ -113,6 +113,10 @@ std::string outputName(int n) {
   return n >= 6 ? "out" : "f";
 }
 
+std::map<int, std::string> gatePlaces(const Netlist& drawing) {
+  return places(drawing);
+}
+
 std::string gatePlace(const Netlist& drawing, int id) {
   const auto all = places(drawing);
   const auto it = all.find(id);

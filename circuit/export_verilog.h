@@ -4,6 +4,7 @@
 // (a, b, ...) and the output f (out from six variables on, where f is one); every drawn gate is one
 // primitive instance named after its place in the drawing (column c, row r), and each negated bus
 // (~a) one "not" named after its bus.
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,5 +27,7 @@ std::string verilogAssign(std::string_view rpn, int n);
 // The place of every gate: gate id -> "c<column>_r<row>", columns counted
 // from the inputs, rows from the top, both from 1.
 std::string gatePlace(const Netlist& drawing, int id);
+// The place of every gate at once, by gate number.
+std::map<int, std::string> gatePlaces(const Netlist& drawing);
 
 }  // namespace ronri

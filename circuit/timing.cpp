@@ -166,9 +166,11 @@ Timing simulateFlip(const Netlist& circuit, const std::string& start, int flip,
     if (k != flip && circuit.uses(plainLetter(k))) t.inputs.push_back(named(k, false));
   for (int k = 0; k < circuit.variables; ++k)
     if (circuit.uses(negatedLetter(k))) t.buses.push_back(named(k, true));
+  // Named all at once: a gate's place depends on every gate of its column.
+  const std::map<int, std::string> places = gatePlaces(circuit);
   for (const Netlist::Gate& g : circuit.gates) {
     const int net = Netlist::kGateNet + g.id;
-    t.gates.push_back(waveOf(gatePlace(circuit, g.id), net, before[net], changes));
+    t.gates.push_back(waveOf(places.at(g.id), net, before[net], changes));
   }
   t.output = waveOf("f", circuit.output, before[circuit.output], changes);
   for (const auto& [net, list] : changes) t.settled = std::max(t.settled, list.back().first);

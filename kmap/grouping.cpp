@@ -85,6 +85,21 @@ void Grouping::eraseLast(Surface& s) {
       break;
     }
   }
+  redrawOutlines(s);
+}
+
+std::vector<std::string> Grouping::shownTerms() const {
+  std::vector<std::string> terms;
+  for (const Shown& o : shown_) terms.push_back(o.term);
+  return terms;
+}
+
+void Grouping::redrawShown(Surface& s, int right, int bottom) {
+  s.erase(kMapLeft, kMapTop, right, bottom);
+  redrawOutlines(s);
+}
+
+void Grouping::redrawOutlines(Surface& s) {
   drawRuling(s, variables_);
   for (const Shown& o : shown_) {
     if (o.wholeMap)
@@ -113,12 +128,12 @@ void Grouping::showTerms(const std::vector<std::pair<std::string, int>>& termsAn
     const int color = primeColor(prime);
     if (term.empty()) {
       drawWholeMap(s, variables_, color, readable_);
-      shown_.push_back({true, {}, color});
+      shown_.push_back({true, {}, color, ""});
       continue;
     }
     const Outline o = outlineOf(groupCells(term, variables_), variables_);
     drawOutline(s, o, color, readable_);
-    shown_.push_back({false, o, color});
+    shown_.push_back({false, o, color, term});
   }
 }
 
@@ -126,7 +141,7 @@ bool Grouping::takeNext(Surface& s) {
   groupTerm_.clear();
   if (queue_ == "1") {
     drawWholeMap(s, variables_, colorNo_, readable_);
-    const Shown whole{true, {}, colorNo_};
+    const Shown whole{true, {}, colorNo_, ""};
     if (std::find(shown_.begin(), shown_.end(), whole) == shown_.end()) shown_.push_back(whole);
     queue_.clear();
     return true;
@@ -157,7 +172,7 @@ bool Grouping::takeNext(Surface& s) {
   outline_ = outlineOf(cells, variables_);
   drawOutline(s, outline_, colorNo_, readable_);
   outlineShown_ = true;
-  shown_.push_back({false, outline_, colorNo_});
+  shown_.push_back({false, outline_, colorNo_, groupTerm_});
   if (readable_) {
     readableNext_ = (readableNext_ + 1) % std::size(kReadableColors);
     colorNo_ = kReadableColors[readableNext_];

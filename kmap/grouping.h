@@ -69,9 +69,18 @@ class Grouping {
     bool wholeMap = false;
     Outline outline;
     int color = 0;
-    bool operator==(const Shown&) const = default;
+    std::string term;  // "" for the whole map
+    // The same drawing, whichever term named it.
+    bool operator==(const Shown& o) const {
+      return wholeMap == o.wholeMap && outline == o.outline && color == o.color;
+    }
   };
   const std::vector<Shown>& shown() const { return shown_; }
+  // The terms of the outlines shown: the cover the map shows now.
+  std::vector<std::string> shownTerms() const;
+  // The map wiped (to `right`, `bottom`) and its ruling and outlines drawn
+  // again: what lay over them is gone.
+  void redrawShown(Surface& s, int right, int bottom);
 
  private:
   void refill();
@@ -82,6 +91,7 @@ class Grouping {
   // whatever lay under its lines, so the ruling and the outlines still shown
   // are drawn again over the gaps.
   void eraseLast(Surface& s);
+  void redrawOutlines(Surface& s);
 
   int variables_;
   std::string ones_;

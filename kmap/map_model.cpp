@@ -110,6 +110,16 @@ MakeResult KmapModel::makeMap() {
   return result;
 }
 
+std::vector<std::pair<int, int>> KmapModel::cellPlaces() const {
+  const MapShape& m = mapShape(variables_);
+  std::vector<std::pair<int, int>> places(std::size_t{1} << variables_, {-1, -1});
+  for (int r = 0; r < m.rows; ++r)
+    for (int k = 0; k < m.columns; ++k)
+      if (const auto t = Term::read(cellLiterals(k, r), variables_))
+        if (t->mask == allVariables(variables_)) places[t->bits] = {k, r};
+  return places;
+}
+
 void KmapModel::showOnes() {
   shownTerms = oneTerms;
   shownValue = "1";

@@ -2,6 +2,7 @@
 // The Karnaugh map of one window: which variables label the columns and the
 // rows, which cells show "1" (or "0"), and whether grouping is offered.
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ronri::kmap {
@@ -45,6 +46,9 @@ class KmapModel {
   const std::vector<std::string>& cells() const { return cells_; }
   // The literals of cell (k, r) under the current axes, column letters first.
   std::string cellLiterals(int k, int r) const;
+  // (column, row) of every row of the truth table under the current axes,
+  // once makeMap has filled them; {-1, -1} for a row with no cell.
+  std::vector<std::pair<int, int>> cellPlaces() const;
 
  private:
   int variables_;

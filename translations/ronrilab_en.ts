@@ -245,6 +245,14 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <source>おかしいです</source>
         <translation>Something is wrong</translation>
     </message>
+    <message>
+        <source>タイミング</source>
+        <translation>Timing</translation>
+    </message>
+    <message>
+        <source>定数の回路には時間の変化がありません</source>
+        <translation>A constant circuit does not change over time</translation>
+    </message>
 </context>
 <context>
     <name>ronri::CompareForm</name>
@@ -414,6 +422,26 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <message>
         <source>（中止しました）</source>
         <translation>(stopped)</translation>
+    </message>
+    <message>
+        <source>ハザードなし</source>
+        <translation>Hazard-free</translation>
+    </message>
+    <message>
+        <source>隣り合う 0 の行の組をどれも一つの和で覆う最小の和積形</source>
+        <translation>The smallest product of sums that holds every pair of adjacent 0-rows in one sum</translation>
+    </message>
+    <message>
+        <source>隣り合う 1 の行の組をどれも一つの項で覆う最小の積和形</source>
+        <translation>The smallest sum of products that holds every pair of adjacent 1-rows in one term</translation>
+    </message>
+    <message>
+        <source>最小の形にハザードはありません（追加した合意項はありません）。</source>
+        <translation>The smallest form has no hazard (no consensus terms added).</translation>
+    </message>
+    <message>
+        <source>追加した合意項: %1</source>
+        <translation>Consensus terms added: %1</translation>
     </message>
 </context>
 <context>
@@ -1036,6 +1064,14 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <message>
         <source>この作業は時間が異常にかかる可能性があります。よろしいですか？</source>
         <translation>This may take an unusually long time. Continue?</translation>
+    </message>
+    <message>
+        <source>ハザード</source>
+        <translation>Hazards</translation>
+    </message>
+    <message>
+        <source>1 のセルの隣り合う組で、どのループにも一緒に入っていないもの（静的ハザード）を矢印で示します</source>
+        <translation>Marks with arrows each pair of adjacent 1-cells that no loop holds together (a static hazard)</translation>
     </message>
 </context>
 <context>
@@ -2457,6 +2493,81 @@ The state table is unchanged.</translation>
     <message>
         <source>行 %1 個から %2 回の併合で、項は全部で %3 個、主項は %4 個です。</source>
         <translation>From %1 rows, %2 passes of merging: %3 terms in all, %4 prime implicants.</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::TimingForm</name>
+    <message>
+        <source>タイミングチャート</source>
+        <translation>Timing chart</translation>
+    </message>
+    <message>
+        <source>右クリックで画像の保存・コピー・印刷・CSV の保存。</source>
+        <translation>Right-click to save, copy or print the picture, or to save it as CSV.</translation>
+    </message>
+    <message>
+        <source>開始の値</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>a から順に 0 か 1 を変数の数だけ（例: 111）</source>
+        <translation>A 0 or 1 for each variable from a on (for example 111)</translation>
+    </message>
+    <message>
+        <source>変化する入力</source>
+        <translation>Input that changes</translation>
+    </message>
+    <message>
+        <source>すべてのゲートを表示</source>
+        <translation>Show every gate</translation>
+    </message>
+    <message>
+        <source>ハザード対策</source>
+        <translation>Hazard cover</translation>
+    </message>
+    <message>
+        <source>合意項を加えたハザードのない回路で調べます</source>
+        <translation>Simulates the hazard-free circuit with the consensus terms added</translation>
+    </message>
+    <message>
+        <source>ゲートの遅延</source>
+        <translation>Gate delays</translation>
+    </message>
+    <message>
+        <source>NOT ゲートと、~x を作るインバータの遅延</source>
+        <translation>The delay of NOT gates and of the inverters that make ~x</translation>
+    </message>
+    <message>
+        <source>加える合意項はありません（もともとハザードがありません）。</source>
+        <translation>No consensus terms to add (there is no hazard).</translation>
+    </message>
+    <message>
+        <source>追加した合意項: %1</source>
+        <translation>Consensus terms added: %1</translation>
+    </message>
+    <message>
+        <source>（制限時間内に見つかった最良の形で、最小とは限りません）</source>
+        <translation>(the best form found within the time limit, not necessarily the smallest)</translation>
+    </message>
+    <message>
+        <source>ハザードのない形は定数 %1 です。</source>
+        <translation>The hazard-free form is the constant %1.</translation>
+    </message>
+    <message>
+        <source>開始の値は 0 と 1 を %1 個、a から順に入力してください。</source>
+        <translation>Enter the start as %1 digits 0 or 1, from a on.</translation>
+    </message>
+    <message>
+        <source>f にグリッチがあります（時刻 %1 から %2 まで）。</source>
+        <translation>f glitches (from time %1 to %2).</translation>
+    </message>
+    <message>
+        <source>f は変わりません。グリッチはありません。</source>
+        <translation>f does not change. No glitch.</translation>
+    </message>
+    <message>
+        <source>f は一度だけ変わります。グリッチはありません。</source>
+        <translation>f changes once. No glitch.</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "ui/windows/added/prime_chart_form.h"
 #include "ui/windows/added/sequential_form.h"
 #include "ui/windows/added/tabulation_form.h"
+#include "ui/windows/added/timing_form.h"
 #include "ui/windows/designed/circuit_form.h"
 #include "ui/windows/designed/compare_form.h"
 #include "ui/windows/designed/convert_form.h"
@@ -59,7 +60,8 @@ App::App()
       tabulation(std::make_unique<TabulationForm>(*this)),
       exercises(std::make_unique<ExerciseForm>(*this)),
       grading(std::make_unique<GradingForm>(*this)),
-      sequential(std::make_unique<SequentialForm>(*this)) {}
+      sequential(std::make_unique<SequentialForm>(*this)),
+      timing(std::make_unique<TimingForm>(*this)) {}
 
 App::~App() {
   // Windows go in reverse order of creation; their widgets with them.
@@ -136,6 +138,7 @@ void App::unloadOthers() {
   exercises->unload();
   grading->unload();
   sequential->unload();
+  timing->unload();
 }
 
 }  // namespace ronri

@@ -27,6 +27,7 @@ class TabulationForm;
 class ExerciseForm;
 class GradingForm;
 class SequentialForm;
+class TimingForm;
 
 class App {
   // Translations are installed before any window is made, so every window's
@@ -84,6 +85,8 @@ class App {
   std::unique_ptr<GradingForm> grading;
   // From the "ツール" menu: a sequential circuit designed from its state table.
   std::unique_ptr<SequentialForm> sequential;
+  // From the circuit window: the timing chart of the drawn circuit.
+  std::unique_ptr<TimingForm> timing;
 };
 
 }  // namespace ronri

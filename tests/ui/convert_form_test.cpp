@@ -426,3 +426,23 @@ TEST_F(ConvertFixture, ProofInTheBackgroundCanBeStoppedAndReplacesTheCover) {
 
 }  // namespace
 }  // namespace ronri
+
+namespace ronri {
+namespace {
+
+// f = a*b + ~a*c: the hazard-free sum adds b*c, the product of sums (b+c);
+// each form keeps the function and leaves no pair of adjacent rows apart.
+TEST_F(ConvertFixture, HazardFreeFormsNameTheirConsensusTerms) {
+  open(3, QStringLiteral("noc+nbc+abp+abc+"), QStringLiteral("a*b+~a*c"));
+  EXPECT_THAT(press("CommandHazardFree(0)"), IsEmpty());
+  EXPECT_EQ(find<QLabel>(form, "LabelConsensus(0)")->text(), "追加した合意項: b*c");
+  const QString sum = text(form, "TextHazardFree(0)");
+  for (const char* term : {"a*b", "~a*c", "b*c"}) EXPECT_TRUE(sum.contains(term)) << term;
+  EXPECT_EQ(sum.count('+'), 2);
+  EXPECT_THAT(press("CommandHazardFree(1)"), IsEmpty());
+  EXPECT_EQ(find<QLabel>(form, "LabelConsensus(1)")->text(), "追加した合意項: (b+c)");
+  EXPECT_EQ(text(form, "TextHazardFree(1)").count('*'), 2);
+}
+
+}  // namespace
+}  // namespace ronri

@@ -29,6 +29,7 @@
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/added/timing_form.h"
 #include "ui/windows/helpers/circuit_file_export.h"
 #include "ui/windows/helpers/cover_proof.h"
 #include "ui/windows/helpers/dont_care.h"
@@ -306,6 +307,10 @@ void CircuitForm::build(QMainWindow* w) {
   captionLabel_ =
       makeLabel(canvas_, "Label6", QString(), inPixels(kPlaces.caption), expressionFont(12, true));
   buildBuses();
+  // Right of the intermediate expressions, under the pan arrows.
+  auto* timing =
+      makeButton(canvas_, "CommandTiming", tr("タイミング"), pxRect(12360, 735, 1080, 360));
+  connect(timing, &QPushButton::clicked, this, &CircuitForm::showTiming);
   for (QWidget* hidden : std::initializer_list<QWidget*>{
            compress_, essentialOnlyCheck_, testInputField_, testWithLabel_, test_, captionLabel_})
     hidden->hide();
@@ -699,6 +704,20 @@ void CircuitForm::runTest() {
   engine_.testValues = testDigits(rpn_.toStdString(), t.toStdString(), n);
   engine_.startsNew = 1;
   create();
+}
+
+void CircuitForm::showTiming() {
+  if (!isOpen()) return;
+  if (!engine_.finished() && !constantShown_) create();
+  if (!isOpen()) return;
+  if (constantShown_ || !engine_.finished()) {
+    showMessage(widget(), tr("定数の回路には時間の変化がありません"));
+    return;
+  }
+  QString drawn = captionText_;
+  if (drawn.startsWith(QStringLiteral("f="))) drawn.remove(0, 2);
+  app().timing->showFor({drawn.toStdString(), variables(), dontCares_}, drawnNetlist(engine_),
+                        drawn, onesTerms_, twoInputGates_);
 }
 
 bool CircuitForm::eventFilter(QObject* watched, QEvent* event) {

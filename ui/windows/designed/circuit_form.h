@@ -52,6 +52,8 @@ class CircuitForm : public Window {
   void pan(int direction);  // 0 up, 1 right, 2 down, 3 left
   void compressOrRestore();
   void runTest();
+  // "タイミング": the timing chart of the drawn circuit (drawn first if need be).
+  void showTiming();
 
   // The engine's state (for tests: where the walk stands).
   const CircuitEngine& engine() const { return engine_; }

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "core/cover/cover_dontcare.h"
+#include "core/cover/hazards.h"
 #include "core/cover/product_of_sums.h"
 #include "core/cover/simplify.h"
 #include "core/expression/expression.h"
@@ -133,6 +134,7 @@ struct ConvertForm::Section {
   const char* convert = nullptr;
   int display;  // Command3(display) shows the box
   bool coverNoteBelow = false;
+  int hazardFreeBelow = -1;  // 0: the sum of products, 1: the product of sums
 };
 
 namespace {
@@ -152,13 +154,15 @@ const ConvertForm::Section kSections[] = {
      .readOnly = true,
      .convert = "Command1",
      .display = 1,
-     .coverNoteBelow = true},
+     .coverNoteBelow = true,
+     .hazardFreeBelow = 0},
     {.line = 7,
      .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "簡単化（和積形）"),
      .box = "Text8",
      .readOnly = true,
      .convert = "Command6",
-     .display = 7},
+     .display = 7,
+     .hazardFreeBelow = 1},
     {.line = 3,
      .label = QT_TRANSLATE_NOOP("ronri::ConvertForm", "Nandとnotのみ"),
      .box = "Text3",
@@ -207,6 +211,8 @@ void ConvertForm::build(QMainWindow* w) {
   for (const Section& section : kSections) {
     addSection(central, grid, row, section);
     if (section.coverNoteBelow) addCoverNote(central, grid, row);
+    if (section.hazardFreeBelow >= 0)
+      addHazardFreeRow(central, grid, row, section.hazardFreeBelow == 1);
   }
   for (int index : kResultDisplays)
     addAssignExport(central->findChild<QLineEdit*>(QLatin1String(kDisplayedBox[index])),
@@ -259,6 +265,30 @@ void ConvertForm::addCoverNote(QWidget* central, QGridLayout* grid, int& row) {
   grid->addWidget(prove, row, 1, 1, 2);
   connect(prove, &QPushButton::clicked, this, [this] { continueProof(); });
   ++row;
+}
+
+// Under the smallest form: "ハザードなし" beside its own box, and a line
+// naming the consensus terms it added.
+void ConvertForm::addHazardFreeRow(QWidget* central, QGridLayout* grid, int& row,
+                                   bool productOfSums) {
+  const int i = productOfSums ? 1 : 0;
+  auto* edit = new QLineEdit(central);
+  edit->setObjectName(indexed("TextHazardFree", i));
+  edit->setFont(expressionFont());
+  edit->setReadOnly(true);
+  edit->setMinimumWidth(kBoxMinimumWidth);
+  grid->addWidget(edit, row, 0);
+  QPushButton* go = makeButton(central, indexed("CommandHazardFree", i), tr("ハザードなし"));
+  go->setToolTip(productOfSums ? tr("隣り合う 0 の行の組をどれも一つの和で覆う最小の和積形")
+                               : tr("隣り合う 1 の行の組をどれも一つの項で覆う最小の積和形"));
+  grid->addWidget(go, row, 1, 1, 2);
+  connect(go, &QPushButton::clicked, this, [this, productOfSums] { hazardFree(productOfSums); });
+  ++row;
+  auto* added = new QLabel(central);
+  added->setObjectName(indexed("LabelConsensus", i));
+  added->setWordWrap(true);
+  added->hide();
+  grid->addWidget(added, row++, 0, 1, 3);
 }
 
 void ConvertForm::connectConvertButtons(QWidget* central) {
@@ -506,6 +536,44 @@ void ConvertForm::productOfSums() {
     showMessage(widget(),
                 tr("制限時間内に見つかった最良の結果です。これより和の少ない形がないことは"
                    "確かめられていません。"));
+}
+
+void ConvertForm::hazardFree(bool productOfSums) {
+  if (!isOpen()) return;
+  const int n = variableCount(), i = productOfSums ? 1 : 0;
+  if (n >= kLongCoverVariables && !askYesNo(widget(), tr(kConfirm))) return;
+  if (!isOpen()) return;
+  std::string values(std::size_t{1} << n, '0');
+  for (int r : termRows(toStd(onesTerms_), n)) values[size_t(r)] = '1';
+  for (int r : dontCares_) values[size_t(r)] = 'X';
+  HazardFree free;
+  {
+    const BusyCursor busy;
+    // The consensus terms are named against the plain minimum of the same kind.
+    const std::string rows = rowTerms(dontCares_, n);
+    const Cover plain =
+        productOfSums
+            ? minimalProductOfSums(otherRows(toStd(onesTerms_), rows, n), rows, n, coverBudget_)
+            : minimalCoverWithDontCares(toStd(onesTerms_), rows, n, coverBudget_);
+    const std::vector<std::string> cubes = plain.status == CoverStatus::NoCover
+                                               ? std::vector<std::string>()
+                                           : productOfSums ? productCubes(plain.sum)
+                                                           : sumCubes(plain.sum);
+    free = hazardFreeForm(values, n, productOfSums ? '0' : '1', cubes, coverBudget_);
+  }
+  box(indexed("TextHazardFree", i))->setText(fromStd(free.form));
+  QStringList added;
+  for (const std::string& t : free.added) added << fromStd(t);
+  QLabel* note = control<QLabel>(indexed("LabelConsensus", i));
+  note->setText(added.isEmpty()
+                    ? tr("最小の形にハザードはありません（追加した合意項はありません）。")
+                    : tr("追加した合意項: %1").arg(added.join(QStringLiteral(", "))));
+  note->show();
+  if (free.status == CoverStatus::BestFound)
+    showMessage(widget(), productOfSums
+                              ? tr("制限時間内に見つかった最良の結果です。これより和の少ない形が"
+                                   "ないことは確かめられていません。")
+                              : tr(kBestFound));
 }
 
 void ConvertForm::showPrimeChart() {

@@ -47,6 +47,9 @@ class ConvertForm : public Window {
   void showPrimeChart();           // "主項表": the chart of this function's prime implicants
   void showTabulation();  // "クワイン・マクラスキー法": how the merging found them
   void productOfSums();   // Command6: the smallest product of sums (Text8)
+  // "ハザードなし": the hazard-free smallest sum of products (false) or
+  // product of sums (true), the consensus terms it adds named below it.
+  void hazardFree(bool productOfSums);
   // "証明を続ける": the exact search of a "簡単化" left unproven goes on in the
   // background; pressed again while it runs, it stops it.
   void continueProof();
@@ -65,6 +68,7 @@ class ConvertForm : public Window {
   void connectConvertButtons(QWidget* central);
   void addPrimeButtons(QWidget* central, QGridLayout* grid);
   void addSendButtons(QWidget* central, QGridLayout* grid);
+  void addHazardFreeRow(QWidget* central, QGridLayout* grid, int& row, bool productOfSums);
 
   QLineEdit* box(const QString& name) const;
   QPushButton* button(const QString& name) const;

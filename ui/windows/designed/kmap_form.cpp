@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,9 +11,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/cover/cover_dontcare.h"
+#include "core/cover/hazards.h"
 #include "core/expression/expression.h"
 #include "core/table/function.h"
 #include "kmap/geometry.h"
+#include "kmap/hazard_marks.h"
 #include "ui/app.h"
 #include "ui/framework/busy_cursor.h"
 #include "ui/framework/canvas.h"
@@ -194,6 +198,7 @@ void KmapForm::build(QMainWindow* w) {
   buildAxisControls(canvas);
   buildCellChoice(canvas);
   if (hasGrouping()) buildGroupingControls(canvas);
+  buildHazardCheck(canvas);
 }
 
 Canvas* KmapForm::buildCanvas(QMainWindow* w) {
@@ -318,6 +323,21 @@ void KmapForm::buildGroupingControls(Canvas* canvas) {
   termBox_ = text;
 }
 
+// "ハザード", right of the choice of 0 or 1 cells.
+void KmapForm::buildHazardCheck(Canvas* canvas) {
+  const KmapLayout& L = layout_;
+  auto* check = new QCheckBox(tr("ハザード"), canvas);
+  check->setObjectName(QStringLiteral("CheckHazards"));
+  check->setGeometry(
+      pxRect(L.cellChoice.x + L.cellChoice.width + 225, L.cellChoice.y + 180, 1300, 375));
+  check->setFont(gothicFont(9, true));
+  check->setToolTip(
+      tr("1 のセルの隣り合う組で、どのループにも一緒に入っていないもの（静的ハザード）"
+         "を矢印で示します"));
+  connect(check, &QCheckBox::toggled, this, [this] { refreshHazards(); });
+  hazards_ = check;
+}
+
 void KmapForm::showFor(const Function& f, const QString& onesTerms, const QString& zerosTerms) {
   expression_ = QString::fromStdString(f.expression);
   onesTerms_ = onesTerms;
@@ -339,6 +359,8 @@ void KmapForm::load() {
   model_.dontCareTerms = rowTerms(dontCares_, variables_);
   model_.loadMap();
   bestFoundTold_ = false;
+  mapMade_ = false;
+  marksShown_ = false;
   if (hasGrouping()) {
     grouping_ = std::make_unique<kmap::Grouping>(variables_);
     grouping_->setReadable(readablePalette());
@@ -415,6 +437,8 @@ void KmapForm::makePressed() {
     grouping_->clearOutlines(*canvas_);
     termBox_->clear();
   }
+  mapMade_ = true;
+  refreshHazards();
 }
 
 void KmapForm::zerosChosen() {
@@ -425,12 +449,14 @@ void KmapForm::zerosChosen() {
     control<QWidget>("Command3(0)")->setEnabled(false);
     control<QWidget>("Command3(1)")->setEnabled(false);
   }
+  refreshHazards();
 }
 
 void KmapForm::onesChosen() {
   model_.showOnes();
   control<QRadioButton>("Option2(1)")->setChecked(true);
   control<QRadioButton>("Option2(0)")->setChecked(false);
+  refreshHazards();
 }
 
 void KmapForm::listChosen(bool all) {
@@ -453,6 +479,7 @@ void KmapForm::listChosen(bool all) {
   allOption->setChecked(all);
   minOption->setChecked(!all);
   grouping_->chooseList(all, *canvas_);
+  refreshHazards();
 }
 
 bool KmapForm::showCover(const std::vector<std::pair<std::string, int>>& primes,
@@ -475,18 +502,71 @@ bool KmapForm::showCover(const std::vector<std::pair<std::string, int>>& primes,
   termBox_->setText(name);
   termBox_->setCursorPosition(0);
   termBox_->setToolTip(tip);
+  mapMade_ = true;
+  refreshHazards();
   return true;
 }
 
 void KmapForm::stepOnePressed() {
   const kmap::StepResult r = grouping_->stepOne(*canvas_);
   termBox_->setText(QString::fromStdString(r.term));
+  refreshHazards();
   if (r.error) showMessage(widget(), QStringLiteral("error"));
 }
 
 void KmapForm::stepAllPressed() {
   termBox_->clear();
-  if (grouping_->stepAll(*canvas_)) showMessage(widget(), QStringLiteral("error"));
+  const bool error = grouping_->stepAll(*canvas_);
+  refreshHazards();
+  if (error) showMessage(widget(), QStringLiteral("error"));
+}
+
+std::vector<std::pair<int, int>> KmapForm::hazardPairs() const {
+  const int n = variables_;
+  std::string values(std::size_t{1} << n, '0');
+  for (int r : termRows(model_.oneTerms, n)) values[size_t(r)] = '1';
+  for (int r : dontCares_) values[size_t(r)] = 'X';
+  std::vector<std::string> cover;
+  if (grouping_) {
+    // The loops drawn are the cover; a cell in none of them is not judged.
+    cover = grouping_->shownTerms();
+    std::vector<Term> terms;
+    for (const std::string& t : cover)
+      if (const auto term = Term::read(t, n)) terms.push_back(*term);
+    for (int r = 0; r < int(values.size()); ++r)
+      if (values[size_t(r)] == '1' &&
+          std::none_of(terms.begin(), terms.end(), [r](Term t) { return t.covers(r); }))
+        values[size_t(r)] = 'X';
+  } else {
+    // No loops on the six-variable map: the smallest sum of products.
+    const BusyCursor busy;
+    const std::string ones = model_.oneTerms;
+    const Cover c = minimalCoverWithDontCares(ones, model_.dontCareTerms, n);
+    if (c.status == CoverStatus::NoCover) return {};
+    cover = sumCubes(c.sum);
+  }
+  return staticHazards(values, n, cover, '1');
+}
+
+void KmapForm::refreshHazards() {
+  if (!isOpen() || !canvas_) return;
+  const bool wanted = hazards_ && hazards_->isChecked() && mapMade_ && model_.shownValue == "1";
+  if (!wanted && !marksShown_) return;
+  // The marks cross the ruling and the loops: all of it is drawn again.
+  const int right = kmap::farX(variables_) + kmap::kHazardOverhang;
+  const int bottom = kmap::farY(variables_) + kmap::kHazardOverhang;
+  if (grouping_) {
+    grouping_->redrawShown(*canvas_, right, bottom);
+  } else {
+    canvas_->erase(kmap::kMapLeft, kmap::kMapTop, right, bottom);
+    kmap::drawRuling(*canvas_, variables_);
+  }
+  marksShown_ = false;
+  if (!wanted) return;
+  std::vector<kmap::CellAt> places;
+  for (const auto& [k, r] : model_.cellPlaces()) places.push_back({k, r});
+  kmap::drawHazardMarks(*canvas_, variables_, hazardPairs(), places);
+  marksShown_ = true;
 }
 
 }  // namespace ronri

@@ -14,6 +14,7 @@
 #include "ui/framework/window.h"
 
 class QAbstractButton;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -61,6 +62,7 @@ class KmapForm : public Window {
   void buildAxisControls(Canvas* canvas);
   void buildCellChoice(Canvas* canvas);
   void buildGroupingControls(Canvas* canvas);
+  void buildHazardCheck(Canvas* canvas);
   bool hasGrouping() const { return variables_ < 6; }
   kmap::Axis chosenAxis() const;
   void letterPressed(int i);
@@ -75,6 +77,9 @@ class KmapForm : public Window {
   void showCells();
   void setGroupingEnabled(bool on);
   void drawFrame();
+  // The hazard marks drawn afresh after any change of the loops or cells.
+  void refreshHazards();
+  std::vector<std::pair<int, int>> hazardPairs() const;
 
   int variables_;
   QString expression_;          // named in the title
@@ -85,11 +90,14 @@ class KmapForm : public Window {
   kmap::KmapModel model_;
   std::unique_ptr<kmap::Grouping> grouping_;
   bool bestFoundTold_ = false;
+  bool mapMade_ = false;     // "作成" filled the cells
+  bool marksShown_ = false;  // hazard marks lie on the map
 
   QPointer<Canvas> canvas_;
   QPointer<QLabel> columnLetters_;  // the letters chosen for the columns (A)
   QPointer<QLabel> rowLetters_;     // and for the rows (B)
   QPointer<QLineEdit> termBox_;
+  QPointer<QCheckBox> hazards_;
 };
 
 }  // namespace ronri
