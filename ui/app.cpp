@@ -4,6 +4,7 @@
 
 #include "ui/framework/translation.h"
 #include "ui/windows/added/answer_check_form.h"
+#include "ui/windows/added/derivation_form.h"
 #include "ui/windows/added/multi_output_circuit_form.h"
 #include "ui/windows/added/multi_output_form.h"
 #include "ui/windows/added/number_input_form.h"
@@ -53,7 +54,8 @@ App::App()
       multiOutputCircuit(std::make_unique<MultiOutputCircuitForm>(*this)),
       numberInput(std::make_unique<NumberInputForm>(*this)),
       answerCheck(std::make_unique<AnswerCheckForm>(*this)),
-      tabulation(std::make_unique<TabulationForm>(*this)) {}
+      tabulation(std::make_unique<TabulationForm>(*this)),
+      derivation(std::make_unique<DerivationForm>(*this)) {}
 
 App::~App() {
   // Windows go in reverse order of creation; their widgets with them.
@@ -127,6 +129,7 @@ void App::unloadOthers() {
   numberInput->unload();
   answerCheck->unload();
   tabulation->unload();
+  derivation->unload();
 }
 
 }  // namespace ronri

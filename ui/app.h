@@ -24,6 +24,7 @@ class MultiOutputCircuitForm;
 class NumberInputForm;
 class AnswerCheckForm;
 class TabulationForm;
+class DerivationForm;
 
 class App {
   // Translations are installed before any window is made, so every window's
@@ -76,6 +77,8 @@ class App {
   std::unique_ptr<AnswerCheckForm> answerCheck;
   // Beside it: the tabulation of the same function's prime implicants.
   std::unique_ptr<TabulationForm> tabulation;
+  // Also from Form9: the expression rewritten by the laws, step by step.
+  std::unique_ptr<DerivationForm> derivation;
 };
 
 }  // namespace ronri
