@@ -525,6 +525,9 @@ void ConvertForm::showTabulation() {
 
 void ConvertForm::showDerivation() {
   if (!isOpen()) return;
+  // Many variables can make row expansions of thousands of terms: ask as "簡単化" does.
+  if (variableCount() >= kLongCoverVariables && !askYesNo(widget(), tr(kConfirm))) return;
+  if (!isOpen()) return;
   app().derivation->showFor(function());
 }
 
