@@ -1,6 +1,7 @@
 // Derivations by the laws: every line equal to the one before, each marked
 // step an instance of its law, the last line the conversion window's minimum.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -383,7 +384,8 @@ TEST(Derivation, LatexCompilesWithPlainPdflatex) {
   }
   if (std::system("command -v pdflatex >/dev/null 2>&1") != 0)
     GTEST_SKIP() << "pdflatex is not installed";
-  const auto dir = std::filesystem::temp_directory_path() / "ronri-derivation-latex";
+  const auto dir = std::filesystem::temp_directory_path() /
+                   ("ronri-derivation-latex-" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   for (const std::string& document : documents) {
     std::filesystem::remove(dir / "d.pdf");
@@ -394,6 +396,7 @@ TEST(Derivation, LatexCompilesWithPlainPdflatex) {
     EXPECT_EQ(std::system(command.c_str()), 0) << "see " << (dir / "d.log");
     EXPECT_TRUE(std::filesystem::exists(dir / "d.pdf"));
   }
+  if (!HasFailure()) std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Not a test: opens "式の変形" from the conversion window for EXPR of N
 // variables as a user would (和積形 with POS), checks NEXT as a De Morgan
-// step from the first line, saves DIR/derivation.png, prints how long the
-// window took and stays open SECONDS seconds (Xvfb + import).
+// step from the first line, saves DIR/derivation.png (and DIR/convert.png),
+// prints how long the window took and stays open SECONDS seconds.
 //   derivation_shot DIR EXPR N [NEXT] [SECONDS] [POS]
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
   app.start();
   ronri::ConvertForm& convert = *app.Form9;
   convert.showFor(ronri::Function{argv[2], atoi(argv[3]), {}}, QString());
+  QApplication::processEvents();
+  convert.widget()->grab().save(QDir(dir).filePath("convert.png"));
   clock.start();
   QTest::mouseClick(convert.control<QAbstractButton>("CommandDerivation"), Qt::LeftButton);
   ronri::DerivationForm& d = *app.derivation;
