@@ -4,6 +4,7 @@
 
 #include "ui/framework/translation.h"
 #include "ui/windows/added/answer_check_form.h"
+#include "ui/windows/added/derivation_form.h"
 #include "ui/windows/added/exercise_form.h"
 #include "ui/windows/added/grading_form.h"
 #include "ui/windows/added/multi_output_circuit_form.h"
@@ -61,7 +62,8 @@ App::App()
       exercises(std::make_unique<ExerciseForm>(*this)),
       grading(std::make_unique<GradingForm>(*this)),
       sequential(std::make_unique<SequentialForm>(*this)),
-      timing(std::make_unique<TimingForm>(*this)) {}
+      timing(std::make_unique<TimingForm>(*this)),
+      derivation(std::make_unique<DerivationForm>(*this)) {}
 
 App::~App() {
   // Windows go in reverse order of creation; their widgets with them.
@@ -139,6 +141,7 @@ void App::unloadOthers() {
   grading->unload();
   sequential->unload();
   timing->unload();
+  derivation->unload();
 }
 
 }  // namespace ronri

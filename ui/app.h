@@ -28,6 +28,7 @@ class ExerciseForm;
 class GradingForm;
 class SequentialForm;
 class TimingForm;
+class DerivationForm;
 
 class App {
   // Translations are installed before any window is made, so every window's
@@ -87,6 +88,8 @@ class App {
   std::unique_ptr<SequentialForm> sequential;
   // From the circuit window: the timing chart of the drawn circuit.
   std::unique_ptr<TimingForm> timing;
+  // Also from Form9: the expression rewritten by the laws, step by step.
+  std::unique_ptr<DerivationForm> derivation;
 };
 
 }  // namespace ronri

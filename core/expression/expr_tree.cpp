@@ -29,7 +29,13 @@ class Parser {
       const char c = text_[pos_++];
       auto right = (this->*next)();
       if (!right) return std::nullopt;
-      left = Expr::node(opOf(c), {std::move(*left), std::move(*right)});
+      // Moved in, not through a braced list, which would copy the left side
+      // again at every operator of a long sum.
+      std::vector<Expr> kids;
+      kids.reserve(2);
+      kids.push_back(std::move(*left));
+      kids.push_back(std::move(*right));
+      left = Expr::node(opOf(c), std::move(kids));
     }
     return left;
   }
@@ -163,9 +169,18 @@ bool symmetric(Op op) {
   return op != Op::Not && op != Op::Var && op != Op::Const;
 }
 
-// A total order for sorting operands: by printed text.
-bool before(const Expr& a, const Expr& b) {
-  return printExpr(a) < printExpr(b);
+// Sorts the operands of every symmetric operator, innermost first, each
+// operand printed once for the order.
+void sortOperands(Expr& e) {
+  for (Expr& k : e.kids) sortOperands(k);
+  // Two-operand $ | % @ are symmetric too; longer chains of them are not.
+  if (!symmetric(e.op) || !(e.op == Op::And || e.op == Op::Or || e.kids.size() == 2)) return;
+  std::vector<std::pair<std::string, Expr>> keyed;
+  keyed.reserve(e.kids.size());
+  for (Expr& k : e.kids) keyed.emplace_back(printExpr(k), std::move(k));
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 0; i < keyed.size(); ++i) e.kids[i] = std::move(keyed[i].second);
 }
 
 void evaluate(const Expr& e, int n, std::vector<char>& rows) {
@@ -245,10 +260,7 @@ Expr flattened(const Expr& e) {
 
 Expr canonical(const Expr& e) {
   Expr out = flattened(e);
-  for (Expr& k : out.kids) k = canonical(k);
-  // Two-operand $ | % @ are symmetric too; longer chains of them are not.
-  if (symmetric(out.op) && (out.op == Op::And || out.op == Op::Or || out.kids.size() == 2))
-    std::sort(out.kids.begin(), out.kids.end(), before);
+  sortOperands(out);
   return out;
 }
 

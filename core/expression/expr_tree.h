@@ -19,7 +19,11 @@ struct Expr {
 
   static Expr var(int v) { return {Op::Var, v, {}}; }
   static Expr constant(int c) { return {Op::Const, c, {}}; }
-  static Expr negate(Expr e) { return {Op::Not, 0, {std::move(e)}}; }
+  static Expr negate(Expr e) {
+    Expr n{Op::Not, 0, {}};
+    n.kids.push_back(std::move(e));  // a braced list would copy the whole operand
+    return n;
+  }
   static Expr node(Op op, std::vector<Expr> kids) { return {op, 0, std::move(kids)}; }
   friend bool operator==(const Expr&, const Expr&) = default;
 };

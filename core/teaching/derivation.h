@@ -23,12 +23,21 @@
 namespace ronri {
 
 struct DerivationLine {
-  std::string text;             // the program's notation
-  std::optional<Law> law;       // none on the first line
-  int grouped = 0;              // > 0: stands for several applications; the count shown
+  std::string text;        // the program's notation
+  std::optional<Law> law;  // none on the first line
+  // > 0: stands for several applications; the count shown (the terms of an
+  // expansion, which has none when it ends at the constant 0 or 1).
+  int grouped = 0;
   std::vector<Span> source;     // the rewritten part in the line before
   std::vector<Span> rewritten;  // what it became in this line
 };
+
+// The count a grouped line's label shows: an expansion that ends at a
+// constant has no terms left.
+inline int groupedCount(const DerivationLine& l) {
+  const bool constant = l.text == "0" || l.text == "1";
+  return l.law == Law::Distributive && constant ? 0 : l.grouped;
+}
 
 enum class DerivationTarget { SumOfProducts, ProductOfSums };
 

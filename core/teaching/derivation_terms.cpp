@@ -289,8 +289,10 @@ bool buildPrimes(Terms& s, const std::vector<Term>& target) {
   const bool expanded =
       s.list.size() == all.size() &&
       std::all_of(s.list.begin(), s.list.end(), [&](auto& t) { return all.count(t); });
-  if (!expanded &&
-      !s.wholeStep({all.begin(), all.end()}, Law::Distributive, static_cast<int>(all.size())))
+  // Grouped even when no term is left (every term had x and ~x): the line
+  // stands for many steps, not for one distribution.
+  if (!expanded && !s.wholeStep({all.begin(), all.end()}, Law::Distributive,
+                                std::max(1, static_cast<int>(all.size()))))
     return false;
   std::vector<int> owner;
   if (!duplicateShared(s, target, owner)) return false;

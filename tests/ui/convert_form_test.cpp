@@ -15,6 +15,7 @@ using test::enabled;
 using test::find;
 using test::hidden;
 using test::isOpen;
+using ::testing::AllOf;
 using ::testing::Contains;
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
@@ -376,6 +377,42 @@ TEST_F(ConvertFixture, PrimeChartOfTheCyclicFunction) {
   EXPECT_FALSE(exportedDrawing(view).ops().empty());
   app.unloadOthers();
   EXPECT_FALSE(isOpen(chart));
+}
+
+// "式の変形" works at once, before "主項" or "簡単化": the consensus example's
+// lines end at what "簡単化" then shows, 和積形 at the product of sums, and
+// "確かめる" judges a step of one's own, naming a well-known wrong rule.
+TEST_F(ConvertFixture, DerivationByTheLawsEndsAtTheShownMinimum) {
+  open(3, kThreeVariables, QStringLiteral("~a*~b+~a*c+b*c"));
+  ASSERT_TRUE(enabled(form, "CommandDerivation"));
+  click(form, "CommandDerivation");
+  DerivationForm& d = *app.derivation;
+  ASSERT_TRUE(isOpen(d));
+  auto* table = find<QTableWidget>(d, "StepTable");
+  const auto last = [&] { return table->item(table->rowCount() - 1, 0)->text(); };
+  ASSERT_EQ(table->rowCount(), 2);
+  EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("~a*~b+~a*c+b*c"));
+  EXPECT_EQ(table->item(1, 1)->text(), QStringLiteral("合意の定理"));
+  press("Command1");
+  EXPECT_EQ(last(), text(form, "Text2"));
+  click(find<QRadioButton>(d, "ProductOfSums"));
+  press("Command6");
+  EXPECT_EQ(last(), text(form, "Text8"));
+  EXPECT_FALSE(exportedDrawing(table).ops().empty());
+
+  auto* verdict = find<QLabel>(d, "VerdictLabel");
+  const auto check = [&](const char* from, const char* next, Law law) {
+    find<QLineEdit>(d, "FromLine")->setText(QString::fromLatin1(from));
+    find<QLineEdit>(d, "NextLine")->setText(QString::fromLatin1(next));
+    auto* laws = find<QComboBox>(d, "LawList");
+    laws->setCurrentIndex(laws->findData(int(law)));
+    click(d, "CheckStep");
+    return verdict->text().toStdString();
+  };
+  EXPECT_THAT(check("c+~(a*b)", "c+~a*~b", Law::DeMorgan),
+              AllOf(StartsWith("×"), HasSubstr("~(a*b) を ~a*~b としています")));
+  EXPECT_THAT(check("c+~(a*b)", "c+~a+~b", Law::DeMorgan),
+              AllOf(StartsWith("○"), HasSubstr("ド・モルガンの定理"), HasSubstr("最小の積和形")));
 }
 
 // A cover the search could not prove in its time shows its bound; "証明を続ける"

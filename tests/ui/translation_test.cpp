@@ -283,6 +283,11 @@ TEST_F(Languages, InEnglishNoWindowShowsJapanese) {
   click(*app.Form9, "CommandTabulation");
   ASSERT_TRUE(isOpen(*app.tabulation));
   look(app.tabulation->name(), visibleTexts(app.tabulation->widget()));
+  // The derivation, opened with the other buttons above, and a verdict.
+  ASSERT_TRUE(isOpen(*app.derivation));
+  test::find<QLineEdit>(*app.derivation, "NextLine")->setText("~a");
+  click(*app.derivation, "CheckStep");
+  look(app.derivation->name(), visibleTexts(app.derivation->widget()) + app.derivation->lawTexts());
   // The circuit drawn, so its later buttons show.
   look("message", test::answeringMessages([&] {
          for (QAbstractButton* b : app.Form6->widget()->findChildren<QAbstractButton*>())

@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QStringList>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -30,6 +31,7 @@
 #include "ui/app.h"
 #include "ui/framework/window.h"
 #include "ui/windows/added/answer_check_form.h"
+#include "ui/windows/added/derivation_form.h"
 #include "ui/windows/added/multi_output_circuit_form.h"
 #include "ui/windows/added/multi_output_form.h"
 #include "ui/windows/added/number_input_form.h"

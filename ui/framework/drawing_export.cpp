@@ -1,5 +1,6 @@
 #include "ui/framework/drawing_export.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
@@ -283,7 +284,9 @@ void addExportMenu(QWidget* area, std::function<DisplayList()> source,
     if (const ExportSources* s = sourcesOf(area))
       for (const auto& [caption, run] : s->actions)
         further.push_back({menu.addAction(caption), run});
-    QAction* chosen = menu.exec(area->mapToGlobal(pos));
+    // A scroll area (a table) reports the position in its viewport.
+    const auto* scroll = qobject_cast<const QAbstractScrollArea*>(area);
+    QAction* chosen = menu.exec((scroll ? scroll->viewport() : area)->mapToGlobal(pos));
     if (!chosen) return;
     for (const auto& [action, run] : further)
       if (chosen == action) return run();

@@ -24,6 +24,7 @@
 #include "ui/framework/fonts.h"
 #include "ui/framework/messages.h"
 #include "ui/framework/print_header.h"
+#include "ui/windows/added/derivation_form.h"
 #include "ui/windows/added/prime_chart_form.h"
 #include "ui/windows/added/tabulation_form.h"
 #include "ui/windows/designed/notation_form.h"
@@ -305,7 +306,7 @@ void ConvertForm::connectConvertButtons(QWidget* central) {
 }
 
 // Beside the "主項" row: the chart of the prime implicants, once they are
-// known, and the merging that found them, pass by pass.
+// known, the merging that found them, pass by pass, and the derivation by the laws.
 void ConvertForm::addPrimeButtons(QWidget* central, QGridLayout* grid) {
   const int r = rowOf(grid, central->findChild<QLineEdit*>(QStringLiteral("Text7")));
   QPushButton* chart = makeButton(central, QStringLiteral("CommandChart"), tr("主項表"));
@@ -317,6 +318,10 @@ void ConvertForm::addPrimeButtons(QWidget* central, QGridLayout* grid) {
   tab->setEnabled(false);
   grid->addWidget(tab, r, 4);
   connect(tab, &QPushButton::clicked, this, [this] { showTabulation(); });
+  // The derivation needs only the expression, so it is usable at once.
+  QPushButton* derive = makeButton(central, QStringLiteral("CommandDerivation"), tr("式の変形"));
+  grid->addWidget(derive, r, 5);
+  connect(derive, &QPushButton::clicked, this, [this] { showDerivation(); });
 }
 
 // Beside every result row: "一覧へ" makes that form an entry of the main list.
@@ -584,6 +589,14 @@ void ConvertForm::showPrimeChart() {
 void ConvertForm::showTabulation() {
   if (!isOpen()) return;
   app().tabulation->showFor(function(), onesTerms_);
+}
+
+void ConvertForm::showDerivation() {
+  if (!isOpen()) return;
+  // Many variables can make row expansions of thousands of terms: ask as "簡単化" does.
+  if (variableCount() >= kLongCoverVariables && !askYesNo(widget(), tr(kConfirm))) return;
+  if (!isOpen()) return;
+  app().derivation->showFor(function());
 }
 
 void ConvertForm::showReadable(int index) {

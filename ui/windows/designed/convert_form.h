@@ -46,6 +46,7 @@ class ConvertForm : public Window {
   void convertOnly(int index);     // Command5(0/1): NAND only, NOR only
   void showPrimeChart();           // "主項表": the chart of this function's prime implicants
   void showTabulation();  // "クワイン・マクラスキー法": how the merging found them
+  void showDerivation();  // "式の変形": the expression rewritten by the laws to the minimum
   void productOfSums();   // Command6: the smallest product of sums (Text8)
   // "ハザードなし": the hazard-free smallest sum of products (false) or
   // product of sums (true), the consensus terms it adds named below it.

@@ -29,4 +29,24 @@ QString lawName(Law law) {
                                : QString();
 }
 
+QString lawLabel(const DerivationLine& line) {
+  if (!line.law) return {};
+  const QString name = lawName(*line.law);
+  if (line.grouped <= 0) return name;
+  switch (*line.law) {
+    case Law::Distributive:
+      return QCoreApplication::translate("ronri::LawNames", "分配則で展開: %1 項")
+          .arg(groupedCount(line));
+    case Law::Idempotent:
+      return QCoreApplication::translate("ronri::LawNames", "冪等則で項を複製: %1 項")
+          .arg(line.grouped);
+    case Law::Combining:
+      return QCoreApplication::translate("ronri::LawNames", "併合: %1 回").arg(line.grouped);
+    default:
+      return QCoreApplication::translate("ronri::LawNames", "%1（まとめて %2 回）")
+          .arg(name)
+          .arg(line.grouped);
+  }
+}
+
 }  // namespace ronri
