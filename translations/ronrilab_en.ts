@@ -443,6 +443,10 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <source>追加した合意項: %1</source>
         <translation>Consensus terms added: %1</translation>
     </message>
+    <message>
+        <source>式の変形</source>
+        <translation>Derivation</translation>
+    </message>
 </context>
 <context>
     <name>ronri::CoreText</name>
@@ -511,6 +515,107 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <message>
         <source>最小は %1 項以上です。</source>
         <translation>The minimum has at least %1 terms.</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::DerivationForm</name>
+    <message>
+        <source>式の変形</source>
+        <translation>Derivation</translation>
+    </message>
+    <message>
+        <source>積和形</source>
+        <translation>Sum of products</translation>
+    </message>
+    <message>
+        <source>和積形</source>
+        <translation>Product of sums</translation>
+    </message>
+    <message>
+        <source>変形の行き先:</source>
+        <translation>Derive to:</translation>
+    </message>
+    <message>
+        <source>赤：その行で書き換えた部分&#x3000;青い下線：次の行で書き換える部分</source>
+        <translation>Red: the part rewritten in that line.  Blue underline: the part the next line rewrites.</translation>
+    </message>
+    <message>
+        <source>式</source>
+        <translation>Expression</translation>
+    </message>
+    <message>
+        <source>法則</source>
+        <translation>Law</translation>
+    </message>
+    <message>
+        <source>LaTeXとして保存…</source>
+        <translation>Save as LaTeX…</translation>
+    </message>
+    <message>
+        <source>自分で変形</source>
+        <translation>Your own step</translation>
+    </message>
+    <message>
+        <source>確かめる</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>この行から</source>
+        <translation>From this line</translation>
+    </message>
+    <message>
+        <source>次の行</source>
+        <translation>Next line</translation>
+    </message>
+    <message>
+        <source>使った法則</source>
+        <translation>Law used</translation>
+    </message>
+    <message>
+        <source>この式は変形できません（読めない式か、変数の数を超える文字があります）。</source>
+        <translation>This expression cannot be derived (it cannot be read, or it uses letters beyond the number of variables).</translation>
+    </message>
+    <message>
+        <source>変形の途中で前の行と等しくない行ができたため、そこで止めました。プログラムの誤りです。</source>
+        <translation>A line came out that is not equal to the one before, so the derivation stopped there. This is a fault of the program.</translation>
+    </message>
+    <message>
+        <source>%1 行。この式はいつも 1（恒真）なので、最後の行は 1 です。</source>
+        <translation>%1 lines. The expression is always 1 (a tautology), so the last line is 1.</translation>
+    </message>
+    <message>
+        <source>%1 行。この式はいつも 0（恒偽）なので、最後の行は 0 です。</source>
+        <translation>%1 lines. The expression is always 0 (a contradiction), so the last line is 0.</translation>
+    </message>
+    <message>
+        <source>%1 行。最後の行は「簡単化（和積形）」と同じ最小の和積形です。</source>
+        <translation>%1 lines. The last line is the minimal product of sums, the same as &quot;Simplify (POS)&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 行。最後の行は「簡単化」と同じ最小の積和形です。</source>
+        <translation>%1 lines. The last line is the minimal sum of products, the same as &quot;Simplify&quot;.</translation>
+    </message>
+    <message>
+        <source>ドントケアの行は使わず、式そのものを変形しています。</source>
+        <translation> The don&apos;t-care rows are not used: the expression itself is derived.</translation>
+    </message>
+    <message>
+        <source>保存する変形がありません。</source>
+        <translation>There is no derivation to save.</translation>
+    </message>
+    <message>
+        <source>LaTeXとして保存</source>
+        <translation>Save as LaTeX</translation>
+    </message>
+    <message>
+        <source>LaTeX (*.tex)</source>
+        <translation>LaTeX (*.tex)</translation>
+    </message>
+    <message>
+        <source>LaTeX を保存できませんでした。
+%1</source>
+        <translation>Could not save the LaTeX file.
+%1</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1244,22 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
     <message>
         <source>| の定義</source>
         <translation>definition of |</translation>
+    </message>
+    <message>
+        <source>分配則で展開: %1 項</source>
+        <translation>expanded by the distributive law: %1 terms</translation>
+    </message>
+    <message>
+        <source>冪等則で項を複製: %1 項</source>
+        <translation>terms copied by the idempotent law: %1 terms</translation>
+    </message>
+    <message>
+        <source>併合: %1 回</source>
+        <translation>combining: %1 times</translation>
+    </message>
+    <message>
+        <source>%1（まとめて %2 回）</source>
+        <translation>%1 (%2 times at once)</translation>
     </message>
 </context>
 <context>
@@ -2408,6 +2529,53 @@ The state table is unchanged.</translation>
     <message>
         <source>表示の大きさの変更は、次に起動したときから有効になります。</source>
         <translation>A new display size takes effect the next time the program starts.</translation>
+    </message>
+</context>
+<context>
+    <name>ronri::StepVerdict</name>
+    <message>
+        <source>よくある誤りです: ~(a*b) を ~a*~b としています。ド・モルガンの定理では ~(a*b)=~a+~b です。</source>
+        <translation>A common mistake: ~(a*b) was written as ~a*~b. De Morgan&apos;s theorem says ~(a*b)=~a+~b.</translation>
+    </message>
+    <message>
+        <source>よくある誤りです: ~(a+b) を ~a+~b としています。ド・モルガンの定理では ~(a+b)=~a*~b です。</source>
+        <translation>A common mistake: ~(a+b) was written as ~a+~b. De Morgan&apos;s theorem says ~(a+b)=~a*~b.</translation>
+    </message>
+    <message>
+        <source>よくある誤りです: a+~a*b を b としています。正しくは a+~a*b=a+b です。</source>
+        <translation>A common mistake: a+~a*b was written as b. In fact a+~a*b=a+b.</translation>
+    </message>
+    <message>
+        <source>よくある誤りです: a*(b+c) を a*b+c としています。分配則では a*(b+c)=a*b+a*c です。</source>
+        <translation>A common mistake: a*(b+c) was written as a*b+c. The distributive law says a*(b+c)=a*b+a*c.</translation>
+    </message>
+    <message>
+        <source>よくある誤りです: a+b*c を (a+b)*c としています。分配則では a+b*c=(a+b)*(a+c) です。</source>
+        <translation>A common mistake: a+b*c was written as (a+b)*c. The distributive law says a+b*c=(a+b)*(a+c).</translation>
+    </message>
+    <message>
+        <source>式が読めません。a～j、0、1 と ~ ( ) + * @ % $ | で書いて下さい。</source>
+        <translation>The expression cannot be read. Write it with a to j, 0, 1 and ~ ( ) + * @ % $ |.</translation>
+    </message>
+    <message>
+        <source>×&#x3000;等しくありません（真理値表が違います）。</source>
+        <translation>× Not equal (the truth tables differ).</translation>
+    </message>
+    <message>
+        <source>○&#x3000;正しい変形です。%1 を 1 回使っています。</source>
+        <translation>○ A correct step: %1, applied once.</translation>
+    </message>
+    <message>
+        <source>△&#x3000;式は等しいのですが、%1 を 1 回使っただけではこの形になりません。</source>
+        <translation>△ The lines are equal, but %1 applied once does not give this form.</translation>
+    </message>
+    <message>
+        <source>変わった部分: %1 → %2</source>
+        <translation>Changed part: %1 → %2</translation>
+    </message>
+    <message>
+        <source>この式は最小の積和形です。</source>
+        <translation>This is a minimal sum of products.</translation>
     </message>
 </context>
 <context>
