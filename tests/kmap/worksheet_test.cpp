@@ -64,10 +64,17 @@ TEST(Worksheet, LatexOfASheetAndAKeyCompilesWithPdflatex) {
   const std::vector<Exercise> wide = problems(6, 20, 1);
   set.insert(set.end(), wide.begin(), wide.end());
   set[0].name = "O'Brien & {Co} #1 100% a_b";  // every character LaTeX treats specially
-  for (bool key : {false, true}) {
-    const std::string name = key ? "key" : "sheet";
+  // Japanese text (names, the Japanese interface's words) needs the CJK fonts
+  // (Debian: latex-cjk-japanese, latex-cjk-japanese-wadalab).
+  const bool cjk = std::system("kpsewhich c70min.fd >/dev/null 2>&1") == 0;
+  for (int run = 0; run < (cjk ? 4 : 2); ++run) {
+    const bool key = run % 2 == 1;
+    const bool japanese = run >= 2;
+    const std::string name = std::string(japanese ? "ja-" : "") + (key ? "key" : "sheet");
+    if (japanese) set[1].name = "山田 太郎";
     std::ofstream(dir / (name + ".tex"))
-        << tikzDocument(worksheetPages("Exercises ~ seed 5", sheetBlocks(set, asciiLabels(), key)),
+        << tikzDocument(worksheetPages(japanese ? "演習問題 ~ seed 5" : "Exercises ~ seed 5",
+                                       sheetBlocks(set, asciiLabels(), key)),
                         kSheetWidth, kSheetHeight);
     const std::string command = "cd '" + dir.string() +
                                 "' && pdflatex -interaction=nonstopmode -halt-on-error " + name +
