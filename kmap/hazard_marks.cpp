@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/cover/hazards.h"
+#include "core/table/term.h"
 #include "kmap/geometry.h"
 
 namespace ronri::kmap {
@@ -78,6 +80,18 @@ void markPair(Surface& s, const Axis& along, const Axis& across, int p, int q, i
 }
 
 }  // namespace
+
+std::vector<std::pair<int, int>> loopHazards(std::string values, int variables,
+                                             const std::vector<std::string>& loops, char value) {
+  std::vector<Term> terms;
+  for (const std::string& t : loops)
+    if (const auto term = Term::read(t, variables)) terms.push_back(*term);
+  for (int r = 0; r < int(values.size()); ++r)
+    if (values[size_t(r)] == value &&
+        std::none_of(terms.begin(), terms.end(), [r](Term t) { return t.covers(r); }))
+      values[size_t(r)] = 'X';
+  return staticHazards(values, variables, loops, value);
+}
 
 void drawHazardMarks(Surface& s, int variables, const std::vector<std::pair<int, int>>& pairs,
                      const std::vector<CellAt>& cellOfRow, int color) {

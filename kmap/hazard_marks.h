@@ -4,12 +4,21 @@
 // A pair that wraps around an edge of the map or of a 4 x 4 block gets one
 // at each of those edges; the mirrored columns (rows) of the eight-wide maps,
 // which share no border, a longer arrow from one cell to the other.
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "core/draw/surface.h"
 
 namespace ronri::kmap {
+
+// The pairs to mark for the loops `loops` (cubes as staticHazards takes them)
+// around the cells of `value`: '1' (static-1 hazards of a sum of products)
+// or '0' (static-0 hazards of a product of sums). `values`: '0', '1' or 'X'
+// per row. A cell of the value in no loop is not judged: the loops are still
+// being drawn.
+std::vector<std::pair<int, int>> loopHazards(std::string values, int variables,
+                                             const std::vector<std::string>& loops, char value);
 
 struct CellAt {
   int column = 0, row = 0;

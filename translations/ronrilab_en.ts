@@ -702,6 +702,10 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <source>印刷プレビュー…</source>
         <translation>Print preview…</translation>
     </message>
+    <message>
+        <source>保存するデータがありません。</source>
+        <translation>There is nothing to save.</translation>
+    </message>
 </context>
 <context>
     <name>ronri::ExerciseForm</name>
@@ -1175,8 +1179,8 @@ Product of sums: %4 (%5 sums, %6 letters)</translation>
         <translation>Hazards</translation>
     </message>
     <message>
-        <source>1 のセルの隣り合う組で、どのループにも一緒に入っていないもの（静的ハザード）を矢印で示します</source>
-        <translation>Marks with arrows each pair of adjacent 1-cells that no loop holds together (a static hazard)</translation>
+        <source>1 のセルの隣り合う組で、どのループにも一緒に入っていないもの（静的 1 ハザード）を矢印で示します。0 のセルでは、最小の和積形のループについて静的 0 ハザードを示します</source>
+        <translation>Marks with arrows each pair of adjacent 1-cells that no loop holds together (a static-1 hazard). With the 0-cells shown, marks the static-0 hazards of the loops of the smallest product of sums</translation>
     </message>
 </context>
 <context>
@@ -2736,6 +2740,10 @@ The state table is unchanged.</translation>
     <message>
         <source>f は一度だけ変わります。グリッチはありません。</source>
         <translation>f changes once. No glitch.</translation>
+    </message>
+    <message>
+        <source>開始の値が正しくないため、チャートがありません。</source>
+        <translation>The start values are not valid, so there is no chart.</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <map>
 #include <random>
 #include <set>
@@ -123,19 +124,23 @@ Reading readMarks(const std::vector<DrawCall>& calls, int n) {
   return fail;
 }
 
-// A random cover of the 1-rows by implicants (X rows may join them).
-std::vector<std::string> randomCover(const std::string& values, int n, std::mt19937& rng) {
+// A random cover of the rows of `value` by implicants (X rows may join
+// them), as loops still being drawn: now and then a row is left out.
+std::vector<std::string> randomCover(const std::string& values, int n, char value,
+                                     std::mt19937& rng) {
   std::vector<std::string> cover;
   std::vector<bool> covered(values.size());
   for (int r = 0; r < int(values.size()); ++r) {
-    if (values[size_t(r)] != '1' || covered[size_t(r)]) continue;
+    if (values[size_t(r)] != value || covered[size_t(r)] || rng() % 8 == 0) continue;
     unsigned mask = (1u << n) - 1;
     std::vector<int> order(static_cast<size_t>(n));
     for (int k = 0; k < n; ++k) order[size_t(k)] = k;
     std::shuffle(order.begin(), order.end(), rng);
     auto inside = [&](unsigned m) {
       for (int q = 0; q < int(values.size()); ++q)
-        if ((unsigned(q) & m) == (unsigned(r) & m) && values[size_t(q)] == '0') return false;
+        if ((unsigned(q) & m) == (unsigned(r) & m) && values[size_t(q)] != value &&
+            values[size_t(q)] != 'X')
+          return false;
       return true;
     };
     for (int k : order)
@@ -150,16 +155,45 @@ std::vector<std::string> randomCover(const std::string& values, int n, std::mt19
   return cover;
 }
 
-// Random functions and covers on every map, with the default axes and with
-// the letters dealt out at random: the marks show the hazard pairs.
+// The hazard pairs by their definition: rows of the value one variable
+// apart, each in a loop, no loop holding both.
+std::vector<RowPair> bruteHazards(const std::string& values, int n,
+                                  const std::vector<std::string>& loops, char value) {
+  auto holds = [n](const std::string& cube, int r) {
+    for (char c : cube) {
+      const int k = c >= 'n' ? c - 'n' : c - 'a';
+      if (((r >> (n - 1 - k)) & 1) != (c < 'n')) return false;
+    }
+    return true;
+  };
+  auto inLoop = [&](int r) {
+    return std::any_of(loops.begin(), loops.end(), [&](auto& c) { return holds(c, r); });
+  };
+  std::vector<RowPair> out;
+  for (int r = 0; r < int(values.size()); ++r)
+    for (int q = r + 1; q < int(values.size()); ++q)
+      if (std::popcount(unsigned(r ^ q)) == 1 && values[size_t(r)] == value &&
+          values[size_t(q)] == value && inLoop(r) && inLoop(q) &&
+          std::none_of(loops.begin(), loops.end(),
+                       [&](auto& c) { return holds(c, r) && holds(c, q); }))
+        out.push_back({r, q});
+  return out;
+}
+
+// Random functions and covers of the 1-cells and of the 0-cells on every map,
+// with the default axes and with the letters dealt out at random: the pairs
+// are those of the definition and the marks show them.
 TEST(KmapHazardMarks, EveryHazardPairIsMarkedAndNothingElse) {
   std::mt19937 rng(41);
   int marked = 0;
   for (int i = 0; i < 160; ++i) {
     const int n = 3 + i % 4;
     std::string values(size_t(1) << n, '0');
-    for (char& v : values) v = "00111X"[rng() % 6];
-    const std::vector<RowPair> pairs = staticHazards(values, n, randomCover(values, n, rng), '1');
+    const char value = "10"[i / 8 % 2];
+    for (char& v : values) v = (value == '1' ? "00111X" : "11000X")[rng() % 6];
+    const std::vector<std::string> loops = randomCover(values, n, value, rng);
+    const std::vector<RowPair> pairs = loopHazards(values, n, loops, value);
+    ASSERT_EQ(pairs, bruteHazards(values, n, loops, value)) << values << " " << value;
     KmapModel model(n);
     if (i % 8 >= 4) {
       std::string letters;

@@ -32,42 +32,8 @@
 namespace ronri {
 namespace {
 
+using test::menuEntries;
 using ::testing::Contains;
-
-// The entries of the right-click menu `area` opens; with `choose`, that
-// entry is taken and its file dialog answered with `path`.
-// With `at`, a right-click event there opens the menu instead of the signal.
-QStringList menuEntries(QWidget* area, const QString& choose = {}, const QString& path = {},
-                        std::optional<QPoint> at = std::nullopt) {
-  QStringList entries;
-  QTimer timer;
-  timer.setInterval(1);
-  QObject::connect(&timer, &QTimer::timeout, [&] {
-    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-      for (QAction* a : menu->actions()) {
-        entries << a->text();
-        if (a->text() == choose) menu->setActiveAction(a);
-      }
-      if (!menu->activeAction()) {
-        menu->close();
-        return;
-      }
-      QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-      QApplication::sendEvent(menu, &enter);
-    } else if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-      d->selectFile(path);
-      static_cast<QDialog*>(d)->accept();  // the dialog's own check of the name runs
-    }
-  });
-  timer.start();
-  if (at) {
-    QContextMenuEvent e(QContextMenuEvent::Mouse, *at, area->mapToGlobal(*at));
-    QApplication::sendEvent(area, &e);
-  } else {
-    emit area->customContextMenuRequested(QPoint(4, 4));
-  }
-  return entries;
-}
 
 // The menu is there beside the canvas of an enlarged window and on the
 // zoomed drawing too.

@@ -1,7 +1,9 @@
 // The hazards as a user meets them: the timing chart opened from the circuit
 // window follows the start, the changing input, the delays and "ハザード対策"
 // at once; the map's "ハザード" check box puts its arrows on and off.
+#include <QFile>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 #include "core/expression/expression.h"
 #include "core/expression/rpn.h"
@@ -53,6 +55,24 @@ TEST(TimingWindow, FollowsEveryChoiceAndTheConsensusTermRemovesTheGlitch) {
   QTest::keyClick(find<QLineEdit>(t, "StartBits"), Qt::Key_Backspace);
   EXPECT_TRUE(t.drawing().ops().empty());
   EXPECT_TRUE(status->text().contains("3")) << status->text().toStdString();
+
+  // "CSVとして保存…" then says why and writes nothing; with a start again it
+  // writes what the chart shows.
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("chart.csv"));
+  auto save = [&] {
+    return test::answeringMessages(
+        [&] { test::menuEntries(find(t, "Chart"), QStringLiteral("CSVとして保存…"), path); });
+  };
+  const QStringList said = save();
+  ASSERT_EQ(said.size(), 1);
+  EXPECT_TRUE(said[0].contains("開始の値")) << said[0].toStdString();
+  EXPECT_FALSE(QFile::exists(path));
+  QTest::keyClick(find<QLineEdit>(t, "StartBits"), Qt::Key_1);
+  EXPECT_TRUE(save().isEmpty());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), exportedCsv(find(t, "Chart")));
 }
 
 // Whether the map's canvas is red (the hazard marks) at a point (twips).
@@ -81,6 +101,14 @@ TEST(TimingWindow, TheMapMarksTheHazardOfTheLoopsShown) {
   EXPECT_TRUE(redAt(f, 2900, 1860));
   click(find<QCheckBox>(f, "CheckHazards"));
   EXPECT_FALSE(redAt(f, 2900, 1860));
+
+  // The 0-cells of the complement: its smallest product of sums
+  // (a+~c)*(~a+~b) holds 011 and 111 in no one sum, a static-0 hazard.
+  f.showFor(Function{"~(a*b+~a*c)", 3, {}}, QStringLiteral("nop+nbp+aop+aoc+"), kOnes);
+  click(f, "Option2(0)");
+  test::answeringMessages([&] { click(f, "Command2(1)"); });
+  click(find<QCheckBox>(f, "CheckHazards"));
+  EXPECT_TRUE(redAt(f, 2900, 1860));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // The one header of the window tests: the common includes (GoogleTest, the Qt
 // controls, the App and every window), finding controls by their names,
 // clicking them as a person would, answering the message boxes an action
-// opens, and driving the main window as a user does.
+// opens, taking an entry of a right-click menu, and driving the main window as a user does.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -10,10 +10,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -25,6 +29,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <optional>
 #include <ostream>
 
 #include "core/table/function.h"
@@ -165,6 +170,41 @@ inline QStringList answeringMessages(const std::function<void()>& action,
   action();
   timer.stop();
   return texts;
+}
+
+// The entries of the right-click menu `area` opens; with `choose`, that
+// entry is taken and its file dialog answered with `path`.
+// With `at`, a right-click event there opens the menu instead of the signal.
+inline QStringList menuEntries(QWidget* area, const QString& choose = {}, const QString& path = {},
+                               std::optional<QPoint> at = std::nullopt) {
+  QStringList entries;
+  QTimer timer;
+  timer.setInterval(1);
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      for (QAction* a : menu->actions()) {
+        entries << a->text();
+        if (a->text() == choose) menu->setActiveAction(a);
+      }
+      if (!menu->activeAction()) {
+        menu->close();
+        return;
+      }
+      QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+      QApplication::sendEvent(menu, &enter);
+    } else if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+      d->selectFile(path);
+      static_cast<QDialog*>(d)->accept();  // the dialog's own check of the name runs
+    }
+  });
+  timer.start();
+  if (at) {
+    QContextMenuEvent e(QContextMenuEvent::Mouse, *at, area->mapToGlobal(*at));
+    QApplication::sendEvent(area, &e);
+  } else {
+    emit area->customContextMenuRequested(QPoint(4, 4));
+  }
+  return entries;
 }
 
 // The main window as a user drives it: choose a count, press the expression

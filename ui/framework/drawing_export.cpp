@@ -248,6 +248,30 @@ ExportSources* sourcesOf(const QWidget* area) {
   return nullptr;
 }
 
+// "CSVとして保存…": an empty table is not written, so an empty file cannot
+// pass for a result.
+void saveCsvOf(QWidget* area, const std::function<QByteArray()>& csv,
+               const std::function<QString()>& whyNoCsv) {
+  const QByteArray bytes = csv();
+  if (bytes.isEmpty()) {
+    QString text =
+        QCoreApplication::translate("ronri::DrawingExport", "保存するデータがありません。");
+    if (const QString why = whyNoCsv ? whyNoCsv() : QString(); !why.isEmpty())
+      text += QLatin1Char('\n') + why;
+    showMessage(area, text);
+    return;
+  }
+  QString path =
+      askFileName(area, QCoreApplication::translate("ronri::DrawingExport", "CSVとして保存"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+  QString error;
+  if (!saveFileAtomically(path, bytes, &error))
+    showMessage(area, QCoreApplication::translate("ronri::DrawingExport",
+                                                  "CSV を保存できませんでした。\n%1")
+                          .arg(error));
+}
+
 }  // namespace
 
 void addExportAction(QWidget* area, const QString& caption, std::function<void()> run) {
@@ -265,7 +289,7 @@ QByteArray exportedCsv(const QWidget* area) {
 }
 
 void addExportMenu(QWidget* area, std::function<DisplayList()> source,
-                   std::function<QByteArray()> csv) {
+                   std::function<QByteArray()> csv, std::function<QString()> whyNoCsv) {
   new ExportSources(area, source, csv);
   area->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(area, &QWidget::customContextMenuRequested, area, [=](const QPoint& pos) {
@@ -309,15 +333,7 @@ void addExportMenu(QWidget* area, std::function<DisplayList()> source,
     } else if (chosen == preview) {
       showPrintPreview(area, source(), printHeader(area));
     } else if (chosen == saveCsv) {
-      QString path =
-          askFileName(area, QCoreApplication::translate("ronri::DrawingExport", "CSVとして保存"));
-      if (path.isEmpty()) return;
-      if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
-      QString error;
-      if (!saveFileAtomically(path, csv(), &error))
-        showMessage(area, QCoreApplication::translate("ronri::DrawingExport",
-                                                      "CSV を保存できませんでした。\n%1")
-                              .arg(error));
+      saveCsvOf(area, csv, whyNoCsv);
     }
   });
 }

@@ -43,9 +43,11 @@ bool saveFileAtomically(const QString& path, const QByteArray& bytes, QString* e
 
 // A right-click menu on `area` with "画像として保存…", "コピー", "印刷…" and
 // "印刷プレビュー…" (and "CSVとして保存…" when `csv` is given), drawing what
-// `source` returns; the pages are headed by printHeader().
+// `source` returns; the pages are headed by printHeader(). When `csv` gives
+// nothing, no file is asked for or written: a message says so, with the
+// reason `whyNoCsv` gives.
 void addExportMenu(QWidget* area, std::function<DisplayList()> source,
-                   std::function<QByteArray()> csv = {});
+                   std::function<QByteArray()> csv = {}, std::function<QString()> whyNoCsv = {});
 // A further entry of the right-click menu of `area` (given a menu by
 // addExportMenu), after its own entries.
 void addExportAction(QWidget* area, const QString& caption, std::function<void()> run);

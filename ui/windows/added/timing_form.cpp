@@ -107,7 +107,12 @@ void TimingForm::build(QMainWindow* w) {
   layout->addWidget(area, 1);
   layout->addWidget(new QLabel(tr("右クリックで画像の保存・コピー・印刷・CSV の保存。"), central));
   addExportMenu(
-      view_, [this] { return drawing(); }, [this] { return csv(); });
+      view_, [this] { return drawing(); }, [this] { return csv(); },
+      [this] {
+        return startValid() ? QString()
+                            : tr("開始の値が正しくないため、チャートがありません。") +
+                                  QLatin1Char('\n') + statusText(false, {});
+      });
   w->resize(820, 560);
 }
 
@@ -218,8 +223,8 @@ const Netlist* TimingForm::chosenCircuit(QString& note) {
   return &guarded_;
 }
 
-QString TimingForm::statusText(bool startValid, const QString& note) const {
-  if (!startValid)
+QString TimingForm::statusText(bool valid, const QString& note) const {
+  if (!valid)
     return tr("開始の値は 0 と 1 を %1 個、a から順に入力してください。").arg(function_.variables);
   QString s;
   int from = 0, to = 0;
@@ -236,7 +241,7 @@ void TimingForm::rerun() {
   if (!isOpen() || !view_) return;
   QString note;
   const Netlist* circuit = chosenCircuit(note);
-  const bool valid = start_.size() == function_.variables;
+  const bool valid = startValid();
   timing_ = valid ? simulateFlip(*circuit, start_.toStdString(), flip_, delays_) : Timing{};
   for (const auto& [op, box] : delayBoxes_) {
     // Only the kinds the circuit has can be set; NOT is always there as ~x.
@@ -255,8 +260,7 @@ void TimingForm::rerun() {
 
 DisplayList TimingForm::drawing() const {
   DisplayList d;
-  if (start_.size() == function_.variables && !timing_.inputs.empty())
-    drawTimingChart(d, timing_, everyGate_);
+  if (startValid() && !timing_.inputs.empty()) drawTimingChart(d, timing_, everyGate_);
   return d;
 }
 

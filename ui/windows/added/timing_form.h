@@ -53,7 +53,8 @@ class TimingForm : public Window {
   // Simulates the chosen circuit for the controls' values and redraws.
   void rerun();
   const Netlist* chosenCircuit(QString& note);
-  QString statusText(bool startValid, const QString& note) const;
+  bool startValid() const { return start_.size() == function_.variables; }
+  QString statusText(bool valid, const QString& note) const;
 
   Function function_;
   Netlist drawn_;

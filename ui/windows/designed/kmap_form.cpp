@@ -13,6 +13,7 @@
 
 #include "core/cover/cover_dontcare.h"
 #include "core/cover/hazards.h"
+#include "core/cover/product_of_sums.h"
 #include "core/expression/expression.h"
 #include "core/table/function.h"
 #include "kmap/geometry.h"
@@ -332,8 +333,8 @@ void KmapForm::buildHazardCheck(Canvas* canvas) {
       pxRect(L.cellChoice.x + L.cellChoice.width + 225, L.cellChoice.y + 180, 1300, 375));
   check->setFont(gothicFont(9, true));
   check->setToolTip(
-      tr("1 のセルの隣り合う組で、どのループにも一緒に入っていないもの（静的ハザード）"
-         "を矢印で示します"));
+      tr("1 のセルの隣り合う組で、どのループにも一緒に入っていないもの（静的 1 ハザード）"
+         "を矢印で示します。0 のセルでは、最小の和積形のループについて静的 0 ハザードを示します"));
   connect(check, &QCheckBox::toggled, this, [this] { refreshHazards(); });
   hazards_ = check;
 }
@@ -404,6 +405,8 @@ void KmapForm::showCells() {
   for (int i = 0; i < int(cells.size()); ++i)
     if (auto* l = control<QLabel>(indexed("Label9", i)))
       l->setText(QString::fromStdString(cells[std::size_t(i)]));
+  // The choice of 0 or 1 shows on the map only from "作成" on.
+  cellsValue_ = model_.shownValue == "0" ? '0' : '1';
 }
 
 void KmapForm::setGroupingEnabled(bool on) {
@@ -526,31 +529,22 @@ std::vector<std::pair<int, int>> KmapForm::hazardPairs() const {
   std::string values(std::size_t{1} << n, '0');
   for (int r : termRows(model_.oneTerms, n)) values[size_t(r)] = '1';
   for (int r : dontCares_) values[size_t(r)] = 'X';
-  std::vector<std::string> cover;
-  if (grouping_) {
-    // The loops drawn are the cover; a cell in none of them is not judged.
-    cover = grouping_->shownTerms();
-    std::vector<Term> terms;
-    for (const std::string& t : cover)
-      if (const auto term = Term::read(t, n)) terms.push_back(*term);
-    for (int r = 0; r < int(values.size()); ++r)
-      if (values[size_t(r)] == '1' &&
-          std::none_of(terms.begin(), terms.end(), [r](Term t) { return t.covers(r); }))
-        values[size_t(r)] = 'X';
-  } else {
-    // No loops on the six-variable map: the smallest sum of products.
-    const BusyCursor busy;
-    const std::string ones = model_.oneTerms;
-    const Cover c = minimalCoverWithDontCares(ones, model_.dontCareTerms, n);
-    if (c.status == CoverStatus::NoCover) return {};
-    cover = sumCubes(c.sum);
-  }
-  return staticHazards(values, n, cover, '1');
+  const char value = cellsValue_;
+  // The loops drawn are the cover.
+  if (grouping_ && value == '1') return kmap::loopHazards(values, n, grouping_->shownTerms(), '1');
+  // No loops drawn (the 0-cells, the six-variable map): those of the smallest
+  // form of the cells shown, as "簡単化" gives it.
+  const BusyCursor busy;
+  const std::string& free = model_.dontCareTerms;
+  const Cover c = value == '1' ? minimalCoverWithDontCares(model_.oneTerms, free, n)
+                               : minimalProductOfSums(otherRows(model_.oneTerms, free, n), free, n);
+  if (c.status == CoverStatus::NoCover) return {};
+  return kmap::loopHazards(values, n, value == '1' ? sumCubes(c.sum) : productCubes(c.sum), value);
 }
 
 void KmapForm::refreshHazards() {
   if (!isOpen() || !canvas_) return;
-  const bool wanted = hazards_ && hazards_->isChecked() && mapMade_ && model_.shownValue == "1";
+  const bool wanted = hazards_ && hazards_->isChecked() && mapMade_;
   if (!wanted && !marksShown_) return;
   // The marks cross the ruling and the loops: all of it is drawn again.
   const int right = kmap::farX(variables_) + kmap::kHazardOverhang;

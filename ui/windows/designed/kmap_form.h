@@ -92,6 +92,7 @@ class KmapForm : public Window {
   bool bestFoundTold_ = false;
   bool mapMade_ = false;     // "作成" filled the cells
   bool marksShown_ = false;  // hazard marks lie on the map
+  char cellsValue_ = '1';    // the value of the cells the map shows
 
   QPointer<Canvas> canvas_;
   QPointer<QLabel> columnLetters_;  // the letters chosen for the columns (A)
