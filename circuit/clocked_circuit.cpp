@@ -75,11 +75,11 @@ bool remapped(const ClockedFunction& f, const std::vector<std::string>& names,
 
 // The functions as a shared minimum: each distinct term once, feeding every
 // function that has it.
-bool sharedMinimum(const ClockedSpec& spec, const std::vector<std::string>& names,
+bool sharedMinimum(const ClockedPlan& plan, const std::vector<std::string>& names,
                    MultiMinimum& m) {
-  for (size_t j = 0; j < spec.functions.size(); ++j) {
+  for (size_t j = 0; j < plan.functions.size(); ++j) {
     std::vector<Term> terms;
-    if (!remapped(spec.functions[j], names, terms)) return false;
+    if (!remapped(plan.functions[j], names, terms)) return false;
     const bool one = std::any_of(terms.begin(), terms.end(), [](Term t) { return t.mask == 0; });
     m.constant.push_back(terms.empty() ? '0' : one ? '1' : 0);
     if (m.constant.back()) continue;
@@ -101,14 +101,14 @@ bool used(const TwoLevelCircuit& c, char letter) {
 
 class Builder {
  public:
-  Builder(const ClockedSpec& spec, ClockedCircuit& c) : spec_(spec), c_(c) {}
+  Builder(const ClockedPlan& plan, ClockedCircuit& c) : plan_(plan), c_(c) {}
 
   void build() {
-    const size_t bits = spec_.stateNames.size(), pins = spec_.pins.size();
+    const size_t bits = plan_.stateNames.size(), pins = plan_.pins.size();
     placeLeft();
     const double xOut = c_.logic.outputs.empty() ? kBusStart : c_.logic.outputs[0].x + c_.panX;
     double labelWidth = 0;
-    for (const auto& f : spec_.functions)
+    for (const auto& f : plan_.functions)
       labelWidth = std::max(labelWidth, textBox(f.name + " = 0", kNamePoint).width);
     const double clockX = upTo15(xOut + 60 + labelWidth + kMargin);
     const double boxX = clockX + 360;
@@ -116,7 +116,7 @@ class Builder {
     double bottom = c_.logic.height + c_.panY;
     for (size_t k = 0; k < bits; ++k) {
       ClockedCircuit::FlipFlop ff;
-      ff.name = spec_.stateNames[k];
+      ff.name = plan_.stateNames[k];
       ff.x = boxX;
       ff.w = boxW;
       for (size_t p = 0; p < pins; ++p) ff.pinY.push_back(outputY(k * pins + p));
@@ -130,7 +130,7 @@ class Builder {
       for (size_t p = 0; p < pins; ++p) wireInput(k * pins + p, xOut, boxX, ff.pinY[p]);
       c_.flipFlops.push_back(ff);
     }
-    for (size_t j = bits * pins; j < spec_.functions.size(); ++j) {
+    for (size_t j = bits * pins; j < plan_.functions.size(); ++j) {
       const TwoLevelCircuit::Output& o = c_.logic.outputs[j];
       c_.outputs.push_back({o.name, xOut, o.y + c_.panY, o.constant});
     }
@@ -148,13 +148,13 @@ class Builder {
   // far the gates move right and down.
   void placeLeft() {
     double plainW = 0, negatedW = 0;
-    for (const auto& name : spec_.inputNames) {
+    for (const auto& name : plan_.inputNames) {
       plainW = std::max(plainW, textBox(name + "=0", kPinPoint).width);
       negatedW = std::max(negatedW, textBox("~" + name + "=0", kPinPoint).width);
     }
     const double negatedName = kBusStart - 30 - plainW - 60 - 30 - negatedW;
-    if (!spec_.inputNames.empty()) c_.panX = upTo15(std::max(0.0, kMargin - negatedName));
-    const size_t bits = spec_.stateNames.size();
+    if (!plan_.inputNames.empty()) c_.panX = upTo15(std::max(0.0, kMargin - negatedName));
+    const size_t bits = plan_.stateNames.size();
     for (size_t k = 0; k < 2 * bits; ++k)
       if (used(c_.logic, kColumnLetters[k])) feedbackLetters_.push_back(kColumnLetters[k]);
     const double top = 360 - kFeedbackGap * (double(feedbackLetters_.size()) - 1);
@@ -163,8 +163,8 @@ class Builder {
 
   double boxWidth() const {
     double left = 0, middle = 0;
-    for (const auto& p : spec_.pins) left = std::max(left, textBox(p + "=0", kPinPoint).width);
-    for (const auto& q : spec_.stateNames)
+    for (const auto& p : plan_.pins) left = std::max(left, textBox(p + "=0", kPinPoint).width);
+    for (const auto& q : plan_.stateNames)
       middle = std::max(middle, textBox(q + "=0", kPinPoint).width);
     return upTo15(60 + left + 60 + middle + 60 + textBox("~Q", kPinPoint).width + 60);
   }
@@ -222,7 +222,7 @@ class Builder {
     c_.clockY = start;
   }
 
-  const ClockedSpec& spec_;
+  const ClockedPlan& plan_;
   ClockedCircuit& c_;
   std::vector<char> feedbackLetters_;  // in column order
 };
@@ -298,30 +298,30 @@ void drawFlipFlops(Surface& s, const ClockedCircuit& c, const std::string& bits,
 
 }  // namespace
 
-ClockedCircuit layoutClocked(const ClockedSpec& spec) {
+ClockedCircuit layoutClocked(const ClockedPlan& plan) {
   ClockedCircuit c;
-  c.pins = spec.pins;
-  c.inputNames = spec.inputNames;
-  std::vector<std::string> names = spec.stateNames;
-  names.insert(names.end(), spec.inputNames.begin(), spec.inputNames.end());
+  c.pins = plan.pins;
+  c.inputNames = plan.inputNames;
+  std::vector<std::string> names = plan.stateNames;
+  names.insert(names.end(), plan.inputNames.begin(), plan.inputNames.end());
   if (int(names.size()) > kMostVariables) {
     c.problem = "more than " + std::to_string(kMostVariables) + " variables";
     return c;
   }
-  if (spec.functions.size() < spec.stateNames.size() * spec.pins.size()) {
+  if (plan.functions.size() < plan.stateNames.size() * plan.pins.size()) {
     c.problem = "a flip-flop input without its function";
     return c;
   }
   MultiMinimum m;
-  if (!sharedMinimum(spec, names, m)) {
+  if (!sharedMinimum(plan, names, m)) {
     c.problem = "a function of a variable the circuit does not have";
     return c;
   }
   std::vector<std::string> functionNames;
-  for (const auto& f : spec.functions) functionNames.push_back(f.name);
+  for (const auto& f : plan.functions) functionNames.push_back(f.name);
   c.logic = layoutTwoLevel(int(names.size()), functionNames, m);
   c.logic.inputs = int(names.size());
-  Builder(spec, c).build();
+  Builder(plan, c).build();
   return c;
 }
 

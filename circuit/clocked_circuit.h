@@ -21,7 +21,7 @@ struct ClockedFunction {
   std::vector<Term> terms;             // none: the constant 0; a term of no letter: 1
 };
 
-struct ClockedSpec {
+struct ClockedPlan {
   std::vector<std::string> pins;        // one flip-flop's inputs: {"D"}, {"J", "K"}, …
   std::vector<std::string> stateNames;  // the flip-flops top to bottom: "Q1", "Q0"
   std::vector<std::string> inputNames;  // "X" or "X1", "X2", …
@@ -61,7 +61,7 @@ struct ClockedCircuit {
   std::string problem;
 };
 
-ClockedCircuit layoutClocked(const ClockedSpec& spec);
+ClockedCircuit layoutClocked(const ClockedPlan& plan);
 
 // With `bits` (one '0'/'1' per state bit, then per input) the test mode:
 // every gate's value, each flip-flop's Q and input values, the inputs' and

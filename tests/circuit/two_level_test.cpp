@@ -102,21 +102,21 @@ TEST(TwoLevelCircuit, PresetsAndRandomTablesAreDrawnCleanAndRight) {
 }
 
 // The circuit's input as the sequential circuit view makes it.
-ClockedSpec specOf(const seq::Machine& m, const seq::Design& d) {
-  ClockedSpec spec;
-  spec.pins = seq::flipFlopInputNames(d.type);
-  for (int b = d.codes.bits - 1; b >= 0; --b) spec.stateNames.push_back("Q" + std::to_string(b));
+ClockedPlan planOf(const seq::Machine& m, const seq::Design& d) {
+  ClockedPlan plan;
+  plan.pins = seq::flipFlopInputNames(d.type);
+  for (int b = d.codes.bits - 1; b >= 0; --b) plan.stateNames.push_back("Q" + std::to_string(b));
   for (int i = 0; i < m.inputs; ++i)
-    spec.inputNames.push_back(m.inputs == 1 ? "X" : "X" + std::to_string(i + 1));
+    plan.inputNames.push_back(m.inputs == 1 ? "X" : "X" + std::to_string(i + 1));
   for (const seq::Equation& e : d.equations)
-    spec.functions.push_back({e.name, e.variables, e.minimum.terms});
-  return spec;
+    plan.functions.push_back({e.name, e.variables, e.minimum.terms});
+  return plan;
 }
 
 // Empty when the clocked circuit of the design is drawn clean and computes
 // every function of the design off its X rows.
 std::string clockedFault(const seq::Machine& m, const seq::Design& d, const std::string& bits) {
-  const ClockedCircuit c = layoutClocked(specOf(m, d));
+  const ClockedCircuit c = layoutClocked(planOf(m, d));
   if (!c.problem.empty()) return c.problem;
   const int n = d.codes.bits + m.inputs;
   test::ReadOptions options;

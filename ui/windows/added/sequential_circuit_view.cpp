@@ -23,16 +23,16 @@ std::string numbered(const char* base, int count, int i) {
 
 }  // namespace
 
-ClockedSpec clockedSpecOf(const seq::Machine& machine, const seq::Design& design) {
-  ClockedSpec spec;
-  spec.pins = seq::flipFlopInputNames(design.type);
+ClockedPlan clockedPlanOf(const seq::Machine& machine, const seq::Design& design) {
+  ClockedPlan plan;
+  plan.pins = seq::flipFlopInputNames(design.type);
   for (int b = design.codes.bits - 1; b >= 0; --b)
-    spec.stateNames.push_back("Q" + std::to_string(b));
+    plan.stateNames.push_back("Q" + std::to_string(b));
   for (int i = 0; i < machine.inputs; ++i)
-    spec.inputNames.push_back(numbered("X", machine.inputs, i));
+    plan.inputNames.push_back(numbered("X", machine.inputs, i));
   for (const seq::Equation& e : design.equations)
-    spec.functions.push_back({e.name, e.variables, e.minimum.terms});
-  return spec;
+    plan.functions.push_back({e.name, e.variables, e.minimum.terms});
+  return plan;
 }
 
 SequentialCircuitView::SequentialCircuitView(QWidget* parent) : QWidget(parent) {
@@ -87,7 +87,7 @@ void SequentialCircuitView::setDesign(const seq::Machine& machine, const seq::De
   machine_ = machine;
   design_ = design;
   circuit_ = design.available && !design.equations.empty()
-                 ? layoutClocked(clockedSpecOf(machine, design))
+                 ? layoutClocked(clockedPlanOf(machine, design))
                  : ClockedCircuit{};
   if (circuit_.problem.empty() && !(design.available && !design.equations.empty()))
     circuit_.problem = "no design";

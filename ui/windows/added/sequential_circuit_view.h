@@ -57,6 +57,6 @@ class SequentialCircuitView : public QWidget {
 
 // The circuit's plain data from a design: the flip-flops Q(bits-1) … Q0, the
 // inputs X or X1 …, every equation's minimum.
-ClockedSpec clockedSpecOf(const seq::Machine& machine, const seq::Design& design);
+ClockedPlan clockedPlanOf(const seq::Machine& machine, const seq::Design& design);
 
 }  // namespace ronri
