@@ -14,32 +14,9 @@
 #include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
 #include "ui/windows/helpers/circuit_file_export.h"
+#include "ui/windows/helpers/drawing_view.h"
 
 namespace ronri {
-
-class TwoLevelView : public QWidget {
- public:
-  explicit TwoLevelView(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Drawing"));
-  }
-  void setDrawing(DisplayList d, double widthTwips, double heightTwips) {
-    drawing_ = std::move(d);
-    setFixedSize(px(int(widthTwips)) + 1, px(int(heightTwips)) + 1);
-    update();
-  }
-  const DisplayList& drawing() const { return drawing_; }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    PainterSurface surface(p, Qt::white);
-    drawing_.replay(surface);
-  }
-
- private:
-  DisplayList drawing_;
-};
 
 MultiOutputCircuitForm::MultiOutputCircuitForm(App& app)
     : Window(app, QStringLiteral("MultiOutputCircuitForm"), tr("複数出力の回路図")) {}
@@ -68,7 +45,8 @@ void MultiOutputCircuitForm::build(QMainWindow* w) {
   area_ = new QScrollArea(central);
   area_->setObjectName(QStringLiteral("DrawingArea"));
   area_->setBackgroundRole(QPalette::Base);
-  view_ = new TwoLevelView(area_);
+  view_ = new DrawingView(area_);
+  view_->setObjectName(QStringLiteral("Drawing"));
   area_->setWidget(view_);
   addExportMenu(view_, [this] { return view_ ? view_->drawing() : DisplayList(); });
   addCircuitFileExport(view_, [this] { return std::optional<Netlist>(twoLevelNetlist(circuit_)); });

@@ -16,7 +16,7 @@ class QScrollArea;
 
 namespace ronri {
 
-class TwoLevelView;
+class DrawingView;
 
 class MultiOutputCircuitForm : public Window {
   Q_OBJECT
@@ -42,7 +42,7 @@ class MultiOutputCircuitForm : public Window {
   TwoLevelCircuit circuit_;
   QString tableName_;  // the outputs and inputs, for the title
   QSize size_;         // as the user left the window, kept when it opens again
-  QPointer<TwoLevelView> view_;
+  QPointer<DrawingView> view_;
   QPointer<QScrollArea> area_;
   QPointer<QCheckBox> test_;
   std::vector<QPointer<QCheckBox>> bits_;

@@ -22,33 +22,11 @@
 #include "ui/framework/painter_surface.h"
 #include "ui/framework/print_header.h"
 #include "ui/framework/twips.h"
+#include "ui/windows/helpers/drawing_view.h"
 
 namespace ronri {
 
 // The chart on white, at its own size inside the scroll area.
-class TimingChartView : public QWidget {
- public:
-  explicit TimingChartView(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Chart"));
-  }
-  void setDrawing(DisplayList d, int widthTwips, int heightTwips) {
-    drawing_ = std::move(d);
-    setFixedSize(px(widthTwips) + 1, px(heightTwips) + 1);
-    update();
-  }
-  const DisplayList& drawing() const { return drawing_; }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    PainterSurface surface(p, Qt::white);
-    drawing_.replay(surface);
-  }
-
- private:
-  DisplayList drawing_;
-};
 
 namespace {
 
@@ -102,7 +80,8 @@ void TimingForm::build(QMainWindow* w) {
   auto* area = new QScrollArea(central);
   area->setObjectName(QStringLiteral("ChartArea"));
   area->setBackgroundRole(QPalette::Base);
-  view_ = new TimingChartView(area);
+  view_ = new DrawingView(area);
+  view_->setObjectName(QStringLiteral("Chart"));
   area->setWidget(view_);
   layout->addWidget(area, 1);
   layout->addWidget(new QLabel(tr("右クリックで画像の保存・コピー・印刷・CSV の保存。"), central));

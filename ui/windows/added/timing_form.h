@@ -25,7 +25,7 @@ class QSpinBox;
 
 namespace ronri {
 
-class TimingChartView;
+class DrawingView;
 
 class TimingForm : public Window {
   Q_OBJECT
@@ -75,7 +75,7 @@ class TimingForm : public Window {
   QPointer<QCheckBox> everyGateCheck_;
   QPointer<QCheckBox> consensusCheck_;
   QPointer<QLabel> status_;
-  QPointer<TimingChartView> view_;
+  QPointer<DrawingView> view_;
   std::map<char, QPointer<QSpinBox>> delayBoxes_;
 };
 
