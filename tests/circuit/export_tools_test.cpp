@@ -20,36 +20,21 @@
 #include "core/multi/multi_output.h"
 #include "core/multi/multi_output_cover.h"
 #include "core/table/truthtable.h"
+#include "support/external_tools.h"
 
 namespace ronri {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string run(const std::string& command) {
-  std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buf[4096];
-    size_t got;
-    while ((got = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, got);
-    pclose(p);
-  }
-  return out;
-}
-
-bool have(const std::string& tool) {
-  return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
+using ronri::test::have;
+using ronri::test::quoted;
+using ronri::test::run;
 
 // Debian's logisim is a jar; run it through java where the jar launcher is not set up.
 std::string logisimCommand() {
   if (have("java") && fs::exists("/usr/share/logisim/logisim.jar"))
     return "java -jar /usr/share/logisim/logisim.jar";
   return have("logisim") ? "logisim" : "";
-}
-
-std::string quoted(const fs::path& p) {
-  return "'" + p.string() + "'";
 }
 
 void write(const fs::path& p, const std::string& text) {

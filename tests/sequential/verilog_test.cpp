@@ -15,6 +15,7 @@
 #include "sequential/assignment.h"
 #include "sequential/presets.h"
 #include "sequential/verilog.h"
+#include "support/external_tools.h"
 #include "tests/sequential/design_check.h"
 #include "tests/sequential/random_machine.h"
 
@@ -22,24 +23,9 @@ namespace ronri::seq {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string run(const std::string& command) {
-  std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buf[4096];
-    for (size_t got; (got = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, got);
-    pclose(p);
-  }
-  return out;
-}
-
-bool have(const std::string& tool) {
-  return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string quoted(const fs::path& p) {
-  return "'" + p.string() + "'";
-}
+using ronri::test::have;
+using ronri::test::quoted;
+using ronri::test::run;
 
 std::string numbered(const char* base, int count, int i) {
   return count == 1 ? std::string(base) : base + std::to_string(i + 1);
